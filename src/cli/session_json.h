@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "platform/scripted_platform.h"
+#include "session/session.h"
+
+namespace oza {
+
+// {"messages": [...], "controls": {...}} of a session of the main window.
+std::string sessionJson(Session& session, const ScriptedPlatform& platform);
+
+}  // namespace oza

@@ -1,0 +1,64 @@
+#include "controls/control.h"
+
+namespace oza {
+
+Control::Control(std::string name, ControlKind kind, std::string text)
+    : name_(std::move(name)), kind_(kind), text_(std::move(text)) {}
+
+void Control::setText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  if (kind_ == ControlKind::ComboBox) {
+    listIndex_ = -1;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (items_[i] == text_) {
+        listIndex_ = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  if (onChange) onChange();
+}
+
+void Control::click() {
+  if (kind_ == ControlKind::CheckBox) checked_ = !checked_;
+  if (onClick) onClick();
+}
+
+void Control::clearItems() {
+  items_.clear();
+  listIndex_ = -1;
+  if (kind_ == ControlKind::ComboBox) setText("");
+}
+
+void Control::addItem(const std::string& item) { items_.push_back(item); }
+
+void Control::setListIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) return;
+  listIndex_ = index;
+  if (kind_ == ControlKind::ComboBox) {
+    const std::string shown = index < 0 ? std::string() : items_[static_cast<std::size_t>(index)];
+    if (shown != text_) {
+      text_ = shown;
+      if (onChange) onChange();
+    }
+  }
+}
+
+void Control::setValue(int value) {
+  if (value == value_) return;
+  value_ = value;
+  if (onChange) onChange();
+}
+
+std::string arrayName(const std::string& base, int index) {
+  return base + "(" + std::to_string(index) + ")";
+}
+
+void OptionGroup::select(Control& option) {
+  if (option.checked()) return;
+  for (Control* member : members_) member->setChecked(member == &option);
+  if (option.onClick) option.onClick();
+}
+
+}  // namespace oza

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace oza {
+
+enum class ControlKind {
+  Form,
+  Label,
+  TextBox,
+  CheckBox,
+  OptionButton,
+  ComboBox,
+  ListBox,
+  CommandButton,
+  Frame,
+  ScrollBar,
+  PictureBox,
+  MenuItem,
+};
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The headless state of one named control of a window: what the user sees of
+// it (text or caption, enabled, visible, check, list) and the two events the
+// rules react to. Windows mirror this state; the rules only ever touch this.
+//
+// Texts are UTF-8. Setting a text that differs from the current one raises the
+// change event, from code as from the user, so rules that set texts run the
+// rules of the boxes they set.
+class Control {
+ public:
+  Control(std::string name, ControlKind kind, std::string text = {});
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& name() const { return name_; }
+  ControlKind kind() const { return kind_; }
+
+  const std::string& text() const { return text_; }
+  void setText(const std::string& text);
+
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled) { enabled_ = enabled; }
+  bool visible() const { return visible_; }
+  void setVisible(bool visible) { visible_ = visible; }
+
+  // Check box value or option button selection. Setting it from code raises
+  // no event; user clicks go through click().
+  bool checked() const { return checked_; }
+  void setChecked(bool checked) { checked_ = checked; }
+
+  // A click as the user makes it: a check box toggles first, then the click
+  // event runs.
+  void click();
+
+  // Combo and list boxes. Selecting an item shows its text; a combo text that
+  // matches no item leaves no item selected.
+  const std::vector<std::string>& items() const { return items_; }
+  void clearItems();
+  void addItem(const std::string& item);
+  int listIndex() const { return listIndex_; }
+  void setListIndex(int index);
+
+  // Scroll bar value.
+  int value() const { return value_; }
+  void setValue(int value);
+
+  // Highlight colour; empty means the system's normal window background.
+  const std::optional<Rgb>& backColor() const { return backColor_; }
+  void setBackColor(std::optional<Rgb> color) { backColor_ = color; }
+
+  const std::string& toolTip() const { return toolTip_; }
+  void setToolTip(const std::string& tip) { toolTip_ = tip; }
+
+  // Raised when the text changes (text boxes, combo boxes) or the scroll
+  // value changes.
+  std::function<void()> onChange;
+  // Raised by click() and when an option button becomes selected.
+  std::function<void()> onClick;
+
+ private:
+  std::string name_;
+  ControlKind kind_;
+  std::string text_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool checked_ = false;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+  int value_ = 0;
+  std::optional<Rgb> backColor_;
+  std::string toolTip_;
+};
+
+// Name of element `index` of a control array, e.g. "GPU(3)".
+std::string arrayName(const std::string& base, int index);
+
+// Option buttons of one container: selecting one deselects the others, and a
+// button that becomes selected raises its click event.
+class OptionGroup {
+ public:
+  explicit OptionGroup(std::vector<Control*> members) : members_(std::move(members)) {}
+  void select(Control& option);
+
+ private:
+  std::vector<Control*> members_;
+};
+
+}  // namespace oza

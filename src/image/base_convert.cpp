@@ -1,0 +1,69 @@
+#include "image/base_convert.h"
+
+#include <cmath>
+
+#include "platform/platform.h"
+
+namespace oza {
+
+namespace {
+// Beyond this the double accumulator no longer holds whole numbers exactly.
+constexpr double kLargestConvertible = 18446744073709551615.0;
+}  // namespace
+
+std::string BaseConvert(const std::string& text, int fromBase, int toBase) {
+  const std::string error = "Error";
+  if (text.empty() || fromBase < 2 || fromBase > 36 || toBase < 2 || toBase > 36) return error;
+
+  double accumulator = 0;
+  for (char c : text) {
+    int digit;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c >= 'A' && c <= 'Z') {
+      digit = c - 55;
+    } else if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else {
+      return error;
+    }
+    if (digit > fromBase - 1) return error;
+    accumulator = accumulator * fromBase + digit;
+  }
+  if (!std::isfinite(accumulator) || accumulator > kLargestConvertible) return error;
+
+  std::string result;
+  do {
+    double remainder = accumulator - std::floor(accumulator / toBase) * toBase;
+    accumulator = (accumulator - remainder) / toBase;
+    const int digit = static_cast<int>(remainder);
+    result.insert(result.begin(), static_cast<char>(digit < 10 ? '0' + digit : digit + 55));
+  } while (accumulator > 0);
+  return result;
+}
+
+std::string PadLeftZeros(int n, std::string& text, Platform& platform) {
+  if (n > 1000) {
+    platform.message("Biste bescheuert?");
+    return {};
+  }
+  if (static_cast<int>(text.size()) > n) return {};
+  text = padLeft(n, text);
+  return text;
+}
+
+std::string padLeft(int n, std::string text) {
+  if (static_cast<int>(text.size()) > n) return {};
+  text.insert(0, static_cast<std::size_t>(n) - text.size(), '0');
+  return text;
+}
+
+bool isHexText(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    if (!hex) return false;
+  }
+  return true;
+}
+
+}  // namespace oza

@@ -1,0 +1,102 @@
+#include "image/file_io.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace oza {
+
+namespace fs = std::filesystem;
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+  std::error_code error;
+  if (fs::is_directory(path, error)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  bytes = std::move(content);
+  return true;
+}
+
+bool ReadBIOSToArray(const std::string& path, ByteImage& image) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return false;
+  const auto length = fs::file_size(path, error);
+  if (error || length == 0 || length > static_cast<std::uintmax_t>(kLargestImageFile)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::vector<std::uint8_t> bytes(length);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length));
+  if (in.gcount() != static_cast<std::streamsize>(length)) return false;
+  image = ByteImage(std::move(bytes));
+  return true;
+}
+
+bool WriteBIOSToFile(const std::string& path, const ByteImage& image) {
+  const auto& bytes = image.bytes();
+  return writeFileReplacing(path, std::string(bytes.begin(), bytes.end()));
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  const auto status = fs::status(path, error);
+  return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
+bool DeleteFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(path, error) && !error;
+}
+
+bool canReplaceFile(const std::string& path) {
+  std::error_code error;
+  const auto status = fs::status(path, error);
+  if (error || fs::is_directory(status)) return false;
+  return (status.permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+bool writeFileReplacing(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
+  const fs::path target(path);
+  std::error_code error;
+  if (fs::is_directory(target, error)) return false;
+
+  std::random_device random;
+  fs::path temporary;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 16) return false;
+    temporary = target;
+    temporary += ".oza-" + std::to_string(random()) + ".tmp";
+    if (!fs::exists(temporary, error)) break;
+  }
+
+  bool written = false;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (out) {
+      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      out.flush();
+      written = out.good();
+      out.close();
+      written = written && !out.fail();
+    }
+  }
+  if (written) {
+    written = fs::file_size(temporary, error) == bytes.size() && !error;
+  }
+  if (written && fs::exists(target, error)) {
+    // The new file keeps the access rights of the one it replaces.
+    fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    error.clear();
+  }
+  if (written) {
+    fs::rename(temporary, target, error);
+    written = !error;
+  }
+  if (!written) fs::remove(temporary, error);
+  return written;
+}
+
+}  // namespace oza

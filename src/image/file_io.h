@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "image/byte_image.h"
+
+namespace oza {
+
+inline constexpr std::int64_t kLargestImageFile = 1000000;
+
+// Reads the whole file into `image`. False for a missing, unreadable, empty or
+// over-long (more than 1,000,000 bytes) file; `image` is then left as it was.
+bool ReadBIOSToArray(const std::string& path, ByteImage& image);
+
+// Writes exactly the image's bytes to `path`, replacing an existing file only
+// once every byte is written. False on any failure; the target is then as it
+// was and no temporary file is left behind.
+bool WriteBIOSToFile(const std::string& path, const ByteImage& image);
+
+// True for a path whose attributes can be read and that is no directory.
+bool FileExists(const std::string& path);
+bool DeleteFile(const std::string& path);
+
+// Whether an existing file may be replaced: not write-protected.
+bool canReplaceFile(const std::string& path);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
+// over `path`. False on any failure, with the target untouched and the
+// temporary file removed.
+bool writeFileReplacing(const std::string& path, const std::string& bytes);
+
+// Reads a whole file; false when it cannot be read.
+bool readWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace oza

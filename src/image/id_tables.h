@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace oza {
+
+struct VendorEntry {
+  const char* id;    // four uppercase hex digits
+  const char* item;  // the text of the vendor box entry
+};
+
+struct CardEntry {
+  const char* item;
+  std::vector<std::string> ids;  // IDs that select the entry
+  const char* writtenId;         // the ID saved for the entry
+};
+
+// The sub vendor list of the information tab, in list order.
+const std::vector<VendorEntry>& vendorTable();
+// The video card list of the information tab, in list order.
+const std::vector<CardEntry>& cardTable();
+
+// Row of `id` in a table, or -1.
+int vendorRow(const std::string& id);
+int cardRow(const std::string& id);
+
+}  // namespace oza

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_array.h"
+#include "image/byte_image.h"
+#include "image/info_strings.h"
+
+namespace oza {
+
+class Platform;
+
+// The information tab of the main window: the strings, IDs, checksum and
+// size of the image and the diagram of its memory and bus.
+class InfoTab {
+ public:
+  Control Frame2{"Frame2", ControlKind::Frame, "BIOS information"};
+  Control Frame7{"Frame7", ControlKind::Frame, "Sub vendor ID/Video card ID"};
+  ControlArray InfoText{"InfoText", ControlKind::TextBox, 7};
+  Control Label24{"Label24", ControlKind::Label};  // checksum
+  Control Label25{"Label25", ControlKind::Label};  // size
+  Control Combo1{"Combo1", ControlKind::ComboBox};  // sub vendor
+  Control Combo2{"Combo2", ControlKind::ComboBox};  // video card
+  Control Check1{"Check1", ControlKind::CheckBox, "BIOS had been pre-modified using OZA"};
+  Control Label57{"Label57", ControlKind::Label, "What are all those messages for?"};
+
+  // Diagram lines `Linie`(100..167): true where drawn white.
+  static constexpr int kFirstLine = 100;
+  static constexpr int kLastLine = 167;
+  bool lineWhite(int index) const { return white_.at(static_cast<std::size_t>(index - kFirstLine)); }
+  std::vector<int> whiteLines() const;
+
+  // Fills the vendor and card lists (start of the main window).
+  void fillIdLists();
+  // All diagram lines black.
+  void ResetInfoLines();
+  // Empties the texts, the checksum and size captions and both boxes.
+  void ClearInfoFields();
+  // The messages help of Label57.
+  void showMessagesHelp(Platform& platform) const;
+
+  void collect(std::vector<Control*>& out);
+
+ private:
+  friend void ShowBIOSInfo(InfoTab&, const ByteImage&, const InfoStrings&, const std::string&);
+  void setWhite(int first, int second);
+  std::array<bool, kLastLine - kFirstLine + 1> white_{};
+};
+
+// Selects the image's sub vendor ID (0x7C) in Combo1; false on any error.
+bool GetSubVendor(InfoTab& tab, const ByteImage& image);
+// Reads the video card ID (0x88) into `videoCardID` and selects its card in
+// Combo2; false on any error.
+bool GetReportedVideoCardType(InfoTab& tab, const ByteImage& image, std::string& videoCardID);
+// Fills the texts, the checksum (already formatted) and size captions, and
+// marks the detected memory size, RAM type, bus width and card interface.
+void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& strings,
+                  const std::string& checksumText);
+
+}  // namespace oza

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace oza {
+
+// The image's strings are single bytes (one character per byte, Latin-1);
+// the controls hold UTF-8.
+std::string latin1ToUtf8(const std::string& bytes);
+// UTF-8 to one byte per character; empty when a character has no 8-bit code
+// or the text is not valid UTF-8.
+std::optional<std::string> utf8ToLatin1(const std::string& text);
+// Same, with '?' for a character without an 8-bit code.
+std::string utf8ToLatin1Lossy(const std::string& text);
+// Number of characters of a UTF-8 text.
+std::size_t utf8Length(const std::string& text);
+
+}  // namespace oza

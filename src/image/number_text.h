@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace oza {
+
+// A number that does not fit where it has to go (a 16-bit integer, a byte).
+class OverflowError : public std::runtime_error {
+ public:
+  OverflowError() : std::runtime_error("overflow") {}
+};
+
+// Nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+// roundHalfEven as a 16-bit integer; OverflowError outside -32768..32767.
+int roundToInt16(double value);
+// roundHalfEven as a byte; OverflowError outside 0..255.
+int roundToByte(double value);
+
+// The value of an edit box's text: its leading number (optional blanks and
+// sign, digits with at most one decimal point); 0 when there is none.
+double textValue(const std::string& text);
+
+// Shortest plain decimal text with at most 15 significant digits and "." as
+// separator: "800", "742.5", "1.25", "0.001".
+std::string decimalText(double value);
+
+// Whether `text` is a non-negative decimal number with "." as separator.
+bool isDecimalNumber(const std::string& text);
+
+std::string toLower(std::string text);
+std::string toUpper(std::string text);
+// Removes leading and trailing blanks (spaces only).
+std::string trimBlanks(const std::string& text);
+bool contains(const std::string& text, const std::string& part);
+
+}  // namespace oza

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace oza {
+
+// Title of every message box that has no title of its own.
+inline constexpr const char* kDefaultTitle = "OZA";
+
+enum class MessageIcon { None, Information, Critical, Error, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message {
+  std::string title;
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+  MessageButtons buttons = MessageButtons::Ok;
+};
+
+struct FileFilter {
+  std::string name;     // "BIOS files (*.rom; *.bin)"
+  std::string pattern;  // "*.rom; *.bin"
+};
+
+struct FileDialogRequest {
+  std::string title;
+  std::vector<FileFilter> filters;  // the first one is selected
+  std::string defaultName;
+  std::string startFolder;
+};
+
+// Everything that leaves the program: message boxes, file dialogs, links.
+// The window provides it with Qt; the headless front end and the tests with a
+// scripted double. Texts are UTF-8.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Shows a message box and waits for the answer.
+  virtual MessageAnswer showMessage(const Message& message) = 0;
+
+  // Open and save dialogs; the chosen path, or empty text when cancelled.
+  virtual std::string openFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::string saveFileDialog(const FileDialogRequest& request) = 0;
+
+  // Opens a URL or a mailto: text in the user's default program.
+  virtual bool openUrl(const std::string& url) = 0;
+
+  MessageAnswer message(const std::string& text, MessageIcon icon = MessageIcon::None,
+                        MessageButtons buttons = MessageButtons::Ok,
+                        const std::string& title = kDefaultTitle) {
+    return showMessage(Message{title, text, icon, buttons});
+  }
+};
+
+}  // namespace oza

@@ -1,0 +1,38 @@
+#include "platform/scripted_platform.h"
+
+namespace oza {
+
+namespace {
+std::string takeNext(std::deque<std::string>& queue) {
+  if (queue.empty()) return {};
+  std::string next = queue.front();
+  queue.pop_front();
+  return next;
+}
+}  // namespace
+
+MessageAnswer ScriptedPlatform::showMessage(const Message& message) {
+  messages.push_back(message);
+  if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (answers_.empty()) return defaultAnswer;
+  MessageAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+std::string ScriptedPlatform::openFileDialog(const FileDialogRequest& request) {
+  openDialogs.push_back(request);
+  return takeNext(openPaths_);
+}
+
+std::string ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) {
+  saveDialogs.push_back(request);
+  return takeNext(savePaths_);
+}
+
+bool ScriptedPlatform::openUrl(const std::string& url) {
+  openedUrls.push_back(url);
+  return true;
+}
+
+}  // namespace oza

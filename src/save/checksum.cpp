@@ -1,0 +1,112 @@
+#include "save/checksum.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "image/base_convert.h"
+#include "image/hex_fields.h"
+
+namespace oza {
+
+namespace {
+
+constexpr std::uint8_t kFillerMarker = 0x5B;  // '['
+constexpr std::int64_t kLargest64kImage = 65537;
+
+std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
+  std::int64_t sum = 0;
+  for (std::int64_t p = std::max<std::int64_t>(first, 0); p <= last; ++p) sum += image.at(p);
+  return sum;
+}
+
+// Highest i in [1, last] with byte i - 1 == before and byte i == 0xFF, or -1.
+std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t before) {
+  for (std::int64_t i = last; i >= 1; --i)
+    if (image.at(i) == 0xFF && image.at(i - 1) == before) return i;
+  return -1;
+}
+
+}  // namespace
+
+std::int64_t byteSum(const ByteImage& image) { return rangeSum(image, 0, image.last()); }
+
+std::string GetFileCheckSum(const ByteImage& image, int mode) {
+  if (image.empty()) return "Fehler";
+  const std::int64_t sum = byteSum(image);
+  if (mode == 0) {
+    std::string hex = BaseConvert(std::to_string(sum), 10, 16);
+    hex = hex.size() > 4 ? hex.substr(hex.size() - 4) : padLeft(4, hex);
+    return "0x" + hex;
+  }
+  if (mode == 1) return std::to_string(sum);
+  return {};
+}
+
+std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
+  if (image.empty()) return kDifferenceFailed;
+  return static_cast<std::int32_t>(byteSum(image) - loadedCheckSum);
+}
+
+std::int64_t checkedLast(const ByteImage& image) {
+  if (image.size() < 3) return image.last();
+  const std::int64_t declared = std::int64_t{image.at(0x02)} * 512;
+  if (declared >= 512 && declared < image.size()) return declared - 1;
+  return image.last();
+}
+
+std::int64_t GetFreeSpacePos(const ByteImage& image) {
+  const std::int64_t last = checkedLast(image);
+  std::int64_t i = lastPair(image, last, kFillerMarker);
+  if (last + 1 > kLargest64kImage) {
+    const std::int64_t j = lastPair(image, last, 0x00);
+    if (j >= 0 && rangeSum(image, j, last) % 255 == 0) i = j;
+  }
+  if (i < 0) return last + 1;
+  return i + 5;
+}
+
+std::int32_t GetCorrectionRoomUp(const ByteImage& image) {
+  return static_cast<std::int32_t>(16 * 255 - rangeSum(image, kUpAreaFirst, kUpAreaLast));
+}
+
+std::int64_t correctionRoomDown(const ByteImage& image) {
+  return (checkedLast(image) - GetFreeSpacePos(image)) * 255;
+}
+
+bool CheckPreModified(const ByteImage& image) {
+  try {
+    if (rangeSum(image, kUpAreaFirst, kUpAreaLast) != 0) return true;
+    return rangeSum(image, GetFreeSpacePos(image), checkedLast(image)) % 255 != 0;
+  } catch (const OutOfImage&) {
+    return false;
+  }
+}
+
+bool HandleCorrectionDown(ByteImage& image, std::int32_t n) {
+  try {
+    const std::int64_t last = checkedLast(image);
+    for (std::int64_t p = GetFreeSpacePos(image); p <= last && n > 0; ++p) {
+      const int step = std::min<std::int32_t>(image.at(p), n);
+      image.set(p, static_cast<std::uint8_t>(image.at(p) - step));
+      n -= step;
+    }
+    return true;
+  } catch (const OutOfImage&) {
+    return false;
+  }
+}
+
+bool HandleCorrectionUp(ByteImage& image, std::int32_t n) {
+  try {
+    for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
+      const int step = std::min<std::int32_t>(255 - image.at(p), -n);
+      image.set(p, static_cast<std::uint8_t>(image.at(p) + step));
+      n += step;
+    }
+    return true;
+  } catch (const OutOfImage&) {
+    return false;
+  }
+}
+
+}  // namespace oza

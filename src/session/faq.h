@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace oza {
+
+// The FAQ shown in the text window, lines joined by CR LF.
+std::string faqText();
+
+}  // namespace oza

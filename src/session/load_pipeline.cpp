@@ -1,0 +1,133 @@
+#include "session/load_pipeline.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "image/file_io.h"
+#include "image/hex_fields.h"
+#include "image/info_strings.h"
+#include "image/number_text.h"
+#include "save/checksum.h"
+#include "session/session.h"
+
+namespace oza {
+
+namespace {
+
+const char* const kNotAtiBios = "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: ";
+const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Debug information: ";
+
+// Shows a failure of the load and empties the display.
+void fail(Session& session, const std::string& text) {
+  session.platform.message(text, MessageIcon::Information);
+  ResetBIOSDisplay(session);
+}
+
+bool canOpenForReading(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
+  std::ifstream file(path, std::ios::binary);
+  return file.is_open();
+}
+
+// The card-data sequence: everything specific to the card, in its order.
+bool LoadCardData(Session& session) {
+  MainForm& form = session.form;
+  const ByteImage& image = session.BIOSArray;
+
+  if (GetFileCheckSum(image, 1) == "Fehler") {
+    fail(session, "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.");
+    return false;
+  }
+  session.LoadedCheckSum = static_cast<std::int32_t>(std::stol(GetFileCheckSum(image, 1)));
+
+  if (!GetSubVendor(form.info, image)) {
+    fail(session, "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.");
+    return false;
+  }
+  if (!GetReportedVideoCardType(form.info, image, session.VideoCardID)) {
+    fail(session, "Error reading video card ID. - Debug information: 'GetReportedVideoCardType' reported error.");
+    return false;
+  }
+  ShowBIOSInfo(form.info, image, session.strings, GetFileCheckSum(image, 0));
+
+  form.info.Check1.setChecked(CheckPreModified(image));
+  return true;
+}
+
+}  // namespace
+
+std::string OpenBIOSDialog(Session& session) {
+  FileDialogRequest request;
+  request.title = "Open BIOS file...";
+  request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
+  return trimBlanks(session.platform.openFileDialog(request));
+}
+
+bool LoadBIOSFile(Session& session, std::string path) {
+  if (path.empty()) {
+    path = OpenBIOSDialog(session);
+    if (path.empty()) return false;
+  }
+  if (!canOpenForReading(path)) {
+    session.platform.message("Unable to open file. Invalid file name specified?", MessageIcon::Critical);
+    return false;
+  }
+  if (!ReadBIOSToArray(path, session.BIOSArray)) {
+    fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
+    return false;
+  }
+  const std::string list = GetStringPos(session.BIOSArray);
+  if (list == "Fehler") {
+    fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");
+    return false;
+  }
+  ClearInfoGlobals(session);
+  if (!SplitInfos(session.BIOSArray, list, session.strings)) {
+    fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
+    return false;
+  }
+  if (!CheckValid(session.strings)) {
+    fail(session, std::string(kInvalidFile) + "'CheckValid' reported error.");
+    return false;
+  }
+  session.form.Label49.setText(path);
+  if (!LoadCardData(session)) return false;
+  ShowGDDR5SizeWarning(session);
+  return true;
+}
+
+void ShowGDDR5SizeWarning(Session& session) {
+  if (!contains(toLower(session.strings.sRAMType), "dr5")) return;
+  if (std::stoll(GetBIOSSize(session.BIOSArray, 1)) >= 65537) return;
+  const MessageAnswer answer = session.platform.message(
+      "File may be corrupted. Show more detailed information?", MessageIcon::None,
+      MessageButtons::YesNo, "Warning!");
+  if (answer != MessageAnswer::Yes) return;
+  session.textWindow.show(
+      "File may be corrupted",
+      "The problem is that the 4870's (and maybe later) BIOS is 128 kB instead of 64 kB in file "
+      "size. ATIFlash, WinFlash and Tessaly 0.2.4 and earlier however read out the first 64 kB "
+      "only. So, the file you get this way will be corrupted. Flashing such a file (modified "
+      "using OZA or not) to the card will prevent the system form booting. OZA detected now that "
+      "you specified a BIOS which has a 64 kB filesize only but utilizes GDDR5 memory. So, please "
+      "double check if this file has been read out correctly! To be sure, use Tessaly v0.2.5 for "
+      "BIOS extracting. However, writing the BIOS using ATIFlash or WinFlash should be no "
+      "problem.");
+}
+
+void ClearInfoGlobals(Session& session) {
+  session.strings = InfoStrings{};
+  session.LoadedCheckSum = 0;
+}
+
+void ResetBIOSDisplay(Session& session) {
+  MainForm& form = session.form;
+  form.Option2.setEnabled(true);
+  form.info.Check1.setChecked(false);
+  ClearInfoGlobals(session);
+  form.info.ResetInfoLines();
+  form.info.ClearInfoFields();
+}
+
+}  // namespace oza

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace oza {
+
+class Session;
+
+// Brings an image into the session: asks for a path when it is empty, reads
+// and validates the file, loads the card data into every tab and warns about
+// a GDDR5 image that is too small. Every failure shows its message and
+// empties the display. True when the image was loaded to the end.
+bool LoadBIOSFile(Session& session, std::string path);
+
+// The open dialog of the load; the chosen path without surrounding blanks.
+std::string OpenBIOSDialog(Session& session);
+
+// Returns the window to its empty state.
+void ResetBIOSDisplay(Session& session);
+
+// Empties the information strings and the globals of a loaded image.
+void ClearInfoGlobals(Session& session);
+
+void ShowGDDR5SizeWarning(Session& session);
+
+}  // namespace oza

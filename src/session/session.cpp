@@ -1,0 +1,49 @@
+#include "session/session.h"
+
+#include "session/faq.h"
+#include "session/load_pipeline.h"
+#include "session/tab_pages.h"
+
+namespace oza {
+
+Session::Session(Platform& platformRef) : platform(platformRef) {
+  form.Command1.onClick = [this] { LoadBIOSFile(*this, ""); };
+  form.BLoad.onClick = [this] { LoadBIOSFile(*this, ""); };
+  form.Command6.onClick = [this] { showFaq(); };
+  form.FAQ.onClick = [this] { showFaq(); };
+  form.Option1.onClick = [this] { ShowClockTab(*this); };
+  form.Option2.onClick = [this] { ShowFanTab(*this); };
+  form.Option3.onClick = [this] { ShowInfoTab(*this); };
+  form.info.Label57.onClick = [this] { form.info.showMessagesHelp(platform); };
+  textWindow.Command1.onClick = [this] { textWindow.unload(); };
+}
+
+std::vector<Control*> Session::controls() {
+  std::vector<Control*> all;
+  form.collect(all);
+  return all;
+}
+
+Control* Session::findControl(const std::string& name) {
+  for (Control* control : controls())
+    if (control->name() == name) return control;
+  return nullptr;
+}
+
+void Session::start() {
+  form.tabs.select(form.Option3);
+  form.Form1.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
+  form.info.fillIdLists();
+}
+
+void Session::showFaq() { textWindow.show("FAQ", faqText()); }
+
+std::string versionText(int major, int minor, int revision) {
+  return std::to_string(major) + "." + std::to_string(minor) + std::to_string(revision);
+}
+
+std::string runningVersionText() {
+  return versionText(OZA_VERSION_MAJOR, OZA_VERSION_MINOR, OZA_VERSION_REVISION);
+}
+
+}  // namespace oza

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "image/byte_image.h"
+#include "image/info_strings.h"
+#include "platform/platform.h"
+#include "session/main_form.h"
+#include "session/text_window.h"
+
+namespace oza {
+
+// One run of the editor: the loaded image, what the load found in it, and the
+// state of the main window and the text window. The main window owns it and
+// hands it to every operation; nothing of it is global.
+class Session {
+ public:
+  explicit Session(Platform& platform);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Platform& platform;
+
+  ByteImage BIOSArray;
+  InfoStrings strings;      // sBIOSVersion ... sAtomBIOSVersion, RAMSize, RAMBusWidth
+  std::string VideoCardID;  // four hex digits, set by each load
+  std::int32_t LoadedCheckSum = 0;
+
+  MainForm form;           // Form1
+  TextWindow textWindow;   // Form3
+
+  // The controls of the main window, and one of them by its name.
+  std::vector<Control*> controls();
+  Control* findControl(const std::string& name);
+
+  // The window's first steps: the information tab, the caption, the locked
+  // empty clock tab and the two ID lists.
+  void start();
+
+  // FAQ of the Info menu in the text window.
+  void showFaq();
+};
+
+// The running version as text: major "." minor revision (1.1.0.2 -> "1.12").
+std::string versionText(int major, int minor, int revision);
+std::string runningVersionText();
+// The publishing site's host, the start of the window caption.
+inline constexpr const char* kSiteHost = "oza.example.org";
+
+}  // namespace oza

@@ -1,0 +1,117 @@
+#include "image/info_tab.h"
+
+#include <gtest/gtest.h>
+
+#include "image/id_tables.h"
+#include "support/fixture_image.h"
+
+namespace oza {
+namespace {
+
+ByteImage idImage(std::uint16_t vendor, std::uint16_t card) {
+  std::vector<std::uint8_t> bytes(0x100, 0);
+  test::putWord(bytes, 0x7C, vendor);
+  test::putWord(bytes, 0x88, card);
+  return ByteImage(bytes);
+}
+
+TEST(Ids, ListsHoldTheVendorsAndCardsInOrder) {
+  InfoTab tab;
+  tab.fillIdLists();
+  ASSERT_EQ(tab.Combo1.items().size(), 45u);
+  ASSERT_EQ(tab.Combo2.items().size(), 34u);
+  EXPECT_EQ(tab.Combo1.items()[8], "0x174B - PC Partner (known as Sapphire)");
+  EXPECT_EQ(tab.Combo1.items()[44], "0x5333 - S3 Graphics Go. Ltd.");
+  EXPECT_EQ(tab.Combo2.items()[0], "HD 2400");
+  EXPECT_EQ(tab.Combo2.items()[33], "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)");
+  for (const auto& vendor : vendorTable()) EXPECT_EQ(std::string(vendor.item).substr(2, 4), vendor.id);
+}
+
+TEST(Ids, KnownAndUnknownIdsAreShown) {
+  const struct {
+    std::uint16_t vendor, card;
+    const char* vendorText;
+    int vendorIndex;
+    const char* cardText;
+    int cardIndex;
+    const char* cardId;
+  } cases[] = {
+      {0x1002, 0x9597, "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)",
+       1, "HD 3600 series", 19, "9597"},
+      {0x1234, 0x9999, "0x1234 - (unkown)", -1, "(unkown)", -1, "9999"},
+      {0x174B, 0x9400, "0x174B - PC Partner (known as Sapphire)", 8, "HD 2900 XT", 12, "9400"},
+      {0x000A, 0x940A, "0x000A - (unkown)", -1, "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)", 33, "940A"},
+  };
+  for (const auto& c : cases) {
+    InfoTab tab;
+    tab.fillIdLists();
+    std::string cardId;
+    const ByteImage image = idImage(c.vendor, c.card);
+    ASSERT_TRUE(GetSubVendor(tab, image));
+    ASSERT_TRUE(GetReportedVideoCardType(tab, image, cardId));
+    EXPECT_EQ(tab.Combo1.text(), c.vendorText);
+    EXPECT_EQ(tab.Combo1.listIndex(), c.vendorIndex);
+    EXPECT_EQ(tab.Combo2.text(), c.cardText);
+    EXPECT_EQ(tab.Combo2.listIndex(), c.cardIndex);
+    EXPECT_EQ(cardId, c.cardId);
+  }
+}
+
+TEST(Ids, AnImageTooShortForTheIdsFails) {
+  InfoTab tab;
+  std::string cardId = "kept";
+  const ByteImage image(std::vector<std::uint8_t>(0x89));
+  EXPECT_TRUE(GetSubVendor(tab, image));
+  EXPECT_FALSE(GetReportedVideoCardType(tab, image, cardId));
+  EXPECT_FALSE(GetSubVendor(tab, ByteImage(std::vector<std::uint8_t>(0x7D))));
+}
+
+TEST(InfoDiagram, MarksEachDetectedValueOnly) {
+  const struct {
+    const char* ramType;
+    const char* bus;
+    int size, width;
+    std::vector<int> white;
+  } cases[] = {
+      {"DDR", "AGP", 0, 0, {122, 123, 158, 159}},
+      {"GDDR2", "PCI", 64, 0, {102, 103, 126, 127, 154, 155}},
+      {"GDDR3", "PCI_EXPRESS", 512, 256, {114, 115, 130, 131, 146, 147, 162, 163}},
+      {"gddr5", "pci_express", 1024, 512, {118, 119, 150, 151, 162, 163, 166, 167}},
+      {"GDDR4", "PCIE", 128, 128, {106, 107, 134, 135, 142, 143}},
+      {"DDR2", "PCIX", 256, 64, {110, 111, 126, 127, 138, 139}},
+  };
+  for (const auto& c : cases) {
+    InfoTab tab;
+    InfoStrings strings;
+    strings.sRAMType = c.ramType;
+    strings.sCardInterface = c.bus;
+    strings.RAMSize = static_cast<std::uint16_t>(c.size);
+    strings.RAMBusWidth = static_cast<std::uint16_t>(c.width);
+    ShowBIOSInfo(tab, ByteImage(std::vector<std::uint8_t>(0x100)), strings, "0x0000");
+    EXPECT_EQ(tab.whiteLines(), c.white) << c.ramType << " " << c.bus;
+  }
+}
+
+TEST(InfoDiagram, FieldsShowTheStringsSizeAndChecksum) {
+  test::FixtureImage fixture;
+  fixture.cableMessage = "CONNECT POWER";
+  const ByteImage image(fixture.build());
+  InfoTab tab;
+  InfoStrings strings;
+  strings.sBIOSVersion = "V\xE9R";  // a byte above 127 shows as its Latin-1 character
+  strings.sPowerCableMessage = "CONNECT POWER";
+  ShowBIOSInfo(tab, image, strings, "0x1234");
+  EXPECT_EQ(tab.InfoText[0].text(), "09/10/08 14:22");
+  EXPECT_EQ(tab.InfoText[1].text(), "V\xC3\xA9R");
+  EXPECT_EQ(tab.InfoText[6].text(), "CONNECT POWER");
+  EXPECT_EQ(tab.Label24.text(), "0x1234");
+  EXPECT_EQ(tab.Label25.text(), "0x10000");
+
+  tab.ClearInfoFields();
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(tab.InfoText[i].text(), "");
+  EXPECT_EQ(tab.Label24.text(), "");
+  EXPECT_EQ(tab.Combo2.listIndex(), -1);
+}
+
+}  // namespace
+}  // namespace oza

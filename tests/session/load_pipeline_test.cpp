@@ -1,0 +1,209 @@
+#include "session/load_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/scripted_platform.h"
+#include "session/session.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+class LoadPipeline : public ::testing::Test {
+ protected:
+  LoadPipeline() : session(platform) { session.start(); }
+
+  std::string save(const test::FixtureImage& fixture, const std::string& name = "card.rom") {
+    const std::string path = dir.file(name);
+    fixture.save(path);
+    return path;
+  }
+
+  std::vector<std::string> messageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : platform.messages) texts.push_back(m.text);
+    return texts;
+  }
+
+  void expectEmptyDisplay() {
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(session.form.info.InfoText[i].text(), "") << i;
+    EXPECT_EQ(session.form.info.Label24.text(), "");
+    EXPECT_EQ(session.form.info.Label25.text(), "");
+    EXPECT_EQ(session.form.info.Combo1.text(), "");
+    EXPECT_EQ(session.form.info.Combo2.text(), "");
+    EXPECT_TRUE(session.form.info.whiteLines().empty());
+    EXPECT_FALSE(session.form.info.Check1.checked());
+    EXPECT_EQ(session.LoadedCheckSum, 0);
+    EXPECT_TRUE(session.strings.sChipType.empty());
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Session session;
+};
+
+TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
+  test::FixtureImage fixture;
+  const std::string path = save(fixture);
+  EXPECT_TRUE(LoadBIOSFile(session, path));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(session.form.Label49.text(), path);
+  EXPECT_EQ(session.form.info.InfoText[2].text(), "R680");
+  EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
+  EXPECT_EQ(session.VideoCardID, "9501");
+  EXPECT_EQ(session.LoadedCheckSum, test::sumOf(fixture.build()));
+  EXPECT_EQ(session.LoadedCheckSum % 256, 0);
+  EXPECT_EQ(session.form.info.Label24.text(), "0x" + std::string("0000").substr(0, 0) +
+                                                  session.form.info.Label24.text().substr(2));
+  EXPECT_FALSE(session.form.info.Check1.checked());
+}
+
+TEST_F(LoadPipeline, CancelledDialogChangesNothing) {
+  EXPECT_FALSE(LoadBIOSFile(session, ""));
+  ASSERT_EQ(platform.openDialogs.size(), 1u);
+  EXPECT_EQ(platform.openDialogs[0].title, "Open BIOS file...");
+  ASSERT_EQ(platform.openDialogs[0].filters.size(), 2u);
+  EXPECT_EQ(platform.openDialogs[0].filters[0].name, "BIOS files (*.rom; *.bin)");
+  EXPECT_EQ(platform.openDialogs[0].filters[0].pattern, "*.rom; *.bin");
+  EXPECT_EQ(platform.openDialogs[0].filters[1].name, "All Files (*.*)");
+  EXPECT_EQ(platform.openDialogs[0].filters[1].pattern, "*.*");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LoadPipeline, TheDialogPathLosesSurroundingBlanks) {
+  const std::string path = save(test::FixtureImage());
+  platform.queueOpenPath("  " + path + " ");
+  EXPECT_TRUE(LoadBIOSFile(session, ""));
+  EXPECT_EQ(session.form.Label49.text(), path);
+}
+
+TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
+  ASSERT_TRUE(LoadBIOSFile(session, save(test::FixtureImage())));
+  EXPECT_FALSE(LoadBIOSFile(session, dir.file("missing.rom")));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
+  EXPECT_EQ(session.form.info.InfoText[2].text(), "R680");
+
+  EXPECT_FALSE(LoadBIOSFile(session, dir.path()));  // a directory cannot be opened either
+  EXPECT_EQ(platform.messages.back().icon, MessageIcon::Critical);
+}
+
+TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndEmptiesTheDisplay) {
+  test::FixtureImage noChip;
+  noChip.chipType = "X600";
+  test::FixtureImage wideBus;
+  wideBus.cardInterface = "PCI_EXPRESS_GEN2";
+  const struct {
+    std::string path;
+    const char* text;
+  } cases[] = {
+      {[&] {
+         test::writeBytes(dir.file("big.rom"), std::vector<std::uint8_t>(1000001, 0));
+         return dir.file("big.rom");
+       }(),
+       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error."},
+      {[&] {
+         test::writeBytes(dir.file("empty.rom"), {});
+         return dir.file("empty.rom");
+       }(),
+       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error."},
+      {[&] {
+         test::writeBytes(dir.file("ff.rom"), std::vector<std::uint8_t>(1000000, 0xFF));
+         return dir.file("ff.rom");
+       }(),
+       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'GetStringPos' reported error."},
+      {save(noChip, "nochip.rom"),
+       "Invalid file specified. Not an ATI BIOS? - Debug information: 'CheckValid' reported error."},
+      {save(wideBus, "bus.rom"),
+       "Invalid file specified. Not an ATI BIOS? - Debug information: 'CheckValid' reported error."},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(LoadBIOSFile(session, save(test::FixtureImage())));
+    platform.messages.clear();
+    EXPECT_FALSE(LoadBIOSFile(session, c.path));
+    ASSERT_EQ(platform.messages.size(), 1u) << c.path;
+    EXPECT_EQ(platform.messages[0].text, c.text);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+    expectEmptyDisplay();
+  }
+}
+
+TEST_F(LoadPipeline, AFailedReadKeepsTheFormerImage) {
+  test::FixtureImage fixture;
+  ASSERT_TRUE(LoadBIOSFile(session, save(fixture)));
+  test::writeBytes(dir.file("big.rom"), std::vector<std::uint8_t>(1000001, 0));
+  LoadBIOSFile(session, dir.file("big.rom"));
+  EXPECT_EQ(session.BIOSArray.bytes(), fixture.build());
+}
+
+TEST_F(LoadPipeline, ANonNumericStringPositionIsASplitFailureAndExactlyOneMillionBytesIsRead) {
+  test::FixtureImage fixture(1000000);
+  EXPECT_TRUE(LoadBIOSFile(session, save(fixture)));
+  EXPECT_EQ(session.form.info.Label25.text(), "0xF4240");
+}
+
+TEST_F(LoadPipeline, HostileFilesEndInAFailureMessage) {
+  std::vector<std::vector<std::uint8_t>> files = {
+      {0x00},
+      std::vector<std::uint8_t>(0x6F, 0x00),
+      std::vector<std::uint8_t>(300, 0x00),
+  };
+  // Strings without terminator up to the end of the file.
+  std::vector<std::uint8_t> unterminated(0x100, 'A');
+  unterminated[0x6E] = 0x80;
+  files.push_back(unterminated);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string path = dir.file("hostile" + std::to_string(i));
+    test::writeBytes(path, files[i]);
+    platform.messages.clear();
+    LoadBIOSFile(session, path);
+    EXPECT_FALSE(platform.messages.empty()) << i;
+  }
+}
+
+TEST_F(LoadPipeline, SmallGddr5ImagesAskAboutCorruption) {
+  test::FixtureImage gddr5;
+  gddr5.ramType = "GDDR5";
+  platform.queueAnswer(MessageAnswer::Yes);
+  ASSERT_TRUE(LoadBIOSFile(session, save(gddr5)));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "Warning!");
+  EXPECT_EQ(platform.messages[0].text, "File may be corrupted. Show more detailed information?");
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(session.textWindow.shown());
+  EXPECT_EQ(session.textWindow.Form3.text(), "File may be corrupted");
+  EXPECT_EQ(session.textWindow.Text1.text().substr(0, 40), "The problem is that the 4870's (and mayb");
+
+  session.textWindow.Command1.click();
+  EXPECT_FALSE(session.textWindow.shown());
+  platform.messages.clear();
+  ASSERT_TRUE(LoadBIOSFile(session, save(gddr5)));  // answered No
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_FALSE(session.textWindow.shown());
+
+  test::FixtureImage large(131072);
+  large.ramType = "GDDR5";
+  platform.messages.clear();
+  ASSERT_TRUE(LoadBIOSFile(session, save(large, "large.rom")));
+  EXPECT_TRUE(platform.messages.empty());
+
+  test::FixtureImage gddr3;
+  ASSERT_TRUE(LoadBIOSFile(session, save(gddr3, "gddr3.rom")));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LoadPipeline, PreModifiedImagesAreFlagged) {
+  auto bytes = test::FixtureImage().build();
+  bytes[0x07] = 1;
+  bytes[0x21] = static_cast<std::uint8_t>(bytes[0x21] - 1);
+  test::writeBytes(dir.file("mod.rom"), bytes);
+  ASSERT_TRUE(LoadBIOSFile(session, dir.file("mod.rom")));
+  EXPECT_TRUE(session.form.info.Check1.checked());
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,188 @@
+#include "ui/binder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/link_label.h"
+
+namespace oza::ui {
+
+QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string fromQt(const QString& text) { return text.toUtf8().toStdString(); }
+
+namespace {
+
+// Message texts and multi-line boxes carry CR LF line ends.
+QString displayText(const std::string& text) {
+  QString shown = toQt(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+void setBackground(QWidget* widget, const std::optional<Rgb>& color) {
+  const QVariant wanted = color ? QVariant(QColor(color->r, color->g, color->b)) : QVariant();
+  if (widget->property("ozaBackColor") == wanted) return;
+  widget->setProperty("ozaBackColor", wanted);
+  if (!color) {
+    widget->setPalette(QPalette());
+    return;
+  }
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, wanted.value<QColor>());
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+void Binder::bind(Control& control, QWidget* widget) {
+  widget->setObjectName(toQt(control.name()));
+  bindings_.push_back({&control, widget, nullptr});
+  Control* c = &control;
+
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setAcceptDrops(false);
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }); });
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+    plain->setAcceptDrops(false);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->setAcceptDrops(false);
+    connect(combo, &QComboBox::activated, this,
+            [this, c](int index) { userEvent([&] { c->setListIndex(index); }); });
+    if (combo->lineEdit()) {
+      combo->lineEdit()->setAcceptDrops(false);
+      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+              [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }); });
+    }
+  } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
+    connect(link, &LinkLabel::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    connect(list, &QListWidget::currentRowChanged, this, [this, c](int row) {
+      if (!syncing_) userEvent([&] { c->setListIndex(row); });
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, c] { userEvent([&] { c->click(); }); });
+  } else if (auto* scroll = qobject_cast<QScrollBar*>(widget)) {
+    connect(scroll, &QScrollBar::valueChanged, this, [this, c](int value) {
+      if (!syncing_) userEvent([&] { c->setValue(value); });
+    });
+  } else if (qobject_cast<QRadioButton*>(widget) ||
+             (qobject_cast<QAbstractButton*>(widget) && control.kind() == ControlKind::OptionButton)) {
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    connect(button, &QAbstractButton::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    connect(button, &QAbstractButton::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
+  }
+  sync(bindings_.back());
+}
+
+void Binder::bindAction(Control& control, QAction* action) {
+  action->setObjectName(toQt(control.name()));
+  bindings_.push_back({&control, nullptr, action});
+  Control* c = &control;
+  connect(action, &QAction::triggered, this, [this, c] { userEvent([&] { c->click(); }); });
+  sync(bindings_.back());
+}
+
+void Binder::setKeyFilter(QWidget* widget, std::function<bool(char)> accepts) {
+  keyFilters_.emplace_back(widget, std::move(accepts));
+  widget->installEventFilter(this);
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    for (auto& [widget, accepts] : keyFilters_) {
+      if (widget != watched) continue;
+      const QString text = static_cast<QKeyEvent*>(event)->text();
+      if (text.size() == 1 && text[0].unicode() != 127 &&
+          !accepts(text[0].unicode() < 256 ? static_cast<char>(text[0].unicode()) : '\0'))
+        return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void Binder::userEvent(const std::function<void()>& event) {
+  ++depth_;
+  event();
+  --depth_;
+  if (depth_ == 0) syncAll();
+}
+
+void Binder::syncAll() {
+  for (const auto& binding : bindings_) sync(binding);
+  if (afterSync) afterSync();
+}
+
+void Binder::sync(const Binding& b) {
+  const Control& c = *b.control;
+  syncing_ = true;
+  if (b.action) {
+    b.action->setText(toQt(c.text()));
+    b.action->setEnabled(c.enabled());
+    b.action->setVisible(c.visible());
+  }
+  if (QWidget* w = b.widget) {
+    const QSignalBlocker block(w);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      if (edit->text() != toQt(c.text())) edit->setText(toQt(c.text()));
+      setBackground(edit, c.backColor());
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+      if (plain->toPlainText() != displayText(c.text())) plain->setPlainText(displayText(c.text()));
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+      if (label->textFormat() != Qt::RichText) label->setText(displayText(c.text()));
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      QStringList items;
+      for (const auto& item : c.items()) items << toQt(item);
+      QStringList current;
+      for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
+      if (items != current) {
+        combo->clear();
+        combo->addItems(items);
+      }
+      if (combo->currentIndex() != c.listIndex()) combo->setCurrentIndex(c.listIndex());
+      if (combo->isEditable() && combo->currentText() != toQt(c.text())) combo->setEditText(toQt(c.text()));
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+      QStringList items;
+      for (const auto& item : c.items()) items << toQt(item);
+      QStringList current;
+      for (int i = 0; i < list->count(); ++i) current << list->item(i)->text();
+      if (items != current) {
+        list->clear();
+        list->addItems(items);
+      }
+      if (list->currentRow() != c.listIndex()) list->setCurrentRow(c.listIndex());
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+      group->setTitle(toQt(c.text()));
+    } else if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
+      if (scroll->value() != c.value()) scroll->setValue(c.value());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      button->setText(toQt(c.text()));
+      if (button->isCheckable() && button->isChecked() != c.checked()) {
+        // Exclusive buttons cannot be unchecked one by one.
+        const bool exclusive = button->autoExclusive();
+        button->setAutoExclusive(false);
+        button->setChecked(c.checked());
+        button->setAutoExclusive(exclusive);
+      }
+    } else if (c.kind() == ControlKind::Form) {
+      w->setWindowTitle(toQt(c.text()));
+    }
+    if (!w->isWindow()) {
+      if (w->testAttribute(Qt::WA_Disabled) == c.enabled()) w->setEnabled(c.enabled());
+      if (w->isHidden() == c.visible()) w->setVisible(c.visible());
+    }
+    if (w->toolTip() != toQt(c.toolTip())) w->setToolTip(toQt(c.toolTip()));
+  }
+  syncing_ = false;
+}
+
+}  // namespace oza::ui

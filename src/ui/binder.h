@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "controls/control.h"
+
+class QAction;
+
+namespace oza::ui {
+
+// Ties core controls to the widgets that show them. Widgets forward the
+// user's input to their control; after every such event the binder mirrors
+// the state of all bound controls back into their widgets.
+class Binder : public QObject {
+  Q_OBJECT
+ public:
+  explicit Binder(QObject* parent = nullptr) : QObject(parent) {}
+
+  // Binds a widget by its kind: QLineEdit, QLabel, QCheckBox, QRadioButton,
+  // QAbstractButton, QComboBox, QListWidget, QGroupBox, QScrollBar, or any
+  // other widget (enabled, visible and tool tip only). Sets the widget's
+  // objectName to the control's name.
+  void bind(Control& control, QWidget* widget);
+  void bindAction(Control& control, QAction* action);
+  // Accepts only the typed characters `accepts` lets through; keys that type
+  // no character (navigation, Delete) always pass.
+  void setKeyFilter(QWidget* widget, std::function<bool(char)> accepts);
+
+  // Mirrors every bound control into its widget.
+  void syncAll();
+  // Runs a user event on the core, then mirrors the result.
+  void userEvent(const std::function<void()>& event);
+
+  // Called after every sync (for widgets that draw core state themselves).
+  std::function<void()> afterSync;
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Binding {
+    Control* control;
+    QPointer<QWidget> widget;
+    QPointer<QAction> action;
+  };
+  void sync(const Binding& binding);
+  std::vector<Binding> bindings_;
+  std::vector<std::pair<QWidget*, std::function<bool(char)>>> keyFilters_;
+  bool syncing_ = false;
+  int depth_ = 0;
+};
+
+QString toQt(const std::string& text);
+std::string fromQt(const QString& text);
+
+}  // namespace oza::ui

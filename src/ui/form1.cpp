@@ -1,0 +1,158 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "session/load_pipeline.h"
+#include "session/shell_paths.h"
+#include "ui/form3.h"
+#include "ui/info_diagram.h"
+#include "ui/info_page.h"
+#include "ui/publisher_logo.h"
+
+namespace oza::ui {
+
+namespace {
+constexpr int kPageWidth = 780;
+constexpr int kPageHeight = 520;
+}  // namespace
+
+Form1::Form1() : platform_(this), session_(platform_) {
+  platform_.beforeModal = [this] { binder_.syncAll(); };
+  binder_.afterSync = [this] { afterSync(); };
+  binder_.bind(session_.form.Form1, this);
+  setAcceptDrops(true);
+  buildMenus();
+
+  auto* central = new QWidget(this);
+  auto* columns = new QHBoxLayout(central);
+
+  auto* left = new QVBoxLayout;
+  auto* tabs = new QHBoxLayout;
+  for (Control* option : {&session_.form.Option1, &session_.form.Option2, &session_.form.Option3}) {
+    auto* button = new QPushButton(central);
+    button->setCheckable(true);
+    button->setAutoExclusive(true);
+    button->setMinimumWidth(130);
+    binder_.bind(*option, button);
+    tabs->addWidget(button);
+  }
+  tabs->addStretch(1);
+  left->addLayout(tabs);
+
+  // The pages lie on top of one another; the core shows one at a time.
+  auto* pages = new QWidget(central);
+  pages->setFixedSize(kPageWidth, kPageHeight);
+  QGroupBox* info = buildInfoPage(session_.form.info, binder_, pages, &diagram_);
+  info->setGeometry(0, 0, kPageWidth, kPageHeight);
+  left->addWidget(pages);
+
+  auto* loaded = new QHBoxLayout;
+  auto* loadedCaption = new QLabel(central);
+  binder_.bind(session_.form.Label48, loadedCaption);
+  auto* loadedPath = new QLabel(central);
+  loadedPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  binder_.bind(session_.form.Label49, loadedPath);
+  loaded->addWidget(loadedCaption);
+  loaded->addWidget(loadedPath, 1);
+  left->addLayout(loaded);
+  columns->addLayout(left);
+  columns->addWidget(buildButtons());
+  setCentralWidget(central);
+
+  form3_ = std::make_unique<Form3>(session_.textWindow, binder_);
+  binder_.syncAll();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+  MainForm& f = session_.form;
+  QMenu* file = menuBar()->addMenu(QString());
+  binder_.bindAction(f.FileMother, file->menuAction());
+  auto add = [this](QMenu* menu, Control& control, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(QString());
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    binder_.bindAction(control, action);
+  };
+  add(file, f.BLoad, QKeySequence::Open);
+  add(file, f.BSave, QKeySequence::Save);
+  binder_.bindAction(f.KeinName, file->addSeparator());
+  add(file, f.PE);
+  binder_.bindAction(f.KeinName2, file->addSeparator());
+  add(file, f.Exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QMenu* info = menuBar()->addMenu(QString());
+  binder_.bindAction(f.Info, info->menuAction());
+  add(info, f.FAQ, QKeySequence(Qt::Key_F1));
+  add(info, f.About);
+}
+
+QWidget* Form1::buildButtons() {
+  MainForm& f = session_.form;
+  auto* panel = new QWidget(this);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(6, 34, 0, 0);
+  for (Control* command : {&f.Command1, &f.Command2, &f.Command11, &f.Command6, &f.Command10, &f.Command4,
+                           &f.Command3, &f.Command5}) {
+    auto* button = new QPushButton(panel);
+    button->setMinimumWidth(200);
+    binder_.bind(*command, button);
+    layout->addWidget(button);
+  }
+  layout->addStretch(1);
+  auto* cooperation = new QLabel(panel);
+  cooperation->setAlignment(Qt::AlignCenter);
+  binder_.bind(f.Label55, cooperation);
+  layout->addWidget(cooperation);
+  auto* logo = new PublisherLogo(panel);
+  binder_.bind(f.Picture1, logo);
+  connect(logo, &PublisherLogo::clicked, this, [this] { binder_.userEvent([this] { session_.form.Picture1.click(); }); });
+  layout->addWidget(logo, 0, Qt::AlignHCenter);
+  return panel;
+}
+
+void Form1::afterSync() {
+  if (diagram_) diagram_->update();
+  if (form3_) form3_->follow();
+}
+
+void Form1::start(const std::string& commandLine) {
+  binder_.userEvent([this] { session_.start(); });
+  const std::string path = commandLineFile(commandLine);
+  if (path.empty()) return;
+  show();
+  openPath(path);
+}
+
+void Form1::openPath(const std::string& path) {
+  if (isProfilePath(path)) return;  // the profile editor takes these
+  binder_.userEvent([&] { LoadBIOSFile(session_, path); });
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  openPath(fromQt(urls.first().toLocalFile()));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  form3_->hide();
+  event->accept();
+}
+
+}  // namespace oza::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "session/session.h"
+#include "ui/binder.h"
+#include "ui/qt_platform.h"
+
+namespace oza::ui {
+
+class Form3;
+class InfoDiagram;
+
+// The main window `Form1`. It owns the session; its widgets mirror the
+// session's controls and forward the user's input to them.
+class Form1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  Form1();
+  ~Form1() override;
+
+  Session& session() { return session_; }
+  Binder& binder() { return binder_; }
+  Form3& textWindow() { return *form3_; }
+
+  // Start-up with the program's command line (quotes are removed).
+  void start(const std::string& commandLine);
+  // A file dropped on the window or named on the command line.
+  void openPath(const std::string& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  QWidget* buildButtons();
+  void afterSync();
+
+  QtPlatform platform_;
+  Session session_;
+  Binder binder_;
+  std::unique_ptr<Form3> form3_;
+  InfoDiagram* diagram_ = nullptr;
+};
+
+}  // namespace oza::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+namespace oza {
+class TextWindow;
+}
+
+namespace oza::ui {
+
+class Binder;
+
+// The text window `Form3`: shows the FAQ, help texts and warnings modeless.
+class Form3 : public QDialog {
+  Q_OBJECT
+ public:
+  Form3(TextWindow& window, Binder& binder);
+  // Shows or hides the window as the core says.
+  void follow();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  TextWindow& window_;
+  Binder& binder_;
+};
+
+}  // namespace oza::ui

@@ -1,0 +1,87 @@
+#include "ui/info_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "image/info_tab.h"
+#include "ui/binder.h"
+#include "ui/info_diagram.h"
+#include "ui/link_label.h"
+
+namespace oza::ui {
+
+QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram) {
+  auto* frame = new QGroupBox(parent);
+  binder.bind(tab.Frame2, frame);
+  auto* layout = new QVBoxLayout(frame);
+
+  auto* fields = new QGridLayout;
+  static const char* const captions[] = {"Bios date/time:",      "BIOS version string:",
+                                         "Reported chip type:",  "Hardware specs string:",
+                                         "Copyright message:",   "AtomBIOS version:",
+                                         "Power cabel error message:"};
+  for (int i = 0; i < 7; ++i) {
+    fields->addWidget(new QLabel(QString::fromUtf8(captions[i]), frame), i, 0);
+    auto* edit = new QLineEdit(frame);
+    binder.bind(tab.InfoText[i], edit);
+    fields->addWidget(edit, i, 1, 1, i == 0 ? 1 : 5);
+  }
+  auto* checksumCaption = new QLabel(QStringLiteral("BIOS checksum:"), frame);
+  auto* checksum = new QLabel(frame);
+  binder.bind(tab.Label24, checksum);
+  auto* sizeCaption = new QLabel(QStringLiteral("BIOS size:"), frame);
+  auto* size = new QLabel(frame);
+  binder.bind(tab.Label25, size);
+  fields->addWidget(checksumCaption, 0, 2, Qt::AlignRight);
+  fields->addWidget(checksum, 0, 3);
+  fields->addWidget(sizeCaption, 0, 4, Qt::AlignRight);
+  fields->addWidget(size, 0, 5);
+  fields->setColumnStretch(1, 3);
+  fields->setColumnStretch(3, 1);
+  fields->setColumnStretch(5, 1);
+  layout->addLayout(fields);
+
+  auto* ids = new QGroupBox(frame);
+  binder.bind(tab.Frame7, ids);
+  auto* idLayout = new QGridLayout(ids);
+  auto* vendor = new QComboBox(ids);
+  vendor->setEditable(true);
+  vendor->setInsertPolicy(QComboBox::NoInsert);
+  binder.bind(tab.Combo1, vendor);
+  auto* card = new QComboBox(ids);
+  card->setEditable(true);
+  card->setInsertPolicy(QComboBox::NoInsert);
+  binder.bind(tab.Combo2, card);
+  idLayout->addWidget(vendor, 0, 0, 1, 3);
+  idLayout->addWidget(new QLabel(QStringLiteral("Video card:"), ids), 1, 0);
+  idLayout->addWidget(card, 1, 1);
+  auto* warning = new QLabel(QStringLiteral("(WARNING! Refer to the FAQ before changing this!)"), ids);
+  QPalette warningPalette = warning->palette();
+  warningPalette.setColor(QPalette::WindowText, QColor(176, 0, 0));
+  warning->setPalette(warningPalette);
+  idLayout->addWidget(warning, 1, 2);
+  idLayout->setColumnStretch(1, 1);
+  layout->addWidget(ids);
+
+  auto* flags = new QHBoxLayout;
+  auto* premodified = new QCheckBox(frame);
+  binder.bind(tab.Check1, premodified);
+  auto* help = new LinkLabel(frame);
+  binder.bind(tab.Label57, help);
+  flags->addWidget(premodified);
+  flags->addStretch(1);
+  flags->addWidget(help);
+  layout->addLayout(flags);
+
+  *diagram = new InfoDiagram(tab, frame);
+  layout->addWidget(*diagram);
+  layout->addStretch(1);
+  return frame;
+}
+
+}  // namespace oza::ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace oza {
+class InfoTab;
+}
+
+namespace oza::ui {
+
+class Binder;
+class InfoDiagram;
+
+// The information page `Frame2`, bound to the tab's controls.
+QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram);
+
+}  // namespace oza::ui

@@ -1,0 +1,67 @@
+#include "ui/qt_platform.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "ui/binder.h"
+
+namespace oza::ui {
+
+QString qtFilters(const FileDialogRequest& request) {
+  QStringList filters;
+  for (const auto& filter : request.filters) {
+    QString name = toQt(filter.name);
+    const int paren = name.lastIndexOf('(');
+    if (paren > 0) name = name.left(paren).trimmed();
+    QString patterns = toQt(filter.pattern);
+    patterns.replace(';', ' ');
+    filters << QStringLiteral("%1 (%2)").arg(name, patterns.simplified());
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+MessageAnswer QtPlatform::showMessage(const Message& message) {
+  if (beforeModal) beforeModal();
+  QMessageBox box(owner_);
+  box.setWindowTitle(toQt(message.title));
+  QString text = toQt(message.text);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  box.setText(text);
+  switch (message.icon) {
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Critical:
+    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  if (message.buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return MessageAnswer::Ok;
+}
+
+std::string QtPlatform::openFileDialog(const FileDialogRequest& request) {
+  if (beforeModal) beforeModal();
+  return fromQt(QFileDialog::getOpenFileName(owner_, toQt(request.title), toQt(request.startFolder),
+                                             qtFilters(request)));
+}
+
+std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
+  if (beforeModal) beforeModal();
+  QString start = toQt(request.defaultName);
+  if (!request.startFolder.empty()) start = toQt(request.startFolder) + "/" + start;
+  return fromQt(QFileDialog::getSaveFileName(owner_, toQt(request.title), start, qtFilters(request),
+                                             nullptr, QFileDialog::DontConfirmOverwrite));
+}
+
+bool QtPlatform::openUrl(const std::string& url) {
+  return QDesktopServices::openUrl(QUrl(toQt(url)));
+}
+
+}  // namespace oza::ui

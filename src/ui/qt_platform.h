@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace oza::ui {
+
+// Message boxes, file dialogs and links through Qt.
+class QtPlatform : public Platform {
+ public:
+  explicit QtPlatform(QWidget* owner = nullptr) : owner_(owner) {}
+  void setOwner(QWidget* owner) { owner_ = owner; }
+
+  MessageAnswer showMessage(const Message& message) override;
+  std::string openFileDialog(const FileDialogRequest& request) override;
+  std::string saveFileDialog(const FileDialogRequest& request) override;
+  bool openUrl(const std::string& url) override;
+
+  // Runs before a modal box or dialog opens, so the windows show the state
+  // the core has reached at that moment.
+  std::function<void()> beforeModal;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+// "Name (*.a; *.b)" filters in Qt's form "Name (*.a *.b)".
+QString qtFilters(const FileDialogRequest& request);
+
+}  // namespace oza::ui

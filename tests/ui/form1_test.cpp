@@ -1,0 +1,98 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+#include "ui/form3.h"
+
+namespace oza::ui {
+namespace {
+
+template <typename T>
+T* widget(QWidget& window, const char* name) {
+  T* found = window.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+TEST(Form1, StartsOnTheEmptyInformationTab) {
+  Form1 window;
+  window.start("");
+  EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(": OZA - Ozarin BIOS editor v1.12")));
+  EXPECT_TRUE(widget<QPushButton>(window, "Option3")->isChecked());
+  EXPECT_FALSE(widget<QPushButton>(window, "Option1")->isChecked());
+  EXPECT_EQ(widget<QPushButton>(window, "Option2")->text(), QStringLiteral("Fan se&ttings"));
+  EXPECT_EQ(widget<QComboBox>(window, "Combo1")->count(), 45);
+  EXPECT_EQ(widget<QComboBox>(window, "Combo2")->count(), 34);
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(2)")->text(), QString());
+  EXPECT_EQ(widget<QLabel>(window, "Label48")->text(), QStringLiteral("Loaded BIOS file:"));
+}
+
+TEST(Form1, LoadsAnImageFromTheCommandLineWithQuotes) {
+  test::TempDir dir;
+  test::FixtureImage fixture;
+  fixture.save(dir.file("my card.rom"));
+  Form1 window;
+  window.start("\"" + dir.file("my card.rom") + "\"");
+  EXPECT_EQ(widget<QLabel>(window, "Label49")->text().toStdString(), dir.file("my card.rom"));
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("113-B50102-101"));
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(0)")->text(), QStringLiteral("09/10/08 14:22"));
+  EXPECT_EQ(widget<QComboBox>(window, "Combo2")->currentText(), QStringLiteral("HD 3870"));
+  EXPECT_EQ(widget<QComboBox>(window, "Combo1")->currentIndex(), 1);
+  EXPECT_EQ(widget<QLabel>(window, "Label25")->text(), QStringLiteral("0x10000"));
+  EXPECT_TRUE(widget<QLabel>(window, "Label24")->text().startsWith(QStringLiteral("0x")));
+  EXPECT_FALSE(widget<QCheckBox>(window, "Check1")->isChecked());
+}
+
+TEST(Form1, DroppingFilesLoadsTheFirstOnly) {
+  test::TempDir dir;
+  test::FixtureImage first;
+  first.version = "FIRST-VERSION";
+  first.save(dir.file("first.rom"));
+  test::FixtureImage second;
+  second.version = "SECOND-VERSION";
+  second.save(dir.file("second.rom"));
+
+  Form1 window;
+  window.start("");
+  // As the desktop delivers it: enter, then drop.
+  auto drop = [&](QMimeData& data) {
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+  };
+  QMimeData text;
+  text.setText(QStringLiteral("just text"));
+  drop(text);
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QString());
+
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.file("first.rom"))),
+                 QUrl::fromLocalFile(QString::fromStdString(dir.file("second.rom")))});
+  drop(files);
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("FIRST-VERSION"));
+}
+
+TEST(Form1, TheFaqOpensInTheTextWindow) {
+  Form1 window;
+  window.start("");
+  widget<QPushButton>(window, "Command6")->click();
+  EXPECT_TRUE(window.textWindow().isVisible());
+  EXPECT_EQ(window.textWindow().windowTitle(), QStringLiteral("FAQ"));
+  widget<QPushButton>(window.textWindow(), "Command1")->click();
+  EXPECT_FALSE(window.textWindow().isVisible());
+}
+
+}  // namespace
+}  // namespace oza::ui

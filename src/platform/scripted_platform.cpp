@@ -13,6 +13,7 @@ std::string takeNext(std::deque<std::string>& queue) {
 
 MessageAnswer ScriptedPlatform::showMessage(const Message& message) {
   messages.push_back(message);
+  if (onMessage) onMessage(message);
   if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (answers_.empty()) return defaultAnswer;
   MessageAnswer answer = answers_.front();

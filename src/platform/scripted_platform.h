@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ class ScriptedPlatform : public Platform {
   // Dialogs take the next scripted path, else empty text (cancel).
   void queueOpenPath(const std::string& path) { openPaths_.push_back(path); }
   void queueSavePath(const std::string& path) { savePaths_.push_back(path); }
+
+  // Runs while a message is open, before it is answered.
+  std::function<void(const Message&)> onMessage;
 
   std::vector<Message> messages;
   std::vector<FileDialogRequest> openDialogs;

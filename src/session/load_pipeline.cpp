@@ -7,6 +7,8 @@
 #include "image/hex_fields.h"
 #include "image/info_strings.h"
 #include "image/number_text.h"
+#include "powerplay/clock_location.h"
+#include "powerplay/clock_records.h"
 #include "save/checksum.h"
 #include "session/session.h"
 
@@ -15,6 +17,9 @@ namespace oza {
 namespace {
 
 const char* const kNotAtiBios = "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: ";
+const char* const kNoClockSettings =
+    "Unable to find clock settings. This may be due to an unrecognized video card. Please drop a "
+    "note to the eMail-address found in the about section. - Debug information: ";
 const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Debug information: ";
 
 // Shows a failure of the load and empties the display.
@@ -51,7 +56,39 @@ bool LoadCardData(Session& session) {
   }
   ShowBIOSInfo(form.info, image, session.strings, GetFileCheckSum(image, 0));
 
+  ClockTab& clock = form.clock;
+  const ClockLocation location = GetClockPos(image);
+  // A table without states leaves nothing of an earlier image in the list.
+  clock.showStates(location.states.value_or(PowerPlayStates{}));
+  const std::int64_t ClockPosition = location.ClockPosition;
+  if (ClockPosition == 0) {
+    fail(session, std::string(kNoClockSettings) + "'GetClockPos' reported 0.");
+    return false;
+  }
+  if (!GetOverDrive(image, clock)) {
+    session.platform.message(
+        "Unable to find overdrive settings. Maybe your card simply does not support overdrive. If "
+        "you're sure this card supports it, please drop a note to the eMail-address found in the "
+        "about section. - Debug information: 'GetOverDrive' reported error.",
+        MessageIcon::Information);
+  }
   form.info.Check1.setChecked(CheckPreModified(image));
+
+  int States = GetStatesNum(image, ClockPosition);
+  clock.States.setText(std::to_string(States));
+  if (States == 0) {
+    fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
+    return false;
+  }
+  clock.ClearClockBlocks();
+  if (!ReadClocksAndVoltages(image, ClockPosition, States, clock)) {
+    fail(session,
+         "Unable to display clock settings. This may be due to an unrecognized video card. Please "
+         "drop a note to the eMail-address found in the about section. - Debug information: "
+         "'ReadClocksAndVoltages(ClockPosition, States)' reported error.");
+    return false;
+  }
+  clock.ApplyClockInfoLock();
   return true;
 }
 
@@ -119,6 +156,7 @@ void ShowGDDR5SizeWarning(Session& session) {
 void ClearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
   session.LoadedCheckSum = 0;
+  session.form.clock.States.setText("");
 }
 
 void ResetBIOSDisplay(Session& session) {
@@ -128,6 +166,7 @@ void ResetBIOSDisplay(Session& session) {
   ClearInfoGlobals(session);
   form.info.ResetInfoLines();
   form.info.ClearInfoFields();
+  form.clock.ClearClockBlocks();
 }
 
 }  // namespace oza

@@ -9,6 +9,7 @@ void MainForm::collect(std::vector<Control*>& out) {
                      &Exit, &Info, &FAQ, &About})
     out.push_back(c);
   info.collect(out);
+  clock.collect(out);
 }
 
 }  // namespace oza

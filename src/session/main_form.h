@@ -4,6 +4,7 @@
 
 #include "controls/control.h"
 #include "image/info_tab.h"
+#include "powerplay/clock_tab.h"
 
 namespace oza {
 
@@ -43,6 +44,7 @@ struct MainForm {
   Control About{"About", ControlKind::MenuItem, "&About..."};
 
   InfoTab info;
+  ClockTab clock;
 
   void collect(std::vector<Control*>& out);
 };

@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include "powerplay/clock_tab.h"
 #include "session/faq.h"
 #include "session/load_pipeline.h"
 #include "session/tab_pages.h"
@@ -15,6 +16,8 @@ Session::Session(Platform& platformRef) : platform(platformRef) {
   form.Option2.onClick = [this] { ShowFanTab(*this); };
   form.Option3.onClick = [this] { ShowInfoTab(*this); };
   form.info.Label57.onClick = [this] { form.info.showMessagesHelp(platform); };
+  form.clock.Label58.onClick = [this] { form.clock.showLockHelp(platform); };
+  form.clock.Label96.onClick = [this] { textWindow.show("Help on PowerPlay states", powerPlayHelpText()); };
   textWindow.Command1.onClick = [this] { textWindow.unload(); };
 }
 
@@ -33,6 +36,8 @@ Control* Session::findControl(const std::string& name) {
 void Session::start() {
   form.tabs.select(form.Option3);
   form.Form1.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
+  form.clock.ApplyClockInfoLock();
+  form.clock.VScroll1.setValue(0);
   form.info.fillIdLists();
 }
 

@@ -7,6 +7,7 @@ namespace oza {
 void ShowInfoTab(Session& session) {
   MainForm& form = session.form;
   form.tabs.select(form.Option3);
+  form.clock.Frame1.setVisible(false);
   form.info.Frame2.setVisible(true);
 }
 
@@ -14,11 +15,13 @@ void ShowClockTab(Session& session) {
   MainForm& form = session.form;
   form.tabs.select(form.Option1);
   form.info.Frame2.setVisible(false);
+  form.clock.Frame1.setVisible(true);
 }
 
 void ShowFanTab(Session& session) {
   MainForm& form = session.form;
   form.tabs.select(form.Option2);
+  form.clock.Frame1.setVisible(false);
   form.info.Frame2.setVisible(false);
 }
 

@@ -15,6 +15,7 @@
 
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
+#include "ui/clock_page.h"
 #include "ui/form3.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
@@ -55,6 +56,8 @@ Form1::Form1() : platform_(this), session_(platform_) {
   pages->setFixedSize(kPageWidth, kPageHeight);
   QGroupBox* info = buildInfoPage(session_.form.info, binder_, pages, &diagram_);
   info->setGeometry(0, 0, kPageWidth, kPageHeight);
+  clockPage_ = new ClockPage(session_.form.clock, binder_, pages);
+  clockPage_->setGeometry(0, 0, kPageWidth, kPageHeight);
   left->addWidget(pages);
 
   auto* loaded = new QHBoxLayout;
@@ -123,6 +126,7 @@ QWidget* Form1::buildButtons() {
 
 void Form1::afterSync() {
   if (diagram_) diagram_->update();
+  if (clockPage_) clockPage_->follow();
   if (form3_) form3_->follow();
 }
 

@@ -9,6 +9,7 @@
 
 namespace oza::ui {
 
+class ClockPage;
 class Form3;
 class InfoDiagram;
 
@@ -44,6 +45,7 @@ class Form1 : public QMainWindow {
   Binder binder_;
   std::unique_ptr<Form3> form3_;
   InfoDiagram* diagram_ = nullptr;
+  ClockPage* clockPage_ = nullptr;
 };
 
 }  // namespace oza::ui

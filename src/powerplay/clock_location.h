@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "image/byte_image.h"
+#include "powerplay/powerplay_states.h"
+
+namespace oza {
+
+// Where the clock info records start, and on a revision-4 table its states.
+struct ClockLocation {
+  std::int64_t ClockPosition = 0;  // 0: not found
+  std::optional<PowerPlayStates> states;
+};
+
+// Follows the AtomBIOS pointer chain to the PowerPlay table; a revision-4
+// table gives the records and the states, any other the first of the four
+// clock table signatures found. A chain or table reaching outside the image
+// gives position 0.
+ClockLocation GetClockPos(const ByteImage& image);
+
+// Number of 16-byte records between ClockPosition and the clock info end
+// signature; 0 when that distance is no multiple of 16 or on any error.
+int GetStatesNum(const ByteImage& image, std::int64_t ClockPosition);
+
+}  // namespace oza

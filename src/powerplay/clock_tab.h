@@ -1,0 +1,95 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_array.h"
+#include "powerplay/powerplay_states.h"
+
+namespace oza {
+
+class Platform;
+
+inline constexpr int kClockBlocks = 20;
+inline constexpr int kBands = 4;
+
+// The clock tab `Frame1`: twenty clock info blocks in four bands, the lock,
+// the PowerPlay state list and the Overdrive values.
+class ClockTab {
+ public:
+  ClockTab();
+  ClockTab(const ClockTab&) = delete;
+  ClockTab& operator=(const ClockTab&) = delete;
+
+  Control Frame1{"Frame1", ControlKind::Frame, "Clock-/voltage settings"};
+  ControlArray ClockInfo{"ClockInfo", ControlKind::Label, kClockBlocks};
+  ControlArray GPU{"GPU", ControlKind::TextBox, kClockBlocks};
+  ControlArray RAM{"RAM", ControlKind::TextBox, kClockBlocks};
+  ControlArray Voltage{"Voltage", ControlKind::TextBox, kClockBlocks};
+  ControlArray GPU_MHz{"GPU_MHz", ControlKind::Label, kBands};
+  ControlArray RAM_MHz{"RAM_MHz", ControlKind::Label, kBands};
+  ControlArray Voltage_V{"Voltage_V", ControlKind::Label, kBands};
+  Control VScroll1{"VScroll1", ControlKind::ScrollBar};
+  Control States{"States", ControlKind::Label};
+  Control Check2{"Check2", ControlKind::CheckBox, "Locked"};
+  Control Label58{"Label58", ControlKind::Label, "Why would I lock my clock infos?"};
+
+  Control List1{"List1", ControlKind::ListBox};
+  Control Label92{"Label92", ControlKind::Label, "0"};
+  Control Label93{"Label93", ControlKind::Label, "0"};
+  Control Label94{"Label94", ControlKind::Label, "0"};
+  Control Label96{"Label96", ControlKind::Label, "Help"};
+
+  Control Label97{"Label97", ControlKind::Label, "Standard clock GPU:"};
+  Control Label98{"Label98", ControlKind::Label, "Standard clock RAM:"};
+  Control Label99{"Label99", ControlKind::Label, "Upper limit GPU:"};
+  Control Label100{"Label100", ControlKind::Label, "Upper limit RAM:"};
+  Control Label101{"Label101", ControlKind::Label, "MHz"};
+  Control Label102{"Label102", ControlKind::Label, "MHz"};
+  Control Label103{"Label103", ControlKind::Label, "MHz"};
+  Control Label104{"Label104", ControlKind::Label, "MHz"};
+
+  // The states of the last revision-4 table read.
+  const PowerPlayStates& powerPlayStates() const { return states_; }
+  // Rebuilds the state list from a table's states, or clears it.
+  void showStates(const PowerPlayStates& states);
+
+  // Empties and enables every block, then unlocks.
+  void ClearClockBlocks();
+  // Applies the lock to the blocks and disables the blocks beyond the count.
+  void ApplyClockInfoLock();
+  // Copies the source blocks of one kind of box into their followers.
+  void MirrorLockedBlocks(ControlArray& boxes);
+
+  // The number the label `States` shows (0 when it is empty).
+  int statesShown() const;
+
+  // State list events.
+  void listClick();
+  void listMouseDown();
+  void listMouseUp();
+
+  // Vertical offset of the four bands after scrolling (0 at the top).
+  int bandOffset() const { return bandOffset_; }
+  int LastScrollValue = 0;
+
+  void showLockHelp(Platform& platform) const;
+
+  void collect(std::vector<Control*>& out);
+
+ private:
+  void setBlockEnabled(int block, bool enabled);
+  void colourBlock(int block, Rgb colour);
+
+  PowerPlayStates states_;
+  int bandOffset_ = 0;
+};
+
+// Characters the clock boxes take from the keyboard.
+bool clockKeyAccepted(char c);
+
+// The help on PowerPlay states of the text window.
+std::string powerPlayHelpText();
+
+}  // namespace oza

@@ -1,0 +1,61 @@
+#include "powerplay/powerplay_states.h"
+
+#include <stdexcept>
+
+namespace oza {
+
+int PowerPlayStates::clockIndex(int state, int slot) const {
+  if (state < 0 || state >= static_cast<int>(StateClockIndex.size())) return -1;
+  const auto& slots = StateClockIndex[static_cast<std::size_t>(state)];
+  if (slot < 1 || slot > static_cast<int>(slots.size())) return -1;
+  return slots[static_cast<std::size_t>(slot - 1)];
+}
+
+PowerPlayStates ReadPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header) {
+  if (header.stateEntrySize < 1) throw std::length_error("state entry size 0");
+  PowerPlayStates states;
+  states.StateEntrySize = header.stateEntrySize;
+  for (int s = 0; s < header.stateCount; ++s) {
+    const std::int64_t entry = header.stateArray + std::int64_t{s} * header.stateEntrySize;
+    const int nonClock = image.at(entry);
+    std::vector<int> slots;
+    for (int j = 1; j < header.stateEntrySize; ++j) slots.push_back(image.at(entry + j));
+    states.StateClockIndex.push_back(std::move(slots));
+    states.classification.push_back(static_cast<std::uint16_t>(
+        image.word(header.nonClockArray + std::int64_t{nonClock} * header.nonClockSize)));
+  }
+  return states;
+}
+
+std::string stateDescription(std::uint16_t classification) {
+  static const struct {
+    std::uint16_t mask;
+    const char* text;
+  } flags[] = {
+      {0x0001, "Power saving for notebooks in battery mode"},
+      {0x0002, "High performance for notebooks in battery mode"},
+      {0x0003, "Balanced"},
+      {0x0004, "High performance"},
+      {0x0005, "Optimal performance"},
+      {0x0008, "Boot"},
+      {0x0010, "Thermal (GPU too hot)"},
+      {0x0020, "Limited power source"},
+      {0x0040, "Rest"},
+      {0x0080, "Forced"},
+      {0x0100, "Accelerated 3D"},
+      {0x0200, "Overdrive template"},
+      {0x0400, "UVD"},
+      {0x1000, "ACPI: Disabled load balancing"},
+      {0x2000, "Enable sleep for time stamps"},
+      {0x8000, "Enable vari bright"},
+  };
+  std::string description;
+  for (const auto& flag : flags) {
+    if ((classification & flag.mask) != flag.mask) continue;
+    description += description.empty() ? " - " : ", ";
+    description += flag.text;
+  }
+  return description;
+}
+
+}  // namespace oza

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "image/byte_image.h"
+
+namespace oza {
+
+// The PowerPlay states of a revision-4 table: for each state the clock info
+// index of each of its slots (slot 1 'low', 2 'medium', 3 'high') and its
+// classification word.
+struct PowerPlayStates {
+  int StateEntrySize = 0;
+  // StateClockIndex[s][j - 1] is the clock info index of slot j of state s.
+  std::vector<std::vector<int>> StateClockIndex;
+  std::vector<std::uint16_t> classification;
+
+  int slotCount() const { return StateEntrySize > 0 ? StateEntrySize - 1 : 0; }
+  // Clock info index of slot j (1-based) of state s, or -1 when there is none.
+  int clockIndex(int state, int slot) const;
+};
+
+// Header fields of a revision-4 PowerPlay table at position P.
+struct PowerPlayHeader {
+  std::int64_t position = 0;
+  int stateCount = 0;
+  int stateEntrySize = 0;
+  int nonClockSize = 0;
+  std::int64_t stateArray = 0;     // absolute positions
+  std::int64_t clockInfoArray = 0;
+  std::int64_t nonClockArray = 0;
+};
+
+// Reads the states of a revision-4 table; OutOfImage when the table points
+// outside the image, std::length_error for a state entry size of 0.
+PowerPlayStates ReadPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header);
+
+// " - Boot", " - Power saving for notebooks in battery mode, Thermal (GPU too
+// hot)", or empty text for a word without any known flag.
+std::string stateDescription(std::uint16_t classification);
+
+}  // namespace oza

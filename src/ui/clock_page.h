@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace oza {
+class ClockTab;
+}
+
+namespace oza::ui {
+
+class Binder;
+
+// The clock page `Frame1`: the scrolled clock info blocks, the lock, the
+// PowerPlay state list and the Overdrive values.
+class ClockPage : public QGroupBox {
+  Q_OBJECT
+ public:
+  ClockPage(ClockTab& tab, Binder& binder, QWidget* parent);
+  // Places the bands where the tab's scrolling has moved them.
+  void follow();
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ClockTab& tab_;
+  Binder& binder_;
+  QWidget* bands_ = nullptr;
+  QWidget* listViewport_ = nullptr;
+};
+
+}  // namespace oza::ui

@@ -1,0 +1,176 @@
+#include "powerplay/clock_records.h"
+
+#include <gtest/gtest.h>
+
+#include "powerplay/clock_location.h"
+#include "powerplay/clock_tab.h"
+#include "support/fixture_image.h"
+
+namespace oza {
+namespace {
+
+using test::ClockRecord;
+using test::FixtureImage;
+
+struct Loaded {
+  explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
+    states = static_cast<int>(fixture.clocks.size());
+    tab.States.setText(std::to_string(states));
+    EXPECT_TRUE(ReadClocksAndVoltages(image, position, states, tab));
+  }
+  ByteImage image;
+  std::int64_t position;
+  int states;
+  ClockTab tab;
+};
+
+TEST(ClockRecords, ReadingShowsMegahertzAndVolts) {
+  FixtureImage fixture;
+  fixture.clocks = {{74218, 80000, 1200}, {30000, 45000, 3000}, {1, 2, 3001}, {0, 0, 0xFF01}};
+  Loaded loaded(fixture);
+  EXPECT_EQ(loaded.tab.GPU[0].text(), "742.18");
+  EXPECT_EQ(loaded.tab.RAM[0].text(), "800");
+  EXPECT_EQ(loaded.tab.Voltage[0].text(), "1.2");
+  EXPECT_EQ(loaded.tab.Voltage[1].text(), "3");
+  EXPECT_EQ(loaded.tab.GPU[2].text(), "0.01");
+  EXPECT_EQ(loaded.tab.Voltage[2].text(), "---");
+  EXPECT_EQ(loaded.tab.Voltage[3].text(), "---");
+  EXPECT_EQ(loaded.tab.GPU[4].text(), "");
+}
+
+TEST(ClockRecords, ReadingCapsAtSixteenRecordsAndStopsAtTheEnd) {
+  FixtureImage fixture;
+  fixture.clocks.assign(20, ClockRecord{50000, 60000, 1100});
+  Loaded loaded(fixture);
+  EXPECT_EQ(loaded.states, 16);
+  EXPECT_EQ(loaded.tab.GPU[15].text(), "500");
+  EXPECT_EQ(loaded.tab.GPU[16].text(), "");
+
+  ClockTab tab;
+  int states = 3;
+  std::vector<std::uint8_t> bytes(36, 0x10);
+  EXPECT_FALSE(ReadClocksAndVoltages(ByteImage(bytes), 0, states, tab));
+  EXPECT_NE(tab.GPU[1].text(), "");  // the records read before the error stay
+  EXPECT_EQ(tab.GPU[2].text(), "");
+}
+
+// Writes one set of texts into record 0 and returns its first eight bytes,
+// or nothing when the writer refused.
+std::optional<std::vector<int>> written(const std::string& gpu, const std::string& ram,
+                                        const std::string& volt, std::uint16_t oldVoltage = 1100) {
+  FixtureImage fixture;
+  fixture.clocks[0].voltage = oldVoltage;
+  Loaded loaded(fixture);
+  loaded.tab.GPU[0].setText(gpu);
+  loaded.tab.RAM[0].setText(ram);
+  loaded.tab.Voltage[0].setText(volt);
+  if (!WriteClockSettings(loaded.image, loaded.tab)) return std::nullopt;
+  std::vector<int> bytes;
+  for (int i = 0; i < 8; ++i) bytes.push_back(loaded.image.at(loaded.position + i));
+  return bytes;
+}
+
+TEST(ClockRecords, WritingConvertsBackToTheRecordUnits) {
+  using V = std::vector<int>;
+  EXPECT_EQ(written("742.5", "800", "1.2"), (V{0x0A, 0x22, 0x01, 0x80, 0x38, 0x01, 0xB0, 0x04}));
+  EXPECT_EQ(written("742.57", "0", "3.5"), (V{0x11, 0x22, 0x01, 0x00, 0x00, 0x00, 0xAC, 0x0D}));
+  EXPECT_EQ(written("1", "2", "---"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
+  EXPECT_EQ(written("1", "2", ""), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
+  EXPECT_EQ(written("1", "2", "0"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
+  EXPECT_EQ(written("1", "2", "1.25V"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0xE2, 0x04}));
+  EXPECT_EQ(written("167772.15", "2", "65.535"), (V{0xFF, 0xFF, 0xFF, 0xC8, 0x00, 0x00, 0xFF, 0xFF}));
+}
+
+TEST(ClockRecords, IllegalTextsStopTheWriter) {
+  for (const char* gpu : {"742.555", "167772.16", "", "1.2.3", "abc", "-5", "1e3", "."})
+    EXPECT_FALSE(written(gpu, "800", "1.2").has_value()) << gpu;
+  EXPECT_FALSE(written("800", "", "1.2").has_value());
+  EXPECT_FALSE(written("800", "800", "0.0004").has_value());
+  EXPECT_FALSE(written("800", "800", "65.536").has_value());
+}
+
+TEST(ClockRecords, DashesOverAFieldThatHoldsNoVoltageKeepItsBytes) {
+  using V = std::vector<int>;
+  // FF02 and 3500 stay as they are while the box still shows "---".
+  EXPECT_EQ(written("1", "2", "---", 0xFF02), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x02, 0xFF}));
+  EXPECT_EQ(written("1", "2", "---", 3500), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0xAC, 0x0D}));
+  // Typed over, or emptied, they are written as usual.
+  EXPECT_EQ(written("1", "2", "1.1", 0xFF02), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x4C, 0x04}));
+  EXPECT_EQ(written("1", "2", "", 0xFF02), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
+}
+
+TEST(ClockRecords, WritingStopsAtTheFirstIllegalFieldAndKeepsWhatItWrote) {
+  FixtureImage fixture;
+  Loaded loaded(fixture);
+  loaded.tab.GPU[0].setText("100");
+  loaded.tab.GPU[1].setText("200");
+  loaded.tab.RAM[1].setText("x");
+  EXPECT_FALSE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_EQ(loaded.image.clock(loaded.position), 10000u);
+  EXPECT_EQ(loaded.image.clock(loaded.position + 16), 20000u);
+  EXPECT_EQ(loaded.image.clock(loaded.position + 19), 50000u);  // untouched
+}
+
+TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
+  FixtureImage fixture;
+  fixture.clocks.assign(18, ClockRecord{50000, 60000, 1100});
+  Loaded loaded(fixture);
+  for (int i = 0; i < 16; ++i) loaded.tab.GPU[i].setText("600");
+  EXPECT_TRUE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_EQ(loaded.image.clock(loaded.position + 15 * 16), 60000u);
+  EXPECT_EQ(loaded.image.clock(loaded.position + 16 * 16), 50000u);
+}
+
+TEST(ClockRecords, WritingRebuildsTheStateList) {
+  FixtureImage fixture;
+  Loaded loaded(fixture);
+  loaded.tab.showStates(GetClockPos(loaded.image).states.value());
+  loaded.tab.List1.setListIndex(1);
+  loaded.tab.listClick();
+  EXPECT_EQ(loaded.tab.Label94.text(), "3");
+  EXPECT_TRUE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_EQ(loaded.tab.List1.listIndex(), -1);
+  EXPECT_EQ(loaded.tab.Label94.text(), "0");
+  EXPECT_EQ(loaded.tab.List1.items().size(), 2u);
+}
+
+TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
+  FixtureImage fixture;
+  fixture.odGpu = 80000;
+  fixture.odRam = 74250;
+  fixture.odRamLimit = 120000;
+  fixture.odGpuLimit = 90000;
+  ClockTab tab;
+  EXPECT_TRUE(GetOverDrive(ByteImage(fixture.build()), tab));
+  EXPECT_EQ(tab.Label101.text(), "800 MHz");
+  EXPECT_EQ(tab.Label102.text(), "742.5 MHz");
+  EXPECT_EQ(tab.Label103.text(), "1200 MHz");
+  EXPECT_EQ(tab.Label104.text(), "900 MHz");
+}
+
+TEST(Overdrive, SignaturePlacesAndFailures) {
+  ClockTab tab;
+  std::vector<std::uint8_t> bytes(200, 0);
+  const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
+  std::copy(signature.begin(), signature.end(), bytes.begin());
+  EXPECT_FALSE(GetOverDrive(ByteImage(bytes), tab));  // position 0 is not looked at
+  EXPECT_EQ(tab.Label101.text(), "MHz");
+
+  std::copy(signature.begin(), signature.end(), bytes.begin() + 10);
+  std::copy(signature.begin(), signature.end(), bytes.begin() + 100);
+  test::putClock(bytes, 18, 10000);
+  test::putClock(bytes, 108, 20000);
+  EXPECT_TRUE(GetOverDrive(ByteImage(bytes), tab));
+  EXPECT_EQ(tab.Label101.text(), "100 MHz");  // the lower one wins
+
+  std::vector<std::uint8_t> shortImage(39, 0);
+  std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
+  test::putClock(shortImage, 13, 80000);
+  EXPECT_FALSE(GetOverDrive(ByteImage(shortImage), tab));
+  EXPECT_EQ(tab.Label101.text(), "800 MHz");
+  EXPECT_EQ(tab.Label102.text(), "0 MHz");
+  EXPECT_EQ(tab.Label103.text(), "MHz");
+}
+
+}  // namespace
+}  // namespace oza

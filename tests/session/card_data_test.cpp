@@ -1,0 +1,159 @@
+// The PowerPlay steps of the load: their messages, in order, and the reset.
+#include <gtest/gtest.h>
+
+#include "platform/scripted_platform.h"
+#include "session/load_pipeline.h"
+#include "session/session.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+const char* const kNoClocks =
+    "Unable to find clock settings. This may be due to an unrecognized video card. Please drop a "
+    "note to the eMail-address found in the about section. - Debug information: ";
+
+class CardData : public ::testing::Test {
+ protected:
+  CardData() : session(platform) { session.start(); }
+
+  bool load(const std::vector<std::uint8_t>& bytes) {
+    const std::string path = dir.file("card" + std::to_string(++count) + ".rom");
+    test::writeBytes(path, bytes);
+    platform.messages.clear();
+    return LoadBIOSFile(session, path);
+  }
+
+  void expectResetClockTab() {
+    EXPECT_EQ(session.form.clock.States.text(), "");
+    for (int i = 0; i < kClockBlocks; ++i) {
+      EXPECT_EQ(session.form.clock.GPU[i].text(), "");
+      EXPECT_TRUE(session.form.clock.GPU[i].enabled());
+    }
+    EXPECT_EQ(session.form.info.InfoText[1].text(), "");
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Session session;
+  int count = 0;
+};
+
+TEST_F(CardData, ALoadedImageFillsTheClockTab) {
+  FixtureImage fixture;
+  fixture.clocks = {{30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 0xFF01}};
+  ASSERT_TRUE(load(fixture.build()));
+  EXPECT_TRUE(platform.messages.empty());
+  const ClockTab& clock = session.form.clock;
+  EXPECT_EQ(clock.States.text(), "3");
+  EXPECT_EQ(clock.GPU[2].text(), "775");
+  EXPECT_EQ(clock.RAM[2].text(), "1126");
+  EXPECT_EQ(clock.Voltage[2].text(), "---");
+  EXPECT_TRUE(clock.GPU[2].enabled());
+  EXPECT_FALSE(clock.GPU[3].enabled());
+  EXPECT_EQ(clock.List1.items().size(), 2u);
+  EXPECT_EQ(clock.List1.items()[0], "0 - Boot");
+  EXPECT_EQ(clock.Label101.text(), "775 MHz");
+  EXPECT_EQ(clock.Label103.text(), "1200 MHz");
+  EXPECT_EQ(clock.Label104.text(), "860 MHz");
+}
+
+TEST_F(CardData, SignatureImagesClearTheStatesOfAnEarlierImage) {
+  ASSERT_TRUE(load(FixtureImage().build()));
+  session.form.clock.List1.setListIndex(1);
+  session.form.clock.List1.click();
+  FixtureImage signature;
+  signature.revision4 = false;
+  signature.signature = 3;
+  ASSERT_TRUE(load(signature.build()));
+  EXPECT_TRUE(session.form.clock.List1.items().empty());
+  EXPECT_EQ(session.form.clock.Label94.text(), "0");
+  EXPECT_EQ(session.form.clock.GPU[0].text(), "300");
+}
+
+TEST_F(CardData, NoClockTableStopsTheLoad) {
+  FixtureImage fixture;
+  fixture.revision4 = false;
+  auto bytes = fixture.build();
+  bytes[FixtureImage::kPowerPlay + 0x100] = 0x55;  // spoil the signature
+  EXPECT_FALSE(load(bytes));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, std::string(kNoClocks) + "'GetClockPos' reported 0.");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  expectResetClockTab();
+
+  auto pointers = FixtureImage().build();  // a chain pointing past the end
+  test::putWord(pointers, FixtureImage::kMasterData + 0x22, 0xFFF0);
+  EXPECT_FALSE(load(pointers));
+  EXPECT_EQ(platform.messages.back().text, std::string(kNoClocks) + "'GetClockPos' reported 0.");
+}
+
+TEST_F(CardData, NoOverdriveOnlyWarns) {
+  FixtureImage fixture;
+  fixture.overdrive = false;
+  EXPECT_TRUE(load(fixture.build()));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Unable to find overdrive settings. Maybe your card simply does not support overdrive. "
+            "If you're sure this card supports it, please drop a note to the eMail-address found in "
+            "the about section. - Debug information: 'GetOverDrive' reported error.");
+  EXPECT_EQ(session.form.clock.GPU[0].text(), "300");
+  EXPECT_EQ(session.form.clock.Label101.text(), "MHz");
+}
+
+TEST_F(CardData, ZeroRecordsShowZeroUntilTheMessageIsClosed) {
+  FixtureImage fixture;
+  auto bytes = fixture.build();
+  // Move the end signature 8 bytes on: no whole number of records.
+  const std::int64_t end = fixture.clockPosition() + 16 * static_cast<std::int64_t>(fixture.clocks.size());
+  bytes[static_cast<std::size_t>(end + 4)] = 0;
+  bytes[static_cast<std::size_t>(end + 12)] = 0x7A;
+  bytes[static_cast<std::size_t>(end + 8)] = 0x08;
+  std::string shownWhileOpen;
+  platform.onMessage = [&](const Message&) { shownWhileOpen = session.form.clock.States.text(); };
+  EXPECT_FALSE(load(bytes));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, std::string(kNoClocks) + "'GetStatesNum(ClockPosition)' reported 0.");
+  EXPECT_EQ(shownWhileOpen, "0");
+  expectResetClockTab();
+}
+
+TEST_F(CardData, MessagesComeInTheOrderOfTheSteps) {
+  FixtureImage fixture;
+  fixture.revision4 = false;
+  fixture.overdrive = false;
+  auto bytes = fixture.build();
+  bytes[static_cast<std::size_t>(fixture.clockPosition() + 16 * 4)] = 0;  // no end signature...
+  bytes.resize(static_cast<std::size_t>(fixture.clockPosition() + 16 * 4 + 7));  // ...and 3 bytes short
+  EXPECT_FALSE(load(bytes));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_NE(platform.messages[0].text.find("'GetOverDrive'"), std::string::npos);
+  EXPECT_NE(platform.messages[1].text.find("'GetStatesNum(ClockPosition)'"), std::string::npos);
+}
+
+TEST_F(CardData, TheLockIsOffAfterEveryLoad) {
+  FixtureImage fixture;
+  fixture.clocks.assign(10, test::ClockRecord{50000, 60000, 1100});
+  ASSERT_TRUE(load(fixture.build()));
+  session.form.clock.Check2.click();
+  ASSERT_TRUE(session.form.clock.Check2.checked());
+  ASSERT_TRUE(load(fixture.build()));
+  EXPECT_FALSE(session.form.clock.Check2.checked());
+  EXPECT_TRUE(session.form.clock.GPU[4].enabled());
+}
+
+TEST_F(CardData, HelpLabelsOpenTheirTexts) {
+  session.form.clock.Label96.click();
+  EXPECT_TRUE(session.textWindow.shown());
+  EXPECT_EQ(session.textWindow.Form3.text(), "Help on PowerPlay states");
+  EXPECT_EQ(session.textWindow.Text1.text(), powerPlayHelpText());
+  session.form.clock.Label58.click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,76 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+#include "ui/form1.h"
+
+namespace oza::ui {
+namespace {
+
+template <typename T>
+T* find(QWidget& window, const QString& name) {
+  T* found = window.findChild<T*>(name);
+  EXPECT_NE(found, nullptr) << name.toStdString();
+  return found;
+}
+
+class ClockPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::FixtureImage fixture;
+    fixture.clocks.assign(10, test::ClockRecord{50000, 60000, 1100});
+    fixture.save(dir.file("ten.rom"));
+    window.start(dir.file("ten.rom"));
+    find<QPushButton>(window, "Option1")->click();
+  }
+  QLineEdit* box(const char* kind, int i) { return find<QLineEdit>(window, QStringLiteral("%1(%2)").arg(kind).arg(i)); }
+
+  test::TempDir dir;
+  Form1 window;
+};
+
+TEST_F(ClockPageTest, TypingWithTheLockOnMirrorsIntoTheFollowers) {
+  QTest::mouseClick(find<QCheckBox>(window, "Check2"), Qt::LeftButton);
+  ASSERT_TRUE(window.session().form.clock.Check2.checked());
+  EXPECT_FALSE(box("GPU", 4)->isEnabled());
+  EXPECT_FALSE(box("GPU", 9)->isEnabled());
+
+  QLineEdit* gpu1 = box("GPU", 1);
+  gpu1->setFocus();
+  gpu1->selectAll();
+  QTest::keyClicks(gpu1, "7a,1.5");
+  EXPECT_EQ(gpu1->text(), QStringLiteral("71.5"));
+  EXPECT_EQ(box("GPU", 4)->text(), QStringLiteral("71.5"));
+  EXPECT_EQ(box("GPU", 8)->text(), QStringLiteral("500"));
+  EXPECT_EQ(box("RAM", 4)->text(), QStringLiteral("600"));
+  QTest::keyClick(gpu1, Qt::Key_Backspace);
+  EXPECT_EQ(box("GPU", 4)->text(), QStringLiteral("71."));
+}
+
+TEST_F(ClockPageTest, ScrollingMovesTheBands) {
+  QWidget* title = find<QWidget>(window, "ClockInfo(0)");
+  const int before = title->mapTo(&window, QPoint(0, 0)).y();
+  find<QScrollBar>(window, "VScroll1")->setValue(58);
+  EXPECT_EQ(window.session().form.clock.bandOffset(), -58);
+  EXPECT_EQ(title->mapTo(&window, QPoint(0, 0)).y(), before - 58);
+}
+
+TEST_F(ClockPageTest, PressingOnAStateHighlightsItsBlocksUntilRelease) {
+  auto* list = find<QListWidget>(window, "List1");
+  const QRect item = list->visualItemRect(list->item(1));
+  QTest::mousePress(list->viewport(), Qt::LeftButton, {}, item.center());
+  EXPECT_EQ(box("GPU", 1)->palette().color(QPalette::Base), QColor(0, 255, 0));
+  EXPECT_EQ(box("RAM", 3)->palette().color(QPalette::Base), QColor(255, 0, 0));
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item.center());
+  EXPECT_NE(box("GPU", 1)->palette().color(QPalette::Base), QColor(0, 255, 0));
+  EXPECT_EQ(find<QWidget>(window, "Label93")->property("text").toString(), QStringLiteral("2"));
+}
+
+}  // namespace
+}  // namespace oza::ui

@@ -21,6 +21,10 @@ void Control::setText(const std::string& text) {
 }
 
 void Control::click() {
+  if (kind_ == ControlKind::OptionButton && group_) {
+    group_->select(*this);
+    return;
+  }
   if (kind_ == ControlKind::CheckBox) checked_ = !checked_;
   if (onClick) onClick();
 }
@@ -53,6 +57,10 @@ void Control::setValue(int value) {
 
 std::string arrayName(const std::string& base, int index) {
   return base + "(" + std::to_string(index) + ")";
+}
+
+OptionGroup::OptionGroup(std::vector<Control*> members) : members_(std::move(members)) {
+  for (Control* member : members_) member->group_ = this;
 }
 
 void OptionGroup::select(Control& option) {

@@ -35,6 +35,8 @@ struct Rgb {
 // Texts are UTF-8. Setting a text that differs from the current one raises the
 // change event, from code as from the user, so rules that set texts run the
 // rules of the boxes they set.
+class OptionGroup;
+
 class Control {
  public:
   Control(std::string name, ControlKind kind, std::string text = {});
@@ -57,8 +59,8 @@ class Control {
   bool checked() const { return checked_; }
   void setChecked(bool checked) { checked_ = checked; }
 
-  // A click as the user makes it: a check box toggles first, then the click
-  // event runs.
+  // A click as the user makes it: a check box toggles first, an option
+  // button becomes the selected one of its group, then the click event runs.
   void click();
 
   // Combo and list boxes. Selecting an item shows its text; a combo text that
@@ -98,6 +100,8 @@ class Control {
   int value_ = 0;
   std::optional<Rgb> backColor_;
   std::string toolTip_;
+  OptionGroup* group_ = nullptr;
+  friend class OptionGroup;
 };
 
 // Name of element `index` of a control array, e.g. "GPU(3)".
@@ -107,7 +111,9 @@ std::string arrayName(const std::string& base, int index);
 // button that becomes selected raises its click event.
 class OptionGroup {
  public:
-  explicit OptionGroup(std::vector<Control*> members) : members_(std::move(members)) {}
+  explicit OptionGroup(std::vector<Control*> members);
+  OptionGroup(const OptionGroup&) = delete;
+  OptionGroup& operator=(const OptionGroup&) = delete;
   void select(Control& option);
 
  private:

@@ -150,11 +150,6 @@ void ClockTab::collect(std::vector<Control*>& out) {
     out.push_back(c);
 }
 
-bool clockKeyAccepted(char c) {
-  return (c >= '0' && c <= '9') || c == '.' || c == 8 || c == 13 || c == 3 || c == 22 || c == 24 ||
-         c == 26;
-}
-
 std::string powerPlayHelpText() {
   return "PowerPlay is the power management of your video card: depending on what the card has "
          "to do, it throttles the clocks and the voltage and so lowers the power consumption and "

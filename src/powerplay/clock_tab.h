@@ -86,8 +86,6 @@ class ClockTab {
   int bandOffset_ = 0;
 };
 
-// Characters the clock boxes take from the keyboard.
-bool clockKeyAccepted(char c);
 
 // The help on PowerPlay states of the text window.
 std::string powerPlayHelpText();

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fan/fan_reader.h"
+#include "fan/fan_tab.h"
 #include "image/file_io.h"
 #include "image/hex_fields.h"
 #include "image/info_strings.h"
@@ -11,6 +13,7 @@
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
 #include "session/session.h"
+#include "session/tab_pages.h"
 
 namespace oza {
 
@@ -33,6 +36,30 @@ bool canOpenForReading(const std::string& path) {
   if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream file(path, std::ios::binary);
   return file.is_open();
+}
+
+// Detects the fan controller, reads it and decides whether the fan tab can
+// be used. A fan that cannot be read only disables the tab.
+void LoadFanSettings(Session& session) {
+  MainForm& form = session.form;
+  FanGlobals& globals = session.fanGlobals;
+  session.fanCard.r680 = isR680(form.info.InfoText[2].text());
+  session.fanCard.rv770 = IsRV770Card(session.VideoCardID);
+  LocateFanTable(session.BIOSArray, session.fanCard.r680, globals);
+
+  const bool fanSelected = form.Option2.checked();
+  bool usable = session.fanCard.rv770 || globals.FanTableType == 1 || globals.FanTableType == 2;
+  if (usable) {
+    form.Option2.setEnabled(true);
+    usable = globals.FanTableType == 2
+                 ? ReadFanSettingsType2(session.BIOSArray, globals, form.fan, fanSelected)
+                 : ReadFanSettings(session.BIOSArray, globals, session.fanCard, form.fan, fanSelected);
+  }
+  if (!usable) {
+    form.Option2.setEnabled(false);
+    if (form.Option2.checked()) ShowInfoTab(session);
+  }
+  if (form.Option2.checked() && form.Option2.enabled()) ShowFanTab(session);
 }
 
 // The card-data sequence: everything specific to the card, in its order.
@@ -89,6 +116,8 @@ bool LoadCardData(Session& session) {
     return false;
   }
   clock.ApplyClockInfoLock();
+
+  LoadFanSettings(session);
   return true;
 }
 
@@ -156,6 +185,10 @@ void ShowGDDR5SizeWarning(Session& session) {
 void ClearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
   session.LoadedCheckSum = 0;
+  FanGlobals& fan = session.fanGlobals;
+  fan.CommandTablePosition = 0;
+  fan.FanRegisterPosition0 = fan.FanRegisterPosition1 = fan.FanRegisterPosition2 = 0;
+  fan.Type2SpeedScale = 0;
   session.form.clock.States.setText("");
 }
 
@@ -166,6 +199,7 @@ void ResetBIOSDisplay(Session& session) {
   ClearInfoGlobals(session);
   form.info.ResetInfoLines();
   form.info.ClearInfoFields();
+  form.fan.ClearFanTables();
   form.clock.ClearClockBlocks();
 }
 

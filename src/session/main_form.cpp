@@ -10,6 +10,7 @@ void MainForm::collect(std::vector<Control*>& out) {
     out.push_back(c);
   info.collect(out);
   clock.collect(out);
+  fan.collect(out);
 }
 
 }  // namespace oza

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "fan/fan_tab.h"
 #include "image/info_tab.h"
 #include "powerplay/clock_tab.h"
 
@@ -11,6 +12,8 @@ namespace oza {
 // The controls of the main window `Form1` that belong to no tab page, and
 // the tab pages themselves.
 struct MainForm {
+  explicit MainForm(const FanGlobals& fanGlobals) : fan(fanGlobals) {}
+
   Control Form1{"Form1", ControlKind::Form};
 
   Control Command1{"Command1", ControlKind::CommandButton, "&Load BIOS..."};
@@ -45,6 +48,7 @@ struct MainForm {
 
   InfoTab info;
   ClockTab clock;
+  FanTab fan;
 
   void collect(std::vector<Control*>& out);
 };

@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include "fan/graph_file.h"
 #include "powerplay/clock_tab.h"
 #include "session/faq.h"
 #include "session/load_pipeline.h"
@@ -18,6 +19,8 @@ Session::Session(Platform& platformRef) : platform(platformRef) {
   form.info.Label57.onClick = [this] { form.info.showMessagesHelp(platform); };
   form.clock.Label58.onClick = [this] { form.clock.showLockHelp(platform); };
   form.clock.Label96.onClick = [this] { textWindow.show("Help on PowerPlay states", powerPlayHelpText()); };
+  form.fan.Command8.onClick = [this] { saveGraph(platform, form.fan.graph2); };
+  form.fan.Command9.onClick = [this] { saveGraph(platform, form.fan.graph5); };
   textWindow.Command1.onClick = [this] { textWindow.unload(); };
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "fan/fan_location.h"
 #include "image/byte_image.h"
 #include "image/info_strings.h"
 #include "platform/platform.h"
@@ -28,8 +29,10 @@ class Session {
   InfoStrings strings;      // sBIOSVersion ... sAtomBIOSVersion, RAMSize, RAMBusWidth
   std::string VideoCardID;  // four hex digits, set by each load
   std::int32_t LoadedCheckSum = 0;
+  FanGlobals fanGlobals;   // CommandTablePosition ... Type2SpeedScale
+  FanCard fanCard;         // the card tests of the last load
 
-  MainForm form;           // Form1
+  MainForm form{fanGlobals};  // Form1
   TextWindow textWindow;   // Form3
 
   // The controls of the main window, and one of them by its name.

@@ -8,12 +8,16 @@ void ShowInfoTab(Session& session) {
   MainForm& form = session.form;
   form.tabs.select(form.Option3);
   form.clock.Frame1.setVisible(false);
+  form.fan.Frame3.setVisible(false);
+  form.fan.Frame4.setVisible(false);
   form.info.Frame2.setVisible(true);
 }
 
 void ShowClockTab(Session& session) {
   MainForm& form = session.form;
   form.tabs.select(form.Option1);
+  form.fan.Frame4.setVisible(false);
+  form.fan.Frame3.setVisible(false);
   form.info.Frame2.setVisible(false);
   form.clock.Frame1.setVisible(true);
 }
@@ -23,6 +27,13 @@ void ShowFanTab(Session& session) {
   form.tabs.select(form.Option2);
   form.clock.Frame1.setVisible(false);
   form.info.Frame2.setVisible(false);
+  form.fan.Frame3.setVisible(false);
+  form.fan.Frame4.setVisible(false);
+  if (IsRV770Card(session.VideoCardID) || session.fanGlobals.FanTableType == 1) {
+    form.fan.Frame4.setVisible(true);
+  } else if (session.fanGlobals.FanTableType == 2) {
+    form.fan.Frame3.setVisible(true);
+  }
 }
 
 }  // namespace oza

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/number_keys.h"
 #include "platform/scripted_platform.h"
 
 namespace oza {
@@ -140,8 +141,8 @@ TEST(ClockTab, ScrollingMovesTheBandsByTheDifference) {
 }
 
 TEST(ClockTab, KeyFilterAndHelp) {
-  for (char c : std::string("0123456789.\b\r\x03\x16\x18\x1A")) EXPECT_TRUE(clockKeyAccepted(c)) << int(c);
-  for (char c : std::string("a,-+ eE\x01")) EXPECT_FALSE(clockKeyAccepted(c)) << int(c);
+  for (char c : std::string("0123456789.\b\r\x03\x16\x18\x1A")) EXPECT_TRUE(numberKeyAccepted(c)) << int(c);
+  for (char c : std::string("a,-+ eE\x01")) EXPECT_FALSE(numberKeyAccepted(c)) << int(c);
 
   ScriptedPlatform platform;
   ClockTab().showLockHelp(platform);

@@ -49,7 +49,7 @@ TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
   EXPECT_TRUE(LoadBIOSFile(session, path));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.form.Label49.text(), path);
-  EXPECT_EQ(session.form.info.InfoText[2].text(), "R680");
+  EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
   EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
   EXPECT_EQ(session.VideoCardID, "9501");
   EXPECT_EQ(session.LoadedCheckSum, test::sumOf(fixture.build()));
@@ -85,7 +85,7 @@ TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
   EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
-  EXPECT_EQ(session.form.info.InfoText[2].text(), "R680");
+  EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
 
   EXPECT_FALSE(LoadBIOSFile(session, dir.path()));  // a directory cannot be opened either
   EXPECT_EQ(platform.messages.back().icon, MessageIcon::Critical);

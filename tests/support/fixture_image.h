@@ -50,7 +50,7 @@ class FixtureImage {
   // Information strings. A cable message is written with the separator real
   // images use (LF, 0, CR LF) unless `plainCableSeparator`.
   std::string version = "113-B50102-101";
-  std::string chipType = "R680";
+  std::string chipType = "RV670";
   std::string cardInterface = "PCI_EXPRESS";
   std::string ramType = "GDDR3";
   std::string hardwareSpecs = "ATI Radeon HD 3870 X2 512MB 256bit GDDR3";
@@ -82,7 +82,7 @@ class FixtureImage {
   bool rv770Registers = false;  // register numbers 0x01DB.. instead of 0x0201..
   FanRegisters registers;
   std::vector<std::uint8_t> type1Thresholds = {60, 65, 70, 75, 80, 85, 90, 98};
-  std::vector<std::uint8_t> type1Speeds = {77, 105, 128, 156, 179, 207, 230, 255};  // of DutyScale 255
+  std::vector<std::uint8_t> type1Speeds = {76, 105, 128, 156, 178, 207, 230, 255};  // of DutyScale 255
   std::uint8_t type2ScaleByte = 0x7F;  // "M" byte; scale = 2 * byte
   std::uint8_t type2Hysteresis = 3;
   std::vector<std::uint8_t> type2Thresholds = {40, 50, 60, 70, 80, 90, 100, 110};

@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
   save(rv770, "rv770_no_table.rom");
 
   FixtureImage r680;
+  r680.chipType = "R680";
+  r680.hardwareSpecs = "ATI Radeon HD 3870 X2 512MB 256bit GDDR3";
+  r680.cardId = 0x950F;
   r680.secondFanSection = true;
   save(r680, "r680.rom");
 

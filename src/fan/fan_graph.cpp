@@ -1,0 +1,128 @@
+#include "fan/fan_graph.h"
+
+#include <algorithm>
+#include <array>
+
+#include "image/base_convert.h"
+#include "image/latin1.h"
+#include "image/number_text.h"
+
+namespace oza {
+
+namespace {
+
+const Rgb kGridColour{64, 128, 0};
+const Rgb kAxisColour{255, 0, 0};
+const Rgb kCurveColour{0, 255, 0};
+const Rgb kMarkerColour{0, 0, 255};
+constexpr char kKeySeparator = '\xE4';  // "ä", in the one-byte character set
+
+unsigned char upper(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  return c;
+}
+
+bool textLess(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return upper(static_cast<unsigned char>(x)) < upper(static_cast<unsigned char>(y));
+  });
+}
+
+std::vector<std::string> splitAt(const std::string& text, char separator) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == separator) {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  return parts;
+}
+
+int roundedValue(const std::string& text) {
+  try {
+    return roundToInt16(textValue(text));
+  } catch (const OverflowError&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+void FanGraph::DrawFanGraphGrid() {
+  lines.clear();
+  ++drawings;
+  for (int y = 10; y <= 100; y += 10) lines.push_back({GraphLine::Kind::Grid, 0, double(y), 120, double(y), kGridColour});
+  for (int x = 10; x <= 120; x += 10) lines.push_back({GraphLine::Kind::Grid, double(x), 0, double(x), 105, kGridColour});
+  lines.push_back({GraphLine::Kind::Axis, -5, 0, 120, 0, kAxisColour});
+  lines.push_back({GraphLine::Kind::Axis, 0, -5, 0, 105, kAxisColour});
+}
+
+void FanGraph::curve(double x1, double y1, double x2, double y2) {
+  lines.push_back({GraphLine::Kind::Curve, x1, y1, x2, y2, kCurveColour});
+}
+
+void FanGraph::marker(double x, double y) {
+  const double l = x - 1, r = x + 1, b = y - 1, t = y + 1;
+  for (auto [x1, y1, x2, y2] : {std::array<double, 4>{l, b, r, b}, {r, b, r, t}, {r, t, l, t}, {l, t, l, b}})
+    lines.push_back({GraphLine::Kind::Marker, x1, y1, x2, y2, kMarkerColour});
+}
+
+std::vector<GraphLine> FanGraph::segments() const {
+  std::vector<GraphLine> drawn;
+  for (const auto& line : lines)
+    if (line.kind == GraphLine::Kind::Curve || line.kind == GraphLine::Kind::Marker) drawn.push_back(line);
+  return drawn;
+}
+
+void SortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
+
+std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds) {
+  struct Keyed {
+    std::string key;
+    int box;
+  };
+  std::vector<Keyed> keys;
+  for (int k = 0; k < thresholds.size(); ++k) {
+    const std::string threshold = padLeft(3, utf8ToLatin1Lossy(thresholds[k].text()));
+    keys.push_back({threshold + kKeySeparator + utf8ToLatin1Lossy(speeds[k].text()), k});
+  }
+  std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) { return textLess(a.key, b.key); });
+  std::vector<LookUpPoint> points;
+  for (const auto& keyed : keys) {
+    const std::vector<std::string> parts = splitAt(keyed.key, kKeySeparator);
+    points.push_back({roundedValue(parts[0]), roundedValue(parts.size() > 1 ? parts[1] : std::string()), keyed.box});
+  }
+  return points;
+}
+
+void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& p, bool continuous) {
+  graph.DrawFanGraphGrid();
+  if (p.empty()) return;
+  if (p[0].T >= 1) {
+    graph.curve(0, 0, p[0].T, 0);
+    if (continuous) graph.curve(p[0].T, 0, p[0].T, p[0].S);
+  }
+  for (std::size_t k = 1; k < p.size(); ++k) {
+    if (continuous) {
+      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k].S);
+    } else {
+      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k - 1].S);
+    }
+  }
+  if (p.back().T < 120) graph.curve(p.back().T, p.back().S, 120, p.back().S);
+  for (const auto& point : p) graph.marker(point.T, point.S);
+}
+
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin) {
+  graph.DrawFanGraphGrid();
+  graph.curve(0, dmin, tmin, dmin);
+  graph.curve(tmin, dmin, tmax, 100);
+  graph.curve(tmax, 100, 120, 100);
+  graph.marker(tmin, dmin);
+  graph.marker(tmax, 100);
+}
+
+}  // namespace oza

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_array.h"
+
+namespace oza {
+
+// What a fan graph holds after drawing: lines in graph units (x in °C from
+// -5 to 120, y in percent from -5 to 105).
+struct GraphLine {
+  enum class Kind { Grid, Axis, Curve, Marker };
+  Kind kind;
+  double x1, y1, x2, y2;
+  Rgb colour;
+};
+
+struct FanGraph {
+  std::vector<GraphLine> lines;
+  int drawings = 0;  // counts redraws, so that a window knows when to repaint
+
+  static constexpr double kLeft = -5, kRight = 120, kTop = 105, kBottom = -5;
+  static constexpr int kWidthPixels = 333, kHeightPixels = 221;  // 4995 x 3315 twips
+
+  // Clears the graph and draws the grid and the axes.
+  void DrawFanGraphGrid();
+  void curve(double x1, double y1, double x2, double y2);
+  // The box outline of ±1 around a point.
+  void marker(double x, double y);
+  // The curve and marker lines only.
+  std::vector<GraphLine> segments() const;
+};
+
+// A look-up point and the box pair (threshold, speed) it came from.
+struct LookUpPoint {
+  int T;
+  int S;
+  int box;
+};
+
+// Sorts texts ascending, comparing them upper-cased character by character.
+void SortTexts(std::vector<std::string>& texts);
+
+// The eight points of a look-up table, ordered by threshold (equal
+// thresholds by the text of their speeds), as the graph draws them.
+std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds);
+
+// Step or continuous curve through sorted look-up points.
+void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous);
+// The transfer function: flat at Dmin to Tmin, a rise to 100 % at Tmax.
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin);
+
+}  // namespace oza

@@ -1,0 +1,275 @@
+#include "fan/fan_tab.h"
+
+#include <cmath>
+#include <functional>
+
+#include "image/number_text.h"
+
+namespace oza {
+
+namespace {
+
+const Rgb kHighlight{0, 255, 0};
+
+// Empty text becomes "0"; the value is kept within 0..upper; then `action`.
+void clampRule(Control& box, double upper, std::function<void()> action) {
+  box.onChange = [&box, upper, action = std::move(action)] {
+    if (box.text().empty()) box.setText("0");
+    if (textValue(box.text()) > upper) box.setText(decimalText(upper));
+    if (textValue(box.text()) < 0) box.setText("0");
+    action();
+  };
+}
+
+// Rounded pointer coordinate as box text; nothing when it does not fit.
+bool roundedText(double value, std::string& text) {
+  try {
+    text = std::to_string(roundToInt16(value));
+    return true;
+  } catch (const OverflowError&) {
+    return false;
+  }
+}
+
+void setRounded(Control& box, double value) {
+  std::string text;
+  if (roundedText(value, text)) box.setText(text);
+}
+
+}  // namespace
+
+FanTab::FanTab(const FanGlobals& globals) : globals_(globals) {
+  Option9.setChecked(true);
+  Option6.setChecked(true);
+  bindRules();
+}
+
+void FanTab::bindRules() {
+  auto redraw = [this] { RedrawFanGraph(); };
+  auto type2 = [this] { DrawType2Graph(); };
+  auto tslopeIfRising = [this] {
+    if (textValue(Text5.text()) < textValue(Text6.text())) {
+      CalculateTslope();
+      RedrawFanGraph();
+    }
+  };
+  clampRule(Text2, 100, redraw);
+  clampRule(Text3, 100, redraw);
+  clampRule(Text4, 7, redraw);
+  clampRule(Text5, 255, tslopeIfRising);
+  clampRule(Text6, 255, tslopeIfRising);
+  clampRule(Text7, 255, redraw);
+  clampRule(Text8, 7, redraw);
+  clampRule(Text9, 100, [this] {
+    CalculateTslope();
+    RedrawFanGraph();
+  });
+  clampRule(Type1Hysteresis, 100, redraw);
+  for (int k = 0; k < 8; ++k) {
+    clampRule(Type1Threshold[k], 120, redraw);
+    clampRule(Type1FanSpeed[k], 100, redraw);
+    clampRule(Threshold[k], 120, type2);
+    clampRule(FanSpeed[k], 100, type2);
+  }
+  auto modeChanged = [this] {
+    ShowFanControls(globals_.FanTableType);
+    RedrawFanGraph();
+  };
+  Option4.onClick = modeChanged;
+  Option5.onClick = modeChanged;
+  Check3.onClick = modeChanged;
+  Option8.onClick = [this] { DrawLookUpGraph(); };
+  Option9.onClick = [this] { DrawLookUpGraph(); };
+  Option6.onClick = type2;
+  Option7.onClick = type2;
+  Command7.onClick = [this] { setRecommendedValues(); };
+}
+
+void FanTab::load(Control& box, const std::string& text) {
+  if (box.text() == text) {
+    if (box.onChange) box.onChange();
+  } else {
+    box.setText(text);
+  }
+}
+
+void FanTab::ShowFanControls(int type) {
+  const bool table = type != 0;
+  for (Control* c : {&Option5, &Frame6, &Label53, &Label54}) c->setVisible(table);
+  for (int k = 0; k < 8; ++k) {
+    Type1Threshold[k].setVisible(table);
+    Type1FanSpeed[k].setVisible(table);
+  }
+  const bool lookUp = Option5.checked();
+  for (Control* c : {&Text5, &Text6, &Text9}) c->setEnabled(!lookUp);
+  for (Control* c : {&Option8, &Option9}) c->setEnabled(lookUp);
+  for (int k = 0; k < 8; ++k) {
+    Type1Threshold[k].setEnabled(lookUp);
+    Type1FanSpeed[k].setEnabled(lookUp);
+  }
+  Text2.setEnabled(Check3.checked());
+}
+
+void FanTab::CalculateTslope() {
+  // Each step that fails (a division by zero) is skipped; what it would
+  // have set stays 0.
+  const double tmin = textValue(Text5.text());
+  const double tmax = textValue(Text6.text());
+  const double dmin = textValue(Text9.text());
+  const double tmid = tmin + (tmax - tmin) / 2;
+  double slope = 0;
+  if (tmax - tmin != 0) slope = (100 - dmin) / (tmax - tmin);
+  const double dmid = dmin + (tmid * slope - tmin * slope);
+  double t = 0;
+  if (tmid - tmin != 0) t = (dmid - dmin) * 16 / (tmid - tmin);
+  setRounded(Text7, t);
+}
+
+void FanTab::RedrawFanGraph() {
+  if (Option5.checked()) {
+    DrawLookUpGraph();
+  } else {
+    DrawTransferGraph();
+  }
+}
+
+void FanTab::DrawLookUpGraph() {
+  drawLookUpCurve(graph2, sortedLookUpPoints(Type1Threshold, Type1FanSpeed), Option8.checked());
+}
+
+void FanTab::DrawTransferGraph() {
+  drawTransferCurve(graph2, textValue(Text5.text()), textValue(Text6.text()), textValue(Text9.text()));
+}
+
+void FanTab::DrawType2Graph() {
+  drawLookUpCurve(graph5, sortedLookUpPoints(Threshold, FanSpeed), Option7.checked());
+}
+
+void FanTab::setRecommendedValues() {
+  modes.select(Option4);
+  Text5.setText("40");
+  Text6.setText("106");
+  Text9.setText("15");
+  Type1Hysteresis.setText("24");
+  Text3.setText("0");
+  if (!Check3.checked()) {
+    Check3.setChecked(true);
+    Check3.onClick();
+  }
+  Text8.setText("4");
+  Text4.setText("0");
+  Text2.setText("1");
+  static const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
+  static const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
+  for (int k = 0; k < 8; ++k) Type1Threshold[k].setText(thresholds[k]);
+  for (int k = 0; k < 8; ++k) Type1FanSpeed[k].setText(speeds[k]);
+  ShowFanControls(globals_.FanTableType);
+  CalculateTslope();
+}
+
+void FanTab::ClearFanTables() {
+  for (int k = 0; k < 8; ++k) Threshold[k].setText("");
+  for (int k = 0; k < 8; ++k) FanSpeed[k].setText("");
+}
+
+void FanTab::editTransfer(double x, double y) {
+  const double tmin = textValue(Text5.text());
+  const double tmax = textValue(Text6.text());
+  const double tmid = (tmax - tmin) / 2 + tmin;
+  int zone = 0;
+  if (x < tmin / 2) {
+    zone = 0;
+  } else if (x > tmin / 2 && x < tmid) {
+    zone = 1;
+  } else if (x > tmid) {
+    zone = 2;
+  }
+  if (zone == 0) {
+    for (Control* c : {&Text9, &Text7}) c->setBackColor(kHighlight);
+    setRounded(Text9, y);
+    CalculateTslope();
+  } else if (zone == 1) {
+    for (Control* c : {&Text9, &Text5, &Text7}) c->setBackColor(kHighlight);
+    setRounded(Text9, y);
+    setRounded(Text5, x);
+    CalculateTslope();
+  } else {
+    for (Control* c : {&Text6, &Text7}) c->setBackColor(kHighlight);
+    setRounded(Text6, x);
+  }
+}
+
+void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
+  const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds, speeds);
+  std::size_t n = 0;
+  for (std::size_t k = 1; k < points.size(); ++k)
+    if (std::fabs(points[k].T - x) < std::fabs(points[k - 1].T - x)) n = k;
+  // The boxes that hold the nearest point, wherever it stands in the table.
+  const int box = points[n].box;
+  thresholds[box].setBackColor(kHighlight);
+  speeds[box].setBackColor(kHighlight);
+  setRounded(thresholds[box], x);
+  setRounded(speeds[box], y);
+}
+
+void FanTab::picture2MouseDown(double x, double y) {
+  if (Option4.checked()) {
+    editTransfer(x, y);
+  } else {
+    editLookUp(Type1Threshold, Type1FanSpeed, x, y);
+  }
+}
+
+void FanTab::picture2MouseMove(double x, double y, bool leftButton) {
+  Picture2.setToolTip(pointerToolTip(x, y));
+  if (leftButton) picture2MouseDown(x, y);
+}
+
+void FanTab::picture2MouseUp() {
+  if (Option4.checked()) {
+    for (Control* c : {&Text5, &Text6, &Text7, &Text9}) c->setBackColor(std::nullopt);
+    CalculateTslope();
+  } else {
+    for (int k = 0; k < 8; ++k) {
+      Type1Threshold[k].setBackColor(std::nullopt);
+      Type1FanSpeed[k].setBackColor(std::nullopt);
+    }
+  }
+}
+
+void FanTab::picture5MouseDown(double x, double y) { editLookUp(Threshold, FanSpeed, x, y); }
+
+void FanTab::picture5MouseMove(double x, double y, bool leftButton) {
+  Picture5.setToolTip(pointerToolTip(x, y));
+  if (leftButton) picture5MouseDown(x, y);
+}
+
+void FanTab::picture5MouseUp() {
+  for (int k = 0; k < 8; ++k) {
+    Threshold[k].setBackColor(std::nullopt);
+    FanSpeed[k].setBackColor(std::nullopt);
+  }
+}
+
+void FanTab::collect(std::vector<Control*>& out) {
+  for (Control* c : {&Frame4, &Option4, &Option5, &Text5, &Text6, &Text7, &Text9, &Type1Hysteresis, &Text8,
+                     &Text3, &Text4, &Check3, &Text2, &Label53, &Label54})
+    out.push_back(c);
+  Type1Threshold.collect(out);
+  Type1FanSpeed.collect(out);
+  for (Control* c : {&Frame6, &Option9, &Option8, &Command7, &Label67, &Picture2, &Command8, &Frame3, &Text1})
+    out.push_back(c);
+  Threshold.collect(out);
+  FanSpeed.collect(out);
+  for (Control* c : {&Frame5, &Option6, &Option7, &Picture5, &Command9}) out.push_back(c);
+}
+
+std::string pointerToolTip(double x, double y) {
+  std::string xs = "0";
+  std::string ys = "0";
+  roundedText(x, xs);
+  roundedText(y, ys);
+  return "X: " + xs + " \xC2\xB0" "C; Y: " + ys + " %";
+}
+
+}  // namespace oza

@@ -1,0 +1,37 @@
+#include "fan/graph_file.h"
+
+#include "fan/graph_bitmap.h"
+#include "image/file_io.h"
+#include "image/number_text.h"
+#include "platform/platform.h"
+
+namespace oza {
+
+std::string SaveGraphDialog(Platform& platform) {
+  FileDialogRequest request;
+  request.title = "Save graph...";
+  request.defaultName = "Graph.bmp";
+  request.filters = {{"Bitmap files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}};
+  return trimBlanks(platform.saveFileDialog(request));
+}
+
+void saveGraph(Platform& platform, const FanGraph& graph) {
+  const std::string name = SaveGraphDialog(platform);
+  if (name.empty()) return;
+  if (FileExists(name)) {
+    if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
+        MessageAnswer::Yes)
+      return;
+    if (!canReplaceFile(name)) {
+      platform.message("Unable to overwrite file. Maybe write protected or in use by other program?",
+                       MessageIcon::Error, MessageButtons::Ok, "Write error");
+      return;
+    }
+  }
+  if (!writeFileReplacing(name, bitmapFile(rasterize(graph)))) {
+    platform.message("Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
+                     MessageButtons::Ok, "Write error");
+  }
+}
+
+}  // namespace oza

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace oza {
+
+class Platform;
+struct FanGraph;
+
+// The save dialog of a graph; the chosen path without surrounding blanks.
+std::string SaveGraphDialog(Platform& platform);
+
+// "Save...": asks for a name, asks before replacing a file, writes the graph
+// as a bitmap. Nothing is written when the user cancels or says No.
+void saveGraph(Platform& platform, const FanGraph& graph);
+
+}  // namespace oza

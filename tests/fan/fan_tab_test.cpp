@@ -1,0 +1,262 @@
+#include "fan/fan_tab.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/number_keys.h"
+
+namespace oza {
+namespace {
+
+struct Tab {
+  Tab() : tab(globals) { globals.FanTableType = 1; }
+  FanGlobals globals;
+  FanTab tab;
+
+  void transfer(const char* tmin, const char* tmax, const char* dmin) {
+    tab.modes.select(tab.Option4);
+    tab.Text5.setText(tmin);
+    tab.Text6.setText(tmax);
+    tab.Text9.setText(dmin);
+  }
+  void table(ControlArray& thresholds, ControlArray& speeds, std::vector<int> t, std::vector<int> s) {
+    for (int k = 0; k < 8; ++k) {
+      thresholds[k].setText(std::to_string(t[static_cast<std::size_t>(k)]));
+      speeds[k].setText(std::to_string(s[static_cast<std::size_t>(k)]));
+    }
+  }
+};
+
+TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
+  const struct {
+    const char *tmin, *tmax, *dmin, *tslope;
+  } cases[] = {
+      {"40", "106", "15", "21"}, {"40", "80", "0", "40"}, {"50", "90", "20", "32"},
+      {"0", "32", "99", "0"},    {"0", "32", "97", "2"},  {"50", "50", "10", "0"},
+  };
+  for (const auto& c : cases) {
+    Tab t;
+    t.transfer(c.tmin, c.tmax, c.dmin);
+    t.tab.CalculateTslope();
+    EXPECT_EQ(t.tab.Text7.text(), c.tslope) << c.tmin << " " << c.tmax << " " << c.dmin;
+  }
+  Tab falling;
+  falling.transfer("0", "0", "0");
+  falling.tab.Text6.setText("20");
+  falling.tab.Text5.setText("60");  // Tmin above Tmax: no recomputation
+  EXPECT_EQ(falling.tab.Text7.text(), "80");
+  falling.tab.CalculateTslope();  // negative, clamped by the Tslope rule
+  EXPECT_EQ(falling.tab.Text7.text(), "0");
+}
+
+TEST(ChangeRules, EmptyBecomesZeroAndValuesAreClamped) {
+  Tab t;
+  t.tab.Text4.setText("5");
+  t.tab.Text4.setText("");
+  EXPECT_EQ(t.tab.Text4.text(), "0");
+  t.tab.Text4.setText("9");
+  EXPECT_EQ(t.tab.Text4.text(), "7");
+  t.tab.Text9.setText("120");
+  EXPECT_EQ(t.tab.Text9.text(), "100");
+  t.tab.Text5.setText("300");
+  EXPECT_EQ(t.tab.Text5.text(), "255");
+  t.tab.Text6.setText("-3");
+  EXPECT_EQ(t.tab.Text6.text(), "0");
+  t.tab.Type1Threshold[2].setText("121");
+  EXPECT_EQ(t.tab.Type1Threshold[2].text(), "120");
+  t.tab.FanSpeed[0].setText("40.5");  // a fraction in range stays as typed
+  EXPECT_EQ(t.tab.FanSpeed[0].text(), "40.5");
+  t.tab.Text3.setText("12abc");  // pasted: counts as 12, stays as pasted
+  EXPECT_EQ(t.tab.Text3.text(), "12abc");
+  t.tab.Text1.setText("500");  // no rule for the type-2 hysteresis
+  EXPECT_EQ(t.tab.Text1.text(), "500");
+  EXPECT_TRUE(numberKeyAccepted('5'));
+  EXPECT_FALSE(numberKeyAccepted('x'));
+}
+
+TEST(ChangeRules, TminAboveTmaxNeitherRecomputesNorRedraws) {
+  Tab t;
+  t.transfer("60", "40", "20");
+  t.tab.Text7.setText("99");
+  const int drawings = t.tab.graph2.drawings;
+  t.tab.Text5.setText("61");
+  t.tab.Text6.setText("41");
+  EXPECT_EQ(t.tab.Text7.text(), "99");
+  EXPECT_EQ(t.tab.graph2.drawings, drawings);
+}
+
+TEST(Modes, OptionsSwitchControlsAndGraph) {
+  Tab t;
+  t.transfer("40", "106", "15");
+  t.tab.Check3.setChecked(true);
+  t.tab.Option5.click();
+  EXPECT_TRUE(t.tab.Option5.checked());
+  EXPECT_FALSE(t.tab.Text5.enabled());
+  EXPECT_FALSE(t.tab.Text9.enabled());
+  EXPECT_TRUE(t.tab.Option8.enabled());
+  EXPECT_TRUE(t.tab.Type1FanSpeed[7].enabled());
+  t.tab.Option4.click();
+  EXPECT_TRUE(t.tab.Text6.enabled());
+  EXPECT_FALSE(t.tab.Option9.enabled());
+  EXPECT_FALSE(t.tab.Type1Threshold[0].enabled());
+  t.tab.Text2.setText("7");
+  t.tab.Check3.click();
+  EXPECT_FALSE(t.tab.Text2.enabled());
+  EXPECT_EQ(t.tab.Text2.text(), "7");
+  t.tab.ShowFanControls(0);
+  EXPECT_FALSE(t.tab.Option5.visible());
+  EXPECT_FALSE(t.tab.Frame6.visible());
+  EXPECT_FALSE(t.tab.Label54.visible());
+}
+
+TEST(Modes, RecommendedValues) {
+  Tab t;
+  t.tab.modes.select(t.tab.Option5);
+  t.tab.Command7.click();
+  EXPECT_TRUE(t.tab.Option4.checked());
+  EXPECT_EQ(t.tab.Text5.text(), "40");
+  EXPECT_EQ(t.tab.Text6.text(), "106");
+  EXPECT_EQ(t.tab.Text9.text(), "15");
+  EXPECT_EQ(t.tab.Text7.text(), "21");
+  EXPECT_EQ(t.tab.Type1Hysteresis.text(), "24");
+  EXPECT_EQ(t.tab.Text8.text(), "4");
+  EXPECT_EQ(t.tab.Text2.text(), "1");
+  EXPECT_TRUE(t.tab.Check3.checked());
+  EXPECT_TRUE(t.tab.Text2.enabled());
+  EXPECT_EQ(t.tab.Type1Threshold[7].text(), "98");
+  EXPECT_EQ(t.tab.Type1FanSpeed[1].text(), "41");
+}
+
+using Segment = std::array<double, 4>;
+
+std::vector<Segment> curve(const FanGraph& graph) {
+  std::vector<Segment> out;
+  for (const auto& l : graph.segments())
+    if (l.kind == GraphLine::Kind::Curve) out.push_back({l.x1, l.y1, l.x2, l.y2});
+  return out;
+}
+
+TEST(Graphs, StepCurveOfTheRecommendedTableInAnyOrder) {
+  const std::vector<Segment> expected = {
+      {0, 0, 60, 0},    {60, 30, 65, 30}, {65, 41, 70, 41}, {70, 50, 75, 50}, {75, 61, 80, 61},
+      {80, 70, 85, 70}, {85, 81, 90, 81}, {90, 90, 98, 90}, {98, 100, 120, 100}};
+  Tab t;
+  t.tab.modes.select(t.tab.Option5);
+  t.table(t.tab.Type1Threshold, t.tab.Type1FanSpeed, {60, 65, 70, 75, 80, 85, 90, 98},
+          {30, 41, 50, 61, 70, 81, 90, 100});
+  EXPECT_EQ(curve(t.tab.graph2), expected);
+  EXPECT_EQ(t.tab.graph2.segments().size(), expected.size() + 8 * 4);  // 8 markers of 4 lines
+
+  Tab reversed;
+  reversed.tab.modes.select(reversed.tab.Option5);
+  reversed.table(reversed.tab.Type1Threshold, reversed.tab.Type1FanSpeed, {98, 90, 85, 80, 75, 70, 65, 60},
+                 {100, 90, 81, 70, 61, 50, 41, 30});
+  EXPECT_EQ(curve(reversed.tab.graph2), expected);
+}
+
+TEST(Graphs, ContinuousCurveAndTheEdges) {
+  Tab t;
+  t.tab.graphType2.select(t.tab.Option7);
+  t.table(t.tab.Threshold, t.tab.FanSpeed, {0, 20, 30, 30, 40, 50, 60, 120}, {5, 10, 10, 9, 20, 30, 40, 100});
+  const std::vector<Segment> expected = {{0, 5, 20, 10},   {20, 10, 30, 10}, {30, 10, 30, 9},  {30, 9, 40, 20},
+                                         {40, 20, 50, 30}, {50, 30, 60, 40}, {60, 40, 120, 100}};
+  // First threshold 0: no line along the axis, no rise; last 120: no tail.
+  // Equal thresholds: "10" sorts before "9".
+  EXPECT_EQ(curve(t.tab.graph5), expected);
+
+  Tab step;
+  step.table(step.tab.Threshold, step.tab.FanSpeed, {10, 20, 30, 40, 50, 60, 70, 1000}, {1, 2, 3, 4, 5, 6, 7, 8});
+  // "1000" is clamped to 120 by its rule; a threshold of four characters
+  // (say 60.5) pads to nothing and counts as 0.
+  step.tab.Threshold[0].setText("60.5");
+  const auto points = sortedLookUpPoints(step.tab.Threshold, step.tab.FanSpeed);
+  EXPECT_EQ(points.back().T, 0);
+  EXPECT_EQ(points.back().box, 0);
+}
+
+TEST(Graphs, TransferCurveAndGrid) {
+  Tab t;
+  t.transfer("40", "106", "15");
+  EXPECT_EQ(curve(t.tab.graph2), (std::vector<Segment>{{0, 15, 40, 15}, {40, 15, 106, 100}, {106, 100, 120, 100}}));
+  int grid = 0, axes = 0;
+  for (const auto& l : t.tab.graph2.lines) {
+    grid += l.kind == GraphLine::Kind::Grid;
+    axes += l.kind == GraphLine::Kind::Axis;
+  }
+  EXPECT_EQ(grid, 22);
+  EXPECT_EQ(axes, 2);
+  const auto markers = t.tab.graph2.segments();
+  EXPECT_EQ(markers.back().colour, (Rgb{0, 0, 255}));
+}
+
+TEST(SortTexts, ComparesUpperCasedCharacterCodes) {
+  std::vector<std::string> texts = {"b", "A", "ab", "a", "010", "009", "\xE4x", "\xC4", "10"};
+  SortTexts(texts);
+  EXPECT_EQ(texts, (std::vector<std::string>{"009", "010", "10", "A", "a", "ab", "b", "\xC4", "\xE4x"}));
+}
+
+TEST(MouseEditing, TransferZones) {
+  Tab t;
+  t.transfer("40", "106", "15");  // Tmid 73
+  t.tab.picture2MouseDown(10, 20);
+  EXPECT_EQ(t.tab.Text9.text(), "20");
+  EXPECT_EQ(t.tab.Text5.text(), "40");
+  EXPECT_EQ(t.tab.Text9.backColor(), (Rgb{0, 255, 0}));
+  EXPECT_FALSE(t.tab.Text5.backColor().has_value());
+  t.tab.picture2MouseUp();
+  EXPECT_FALSE(t.tab.Text9.backColor().has_value());
+
+  t.tab.picture2MouseDown(50, 30);
+  EXPECT_EQ(t.tab.Text5.text(), "50");
+  EXPECT_EQ(t.tab.Text9.text(), "30");
+  t.tab.picture2MouseUp();
+
+  t.tab.Text5.setText("40");
+  t.tab.picture2MouseDown(100, 90);
+  EXPECT_EQ(t.tab.Text6.text(), "100");
+  EXPECT_EQ(t.tab.Text9.text(), "30");
+  EXPECT_EQ(t.tab.Text6.backColor(), (Rgb{0, 255, 0}));
+  t.tab.picture2MouseUp();
+
+  t.tab.picture2MouseDown(20, 44);  // exactly on the border Tmin / 2: zone 0
+  EXPECT_EQ(t.tab.Text5.text(), "40");
+  EXPECT_EQ(t.tab.Text9.text(), "44");
+
+  Tab low;
+  low.transfer("0", "0", "0");
+  low.tab.picture2MouseDown(-3, 50);  // zone 2: Tmax -3 becomes 0
+  EXPECT_EQ(low.tab.Text6.text(), "0");
+}
+
+TEST(MouseEditing, NearestPointRoundingAndTheToolTip) {
+  Tab t;
+  t.tab.modes.select(t.tab.Option5);
+  t.table(t.tab.Type1Threshold, t.tab.Type1FanSpeed, {60, 65, 70, 75, 80, 85, 90, 98},
+          {30, 41, 50, 61, 70, 81, 90, 100});
+  t.tab.picture2MouseDown(62.5, 35.5);  // ties to 60 and 65: the first wins
+  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "62");
+  EXPECT_EQ(t.tab.Type1FanSpeed[0].text(), "36");
+  EXPECT_EQ(t.tab.Type1Threshold[0].backColor(), (Rgb{0, 255, 0}));
+  t.tab.picture2MouseUp();
+  EXPECT_FALSE(t.tab.Type1FanSpeed[0].backColor().has_value());
+
+  t.tab.picture2MouseMove(63.5, 40, false);
+  EXPECT_EQ(t.tab.Picture2.toolTip(), "X: 64 \xC2\xB0" "C; Y: 40 %");
+  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "62");  // no button held: no edit
+  t.tab.picture2MouseMove(63.5, 40, true);             // 62 and 65 are equally near
+  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "64");
+  EXPECT_EQ(t.tab.Type1Threshold[1].text(), "65");
+}
+
+TEST(MouseEditing, UnsortedBoxesEditTheBoxesOfTheNearestPoint) {
+  Tab t;
+  t.table(t.tab.Threshold, t.tab.FanSpeed, {90, 10, 20, 30, 40, 50, 60, 70}, {90, 10, 20, 30, 40, 50, 60, 70});
+  t.tab.picture5MouseDown(88, 95);
+  EXPECT_EQ(t.tab.Threshold[0].text(), "88");
+  EXPECT_EQ(t.tab.FanSpeed[0].text(), "95");
+  EXPECT_EQ(t.tab.Threshold[7].text(), "70");
+  t.tab.picture5MouseUp();
+  EXPECT_FALSE(t.tab.Threshold[0].backColor().has_value());
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,198 @@
+#include "fan/fan_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "fan/fan_fields.h"
+#include "fan/fan_reader.h"
+#include "fan/fan_tab.h"
+#include "support/fixture_image.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+struct Loaded {
+  explicit Loaded(const FixtureImage& fixture, bool rv770 = false) : image(fixture.build()), tab(globals) {
+    card.rv770 = rv770;
+    LocateFanTable(image, false, globals);
+    ok = globals.FanTableType == 2 ? ReadFanSettingsType2(image, globals, tab, true)
+                                   : ReadFanSettings(image, globals, card, tab, true);
+  }
+  int write(bool enabled = true) { return WriteFanSettings(image, globals, card, tab, enabled); }
+  int field(const FanField& f) const { return ReadFanField(image, globals.registerPosition(f.reg), f); }
+
+  ByteImage image;
+  FanGlobals globals;
+  FanCard card;
+  FanTab tab;
+  bool ok = false;
+};
+
+TEST(FanWriter, UnchangedSettingsWriteTheSameBytesExceptTheComputedTslope) {
+  FixtureImage fixture;
+  test::Type1Fields fields;
+  fields.tslope = 54;  // 21 % of 255
+  fixture.registers = test::registersFor(fields);
+  Loaded loaded(fixture);
+  ASSERT_TRUE(loaded.ok);
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.image.bytes(), fixture.build());
+}
+
+TEST(FanWriter, FieldsGoIntoTheirBits) {
+  Loaded loaded{FixtureImage()};
+  ASSERT_TRUE(loaded.ok);
+  loaded.tab.Text5.setText("45");
+  loaded.tab.Text6.setText("100");
+  loaded.tab.Text9.setText("20");
+  loaded.tab.Type1Hysteresis.setText("33");
+  loaded.tab.Text8.setText("7");
+  loaded.tab.Text3.setText("50");
+  loaded.tab.Text4.setText("5");
+  loaded.tab.Check3.click();
+  loaded.tab.Text2.setText("100");
+  loaded.tab.Type1Threshold[0].setText("55");
+  loaded.tab.Type1FanSpeed[0].setText("25");
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.field(kControlMode), 2);
+  EXPECT_EQ(loaded.field(kTmin), 45);
+  EXPECT_EQ(loaded.field(kTmax), 100);
+  EXPECT_EQ(loaded.field(kTslope), 59);   // computed 23 %, of 255 = 58.65
+  EXPECT_EQ(loaded.field(kDutyMin), 51);  // 20 % of 255
+  EXPECT_EQ(loaded.field(kHysteresis), 33);
+  EXPECT_EQ(loaded.field(kTminHysteresis), 7);
+  EXPECT_EQ(loaded.field(kSpinUpCycle), 128);  // 127.5 rounds to even
+  EXPECT_EQ(loaded.field(kSpinUpTime), 5);
+  EXPECT_EQ(loaded.field(kPwmRampOn), 0);
+  EXPECT_EQ(loaded.field(kPwmRamp), 255);
+  EXPECT_EQ(loaded.field(kDutyScale), 255);
+  const std::int64_t z = FixtureImage::kFanTable + 4 + 3 * 8 + 4;
+  EXPECT_EQ(loaded.image.at(z + 5), 55);
+  EXPECT_EQ(loaded.image.at(z + 13), 64);  // 63.75
+}
+
+TEST(FanWriter, ValuesThatDoNotFitLeaveTheirFieldAndSucceed) {
+  Loaded loaded{FixtureImage()};
+  loaded.tab.Text5.setText("40.5");  // not a whole number
+  loaded.tab.Text7.setText("150");   // 382.5 does not fit 8 bits
+  const int before = loaded.field(kTslope);
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.field(kTslope), before);
+  EXPECT_EQ(loaded.field(kTmin), 40);
+}
+
+TEST(FanWriter, LookUpModeForcesItsValues) {
+  Loaded loaded{FixtureImage()};
+  loaded.tab.Check3.click();
+  loaded.tab.Option5.click();
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.tab.Type1Hysteresis.text(), "0");
+  EXPECT_EQ(loaded.tab.Text2.text(), "1");
+  EXPECT_TRUE(loaded.tab.Check3.checked());
+  EXPECT_TRUE(loaded.tab.Text2.enabled());
+  EXPECT_EQ(loaded.tab.Text5.text(), "0");
+  EXPECT_EQ(loaded.tab.Text8.text(), "0");
+  EXPECT_EQ(loaded.field(kControlMode), 3);
+  EXPECT_EQ(loaded.field(kHysteresis), 0);
+  EXPECT_EQ(loaded.field(kTmin), 0);
+  EXPECT_EQ(loaded.field(kPwmRampOn), 1);
+  EXPECT_EQ(loaded.field(kPwmRamp), 3);  // 1 % of 255 = 2.55
+}
+
+TEST(FanWriter, Rv770WithoutTableNeverTouchesTheModeBits) {
+  FixtureImage fixture;
+  fixture.fanType = 0;
+  fixture.rv770Registers = true;
+  test::Type1Fields fields;
+  fields.controlMode = 3;
+  fixture.registers = test::registersFor(fields);
+  Loaded loaded(fixture, true);
+  ASSERT_TRUE(loaded.ok);
+  loaded.tab.Option4.click();
+  loaded.tab.Text6.setText("90");
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.field(kControlMode), 3);
+  EXPECT_EQ(loaded.field(kTmax), 90);
+}
+
+TEST(FanWriter, TypeTwoTable) {
+  FixtureImage fixture;
+  fixture.fanType = 2;
+  Loaded loaded(fixture);
+  ASSERT_TRUE(loaded.ok);
+  loaded.tab.FanSpeed[0].setText("100");
+  loaded.tab.Threshold[1].setText("55");
+  loaded.tab.Text1.setText("6");
+  EXPECT_EQ(loaded.write(), 0);
+  std::int64_t z = FixtureImage::kFanTable;
+  while (loaded.image.at(z) != 0x7A) ++z;
+  const std::int64_t p = z + 8;
+  EXPECT_EQ(loaded.image.at(z + 7), 6);
+  EXPECT_EQ(loaded.image.at(p + 3), 254);
+  EXPECT_EQ(loaded.image.at(p + 5), 55);
+  EXPECT_EQ(loaded.image.at(z + 5), 0x7F);  // the scale byte is never written
+}
+
+TEST(FanWriter, EveryFailureHasItsCode) {
+  Loaded disabled{FixtureImage()};
+  disabled.globals.FanRegisterPosition2 = static_cast<std::int32_t>(disabled.image.size() - 2);
+  EXPECT_EQ(disabled.write(false), 0);
+
+  for (int reg : {2, 1, 0}) {
+    Loaded loaded{FixtureImage()};
+    const auto outside = static_cast<std::int32_t>(loaded.image.size() - 2);
+    if (reg == 2) loaded.globals.FanRegisterPosition2 = outside;
+    if (reg == 1) loaded.globals.FanRegisterPosition1 = outside;
+    if (reg == 0) loaded.globals.FanRegisterPosition0 = outside;
+    EXPECT_EQ(loaded.write(), reg == 2 ? 2 : reg == 1 ? 5 : 7) << reg;
+  }
+
+  FixtureImage rv770;
+  rv770.fanType = 0;
+  rv770.rv770Registers = true;
+  Loaded card(rv770, true);
+  card.globals.FanRegisterPosition2 = 0;  // never written
+  EXPECT_EQ(card.write(), 3);
+
+  // The change rules keep look-up values within a byte, so the table fails
+  // only when its section is gone.
+  Loaded noTable{FixtureImage()};
+  std::int64_t z = FixtureImage::kFanTable;
+  while (noTable.image.at(z) != 0x7A) ++z;
+  noTable.image.set(z, 0x00);
+  EXPECT_EQ(noTable.write(), 13);
+
+  FixtureImage type2;
+  type2.fanType = 2;
+  Loaded hysteresis(type2);
+  hysteresis.tab.Text1.setText("300");
+  EXPECT_EQ(hysteresis.write(), 1);
+
+  type2.type2ScaleByte = 255;  // scale 510: 100 % is 510
+  Loaded wide(type2);
+  ASSERT_TRUE(wide.ok);
+  wide.tab.FanSpeed[2].setText("100");
+  EXPECT_EQ(wide.write(), 1);
+
+  Loaded noSection(FixtureImage{});
+  noSection.globals.FanTableType = 2;
+  noSection.globals.FanControlPosition = static_cast<std::int32_t>(noSection.image.size() - 1);
+  EXPECT_EQ(noSection.write(), 14);
+
+  for (std::uint8_t marker : {std::uint8_t('P'), std::uint8_t('O')}) {
+    FixtureImage missing;
+    missing.fanType = 2;
+    missing.type2Thresholds = {40, 50, 60, 70, 75, 90, 100, 110};
+    Loaded loaded(missing);
+    ASSERT_TRUE(loaded.ok);
+    std::int64_t z = FixtureImage::kFanTable;
+    while (loaded.image.at(z) != 0x7A) ++z;
+    for (std::int64_t i = z + 4; i < z + 10; ++i)
+      if (loaded.image.at(i) == marker) loaded.image.set(i, 0x01);
+    EXPECT_EQ(loaded.write(), marker == 'P' ? 15 : 16);
+  }
+}
+
+}  // namespace
+}  // namespace oza

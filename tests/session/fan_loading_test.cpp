@@ -1,0 +1,154 @@
+// The fan steps of the load and the fan page.
+#include <gtest/gtest.h>
+
+#include "platform/scripted_platform.h"
+#include "session/load_pipeline.h"
+#include "session/session.h"
+#include "session/tab_pages.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+class FanLoading : public ::testing::Test {
+ protected:
+  FanLoading() : session(platform) { session.start(); }
+
+  bool load(const FixtureImage& fixture) {
+    const std::string path = dir.file("card" + std::to_string(++count) + ".rom");
+    fixture.save(path);
+    platform.messages.clear();
+    return LoadBIOSFile(session, path);
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Session session;
+  int count = 0;
+  MainForm& form = session.form;
+};
+
+TEST_F(FanLoading, NoUsableFanSettingsDisableTheFanTab) {
+  FixtureImage none;
+  none.fanType = 0;
+  ASSERT_TRUE(load(FixtureImage()));
+  form.Option2.click();
+  EXPECT_TRUE(form.fan.Frame4.visible());
+  EXPECT_FALSE(form.info.Frame2.visible());
+
+  ASSERT_TRUE(load(none));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(form.Option2.enabled());
+  EXPECT_TRUE(form.Option3.checked());
+  EXPECT_TRUE(form.info.Frame2.visible());
+  EXPECT_FALSE(form.fan.Frame4.visible());
+}
+
+TEST_F(FanLoading, AFanReaderThatFailsOnlyDisablesTheTab) {
+  FixtureImage broken;
+  test::Type1Fields fields;
+  fields.controlMode = 5;
+  broken.registers = test::registersFor(fields);
+  ASSERT_TRUE(load(broken));
+  EXPECT_FALSE(form.Option2.enabled());
+  EXPECT_EQ(form.clock.GPU[0].text(), "300");
+}
+
+TEST_F(FanLoading, Rv770CardsShowFrameFourEvenForTypeTwo) {
+  FixtureImage rv770;
+  rv770.fanType = 2;
+  rv770.cardId = 0x9442;
+  rv770.rv770Registers = true;
+  ASSERT_TRUE(load(rv770));
+  EXPECT_TRUE(form.Option2.enabled());
+  EXPECT_EQ(form.fan.Threshold[0].text(), "40");  // read by the type-2 reader
+  form.Option2.click();
+  EXPECT_TRUE(form.fan.Frame4.visible());
+  EXPECT_FALSE(form.fan.Frame3.visible());
+}
+
+TEST_F(FanLoading, ASecondImageShowsItsOwnFanSettingsAtOnce) {
+  ASSERT_TRUE(load(FixtureImage()));
+  form.Option2.click();
+  FixtureImage type2;
+  type2.fanType = 2;
+  ASSERT_TRUE(load(type2));
+  EXPECT_TRUE(form.Option2.checked());
+  EXPECT_TRUE(form.fan.Frame3.visible());
+  EXPECT_FALSE(form.fan.Frame4.visible());
+  EXPECT_EQ(form.fan.Text1.text(), "3");
+
+  FixtureImage other;
+  test::Type1Fields fields;
+  fields.tmin = 45;
+  other.registers = test::registersFor(fields);
+  ASSERT_TRUE(load(other));
+  EXPECT_TRUE(form.fan.Frame4.visible());
+  EXPECT_EQ(form.fan.Text5.text(), "45");
+}
+
+TEST_F(FanLoading, TslopeIsComputedEvenWhenNoBoxChanged) {
+  FixtureImage first;
+  test::Type1Fields fields;
+  fields.tslope = 200;
+  first.registers = test::registersFor(fields);
+  ASSERT_TRUE(load(first));
+  EXPECT_EQ(form.fan.Text7.text(), "21");
+  FixtureImage second = first;
+  fields.tslope = 10;
+  second.registers = test::registersFor(fields);
+  ASSERT_TRUE(load(second));
+  EXPECT_EQ(form.fan.Text7.text(), "21");
+}
+
+TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
+  FixtureImage type2;
+  type2.fanType = 2;
+  ASSERT_TRUE(load(type2));
+  ResetBIOSDisplay(session);
+  // Emptying a box runs its rule, which turns the empty text into "0".
+  EXPECT_EQ(form.fan.Threshold[3].text(), "0");
+  EXPECT_EQ(session.fanGlobals.Type2SpeedScale, 0);
+  EXPECT_EQ(session.fanGlobals.FanTableType, 2);
+  EXPECT_TRUE(form.Option2.enabled());
+}
+
+TEST_F(FanLoading, GraphsAreSavedAsBitmaps) {
+  ASSERT_TRUE(load(FixtureImage()));
+  const std::string path = dir.file("graph.bmp");
+  platform.queueSavePath("  " + path + " ");
+  form.fan.Command8.click();
+  ASSERT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(platform.saveDialogs[0].title, "Save graph...");
+  EXPECT_EQ(platform.saveDialogs[0].defaultName, "Graph.bmp");
+  EXPECT_EQ(platform.saveDialogs[0].filters[0].name, "Bitmap files (*.bmp)");
+  EXPECT_EQ(platform.saveDialogs[0].filters[1].pattern, "*.*");
+  const auto bytes = test::readBytes(path);
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(bytes[1], 'M');
+  EXPECT_EQ(bytes[18] | bytes[19] << 8, 333);
+  EXPECT_EQ(bytes[22] | bytes[23] << 8, 221);
+  EXPECT_EQ(bytes.size(), 54u + 221u * 1000u);  // rows of 999 bytes padded to 1000
+
+  // Saving again asks first; No keeps the file, Yes replaces it.
+  test::writeText(path, "old");
+  platform.queueSavePath(path);
+  form.fan.Command8.click();
+  EXPECT_EQ(platform.messages.back().text, "File exists. Overwrite?");
+  EXPECT_EQ(platform.messages.back().title, "File exists.");
+  EXPECT_EQ(test::readText(path), "old");
+  platform.queueSavePath(path);
+  platform.queueAnswer(MessageAnswer::Yes);
+  form.fan.Command8.click();
+  EXPECT_EQ(test::readBytes(path).size(), bytes.size());
+
+  form.fan.Command9.click();  // cancelled: nothing written, nothing said
+  EXPECT_EQ(platform.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace oza

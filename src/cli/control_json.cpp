@@ -19,7 +19,8 @@ const char* iconName(MessageIcon icon) {
 
 }  // namespace
 
-void writeControl(JsonWriter& json, const Control& control, const std::string& key) {
+void writeControl(JsonWriter& json, const Control& control, const std::string& key,
+                  const std::function<void(JsonWriter&)>& extra) {
   json.key(key);
   json.beginObject();
   json.key("text");
@@ -59,6 +60,7 @@ void writeControl(JsonWriter& json, const Control& control, const std::string& k
     json.key("toolTip");
     json.value(control.toolTip());
   }
+  if (extra) extra(json);
   json.endObject();
 }
 

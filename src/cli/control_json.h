@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "cli/json_writer.h"
@@ -8,8 +9,10 @@
 
 namespace oza {
 
-// One control as {"text", "enabled", "visible", ...} under its name.
-void writeControl(JsonWriter& json, const Control& control, const std::string& key);
+// One control as {"text", "enabled", "visible", ...} under its name;
+// `extra` adds further members.
+void writeControl(JsonWriter& json, const Control& control, const std::string& key,
+                  const std::function<void(JsonWriter&)>& extra = {});
 void writeMessages(JsonWriter& json, const std::vector<Message>& messages);
 
 }  // namespace oza

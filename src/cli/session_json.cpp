@@ -10,7 +10,25 @@ std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
   writeMessages(json, platform.messages);
   json.key("controls");
   json.beginObject();
-  for (const Control* control : session.controls()) writeControl(json, *control, control->name());
+  auto segments = [](const FanGraph& graph) {
+    return [&graph](JsonWriter& out) {
+      out.key("segments");
+      out.beginArray();
+      for (const GraphLine& line : graph.segments()) {
+        out.beginArray();
+        for (double v : {line.x1, line.y1, line.x2, line.y2}) out.value(v);
+        out.endArray();
+      }
+      out.endArray();
+    };
+  };
+  const FanTab& fan = session.form.fan;
+  for (const Control* control : session.controls()) {
+    std::function<void(JsonWriter&)> extra;
+    if (control == &fan.Picture2) extra = segments(fan.graph2);
+    if (control == &fan.Picture5) extra = segments(fan.graph5);
+    writeControl(json, *control, control->name(), extra);
+  }
   json.key("Linie");
   json.beginArray();
   for (int line : session.form.info.whiteLines()) json.value(line);

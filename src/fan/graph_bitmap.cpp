@@ -55,11 +55,11 @@ int pixelY(double y) {
 }
 
 double graphX(double px) {
-  return FanGraph::kLeft + (px + 0.5) / FanGraph::kWidthPixels * (FanGraph::kRight - FanGraph::kLeft);
+  return FanGraph::kLeft + px / FanGraph::kWidthPixels * (FanGraph::kRight - FanGraph::kLeft);
 }
 
 double graphY(double py) {
-  return FanGraph::kTop - (py + 0.5) / FanGraph::kHeightPixels * (FanGraph::kTop - FanGraph::kBottom);
+  return FanGraph::kTop - py / FanGraph::kHeightPixels * (FanGraph::kTop - FanGraph::kBottom);
 }
 
 GraphRaster rasterize(const FanGraph& graph) {

@@ -16,6 +16,8 @@
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
 #include "ui/clock_page.h"
+#include "ui/fan_graph_widget.h"
+#include "ui/fan_pages.h"
 #include "ui/form3.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
@@ -58,6 +60,8 @@ Form1::Form1() : platform_(this), session_(platform_) {
   info->setGeometry(0, 0, kPageWidth, kPageHeight);
   clockPage_ = new ClockPage(session_.form.clock, binder_, pages);
   clockPage_->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildFrame4(session_.form.fan, binder_, pages, &graph2_)->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildFrame3(session_.form.fan, binder_, pages, &graph5_)->setGeometry(0, 0, kPageWidth, kPageHeight);
   left->addWidget(pages);
 
   auto* loaded = new QHBoxLayout;
@@ -127,6 +131,8 @@ QWidget* Form1::buildButtons() {
 void Form1::afterSync() {
   if (diagram_) diagram_->update();
   if (clockPage_) clockPage_->follow();
+  for (FanGraphWidget* graph : {graph2_, graph5_})
+    if (graph) graph->follow();
   if (form3_) form3_->follow();
 }
 

@@ -10,6 +10,7 @@
 namespace oza::ui {
 
 class ClockPage;
+class FanGraphWidget;
 class Form3;
 class InfoDiagram;
 
@@ -46,6 +47,8 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form3> form3_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
+  FanGraphWidget* graph2_ = nullptr;
+  FanGraphWidget* graph5_ = nullptr;
 };
 
 }  // namespace oza::ui

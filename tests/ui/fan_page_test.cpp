@@ -1,0 +1,75 @@
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fan/graph_bitmap.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+#include "ui/fan_graph_widget.h"
+#include "ui/form1.h"
+
+namespace oza::ui {
+namespace {
+
+void send(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                    buttons, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+QPointF at(double x, double y) { return {pixelX(x) + 0.5, pixelY(y) + 0.5}; }
+
+TEST(FanPage, DraggingOnTheTransferGraphMovesTheKnee) {
+  test::TempDir dir;
+  test::FixtureImage fixture;
+  fixture.save(dir.file("fan.rom"));
+  Form1 window;
+  window.start(dir.file("fan.rom"));
+  window.findChild<QPushButton*>(QStringLiteral("Option2"))->click();
+  auto* graph = window.findChild<FanGraphWidget*>(QStringLiteral("Picture2"));
+  ASSERT_NE(graph, nullptr);
+  auto* tmin = window.findChild<QLineEdit*>(QStringLiteral("Text5"));
+  auto* duty = window.findChild<QLineEdit*>(QStringLiteral("Text9"));
+  auto* tslope = window.findChild<QLineEdit*>(QStringLiteral("Text7"));
+
+  send(graph, QEvent::MouseButtonPress, at(45, 20), Qt::LeftButton);
+  send(graph, QEvent::MouseMove, at(50, 30), Qt::LeftButton);
+  EXPECT_EQ(tmin->text().toInt(), 50);
+  EXPECT_NEAR(duty->text().toInt(), 30, 1);
+  EXPECT_EQ(tmin->palette().color(QPalette::Base), QColor(0, 255, 0));
+  EXPECT_EQ(graph->toolTip().left(3), QStringLiteral("X: "));
+  send(graph, QEvent::MouseButtonRelease, at(50, 30), Qt::NoButton);
+  EXPECT_NE(tmin->palette().color(QPalette::Base), QColor(0, 255, 0));
+
+  // Tslope and the curve follow the new knee.
+  const FanTab& fan = window.session().form.fan;
+  const double d = duty->text().toDouble();
+  EXPECT_EQ(tslope->text().toInt(), static_cast<int>(std::nearbyint(16 * (100 - d) / (106 - 50))));
+  const auto segments = fan.graph2.segments();
+  ASSERT_FALSE(segments.empty());
+  EXPECT_EQ(segments[0].x2, 50);
+  EXPECT_EQ(segments[0].y1, d);
+
+  // The widget shows exactly the pixels a saved bitmap holds.
+  const GraphRaster raster = rasterize(fan.graph2);
+  const QImage shown = graph->grab().toImage();
+  const Rgb& pixel = raster.at(pixelX(100), pixelY(100));
+  EXPECT_EQ(shown.pixelColor(pixelX(100), pixelY(100)), QColor(pixel.r, pixel.g, pixel.b));
+}
+
+TEST(FanPage, TheFanTabIsDisabledWithoutFanSettings) {
+  test::TempDir dir;
+  test::FixtureImage fixture;
+  fixture.fanType = 0;
+  fixture.save(dir.file("nofan.rom"));
+  Form1 window;
+  window.start(dir.file("nofan.rom"));
+  EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("Option2"))->isEnabled());
+}
+
+}  // namespace
+}  // namespace oza::ui

@@ -89,4 +89,10 @@ std::size_t utf8Length(const std::string& text) {
   return count;
 }
 
+std::string utf8Prefix(const std::string& text, std::size_t count) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; n < count && i < text.size(); ++n) decodeOne(text, i);
+  return text.substr(0, i);
+}
+
 }  // namespace oza

@@ -15,5 +15,7 @@ std::optional<std::string> utf8ToLatin1(const std::string& text);
 std::string utf8ToLatin1Lossy(const std::string& text);
 // Number of characters of a UTF-8 text.
 std::size_t utf8Length(const std::string& text);
+// The first `count` characters of a UTF-8 text.
+std::string utf8Prefix(const std::string& text, std::size_t count);
 
 }  // namespace oza

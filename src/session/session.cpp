@@ -4,6 +4,7 @@
 #include "powerplay/clock_tab.h"
 #include "session/faq.h"
 #include "session/load_pipeline.h"
+#include "session/save_pipeline.h"
 #include "session/tab_pages.h"
 
 namespace oza {
@@ -11,6 +12,8 @@ namespace oza {
 Session::Session(Platform& platformRef) : platform(platformRef) {
   form.Command1.onClick = [this] { LoadBIOSFile(*this, ""); };
   form.BLoad.onClick = [this] { LoadBIOSFile(*this, ""); };
+  form.Command2.onClick = [this] { SaveBIOSFile(*this); };
+  form.BSave.onClick = [this] { SaveBIOSFile(*this); };
   form.Command6.onClick = [this] { showFaq(); };
   form.FAQ.onClick = [this] { showFaq(); };
   form.Option1.onClick = [this] { ShowClockTab(*this); };

@@ -1,30 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-#include <sys/wait.h>
-
+#include "cli/cli_run.h"
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
 
 namespace oza {
 namespace {
 
-struct CliRun {
-  int exitCode;
-  std::string out;
-};
-
-CliRun runCli(const std::string& arguments) {
-  const std::string command = std::string(OZA_CLI_PATH) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WEXITSTATUS(status), out};
-}
+using test::CliRun;
+using test::runCli;
 
 TEST(CliDump, PrintsTheLoadedControlsAsOneJsonObject) {
   test::TempDir dir;

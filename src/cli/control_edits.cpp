@@ -1,0 +1,68 @@
+#include "cli/control_edits.h"
+
+#include <algorithm>
+
+namespace oza {
+
+namespace {
+
+bool isIndex(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+bool parseEdit(ControlEdit::Kind kind, const std::string& argument, ControlEdit& edit) {
+  const auto equals = argument.find('=');
+  if (equals == std::string::npos || equals == 0) return false;
+  edit = {kind, argument.substr(0, equals), argument.substr(equals + 1)};
+  return true;
+}
+
+std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& edit) {
+  auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
+  if (found == controls.end()) return "no control named '" + edit.name + "'";
+  Control& control = **found;
+  if (!control.enabled()) return "'" + edit.name + "' is disabled";
+
+  switch (edit.kind) {
+    case ControlEdit::Kind::Set:
+      if (control.kind() != ControlKind::TextBox && control.kind() != ControlKind::ComboBox)
+        return "'" + edit.name + "' takes no text";
+      control.setText(edit.value);
+      return {};
+    case ControlEdit::Kind::Check: {
+      if (edit.value != "0" && edit.value != "1") return "--check takes 0 or 1";
+      const bool wanted = edit.value == "1";
+      if (control.kind() == ControlKind::CheckBox) {
+        if (control.checked() != wanted) control.click();
+        return {};
+      }
+      if (control.kind() == ControlKind::OptionButton) {
+        if (!wanted) return "an option button is cleared by checking another one";
+        control.click();
+        return {};
+      }
+      return "'" + edit.name + "' is no check box or option button";
+    }
+    case ControlEdit::Kind::Select: {
+      if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::ListBox)
+        return "'" + edit.name + "' is no list";
+      const auto& items = control.items();
+      int index = -1;
+      if (isIndex(edit.value)) {
+        index = std::stoi(edit.value);
+      } else {
+        const auto item = std::find(items.begin(), items.end(), edit.value);
+        if (item != items.end()) index = static_cast<int>(item - items.begin());
+      }
+      if (index < 0 || index >= static_cast<int>(items.size())) return "'" + edit.name + "' has no entry '" + edit.value + "'";
+      control.setListIndex(index);
+      if (control.kind() == ControlKind::ListBox) control.click();
+      return {};
+    }
+  }
+  return {};
+}
+
+}  // namespace oza

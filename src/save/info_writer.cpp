@@ -1,0 +1,115 @@
+#include "save/info_writer.h"
+
+#include <optional>
+#include <vector>
+
+#include "image/hex_fields.h"
+#include "image/id_tables.h"
+#include "image/info_tab.h"
+#include "image/latin1.h"
+
+namespace oza {
+
+namespace {
+
+// Cuts or pads a box's text to `length` characters and puts it back.
+void fitText(Control& box, std::size_t length, bool cut) {
+  std::string text = box.text();
+  const std::size_t current = utf8Length(text);
+  if (current < length) {
+    text.append(length - current, ' ');
+    box.setText(text);
+  } else if (cut && current > length) {
+    box.setText(utf8Prefix(text, length));
+  }
+}
+
+std::vector<std::string> splitFields(const std::string& list) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = list.find(',', start);
+    fields.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) return fields;
+    start = comma + 1;
+  }
+}
+
+// Writes the text's characters over positions first..last; false when the
+// text has a character without an 8-bit code, is too short for the range,
+// or the range lies outside the image.
+bool writeString(ByteImage& image, const std::string& firstField, const std::string& lastField,
+                 const std::string& text) {
+  const std::optional<std::string> bytes = utf8ToLatin1(text);
+  if (!bytes) return false;
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  try {
+    first = std::stoll(firstField);
+    last = std::stoll(lastField);
+  } catch (const std::exception&) {
+    return false;
+  }
+  if (last - first + 1 > static_cast<std::int64_t>(bytes->size())) return false;
+  for (std::int64_t p = first; p <= last; ++p)
+    image.set(p, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(p - first)]));
+  return true;
+}
+
+}  // namespace
+
+std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
+                               const std::string& VideoCardID) {
+  fitText(tab.InfoText[0], 14, true);
+  const struct {
+    int box;
+    const std::string& loaded;
+    std::int16_t code;
+  } texts[] = {{1, strings.sBIOSVersion, 3},     {2, strings.sChipType, 4},
+               {3, strings.sHardwareSpecs, 5},   {4, strings.sCopyright, 6},
+               {5, strings.sAtomBIOSVersion, 7}, {6, strings.sPowerCableMessage, 8}};
+  for (const auto& t : texts) {
+    if (utf8Length(tab.InfoText[t.box].text()) > t.loaded.size()) return t.code;
+    fitText(tab.InfoText[t.box], t.loaded.size(), false);
+  }
+
+  const std::string list = GetStringPos(image);
+  if (list == "Fehler") return 0;
+  const std::vector<std::string> f = splitFields(list);
+  if (f.size() < 16) return 0;
+  try {
+    const std::optional<std::string> date = utf8ToLatin1(tab.InfoText[0].text());
+    if (!date || date->size() < 14) return 0;
+    for (std::int64_t p = 0x50; p <= 0x5D; ++p) image.set(p, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(p - 0x50)]));
+    const struct {
+      int box, field;
+    } places[] = {{1, 0}, {2, 2}, {3, 8}, {4, 12}, {5, 14}};
+    for (const auto& place : places) {
+      const std::size_t i = static_cast<std::size_t>(place.field);
+      if (!writeString(image, f[i], f[i + 1], tab.InfoText[place.box].text())) return 0;
+    }
+    if (!strings.sPowerCableMessage.empty() && !writeString(image, f[10], f[11], tab.InfoText[6].text())) return 0;
+  } catch (const OutOfImage&) {
+    return 0;
+  }
+  if (!WriteSubVendor(image, tab)) return 9;
+  if (!WriteVideoCardID(image, tab, VideoCardID)) return 10;
+  return 1;
+}
+
+bool WriteSubVendor(ByteImage& image, const InfoTab& tab) {
+  const std::string text = utf8ToLatin1Lossy(tab.Combo1.text());
+  const std::string id = text.size() > 2 ? text.substr(2, 4) : std::string();
+  return WriteWordHex(image, 0x7C, id);
+}
+
+bool WriteVideoCardID(ByteImage& image, const InfoTab& tab, const std::string& VideoCardID) {
+  const int selected = tab.Combo2.listIndex();
+  if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return true;
+  // An unedited choice keeps the card's own ID, even where several IDs share
+  // one entry of the list.
+  if (cardRow(VideoCardID) == selected) return WriteWordHex(image, 0x88, VideoCardID);
+  return WriteWordHex(image, 0x88, cardTable()[static_cast<std::size_t>(selected)].writtenId);
+}
+
+}  // namespace oza

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace oza {
+
+class Session;
+
+// "Save BIOS...": writes every tab into the image, restores the loaded byte
+// sum, asks for a file name and writes the image. Every stop shows its
+// message (a cancelled dialog or a No shows none). True when the file was
+// written.
+bool SaveBIOSFile(Session& session);
+
+// The default file name of the save dialog, made of the 2D and 3D clocks.
+std::string defaultBiosFileName(const Session& session);
+std::string SaveBIOSDialog(Session& session);
+
+}  // namespace oza

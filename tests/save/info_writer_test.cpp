@@ -1,0 +1,125 @@
+#include "save/info_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "image/info_tab.h"
+#include "support/fixture_image.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+struct Info {
+  explicit Info(const FixtureImage& fixture) : image(fixture.build()) {
+    SplitInfos(image, GetStringPos(image), strings);
+    tab.fillIdLists();
+    GetSubVendor(tab, image);
+    GetReportedVideoCardType(tab, image, cardId);
+    ShowBIOSInfo(tab, image, strings, "0x0000");
+  }
+  int write() { return WriteInfoSettings(image, strings, tab, cardId); }
+  std::string bytesAt(std::int64_t first, std::size_t count) const {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += static_cast<char>(image.at(first + static_cast<std::int64_t>(i)));
+    return text;
+  }
+  ByteImage image;
+  InfoStrings strings;
+  InfoTab tab;
+  std::string cardId;
+};
+
+TEST(InfoWriter, UneditedTextsWriteTheSameBytes) {
+  FixtureImage fixture;
+  fixture.cableMessage = "CONNECT THE POWER CABLE";
+  fixture.date = "09/10/08 14:22 ";
+  Info info(fixture);
+  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.image.bytes(), fixture.build());
+}
+
+TEST(InfoWriter, DateIsCutOrPaddedToFourteen) {
+  Info info{FixtureImage()};
+  info.tab.InfoText[0].setText("01/02/03 04:05:06 extra");
+  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.tab.InfoText[0].text(), "01/02/03 04:05");
+  EXPECT_EQ(info.bytesAt(0x50, 15), "01/02/03 04:05 ");  // 0x5E is not written
+  info.tab.InfoText[0].setText("1/2/3");
+  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.tab.InfoText[0].text(), "1/2/3         ");
+  EXPECT_EQ(info.bytesAt(0x50, 14), "1/2/3         ");
+}
+
+TEST(InfoWriter, ShorterStringsArePaddedInTheBoxAndTheImage) {
+  Info info{FixtureImage()};
+  const std::string version = info.tab.InfoText[1].text();
+  info.tab.InfoText[1].setText(version.substr(0, version.size() - 3));
+  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.tab.InfoText[1].text(), version.substr(0, version.size() - 3) + "   ");
+  EXPECT_EQ(info.bytesAt(FixtureImage::kStrings, version.size() + 1),
+            version.substr(0, version.size() - 3) + "   " + std::string(1, '\0'));
+}
+
+TEST(InfoWriter, TooLongStringsWriteNothing) {
+  const FixtureImage fixture;
+  for (int box = 1; box <= 6; ++box) {
+    Info info(fixture);
+    if (box != 1) info.tab.InfoText[1].setText("SHORT");
+    info.tab.InfoText[box].setText(info.tab.InfoText[box].text() + "X");
+    EXPECT_EQ(info.write(), box + 2) << box;
+    EXPECT_EQ(info.image.bytes(), fixture.build()) << box;
+    if (box != 1) {
+      EXPECT_EQ(info.tab.InfoText[1].text().size(), fixture.version.size());  // padded all the same
+    }
+  }
+}
+
+TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
+  Info info{FixtureImage()};
+  info.tab.InfoText[4].setText("\xE2\x82\xAC");  // the euro sign
+  EXPECT_EQ(info.write(), 0);
+  Info latin{FixtureImage()};
+  latin.tab.InfoText[4].setText("(C) \xC3\xA9t\xC3\xA9 ATI");  // é is one byte
+  EXPECT_EQ(latin.write(), 1);
+  const std::int64_t copyright = latin.image.find(std::vector<std::uint8_t>{'(', 'C', ')', ' '}, 0, 0x200);
+  EXPECT_EQ(latin.bytesAt(copyright, 11), "(C) \xE9t\xE9 ATI");
+}
+
+TEST(InfoWriter, SubVendorFromTheComboText) {
+  Info info{FixtureImage()};
+  info.tab.Combo1.setText("0x1458 - GigaByte");
+  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.image.at(0x7C), 0x58);
+  EXPECT_EQ(info.image.at(0x7D), 0x14);
+  info.tab.Combo1.setText("0x12");
+  EXPECT_EQ(info.write(), 9);
+}
+
+TEST(InfoWriter, VideoCardIdsSharedByOneEntry) {
+  FixtureImage fixture;
+  fixture.cardId = 0x9597;
+  Info unedited(fixture);
+  EXPECT_EQ(unedited.write(), 1);
+  EXPECT_EQ(unedited.image.word(0x88), 0x9597u);
+
+  FixtureImage other;  // an HD 3870
+  Info chosen(other);
+  chosen.tab.Combo2.setListIndex(19);  // "HD 3600 series"
+  EXPECT_EQ(chosen.write(), 1);
+  EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
+
+  chosen.tab.Combo2.setText("something typed");  // no entry selected: kept
+  EXPECT_EQ(chosen.write(), 1);
+  EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
+}
+
+TEST(InfoWriter, ImagesWithoutCableMessageTakeOnlyAnEmptyOne) {
+  Info info{FixtureImage()};
+  EXPECT_EQ(info.write(), 1);
+  info.tab.InfoText[6].setText("x");
+  EXPECT_EQ(info.write(), 8);
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,266 @@
+#include "session/save_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/scripted_platform.h"
+#include "save/checksum.h"
+#include "session/load_pipeline.h"
+#include "session/session.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+class SavePipeline : public ::testing::Test {
+ protected:
+  SavePipeline() : session(platform) { session.start(); }
+
+  void load(const FixtureImage& fixture) { load(fixture.build()); }
+  void load(const std::vector<std::uint8_t>& bytes) {
+    loaded = bytes;
+    test::writeBytes(dir.file("in.rom"), bytes);
+    ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+    platform.messages.clear();
+  }
+  bool saveTo(const std::string& name) {
+    platform.queueSavePath(dir.file(name));
+    return SaveBIOSFile(session);
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : platform.messages) out.push_back(m.text);
+    return out;
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Session session;
+  std::vector<std::uint8_t> loaded;
+  MainForm& form = session.form;
+};
+
+TEST_F(SavePipeline, AnUneditedSaveWritesTheImageAsLoaded) {
+  test::Type1Fields fields;
+  fields.tslope = 54;
+  FixtureImage fixture;
+  fixture.registers = test::registersFor(fields);
+  load(fixture);
+  EXPECT_TRUE(saveTo("out.rom"));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(test::readBytes(dir.file("out.rom")), loaded);
+  ASSERT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(platform.saveDialogs[0].title, "Save BIOS file...");
+  EXPECT_EQ(platform.saveDialogs[0].filters[0].name, "BIOS files (*.rom)");
+  EXPECT_EQ(platform.saveDialogs[0].filters[0].pattern, "*.rom");
+  EXPECT_EQ(platform.saveDialogs[0].filters[1].name, "All Files (*.*)");
+}
+
+TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
+  load(FixtureImage());
+  form.clock.GPU[3].setText("800");
+  form.fan.Text6.setText("100");
+  form.info.InfoText[1].setText("NEW");
+  ASSERT_TRUE(saveTo("out.rom"));
+  const auto saved = test::readBytes(dir.file("out.rom"));
+  ASSERT_EQ(saved.size(), loaded.size());
+  EXPECT_EQ(test::sumOf(saved), test::sumOf(loaded));
+  EXPECT_TRUE(saveTo("again.rom"));  // the same edits twice give the same file
+  EXPECT_EQ(test::readBytes(dir.file("again.rom")), saved);
+
+  Session reloaded(platform);
+  reloaded.start();
+  ASSERT_TRUE(LoadBIOSFile(reloaded, dir.file("out.rom")));
+  EXPECT_EQ(reloaded.form.clock.GPU[3].text(), "800");
+  EXPECT_EQ(reloaded.form.fan.Text6.text(), "100");
+  EXPECT_EQ(reloaded.form.info.InfoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
+  EXPECT_EQ(reloaded.LoadedCheckSum, session.LoadedCheckSum);
+  EXPECT_TRUE(reloaded.form.info.Check1.checked());  // the filler now shows the correction
+}
+
+TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
+  load(FixtureImage());
+  form.clock.GPU[0].setText("abc");
+  EXPECT_FALSE(saveTo("a.rom"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write clock settings. This may be due to illegal values set. "
+                                               "- Debug information: 'WriteClockSettings' reported error."}));
+  form.clock.GPU[0].setText("300");
+
+  platform.messages.clear();
+  session.fanGlobals.FanRegisterPosition1 = static_cast<std::int32_t>(loaded.size() - 2);
+  EXPECT_FALSE(saveTo("a.rom"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
+                                               "- Debug information: 'WriteFanSettings' 5."}));
+  session.fanGlobals.FanRegisterPosition1 = FixtureImage::kFanTable + 16;
+
+  platform.messages.clear();
+  form.info.InfoText[2].setText(form.info.InfoText[2].text() + "X");
+  EXPECT_FALSE(saveTo("a.rom"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error writing reported chip type. Maybe string too long (can't be "
+                                               "longer than original one)? - Debug information: 'WriteInfoSettings' "
+                                               "reported 4."}));
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("a.rom")));
+}
+
+TEST_F(SavePipeline, CancelKeepsTheCorrectionAndTheNextSaveGoesStraightThrough) {
+  load(FixtureImage());
+  form.clock.GPU[3].setText("800");
+  EXPECT_FALSE(SaveBIOSFile(session));  // dialog cancelled
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(byteSum(session.BIOSArray), session.LoadedCheckSum);
+  EXPECT_EQ(CheckSumDifference(session.BIOSArray, session.LoadedCheckSum), 0);
+  EXPECT_TRUE(saveTo("out.rom"));
+  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.LoadedCheckSum);
+}
+
+TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {
+  load(FixtureImage());
+  test::writeBytes(dir.file("old.rom"), std::vector<std::uint8_t>(100000, 0xAB));
+  EXPECT_FALSE(saveTo("old.rom"));  // answered No
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "File exists.");
+  EXPECT_EQ(platform.messages[0].text, "File exists. Overwrite?");
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(test::readBytes(dir.file("old.rom")).size(), 100000u);
+
+  platform.queueAnswer(MessageAnswer::Yes);
+  EXPECT_TRUE(saveTo("old.rom"));
+  const auto saved = test::readBytes(dir.file("old.rom"));
+  EXPECT_EQ(saved.size(), loaded.size());  // exactly as long as the image
+  EXPECT_EQ(test::sumOf(saved), test::sumOf(loaded));
+  EXPECT_EQ(test::listDir(dir.path()).size(), 2u);           // no temporary file left
+}
+
+TEST_F(SavePipeline, AWriteProtectedTargetIsLeftAsItWas) {
+  load(FixtureImage());
+  test::writeText(dir.file("ro.rom"), "keep me");
+  std::filesystem::permissions(dir.file("ro.rom"), std::filesystem::perms::owner_read);
+  platform.queueAnswer(MessageAnswer::Yes);
+  EXPECT_FALSE(saveTo("ro.rom"));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].title, "Write error");
+  EXPECT_EQ(platform.messages[1].text, "Unable to overwrite file. Maybe write protected or in use by other program?");
+  EXPECT_EQ(platform.messages[1].icon, MessageIcon::Error);
+  EXPECT_EQ(test::readText(dir.file("ro.rom")), "keep me");
+}
+
+TEST_F(SavePipeline, AFailedWriteSaysSoAndLeavesNothingBehind) {
+  load(FixtureImage());
+  std::filesystem::create_directory(dir.file("folder.rom"));
+  EXPECT_FALSE(saveTo("folder.rom"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Error writing BIOS to file. Maybe file system error (HD full/write "
+                                       "protected)? - Debug information: 'WriteBIOSToFile(sFile)' reported error.");
+  EXPECT_EQ(test::listDir(dir.path()).size(), 2u);
+}
+
+TEST_F(SavePipeline, AWriteCutShortByAFileSizeLimitKeepsTheOldTarget) {
+  load(FixtureImage());
+  const std::string target = dir.file("target.rom");
+  test::writeBytes(target, std::vector<std::uint8_t>(70000, 0x5A));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{30000, 30000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    platform.messages.clear();
+    platform.queueAnswer(MessageAnswer::Yes);
+    platform.queueSavePath(target);
+    const bool written = SaveBIOSFile(session);
+    const bool reported = !platform.messages.empty() &&
+                          platform.messages.back().text.find("'WriteBIOSToFile(sFile)'") != std::string::npos;
+    _exit(!written && reported ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(test::readBytes(target), std::vector<std::uint8_t>(70000, 0x5A));
+  EXPECT_EQ(test::listDir(dir.path()).size(), 2u);
+}
+
+TEST_F(SavePipeline, DefaultFileNames) {
+  FixtureImage fixture;
+  fixture.clocks = {{10000, 20000, 1000}, {30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 1300}};
+  load(fixture);
+  EXPECT_EQ(defaultBiosFileName(session), "2D - 300, 500, 1.1 3D - 775, 1126, 1.3.rom");
+  form.clock.RAM[2].setText("");
+  EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
+  form.clock.RAM[2].setText("1");
+  form.clock.GPU[1].setText(std::string(300, '1'));
+  EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
+}
+
+// An image whose filler area holds `filler` after the marker, and whose
+// header area holds `header`.
+std::vector<std::uint8_t> withCorrectionAreas(const std::vector<std::uint8_t>& filler, std::uint8_t header) {
+  FixtureImage fixture;
+  test::Type1Fields fields;
+  fields.tslope = 54;  // as the fan page computes it: saving leaves the fan bytes alone
+  fixture.registers = test::registersFor(fields);
+  auto bytes = fixture.build();
+  std::fill(bytes.end() - 0x2000, bytes.end(), 0x00);
+  const std::size_t marker = bytes.size() - filler.size() - 6;  // the area starts 5 after the 0xFF
+  bytes[marker] = 0x5B;
+  bytes[marker + 1] = 0xFF;
+  std::copy(filler.begin(), filler.end(), bytes.end() - static_cast<std::ptrdiff_t>(filler.size()));
+  std::fill(bytes.begin() + 0x07, bytes.begin() + 0x17, header);
+  bytes[0x21] = 0;
+  bytes[0x21] = static_cast<std::uint8_t>((256 - test::sumOf(bytes) % 256) % 256);
+  return bytes;
+}
+
+TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
+  load(withCorrectionAreas({0xFF, 0xFF}, 0x00));  // room (last - start) * 255 = 255
+  ASSERT_EQ(correctionRoomDown(session.BIOSArray), 255);
+  form.clock.GPU[0].setText("302.07");  // 0x007530 -> 0x0075FF: +207
+  form.clock.RAM[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
+  EXPECT_FALSE(saveTo("out.rom"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "Can't save.");
+  EXPECT_EQ(platform.messages[0].text, "Checksumdifference too large. Can't correct (down).");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+
+  form.info.Check1.setChecked(true);
+  EXPECT_FALSE(saveTo("out.rom"));
+  EXPECT_EQ(platform.messages.back().text,
+            "Checksumdifference too large. Can't correct (down). Please try again with a plain, not previously "
+            "modified BIOS file.");
+
+  form.clock.RAM[0].setText("500.47");  // one unit less fits
+  EXPECT_TRUE(saveTo("out.rom"));
+  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.LoadedCheckSum);
+}
+
+TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {
+  load(withCorrectionAreas({0xFF, 0xFF}, 0xFF));  // no room upwards at all
+  form.clock.GPU[0].setText("299.99");
+  EXPECT_FALSE(saveTo("out.rom"));
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().text,  // the full header marks the image as modified before
+            "Checksumdifference too large. Can't correct (up). Please try again with a plain, not previously "
+            "modified BIOS file.");
+
+  // A filler area of zeros has room on paper but nothing to lower.
+  load(withCorrectionAreas({0x00, 0x00, 0x00}, 0x00));
+  form.clock.GPU[0].setText("300.01");
+  EXPECT_FALSE(saveTo("out.rom"));
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().text,
+            "Error during checksum correction. - Debug information: Checksum after correction not equal to loaded "
+            "file checksum.");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("out.rom")));
+}
+
+}  // namespace
+}  // namespace oza

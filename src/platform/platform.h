@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,17 @@ class Platform {
 
   // Opens a URL or a mailto: text in the user's default program.
   virtual bool openUrl(const std::string& url) = 0;
+
+  // Whether a server answers at `url`; `done` runs later, on the window's
+  // thread, while the window goes on serving the user.
+  virtual void testReachable(const std::string& url, std::function<void(bool)> done) = 0;
+  // Downloads `url` into the file `path`; `done(true)` when the whole page
+  // arrived.
+  virtual void download(const std::string& url, const std::string& path, std::function<void(bool)> done) = 0;
+  // The busy (hourglass) pointer while a check runs.
+  virtual void setBusy(bool busy) = 0;
+  // The system's folder for temporary files; empty when it names none.
+  virtual std::string tempDirectory();
 
   MessageAnswer message(const std::string& text, MessageIcon icon = MessageIcon::None,
                         MessageButtons buttons = MessageButtons::Ok,

@@ -1,5 +1,7 @@
 #include "platform/scripted_platform.h"
 
+#include <fstream>
+
 namespace oza {
 
 namespace {
@@ -34,6 +36,21 @@ std::string ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) {
 bool ScriptedPlatform::openUrl(const std::string& url) {
   openedUrls.push_back(url);
   return true;
+}
+
+void ScriptedPlatform::testReachable(const std::string&, std::function<void(bool)> done) { done(!unreachable); }
+
+void ScriptedPlatform::download(const std::string& url, const std::string& path, std::function<void(bool)> done) {
+  const auto page = pages.find(url);
+  if (unreachable || page == pages.end()) {
+    done(false);
+    return;
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << page->second;
+  out.close();
+  downloads.push_back(path);
+  done(static_cast<bool>(out));
 }
 
 }  // namespace oza

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ class ScriptedPlatform : public Platform {
   std::string openFileDialog(const FileDialogRequest& request) override;
   std::string saveFileDialog(const FileDialogRequest& request) override;
   bool openUrl(const std::string& url) override;
+  void testReachable(const std::string& url, std::function<void(bool)> done) override;
+  void download(const std::string& url, const std::string& path, std::function<void(bool)> done) override;
+  void setBusy(bool busy) override { busyChanges.push_back(busy); }
 
   // Yes/No questions take the next scripted answer, else defaultAnswer.
   void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
@@ -34,6 +38,13 @@ class ScriptedPlatform : public Platform {
   std::vector<FileDialogRequest> openDialogs;
   std::vector<FileDialogRequest> saveDialogs;
   std::vector<std::string> openedUrls;
+  std::vector<bool> busyChanges;
+
+  // Network: every URL is reachable unless `unreachable`; a download gives
+  // the page scripted for its URL, or fails when there is none.
+  bool unreachable = false;
+  std::map<std::string, std::string> pages;
+  std::vector<std::string> downloads;  // the files downloads were written to
 
  private:
   std::deque<MessageAnswer> answers_;

@@ -3,6 +3,9 @@
 #include "fan/graph_file.h"
 #include "powerplay/clock_tab.h"
 #include "session/faq.h"
+#include "shell/links.h"
+#include "shell/mail.h"
+#include "shell/version_check.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/tab_pages.h"
@@ -25,6 +28,10 @@ Session::Session(Platform& platformRef) : platform(platformRef) {
   form.fan.Command8.onClick = [this] { saveGraph(platform, form.fan.graph2); };
   form.fan.Command9.onClick = [this] { saveGraph(platform, form.fan.graph5); };
   textWindow.Command1.onClick = [this] { textWindow.unload(); };
+  form.Command4.onClick = [this] { ShellOpen(platform, winFlashUrl()); };
+  form.Picture1.onClick = [this] { ShellOpen(platform, forumUrl()); };
+  form.fan.Label67.onClick = [this] { ShellOpen(platform, fanHelpUrl()); };
+  form.Command10.onClick = [this] { checkForNewVersion(); };
 }
 
 std::vector<Control*> Session::controls() {
@@ -48,6 +55,13 @@ void Session::start() {
 }
 
 void Session::showFaq() { textWindow.show("FAQ", faqText()); }
+
+void Session::checkForNewVersion() {
+  // One check at a time: the window stays usable while it runs.
+  if (versionCheckRunning_) return;
+  versionCheckRunning_ = true;
+  CheckForNewVersion(platform, runningVersionText(), [this] { versionCheckRunning_ = false; });
+}
 
 std::string versionText(int major, int minor, int revision) {
   return std::to_string(major) + "." + std::to_string(minor) + std::to_string(revision);

@@ -45,12 +45,16 @@ class Session {
 
   // FAQ of the Info menu in the text window.
   void showFaq();
+  // "Check for new OZA version...".
+  void checkForNewVersion();
+  bool versionCheckRunning() const { return versionCheckRunning_; }
+
+ private:
+  bool versionCheckRunning_ = false;
 };
 
 // The running version as text: major "." minor revision (1.1.0.2 -> "1.12").
 std::string versionText(int major, int minor, int revision);
 std::string runningVersionText();
-// The publishing site's host, the start of the window caption.
-inline constexpr const char* kSiteHost = "oza.example.org";
 
 }  // namespace oza

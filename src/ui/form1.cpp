@@ -18,6 +18,7 @@
 #include "ui/clock_page.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
+#include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
@@ -32,6 +33,10 @@ constexpr int kPageHeight = 520;
 
 Form1::Form1() : platform_(this), session_(platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
+  // The commands that open or close windows belong to the window.
+  MainForm& f = session_.form;
+  for (Control* about : {&f.Command3, &f.About}) about->onClick = [this] { showAbout(); };
+  for (Control* exit : {&f.Command5, &f.Exit}) exit->onClick = [this] { exitProgram(); };
   binder_.afterSync = [this] { afterSync(); };
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
@@ -160,8 +165,24 @@ void Form1::dropEvent(QDropEvent* event) {
   openPath(fromQt(urls.first().toLocalFile()));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+Form2* Form1::showAbout() {
+  if (!about_) about_ = new Form2(platform_);
+  about_->show();
+  about_->raise();
+  return about_;
+}
+
+void Form1::exitProgram() {
   form3_->hide();
+  if (about_) about_->close();
+  close();
+  QApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  binder_.userEvent([this] { session_.textWindow.unload(); });
+  form3_->hide();
+  if (about_) about_->close();
   event->accept();
 }
 

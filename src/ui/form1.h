@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "session/session.h"
 #include "ui/binder.h"
+#include "ui/form2.h"
 #include "ui/qt_platform.h"
 
 namespace oza::ui {
 
 class ClockPage;
 class FanGraphWidget;
+class Form2;
 class Form3;
 class InfoDiagram;
 
@@ -30,6 +33,11 @@ class Form1 : public QMainWindow {
   void start(const std::string& commandLine);
   // A file dropped on the window or named on the command line.
   void openPath(const std::string& path);
+  // The About box (opened anew when it was closed).
+  Form2* showAbout();
+  Form2* about() { return about_; }
+  // Exit: closes the other windows, then this one, and ends the program.
+  void exitProgram();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -45,6 +53,7 @@ class Form1 : public QMainWindow {
   Session session_;
   Binder binder_;
   std::unique_ptr<Form3> form3_;
+  QPointer<Form2> about_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* graph2_ = nullptr;

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "session/session.h"
+#include "shell/links.h"
 
 namespace oza::ui {
 

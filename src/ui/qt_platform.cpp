@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -62,6 +63,24 @@ std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
 
 bool QtPlatform::openUrl(const std::string& url) {
   return QDesktopServices::openUrl(QUrl(toQt(url)));
+}
+
+void QtPlatform::testReachable(const std::string& url, std::function<void(bool)> done) {
+  network_.testReachable(url, std::move(done));
+}
+
+void QtPlatform::download(const std::string& url, const std::string& path, std::function<void(bool)> done) {
+  network_.download(url, path, std::move(done));
+}
+
+void QtPlatform::setBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 }  // namespace oza::ui

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/platform.h"
+#include "ui/qt_network.h"
 
 namespace oza::ui {
 
@@ -18,6 +19,9 @@ class QtPlatform : public Platform {
   std::string openFileDialog(const FileDialogRequest& request) override;
   std::string saveFileDialog(const FileDialogRequest& request) override;
   bool openUrl(const std::string& url) override;
+  void testReachable(const std::string& url, std::function<void(bool)> done) override;
+  void download(const std::string& url, const std::string& path, std::function<void(bool)> done) override;
+  void setBusy(bool busy) override;
 
   // Runs before a modal box or dialog opens, so the windows show the state
   // the core has reached at that moment.
@@ -25,6 +29,8 @@ class QtPlatform : public Platform {
 
  private:
   QPointer<QWidget> owner_;
+  QtNetwork network_;
+  bool busy_ = false;
 };
 
 // "Name (*.a; *.b)" filters in Qt's form "Name (*.a *.b)".

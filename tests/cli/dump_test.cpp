@@ -25,6 +25,8 @@ TEST(CliDump, PrintsTheLoadedControlsAsOneJsonObject) {
   EXPECT_NE(run.out.find("\"Label25\":{\"text\":\"0x10000\""), std::string::npos);
   EXPECT_NE(run.out.find("\"Linie\":[114,115,130,131,146,147,162,163]"), std::string::npos);
   EXPECT_NE(run.out.find("\"Combo2\":{\"text\":\"HD 3870\""), std::string::npos);
+  EXPECT_NE(run.out.find("\"Form1\":{\"text\":\"oza.example.org: OZA - Ozarin BIOS editor v1.12\""), std::string::npos);
+  EXPECT_NE(run.out.find("\"Command2\":{\"text\":\"&Save BIOS...\",\"enabled\":true"), std::string::npos);
 }
 
 TEST(CliDump, AFailedLoadExitsWithOneAndCarriesItsMessage) {

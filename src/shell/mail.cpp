@@ -1,0 +1,47 @@
+#include "shell/mail.h"
+
+#include <cstring>
+
+#include "image/latin1.h"
+#include "platform/platform.h"
+
+namespace oza {
+
+std::string HexByte(unsigned value) {
+  static const char digits[] = "0123456789ABCDEF";
+  value &= 0xFF;
+  return {digits[value >> 4], digits[value & 15]};
+}
+
+std::string UrlEncode(const std::string& text) {
+  // One character per byte, as the mail program receives them.
+  const std::string bytes = utf8ToLatin1Lossy(text);
+  std::string encoded;
+  for (char c : bytes) {
+    const auto code = static_cast<unsigned char>(c);
+    const bool keep = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9') ||
+                      (code != 0 && std::strchr("-./_~&:?@#!$*+", code) != nullptr);
+    encoded += keep ? std::string(1, c) : "%" + HexByte(code);
+  }
+  return encoded;
+}
+
+std::string mailtoText(const std::string& address, const std::string& subject, const std::string& cc,
+                       const std::string& bcc, const std::string& body) {
+  std::string query;
+  if (!subject.empty()) query = "?Subject=" + UrlEncode(subject);
+  if (!cc.empty()) query += "&CC=" + cc;
+  if (!bcc.empty()) query += "&BCC=" + bcc;
+  if (!body.empty()) query += "&Body=" + UrlEncode(body);
+  if (!query.empty()) query[0] = '?';
+  return "mailto:" + address + query;
+}
+
+bool ShellOpen(Platform& platform, const std::string& target) { return platform.openUrl(target); }
+
+bool SendMail(Platform& platform, const std::string& address, const std::string& subject, const std::string& cc,
+              const std::string& bcc, const std::string& body) {
+  return ShellOpen(platform, mailtoText(address, subject, cc, bcc, body));
+}
+
+}  // namespace oza

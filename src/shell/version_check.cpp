@@ -1,0 +1,100 @@
+#include "shell/version_check.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+
+#include "image/file_io.h"
+#include "image/latin1.h"
+#include "image/number_text.h"
+#include "platform/platform.h"
+#include "shell/links.h"
+#include "shell/mail.h"
+
+namespace oza {
+
+namespace fs = std::filesystem;
+
+std::string latestVersion(const std::string& page) {
+  const std::string marker = kVersionMarker;
+  const auto found = toLower(page).find(toLower(marker));
+  // 1-based position of the marker (0 when missing) plus its length.
+  const std::size_t position = (found == std::string::npos ? 0 : found + 1) + marker.size();
+  return position - 1 < page.size() ? page.substr(position - 1, 4) : std::string();
+}
+
+bool isUpToDate(const std::string& running, const std::string& latest) {
+  return running == latest || textValue(running) >= textValue(latest);
+}
+
+std::string GetTempDir(Platform& platform) {
+  std::string folder = platform.tempDirectory();
+  if (folder.empty()) {
+    std::error_code error;
+    folder = fs::current_path(error).string();
+  }
+  return folder;
+}
+
+std::string GetTempFile(Platform& platform, const std::string& prefix) {
+  const fs::path folder = GetTempDir(platform);
+  std::random_device random;
+  for (int attempt = 0; attempt < 32; ++attempt) {
+    const fs::path candidate = folder / (prefix.substr(0, 3) + std::to_string(random() % 0xFFFF) + ".tmp");
+    std::error_code error;
+    if (fs::exists(candidate, error)) continue;
+    std::ofstream create(candidate, std::ios::binary);
+    if (create) return candidate.string();
+  }
+  return {};
+}
+
+bool DeleteTempFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(path, error) && !error;
+}
+
+void CheckForNewVersion(Platform& platform, const std::string& running, std::function<void()> finished) {
+  auto fail = [&platform, finished] {
+    platform.setBusy(false);
+    platform.message(
+        "Can't download info file from server. Please check your internet connection and firewall settings.",
+        MessageIcon::Critical, MessageButtons::Ok, "Unable to check for new version");
+    if (finished) finished();
+  };
+  platform.testReachable(siteRoot(), [&platform, running, finished, fail](bool reachable) {
+    if (!reachable) return fail();
+    const std::string page = downloadPageUrl();
+    const std::string temporary = GetTempFile(platform, "OZA");
+    platform.setBusy(true);
+    platform.testReachable(siteRoot(), [&platform, running, finished, fail, page, temporary](bool again) {
+      if (!again || temporary.empty()) return fail();
+      platform.download(page, temporary, [&platform, running, finished, fail, page, temporary](bool downloaded) {
+        if (!downloaded) {
+          DeleteTempFile(temporary);
+          return fail();
+        }
+        std::string text;
+        if (!readWholeFile(temporary, text)) return fail();
+        if (!DeleteTempFile(temporary))
+          platform.message("Not critical: Tempfile " + temporary + " could not be deleted. Possibly access restricted?",
+                           MessageIcon::Information);
+        const std::string latest = latin1ToUtf8(latestVersion(text));
+        platform.setBusy(false);
+        if (isUpToDate(running, latest)) {
+          platform.message("This version is up to date!", MessageIcon::Information, MessageButtons::Ok,
+                           "Version up to date");
+        } else if (platform.message("This version is out of date. Current version is v" + latest +
+                                        ". Open webpage to download new version?",
+                                    MessageIcon::None, MessageButtons::YesNo,
+                                    "Download new version?") == MessageAnswer::Yes) {
+          ShellOpen(platform, page);
+        }
+        if (finished) finished();
+      });
+    });
+  });
+}
+
+}  // namespace oza

@@ -4,6 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${OZA_BUILD_DIR:-$root/build}
 if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${OZA_BUILD_TYPE:-RelWithDebInfo} "$@"
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${OZA_BUILD_TYPE:-Release} "$@"
 fi
 cmake --build "$build" -j "$(nproc)"

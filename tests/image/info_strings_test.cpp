@@ -52,7 +52,7 @@ TEST(StringBlock, SpecsLosesTrailingBlanksAndStartsAfterOptionalLineEnds) {
 }
 
 TEST(StringBlock, CableMessageKeepsItsCarriageReturnAndTheCopyrightFollows) {
-  // As the spec'd layout has it: the copyright right after the line feed.
+  // The copyright right after the line feed.
   InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\n\r\nPLUG IN\r\n(C) ATI\0ATOM\0"s));
   EXPECT_EQ(s.sPowerCableMessage, "PLUG IN\r");
   EXPECT_EQ(s.sCopyright, "(C) ATI");

@@ -19,6 +19,7 @@
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
 #include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
 #include "ui/publisher_logo.h"
@@ -36,6 +37,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
   buildMenus();
+  bindProfileEditor();
 
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
@@ -145,8 +147,24 @@ void Form1::start(const std::string& commandLine) {
 }
 
 void Form1::openPath(const std::string& path) {
-  if (isProfilePath(path)) return;  // the profile editor takes these
+  if (isProfilePath(path)) {
+    showProfileEditor().load(path);
+    return;
+  }
   binder_.userEvent([&] { LoadBIOSFile(session_, path); });
+}
+
+void Form1::bindProfileEditor() {
+  session_.form.Command11.onClick = [this] { showProfileEditor(); };
+  session_.form.PE.onClick = [this] { showProfileEditor(); };
+}
+
+Form4& Form1::showProfileEditor() {
+  if (!form4_ || !form4_->isVisible()) form4_ = std::make_unique<Form4>();
+  form4_->show();
+  form4_->raise();
+  form4_->activateWindow();
+  return *form4_;
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {

@@ -12,6 +12,7 @@ namespace oza::ui {
 class ClockPage;
 class FanGraphWidget;
 class Form3;
+class Form4;
 class InfoDiagram;
 
 // The main window `Form1`. It owns the session; its widgets mirror the
@@ -31,6 +32,12 @@ class Form1 : public QMainWindow {
   // A file dropped on the window or named on the command line.
   void openPath(const std::string& path);
 
+  // Shows the profile editor; one that was closed comes back new, as the
+  // window first opens.
+  Form4& showProfileEditor();
+  // The profile editor window, or null before it was first shown.
+  Form4* profileEditor() { return form4_.get(); }
+
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -40,11 +47,13 @@ class Form1 : public QMainWindow {
   void buildMenus();
   QWidget* buildButtons();
   void afterSync();
+  void bindProfileEditor();
 
   QtPlatform platform_;
   Session session_;
   Binder binder_;
   std::unique_ptr<Form3> form3_;
+  std::unique_ptr<Form4> form4_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* graph2_ = nullptr;

@@ -15,24 +15,23 @@ inline constexpr std::uintmax_t kLargestProfileFile = 200000;
 enum class ProfileFieldKind { List, Number };
 
 // One setting of a card: the key its name line holds (the card number
-// follows it), the control array that shows it and the caption beside it.
+// follows it) and the caption beside its box.
 struct ProfileField {
   const char* key;
-  const char* control;
   const char* label;
   ProfileFieldKind kind;
 };
 
 // The settings in the order in which they are looked for and written.
 inline constexpr std::array<ProfileField, kProfileFields> kProfileFieldTable{{
-    {"FanSpeedAlgorithm_", "FanSpeedAlgo", "Fan speed algorithm:", ProfileFieldKind::List},
-    {"FanSpeedProtocol_", "Protocol", "Fan speed protocol:", ProfileFieldKind::List},
-    {"FanSpeedPercentTarget_", "FanSpeed", "Fan speed (percent):", ProfileFieldKind::Number},
-    {"FanSpeedRPMTarget_", "FanSpeedRPM", "Fan speed (RPM):", ProfileFieldKind::Number},
-    {"CoreClockTarget_", "CoreClock", "Core clock (Hz):", ProfileFieldKind::Number},
-    {"MemoryClockTarget_", "MemClock", "Memory clock (Hz):", ProfileFieldKind::Number},
-    {"CoreVoltageTarget_", "CoreVolt", "Core voltage (mV):", ProfileFieldKind::Number},
-    {"MemoryVoltageTarget_", "MemVolt", "Memory voltage (mV):", ProfileFieldKind::Number},
+    {"FanSpeedAlgorithm_", "Fan speed algorithm:", ProfileFieldKind::List},
+    {"FanSpeedProtocol_", "Fan speed protocol:", ProfileFieldKind::List},
+    {"FanSpeedPercentTarget_", "Fan speed (percent):", ProfileFieldKind::Number},
+    {"FanSpeedRPMTarget_", "Fan speed (RPM):", ProfileFieldKind::Number},
+    {"CoreClockTarget_", "Core clock (Hz):", ProfileFieldKind::Number},
+    {"MemoryClockTarget_", "Memory clock (Hz):", ProfileFieldKind::Number},
+    {"CoreVoltageTarget_", "Core voltage (mV):", ProfileFieldKind::Number},
+    {"MemoryVoltageTarget_", "Memory voltage (mV):", ProfileFieldKind::Number},
 }};
 
 // Positions of the two list fields in the table.

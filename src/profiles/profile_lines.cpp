@@ -41,11 +41,6 @@ std::optional<ValueSpan> findQuotedValue(const std::string& line) {
   return ValueSpan{start, closing - start};
 }
 
-std::string quotedValue(const std::string& line) {
-  const auto span = findQuotedValue(line);
-  return span ? line.substr(span->start, span->length) : std::string();
-}
-
 std::string replaceQuotedValue(const std::string& line, const std::string& value) {
   const auto span = findQuotedValue(line);
   if (!span) return line;

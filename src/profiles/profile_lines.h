@@ -27,9 +27,6 @@ struct ValueSpan {
 };
 std::optional<ValueSpan> findQuotedValue(const std::string& line);
 
-// The quoted value of a line, or empty text when it has none.
-std::string quotedValue(const std::string& line);
-
 // The line with its quoted value replaced by `value`; a line without one is
 // returned as it is.
 std::string replaceQuotedValue(const std::string& line, const std::string& value);

@@ -21,7 +21,6 @@ class Form4 : public QWidget {
   explicit Form4(Platform* platform = nullptr);
 
   ProfileEditor& editor() { return editor_; }
-  Binder& binder() { return binder_; }
 
   // Loads a profile file as if it had been dropped on the window.
   void load(const std::string& path);

@@ -50,8 +50,10 @@ TEST(ProfileLines, OnlyTheTextBetweenTheQuotesIsReplaced) {
       {"<P value=", "60", "<P value="},
   };
   for (const auto& c : cases) EXPECT_EQ(replaceQuotedValue(c.line, c.value), c.replaced) << c.line;
-  EXPECT_EQ(quotedValue("<P Value=\"050\"/>"), "050");
-  EXPECT_EQ(quotedValue("<P value=\"45 />"), "");
+  const auto span = findQuotedValue("<P Value=\"050\"/>");
+  ASSERT_TRUE(span);
+  EXPECT_EQ(span->start, 10u);
+  EXPECT_EQ(span->length, 3u);
 }
 
 TEST(ProfileLines, NumbersAreShownWithoutLeadingZerosOrTrailingDecimals) {

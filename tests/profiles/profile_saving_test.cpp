@@ -105,7 +105,7 @@ TEST_F(ProfileSaving, ACancelledSaveKeepsTheUpdatedLines) {
   EXPECT_FALSE(SaveProfile(editor));
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(quotedValue(editor.ProfileLines[14]), "60");
+  EXPECT_EQ(editor.ProfileLines[14], "      <Property name=\"Want_0\" value=\"60\" />");
 }
 
 TEST_F(ProfileSaving, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {

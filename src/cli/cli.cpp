@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/control_edits.h"
+#include "cli/profile_commands.h"
 #include "cli/session_json.h"
 #include "platform/scripted_platform.h"
 #include "session/load_pipeline.h"
@@ -94,11 +95,12 @@ class CliPlatform : public ScriptedPlatform {
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && isProfileCommand(args[0])) return runProfileCommand(args, out, err);
   Options options;
   try {
     options = parse(args);
   } catch (const UsageError& error) {
-    err << "oza-cli: " << error.text << "\n" << kUsage;
+    err << "oza-cli: " << error.text << "\n" << kUsage << kProfileUsage;
     return 2;
   }
   CliPlatform platform(options);

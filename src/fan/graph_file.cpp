@@ -4,6 +4,7 @@
 #include "image/file_io.h"
 #include "image/number_text.h"
 #include "platform/platform.h"
+#include "image/replace_question.h"
 
 namespace oza {
 
@@ -18,16 +19,7 @@ std::string SaveGraphDialog(Platform& platform) {
 void saveGraph(Platform& platform, const FanGraph& graph) {
   const std::string name = SaveGraphDialog(platform);
   if (name.empty()) return;
-  if (FileExists(name)) {
-    if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
-        MessageAnswer::Yes)
-      return;
-    if (!canReplaceFile(name)) {
-      platform.message("Unable to overwrite file. Maybe write protected or in use by other program?",
-                       MessageIcon::Error, MessageButtons::Ok, "Write error");
-      return;
-    }
-  }
+  if (!askBeforeReplacing(platform, name)) return;
   if (!writeFileReplacing(name, bitmapFile(rasterize(graph)))) {
     platform.message("Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
                      MessageButtons::Ok, "Write error");

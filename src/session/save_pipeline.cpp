@@ -5,6 +5,7 @@
 #include "fan/fan_writer.h"
 #include "image/file_io.h"
 #include "image/number_text.h"
+#include "image/replace_question.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum_correction.h"
 #include "save/info_writer.h"
@@ -79,18 +80,7 @@ bool SaveBIOSFile(Session& session) {
 
   const std::string sFile = SaveBIOSDialog(session);
   if (sFile.empty()) return false;
-  if (FileExists(sFile)) {
-    if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
-        MessageAnswer::Yes)
-      return false;
-    // The file is replaced only once the new one is written whole; here it
-    // is only checked that it may be replaced.
-    if (!canReplaceFile(sFile)) {
-      platform.message("Unable to overwrite file. Maybe write protected or in use by other program?", MessageIcon::Error,
-                       MessageButtons::Ok, "Write error");
-      return false;
-    }
-  }
+  if (!askBeforeReplacing(platform, sFile)) return false;
   if (!WriteBIOSToFile(sFile, image)) {
     platform.message("Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug "
                      "information: 'WriteBIOSToFile(sFile)' reported error.",

@@ -20,6 +20,7 @@
 #include "ui/fan_pages.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
 #include "ui/publisher_logo.h"
@@ -37,6 +38,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   MainForm& f = session_.form;
   for (Control* about : {&f.Command3, &f.About}) about->onClick = [this] { showAbout(); };
   for (Control* exit : {&f.Command5, &f.Exit}) exit->onClick = [this] { exitProgram(); };
+  for (Control* editor : {&f.Command11, &f.PE}) editor->onClick = [this] { showProfileEditor(); };
   binder_.afterSync = [this] { afterSync(); };
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
@@ -150,8 +152,19 @@ void Form1::start(const std::string& commandLine) {
 }
 
 void Form1::openPath(const std::string& path) {
-  if (isProfilePath(path)) return;  // the profile editor takes these
+  if (isProfilePath(path)) {
+    showProfileEditor().load(path);
+    return;
+  }
   binder_.userEvent([&] { LoadBIOSFile(session_, path); });
+}
+
+Form4& Form1::showProfileEditor() {
+  if (!form4_ || !form4_->isVisible()) form4_ = std::make_unique<Form4>();
+  form4_->show();
+  form4_->raise();
+  form4_->activateWindow();
+  return *form4_;
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
@@ -173,6 +186,7 @@ Form2* Form1::showAbout() {
 }
 
 void Form1::exitProgram() {
+  if (form4_) form4_->close();
   form3_->hide();
   if (about_) about_->close();
   close();

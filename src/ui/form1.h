@@ -15,6 +15,7 @@ class ClockPage;
 class FanGraphWidget;
 class Form2;
 class Form3;
+class Form4;
 class InfoDiagram;
 
 // The main window `Form1`. It owns the session; its widgets mirror the
@@ -39,6 +40,12 @@ class Form1 : public QMainWindow {
   // Exit: closes the other windows, then this one, and ends the program.
   void exitProgram();
 
+  // Shows the profile editor; one that was closed comes back new, as the
+  // window first opens.
+  Form4& showProfileEditor();
+  // The profile editor window, or null before it was first shown.
+  Form4* profileEditor() { return form4_.get(); }
+
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -54,6 +61,7 @@ class Form1 : public QMainWindow {
   Binder binder_;
   std::unique_ptr<Form3> form3_;
   QPointer<Form2> about_;
+  std::unique_ptr<Form4> form4_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* graph2_ = nullptr;

@@ -1,0 +1,120 @@
+#include "cli/profile_commands.h"
+
+#include <algorithm>
+
+#include "cli/control_edits.h"
+#include "cli/control_json.h"
+#include "platform/scripted_platform.h"
+#include "profiles/profile_editor.h"
+#include "profiles/profile_loading.h"
+#include "profiles/profile_saving.h"
+
+namespace oza {
+
+const char* const kProfileUsage =
+    "       oza-cli profile-dump FILE\n"
+    "       oza-cli profile-save FILE --out OUT [--set NAME=TEXT]... [--select NAME=INDEX|TEXT] [--force]\n";
+
+namespace {
+
+struct ProfileOptions {
+  bool saving = false;
+  std::string path;
+  std::string out;
+  bool force = false;
+  std::vector<ControlEdit> edits;
+};
+
+// What is wrong with the command line, or empty text.
+std::string parse(const std::vector<std::string>& args, ProfileOptions& options) {
+  options.saving = args[0] == "profile-save";
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool savingOption = arg == "--out" || arg == "--force" || arg == "--set" || arg == "--select";
+    if (savingOption && !options.saving) return arg + " belongs to profile-save";
+    if (arg == "--force") {
+      options.force = true;
+    } else if (savingOption) {
+      if (i + 1 >= args.size()) return arg + " needs a value";
+      const std::string& value = args[++i];
+      if (arg == "--out") {
+        options.out = value;
+        continue;
+      }
+      ControlEdit edit;
+      if (!parseEdit(arg == "--set" ? ControlEdit::Kind::Set : ControlEdit::Kind::Select, value, edit))
+        return arg + " needs NAME=VALUE";
+      options.edits.push_back(edit);
+    } else if (arg.rfind("--", 0) == 0) {
+      return "unknown option '" + arg + "'";
+    } else if (options.path.empty()) {
+      options.path = arg;
+    } else {
+      return "more than one file given";
+    }
+  }
+  if (options.path.empty()) return "no file given";
+  if (options.saving && options.out.empty()) return "profile-save needs --out OUT";
+  return {};
+}
+
+// An edit as the window allows it: not in a disabled frame either.
+std::string applyProfileEdit(ProfileEditor& editor, const std::vector<Control*>& controls, const ControlEdit& edit) {
+  const auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
+  if (found != controls.end()) {
+    const Control* frame = editor.frameOf(**found);
+    if (frame && !frame->enabled()) return "'" + edit.name + "' is disabled";
+  }
+  return applyEdit(controls, edit);
+}
+
+std::string profileJson(ProfileEditor& editor, const ScriptedPlatform& platform) {
+  JsonWriter json;
+  json.beginObject();
+  writeMessages(json, platform.messages);
+  json.key("controls");
+  json.beginObject();
+  std::vector<Control*> controls;
+  editor.collect(controls);
+  for (const Control* control : controls) writeControl(json, *control, control->name());
+  json.endObject();
+  json.endObject();
+  return json.str();
+}
+
+}  // namespace
+
+bool isProfileCommand(const std::string& command) {
+  return command == "profile-dump" || command == "profile-save";
+}
+
+int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ProfileOptions options;
+  if (const std::string problem = parse(args, options); !problem.empty()) {
+    err << "oza-cli: " << problem << "\nusage:\n" << kProfileUsage;
+    return 2;
+  }
+  ScriptedPlatform platform;
+  // The only question is whether to overwrite.
+  platform.defaultAnswer = options.force ? MessageAnswer::Yes : MessageAnswer::No;
+  ProfileEditor editor(platform);
+  std::string path = options.path;
+  bool done = LoadProfile(editor, path);
+  if (done && options.saving) {
+    std::vector<Control*> controls;
+    editor.collect(controls);
+    for (const ControlEdit& edit : options.edits) {
+      const std::string problem = applyProfileEdit(editor, controls, edit);
+      if (!problem.empty()) {
+        err << "oza-cli: " << problem << "\n";
+        return 2;
+      }
+    }
+    platform.queueSavePath(options.out);
+    done = SaveProfile(editor);
+  }
+  out << profileJson(editor, platform) << "\n";
+  return done ? 0 : 1;
+}
+
+}  // namespace oza

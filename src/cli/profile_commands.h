@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace oza {
+
+// The profile editor without a window: "profile-dump" and "profile-save"
+// print {"messages": [...], "controls": {...}} of the editor, with the same
+// exit codes as the image commands.
+bool isProfileCommand(const std::string& command);
+int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+extern const char* const kProfileUsage;
+
+}  // namespace oza

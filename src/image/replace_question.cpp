@@ -1,0 +1,21 @@
+#include "image/replace_question.h"
+
+#include "image/file_io.h"
+#include "platform/platform.h"
+
+namespace oza {
+
+bool askBeforeReplacing(Platform& platform, const std::string& path) {
+  if (!FileExists(path)) return true;
+  if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
+      MessageAnswer::Yes)
+    return false;
+  if (!canReplaceFile(path)) {
+    platform.message("Unable to overwrite file. Maybe write protected or in use by other program?", MessageIcon::Error,
+                     MessageButtons::Ok, "Write error");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace oza

@@ -1,0 +1,61 @@
+#include "profiles/profile_editor.h"
+
+#include "platform/platform.h"
+#include "profiles/profile_loading.h"
+#include "profiles/profile_saving.h"
+
+namespace oza {
+
+ProfileEditor::ProfileEditor(Platform& platformRef, std::string localAppData)
+    : platform(platformRef), localAppData_(std::move(localAppData)) {
+  for (int k = 0; k < kProfileCards; ++k) Frame[k].setText("Card " + std::to_string(k));
+  ResetProfileView(*this);
+  Command1.onClick = [this] {
+    std::string sFile;
+    LoadProfile(*this, sFile);
+  };
+  Command3.onClick = [this] { SaveProfile(*this); };
+  Command2.onClick = [this] { unload(); };
+  Label9.onClick = [this] { showHelp(); };
+}
+
+const Control* ProfileEditor::frameOf(const Control& control) const {
+  for (const ControlArray* array : fields_)
+    for (int k = 0; k < kProfileCards; ++k)
+      if (&(*array)[k] == &control) return &Frame[k];
+  return nullptr;
+}
+
+void ProfileEditor::showHelp() {
+  platform.message(
+      "In the XML file ATI's catalyst control center (CCC) saves its profile settings to, there are several "
+      "'hidden' features.\r\n"
+      "That means there are some settings that can not be modified using the CCC; fan settings for example.\r\n"
+      "OZA can load these XML files and enable you to modify the settings easily.\r\n"
+      "Please note that for fan control you need to enable overdrive even if you do not overclock.\r\n"
+      "Fan speed algorithm needs to be set to manual, also.",
+      MessageIcon::Information);
+}
+
+void ProfileEditor::collect(std::vector<Control*>& out) {
+  out.push_back(&Form4);
+  Frame.collect(out);
+  for (ControlArray* array : fields_) array->collect(out);
+  for (Control* c : {&Command1, &Command3, &Command2, &Label9}) out.push_back(c);
+}
+
+void ResetProfileView(ProfileEditor& editor) {
+  for (int k = 0; k < kProfileCards; ++k) {
+    editor.Frame[k].setEnabled(false);
+    editor.Protocol[k].clearItems();
+    editor.Protocol[k].addItem("Percent");
+    editor.FanSpeedAlgo[k].clearItems();
+    editor.FanSpeedAlgo[k].addItem("Automatic");
+    editor.FanSpeedAlgo[k].addItem("Manual");
+    for (int f = 0; f < kProfileFields; ++f)
+      if (kProfileFieldTable[static_cast<std::size_t>(f)].kind == ProfileFieldKind::Number)
+        editor.field(f)[k].setText("");
+  }
+}
+
+}  // namespace oza

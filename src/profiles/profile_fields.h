@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace oza {
+
+// The control centre keeps one block of settings per graphics card; the
+// editor shows the first four.
+inline constexpr int kProfileCards = 4;
+inline constexpr int kProfileFields = 8;
+// Longer files are refused: a real profile is a few kilobytes.
+inline constexpr std::uintmax_t kLargestProfileFile = 200000;
+
+enum class ProfileFieldKind { List, Number };
+
+// One setting of a card: the key its name line holds (the card number
+// follows it) and the caption beside its box.
+struct ProfileField {
+  const char* key;
+  const char* label;
+  ProfileFieldKind kind;
+};
+
+// The settings in the order in which they are looked for and written.
+inline constexpr std::array<ProfileField, kProfileFields> kProfileFieldTable{{
+    {"FanSpeedAlgorithm_", "Fan speed algorithm:", ProfileFieldKind::List},
+    {"FanSpeedProtocol_", "Fan speed protocol:", ProfileFieldKind::List},
+    {"FanSpeedPercentTarget_", "Fan speed (percent):", ProfileFieldKind::Number},
+    {"FanSpeedRPMTarget_", "Fan speed (RPM):", ProfileFieldKind::Number},
+    {"CoreClockTarget_", "Core clock (Hz):", ProfileFieldKind::Number},
+    {"MemoryClockTarget_", "Memory clock (Hz):", ProfileFieldKind::Number},
+    {"CoreVoltageTarget_", "Core voltage (mV):", ProfileFieldKind::Number},
+    {"MemoryVoltageTarget_", "Memory voltage (mV):", ProfileFieldKind::Number},
+}};
+
+// Positions of the two list fields in the table.
+inline constexpr int kAlgorithmField = 0;
+inline constexpr int kProtocolField = 1;
+
+}  // namespace oza

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/scripted_platform.h"
+#include "profiles/profile_editor.h"
+#include "profiles/profile_loading.h"
+#include "profiles/profile_saving.h"
+#include "support/profile_fixture.h"
+#include "support/temp_dir.h"
+
+namespace oza::test {
+
+// An editor over a scripted platform, its local application data in a fresh
+// folder.
+class ProfileTest : public ::testing::Test {
+ protected:
+  ProfileTest() : editor(platform, dir.file("appdata")) {}
+
+  bool load(const std::string& bytes, const std::string& name = "Profiles.xml") {
+    writeText(dir.file(name), bytes);
+    std::string path = dir.file(name);
+    return LoadProfile(editor, path);
+  }
+  bool saveTo(const std::string& name) {
+    platform.queueSavePath(dir.file(name));
+    return SaveProfile(editor);
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : platform.messages) out.push_back(m.text);
+    return out;
+  }
+
+  TempDir dir;
+  ScriptedPlatform platform;
+  ProfileEditor editor;
+};
+
+}  // namespace oza::test

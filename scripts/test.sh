@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Builds OZA and runs every test (widgets offscreen).
+# Builds OZA and runs every test (widgets offscreen), then builds the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer and runs them
+# again (set OZA_SKIP_SANITIZERS=1 to skip that second pass).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "${OZA_BUILD_DIR:-$root/build}"
-ctest --output-on-failure -j "$(nproc)"
+(cd "${OZA_BUILD_DIR:-$root/build}" && ctest --output-on-failure -j "$(nproc)")
+
+if [ "${OZA_SKIP_SANITIZERS:-0}" != 1 ]; then
+  OZA_BUILD_DIR=${OZA_SANITIZE_BUILD_DIR:-$root/build-sanitize} OZA_BUILD_TYPE=Debug \
+    "$root/scripts/build.sh" -DOZA_SANITIZE=ON
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  (cd "${OZA_SANITIZE_BUILD_DIR:-$root/build-sanitize}" && ctest --output-on-failure -j "$(nproc)")
+fi

@@ -62,7 +62,7 @@ QImage drawLogo(QSize size) {
 
 // Reveals the inverted copy in a diagonal sweep with a ragged edge.
 bool revealed(int x, int y, int width, int height, double fraction) {
-  const unsigned hash = static_cast<unsigned>(x * 73856093) ^ static_cast<unsigned>(y * 19349663);
+  const unsigned hash = static_cast<unsigned>(x) * 73856093u ^ static_cast<unsigned>(y) * 19349663u;
   const double noise = static_cast<double>(hash % 4000) / 4000.0;
   const double position = (static_cast<double>(x) / width + static_cast<double>(y) / height) / 2;
   return position * 0.8 + noise * 0.2 < fraction;

@@ -4,9 +4,10 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgl-dev
           fonts-dejavu-core)
-if [ "${1:-}" = "--gui" ]; then
-  packages+=(qt6-qpa-plugins)
-fi
+case "${1:-}" in
+  --gui) packages+=(qt6-qpa-plugins) ;;
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

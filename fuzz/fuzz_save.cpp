@@ -1,0 +1,91 @@
+// Load, a run of control edits as a user could make them, save. The first
+// bytes of the input are the edits, the rest is the image (the seeds are the
+// fixture images).
+#include <algorithm>
+#include <vector>
+
+#include "fuzz_files.h"
+#include "image/file_io.h"
+#include "platform/scripted_platform.h"
+#include "save/checksum.h"
+#include "session/load_pipeline.h"
+#include "session/save_pipeline.h"
+#include "session/session.h"
+
+namespace {
+
+constexpr std::size_t kEditBytes = 48;  // 16 edits of three bytes
+
+const char* const kTexts[] = {"",    "0",     "1",    "-1",     "7",      "40.5",      "100",     "120",
+                              "255", "256",   "300",  "65535",  "1.2",    "742.57",    "800",     "---",
+                              "abc", "1e3",   ".",    "99999999999999999999", "0x1458 - x", "(C) ATI",
+                              "\xC3\xA9", "\xE2\x82\xAC", "167772.15", "0.0004"};
+
+void applyEdits(oza::Session& session, const std::uint8_t* edits) {
+  const std::vector<oza::Control*> controls = session.controls();
+  for (std::size_t e = 0; e + 2 < kEditBytes; e += 3) {
+    oza::Control& control = *controls[edits[e] * controls.size() / 256];
+    if (!control.enabled()) continue;
+    const int value = edits[e + 1];
+    switch (control.kind()) {
+      case oza::ControlKind::TextBox:
+      case oza::ControlKind::ComboBox:
+        if (edits[e + 2] & 1) {
+          control.setText(kTexts[value % (sizeof kTexts / sizeof *kTexts)]);
+        } else if (!control.items().empty()) {
+          control.setListIndex(value % static_cast<int>(control.items().size()));
+        } else {
+          control.setText(std::to_string(value * edits[e + 2]));
+        }
+        break;
+      case oza::ControlKind::CheckBox:
+      case oza::ControlKind::OptionButton:
+      case oza::ControlKind::ListBox:
+        if (!control.items().empty()) control.setListIndex(value % static_cast<int>(control.items().size()));
+        control.click();
+        break;
+      case oza::ControlKind::PictureBox: {
+        const double x = value * 125.0 / 255 - 5;
+        const double y = edits[e + 2] * 110.0 / 255 - 5;
+        auto& fan = session.form.fan;
+        if (&control == &fan.Picture2) {
+          fan.picture2MouseDown(x, y);
+          fan.picture2MouseUp();
+        } else if (&control == &fan.Picture5) {
+          fan.picture5MouseDown(x, y);
+          fan.picture5MouseUp();
+        }
+        break;
+      }
+      default:
+        break;  // buttons open windows and dialogs: not edits
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < kEditBytes) return 0;
+  static const std::string image = oza::fuzz::scratchPath("in.rom");
+  static const std::string target = oza::fuzz::scratchPath("out.rom");
+  oza::fuzz::writeScratch(image, data + kEditBytes, size - kEditBytes);
+  oza::DeleteFile(target);
+
+  oza::ScriptedPlatform platform;
+  platform.defaultAnswer = oza::MessageAnswer::Yes;
+  oza::Session session(platform);
+  session.start();
+  if (!oza::LoadBIOSFile(session, image)) return 0;
+  applyEdits(session, data);
+  platform.queueSavePath(target);
+  if (!oza::SaveBIOSFile(session)) {
+    if (oza::FileExists(target)) oza::fuzz::violated("a save that stopped left a file");
+    return 0;
+  }
+  oza::ByteImage saved;
+  if (!oza::ReadBIOSToArray(target, saved)) oza::fuzz::violated("the saved file cannot be read");
+  if (saved.size() != static_cast<std::int64_t>(size - kEditBytes)) oza::fuzz::violated("length changed");
+  if (oza::byteSum(saved) != session.LoadedCheckSum) oza::fuzz::violated("byte sum not restored");
+  return 0;
+}

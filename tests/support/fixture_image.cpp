@@ -64,7 +64,8 @@ std::int64_t FixtureImage::clockPosition() const {
 
 std::vector<std::uint8_t> FixtureImage::build() const {
   std::vector<std::uint8_t> b(size_, 0);
-  putBytes(b, 0, {0x55, 0xAA, static_cast<std::uint8_t>((size_ / 512) & 0xFF)});
+  const std::size_t declared = declaredSize ? declaredSize : size_;
+  putBytes(b, 0, {0x55, 0xAA, static_cast<std::uint8_t>((declared / 512) & 0xFF)});
   putWord(b, 0x48, kRomHeader);
   putText(b, 0x50, (date + std::string(15, ' ')).substr(0, 15));
   b[0x6E] = kStrings;
@@ -165,11 +166,20 @@ std::vector<std::uint8_t> FixtureImage::build() const {
     for (std::size_t k = 0; k < 8; ++k) p = putBytes(b, p, {type2Thresholds[k], 0x00, type2Speeds[k], 0x00});
   }
 
-  // Filler and checksum.
-  const std::int64_t filler = static_cast<std::int64_t>(size_) - 0x2000;
+  // Filler and checksum of the declared image.
+  const std::int64_t filler = static_cast<std::int64_t>(declared) - 0x2000;
   b.at(static_cast<std::size_t>(filler)) = 0x5B;
-  for (std::size_t i = static_cast<std::size_t>(filler) + 1; i < size_; ++i) b[i] = 0xFF;
-  b[0x21] = static_cast<std::uint8_t>((256 - sumOf(b) % 256) % 256);
+  for (std::size_t i = static_cast<std::size_t>(filler) + 1; i < declared; ++i) b[i] = 0xFF;
+  // A second image (a network boot ROM, say), then padding.
+  if (declared < size_) {
+    putBytes(b, static_cast<std::int64_t>(declared), {0x55, 0xAA, 0x10});
+    for (std::size_t i = declared + 3; i < declared + 0x2000 && i < size_; ++i)
+      b[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = declared + 0x2000; i < size_; ++i) b[i] = 0xFF;
+  }
+  b[0x21] = 0;
+  const auto declaredSum = std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(declared), std::int64_t{0});
+  b[0x21] = static_cast<std::uint8_t>((256 - declaredSum % 256) % 256);
   return b;
 }
 

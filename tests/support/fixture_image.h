@@ -89,6 +89,10 @@ class FixtureImage {
   std::vector<std::uint8_t> type2Speeds = {38, 51, 64, 76, 89, 102, 114, 127};
   bool secondFanSection = false;  // an earlier type-1 section (for the R680 rule)
 
+  // A declared image shorter than the file (byte 0x02 x 512), followed by a
+  // second option-ROM image and 0xFF padding; 0 for a file that is one image.
+  std::size_t declaredSize = 0;
+
   // Writes every part into the bytes, fixes the byte sum to 0 mod 256.
   std::vector<std::uint8_t> build() const;
   // Builds and writes to `path`.

@@ -1,0 +1,236 @@
+// Properties of saving over many generated images and random edits, legal
+// and not: a written file keeps the length and byte sum of the loaded one,
+// changes no byte outside the fields the writers own and the two correction
+// areas, and shows the edited values when loaded again; a save that stops
+// leaves the file on disk as it was.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <set>
+
+#include "fan/fan_location.h"
+#include "image/info_strings.h"
+#include "image/latin1.h"
+#include "image/number_text.h"
+#include "platform/scripted_platform.h"
+#include "powerplay/clock_location.h"
+#include "save/checksum.h"
+#include "session/load_pipeline.h"
+#include "session/save_pipeline.h"
+#include "session/session.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+int pick(std::mt19937& rng, int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+
+FixtureImage randomImage(std::mt19937& rng) {
+  FixtureImage f(pick(rng, 0, 3) == 0 ? 131072 : 65536);
+  if (f.size() == 131072 && pick(rng, 0, 1)) f.declaredSize = 63488;
+  f.revision4 = pick(rng, 0, 2) != 0;
+  f.signature = pick(rng, 1, 4);
+  f.clocks.clear();
+  const int records = pick(rng, 1, 18);
+  for (int r = 0; r < records; ++r)
+    f.clocks.push_back({static_cast<std::uint32_t>(pick(rng, 10000, 120000)),
+                        static_cast<std::uint32_t>(pick(rng, 10000, 150000)),
+                        static_cast<std::uint16_t>(pick(rng, 0, 9) == 0 ? 0xFF01 : pick(rng, 800, 1500))});
+  f.fanType = pick(rng, 0, 2);
+  if (f.fanType == 0 || pick(rng, 0, 4) == 0) {
+    f.rv770Registers = true;
+    f.cardId = static_cast<std::uint16_t>(0x9440 + pick(rng, 0, 7));
+  }
+  test::Type1Fields fields;
+  fields.controlMode = pick(rng, 2, 3);
+  fields.dutyScale = pick(rng, 100, 255);
+  fields.tmin = pick(rng, 20, 70);
+  fields.tmax = pick(rng, 71, 120);
+  fields.dutyMin = pick(rng, 0, fields.dutyScale / 2);
+  fields.tslope = pick(rng, 0, 255);
+  fields.hysteresis = pick(rng, 0, 63);
+  f.registers = test::registersFor(fields);
+  for (auto& t : f.type1Thresholds) t = static_cast<std::uint8_t>(pick(rng, 0, 120));
+  f.type2ScaleByte = static_cast<std::uint8_t>(pick(rng, 50, 127));
+  f.type2Hysteresis = static_cast<std::uint8_t>(pick(rng, 0, 9));
+  if (pick(rng, 0, 1)) f.cableMessage = "PLEASE CONNECT THE POWER CABLE";
+  return f;
+}
+
+// An edit and how its box must read after loading the saved file, when the
+// edit was legal; an empty expectation checks nothing.
+struct Edit {
+  std::string control;
+  std::string text;
+  std::function<bool(const std::string& reloaded)> expect;
+};
+
+Edit randomEdit(std::mt19937& rng, Session& session) {
+  const MainForm& form = session.form;
+  const int kind = pick(rng, 0, 7);
+  const int block = pick(rng, 0, 15);
+  auto sameValue = [](double v) {
+    return [v](const std::string& shown) { return std::fabs(textValue(shown) - v) < 1e-9; };
+  };
+  switch (kind) {
+    case 0: {  // a clock, legal or not
+      const char* illegal[] = {"abc", "-5", "1.2.3", "", "167772.16", "742.555"};
+      if (pick(rng, 0, 3) == 0) return {"GPU(" + std::to_string(block) + ")", illegal[pick(rng, 0, 5)], {}};
+      const double mhz = pick(rng, 0, 2000000) / 100.0;
+      return {(pick(rng, 0, 1) ? "GPU(" : "RAM(") + std::to_string(block) + ")", decimalText(mhz), sameValue(mhz)};
+    }
+    case 1: {  // a voltage
+      const int mv = pick(rng, 0, 4000);
+      const std::string text = pick(rng, 0, 5) == 0 ? "---" : decimalText(mv / 1000.0);
+      return {"Voltage(" + std::to_string(block) + ")", text, [text, mv](const std::string& shown) {
+                if (text == "---" || mv == 0 || mv > 3000) return shown == "---";
+                return std::fabs(textValue(shown) - mv / 1000.0) < 1e-9;
+              }};
+    }
+    case 2: {  // an information string, shorter, as long or too long
+      const int box = pick(rng, 1, 6);
+      const std::string loaded = form.info.InfoText[box].text();
+      const std::size_t length = static_cast<std::size_t>(pick(rng, 0, static_cast<int>(loaded.size()) + 1));
+      // What loading checks stays in the text, so that the saved file loads.
+      static const char* const kept[] = {"", "", "R", "", "(C) ATI", "ATOM", ""};
+      std::string text = kept[box];
+      while (text.size() < length) text += static_cast<char>('A' + pick(rng, 0, 25));
+      return {"InfoText(" + std::to_string(box) + ")", text, [text](const std::string& shown) {
+                return trimBlanks(shown) == trimBlanks(text);
+              }};
+    }
+    case 3: {  // the date
+      std::string text = std::to_string(pick(rng, 0, 999999)) + "/" + std::to_string(pick(rng, 0, 999999999));
+      return {"InfoText(0)", text, [text](const std::string& shown) { return shown == trimBlanks(text.substr(0, 14)); }};
+    }
+    case 4: {  // a vendor, from the list or typed
+      const auto& items = form.info.Combo1.items();
+      const std::string item = items[static_cast<std::size_t>(pick(rng, 0, static_cast<int>(items.size()) - 1))];
+      return {"Combo1", item, [item](const std::string& shown) { return shown == item; }};
+    }
+    case 5: {  // a type-1 threshold or Tmax, within their range or beyond it
+      const int value = pick(rng, 0, 300);
+      if (pick(rng, 0, 1)) return {"Text6", std::to_string(value), {}};
+      const std::string name = "Type1Threshold(" + std::to_string(pick(rng, 0, 7)) + ")";
+      return {name, std::to_string(value), {}};
+    }
+    case 6: {  // the type-2 table
+      const int value = pick(rng, 0, 140);
+      if (pick(rng, 0, 3) == 0) return {"Text1", std::to_string(pick(rng, 0, 300)), {}};
+      const int k = pick(rng, 0, 7);
+      return {(pick(rng, 0, 1) ? "Threshold(" : "FanSpeed(") + std::to_string(k) + ")", std::to_string(value), {}};
+    }
+    default: {  // a card from the list
+      const int entry = pick(rng, 0, 33);
+      return {"Combo2", session.form.info.Combo2.items()[static_cast<std::size_t>(entry)], {}};
+    }
+  }
+}
+
+// Positions the writers may change, and the two correction areas.
+std::set<std::int64_t> writableBytes(Session& session, const ByteImage& loaded) {
+  std::set<std::int64_t> writable;
+  auto range = [&](std::int64_t first, std::int64_t last) {
+    for (std::int64_t p = first; p <= last; ++p) writable.insert(p);
+  };
+  range(0x50, 0x5D);
+  range(0x7C, 0x7D);
+  range(0x88, 0x89);
+  range(kUpAreaFirst, kUpAreaLast);
+  range(GetFreeSpacePos(loaded), checkedLast(loaded));
+  const std::string list = GetStringPos(loaded);
+  std::vector<std::int64_t> fields;
+  std::size_t start = 0;
+  for (int i = 0; i < 16; ++i) {
+    const auto comma = list.find(',', start);
+    const std::string field = list.substr(start, comma - start);
+    fields.push_back(field == kAbsentField ? -1 : std::stoll(field));
+    start = comma + 1;
+  }
+  for (int s = 0; s < 8; ++s)
+    if (fields[static_cast<std::size_t>(2 * s)] >= 0) range(fields[static_cast<std::size_t>(2 * s)], fields[static_cast<std::size_t>(2 * s + 1)]);
+  const std::int64_t clocks = GetClockPos(loaded).ClockPosition;
+  const int records = std::min(GetStatesNum(loaded, clocks), 16);
+  for (int r = 0; r < records; ++r) range(clocks + 16 * r, clocks + 16 * r + 7);
+  const FanGlobals& fan = session.fanGlobals;
+  for (int n = 0; n < 3; ++n)
+    if (fan.registerPosition(n)) range(fan.registerPosition(n), fan.registerPosition(n) + 3);
+  const std::int64_t z = findFanSection(loaded, fan.FanControlPosition, session.fanCard.r680);
+  if (z >= 0) range(z + 5, z + 20);
+  const std::int64_t z2 = findType2Section(loaded, fan.FanControlPosition);
+  if (z2 >= 0 && loaded.contains(z2 + 2)) range(z2 + 4, z2 + loaded.word(z2 + 1) + 1 + 32);
+  return writable;
+}
+
+TEST(SaveProperties, ManyImagesManyEdits) {
+  std::mt19937 rng(20261208);
+  test::TempDir dir;
+  int written = 0, stopped = 0;
+  for (int round = 0; round < 160; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const FixtureImage fixture = randomImage(rng);
+    const std::vector<std::uint8_t> original = fixture.build();
+    test::writeBytes(dir.file("in.rom"), original);
+    ScriptedPlatform platform;
+    platform.defaultAnswer = MessageAnswer::Yes;
+    Session session(platform);
+    session.start();
+    ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+    const ByteImage loaded = session.BIOSArray;
+
+    std::vector<Edit> edits;
+    const int count = pick(rng, 0, 6);
+    for (int e = 0; e < count; ++e) {
+      Edit edit = randomEdit(rng, session);
+      Control* control = session.findControl(edit.control);
+      ASSERT_NE(control, nullptr) << edit.control;
+      if (!control->enabled()) continue;
+      control->setText(edit.text);
+      // Later edits of the same box replace earlier ones; rules may have
+      // changed what was typed, so only untouched texts are checked.
+      std::erase_if(edits, [&](const Edit& old) { return old.control == edit.control; });
+      if (edit.expect && control->text() == edit.text) edits.push_back(edit);
+    }
+
+    const std::string target = dir.file("out.rom");
+    const std::vector<std::uint8_t> previous(static_cast<std::size_t>(pick(rng, 0, 70000)), 0x3C);
+    test::writeBytes(target, previous);
+    platform.queueSavePath(target);
+    if (!SaveBIOSFile(session)) {
+      ++stopped;
+      EXPECT_FALSE(platform.messages.empty());
+      EXPECT_EQ(test::readBytes(target), previous);
+      continue;
+    }
+    ++written;
+    const auto saved = test::readBytes(target);
+    ASSERT_EQ(saved.size(), original.size());
+    EXPECT_EQ(test::sumOf(saved), session.LoadedCheckSum);
+    const std::size_t declared = static_cast<std::size_t>(checkedLast(loaded) + 1);
+    EXPECT_EQ(test::sumOf({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256,
+              test::sumOf({original.begin(), original.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256);
+    const std::set<std::int64_t> writable = writableBytes(session, loaded);
+    for (std::size_t i = 0; i < saved.size(); ++i)
+      if (saved[i] != original[i]) {
+        EXPECT_TRUE(writable.count(static_cast<std::int64_t>(i))) << "byte " << i;
+      }
+
+    ScriptedPlatform again;
+    Session reloaded(again);
+    reloaded.start();
+    ASSERT_TRUE(LoadBIOSFile(reloaded, target)) << again.messages.front().text;
+    for (const Edit& edit : edits)
+      EXPECT_TRUE(edit.expect(reloaded.findControl(edit.control)->text()))
+          << edit.control << " typed '" << edit.text << "' reads '" << reloaded.findControl(edit.control)->text() << "'";
+  }
+  // Both outcomes must have been exercised.
+  EXPECT_GT(written, 40);
+  EXPECT_GT(stopped, 5);
+}
+
+}  // namespace
+}  // namespace oza

@@ -7,6 +7,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgl-dev
 case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  --bench) packages+=(libbenchmark-dev) ;;
 esac
 
 missing=()

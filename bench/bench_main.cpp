@@ -1,0 +1,187 @@
+// Timings of the load and save pipelines, the profile editor and oza-cli,
+// each next to one plain pass that sums the same bytes, measured in the same
+// run: the counter `x_sum` is how many such passes one operation costs.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <numeric>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "cli/cli.h"
+#include "platform/scripted_platform.h"
+#include "profiles/profile_editor.h"
+#include "profiles/profile_loading.h"
+#include "profiles/profile_saving.h"
+#include "save/checksum.h"
+#include "session/load_pipeline.h"
+#include "session/save_pipeline.h"
+#include "session/session.h"
+#include "support/fixture_image.h"
+#include "support/profile_fixture.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+test::TempDir& scratch() {
+  static test::TempDir dir;
+  return dir;
+}
+
+// Seconds of one pass summing `bytes`, the yardstick of every benchmark.
+double sumPass(const std::string& bytes) {
+  const int reps = 2000;
+  std::uint64_t total = 0;
+  const auto start = Clock::now();
+  for (int i = 0; i < reps; ++i) {
+    total += std::accumulate(bytes.begin(), bytes.end(), std::uint64_t{0},
+                             [](std::uint64_t s, char c) { return s + static_cast<unsigned char>(c); });
+    benchmark::DoNotOptimize(total);
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count() / reps;
+}
+
+// Runs `operation` (after an untimed `setup`) for the benchmark and reports
+// its cost in sum passes.
+template <typename Operation, typename Setup>
+void measure(benchmark::State& state, const std::string& bytes, Operation operation, Setup setup) {
+  const double yardstick = sumPass(bytes);
+  double seconds = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    setup();
+    state.ResumeTiming();
+    const auto start = Clock::now();
+    operation();
+    seconds += std::chrono::duration<double>(Clock::now() - start).count();
+  }
+  state.counters["x_sum"] = seconds / static_cast<double>(state.iterations()) / yardstick;
+  state.counters["sum_us"] = yardstick * 1e6;
+}
+
+template <typename Operation>
+void measure(benchmark::State& state, const std::string& bytes, Operation operation) {
+  measure(state, bytes, operation, [] {});
+}
+
+std::string imageFile(std::size_t size, const std::string& name) {
+  test::FixtureImage fixture(size);
+  test::Type1Fields fields;
+  fields.tslope = 54;  // as the fan page computes it, so that saving leaves it
+  fixture.registers = test::registersFor(fields);
+  if (size > 65536) fixture.ramType = "GDDR5";
+  const std::string path = scratch().file(name);
+  fixture.save(path);
+  return path;
+}
+
+std::string fileBytes(const std::string& path) {
+  const auto bytes = test::readBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+void LoadPipeline(benchmark::State& state) {
+  const std::size_t size = static_cast<std::size_t>(state.range(0));
+  const std::string path = imageFile(size, "load" + std::to_string(size) + ".rom");
+  measure(state, fileBytes(path), [&] {
+    ScriptedPlatform platform;
+    Session session(platform);
+    session.start();
+    benchmark::DoNotOptimize(LoadBIOSFile(session, path));
+  });
+}
+BENCHMARK(LoadPipeline)->Arg(65536)->Arg(131072)->Unit(benchmark::kMicrosecond);
+
+// A save whose checksum correction uses up all of the filler area but one
+// unit: the worst the correction can meet.
+void SaveWorstCorrection(benchmark::State& state) {
+  const std::string path = imageFile(65536, "save.rom");
+  ScriptedPlatform platform;
+  Session session(platform);
+  session.start();
+  LoadBIOSFile(session, path);
+  const ByteImage loaded = session.BIOSArray;
+  const std::string target = scratch().file("saved.rom");
+  bool saved = true;
+  measure(
+      state, fileBytes(path), [&] { saved = SaveBIOSFile(session) && saved; },
+      [&] {
+        // Raise the sum by the room less one in bytes no writer owns.
+        session.BIOSArray = loaded;
+        std::int64_t raise = correctionRoomDown(loaded) - 1;
+        for (std::int64_t p = 0x3000; raise > 0; ++p) {
+          const int step = static_cast<int>(std::min<std::int64_t>(raise, 255 - session.BIOSArray.at(p)));
+          session.BIOSArray.set(p, static_cast<std::uint8_t>(session.BIOSArray.at(p) + step));
+          raise -= step;
+        }
+        platform.queueSavePath(target);
+        platform.queueAnswer(MessageAnswer::Yes);
+      });
+  if (!saved) state.SkipWithError("the save did not write its file");
+}
+BENCHMARK(SaveWorstCorrection)->Unit(benchmark::kMicrosecond);
+
+std::string largeProfile() {
+  std::string text = test::realisticProfile();
+  std::string filler;
+  while (text.size() + filler.size() + 40 < 200000) filler += "    <Feature name=\"Other\" value=\"1\" />\r\n";
+  text.insert(text.find("</Profiles>"), filler);
+  return text.substr(0, 200000);
+}
+
+void ProfileLoadAndSave(benchmark::State& state) {
+  const std::string path = scratch().file("Profiles.xml");
+  test::writeText(path, largeProfile());
+  const std::string target = scratch().file("saved.xml");
+  measure(state, fileBytes(path), [&] {
+    ScriptedPlatform platform;
+    platform.defaultAnswer = MessageAnswer::Yes;
+    ProfileEditor editor(platform, "");
+    std::string file = path;
+    LoadProfile(editor, file);
+    platform.queueSavePath(target);
+    benchmark::DoNotOptimize(SaveProfile(editor));
+  });
+}
+BENCHMARK(ProfileLoadAndSave)->Unit(benchmark::kMicrosecond);
+
+// oza-cli dump of 100 images, all in this process.
+void CliDumpHundredImages(benchmark::State& state) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 100; ++i) paths.push_back(imageFile(i % 2 ? 131072 : 65536, "dump" + std::to_string(i) + ".rom"));
+  std::string all;
+  for (const auto& p : paths) all += fileBytes(p);
+  measure(state, all, [&] {
+    for (const auto& p : paths) {
+      std::ostringstream out, err;
+      benchmark::DoNotOptimize(runCli({"dump", p}, out, err));
+    }
+  });
+}
+BENCHMARK(CliDumpHundredImages)->Unit(benchmark::kMillisecond);
+
+// oza-cli dump of a 128 kB image as a new process, start to end.
+void CliDumpProcess(benchmark::State& state) {
+  const std::string path = imageFile(131072, "process.rom");
+  measure(state, fileBytes(path), [&] {
+    const pid_t child = fork();
+    if (child == 0) {
+      if (!freopen("/dev/null", "w", stdout)) _exit(1);
+      execl(OZA_CLI_PATH, "oza-cli", "dump", path.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+  });
+}
+BENCHMARK(CliDumpProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace oza
+
+BENCHMARK_MAIN();

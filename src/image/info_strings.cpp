@@ -21,18 +21,6 @@ std::int64_t scanTo(const ByteImage& image, std::int64_t from, std::uint8_t valu
   return found < 0 ? std::max(image.size(), from) : found;
 }
 
-std::vector<std::string> splitFields(const std::string& list) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const auto comma = list.find(',', start);
-    fields.push_back(list.substr(start, comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
-  return fields;
-}
-
 bool parsePosition(const std::string& field, std::int64_t& position) {
   const char* end = field.data() + field.size();
   auto [ptr, error] = std::from_chars(field.data(), end, position);
@@ -60,6 +48,17 @@ std::uint16_t namedValue(const std::string& lowerText, const char* unit,
 }
 
 }  // namespace
+
+std::vector<std::string> splitPositionList(const std::string& list) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = list.find(',', start);
+    fields.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) return fields;
+    start = comma + 1;
+  }
+}
 
 std::string GetStringPos(const ByteImage& image) {
   try {
@@ -116,7 +115,7 @@ std::string GetStringPos(const ByteImage& image) {
 
 bool SplitInfos(const ByteImage& image, const std::string& list, InfoStrings& strings) {
   try {
-    const std::vector<std::string> f = splitFields(list);
+    const std::vector<std::string> f = splitPositionList(list);
     if (f.size() < 16) return false;
     if (!copyString(image, f[0], f[1], strings.sBIOSVersion)) return false;
     if (!copyString(image, f[2], f[3], strings.sChipType)) return false;

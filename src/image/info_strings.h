@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "image/byte_image.h"
 
@@ -28,6 +29,9 @@ inline constexpr const char* kAbsentField = "\xC3\xA4";  // "ä"
 // The first and last position of each of the eight strings, 16 decimal fields
 // joined by ","; "Fehler" when the string block runs outside the image.
 std::string GetStringPos(const ByteImage& image);
+
+// The fields of a position list.
+std::vector<std::string> splitPositionList(const std::string& list);
 
 // Copies the strings named by a position list into `strings` (which the
 // caller has cleared) and derives RAMSize and RAMBusWidth. False when a field

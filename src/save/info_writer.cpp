@@ -24,17 +24,6 @@ void fitText(Control& box, std::size_t length, bool cut) {
   }
 }
 
-std::vector<std::string> splitFields(const std::string& list) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const auto comma = list.find(',', start);
-    fields.push_back(list.substr(start, comma - start));
-    if (comma == std::string::npos) return fields;
-    start = comma + 1;
-  }
-}
-
 // Writes the text's characters over positions first..last; false when the
 // text has a character without an 8-bit code, is too short for the range,
 // or the range lies outside the image.
@@ -75,7 +64,7 @@ std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, Inf
 
   const std::string list = GetStringPos(image);
   if (list == "Fehler") return 0;
-  const std::vector<std::string> f = splitFields(list);
+  const std::vector<std::string> f = splitPositionList(list);
   if (f.size() < 16) return 0;
   try {
     const std::optional<std::string> date = utf8ToLatin1(tab.InfoText[0].text());

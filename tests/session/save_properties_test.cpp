@@ -142,15 +142,9 @@ std::set<std::int64_t> writableBytes(Session& session, const ByteImage& loaded) 
   range(0x88, 0x89);
   range(kUpAreaFirst, kUpAreaLast);
   range(GetFreeSpacePos(loaded), checkedLast(loaded));
-  const std::string list = GetStringPos(loaded);
   std::vector<std::int64_t> fields;
-  std::size_t start = 0;
-  for (int i = 0; i < 16; ++i) {
-    const auto comma = list.find(',', start);
-    const std::string field = list.substr(start, comma - start);
+  for (const std::string& field : splitPositionList(GetStringPos(loaded)))
     fields.push_back(field == kAbsentField ? -1 : std::stoll(field));
-    start = comma + 1;
-  }
   for (int s = 0; s < 8; ++s)
     if (fields[static_cast<std::size_t>(2 * s)] >= 0) range(fields[static_cast<std::size_t>(2 * s)], fields[static_cast<std::size_t>(2 * s + 1)]);
   const std::int64_t clocks = GetClockPos(loaded).ClockPosition;

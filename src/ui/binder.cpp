@@ -101,8 +101,11 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     for (auto& [widget, accepts] : keyFilters_) {
       if (widget != watched) continue;
-      const QString text = static_cast<QKeyEvent*>(event)->text();
-      if (text.size() == 1 && text[0].unicode() != 127 &&
+      const auto* key = static_cast<QKeyEvent*>(event);
+      // Focus keys and Delete type no character a box could take.
+      if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) break;
+      const QString text = key->text();
+      if (text.size() == 1 &&
           !accepts(text[0].unicode() < 256 ? static_cast<char>(text[0].unicode()) : '\0'))
         return true;
     }

@@ -53,6 +53,22 @@ TEST_F(ClockPageTest, TypingWithTheLockOnMirrorsIntoTheFollowers) {
   EXPECT_EQ(box("GPU", 4)->text(), QStringLiteral("71."));
 }
 
+TEST_F(ClockPageTest, NavigationAndDeletionKeysKeepWorking) {
+  QLineEdit* gpu0 = box("GPU", 0);
+  gpu0->setFocus();
+  gpu0->setCursorPosition(0);
+  QTest::keyClick(gpu0, Qt::Key_Delete);
+  EXPECT_EQ(gpu0->text(), QStringLiteral("00"));
+  QTest::keyClick(gpu0, Qt::Key_End);
+  QTest::keyClick(gpu0, Qt::Key_Left);
+  QTest::keyClick(gpu0, Qt::Key_Backspace);
+  EXPECT_EQ(gpu0->text(), QStringLiteral("0"));
+  EXPECT_EQ(window.session().form.clock.GPU[0].text(), "0");
+  QTest::keyClick(gpu0, Qt::Key_A, Qt::ControlModifier);  // no character the box takes
+  QTest::keyClick(gpu0, Qt::Key_Tab);
+  EXPECT_FALSE(gpu0->hasFocus());
+}
+
 TEST_F(ClockPageTest, ScrollingMovesTheBands) {
   QWidget* title = find<QWidget>(window, "ClockInfo(0)");
   const int before = title->mapTo(&window, QPoint(0, 0)).y();

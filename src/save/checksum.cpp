@@ -13,16 +13,20 @@ namespace {
 constexpr std::uint8_t kFillerMarker = 0x5B;  // '['
 constexpr std::int64_t kLargest64kImage = 65537;
 
+// Sum of the bytes first..last; OutOfImage when `last` lies beyond the image.
 std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
-  std::int64_t sum = 0;
-  for (std::int64_t p = std::max<std::int64_t>(first, 0); p <= last; ++p) sum += image.at(p);
-  return sum;
+  first = std::max<std::int64_t>(first, 0);
+  if (first > last) return 0;
+  image.at(last);
+  const auto& bytes = image.bytes();
+  return std::accumulate(bytes.begin() + first, bytes.begin() + last + 1, std::int64_t{0});
 }
 
 // Highest i in [1, last] with byte i - 1 == before and byte i == 0xFF, or -1.
 std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t before) {
-  for (std::int64_t i = last; i >= 1; --i)
-    if (image.at(i) == 0xFF && image.at(i - 1) == before) return i;
+  const auto& bytes = image.bytes();
+  for (std::int64_t i = std::min(last, image.last()); i >= 1; --i)
+    if (bytes[static_cast<std::size_t>(i)] == 0xFF && bytes[static_cast<std::size_t>(i - 1)] == before) return i;
   return -1;
 }
 

@@ -67,11 +67,12 @@ bool LoadCardData(Session& session) {
   MainForm& form = session.form;
   const ByteImage& image = session.BIOSArray;
 
-  if (GetFileCheckSum(image, 1) == "Fehler") {
+  const std::string sum = GetFileCheckSum(image, 1);
+  if (sum == "Fehler") {
     fail(session, "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.");
     return false;
   }
-  session.LoadedCheckSum = static_cast<std::int32_t>(std::stol(GetFileCheckSum(image, 1)));
+  session.LoadedCheckSum = static_cast<std::int32_t>(std::stol(sum));
 
   if (!GetSubVendor(form.info, image)) {
     fail(session, "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.");

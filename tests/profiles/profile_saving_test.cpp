@@ -29,11 +29,15 @@ TEST_F(ProfileSaving, ARealProfileSavedWithoutEditsKeepsEveryByte) {
 }
 
 TEST_F(ProfileSaving, WithoutEditsOnlyLineEndsAndShownFormsChange) {
+  // A value with something after its number (found by fuzzing) is written
+  // as the number the window shows, inside the same quotes.
   ASSERT_TRUE(load("<a>\n" + profileEntry("FanSpeedAlgorithm_0", "manual") + "<b>\r" +
-                   profileEntry("FanSpeedPercentTarget_0", "050") + "<c>"));
+                   profileEntry("FanSpeedPercentTarget_0", "050") + profileEntry("CoreClockTarget_0", "74300&000") +
+                   "<c>"));
   ASSERT_TRUE(saveTo("out.xml"));
   EXPECT_EQ(readText(dir.file("out.xml")), "<a>\r\n" + profileEntry("FanSpeedAlgorithm_0", "Manual") + "<b>\r\n" +
-                                               profileEntry("FanSpeedPercentTarget_0", "50") + "<c>\r\n");
+                                               profileEntry("FanSpeedPercentTarget_0", "50") +
+                                               profileEntry("CoreClockTarget_0", "74300") + "<c>\r\n");
 }
 
 TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {

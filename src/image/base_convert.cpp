@@ -57,13 +57,4 @@ std::string padLeft(int n, std::string text) {
   return text;
 }
 
-bool isHexText(const std::string& text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    if (!hex) return false;
-  }
-  return true;
-}
-
 }  // namespace oza

@@ -20,6 +20,4 @@ std::string PadLeftZeros(int n, std::string& text, Platform& platform);
 // never reach the message.
 std::string padLeft(int n, std::string text);
 
-bool isHexText(const std::string& text);
-
 }  // namespace oza

@@ -47,7 +47,6 @@ class Session {
   void showFaq();
   // "Check for new OZA version...".
   void checkForNewVersion();
-  bool versionCheckRunning() const { return versionCheckRunning_; }
 
  private:
   bool versionCheckRunning_ = false;

@@ -2,16 +2,13 @@
 
 #include <cstring>
 
+#include "image/hex_fields.h"
 #include "image/latin1.h"
 #include "platform/platform.h"
 
 namespace oza {
 
-std::string HexByte(unsigned value) {
-  static const char digits[] = "0123456789ABCDEF";
-  value &= 0xFF;
-  return {digits[value >> 4], digits[value & 15]};
-}
+std::string HexByte(unsigned value) { return hexByte(static_cast<std::uint8_t>(value & 0xFF)); }
 
 std::string UrlEncode(const std::string& text) {
   // One character per byte, as the mail program receives them.

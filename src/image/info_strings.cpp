@@ -21,12 +21,6 @@ std::int64_t scanTo(const ByteImage& image, std::int64_t from, std::uint8_t valu
   return found < 0 ? std::max(image.size(), from) : found;
 }
 
-bool parsePosition(const std::string& field, std::int64_t& position) {
-  const char* end = field.data() + field.size();
-  auto [ptr, error] = std::from_chars(field.data(), end, position);
-  return error == std::errc() && ptr == end;
-}
-
 bool copyString(const ByteImage& image, const std::string& firstField, const std::string& lastField,
                 std::string& target) {
   std::int64_t first = 0;
@@ -58,6 +52,12 @@ std::vector<std::string> splitPositionList(const std::string& list) {
     if (comma == std::string::npos) return fields;
     start = comma + 1;
   }
+}
+
+bool parsePosition(const std::string& field, std::int64_t& position) {
+  const char* end = field.data() + field.size();
+  auto [ptr, error] = std::from_chars(field.data(), end, position);
+  return error == std::errc() && ptr == end;
 }
 
 std::string GetStringPos(const ByteImage& image) {

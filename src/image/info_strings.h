@@ -30,8 +30,10 @@ inline constexpr const char* kAbsentField = "\xC3\xA4";  // "ä"
 // joined by ","; "Fehler" when the string block runs outside the image.
 std::string GetStringPos(const ByteImage& image);
 
-// The fields of a position list.
+// The fields of a position list, and one of them as a number (false when
+// it is none).
 std::vector<std::string> splitPositionList(const std::string& list);
+bool parsePosition(const std::string& field, std::int64_t& position);
 
 // Copies the strings named by a position list into `strings` (which the
 // caller has cleared) and derives RAMSize and RAMBusWidth. False when a field

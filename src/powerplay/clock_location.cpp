@@ -33,7 +33,6 @@ ClockLocation GetClockPos(const ByteImage& image) {
     const std::int64_t p = image.word(masterData + 0x22);
     if (image.at(p + 2) == 4) {
       PowerPlayHeader table;
-      table.position = p;
       table.stateCount = image.at(p + 0x05);
       table.stateEntrySize = image.at(p + 0x06);
       table.nonClockSize = image.at(p + 0x08);

@@ -30,9 +30,8 @@ ClockTab::ClockTab() {
   Check2.onClick = [this] { ApplyClockInfoLock(); };
   List1.onClick = [this] { listClick(); };
   VScroll1.onChange = [this] {
-    const int d = VScroll1.value() - LastScrollValue;
+    // The bands sit as far up as the bar has scrolled.
     LastScrollValue = VScroll1.value();
-    bandOffset_ -= d;
   };
 }
 

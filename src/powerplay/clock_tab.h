@@ -71,7 +71,7 @@ class ClockTab {
   void listMouseUp();
 
   // Vertical offset of the four bands after scrolling (0 at the top).
-  int bandOffset() const { return bandOffset_; }
+  int bandOffset() const { return -LastScrollValue; }
   int LastScrollValue = 0;
 
   void showLockHelp(Platform& platform) const;
@@ -83,7 +83,6 @@ class ClockTab {
   void colourBlock(int block, Rgb colour);
 
   PowerPlayStates states_;
-  int bandOffset_ = 0;
 };
 
 

@@ -24,7 +24,6 @@ struct PowerPlayStates {
 
 // Header fields of a revision-4 PowerPlay table at position P.
 struct PowerPlayHeader {
-  std::int64_t position = 0;
   int stateCount = 0;
   int stateEntrySize = 0;
   int nonClockSize = 0;

@@ -33,12 +33,7 @@ bool writeString(ByteImage& image, const std::string& firstField, const std::str
   if (!bytes) return false;
   std::int64_t first = 0;
   std::int64_t last = 0;
-  try {
-    first = std::stoll(firstField);
-    last = std::stoll(lastField);
-  } catch (const std::exception&) {
-    return false;
-  }
+  if (!parsePosition(firstField, first) || !parsePosition(lastField, last)) return false;
   if (last - first + 1 > static_cast<std::int64_t>(bytes->size())) return false;
   for (std::int64_t p = first; p <= last; ++p)
     image.set(p, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(p - first)]));

@@ -187,9 +187,7 @@ Form2* Form1::showAbout() {
 
 void Form1::exitProgram() {
   if (form4_) form4_->close();
-  form3_->hide();
-  if (about_) about_->close();
-  close();
+  close();  // closes the text window and the About box first
   QApplication::quit();
 }
 

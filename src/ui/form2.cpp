@@ -14,7 +14,6 @@
 #include "shell/icosahedron.h"
 #include "shell/links.h"
 #include "shell/mail.h"
-#include "ui/binder.h"
 #include "ui/link_label.h"
 
 namespace oza::ui {

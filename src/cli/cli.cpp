@@ -3,6 +3,7 @@
 #include "cli/control_edits.h"
 #include "cli/profile_commands.h"
 #include "cli/session_json.h"
+#include "cli/verify_commands.h"
 #include "platform/scripted_platform.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
@@ -96,11 +97,12 @@ class CliPlatform : public ScriptedPlatform {
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (!args.empty() && isProfileCommand(args[0])) return runProfileCommand(args, out, err);
+  if (!args.empty() && isVerifyCommand(args[0])) return runVerifyCommand(args, out, err);
   Options options;
   try {
     options = parse(args);
   } catch (const UsageError& error) {
-    err << "oza-cli: " << error.text << "\n" << kUsage << kProfileUsage;
+    err << "oza-cli: " << error.text << "\n" << kUsage << kProfileUsage << kVerifyUsage;
     return 2;
   }
   CliPlatform platform(options);

@@ -150,7 +150,9 @@ void diffBytes(const Session& a, const Session& b, Collector& out) {
   if (outside.empty()) return;
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;
-  out.add("Bytes outside known fields", "", count(bytes, "bytes differ") + " in " + count(static_cast<std::int64_t>(outside.size()), outside.size() == 1 ? "range" : "ranges"));
+  const auto ranges = static_cast<std::int64_t>(outside.size());
+  out.add("Bytes outside known fields", "",
+          count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " + count(ranges, ranges == 1 ? "range" : "ranges"));
   const std::size_t shown = std::min(outside.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r)
     out.add("Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]), bytesText(ib, outside[r]));

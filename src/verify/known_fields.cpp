@@ -26,8 +26,17 @@ void addStrings(const ByteImage& image, std::vector<KnownField>& out) {
 }
 
 void addClocks(const ByteImage& image, std::vector<KnownField>& out) {
-  const std::int64_t clocks = GetClockPos(image).ClockPosition;
+  const ClockLocation location = GetClockPos(image);
+  const std::int64_t clocks = location.ClockPosition;
   if (clocks == 0) return;
+  if (location.states) {
+    const PowerPlayStates& states = *location.states;
+    for (std::size_t s = 0; s < states.entryPositions.size(); ++s) {
+      const std::string name = "PowerPlay state " + std::to_string(s);
+      out.push_back({name, states.entryPositions[s], states.entryPositions[s] + states.StateEntrySize - 1, false});
+      out.push_back({name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
+    }
+  }
   const int records = std::min(GetStatesNum(image, clocks), kMaxRecords);
   for (int r = 0; r < records; ++r)
     out.push_back({"Clock info " + std::to_string(r), clocks + kRecordSize * r, clocks + kRecordSize * r + 7, true});

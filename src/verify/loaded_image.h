@@ -26,6 +26,8 @@ class LoadedImage {
   Session& session() { return *session_; }
   const ByteImage& bytes() const { return session_->BIOSArray; }
   const std::vector<Message>& messages() const { return platform_.messages; }
+  // What answers the session's questions and dialogs (a save's path, say).
+  ScriptedPlatform& platform() { return platform_; }
 
  private:
   std::string path_;

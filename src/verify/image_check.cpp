@@ -135,16 +135,20 @@ void checkContent(const LoadedImage& image, Rules& rules) {
   const ClockTab& c = s.form.clock;
   const double gpuLimit = textValue(c.Label104.text());
   const double ramLimit = textValue(c.Label103.text());
-  if (!image.loaded() || gpuLimit <= 0 || ramLimit <= 0) {
+  // A limit of 0 is no limit: some images set only one of them.
+  if (!image.loaded() || (gpuLimit <= 0 && ramLimit <= 0)) {
     rules.notRun("Clocks within the Overdrive limits", image.loaded() ? "no Overdrive limits" : "the image did not load");
   } else {
     std::vector<std::string> problems;
     for (const ClockInfo& info : clockInfos(s)) {
-      if (info.gpu > gpuLimit) problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
-      if (info.ram > ramLimit) problems.push_back(block(info.block) + " RAM " + mhz(info.ram) + " above " + mhz(ramLimit));
+      if (gpuLimit > 0 && info.gpu > gpuLimit)
+        problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
+      if (ramLimit > 0 && info.ram > ramLimit)
+        problems.push_back(block(info.block) + " RAM " + mhz(info.ram) + " above " + mhz(ramLimit));
     }
-    rules.judge("Clocks within the Overdrive limits", CheckOutcome::Warning, problems,
-                "GPU up to " + mhz(gpuLimit) + ", RAM up to " + mhz(ramLimit));
+    const std::string gpu = gpuLimit > 0 ? "GPU up to " + mhz(gpuLimit) : "no GPU limit";
+    const std::string ram = ramLimit > 0 ? "RAM up to " + mhz(ramLimit) : "no RAM limit";
+    rules.judge("Clocks within the Overdrive limits", CheckOutcome::Warning, problems, gpu + ", " + ram);
   }
 }
 

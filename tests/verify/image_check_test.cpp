@@ -140,6 +140,8 @@ TEST_F(ImageCheck, EachWarningAlone) {
        {"Clocks within the Overdrive limits"}},
       {"above Overdrive RAM", [](FixtureImage& f) { f.clocks[0].ram = 120100; }, false,
        {"Clocks within the Overdrive limits"}},
+      {"above the RAM limit, no GPU limit", [](FixtureImage& f) { f.odGpuLimit = 0; f.clocks[1].ram = 120001; }, false,
+       {"Clocks within the Overdrive limits"}},
       {"thresholds fall", [](FixtureImage& f) { f.type1Thresholds[5] = 80; }, false, {"Fan look-up table rises"}},
       {"thresholds stay", [](FixtureImage& f) { f.type1Thresholds[5] = 80; f.type1Thresholds[4] = 80; }, false,
        {"Fan look-up table rises"}},

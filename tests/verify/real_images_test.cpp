@@ -23,6 +23,8 @@ struct RealImage {
   std::set<std::string> changes;
 };
 
+void PrintTo(const RealImage& image, std::ostream* out) { *out << image.file; }
+
 class RealImages : public ::testing::TestWithParam<RealImage> {
  protected:
   void SetUp() override {

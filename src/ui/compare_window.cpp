@@ -44,9 +44,8 @@ CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
   }
   // Sorting on only after filling, so that the rows keep the report's order
   // until the user clicks a header.
-  table_->setSortingEnabled(true);
-  table_->horizontalHeader()->setSortIndicatorShown(true);
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table_->setSortingEnabled(true);
   table_->resizeColumnsToContents();
   for (int column = 0; column < 2; ++column) table_->setColumnWidth(column, std::min(table_->columnWidth(column), 300));
   layout->addWidget(table_, 1);

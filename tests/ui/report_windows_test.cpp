@@ -81,7 +81,9 @@ TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
   QTableWidget* table = compare->table();
   ASSERT_GE(table->rowCount(), 4);
   EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("In A"));
+  // The report's order until a header is clicked.
   EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Sub vendor ID"));
+  EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Byte sum"));
   keepScreenshot(*compare, "compare_window.png");
 
   table->sortItems(0, Qt::DescendingOrder);

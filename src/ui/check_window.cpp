@@ -2,14 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/report_parts.h"
 
 namespace oza::ui {
 
@@ -45,13 +44,9 @@ CheckWindow::CheckWindow(CheckReport report, QWidget* parent) : QDialog(parent),
   path->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(path);
 
-  table_ = new QTableWidget(static_cast<int>(report_.items.size()), 3, this);
-  table_->setObjectName(QStringLiteral("checks"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Outcome"), QStringLiteral("Check"), QStringLiteral("Found")});
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = reportTable(static_cast<int>(report_.items.size()),
+                       {QStringLiteral("Outcome"), QStringLiteral("Check"), QStringLiteral("Found")},
+                       QStringLiteral("checks"), this);
   table_->setWordWrap(true);
   for (int row = 0; row < table_->rowCount(); ++row) {
     const CheckItem& item = report_.items[static_cast<std::size_t>(row)];
@@ -73,19 +68,7 @@ CheckWindow::CheckWindow(CheckReport report, QWidget* parent) : QDialog(parent),
   table_->resizeRowsToContents();
   layout->addWidget(table_, 1);
 
-  auto* result = new QLabel(summary(report_), this);
-  result->setObjectName(QStringLiteral("summary"));
-  QFont bold = result->font();
-  bold.setBold(true);
-  result->setFont(bold);
-  layout->addWidget(result);
-
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy as text"), QDialogButtonBox::ActionRole);
-  copy->setObjectName(QStringLiteral("copy"));
-  connect(copy, &QPushButton::clicked, this, &CheckWindow::copyAsText);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-  layout->addWidget(buttons);
+  addReportFooter(*this, *layout, summary(report_), [this] { copyAsText(); });
   resize(860, 420);
 }
 

@@ -3,14 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/report_parts.h"
 
 namespace oza::ui {
 
@@ -26,13 +25,9 @@ CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
     layout->addWidget(label);
   }
 
-  table_ = new QTableWidget(static_cast<int>(differences.size()), 3, this);
-  table_->setObjectName(QStringLiteral("differences"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("What"), QStringLiteral("In A"), QStringLiteral("In B")});
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = reportTable(static_cast<int>(differences.size()),
+                       {QStringLiteral("What"), QStringLiteral("In A"), QStringLiteral("In B")},
+                       QStringLiteral("differences"), this);
   for (int row = 0; row < table_->rowCount(); ++row) {
     const Difference& d = differences[static_cast<std::size_t>(row)];
     int column = 0;
@@ -50,26 +45,15 @@ CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
   for (int column = 0; column < 2; ++column) table_->setColumnWidth(column, std::min(table_->columnWidth(column), 300));
   layout->addWidget(table_, 1);
 
-  const std::size_t n = differences.size();
-  auto* result = new QLabel(n == 0 ? QStringLiteral("The images are equal.")
-                                   : QStringLiteral("%1 %2").arg(n).arg(n == 1 ? "difference" : "differences"),
-                            this);
-  result->setObjectName(QStringLiteral("summary"));
-  QFont bold = result->font();
-  bold.setBold(true);
-  result->setFont(bold);
-  layout->addWidget(result);
-
   auto* copyKey = new QAction(this);
   copyKey->setShortcut(QKeySequence::Copy);
   connect(copyKey, &QAction::triggered, this, &CompareWindow::copyAsText);
   addAction(copyKey);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy as text"), QDialogButtonBox::ActionRole);
-  copy->setObjectName(QStringLiteral("copy"));
-  connect(copy, &QPushButton::clicked, this, &CompareWindow::copyAsText);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-  layout->addWidget(buttons);
+  const std::size_t n = differences.size();
+  addReportFooter(*this, *layout,
+                  n == 0 ? QStringLiteral("The images are equal.")
+                         : QStringLiteral("%1 %2").arg(n).arg(n == 1 ? "difference" : "differences"),
+                  [this] { copyAsText(); });
   resize(860, 480);
 }
 

@@ -5,10 +5,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "support/fixture_image.h"
+#include "support/real_roms.h"
 #include "support/temp_dir.h"
 #include "ui/check_window.h"
 #include "ui/compare_window.h"
@@ -19,8 +19,8 @@ namespace {
 
 // The real image the windows are shown with; a fixture where it is missing.
 std::string imageFor(const test::TempDir& dir) {
-  const std::string real = (std::filesystem::path(OZA_REAL_IMAGES) / "hd4850-rv770-imac.rom").string();
-  if (std::filesystem::exists(real)) return real;
+  const std::string real = test::realRomPath("hd4850-rv770-imac.rom");
+  if (!real.empty()) return real;
   test::FixtureImage fixture(131072);
   fixture.save(dir.file("card.rom"));
   return dir.file("card.rom");

@@ -2,19 +2,16 @@
 // themselves.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 #include "session/save_pipeline.h"
+#include "support/real_roms.h"
 #include "support/temp_dir.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
 
 namespace oza {
 namespace {
-
-// Beside the source tree, as on the development machine; not part of the program.
-const std::string kRealImages = OZA_REAL_IMAGES;
 
 struct RealImage {
   const char* file;
@@ -28,8 +25,8 @@ void PrintTo(const RealImage& image, std::ostream* out) { *out << image.file; }
 class RealImages : public ::testing::TestWithParam<RealImage> {
  protected:
   void SetUp() override {
-    path = kRealImages + GetParam().file;
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not on this machine";
+    path = test::realRomPath(GetParam().file);
+    OZA_SKIP_WITHOUT_REAL_ROM(path);
     image = std::make_unique<LoadedImage>(path);
     if (!image->loaded()) GTEST_SKIP() << "NOTE: " << GetParam().file << " does not load yet: " << image->failure();
   }

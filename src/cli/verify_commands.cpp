@@ -1,15 +1,12 @@
 #include "cli/verify_commands.h"
 
+#include "cli/usage.h"
 #include "cli/verify_json.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
 #include "verify/loaded_image.h"
 
 namespace oza {
-
-const char* const kVerifyUsage =
-    "       oza-cli check IMAGE [--against ORIGINAL] [--format json|text] [--strict]\n"
-    "       oza-cli diff A B [--format json|text]\n";
 
 namespace {
 
@@ -84,7 +81,7 @@ int runVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
   VerifyOptions options;
   const std::string problem = parse(args, options);
   if (!problem.empty()) {
-    err << "oza-cli: " << problem << "\n" << kVerifyUsage;
+    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
     return 2;
   }
   return args[0] == "check" ? runCheck(options, out) : runDiff(options, out, err);

@@ -13,6 +13,4 @@ namespace oza {
 bool isVerifyCommand(const std::string& command);
 int runVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-extern const char* const kVerifyUsage;
-
 }  // namespace oza

@@ -1,63 +1,31 @@
 #include "cli/verify_json.h"
 
-#include "cli/json_writer.h"
+#include "cli/json_text.h"
 
 namespace oza {
 
 std::string checkJson(const CheckReport& report) {
-  JsonWriter json;
-  json.beginObject();
-  json.key("image");
-  json.value(report.path);
-  if (!report.against.empty()) {
-    json.key("against");
-    json.value(report.against);
-  }
-  json.key("checks");
-  json.beginArray();
-  for (const CheckItem& item : report.items) {
-    json.beginObject();
-    json.key("name");
-    json.value(item.name);
-    json.key("outcome");
-    json.value(outcomeName(item.outcome));
-    json.key("detail");
-    json.value(item.detail);
-    json.endObject();
-  }
-  json.endArray();
-  json.key("errors");
-  json.value(report.count(CheckOutcome::Error));
-  json.key("warnings");
-  json.value(report.count(CheckOutcome::Warning));
-  json.endObject();
-  return json.str();
+  Json json = Json::object();
+  json["image"] = report.path;
+  if (!report.against.empty()) json["against"] = report.against;
+  Json checks = Json::array();
+  for (const CheckItem& item : report.items)
+    checks.push_back({{"name", item.name}, {"outcome", outcomeName(item.outcome)}, {"detail", item.detail}});
+  json["checks"] = std::move(checks);
+  json["errors"] = report.count(CheckOutcome::Error);
+  json["warnings"] = report.count(CheckOutcome::Warning);
+  return jsonText(json);
 }
 
 std::string diffJson(const std::string& pathA, const std::string& pathB, const std::vector<Difference>& differences) {
-  JsonWriter json;
-  json.beginObject();
-  json.key("a");
-  json.value(pathA);
-  json.key("b");
-  json.value(pathB);
-  json.key("equal");
-  json.value(differences.empty());
-  json.key("differences");
-  json.beginArray();
-  for (const Difference& d : differences) {
-    json.beginObject();
-    json.key("what");
-    json.value(d.what);
-    json.key("a");
-    json.value(d.a);
-    json.key("b");
-    json.value(d.b);
-    json.endObject();
-  }
-  json.endArray();
-  json.endObject();
-  return json.str();
+  Json json = Json::object();
+  json["a"] = pathA;
+  json["b"] = pathB;
+  json["equal"] = differences.empty();
+  Json rows = Json::array();
+  for (const Difference& d : differences) rows.push_back({{"what", d.what}, {"a", d.a}, {"b", d.b}});
+  json["differences"] = std::move(rows);
+  return jsonText(json);
 }
 
 }  // namespace oza

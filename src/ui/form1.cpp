@@ -16,6 +16,7 @@
 #include "image/number_text.h"
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
+#include "ui/card_loader.h"
 #include "ui/check_window.h"
 #include "ui/clock_page.h"
 #include "ui/compare_window.h"
@@ -48,6 +49,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   f.BCheck.onClick = [this] { checkBios(); };
   f.BCompare.onClick = [this] { compareWith(""); };
   binder_.afterSync = [this] { afterSync(); };
+  cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
   buildMenus();
@@ -108,6 +110,9 @@ void Form1::buildMenus() {
     binder_.bindAction(control, action);
   };
   add(file, f.BLoad, QKeySequence::Open);
+  QAction* fromCard = file->addAction(QStringLiteral("Load BIOS from installed card..."));
+  fromCard->setObjectName(QStringLiteral("LoadFromCard"));
+  connect(fromCard, &QAction::triggered, this, [this] { cardLoader_->run(); });
   add(file, f.BSave, QKeySequence::Save);
   add(file, f.BCheck);
   add(file, f.BCompare);

@@ -11,6 +11,7 @@
 
 namespace oza::ui {
 
+class CardLoader;
 class CheckWindow;
 class ClockPage;
 class CompareWindow;
@@ -54,6 +55,8 @@ class Form1 : public QMainWindow {
 
   // The profile editor window, or null before it was first shown.
   Form4* profileEditor() { return form4_.get(); }
+  // "Load BIOS from installed card..." of the File menu.
+  CardLoader& cardLoader() { return *cardLoader_; }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -73,6 +76,7 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form4> form4_;
   std::unique_ptr<CheckWindow> checkWindow_;
   std::unique_ptr<CompareWindow> compareWindow_;
+  std::unique_ptr<CardLoader> cardLoader_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* graph2_ = nullptr;

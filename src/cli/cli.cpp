@@ -7,6 +7,7 @@
 #include "cli/profile_commands.h"
 #include "cli/session_json.h"
 #include "cli/usage.h"
+#include "cli/verify_commands.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"
@@ -102,6 +103,7 @@ int showHelp(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (const int helped = showHelp(args, out, err); helped >= 0) return helped;
   if (!args.empty() && isProfileCommand(args[0])) return runProfileCommand(args, out, err);
+  if (!args.empty() && isVerifyCommand(args[0])) return runVerifyCommand(args, out, err);
   if (!args.empty() && isCardCommand(args[0])) {
     SysfsRomAccess access;
     return runCardCommand(args, access, out, err);

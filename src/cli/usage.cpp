@@ -12,7 +12,7 @@ struct CommandText {
   const char* description;
 };
 
-constexpr std::array<CommandText, 7> kCommands{{
+constexpr std::array<CommandText, 9> kCommands{{
     {"dump", "oza-cli dump IMAGE [--answer yes|no]\n",
      "Loads IMAGE exactly as the window does and prints its messages and controls as one JSON\n"
      "object. --answer answers the questions of the load (default no).\n"},
@@ -32,6 +32,14 @@ constexpr std::array<CommandText, 7> kCommands{{
     {"read-card", "oza-cli read-card ADDR --out FILE [--force]\n",
      "Reads the BIOS of the card at PCI address ADDR (needs root), writes it to FILE and prints\n"
      "the JSON of loading FILE. --force answers the overwrite question with yes.\n"},
+    {"check", "oza-cli check IMAGE [--against ORIGINAL] [--format json|text] [--strict]\n",
+     "Checks whether IMAGE is sound to flash and lists every check with its outcome; with\n"
+     "--against also against the card's original. Exit 1 on an error (--strict: also on a\n"
+     "warning), else 0.\n"},
+    {"diff", "oza-cli diff A B [--format json|text]\n",
+     "Lists every difference between two images in the program's terms, then the bytes that\n"
+     "differ outside every known field. Exit 0 when equal, 1 when they differ, 2 when one does\n"
+     "not load.\n"},
     {"help", "oza-cli help [COMMAND]\n", "Shows this text, or what COMMAND does.\n"},
 }};
 

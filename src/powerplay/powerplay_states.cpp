@@ -21,8 +21,10 @@ PowerPlayStates ReadPowerPlayStates(const ByteImage& image, const PowerPlayHeade
     std::vector<int> slots;
     for (int j = 1; j < header.stateEntrySize; ++j) slots.push_back(image.at(entry + j));
     states.StateClockIndex.push_back(std::move(slots));
-    states.classification.push_back(static_cast<std::uint16_t>(
-        image.word(header.nonClockArray + std::int64_t{nonClock} * header.nonClockSize)));
+    const std::int64_t word = header.nonClockArray + std::int64_t{nonClock} * header.nonClockSize;
+    states.classification.push_back(static_cast<std::uint16_t>(image.word(word)));
+    states.entryPositions.push_back(entry);
+    states.classificationPositions.push_back(word);
   }
   return states;
 }

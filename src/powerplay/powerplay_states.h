@@ -16,6 +16,9 @@ struct PowerPlayStates {
   // StateClockIndex[s][j - 1] is the clock info index of slot j of state s.
   std::vector<std::vector<int>> StateClockIndex;
   std::vector<std::uint16_t> classification;
+  // Where each state's entry and classification word lie in the image.
+  std::vector<std::int64_t> entryPositions;
+  std::vector<std::int64_t> classificationPositions;
 
   int slotCount() const { return StateEntrySize > 0 ? StateEntrySize - 1 : 0; }
   // Clock info index of slot j (1-based) of state s, or -1 when there is none.

@@ -38,6 +38,8 @@ struct MainForm {
   Control FileMother{"FileMother", ControlKind::MenuItem, "&File"};
   Control BLoad{"BLoad", ControlKind::MenuItem, "&Load BIOS..."};
   Control BSave{"BSave", ControlKind::MenuItem, "&Save BIOS..."};
+  Control BCheck{"BCheck", ControlKind::MenuItem, "Check BIOS..."};
+  Control BCompare{"BCompare", ControlKind::MenuItem, "Compare with..."};
   Control KeinName{"KeinName", ControlKind::MenuItem, "-"};
   Control PE{"PE", ControlKind::MenuItem, "&Profile editor..."};
   Control KeinName2{"KeinName2", ControlKind::MenuItem, "-"};

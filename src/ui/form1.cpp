@@ -13,10 +13,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "image/number_text.h"
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
 #include "ui/card_loader.h"
+#include "ui/check_window.h"
 #include "ui/clock_page.h"
+#include "ui/compare_window.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
 #include "ui/form2.h"
@@ -25,6 +28,9 @@
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
 #include "ui/publisher_logo.h"
+#include "verify/image_check.h"
+#include "verify/image_diff.h"
+#include "verify/loaded_image.h"
 
 namespace oza::ui {
 
@@ -40,6 +46,8 @@ Form1::Form1() : platform_(this), session_(platform_) {
   for (Control* about : {&f.Command3, &f.About}) about->onClick = [this] { showAbout(); };
   for (Control* exit : {&f.Command5, &f.Exit}) exit->onClick = [this] { exitProgram(); };
   for (Control* editor : {&f.Command11, &f.PE}) editor->onClick = [this] { showProfileEditor(); };
+  f.BCheck.onClick = [this] { checkBios(); };
+  f.BCompare.onClick = [this] { compareWith(""); };
   binder_.afterSync = [this] { afterSync(); };
   cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
   binder_.bind(session_.form.Form1, this);
@@ -106,6 +114,8 @@ void Form1::buildMenus() {
   fromCard->setObjectName(QStringLiteral("LoadFromCard"));
   connect(fromCard, &QAction::triggered, this, [this] { cardLoader_->run(); });
   add(file, f.BSave, QKeySequence::Save);
+  add(file, f.BCheck);
+  add(file, f.BCompare);
   binder_.bindAction(f.KeinName, file->addSeparator());
   add(file, f.PE);
   binder_.bindAction(f.KeinName2, file->addSeparator());
@@ -172,6 +182,59 @@ Form4& Form1::showProfileEditor() {
   return *form4_;
 }
 
+namespace {
+
+// The file of the image the window shows; empty when none is shown (a failed
+// load empties the display but leaves the caption).
+std::string loadedPath(const Session& session) {
+  return session.LoadedCheckSum != 0 ? session.form.Label49.text() : std::string();
+}
+
+template <typename Window>
+Window* showWindow(std::unique_ptr<Window>& window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window.get();
+}
+
+}  // namespace
+
+CheckWindow* Form1::checkBios() {
+  const std::string path = loadedPath(session_);
+  if (path.empty()) {
+    platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
+    return nullptr;
+  }
+  const LoadedImage image(path);
+  checkWindow_ = std::make_unique<CheckWindow>(checkImage(image, nullptr), this);
+  return showWindow(checkWindow_);
+}
+
+CompareWindow* Form1::compareWith(std::string path) {
+  const std::string loaded = loadedPath(session_);
+  if (loaded.empty()) {
+    platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
+    return nullptr;
+  }
+  if (path.empty()) {
+    FileDialogRequest request;
+    request.title = "Compare with...";
+    request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
+    path = trimBlanks(platform_.openFileDialog(request));
+    if (path.empty()) return nullptr;
+  }
+  const LoadedImage a(loaded);
+  const LoadedImage b(path);
+  for (const LoadedImage* image : {&a, &b})
+    if (!image->loaded()) {
+      platform_.message(image->path() + " does not load: " + image->failure(), MessageIcon::Information);
+      return nullptr;
+    }
+  compareWindow_ = std::make_unique<CompareWindow>(a.path(), b.path(), diffImages(a.session(), b.session()), this);
+  return showWindow(compareWindow_);
+}
+
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
@@ -192,6 +255,8 @@ Form2* Form1::showAbout() {
 
 void Form1::exitProgram() {
   if (form4_) form4_->close();
+  for (QWidget* report : {static_cast<QWidget*>(checkWindow_.get()), static_cast<QWidget*>(compareWindow_.get())})
+    if (report) report->close();
   close();  // closes the text window and the About box first
   QApplication::quit();
 }

@@ -12,7 +12,9 @@
 namespace oza::ui {
 
 class CardLoader;
+class CheckWindow;
 class ClockPage;
+class CompareWindow;
 class FanGraphWidget;
 class Form2;
 class Form3;
@@ -44,6 +46,13 @@ class Form1 : public QMainWindow {
   // Shows the profile editor; one that was closed comes back new, as the
   // window first opens.
   Form4& showProfileEditor();
+  // "Check BIOS...": the report of the loaded image, loaded afresh from its
+  // file as oza-cli loads it; null (after a message) when none is loaded.
+  CheckWindow* checkBios();
+  // "Compare with...": the differences of `path` (asked for when empty) to
+  // the loaded image; null when cancelled or when an image does not load.
+  CompareWindow* compareWith(std::string path);
+
   // The profile editor window, or null before it was first shown.
   Form4* profileEditor() { return form4_.get(); }
   // "Load BIOS from installed card..." of the File menu.
@@ -65,6 +74,8 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form3> form3_;
   QPointer<Form2> about_;
   std::unique_ptr<Form4> form4_;
+  std::unique_ptr<CheckWindow> checkWindow_;
+  std::unique_ptr<CompareWindow> compareWindow_;
   std::unique_ptr<CardLoader> cardLoader_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;

@@ -10,12 +10,9 @@
 #include <random>
 #include <set>
 
-#include "fan/fan_location.h"
-#include "image/info_strings.h"
 #include "image/latin1.h"
 #include "image/number_text.h"
 #include "platform/scripted_platform.h"
-#include "powerplay/clock_location.h"
 #include "save/checksum.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
@@ -24,6 +21,7 @@
 #include "support/fixture_kinds.h"
 #include "support/real_roms.h"
 #include "support/temp_dir.h"
+#include "verify/known_fields.h"
 
 namespace oza {
 namespace {
@@ -137,29 +135,11 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
 // Positions the writers may change, and the two correction areas.
 std::set<std::int64_t> writableBytes(Session& session, const ByteImage& loaded) {
   std::set<std::int64_t> writable;
-  auto range = [&](std::int64_t first, std::int64_t last) {
-    for (std::int64_t p = first; p <= last; ++p) writable.insert(p);
-  };
-  range(0x50, 0x5D);
-  range(0x7C, 0x7D);
-  range(0x88, 0x89);
-  range(kUpAreaFirst, kUpAreaLast);
-  range(GetFreeSpacePos(loaded), checkedLast(loaded));
-  std::vector<std::int64_t> fields;
-  for (const std::string& field : splitPositionList(GetStringPos(loaded)))
-    fields.push_back(field == kAbsentField ? -1 : std::stoll(field));
-  for (int s = 0; s < 8; ++s)
-    if (fields[static_cast<std::size_t>(2 * s)] >= 0) range(fields[static_cast<std::size_t>(2 * s)], fields[static_cast<std::size_t>(2 * s + 1)]);
-  const std::int64_t clocks = GetClockPos(loaded).ClockPosition;
-  const int records = std::min(GetStatesNum(loaded, clocks), 16);
-  for (int r = 0; r < records; ++r) range(clocks + 16 * r, clocks + 16 * r + 7);
-  const FanGlobals& fan = session.fanGlobals;
-  for (int n = 0; n < 3; ++n)
-    if (fan.registerPosition(n)) range(fan.registerPosition(n), fan.registerPosition(n) + 3);
-  const std::int64_t z = findFanSection(loaded, fan.FanControlPosition, session.fanCard.r680);
-  if (z >= 0) range(z + 5, z + 20);
-  const std::int64_t z2 = findType2Section(loaded, fan.FanControlPosition);
-  if (z2 >= 0 && loaded.contains(z2 + 2)) range(z2 + 4, z2 + loaded.word(z2 + 1) + 1 + 32);
+  std::vector<KnownField> fields = correctionAreas(loaded);
+  for (const KnownField& field : knownFields(loaded, session.fanGlobals, session.fanCard))
+    if (field.written) fields.push_back(field);
+  for (const KnownField& field : fields)
+    for (std::int64_t p = field.first; p <= field.last; ++p) writable.insert(p);
   return writable;
 }
 

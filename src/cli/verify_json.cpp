@@ -1,0 +1,31 @@
+#include "cli/verify_json.h"
+
+#include "cli/json_text.h"
+
+namespace oza {
+
+std::string checkJson(const CheckReport& report) {
+  Json json = Json::object();
+  json["image"] = report.path;
+  if (!report.against.empty()) json["against"] = report.against;
+  Json checks = Json::array();
+  for (const CheckItem& item : report.items)
+    checks.push_back({{"name", item.name}, {"outcome", outcomeName(item.outcome)}, {"detail", item.detail}});
+  json["checks"] = std::move(checks);
+  json["errors"] = report.count(CheckOutcome::Error);
+  json["warnings"] = report.count(CheckOutcome::Warning);
+  return jsonText(json);
+}
+
+std::string diffJson(const std::string& pathA, const std::string& pathB, const std::vector<Difference>& differences) {
+  Json json = Json::object();
+  json["a"] = pathA;
+  json["b"] = pathB;
+  json["equal"] = differences.empty();
+  Json rows = Json::array();
+  for (const Difference& d : differences) rows.push_back({{"what", d.what}, {"a", d.a}, {"b", d.b}});
+  json["differences"] = std::move(rows);
+  return jsonText(json);
+}
+
+}  // namespace oza

@@ -1,0 +1,58 @@
+#include "verify/byte_ranges.h"
+
+#include <algorithm>
+
+#include "image/hex_fields.h"
+
+namespace oza {
+
+namespace {
+// Equal bytes a range may span between two differing ones.
+constexpr std::int64_t kJoinedGap = 8;
+constexpr std::int64_t kShownBytes = 16;
+}  // namespace
+
+std::vector<ByteRange> differingRanges(const ByteImage& a, const ByteImage& b,
+                                       const std::function<bool(std::int64_t)>& wanted) {
+  std::vector<ByteRange> ranges;
+  const std::int64_t common = std::min(a.size(), b.size());
+  const auto& ba = a.bytes();
+  const auto& bb = b.bytes();
+  for (std::int64_t p = 0; p < common; ++p) {
+    const auto i = static_cast<std::size_t>(p);
+    if (ba[i] == bb[i] || !wanted(p)) continue;
+    if (!ranges.empty() && p - ranges.back().last <= kJoinedGap + 1) {
+      ranges.back().last = p;
+      ++ranges.back().differing;
+    } else {
+      ranges.push_back({p, p, 1});
+    }
+  }
+  return ranges;
+}
+
+std::string offsetText(std::int64_t position) {
+  std::string hex;
+  for (int shift = 16; shift >= 0; shift -= 8)
+    hex += hexByte(static_cast<std::uint8_t>((position >> shift) & 0xFF));
+  // Four digits for 64 kB, five past it.
+  hex.erase(0, std::min(hex.find_first_not_of('0'), hex.size() - 4));
+  return "0x" + hex;
+}
+
+std::string rangeText(const ByteRange& range) {
+  const std::int64_t length = range.last - range.first + 1;
+  std::string text = offsetText(range.first);
+  if (length > 1) text += "-" + offsetText(range.last);
+  return text + " (" + std::to_string(length) + (length == 1 ? " byte)" : " bytes)");
+}
+
+std::string bytesText(const ByteImage& image, const ByteRange& range) {
+  std::string text;
+  const std::int64_t last = std::min({range.last, range.first + kShownBytes - 1, image.last()});
+  for (std::int64_t p = range.first; p <= last; ++p) text += (text.empty() ? "" : " ") + hexByte(image.at(p));
+  if (last < range.last) text += " ...";
+  return text;
+}
+
+}  // namespace oza

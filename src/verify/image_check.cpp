@@ -1,0 +1,298 @@
+#include "verify/image_check.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "image/number_text.h"
+#include "powerplay/clock_records.h"
+#include "save/checksum.h"
+#include "verify/byte_ranges.h"
+#include "verify/known_fields.h"
+
+namespace oza {
+
+namespace {
+
+constexpr std::int64_t k64k = 65536;
+constexpr std::int64_t k128k = 131072;
+// A clock may rise this much over the original's highest before it is worth a warning.
+constexpr double kLargestRaise = 1.20;
+
+class Rules {
+ public:
+  explicit Rules(std::vector<CheckItem>& items) : items_(items) {}
+  void passed(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Passed, detail); }
+  void warning(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Warning, detail); }
+  void error(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Error, detail); }
+  void notRun(const std::string& name, const std::string& detail) { add(name, CheckOutcome::NotRun, detail); }
+  // Passed with `ok` when `problems` is empty, else `failed` listing them.
+  void judge(const std::string& name, CheckOutcome failed, const std::vector<std::string>& problems,
+             const std::string& ok) {
+    if (problems.empty()) return passed(name, ok);
+    std::string detail;
+    for (const std::string& p : problems) detail += (detail.empty() ? "" : "; ") + p;
+    add(name, failed, detail);
+  }
+
+ private:
+  void add(const std::string& name, CheckOutcome outcome, const std::string& detail) {
+    items_.push_back({name, outcome, detail});
+  }
+  std::vector<CheckItem>& items_;
+};
+
+std::string bytes(std::int64_t n) { return std::to_string(n) + " bytes"; }
+
+// The clock infos as the clock tab shows them.
+struct ClockInfo {
+  int block = 0;
+  double gpu = 0, ram = 0;     // MHz
+  std::optional<double> volt;  // V; none for "---"
+};
+
+std::vector<ClockInfo> clockInfos(const Session& s) {
+  std::vector<ClockInfo> infos;
+  const ClockTab& c = s.form.clock;
+  const int records = std::min(c.statesShown(), kMaxRecords);
+  for (int i = 0; i < records; ++i) {
+    ClockInfo info{i, textValue(c.GPU[i].text()), textValue(c.RAM[i].text()), std::nullopt};
+    if (c.Voltage[i].text() != "---") info.volt = textValue(c.Voltage[i].text());
+    infos.push_back(info);
+  }
+  return infos;
+}
+
+std::string block(int i) { return "clock info " + std::to_string(i); }
+std::string mhz(double v) { return decimalText(v) + " MHz"; }
+
+void checkFile(const LoadedImage& image, Rules& rules) {
+  if (image.loaded()) {
+    std::string detail = "loaded as the window loads it";
+    // A load may go on past a message (the Overdrive limits, for one).
+    for (const Message& message : image.messages()) detail += "; it said: " + message.text;
+    rules.passed("Loads", detail);
+  } else {
+    rules.error("Loads", image.failure());
+  }
+  const ByteImage& b = image.bytes();
+  if (b.empty()) {
+    for (const char* name : {"File length", "Declared image length", "Declared image checksum"})
+      rules.notRun(name, "the file could not be read");
+    return;
+  }
+  if (b.size() == k64k || b.size() == k128k)
+    rules.passed("File length", bytes(b.size()));
+  else
+    rules.error("File length", bytes(b.size()) + ", neither 65536 nor 131072");
+  const std::int64_t declared = b.contains(2) ? b.at(2) * 512 : 0;
+  if (declared > b.size()) {
+    rules.error("Declared image length", bytes(declared) + " declared, the file holds " + bytes(b.size()));
+    rules.notRun("Declared image checksum", "the declared image is not all in the file");
+    return;
+  }
+  rules.passed("Declared image length", bytes(declared) + " declared");
+  std::int64_t sum = 0;
+  for (std::int64_t p = 0; p < declared; ++p) sum += b.at(p);
+  if (sum % 256 == 0)
+    rules.passed("Declared image checksum", "sums to 0 modulo 256");
+  else
+    rules.error("Declared image checksum", "sums to " + std::to_string(sum % 256) + " modulo 256, not 0");
+}
+
+void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rules& rules) {
+  const ByteImage& b = image.bytes();
+  const ByteImage& o = original.bytes();
+  if (original.loaded())
+    rules.passed("Original loads", "loaded as the window loads it");
+  else
+    rules.error("Original loads", original.failure());
+  if (b.empty() || o.empty()) {
+    rules.notRun("Length as the original", "a file could not be read");
+    rules.notRun("Byte sum as the original", "a file could not be read");
+    return;
+  }
+  if (b.size() == o.size())
+    rules.passed("Length as the original", bytes(b.size()));
+  else
+    rules.error("Length as the original", bytes(b.size()) + ", the original " + bytes(o.size()));
+  if (byteSum(b) == byteSum(o))
+    rules.passed("Byte sum as the original", std::to_string(byteSum(b)));
+  else
+    rules.error("Byte sum as the original",
+                std::to_string(byteSum(b)) + ", the original " + std::to_string(byteSum(o)));
+}
+
+void checkContent(const LoadedImage& image, Rules& rules) {
+  const Session& s = image.session();
+  const bool gddr5 = contains(toLower(s.strings.sRAMType), "dr5");
+  if (!image.loaded())
+    rules.notRun("GDDR5 image size", "the image did not load");
+  else if (gddr5 && image.bytes().size() <= k64k)
+    rules.warning("GDDR5 image size", "a GDDR5 image of " + bytes(image.bytes().size()) + " may be cut short");
+  else
+    rules.passed("GDDR5 image size", gddr5 ? "GDDR5, " + bytes(image.bytes().size()) : "no GDDR5 memory");
+
+  const ClockTab& c = s.form.clock;
+  const double gpuLimit = textValue(c.Label104.text());
+  const double ramLimit = textValue(c.Label103.text());
+  // A limit of 0 is no limit: some images set only one of them.
+  if (!image.loaded() || (gpuLimit <= 0 && ramLimit <= 0)) {
+    rules.notRun("Clocks within the Overdrive limits", image.loaded() ? "no Overdrive limits" : "the image did not load");
+  } else {
+    std::vector<std::string> problems;
+    for (const ClockInfo& info : clockInfos(s)) {
+      if (gpuLimit > 0 && info.gpu > gpuLimit)
+        problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
+      if (ramLimit > 0 && info.ram > ramLimit)
+        problems.push_back(block(info.block) + " RAM " + mhz(info.ram) + " above " + mhz(ramLimit));
+    }
+    const std::string gpu = gpuLimit > 0 ? "GPU up to " + mhz(gpuLimit) : "no GPU limit";
+    const std::string ram = ramLimit > 0 ? "RAM up to " + mhz(ramLimit) : "no RAM limit";
+    rules.judge("Clocks within the Overdrive limits", CheckOutcome::Warning, problems, gpu + ", " + ram);
+  }
+}
+
+void checkFan(const LoadedImage& image, Rules& rules) {
+  const Session& s = image.session();
+  const FanTab& fan = s.form.fan;
+  const char* const tableRule = "Fan look-up table rises";
+  const char* const tminRule = "Tmin below Tmax";
+  if (!image.loaded() || !s.form.Option2.enabled()) {
+    const std::string why = image.loaded() ? "no fan settings" : "the image did not load";
+    rules.notRun(tableRule, why);
+    rules.notRun(tminRule, why);
+    return;
+  }
+  const bool type2 = s.fanGlobals.FanTableType == 2;
+  const ControlArray& thresholds = type2 ? fan.Threshold : fan.Type1Threshold;
+  const ControlArray& speeds = type2 ? fan.FanSpeed : fan.Type1FanSpeed;
+  if (!type2 && s.fanGlobals.FanTableType == 0) {
+    rules.notRun(tableRule, "the card has no look-up table");
+  } else {
+    std::vector<std::string> problems;
+    for (int k = 1; k < 8; ++k) {
+      const double t0 = textValue(thresholds[k - 1].text()), t1 = textValue(thresholds[k].text());
+      const double s0 = textValue(speeds[k - 1].text()), s1 = textValue(speeds[k].text());
+      const std::string entry = "entry " + std::to_string(k);
+      if (t1 <= t0) problems.push_back(entry + " threshold " + decimalText(t1) + " after " + decimalText(t0));
+      if (s1 < s0) problems.push_back(entry + " speed " + decimalText(s1) + " % after " + decimalText(s0) + " %");
+    }
+    rules.judge(tableRule, CheckOutcome::Warning, problems, "thresholds rise, speeds do not fall");
+  }
+  if (type2) {
+    rules.notRun(tminRule, "a type-2 table has no Tmin and Tmax");
+    return;
+  }
+  const double tmin = textValue(fan.Text5.text()), tmax = textValue(fan.Text6.text());
+  if (tmin < tmax)
+    rules.passed(tminRule, "Tmin " + decimalText(tmin) + ", Tmax " + decimalText(tmax));
+  else
+    rules.warning(tminRule, "Tmin " + decimalText(tmin) + " is not below Tmax " + decimalText(tmax));
+}
+
+void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, Rules& rules) {
+  const char* const voltRule = "Voltages within the original's range";
+  const char* const raiseRule = "Clocks at most 20 % over the original's highest";
+  const char* const bytesRule = "Bytes outside known fields as the original";
+  if (!image.loaded() || !original.loaded()) {
+    for (const char* name : {voltRule, raiseRule, bytesRule}) rules.notRun(name, "an image did not load");
+    return;
+  }
+  const std::vector<ClockInfo> mine = clockInfos(image.session());
+  const std::vector<ClockInfo> theirs = clockInfos(original.session());
+  std::optional<double> low, high;
+  double gpuHigh = 0, ramHigh = 0;
+  for (const ClockInfo& info : theirs) {
+    if (info.volt) {
+      low = std::min(low.value_or(*info.volt), *info.volt);
+      high = std::max(high.value_or(*info.volt), *info.volt);
+    }
+    gpuHigh = std::max(gpuHigh, info.gpu);
+    ramHigh = std::max(ramHigh, info.ram);
+  }
+  if (!low) {
+    rules.notRun(voltRule, "the original has no voltages");
+  } else {
+    const std::string range = decimalText(*low) + " V to " + decimalText(*high) + " V";
+    std::vector<std::string> problems;
+    for (const ClockInfo& info : mine)
+      if (info.volt && (*info.volt < *low || *info.volt > *high))
+        problems.push_back(block(info.block) + " " + decimalText(*info.volt) + " V outside " + range);
+    rules.judge(voltRule, CheckOutcome::Warning, problems, range);
+  }
+  std::vector<std::string> raised;
+  for (const ClockInfo& info : mine) {
+    if (info.gpu > gpuHigh * kLargestRaise) raised.push_back(block(info.block) + " GPU " + mhz(info.gpu));
+    if (info.ram > ramHigh * kLargestRaise) raised.push_back(block(info.block) + " RAM " + mhz(info.ram));
+  }
+  rules.judge(raiseRule, CheckOutcome::Warning, raised,
+              "original's highest GPU " + mhz(gpuHigh) + ", RAM " + mhz(ramHigh));
+
+  const Session& a = original.session();
+  const Session& b = image.session();
+  std::vector<KnownField> known = knownFields(a.BIOSArray, a.fanGlobals, a.fanCard);
+  for (const KnownField& field : knownFields(b.BIOSArray, b.fanGlobals, b.fanCard)) known.push_back(field);
+  for (const KnownField& area : correctionAreas(a.BIOSArray)) known.push_back(area);
+  for (const KnownField& area : correctionAreas(b.BIOSArray)) known.push_back(area);
+  const std::vector<ByteRange> ranges =
+      differingRanges(a.BIOSArray, b.BIOSArray, [&](std::int64_t p) { return !insideAny(known, p); });
+  if (ranges.empty()) return rules.passed(bytesRule, "none differ");
+  std::int64_t differing = 0;
+  for (const ByteRange& range : ranges) differing += range.differing;
+  std::string detail = std::to_string(differing) + (differing == 1 ? " byte differs at " : " bytes differ at ");
+  const std::size_t shown = std::min(ranges.size(), kLargestRangeList);
+  for (std::size_t r = 0; r < shown; ++r) detail += (r ? ", " : "") + rangeText(ranges[r]);
+  if (ranges.size() > shown) detail += " and " + std::to_string(ranges.size() - shown) + " more ranges";
+  rules.warning(bytesRule, detail);
+}
+
+}  // namespace
+
+int CheckReport::count(CheckOutcome outcome) const {
+  return static_cast<int>(std::count_if(items.begin(), items.end(), [outcome](const CheckItem& i) { return i.outcome == outcome; }));
+}
+
+int CheckReport::exitCode(bool strict) const {
+  if (count(CheckOutcome::Error) > 0) return 1;
+  return strict && count(CheckOutcome::Warning) > 0 ? 1 : 0;
+}
+
+CheckReport checkImage(const LoadedImage& image, const LoadedImage* original) {
+  CheckReport report;
+  report.path = image.path();
+  if (original) report.against = original->path();
+  Rules rules(report.items);
+  checkFile(image, rules);
+  if (original) checkAgainstFile(image, *original, rules);
+  checkContent(image, rules);
+  checkFan(image, rules);
+  if (original) checkAgainstContent(image, *original, rules);
+  return report;
+}
+
+const char* outcomeName(CheckOutcome outcome) {
+  switch (outcome) {
+    case CheckOutcome::Passed: return "ok";
+    case CheckOutcome::Warning: return "warning";
+    case CheckOutcome::Error: return "error";
+    case CheckOutcome::NotRun: break;
+  }
+  return "not run";
+}
+
+std::string checkText(const CheckReport& report) {
+  std::string text = "Check of " + report.path + "\n";
+  if (!report.against.empty()) text += "against " + report.against + "\n";
+  for (const CheckItem& item : report.items) {
+    std::string outcome = outcomeName(item.outcome);
+    outcome.resize(9, ' ');
+    text += outcome + item.name + ": " + item.detail + "\n";
+  }
+  const int errors = report.count(CheckOutcome::Error);
+  const int warnings = report.count(CheckOutcome::Warning);
+  text += std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) +
+          (warnings == 1 ? " warning\n" : " warnings\n");
+  return text;
+}
+
+}  // namespace oza

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "verify/loaded_image.h"
+
+namespace oza {
+
+enum class CheckOutcome { Passed, Warning, Error, NotRun };
+
+// One rule of the check and what it found.
+struct CheckItem {
+  std::string name;
+  CheckOutcome outcome = CheckOutcome::Passed;
+  std::string detail;
+};
+
+struct CheckReport {
+  std::string path;
+  std::string against;  // empty without an original
+  std::vector<CheckItem> items;
+
+  int count(CheckOutcome outcome) const;
+  // 1 with an error, or with a warning when `strict`; else 0.
+  int exitCode(bool strict) const;
+};
+
+// Whether an image is sound to flash: every rule with its outcome, those
+// that could not run included. With `original` the image is also held
+// against the card's original.
+CheckReport checkImage(const LoadedImage& image, const LoadedImage* original);
+
+const char* outcomeName(CheckOutcome outcome);  // "ok", "warning", "error", "not run"
+
+// The report as text: one line per rule and a closing summary.
+std::string checkText(const CheckReport& report);
+
+}  // namespace oza

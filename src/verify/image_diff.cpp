@@ -1,0 +1,190 @@
+#include "verify/image_diff.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "image/hex_fields.h"
+#include "image/latin1.h"
+#include "save/checksum.h"
+#include "verify/byte_ranges.h"
+#include "verify/known_fields.h"
+
+namespace oza {
+
+namespace {
+
+class Collector {
+ public:
+  explicit Collector(std::vector<Difference>& out) : out_(out) {}
+  void add(const std::string& what, const std::string& a, const std::string& b) {
+    if (a != b) out_.push_back({what, a, b});
+  }
+
+ private:
+  std::vector<Difference>& out_;
+};
+
+std::string count(std::int64_t n, const char* unit) { return std::to_string(n) + " " + unit; }
+
+void diffInfo(const Session& a, const Session& b, Collector& out) {
+  const char* const shown[] = {"Date",      "BIOS version",     "Chip type",          "Hardware specs",
+                               "Copyright", "AtomBIOS version", "Power cable message"};
+  const InfoTab& ia = a.form.info;
+  const InfoTab& ib = b.form.info;
+  for (int i = 0; i < 7; ++i) {
+    out.add(shown[i], ia.InfoText[i].text(), ib.InfoText[i].text());
+    // The two strings the tab does not show as text follow the chip type.
+    if (i == 2) {
+      out.add("Card interface", latin1ToUtf8(a.strings.sCardInterface), latin1ToUtf8(b.strings.sCardInterface));
+      out.add("RAM type", latin1ToUtf8(a.strings.sRAMType), latin1ToUtf8(b.strings.sRAMType));
+    }
+  }
+  out.add("Sub vendor ID", ia.Combo1.text(), ib.Combo1.text());
+  auto card = [](const Session& s) { return "0x" + s.VideoCardID + " - " + s.form.info.Combo2.text(); };
+  out.add("Video card ID", card(a), card(b));
+  out.add("Pre-modified", ia.Check1.checked() ? "yes" : "no", ib.Check1.checked() ? "yes" : "no");
+}
+
+void diffClocks(const Session& a, const Session& b, Collector& out) {
+  const ClockTab& ca = a.form.clock;
+  const ClockTab& cb = b.form.clock;
+  out.add("Clock info records", ca.States.text(), cb.States.text());
+  const int records = std::min(std::max(ca.statesShown(), cb.statesShown()), kClockBlocks);
+  for (int i = 0; i < records; ++i) {
+    const std::string block = "Clock info " + std::to_string(i);
+    out.add(block + " GPU (MHz)", ca.GPU[i].text(), cb.GPU[i].text());
+    out.add(block + " RAM (MHz)", ca.RAM[i].text(), cb.RAM[i].text());
+    out.add(block + " voltage (V)", ca.Voltage[i].text(), cb.Voltage[i].text());
+  }
+  const PowerPlayStates& sa = ca.powerPlayStates();
+  const PowerPlayStates& sb = cb.powerPlayStates();
+  out.add("PowerPlay states", std::to_string(sa.classification.size()), std::to_string(sb.classification.size()));
+  auto state = [](const PowerPlayStates& states, std::size_t s) -> std::string {
+    if (s >= states.classification.size()) return "";
+    std::string text = std::to_string(s) + stateDescription(states.classification[s]) + "; clock infos";
+    for (int slot = 1; slot <= states.slotCount(); ++slot)
+      text += (slot == 1 ? " " : ", ") + std::to_string(states.clockIndex(static_cast<int>(s), slot));
+    return text;
+  };
+  const std::size_t states = std::max(sa.classification.size(), sb.classification.size());
+  for (std::size_t s = 0; s < states; ++s)
+    out.add("PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
+  out.add("Standard clock GPU", ca.Label101.text(), cb.Label101.text());
+  out.add("Standard clock RAM", ca.Label102.text(), cb.Label102.text());
+  out.add("Upper limit GPU", ca.Label104.text(), cb.Label104.text());
+  out.add("Upper limit RAM", ca.Label103.text(), cb.Label103.text());
+}
+
+std::string controlMode(const FanTab& fan) {
+  if (fan.Option4.checked()) return "transfer function";
+  if (fan.Option5.checked()) return "look up table";
+  return "";
+}
+
+std::string registerValue(const Session& s, int n) {
+  const std::int32_t position = s.fanGlobals.registerPosition(n);
+  if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
+  return "0x" + ReadDWordHex(s.BIOSArray, position);
+}
+
+void diffFan(const Session& a, const Session& b, Collector& out) {
+  const FanTab& fa = a.form.fan;
+  const FanTab& fb = b.form.fan;
+  auto usable = [](const Session& s) {
+    if (!s.form.Option2.enabled()) return std::string("none");
+    return std::string(s.fanGlobals.FanTableType == 2 ? "type 2 table" : "type 1 settings");
+  };
+  out.add("Fan settings", usable(a), usable(b));
+  out.add("Fan control mode", controlMode(fa), controlMode(fb));
+  const struct {
+    const char* what;
+    const Control FanTab::*box;
+  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &FanTab::Text5},
+               {"Tmax (\xC2\xB0" "C)", &FanTab::Text6},
+               {"Tslope (%)", &FanTab::Text7},
+               {"Duty cycle min (%)", &FanTab::Text9},
+               {"Hysteresis (%)", &FanTab::Type1Hysteresis},
+               {"Tmin hysteresis (\xC2\xB0" "C)", &FanTab::Text8},
+               {"Spin up cycle (%)", &FanTab::Text3},
+               {"Spin up time", &FanTab::Text4},
+               {"PWM ramp (%)", &FanTab::Text2},
+               {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::Text1}};
+  for (const auto& box : boxes) out.add(box.what, (fa.*box.box).text(), (fb.*box.box).text());
+  out.add("PWM ramp on", fa.Check3.checked() ? "1" : "0", fb.Check3.checked() ? "1" : "0");
+  for (int k = 0; k < 8; ++k) {
+    const std::string entry = " " + std::to_string(k);
+    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.Type1Threshold[k].text(), fb.Type1Threshold[k].text());
+    out.add("Look-up fan speed" + entry + " (%)", fa.Type1FanSpeed[k].text(), fb.Type1FanSpeed[k].text());
+  }
+  for (int k = 0; k < 8; ++k) {
+    const std::string entry = " " + std::to_string(k);
+    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.Threshold[k].text(), fb.Threshold[k].text());
+    out.add("Fan table speed" + entry + " (%)", fa.FanSpeed[k].text(), fb.FanSpeed[k].text());
+  }
+  // Bits of the registers that no box shows (a stored Tslope, for one).
+  for (int n = 0; n < 3; ++n) out.add("Fan register " + std::to_string(n), registerValue(a, n), registerValue(b, n));
+}
+
+void diffBytes(const Session& a, const Session& b, Collector& out) {
+  const ByteImage& ia = a.BIOSArray;
+  const ByteImage& ib = b.BIOSArray;
+  out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
+  out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
+
+  std::vector<KnownField> known = knownFields(ia, a.fanGlobals, a.fanCard);
+  for (const KnownField& field : knownFields(ib, b.fanGlobals, b.fanCard)) known.push_back(field);
+  std::vector<KnownField> areas = correctionAreas(ia);
+  for (const KnownField& area : correctionAreas(ib)) areas.push_back(area);
+
+  for (const char* name : {kHeaderArea, kFillerArea}) {
+    auto inArea = [&](std::int64_t p) {
+      return std::any_of(areas.begin(), areas.end(),
+                         [&](const KnownField& f) { return f.name == name && p >= f.first && p <= f.last; });
+    };
+    for (const ByteRange& range : differingRanges(ia, ib, inArea))
+      out.add(std::string(name) + " " + rangeText(range), bytesText(ia, range), bytesText(ib, range));
+  }
+  const std::vector<ByteRange> outside = differingRanges(ia, ib, [&](std::int64_t p) {
+    return !insideAny(known, p) && !insideAny(areas, p);
+  });
+  if (outside.empty()) return;
+  std::int64_t bytes = 0;
+  for (const ByteRange& range : outside) bytes += range.differing;
+  const auto ranges = static_cast<std::int64_t>(outside.size());
+  out.add("Bytes outside known fields", "",
+          count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " + count(ranges, ranges == 1 ? "range" : "ranges"));
+  const std::size_t shown = std::min(outside.size(), kLargestRangeList);
+  for (std::size_t r = 0; r < shown; ++r)
+    out.add("Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]), bytesText(ib, outside[r]));
+  if (outside.size() > shown)
+    out.add("Bytes in further ranges", "", count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));
+}
+
+}  // namespace
+
+std::vector<Difference> diffImages(const Session& a, const Session& b) {
+  std::vector<Difference> differences;
+  Collector out(differences);
+  diffInfo(a, b, out);
+  diffClocks(a, b, out);
+  diffFan(a, b, out);
+  diffBytes(a, b, out);
+  return differences;
+}
+
+std::string differenceRowsText(const std::vector<Difference>& differences) {
+  std::string text = "What\tIn A\tIn B\n";
+  for (const Difference& d : differences) text += d.what + "\t" + d.a + "\t" + d.b + "\n";
+  return text;
+}
+
+std::string differencesText(const std::string& pathA, const std::string& pathB,
+                            const std::vector<Difference>& differences) {
+  std::string text = "A: " + pathA + "\nB: " + pathB + "\n";
+  if (differences.empty()) return text + "The images are equal.\n";
+  text += differenceRowsText(differences);
+  text += std::to_string(differences.size()) + (differences.size() == 1 ? " difference\n" : " differences\n");
+  return text;
+}
+
+}  // namespace oza

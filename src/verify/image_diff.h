@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "session/session.h"
+
+namespace oza {
+
+// One difference between two loaded images, in the program's own terms.
+struct Difference {
+  std::string what;
+  std::string a;  // as image A shows it
+  std::string b;  // as image B shows it
+};
+
+// Everything that differs between two images both loaded to the end: what
+// the tabs show (strings, IDs, clock infos, states, Overdrive limits, fan
+// settings and tables), lengths and byte sums, then the bytes that differ in
+// the checksum correction areas and outside every known field, so that
+// nothing that changed goes unreported. Empty for equal images.
+std::vector<Difference> diffImages(const Session& a, const Session& b);
+
+// The report as text: the two paths, one tab-separated line per difference
+// under a header line, and a closing count.
+std::string differencesText(const std::string& pathA, const std::string& pathB,
+                            const std::vector<Difference>& differences);
+// The rows alone, tab-separated under the header line, as copied.
+std::string differenceRowsText(const std::vector<Difference>& differences);
+
+}  // namespace oza

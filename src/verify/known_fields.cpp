@@ -1,0 +1,101 @@
+#include "verify/known_fields.h"
+
+#include <algorithm>
+
+#include "image/info_strings.h"
+#include "powerplay/clock_location.h"
+#include "powerplay/clock_records.h"
+#include "save/checksum.h"
+
+namespace oza {
+
+namespace {
+
+const char* const kStringNames[] = {"BIOS version",   "Chip type",          "Card interface", "RAM type",
+                                    "Hardware specs", "Power cable message", "Copyright",      "AtomBIOS version"};
+
+void addStrings(const ByteImage& image, std::vector<KnownField>& out) {
+  const std::string list = GetStringPos(image);
+  if (list == "Fehler") return;
+  const std::vector<std::string> fields = splitPositionList(list);
+  for (std::size_t s = 0; s < 8 && 2 * s + 1 < fields.size(); ++s) {
+    std::int64_t first = 0, last = 0;
+    if (parsePosition(fields[2 * s], first) && parsePosition(fields[2 * s + 1], last) && first <= last)
+      out.push_back({kStringNames[s], first, last, true});
+  }
+}
+
+void addClocks(const ByteImage& image, std::vector<KnownField>& out) {
+  const ClockLocation location = GetClockPos(image);
+  const std::int64_t clocks = location.ClockPosition;
+  if (clocks == 0) return;
+  if (location.states) {
+    const PowerPlayStates& states = *location.states;
+    for (std::size_t s = 0; s < states.entryPositions.size(); ++s) {
+      const std::string name = "PowerPlay state " + std::to_string(s);
+      out.push_back({name, states.entryPositions[s], states.entryPositions[s] + states.StateEntrySize - 1, false});
+      out.push_back({name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
+    }
+  }
+  const int records = std::min(GetStatesNum(image, clocks), kMaxRecords);
+  for (int r = 0; r < records; ++r)
+    out.push_back({"Clock info " + std::to_string(r), clocks + kRecordSize * r, clocks + kRecordSize * r + 7, true});
+}
+
+// Read only: the Overdrive standard clocks and limits.
+void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
+  const std::int64_t i = image.find({0x59, 0x00, 0x01, 0x04}, 1, image.last() - 5);
+  if (i < 0) return;
+  const std::int64_t q = i + 8;
+  const struct {
+    int offset;
+    const char* name;
+  } limits[] = {{0, "Standard clock GPU"}, {4, "Standard clock RAM"}, {24, "Upper limit RAM"}, {28, "Upper limit GPU"}};
+  for (const auto& limit : limits)
+    if (image.contains(q + limit.offset + 2)) out.push_back({limit.name, q + limit.offset, q + limit.offset + 2, false});
+}
+
+void addFan(const ByteImage& image, const FanGlobals& fan, const FanCard& card, std::vector<KnownField>& out) {
+  for (int n = 0; n < 3; ++n)
+    if (fan.registerPosition(n))
+      out.push_back({"Fan register " + std::to_string(n), fan.registerPosition(n), fan.registerPosition(n) + 3, true});
+  const std::int64_t z = findFanSection(image, fan.FanControlPosition, card.r680);
+  if (z >= 0) out.push_back({"Fan look-up table", z + 5, z + 20, true});
+  const std::int64_t z2 = findType2Section(image, fan.FanControlPosition);
+  // The markers may lie anywhere in the section; their entries run up to 32
+  // bytes past the last place a marker can be.
+  if (z2 >= 0 && image.contains(z2 + 2))
+    out.push_back({"Fan table", z2 + 4, z2 + static_cast<std::int64_t>(image.word(z2 + 1)) + 1 + 32, true});
+}
+
+}  // namespace
+
+std::vector<KnownField> knownFields(const ByteImage& image, const FanGlobals& fan, const FanCard& card) {
+  std::vector<KnownField> out;
+  if (image.empty()) return out;
+  out.push_back({"Date", 0x50, 0x5D, true});
+  out.push_back({"Sub vendor ID", 0x7C, 0x7D, true});
+  out.push_back({"Video card ID", 0x88, 0x89, true});
+  addStrings(image, out);
+  addClocks(image, out);
+  addOverdrive(image, out);
+  if (fan.FanControlPosition) addFan(image, fan, card, out);
+  return out;
+}
+
+std::vector<KnownField> correctionAreas(const ByteImage& image) {
+  std::vector<KnownField> out;
+  if (image.size() <= kUpAreaLast) return out;
+  out.push_back({kHeaderArea, kUpAreaFirst, kUpAreaLast, true});
+  const std::int64_t filler = GetFreeSpacePos(image);
+  const std::int64_t last = checkedLast(image);
+  if (filler <= last) out.push_back({kFillerArea, filler, last, true});
+  return out;
+}
+
+bool insideAny(const std::vector<KnownField>& fields, std::int64_t position) {
+  return std::any_of(fields.begin(), fields.end(),
+                     [position](const KnownField& f) { return position >= f.first && position <= f.last; });
+}
+
+}  // namespace oza

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fan/fan_location.h"
+#include "image/byte_image.h"
+
+namespace oza {
+
+// A byte range of the image that a reader shows or a writer patches.
+struct KnownField {
+  std::string name;
+  std::int64_t first = 0;
+  std::int64_t last = 0;  // inclusive
+  bool written = false;   // saving may change it
+};
+
+// The fields of a loaded image, found the way the readers and writers find
+// them. `fan` and `card` are what the load of this image left behind.
+std::vector<KnownField> knownFields(const ByteImage& image, const FanGlobals& fan, const FanCard& card);
+
+inline constexpr const char* kHeaderArea = "Checksum correction (header)";
+inline constexpr const char* kFillerArea = "Checksum correction (filler)";
+
+// The two areas the checksum correction may change: the reserved header
+// bytes and the filler at the end of the image (empty when it has none).
+std::vector<KnownField> correctionAreas(const ByteImage& image);
+
+// Whether `position` lies in one of `fields`.
+bool insideAny(const std::vector<KnownField>& fields, std::int64_t position);
+
+}  // namespace oza

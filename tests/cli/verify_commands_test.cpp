@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "cli/cli_run.h"
+#include "support/fixture_image.h"
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+using test::has;
+using test::runCli;
+
+class CliVerify : public ::testing::Test {
+ protected:
+  CliVerify() {
+    test::FixtureImage fixture;
+    fixture.save(dir.file("a.rom"));
+    fixture.clocks[3].gpu = 90000;  // above the Overdrive limit
+    fixture.save(dir.file("b.rom"));
+    test::writeBytes(dir.file("broken.rom"), std::vector<std::uint8_t>(65536, 0));
+  }
+  std::string file(const char* name) { return dir.file(name); }
+  test::TempDir dir;
+};
+
+TEST_F(CliVerify, CheckExitsOneOnErrorsAndOnWarningsOnlyWhenStrict) {
+  const auto sound = runCli("check " + file("a.rom"));
+  EXPECT_EQ(sound.exitCode, 0);
+  EXPECT_TRUE(has(sound.out, "ok       Declared image checksum: sums to 0 modulo 256\n")) << sound.out;
+  EXPECT_TRUE(has(sound.out, "0 errors, 0 warnings\n"));
+
+  EXPECT_EQ(runCli("check " + file("b.rom")).exitCode, 0);
+  EXPECT_EQ(runCli("check " + file("b.rom") + " --strict").exitCode, 1);
+  const auto paired = runCli("check " + file("b.rom") + " --against " + file("a.rom") + " --format json");
+  EXPECT_EQ(paired.exitCode, 0);
+  // The fixture's checksum byte evens out the clock's bytes.
+  EXPECT_TRUE(has(paired.out, "{\"name\":\"Bytes outside known fields as the original\",\"outcome\":\"warning\","
+                              "\"detail\":\"1 byte differs at 0x0021 (1 byte)\"}")) << paired.out;
+  EXPECT_TRUE(has(paired.out, "\"errors\":0,\"warnings\":2}")) << paired.out;
+  EXPECT_EQ(runCli("check " + file("b.rom") + " --against " + file("a.rom") + " --strict").exitCode, 1);
+
+  const auto broken = runCli("check " + file("broken.rom") + " --format json");
+  EXPECT_EQ(broken.exitCode, 1);
+  EXPECT_TRUE(has(broken.out, "{\"name\":\"Loads\",\"outcome\":\"error\",\"detail\":\"Unable to attain BIOS"));
+}
+
+TEST_F(CliVerify, DiffExitsZeroForEqualOneForDifferentTwoForAnImageThatDoesNotLoad) {
+  const auto equal = runCli("diff " + file("a.rom") + " " + file("a.rom") + " --format json");
+  EXPECT_EQ(equal.exitCode, 0);
+  EXPECT_TRUE(has(equal.out, "\"equal\":true,\"differences\":[]")) << equal.out;
+
+  const auto differ = runCli("diff " + file("a.rom") + " " + file("b.rom"));
+  EXPECT_EQ(differ.exitCode, 1);
+  EXPECT_TRUE(has(differ.out, "Clock info 3 GPU (MHz)\t775\t900\n")) << differ.out;
+  const auto json = runCli("diff " + file("a.rom") + " " + file("b.rom") + " --format json");
+  EXPECT_TRUE(has(json.out, "{\"what\":\"Clock info 3 GPU (MHz)\",\"a\":\"775\",\"b\":\"900\"}")) << json.out;
+
+  const std::string command = std::string(OZA_CLI_PATH) + " diff " + file("a.rom") + " " + file("broken.rom") + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[1024] = {};
+  const std::size_t n = fread(buffer, 1, sizeof buffer - 1, pipe);
+  EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 2);
+  EXPECT_TRUE(has(std::string(buffer, n), "broken.rom does not load: Unable to attain BIOS information.")) << buffer;
+}
+
+TEST_F(CliVerify, UsageErrors) {
+  for (const std::string& args : std::vector<std::string>{"diff " + file("a.rom"), "check", "check " + file("a.rom") + " --format xml",
+                                 "diff " + file("a.rom") + " " + file("a.rom") + " --strict",
+                                 "check " + file("a.rom") + " " + file("b.rom"), "check " + file("a.rom") + " --against"})
+    EXPECT_EQ(runCli(args).exitCode, 2) << args;
+}
+
+}  // namespace
+}  // namespace oza

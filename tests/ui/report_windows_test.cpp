@@ -1,0 +1,110 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include "support/fixture_image.h"
+#include "support/real_roms.h"
+#include "support/temp_dir.h"
+#include "ui/check_window.h"
+#include "ui/compare_window.h"
+#include "ui/form1.h"
+
+namespace oza::ui {
+namespace {
+
+// The real image the windows are shown with; a fixture where it is missing.
+std::string imageFor(const test::TempDir& dir) {
+  const std::string real = test::realRomPath("hd4850-rv770-imac.rom");
+  if (!real.empty()) return real;
+  test::FixtureImage fixture(131072);
+  fixture.save(dir.file("card.rom"));
+  return dir.file("card.rom");
+}
+
+// Saves a copy of the window when OZA_SCREENSHOTS names a folder.
+void keepScreenshot(QWidget& window, const char* name) {
+  const QByteArray folder = qgetenv("OZA_SCREENSHOTS");
+  if (!folder.isEmpty()) window.grab().save(QString::fromLocal8Bit(folder) + '/' + QString::fromLatin1(name));
+}
+
+QAction* fileMenuItem(Form1& window, const QString& text) {
+  for (QAction* menu : window.menuBar()->actions())
+    if (menu->menu())
+      for (QAction* item : menu->menu()->actions())
+        if (item->text() == text) return item;
+  return nullptr;
+}
+
+TEST(ReportWindows, CheckBiosShowsEveryCheckOfTheLoadedImage) {
+  test::TempDir dir;
+  const std::string path = imageFor(dir);
+  Form1 window;
+  window.start("");
+  window.openPath(path);
+  QAction* item = fileMenuItem(window, QStringLiteral("Check BIOS..."));
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  auto* check = window.findChild<CheckWindow*>(QStringLiteral("CheckWindow"));
+  ASSERT_NE(check, nullptr);
+  EXPECT_TRUE(check->isVisible());
+  auto* table = check->findChild<QTableWidget*>(QStringLiteral("checks"));
+  ASSERT_EQ(table->rowCount(), 8);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("ok"));
+  EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Loads"));
+  EXPECT_EQ(check->findChild<QLabel*>(QStringLiteral("summary"))->text(), QStringLiteral("0 errors, 0 warnings"));
+  keepScreenshot(*check, "check_window.png");
+  check->findChild<QPushButton*>(QStringLiteral("copy"))->click();
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Check of ") + QString::fromStdString(path)));
+}
+
+TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
+  test::TempDir dir;
+  const std::string path = imageFor(dir);
+  std::vector<std::uint8_t> bytes = test::readBytes(path);
+  bytes[0x7C] ^= 0x01;  // sub vendor
+  bytes[0x7D] ^= 0x01;
+  bytes[0x21] ^= 0x10;  // a byte no field owns
+  test::writeBytes(dir.file("other.rom"), bytes);
+
+  Form1 window;
+  window.start("");
+  window.openPath(path);
+  ASSERT_NE(fileMenuItem(window, QStringLiteral("Compare with...")), nullptr);
+  CompareWindow* compare = window.compareWith(dir.file("other.rom"));
+  ASSERT_NE(compare, nullptr);
+  EXPECT_TRUE(compare->isVisible());
+  QTableWidget* table = compare->table();
+  ASSERT_GE(table->rowCount(), 4);
+  EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("In A"));
+  // The report's order until a header is clicked.
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Sub vendor ID"));
+  EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Byte sum"));
+  keepScreenshot(*compare, "compare_window.png");
+
+  table->sortItems(0, Qt::DescendingOrder);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Sub vendor ID"));
+  table->sortItems(0, Qt::AscendingOrder);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Byte sum"));
+
+  compare->findChild<QPushButton*>(QStringLiteral("copy"))->click();
+  const QString all = QApplication::clipboard()->text();
+  EXPECT_TRUE(all.startsWith(QStringLiteral("What\tIn A\tIn B\nByte sum\t"))) << all.toStdString();
+  EXPECT_EQ(all.count('\n'), table->rowCount() + 1);
+  table->selectRow(1);
+  compare->copyAsText();
+  EXPECT_EQ(QApplication::clipboard()->text().count('\n'), 2);
+
+  // The same image: an empty list that says so.
+  CompareWindow* same = window.compareWith(path);
+  ASSERT_NE(same, nullptr);
+  EXPECT_EQ(same->table()->rowCount(), 0);
+  EXPECT_EQ(same->findChild<QLabel*>(QStringLiteral("summary"))->text(), QStringLiteral("The images are equal."));
+}
+
+}  // namespace
+}  // namespace oza::ui

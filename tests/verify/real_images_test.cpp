@@ -1,0 +1,80 @@
+// The real card images against themselves and against a saved edit of
+// themselves.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "session/save_pipeline.h"
+#include "support/real_roms.h"
+#include "support/temp_dir.h"
+#include "verify/image_check.h"
+#include "verify/image_diff.h"
+
+namespace oza {
+namespace {
+
+struct RealImage {
+  const char* file;
+  // Edits as the user types them, and the differences they must make.
+  std::vector<std::pair<std::string, std::string>> edits;
+  std::set<std::string> changes;
+};
+
+void PrintTo(const RealImage& image, std::ostream* out) { *out << image.file; }
+
+class RealImages : public ::testing::TestWithParam<RealImage> {
+ protected:
+  void SetUp() override {
+    path = test::realRomPath(GetParam().file);
+    OZA_SKIP_WITHOUT_REAL_ROM(path);
+    image = std::make_unique<LoadedImage>(path);
+    if (!image->loaded()) GTEST_SKIP() << "NOTE: " << GetParam().file << " does not load yet: " << image->failure();
+  }
+  std::string path;
+  std::unique_ptr<LoadedImage> image;
+};
+
+TEST_P(RealImages, AgainstItselfNoDifferenceAndNoError) {
+  const LoadedImage again(path);
+  EXPECT_TRUE(diffImages(image->session(), again.session()).empty());
+  const CheckReport report = checkImage(*image, &again);
+  EXPECT_EQ(report.count(CheckOutcome::Error), 0) << checkText(report);
+  EXPECT_EQ(report.count(CheckOutcome::Warning), 0) << checkText(report);
+}
+
+TEST_P(RealImages, AgainstASavedEditExactlyTheEditedFieldsAndTheCorrection) {
+  test::TempDir dir;
+  Session& session = image->session();
+  for (const auto& [name, text] : GetParam().edits) session.findControl(name)->setText(text);
+  image->platform().queueSavePath(dir.file("edit.rom"));
+  ASSERT_TRUE(SaveBIOSFile(session));
+  const LoadedImage original(path);
+  const LoadedImage edited(dir.file("edit.rom"));
+  ASSERT_TRUE(edited.loaded()) << edited.failure();
+
+  std::set<std::string> edits, correction;
+  for (const Difference& d : diffImages(original.session(), edited.session())) {
+    if (d.what.rfind("Checksum correction", 0) == 0 || d.what == "Pre-modified")
+      correction.insert(d.what);
+    else
+      edits.insert(d.what);
+  }
+  EXPECT_EQ(edits, GetParam().changes);
+  EXPECT_FALSE(correction.empty());
+  const CheckReport report = checkImage(edited, &original);
+  EXPECT_EQ(report.count(CheckOutcome::Error), 0) << checkText(report);
+  EXPECT_EQ(report.count(CheckOutcome::Warning), 0) << checkText(report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cards, RealImages,
+    ::testing::Values(RealImage{"hd4850-rv770-imac.rom",
+                                {{"GPU(0)", "450"}, {"InfoText(1)", "113-B9090"}, {"Combo1", "0x1043 - Asus"}},
+                                {"Clock info 0 GPU (MHz)", "BIOS version", "Sub vendor ID"}},
+                      RealImage{"hd4670-rv730-imac.rom",
+                                {{"GPU(0)", "600"}, {"RAM(1)", "700"}, {"Combo1", "0x1043 - Asus"}},
+                                {"Clock info 0 GPU (MHz)", "Clock info 1 RAM (MHz)", "Sub vendor ID"}}),
+    [](const auto& info) { return std::string(info.param.file).substr(0, 6); });
+
+}  // namespace
+}  // namespace oza

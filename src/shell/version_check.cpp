@@ -57,14 +57,20 @@ void CheckForNewVersion(Platform& platform, const std::string& running, std::fun
     const std::string temporary = GetTempFile(platform, "OZA");
     platform.setBusy(true);
     platform.testReachable(siteRoot(), [&platform, running, finished, fail, page, temporary](bool again) {
-      if (!again || temporary.empty()) return fail();
+      if (!again || temporary.empty()) {
+        if (!temporary.empty()) DeleteTempFile(temporary);
+        return fail();
+      }
       platform.download(page, temporary, [&platform, running, finished, fail, page, temporary](bool downloaded) {
         if (!downloaded) {
           DeleteTempFile(temporary);
           return fail();
         }
         std::string text;
-        if (!readWholeFile(temporary, text)) return fail();
+        if (!readWholeFile(temporary, text)) {
+          DeleteTempFile(temporary);
+          return fail();
+        }
         if (!DeleteTempFile(temporary))
           platform.message("Not critical: Tempfile " + temporary + " could not be deleted. Possibly access restricted?",
                            MessageIcon::Information);

@@ -74,7 +74,7 @@ std::string temporaryName(const std::string& name, const FileWriteSeams& seams) 
   return name.substr(0, kLongestName - suffix.size()) + suffix;
 }
 
-bool refusesReplacing(int cause) { return cause == EPERM || cause == EACCES || cause == EBUSY || cause == ETXTBSY; }
+bool refusesReplacing(int cause) { return cause == EPERM || cause == EACCES || cause == EBUSY; }
 
 }  // namespace
 

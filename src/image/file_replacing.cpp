@@ -54,15 +54,17 @@ mode_t newFileMode() {
 
 // Gives the new file the rights of the one it replaces. Owner and group stay
 // where the process may set them; special bits only when both stayed, so a
-// set-id bit never lands on a file of another owner.
+// set-id bit meant for one owner never lands on a file of another.
 void takeRights(int descriptor, const struct stat* old) {
   if (old == nullptr) {
     ::fchmod(descriptor, newFileMode());
     return;
   }
   const bool sameOwner = ::fchown(descriptor, old->st_uid, old->st_gid) == 0;
-  if (!sameOwner && ::fchown(descriptor, static_cast<uid_t>(-1), old->st_gid) != 0) {
-    // Neither could be kept: the file belongs to the user who saves it.
+  if (!sameOwner) {
+    // The group alone may still be one the user belongs to; else the file
+    // keeps the user's own.
+    [[maybe_unused]] const int groupKept = ::fchown(descriptor, static_cast<uid_t>(-1), old->st_gid);
   }
   ::fchmod(descriptor, old->st_mode & (sameOwner ? 07777 : 0777));
 }

@@ -287,8 +287,7 @@ TEST_P(WritesThroughLinks, ReplaceTheFileTheLinkNames) {
       // a link to a file of someone else's. Neither may be followed.
       destination = target;
       test::writeText(target, "the old file");
-      std::uint64_t next = 1;
-      platform.fileWrites.randomBits = [&next] { return next++; };
+      platform.fileWrites.randomBits = [next = std::uint64_t{1}]() mutable { return next++; };
       fs::create_symlink(dir.file("victim"), dir.file("card.oza-0000000000000001.tmp"));
       test::writeText(dir.file("precious"), "not yours");
       fs::create_symlink(dir.file("precious"), dir.file("card.oza-0000000000000002.tmp"));

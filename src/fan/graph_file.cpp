@@ -20,7 +20,7 @@ void saveGraph(Platform& platform, const FanGraph& graph) {
   const std::string name = SaveGraphDialog(platform);
   if (name.empty()) return;
   if (!askBeforeReplacing(platform, name)) return;
-  if (!writeFileReplacing(name, bitmapFile(rasterize(graph)))) {
+  if (!writeFileReplacing(name, bitmapFile(rasterize(graph)), platform.fileWrites)) {
     platform.message("Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
                      MessageButtons::Ok, "Write error");
   }

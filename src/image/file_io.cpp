@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 namespace oza {
@@ -34,9 +33,13 @@ bool ReadBIOSToArray(const std::string& path, ByteImage& image) {
   return true;
 }
 
-bool WriteBIOSToFile(const std::string& path, const ByteImage& image) {
+WriteOutcome writeImageFile(const std::string& path, const ByteImage& image, const FileWriteSeams& seams) {
   const auto& bytes = image.bytes();
-  return writeFileReplacing(path, std::string(bytes.begin(), bytes.end()));
+  return replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), seams);
+}
+
+bool WriteBIOSToFile(const std::string& path, const ByteImage& image) {
+  return writeImageFile(path, image) == WriteOutcome::Written;
 }
 
 bool FileExists(const std::string& path) {
@@ -57,46 +60,8 @@ bool canReplaceFile(const std::string& path) {
   return (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-bool writeFileReplacing(const std::string& path, const std::string& bytes) {
-  if (path.empty()) return false;
-  const fs::path target(path);
-  std::error_code error;
-  if (fs::is_directory(target, error)) return false;
-
-  std::random_device random;
-  fs::path temporary;
-  for (int attempt = 0;; ++attempt) {
-    if (attempt == 16) return false;
-    temporary = target;
-    temporary += ".oza-" + std::to_string(random()) + ".tmp";
-    if (!fs::exists(temporary, error)) break;
-  }
-
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      written = out.good();
-      out.close();
-      written = written && !out.fail();
-    }
-  }
-  if (written) {
-    written = fs::file_size(temporary, error) == bytes.size() && !error;
-  }
-  if (written && fs::exists(target, error)) {
-    // The new file keeps the access rights of the one it replaces.
-    fs::permissions(temporary, fs::status(target, error).permissions(), error);
-    error.clear();
-  }
-  if (written) {
-    fs::rename(temporary, target, error);
-    written = !error;
-  }
-  if (!written) fs::remove(temporary, error);
-  return written;
+bool writeFileReplacing(const std::string& path, const std::string& bytes, const FileWriteSeams& seams) {
+  return replaceFile(path, bytes, seams) == WriteOutcome::Written;
 }
 
 }  // namespace oza

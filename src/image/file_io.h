@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/byte_image.h"
+#include "image/file_replacing.h"
 
 namespace oza {
 
@@ -14,10 +15,13 @@ inline constexpr std::int64_t kLargestImageFile = 1000000;
 // over-long (more than 1,000,000 bytes) file; `image` is then left as it was.
 bool ReadBIOSToArray(const std::string& path, ByteImage& image);
 
-// Writes exactly the image's bytes to `path`, replacing an existing file only
-// once every byte is written. False on any failure; the target is then as it
-// was and no temporary file is left behind.
+// Writes exactly the image's bytes to `path` through replaceFile: an existing
+// file (or the file a link names) is replaced only once every byte is on
+// storage. False on any failure; the target is then as it was and no
+// temporary file is left behind.
 bool WriteBIOSToFile(const std::string& path, const ByteImage& image);
+// The same, telling a target that may not be replaced from other failures.
+WriteOutcome writeImageFile(const std::string& path, const ByteImage& image, const FileWriteSeams& seams = {});
 
 // True for a path whose attributes can be read and that is no directory.
 bool FileExists(const std::string& path);
@@ -26,10 +30,8 @@ bool DeleteFile(const std::string& path);
 // Whether an existing file may be replaced: not write-protected.
 bool canReplaceFile(const std::string& path);
 
-// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
-// over `path`. False on any failure, with the target untouched and the
-// temporary file removed.
-bool writeFileReplacing(const std::string& path, const std::string& bytes);
+// replaceFile, true when the file was written.
+bool writeFileReplacing(const std::string& path, const std::string& bytes, const FileWriteSeams& seams = {});
 
 // Reads a whole file; false when it cannot be read.
 bool readWholeFile(const std::string& path, std::string& bytes);

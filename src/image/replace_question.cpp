@@ -11,11 +11,15 @@ bool askBeforeReplacing(Platform& platform, const std::string& path) {
       MessageAnswer::Yes)
     return false;
   if (!canReplaceFile(path)) {
-    platform.message("Unable to overwrite file. Maybe write protected or in use by other program?", MessageIcon::Error,
-                     MessageButtons::Ok, "Write error");
+    showCannotOverwrite(platform);
     return false;
   }
   return true;
+}
+
+void showCannotOverwrite(Platform& platform) {
+  platform.message("Unable to overwrite file. Maybe write protected or in use by other program?", MessageIcon::Error,
+                   MessageButtons::Ok, "Write error");
 }
 
 }  // namespace oza

@@ -12,4 +12,7 @@ class Platform;
 // is left alone; the writer replaces it only once the new one is complete.
 bool askBeforeReplacing(Platform& platform, const std::string& path);
 
+// "Write error": an existing file that may not be replaced.
+void showCannotOverwrite(Platform& platform);
+
 }  // namespace oza

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_write_seams.h"
+
 namespace oza {
 
 // Title of every message box that has no title of its own.
@@ -52,13 +54,18 @@ class Platform {
   // Whether a server answers at `url`; `done` runs later, on the window's
   // thread, while the window goes on serving the user.
   virtual void testReachable(const std::string& url, std::function<void(bool)> done) = 0;
-  // Downloads `url` into the file `path`; `done(true)` when the whole page
+  // Downloads `url` into the file `path` that GetTempFile made, written with
+  // writeCreatedFile (never through a link); `done(true)` when the whole page
   // arrived.
   virtual void download(const std::string& url, const std::string& path, std::function<void(bool)> done) = 0;
   // The busy (hourglass) pointer while a check runs.
   virtual void setBusy(bool busy) = 0;
   // The system's folder for temporary files; empty when it names none.
   virtual std::string tempDirectory();
+
+  // How the writers of this platform's files flush them and name their
+  // temporary files; the system's own unless a test replaces them.
+  FileWriteSeams fileWrites;
 
   MessageAnswer message(const std::string& text, MessageIcon icon = MessageIcon::None,
                         MessageButtons buttons = MessageButtons::Ok,

@@ -1,6 +1,6 @@
 #include "platform/scripted_platform.h"
 
-#include <fstream>
+#include "platform/temp_file.h"
 
 namespace oza {
 
@@ -46,11 +46,9 @@ void ScriptedPlatform::download(const std::string& url, const std::string& path,
     done(false);
     return;
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << page->second;
-  out.close();
+  const bool written = writeCreatedFile(path, page->second);
   downloads.push_back(path);
-  done(static_cast<bool>(out));
+  done(written);
 }
 
 }  // namespace oza

@@ -51,7 +51,7 @@ std::string SaveProfileDialog(ProfileEditor& editor) {
 }
 
 bool WriteProfileToFile(const ProfileEditor& editor, const std::string& sFile) {
-  return writeFileReplacing(sFile, joinProfileLines(editor.ProfileLines));
+  return writeFileReplacing(sFile, joinProfileLines(editor.ProfileLines), editor.platform.fileWrites);
 }
 
 bool SaveProfile(ProfileEditor& editor) {

@@ -3,11 +3,22 @@
 #include "card/pci_cards.h"
 #include "image/file_io.h"
 #include "platform/platform.h"
+#include "platform/temp_file.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
 #include "shell/version_check.h"
 
 namespace oza {
+
+namespace {
+
+void showCardWriteFailed(Platform& platform, const std::string& path) {
+  platform.message("The card's BIOS could not be written to \"" + path +
+                       "\". Maybe file system error (HD full/write protected)?",
+                   MessageIcon::Critical);
+}
+
+}  // namespace
 
 bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image) {
   std::vector<std::uint8_t> bytes;
@@ -22,9 +33,7 @@ bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& acc
 
 bool WriteCardBIOS(Platform& platform, const std::string& path, const ByteImage& image) {
   if (!path.empty() && WriteBIOSToFile(path, image)) return true;
-  platform.message("The card's BIOS could not be written to \"" + path +
-                       "\". Maybe file system error (HD full/write protected)?",
-                   MessageIcon::Critical);
+  showCardWriteFailed(platform, path);
   return false;
 }
 
@@ -32,7 +41,15 @@ bool LoadBIOSFromCard(Session& session, const std::string& address, RomAccess& a
   ByteImage image;
   if (!ReadCardBIOS(session.platform, address, access, image)) return false;
   const std::string path = GetTempFile(session.platform, "oza");
-  if (!WriteCardBIOS(session.platform, path, image)) return false;
+  // Written into the file just made, never through a link that may have
+  // taken its name since; a copy that failed is not left behind.
+  const auto& bytes = image.bytes();
+  if (path.empty() ||
+      !writeCreatedFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
+    if (!path.empty()) DeleteTempFile(path);
+    showCardWriteFailed(session.platform, path);
+    return false;
+  }
   return LoadBIOSFile(session, path);
 }
 

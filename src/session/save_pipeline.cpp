@@ -83,7 +83,14 @@ bool SaveBIOSFile(Session& session) {
   const std::string sFile = SaveBIOSDialog(session);
   if (sFile.empty()) return false;
   if (!askBeforeReplacing(platform, sFile)) return false;
-  if (!WriteBIOSToFile(sFile, image)) {
+  const WriteOutcome written = writeImageFile(sFile, image, platform.fileWrites);
+  if (written == WriteOutcome::CannotReplace) {
+    // Immutable, or in a folder that keeps other users' files: the same
+    // answer as for a write-protected file.
+    showCannotOverwrite(platform);
+    return false;
+  }
+  if (written != WriteOutcome::Written) {
     platform.message("Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug "
                      "information: 'WriteBIOSToFile(sFile)' reported error.",
                      MessageIcon::Information);

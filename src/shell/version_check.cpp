@@ -1,14 +1,13 @@
 #include "shell/version_check.h"
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 
 #include "image/file_io.h"
 #include "image/latin1.h"
 #include "image/number_text.h"
 #include "platform/platform.h"
+#include "platform/temp_file.h"
 #include "shell/links.h"
 #include "shell/mail.h"
 
@@ -30,24 +29,13 @@ bool isUpToDate(const std::string& running, const std::string& latest) {
 
 std::string GetTempDir(Platform& platform) {
   std::string folder = platform.tempDirectory();
-  if (folder.empty()) {
-    std::error_code error;
-    folder = fs::current_path(error).string();
-  }
+  // Not the current folder: it may be shared, and the user never chose it for this.
+  if (folder.empty()) folder = privateTempFolder();
   return folder;
 }
 
 std::string GetTempFile(Platform& platform, const std::string& prefix) {
-  const fs::path folder = GetTempDir(platform);
-  std::random_device random;
-  for (int attempt = 0; attempt < 32; ++attempt) {
-    const fs::path candidate = folder / (prefix.substr(0, 3) + std::to_string(random() % 0xFFFF) + ".tmp");
-    std::error_code error;
-    if (fs::exists(candidate, error)) continue;
-    std::ofstream create(candidate, std::ios::binary);
-    if (create) return candidate.string();
-  }
-  return {};
+  return createTempFile(GetTempDir(platform), prefix, platform.fileWrites);
 }
 
 bool DeleteTempFile(const std::string& path) {
@@ -69,14 +57,20 @@ void CheckForNewVersion(Platform& platform, const std::string& running, std::fun
     const std::string temporary = GetTempFile(platform, "OZA");
     platform.setBusy(true);
     platform.testReachable(siteRoot(), [&platform, running, finished, fail, page, temporary](bool again) {
-      if (!again || temporary.empty()) return fail();
+      if (!again || temporary.empty()) {
+        if (!temporary.empty()) DeleteTempFile(temporary);
+        return fail();
+      }
       platform.download(page, temporary, [&platform, running, finished, fail, page, temporary](bool downloaded) {
         if (!downloaded) {
           DeleteTempFile(temporary);
           return fail();
         }
         std::string text;
-        if (!readWholeFile(temporary, text)) return fail();
+        if (!readWholeFile(temporary, text)) {
+          DeleteTempFile(temporary);
+          return fail();
+        }
         if (!DeleteTempFile(temporary))
           platform.message("Not critical: Tempfile " + temporary + " could not be deleted. Possibly access restricted?",
                            MessageIcon::Information);

@@ -16,10 +16,12 @@ std::string latestVersion(const std::string& page);
 // smaller than the latest one's.
 bool isUpToDate(const std::string& running, const std::string& latest);
 
-// The system's temporary folder, or the current folder when there is none.
+// The system's temporary folder, or a folder of the user's own when there is
+// none (see privateTempFolder).
 std::string GetTempDir(Platform& platform);
-// A new empty file in the temporary folder named with the first three
-// characters of `prefix` and a unique number; "" when none could be made.
+// A new empty file in the temporary folder, made by createTempFile: the first
+// three characters of `prefix`, 64 random bits, ".tmp"; "" when none could be
+// made.
 std::string GetTempFile(Platform& platform, const std::string& prefix);
 bool DeleteTempFile(const std::string& path);
 

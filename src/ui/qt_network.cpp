@@ -1,10 +1,11 @@
 #include "ui/qt_network.h"
 
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+
+#include "platform/temp_file.h"
 
 namespace oza::ui {
 
@@ -35,8 +36,8 @@ void QtNetwork::download(const std::string& url, const std::string& path, std::f
   connect(reply, &QNetworkReply::finished, this, [reply, path, done = std::move(done)] {
     bool ok = reply->error() == QNetworkReply::NoError;
     if (ok) {
-      QFile file(QString::fromStdString(path));
-      ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(reply->readAll()) >= 0 && file.flush();
+      const QByteArray page = reply->readAll();
+      ok = writeCreatedFile(path, std::string_view(page.constData(), static_cast<std::size_t>(page.size())));
     }
     reply->deleteLater();
     done(ok);

@@ -7,6 +7,8 @@
 #include "session/session.h"
 #include "support/fake_sysfs.h"
 #include "support/fixture_image.h"
+#include "support/temp_dir.h"
+#include "support/temp_trap.h"
 
 namespace oza {
 namespace {
@@ -45,6 +47,38 @@ TEST_F(CardLoading, AFailedReadShowsItsMessageAndLoadsNothing) {
   EXPECT_TRUE(session.BIOSArray.bytes().empty());
   EXPECT_EQ(session.form.Label49.text(), "");
   EXPECT_TRUE(access.enabled.empty());
+}
+
+class TrappedTempPlatform : public ScriptedPlatform {
+ public:
+  explicit TrappedTempPlatform(std::string folder) : folder_(std::move(folder)) {}
+  std::string tempDirectory() override { return folder_; }
+
+ private:
+  std::string folder_;
+};
+
+// Another user laid traps in the temporary folder, also at the first names
+// the copy draws: the card still loads, and no trap is sprung.
+TEST(CardLoadingTemporaryCopy, ATrappedTemporaryFolderChangesNothing) {
+  test::FakeSysfs sysfs;
+  test::FakeRomAccess access;
+  const std::vector<std::uint8_t> rom = test::FixtureImage().build();
+  sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", rom);
+  test::TempDir dir;
+  const test::TempTrap trap(dir.path());
+  trap.plant("oza0000000000000001.tmp", "oza0000000000000002.tmp");
+  TrappedTempPlatform platform(trap.folder());
+  platform.fileWrites.randomBits = [next = std::uint64_t{1}]() mutable { return next++; };
+  Session session(platform);
+  session.start();
+
+  ASSERT_TRUE(LoadBIOSFromCard(session, "0000:01:00.0", access));
+  const std::string copy = session.form.Label49.text();
+  EXPECT_EQ(copy, trap.folder() + "/oza0000000000000003.tmp");
+  EXPECT_EQ(test::readBytes(copy), rom);
+  std::remove(copy.c_str());
+  EXPECT_EQ(trap.damage(), "");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/version_check.h"
+#include "support/temp_dir.h"
+#include "support/temp_trap.h"
 #include "ui/qt_platform.h"
 
 namespace oza::ui {
@@ -62,13 +64,16 @@ class RecordingPlatform : public QtPlatform {
     opened.push_back(url);
     return true;
   }
+  std::string tempDirectory() override { return temporaryFolder.empty() ? QtPlatform::tempDirectory() : temporaryFolder; }
+  std::string temporaryFolder;
   std::vector<Message> messages;
   std::vector<std::string> opened;
 };
 
-Message check(const std::string& root) {
+Message check(const std::string& root, const std::function<void(RecordingPlatform&)>& setUp = {}) {
   qputenv("OZA_SITE_URL", QByteArray::fromStdString(root));
   RecordingPlatform platform;
+  if (setUp) setUp(platform);
   QEventLoop loop;
   bool finished = false;
   CheckForNewVersion(platform, "1.12", [&] {
@@ -117,6 +122,25 @@ TEST(VersionCheckOverHttp, AClosedPortIsUnreachable) {
   const Message m = check(local(closed));
   EXPECT_EQ(m.title, "Unable to check for new version");
   EXPECT_EQ(m.text, "Can't download info file from server. Please check your internet connection and firewall settings.");
+}
+
+// Another user laid traps in the temporary folder, also at the first names
+// the check draws: it still succeeds, creates no link target, changes no
+// planted file and leaves no file of its own.
+TEST(VersionCheckOverHttp, ATrappedTemporaryFolderChangesNothing) {
+  PageServer server;
+  server.page = "<html><h1>Ozarin Bios Editor v1.12</h1></html>";
+  test::TempDir dir;
+  const test::TempTrap trap(dir.path());
+  trap.plant("OZA0000000000000001.tmp", "OZA0000000000000002.tmp");
+  std::uint64_t draw = 1;
+  const Message m = check(local(server.port()), [&](RecordingPlatform& platform) {
+    platform.temporaryFolder = trap.folder();
+    platform.fileWrites.randomBits = [&draw] { return draw++; };
+  });
+  EXPECT_EQ(m.text, "This version is up to date!");
+  EXPECT_EQ(draw, 4u);  // the third name was free
+  EXPECT_EQ(trap.damage(), "");
 }
 
 }  // namespace

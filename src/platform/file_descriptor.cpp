@@ -1,0 +1,60 @@
+#include "platform/file_descriptor.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <unistd.h>
+
+namespace oza {
+
+FileDescriptor::~FileDescriptor() { close(); }
+
+bool FileDescriptor::close() {
+  if (descriptor_ < 0) return true;
+  const int descriptor = descriptor_;
+  descriptor_ = -1;
+  // A close interrupted by a signal has still released the descriptor on
+  // Linux, so it is never repeated.
+  return ::close(descriptor) == 0 || errno == EINTR;
+}
+
+void FileDescriptor::reset(int descriptor) {
+  close();
+  descriptor_ = descriptor;
+}
+
+bool writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool syncToStorage(int descriptor) {
+  while (::fsync(descriptor) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+bool flushFile(int descriptor, const FileWriteSeams& seams) {
+  return seams.flush ? seams.flush(descriptor) : syncToStorage(descriptor);
+}
+
+std::string randomName(const FileWriteSeams& seams) {
+  std::uint64_t bits = 0;
+  if (seams.randomBits) {
+    bits = seams.randomBits();
+  } else {
+    std::random_device device;
+    bits = (std::uint64_t{device()} << 32) ^ device();
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(bits));
+  return text;
+}
+
+}  // namespace oza

@@ -1,0 +1,64 @@
+#include "platform/temp_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_descriptor.h"
+
+namespace oza {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kNameAttempts = 16;
+
+// A real folder (no link) owned by this user that nobody else may enter.
+bool isPrivateFolder(const fs::path& folder) {
+  struct stat status {};
+  return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+         (status.st_mode & 077) == 0;
+}
+
+}  // namespace
+
+std::string createTempFile(const std::string& folder, const std::string& prefix, const FileWriteSeams& seams) {
+  if (folder.empty()) return {};
+  FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!directory) return {};
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    const std::string name = prefix.substr(0, 3) + randomName(seams) + ".tmp";
+    FileDescriptor file(::openat(directory.get(), name.c_str(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (file) return (fs::path(folder) / name).string();
+    if (errno != EEXIST) return {};
+  }
+  return {};
+}
+
+bool writeCreatedFile(const std::string& path, std::string_view bytes) {
+  // Non-blocking, so that a pipe planted under the name cannot stall us.
+  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (!file) return false;
+  struct stat status {};
+  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) return false;
+  return ::ftruncate(file.get(), 0) == 0 && writeAll(file.get(), bytes) && file.close();
+}
+
+std::string privateTempFolder() {
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && isPrivateFolder(runtime))
+    return runtime;
+  const char* home = std::getenv("HOME");
+  if (!home || !*home) return {};
+  const fs::path cache = fs::path(home) / ".cache";
+  const fs::path folder = cache / "oza";
+  ::mkdir(cache.c_str(), 0700);
+  ::mkdir(folder.c_str(), 0700);
+  return isPrivateFolder(folder) ? folder.string() : std::string();
+}
+
+}  // namespace oza

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/file_write_seams.h"
+
+namespace oza {
+
+// Creates a new empty file in `folder` named with the first three characters
+// of `prefix`, 64 random bits in hexadecimal and ".tmp", readable and
+// writable by the user alone. The name is never opened when it exists, even
+// as a link that points nowhere, so nobody sharing the folder can make the
+// program create or overwrite a file of their choice. The path, or "" when no
+// file could be made.
+std::string createTempFile(const std::string& folder, const std::string& prefix, const FileWriteSeams& seams = {});
+
+// Writes `bytes` into a file that createTempFile made, replacing what it
+// holds. Refuses a link, and any file that is not a regular file of this
+// user, in case the name was swapped since.
+bool writeCreatedFile(const std::string& path, std::string_view bytes);
+
+// A folder for temporary files that only this user can write into: the
+// session's runtime folder, else ".cache/oza" in the home folder (made when
+// missing). "" when neither is usable.
+std::string privateTempFolder();
+
+}  // namespace oza

@@ -1,0 +1,101 @@
+// The replacing write itself: what the replaced file keeps, the rights of a
+// new one, names at the edge of what a folder takes, and the ways it gives up.
+#include "image/file_replacing.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct stat statOf(const std::string& path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+  return status;
+}
+
+TEST(ReplaceFile, KeepsRightsOwnerAndGroupOfTheReplacedFileFromTheFlushOn) {
+  test::TempDir dir;
+  const std::string target = dir.file("card.rom");
+  test::writeText(target, "old");
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  const bool root = ::geteuid() == 0;
+  // As with a save run through sudo over a user's file.
+  if (root) ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+
+  FileWriteSeams seams;
+  bool flushed = false;
+  seams.flush = [&](int descriptor) {
+    // Rights are in place before the data goes to storage, so a crash
+    // cannot leave the new file with the temporary's private rights.
+    struct stat status {};
+    EXPECT_EQ(::fstat(descriptor, &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(test::readText(target), "old");
+    flushed = true;
+    return true;
+  };
+  ASSERT_EQ(replaceFile(target, "new bytes", seams), WriteOutcome::Written);
+  EXPECT_TRUE(flushed);
+  EXPECT_EQ(test::readText(target), "new bytes");
+  const struct stat after = statOf(target);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+  }
+}
+
+TEST(ReplaceFile, GivesANewFileTheUsualRightsUnderTheUmask) {
+  test::TempDir dir;
+  for (const mode_t mask : {mode_t{022}, mode_t{077}}) {
+    const mode_t previous = ::umask(mask);
+    const std::string target = dir.file("new" + std::to_string(mask));
+    EXPECT_EQ(replaceFile(target, "x"), WriteOutcome::Written);
+    ::umask(previous);
+    EXPECT_EQ(statOf(target).st_mode & 07777, 0666u & ~mask);
+  }
+}
+
+TEST(ReplaceFile, TakesTheLongestNameAFolderAllows) {
+  test::TempDir dir;
+  const std::string target = dir.file(std::string(255, 'n'));
+  test::writeText(target, "old");
+  EXPECT_EQ(replaceFile(target, "new"), WriteOutcome::Written);
+  EXPECT_EQ(test::readText(target), "new");
+  EXPECT_EQ(test::listDir(dir.path()).size(), 1u);
+}
+
+TEST(ReplaceFile, GivesUpWithoutTouchingAnything) {
+  test::TempDir dir;
+  const std::string target = dir.file("card.rom");
+  test::writeText(target, "old");
+
+  // Every name it may draw is taken.
+  FileWriteSeams seams;
+  seams.randomBits = [] { return std::uint64_t{7}; };
+  const std::string taken = dir.file("card.rom.oza-0000000000000007.tmp");
+  test::writeText(taken, "someone else's");
+  EXPECT_EQ(replaceFile(target, "new", seams), WriteOutcome::Failed);
+  EXPECT_EQ(test::readText(taken), "someone else's");
+
+  // A loop of links, an empty path, a name that is a folder.
+  fs::create_symlink("loop-b", dir.file("loop-a"));
+  fs::create_symlink("loop-a", dir.file("loop-b"));
+  EXPECT_EQ(replaceFile(dir.file("loop-a"), "new"), WriteOutcome::Failed);
+  EXPECT_EQ(replaceFile("", "new"), WriteOutcome::Failed);
+  EXPECT_EQ(replaceFile(dir.path() + "/", "new"), WriteOutcome::Failed);
+
+  EXPECT_EQ(test::readText(target), "old");
+  EXPECT_EQ(test::listDir(dir.path()).size(), 4u);
+}
+
+}  // namespace
+}  // namespace oza

@@ -28,7 +28,9 @@ TEST(ReplaceFile, KeepsRightsOwnerAndGroupOfTheReplacedFileFromTheFlushOn) {
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   const bool root = ::geteuid() == 0;
   // As with a save run through sudo over a user's file.
-  if (root) ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+  if (root) {
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+  }
 
   FileWriteSeams seams;
   bool flushed = false;

@@ -24,6 +24,7 @@
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
 #include "ui/publisher_logo.h"
+#include "ui/tab_order.h"
 
 namespace oza::ui {
 
@@ -43,6 +44,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
   buildMenus();
+  binder_.yieldAccessKeysTo(menuBar());
 
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
@@ -52,7 +54,6 @@ Form1::Form1() : platform_(this), session_(platform_) {
   for (Control* option : {&session_.form.Option1, &session_.form.Option2, &session_.form.Option3}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
-    button->setAutoExclusive(true);
     button->setMinimumWidth(130);
     binder_.bind(*option, button);
     tabs->addWidget(button);
@@ -189,6 +190,11 @@ void Form1::exitProgram() {
   if (form4_) form4_->close();
   close();  // closes the text window and the About box first
   QApplication::quit();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QMainWindow::showEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "shell/links.h"
 #include "shell/mail.h"
 #include "ui/link_label.h"
+#include "ui/tab_order.h"
 
 namespace oza::ui {
 
@@ -80,11 +82,22 @@ AboutPicture::AboutPicture(QWidget* parent) : QWidget(parent) {
   image = drawLogo(QSize(300, 130));
   setFixedSize(image.size());
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void AboutPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image);
+  painter.end();
+  drawFocusFrame(this);
+}
+
+void AboutPicture::keyPressEvent(QKeyEvent* event) {
+  if (isClickKey(event)) {
+    emit clicked();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void AboutPicture::mouseReleaseEvent(QMouseEvent* event) {
@@ -114,6 +127,8 @@ Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
   layout->addWidget(mail);
   auto* close = new QPushButton(QStringLiteral("&OK"), this);
   close->setObjectName(QStringLiteral("Command1"));
+  close->setDefault(true);
+  close->setFocus();
   layout->addWidget(close, 0, Qt::AlignHCenter);
 
   connect(mail, &LinkLabel::clicked, this, [this] { SendMail(platform_, kAuthorMail, kMailSubject, "", "", ""); });
@@ -200,18 +215,24 @@ void Form2::icosahedronStep() {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // Every time the window is uncovered again, the picture turns into its
-  // inverse once more. Repeated exposes of a visible window do not count.
+  // Every time the window is uncovered, wholly or in part, the picture turns
+  // into its inverse once more. The platform reports an uncovering as an
+  // expose of the window; the one that first shows the window is its opening.
   if (watched == windowHandle() && event->type() == QEvent::Expose) {
-    if (!windowHandle()->isExposed()) {
-      covered_ = true;
-    } else if (covered_) {
-      covered_ = false;
+    const bool exposed = windowHandle()->isExposed();
+    const bool uncovered = exposed && shownBefore_;
+    if (exposed) shownBefore_ = true;
+    if (uncovered) {
       picture_->image.invertPixels();
       picture_->update();
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QDialog::showEvent(event);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

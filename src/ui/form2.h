@@ -27,6 +27,13 @@ class Form2 : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ public:
+  // Escape closes the window as its close button does.
+  void reject() override { close(); }
+
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -45,7 +52,7 @@ class Form2 : public QDialog {
   QTimer icosahedron_;     // one degree every 8 ms
   bool animationFlag_ = false;
   int angle_ = 0;
-  bool covered_ = false;
+  bool shownBefore_ = false;
 };
 
 // The logo picture of the About box.
@@ -62,6 +69,7 @@ class AboutPicture : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The credits: "Special thanks go to:" and one name a line.

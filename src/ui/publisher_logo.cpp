@@ -1,16 +1,19 @@
 #include "ui/publisher_logo.h"
 
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "shell/links.h"
+#include "ui/link_label.h"
 
 namespace oza::ui {
 
 PublisherLogo::PublisherLogo(QWidget* parent) : QWidget(parent) {
   setFixedSize(sizeHint());
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void PublisherLogo::paintEvent(QPaintEvent*) {
@@ -47,6 +50,16 @@ void PublisherLogo::paintEvent(QPaintEvent*) {
   painter.setFont(font);
   painter.drawText(QRectF(52, 30, box.width() - 56, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(kSiteHost));
+  painter.end();
+  drawFocusFrame(this);
+}
+
+void PublisherLogo::keyPressEvent(QKeyEvent* event) {
+  if (isClickKey(event)) {
+    emit clicked();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void PublisherLogo::mouseReleaseEvent(QMouseEvent* event) {

@@ -23,6 +23,7 @@ namespace oza::ui {
 namespace {
 
 constexpr int kTransitionMs = 2000;
+constexpr int kOpeningMs = 300;
 const QColor kBackground(16, 24, 48);
 
 QImage drawLogo(QSize size) {
@@ -217,12 +218,12 @@ void Form2::icosahedronStep() {
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
   // Every time the window is uncovered, wholly or in part, the picture turns
   // into its inverse once more. The platform reports an uncovering as an
-  // expose of the window; the one that first shows the window is its opening.
-  if (watched == windowHandle() && event->type() == QEvent::Expose) {
-    const bool exposed = windowHandle()->isExposed();
-    const bool uncovered = exposed && shownBefore_;
-    if (exposed) shownBefore_ = true;
-    if (uncovered) {
+  // expose of the window. X11 reports the opening itself with two exposes in
+  // a row (one for the mapping, one from the server), so the exposes of the
+  // first moments after the window was first shown are its opening.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    if (!openedClock_.isValid()) openedClock_.start();
+    if (openedClock_.elapsed() > kOpeningMs) {
       picture_->image.invertPixels();
       picture_->update();
     }

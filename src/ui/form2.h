@@ -52,7 +52,7 @@ class Form2 : public QDialog {
   QTimer icosahedron_;     // one degree every 8 ms
   bool animationFlag_ = false;
   int angle_ = 0;
-  bool shownBefore_ = false;
+  QElapsedTimer openedClock_;  // from the first expose on
 };
 
 // The logo picture of the About box.

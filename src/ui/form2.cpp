@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -83,7 +82,7 @@ AboutPicture::AboutPicture(QWidget* parent) : QWidget(parent) {
   image = drawLogo(QSize(300, 130));
   setFixedSize(image.size());
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
+  clickableByKeyboard(this, [this] { emit clicked(); });
 }
 
 void AboutPicture::paintEvent(QPaintEvent*) {
@@ -91,14 +90,6 @@ void AboutPicture::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, image);
   painter.end();
   drawFocusFrame(this);
-}
-
-void AboutPicture::keyPressEvent(QKeyEvent* event) {
-  if (isClickKey(event)) {
-    emit clicked();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 void AboutPicture::mouseReleaseEvent(QMouseEvent* event) {

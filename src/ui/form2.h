@@ -69,7 +69,6 @@ class AboutPicture : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The credits: "Special thanks go to:" and one name a line.

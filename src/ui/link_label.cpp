@@ -9,7 +9,7 @@ namespace oza::ui {
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
+  clickableByKeyboard(this, [this] { emit clicked(); });
   QPalette palette = this->palette();
   palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
   setPalette(palette);
@@ -23,22 +23,35 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
 }
 
-void LinkLabel::keyPressEvent(QKeyEvent* event) {
-  if (isClickKey(event)) {
-    emit clicked();
-    return;
-  }
-  QLabel::keyPressEvent(event);
-}
-
 void LinkLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   drawFocusFrame(this);
 }
 
-bool isClickKey(const QKeyEvent* event) {
-  if (event->modifiers() & ~Qt::KeypadModifier) return false;
-  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+namespace {
+
+class ClickKeys : public QObject {
+ public:
+  ClickKeys(QWidget* widget, std::function<void()> click) : QObject(widget), click_(std::move(click)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool clicks = !(key->modifiers() & ~Qt::KeypadModifier) &&
+                        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
+    if (clicks) click_();
+    return clicks;
+  }
+
+ private:
+  std::function<void()> click_;
+};
+
+}  // namespace
+
+void clickableByKeyboard(QWidget* widget, std::function<void()> click) {
+  widget->setFocusPolicy(Qt::TabFocus);
+  widget->installEventFilter(new ClickKeys(widget, std::move(click)));
 }
 
 void drawFocusFrame(QWidget* widget) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QLabel>
-
-class QKeyEvent;
+#include <functional>
 
 namespace oza::ui {
 
@@ -18,13 +17,12 @@ class LinkLabel : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 
-// For widgets clicked like a link: Enter, Return or Space click them when
-// they have the focus.
-bool isClickKey(const QKeyEvent* event);
+// Makes a widget that is clicked like a link a Tab stop that Enter, Return
+// or Space click while it has the focus.
+void clickableByKeyboard(QWidget* widget, std::function<void()> click);
 // Draws the style's focus frame around a focused link or picture.
 void drawFocusFrame(QWidget* widget);
 

@@ -1,7 +1,6 @@
 #include "ui/publisher_logo.h"
 
 #include <QLinearGradient>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,7 +12,7 @@ namespace oza::ui {
 PublisherLogo::PublisherLogo(QWidget* parent) : QWidget(parent) {
   setFixedSize(sizeHint());
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
+  clickableByKeyboard(this, [this] { emit clicked(); });
 }
 
 void PublisherLogo::paintEvent(QPaintEvent*) {
@@ -52,14 +51,6 @@ void PublisherLogo::paintEvent(QPaintEvent*) {
                    QString::fromLatin1(kSiteHost));
   painter.end();
   drawFocusFrame(this);
-}
-
-void PublisherLogo::keyPressEvent(QKeyEvent* event) {
-  if (isClickKey(event)) {
-    emit clicked();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 void PublisherLogo::mouseReleaseEvent(QMouseEvent* event) {

@@ -17,7 +17,6 @@ class PublisherLogo : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace oza::ui

@@ -14,6 +14,7 @@
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
 #include "ui/form1.h"
+#include "ui/form3.h"
 
 namespace oza::ui {
 namespace {
@@ -157,6 +158,18 @@ TEST_F(MainWindowKeys, TabReadsEveryPageLeftToRightTopToBottom) {
   EXPECT_TRUE(inOrder(fan, QStringList{"Option1", "Option2", "Option3", "Option4", "Option5", "Text5", "Text6", "Text4",
                                        "Check3", "Text2", "Command8", "Command7", "Label67"} +
                                buttons));
+}
+
+TEST_F(MainWindowKeys, LinksAreClickedWithEnter) {
+  open(::oza::test::FixtureImage());
+  find<QPushButton>("Option1")->click();
+  QWidget* help = find<QWidget>("Label96");
+  help->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(help, Qt::Key_A);
+  EXPECT_FALSE(window.textWindow().isVisible());
+  QTest::keyClick(help, Qt::Key_Return);
+  EXPECT_TRUE(window.textWindow().isVisible());
+  EXPECT_EQ(window.textWindow().windowTitle(), QStringLiteral("Help on PowerPlay states"));
 }
 
 TEST_F(MainWindowKeys, FileMenuSeparatorsCarryNoCaption) {

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgl-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core nlohmann-json3-dev desktop-file-utils appstream man-db)
 case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;

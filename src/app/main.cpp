@@ -1,15 +1,26 @@
 #include <QApplication>
-#include <QStringList>
+#include <QCoreApplication>
 
 #include "ui/binder.h"
+#include "ui/command_line.h"
 #include "ui/form1.h"
 
 int main(int argc, char** argv) {
+  using oza::ui::CommandLine;
+  // Help and version are printed without a window system, so that they work
+  // on a console too.
+  if (oza::ui::asksForText(argc, argv)) {
+    QCoreApplication console(argc, argv);
+    oza::ui::describeApplication();
+    const CommandLine line = oza::ui::parseCommandLine(QCoreApplication::arguments());
+    return oza::ui::printCommandLineText(line);
+  }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("OZA"));
+  oza::ui::describeApplication();
+  const CommandLine line = oza::ui::parseCommandLine(QApplication::arguments());
+  if (line.action != CommandLine::Action::Run) return oza::ui::printCommandLineText(line);
   oza::ui::Form1 window;
   window.show();
-  const QStringList args = QApplication::arguments().mid(1);
-  window.start(oza::ui::fromQt(args.join(QLatin1Char(' '))));
+  window.start(oza::ui::fromQt(line.file));
   return QApplication::exec();
 }

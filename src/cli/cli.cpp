@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
+#include "card/rom_access.h"
+#include "cli/card_commands.h"
+#include "cli/cli_platform.h"
 #include "cli/control_edits.h"
 #include "cli/profile_commands.h"
 #include "cli/session_json.h"
-#include "platform/scripted_platform.h"
+#include "cli/usage.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"
@@ -11,11 +14,6 @@
 namespace oza {
 
 namespace {
-
-const char* const kUsage =
-    "usage: oza-cli dump IMAGE [--answer yes|no]\n"
-    "       oza-cli save IMAGE --out FILE [--set NAME=TEXT]... [--check NAME=0|1]\n"
-    "                    [--select NAME=INDEX|TEXT] [--answer yes|no] [--force]\n";
 
 struct Options {
   std::string command;
@@ -78,32 +76,44 @@ Options parse(const std::vector<std::string>& args) {
   return options;
 }
 
-// Questions are answered by --answer, the overwrite question by --force.
-class CliPlatform : public ScriptedPlatform {
- public:
-  explicit CliPlatform(const Options& options) : options_(options) { defaultAnswer = options.answer; }
-  MessageAnswer showMessage(const Message& message) override {
-    if (message.buttons == MessageButtons::YesNo && message.title == "File exists.")
-      queueAnswer(options_.force ? MessageAnswer::Yes : MessageAnswer::No);
-    return ScriptedPlatform::showMessage(message);
+// --help, --version and help COMMAND; -1 when the arguments ask for none of
+// them.
+int showHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && args[0] == "--version") {
+    out << "oza-cli " << runningVersionText() << "\n";
+    return 0;
   }
-
- private:
-  const Options& options_;
-};
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+    out << usageText();
+    return 0;
+  }
+  if (args.empty() || args[0] != "help") return -1;
+  const std::string text = args.size() == 2 ? commandHelp(args[1]) : std::string();
+  if (text.empty()) {
+    err << "oza-cli: help takes one command name\n" << usageText();
+    return 2;
+  }
+  out << text;
+  return 0;
+}
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (const int helped = showHelp(args, out, err); helped >= 0) return helped;
   if (!args.empty() && isProfileCommand(args[0])) return runProfileCommand(args, out, err);
+  if (!args.empty() && isCardCommand(args[0])) {
+    SysfsRomAccess access;
+    return runCardCommand(args, access, out, err);
+  }
   Options options;
   try {
     options = parse(args);
   } catch (const UsageError& error) {
-    err << "oza-cli: " << error.text << "\n" << kUsage << kProfileUsage;
+    err << "oza-cli: " << error.text << "\n" << usageText();
     return 2;
   }
-  CliPlatform platform(options);
+  CliPlatform platform(options.answer, options.force);
   Session session(platform);
   session.start();
   bool done = LoadBIOSFile(session, options.path);

@@ -3,16 +3,16 @@
 #include <functional>
 #include <vector>
 
-#include "cli/json_writer.h"
+#include "cli/json_text.h"
 #include "controls/control.h"
 #include "platform/platform.h"
 
 namespace oza {
 
-// One control as {"text", "enabled", "visible", ...} under its name;
-// `extra` adds further members.
-void writeControl(JsonWriter& json, const Control& control, const std::string& key,
-                  const std::function<void(JsonWriter&)>& extra = {});
-void writeMessages(JsonWriter& json, const std::vector<Message>& messages);
+// One control as {"text", "enabled", "visible", ...}; `extra` adds further
+// members.
+Json controlJson(const Control& control, const std::function<void(Json&)>& extra = {});
+// [{"title", "text", "icon", "buttons"}, ...]
+Json messagesJson(const std::vector<Message>& messages);
 
 }  // namespace oza

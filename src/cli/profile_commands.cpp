@@ -4,16 +4,13 @@
 
 #include "cli/control_edits.h"
 #include "cli/control_json.h"
+#include "cli/usage.h"
 #include "platform/scripted_platform.h"
 #include "profiles/profile_editor.h"
 #include "profiles/profile_loading.h"
 #include "profiles/profile_saving.h"
 
 namespace oza {
-
-const char* const kProfileUsage =
-    "       oza-cli profile-dump FILE\n"
-    "       oza-cli profile-save FILE --out OUT [--set NAME=TEXT]... [--select NAME=INDEX|TEXT] [--force]\n";
 
 namespace {
 
@@ -69,17 +66,14 @@ std::string applyProfileEdit(ProfileEditor& editor, const std::vector<Control*>&
 }
 
 std::string profileJson(ProfileEditor& editor, const ScriptedPlatform& platform) {
-  JsonWriter json;
-  json.beginObject();
-  writeMessages(json, platform.messages);
-  json.key("controls");
-  json.beginObject();
-  std::vector<Control*> controls;
-  editor.collect(controls);
-  for (const Control* control : controls) writeControl(json, *control, control->name());
-  json.endObject();
-  json.endObject();
-  return json.str();
+  Json controls = Json::object();
+  std::vector<Control*> list;
+  editor.collect(list);
+  for (const Control* control : list) controls[control->name()] = controlJson(*control);
+  Json json = Json::object();
+  json["messages"] = messagesJson(platform.messages);
+  json["controls"] = std::move(controls);
+  return jsonText(json);
 }
 
 }  // namespace
@@ -91,7 +85,7 @@ bool isProfileCommand(const std::string& command) {
 int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ProfileOptions options;
   if (const std::string problem = parse(args, options); !problem.empty()) {
-    err << "oza-cli: " << problem << "\nusage:\n" << kProfileUsage;
+    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
     return 2;
   }
   ScriptedPlatform platform;

@@ -12,6 +12,4 @@ namespace oza {
 bool isProfileCommand(const std::string& command);
 int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-extern const char* const kProfileUsage;
-
 }  // namespace oza

@@ -4,44 +4,43 @@
 
 namespace oza {
 
-std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
-  JsonWriter json;
-  json.beginObject();
-  writeMessages(json, platform.messages);
-  json.key("controls");
-  json.beginObject();
-  auto segments = [](const FanGraph& graph) {
-    return [&graph](JsonWriter& out) {
-      out.key("segments");
-      out.beginArray();
-      for (const GraphLine& line : graph.segments()) {
-        out.beginArray();
-        for (double v : {line.x1, line.y1, line.x2, line.y2}) out.value(v);
-        out.endArray();
-      }
-      out.endArray();
-    };
+namespace {
+
+// The drawn lines of a fan graph as [x1, y1, x2, y2] in graph units.
+std::function<void(Json&)> segments(const FanGraph& graph) {
+  return [&graph](Json& json) {
+    Json lines = Json::array();
+    for (const GraphLine& line : graph.segments()) {
+      Json points = Json::array();
+      for (double v : {line.x1, line.y1, line.x2, line.y2}) points.push_back(jsonNumber(v));
+      lines.push_back(std::move(points));
+    }
+    json["segments"] = std::move(lines);
   };
+}
+
+}  // namespace
+
+std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
+  Json controls = Json::object();
   const FanTab& fan = session.form.fan;
   for (const Control* control : session.controls()) {
-    std::function<void(JsonWriter&)> extra;
+    std::function<void(Json&)> extra;
     if (control == &fan.Picture2) extra = segments(fan.graph2);
     if (control == &fan.Picture5) extra = segments(fan.graph5);
-    writeControl(json, *control, control->name(), extra);
+    controls[control->name()] = controlJson(*control, extra);
   }
-  json.key("Linie");
-  json.beginArray();
-  for (int line : session.form.info.whiteLines()) json.value(line);
-  json.endArray();
+  controls["Linie"] = session.form.info.whiteLines();
   std::vector<Control*> textWindow;
   session.textWindow.collect(textWindow);
   for (const Control* control : textWindow) {
     const bool isForm = control == &session.textWindow.Form3;
-    writeControl(json, *control, isForm ? "Form3" : "Form3." + control->name());
+    controls[isForm ? "Form3" : "Form3." + control->name()] = controlJson(*control);
   }
-  json.endObject();
-  json.endObject();
-  return json.str();
+  Json json = Json::object();
+  json["messages"] = messagesJson(platform.messages);
+  json["controls"] = std::move(controls);
+  return jsonText(json);
 }
 
 }  // namespace oza

@@ -20,6 +20,16 @@ void Control::setText(const std::string& text) {
   if (onChange) onChange();
 }
 
+void Control::rememberAsLoaded() {
+  loadedText_ = text_;
+  loadedChecked_ = checked_;
+  loadedListIndex_ = listIndex_;
+}
+
+bool Control::showsLoaded() const {
+  return text_ == loadedText_ && checked_ == loadedChecked_ && listIndex_ == loadedListIndex_;
+}
+
 void Control::click() {
   if (kind_ == ControlKind::OptionButton && group_) {
     group_->select(*this);

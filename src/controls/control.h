@@ -82,6 +82,13 @@ class Control {
   const std::optional<Rgb>& backColor() const { return backColor_; }
   void setBackColor(std::optional<Rgb> color) { backColor_ = color; }
 
+  // What the last load showed: the writers leave a field's bytes alone
+  // while its control still shows it, whatever converting it back would give.
+  void rememberAsLoaded();
+  const std::string& loadedText() const { return loadedText_; }
+  bool loadedChecked() const { return loadedChecked_; }
+  bool showsLoaded() const;
+
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& tip) { toolTip_ = tip; }
 
@@ -103,6 +110,9 @@ class Control {
   int value_ = 0;
   std::optional<Rgb> backColor_;
   std::string toolTip_;
+  std::string loadedText_;
+  bool loadedChecked_ = false;
+  int loadedListIndex_ = -1;
   OptionGroup* group_ = nullptr;
   friend class OptionGroup;
 };

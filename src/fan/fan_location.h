@@ -16,6 +16,11 @@ struct FanGlobals {
   std::int32_t FanRegisterPosition1 = 0;
   std::int32_t FanRegisterPosition2 = 0;
   std::int16_t Type2SpeedScale = 0;  // raw speed that means 100 % in a type-2 table
+  // Where the readers found the data section and its tables (-1: not found);
+  // the writer patches these, it never searches the image again.
+  std::int64_t type1Section = -1;      // 0x7A byte before the type-1 look-up table
+  std::int64_t type2Hysteresis = -1;   // "O" marker
+  std::int64_t type2Table = -1;        // "P" marker
 
   std::int32_t registerPosition(int n) const;
 };

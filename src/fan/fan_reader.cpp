@@ -56,12 +56,13 @@ bool ReadFanSettings(const ByteImage& image, FanGlobals& globals, const FanCard&
   }
 }
 
-bool ReadFanLookUpTable(const ByteImage& image, const FanGlobals& globals, const FanCard& card, FanTab& tab,
+bool ReadFanLookUpTable(const ByteImage& image, FanGlobals& globals, const FanCard& card, FanTab& tab,
                         int DutyScale) {
   if (card.rv770 && globals.FanTableType == 0) return true;
   try {
     const std::int64_t z = findFanSection(image, globals.FanControlPosition, card.r680);
     if (z < 0) return false;
+    globals.type1Section = z;
     for (int k = 0; k < 8; ++k) FanTab::load(tab.Type1Threshold[k], std::to_string(image.at(z + 5 + k)));
     for (int k = 0; k < 8; ++k)
       FanTab::load(tab.Type1FanSpeed[k], std::to_string(percentOf(image.at(z + 13 + k), DutyScale)));
@@ -83,6 +84,8 @@ bool ReadFanSettingsType2(const ByteImage& image, FanGlobals& globals, FanTab& t
     const int hysteresis = image.at(o + 1);
     const std::int64_t p = findType2Marker(image, z, 'P');
     if (p < 0) return false;
+    globals.type2Hysteresis = o;
+    globals.type2Table = p;
     for (int k = 0; k < 8; ++k) FanTab::load(tab.Threshold[k], std::to_string(image.at(p + 1 + 4 * k)));
     for (int k = 0; k < 8; ++k)
       FanTab::load(tab.FanSpeed[k], std::to_string(percentOf(image.at(p + 3 + 4 * k), globals.Type2SpeedScale)));

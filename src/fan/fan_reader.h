@@ -14,7 +14,7 @@ class FanTab;
 bool ReadFanSettings(const ByteImage& image, FanGlobals& globals, const FanCard& card, FanTab& tab,
                      bool fanTabSelected);
 
-bool ReadFanLookUpTable(const ByteImage& image, const FanGlobals& globals, const FanCard& card, FanTab& tab,
+bool ReadFanLookUpTable(const ByteImage& image, FanGlobals& globals, const FanCard& card, FanTab& tab,
                         int DutyScale);
 
 // Reads a type-2 table into Frame3; false when a marker is missing or the

@@ -21,6 +21,9 @@ struct InfoStrings {
   std::string sAtomBIOSVersion;
   std::uint16_t RAMSize = 0;      // MB named in sHardwareSpecs, 0 when none
   std::uint16_t RAMBusWidth = 0;  // bits named in sHardwareSpecs, 0 when none
+  // Where the load found them (GetStringPos's list); the writer patches
+  // exactly these bytes.
+  std::string positionList;
 };
 
 // Marks an absent power cable message in the position list.

@@ -23,6 +23,18 @@ const Signature kSignatures[] = {
 
 const std::vector<std::uint8_t> kClockInfoEnd = {0x08, 0x00, 0x00, 0x00, 0x7A};
 
+constexpr std::int64_t kClockInfoSizeOffset = 0x07;
+constexpr std::int64_t kClockInfoArrayOffset = 0x0B;
+constexpr int kClockInfoRecordSize = 16;
+
+// A revision-5 header whose clock info array can be read as revision 4's:
+// 16-byte records at a non-zero offset inside the image.
+bool usableRevision5Header(const ByteImage& image, std::int64_t p) {
+  if (image.at(p + kClockInfoSizeOffset) != kClockInfoRecordSize) return false;
+  const std::int64_t offset = image.word(p + kClockInfoArrayOffset);
+  return offset != 0 && image.contains(p + offset);
+}
+
 }  // namespace
 
 ClockLocation GetClockPos(const ByteImage& image) {
@@ -31,13 +43,20 @@ ClockLocation GetClockPos(const ByteImage& image) {
     const std::int64_t header = image.word(0x48);
     const std::int64_t masterData = image.word(header + 0x20);
     const std::int64_t p = image.word(masterData + 0x22);
-    if (image.at(p + 2) == 4) {
+    const int revision = image.at(p + 2);
+    // Revision 5 only appends fields to the revision-4 header, so a usable
+    // one is read the same way; one that is not usable keeps the signature
+    // search that such images have always loaded with.
+    if (revision == 4 || (revision == 5 && usableRevision5Header(image, p))) {
+      // Integrated-graphics tables use longer records; showing them as
+      // 16-byte ones would edit the wrong bytes.
+      if (image.at(p + kClockInfoSizeOffset) != kClockInfoRecordSize) return location;
       PowerPlayHeader table;
       table.stateCount = image.at(p + 0x05);
       table.stateEntrySize = image.at(p + 0x06);
       table.nonClockSize = image.at(p + 0x08);
       table.stateArray = p + image.word(p + 0x09);
-      table.clockInfoArray = p + image.word(p + 0x0B);
+      table.clockInfoArray = p + image.word(p + kClockInfoArrayOffset);
       table.nonClockArray = p + image.word(p + 0x0D);
       location.states = ReadPowerPlayStates(image, table);
       location.ClockPosition = table.clockInfoArray;

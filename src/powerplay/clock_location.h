@@ -8,16 +8,18 @@
 
 namespace oza {
 
-// Where the clock info records start, and on a revision-4 table its states.
+// Where the clock info records start, and on a table read through its
+// header (revision 4, or a usable revision 5) its states.
 struct ClockLocation {
   std::int64_t ClockPosition = 0;  // 0: not found
   std::optional<PowerPlayStates> states;
 };
 
-// Follows the AtomBIOS pointer chain to the PowerPlay table; a revision-4
-// table gives the records and the states, any other the first of the four
-// clock table signatures found. A chain or table reaching outside the image
-// gives position 0.
+// Follows the AtomBIOS pointer chain to the PowerPlay table. A revision-4
+// table, or a revision-5 one with 16-byte records at an offset inside the
+// image, gives the records and the states; any other the first of the four
+// clock table signatures found. A header-read table whose records are not 16
+// bytes long, or a chain or table reaching outside the image, gives 0.
 ClockLocation GetClockPos(const ByteImage& image);
 
 // Number of 16-byte records between ClockPosition and the clock info end

@@ -64,19 +64,21 @@ bool ReadClocksAndVoltages(const ByteImage& image, std::int64_t ClockPosition, i
   return true;
 }
 
-bool WriteClockSettings(ByteImage& image, ClockTab& tab) {
-  const ClockLocation location = GetClockPos(image);
+bool WriteClockSettings(ByteImage& image, ClockTab& tab, const ClockLocation& location, int records) {
+  // The state list is shown afresh, as a save always did.
   tab.showStates(location.states.value_or(PowerPlayStates{}));
   // A save never writes records it cannot find (position 0 is the image's start).
   if (location.ClockPosition == 0) return false;
-  const int n = std::min(GetStatesNum(image, location.ClockPosition), kMaxRecords);
+  const int n = std::min(records, kMaxRecords);
   try {
     for (int r = 0; r < n; ++r) {
       const std::int64_t q = location.ClockPosition + std::int64_t{kRecordSize} * r;
-      if (!writeClock(image, q, tab.GPU[r].text())) return false;
-      if (!writeClock(image, q + 3, tab.RAM[r].text())) return false;
+      // A box that still shows what was loaded leaves its field as stored.
+      if (!tab.GPU[r].showsLoaded() && !writeClock(image, q, tab.GPU[r].text())) return false;
+      if (!tab.RAM[r].showsLoaded() && !writeClock(image, q + 3, tab.RAM[r].text())) return false;
 
       const std::string& text = tab.Voltage[r].text();
+      if (tab.Voltage[r].showsLoaded()) continue;
       // "---" stands for a field that holds no voltage; unless the user
       // typed over it, the field keeps its bytes.
       if (text == "---" && image.word(q + 6) > kLargestVoltage) continue;

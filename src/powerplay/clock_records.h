@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "image/byte_image.h"
+#include "powerplay/clock_location.h"
 
 namespace oza {
 
@@ -20,10 +21,11 @@ inline constexpr std::uint32_t kLargestVoltage = 3000;
 // their texts.
 bool ReadClocksAndVoltages(const ByteImage& image, std::int64_t ClockPosition, int& States, ClockTab& tab);
 
-// Writes the GPU, memory and voltage boxes back into the records it locates
-// afresh. False at the first illegal value or field outside the image; the
-// fields written before stay written.
-bool WriteClockSettings(ByteImage& image, ClockTab& tab);
+// Writes the GPU, memory and voltage boxes back into the `records` records
+// the load found at `location` (at most 16). A box that still shows what the
+// load showed keeps its field's bytes. False at the first illegal value or
+// field outside the image; the fields written before stay written.
+bool WriteClockSettings(ByteImage& image, ClockTab& tab, const ClockLocation& location, int records);
 
 // Reads the Overdrive standard clocks and upper limits into Label101..104.
 bool GetOverDrive(const ByteImage& image, ClockTab& tab);

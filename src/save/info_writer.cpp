@@ -12,17 +12,16 @@ namespace oza {
 
 namespace {
 
-// Cuts or pads a box's text to `length` characters and puts it back.
-void fitText(Control& box, std::size_t length, bool cut) {
-  std::string text = box.text();
+// A text padded with spaces to `length` characters, and cut to it if `cut`.
+std::string fitted(std::string text, std::size_t length, bool cut) {
   const std::size_t current = utf8Length(text);
-  if (current < length) {
-    text.append(length - current, ' ');
-    box.setText(text);
-  } else if (cut && current > length) {
-    box.setText(utf8Prefix(text, length));
-  }
+  if (current < length) return text.append(length - current, ' ');
+  if (cut && current > length) return utf8Prefix(text, length);
+  return text;
 }
+
+// Cuts or pads a box's text to `length` characters and puts it back.
+void fitText(Control& box, std::size_t length, bool cut) { box.setText(fitted(box.text(), length, cut)); }
 
 // Writes the text's characters over positions first..last; false when the
 // text has a character without an 8-bit code, is too short for the range,
@@ -44,6 +43,9 @@ bool writeString(ByteImage& image, const std::string& firstField, const std::str
 
 std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
                                const std::string& VideoCardID) {
+  // A text is unchanged when it fills its bytes as the loaded one did, so
+  // that the padding a save puts into the box counts as no change.
+  const bool dateChanged = fitted(tab.InfoText[0].text(), 14, true) != fitted(tab.InfoText[0].loadedText(), 14, true);
   fitText(tab.InfoText[0], 14, true);
   const struct {
     int box;
@@ -52,32 +54,37 @@ std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, Inf
   } texts[] = {{1, strings.sBIOSVersion, 3},     {2, strings.sChipType, 4},
                {3, strings.sHardwareSpecs, 5},   {4, strings.sCopyright, 6},
                {5, strings.sAtomBIOSVersion, 7}, {6, strings.sPowerCableMessage, 8}};
+  bool changed[7] = {dateChanged};
   for (const auto& t : texts) {
-    if (utf8Length(tab.InfoText[t.box].text()) > t.loaded.size()) return t.code;
-    fitText(tab.InfoText[t.box], t.loaded.size(), false);
+    Control& box = tab.InfoText[t.box];
+    if (utf8Length(box.text()) > t.loaded.size()) return t.code;
+    changed[t.box] = fitted(box.text(), t.loaded.size(), false) != fitted(box.loadedText(), t.loaded.size(), false);
+    fitText(box, t.loaded.size(), false);
   }
 
-  const std::string list = GetStringPos(image);
-  if (list == "Fehler") return 0;
-  const std::vector<std::string> f = splitPositionList(list);
+  // The positions the load found; the strings are never searched for again.
+  const std::vector<std::string> f = splitPositionList(strings.positionList);
   if (f.size() < 16) return 0;
   try {
     const std::optional<std::string> date = utf8ToLatin1(tab.InfoText[0].text());
     if (!date || date->size() < 14) return 0;
-    for (std::int64_t p = 0x50; p <= 0x5D; ++p) image.set(p, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(p - 0x50)]));
+    if (changed[0])
+      for (std::int64_t p = 0x50; p <= 0x5D; ++p)
+        image.set(p, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(p - 0x50)]));
     const struct {
       int box, field;
     } places[] = {{1, 0}, {2, 2}, {3, 8}, {4, 12}, {5, 14}};
     for (const auto& place : places) {
       const std::size_t i = static_cast<std::size_t>(place.field);
-      if (!writeString(image, f[i], f[i + 1], tab.InfoText[place.box].text())) return 0;
+      if (changed[place.box] && !writeString(image, f[i], f[i + 1], tab.InfoText[place.box].text())) return 0;
     }
-    if (!strings.sPowerCableMessage.empty() && !writeString(image, f[10], f[11], tab.InfoText[6].text())) return 0;
+    if (!strings.sPowerCableMessage.empty() && changed[6] && !writeString(image, f[10], f[11], tab.InfoText[6].text()))
+      return 0;
   } catch (const OutOfImage&) {
     return 0;
   }
-  if (!WriteSubVendor(image, tab)) return 9;
-  if (!WriteVideoCardID(image, tab, VideoCardID)) return 10;
+  if (!tab.Combo1.showsLoaded() && !WriteSubVendor(image, tab)) return 9;
+  if (!tab.Combo2.showsLoaded() && !WriteVideoCardID(image, tab, VideoCardID)) return 10;
   return 1;
 }
 

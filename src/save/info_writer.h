@@ -10,9 +10,10 @@ namespace oza {
 
 class InfoTab;
 
-// Writes the information tab back: the date/time, the six strings (never
-// longer than the strings they replace; shorter ones are padded with spaces
-// in their box too), the sub vendor and video card IDs. Codes: 1 success,
+// Writes the information tab back at the positions the load found: the
+// date/time, the six strings (never longer than the strings they replace;
+// shorter ones are padded with spaces in their box too), the sub vendor and
+// video card IDs. What still shows as loaded keeps its bytes. Codes: 1 success,
 // 3..8 a string too long (nothing written), 9 sub vendor, 10 video card ID,
 // 0 any other failure.
 std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,

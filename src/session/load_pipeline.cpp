@@ -29,6 +29,7 @@ const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Deb
 void fail(Session& session, const std::string& text) {
   session.platform.message(text, MessageIcon::Information);
   ResetBIOSDisplay(session);
+  rememberLoadedControls(session);
 }
 
 bool canOpenForReading(const std::string& path) {
@@ -87,7 +88,7 @@ bool LoadCardData(Session& session) {
   ShowBIOSInfo(form.info, image, session.strings, GetFileCheckSum(image, 0));
 
   ClockTab& clock = form.clock;
-  const ClockLocation location = GetClockPos(image);
+  const ClockLocation& location = session.clockLocation = GetClockPos(image);
   // A table without states leaves nothing of an earlier image in the list.
   clock.showStates(location.states.value_or(PowerPlayStates{}));
   const std::int64_t ClockPosition = location.ClockPosition;
@@ -104,7 +105,7 @@ bool LoadCardData(Session& session) {
   }
   form.info.Check1.setChecked(CheckPreModified(image));
 
-  int States = GetStatesNum(image, ClockPosition);
+  int States = session.clockRecords = GetStatesNum(image, ClockPosition);
   clock.States.setText(std::to_string(States));
   if (States == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
@@ -152,6 +153,7 @@ bool LoadBIOSFile(Session& session, std::string path) {
     return false;
   }
   ClearInfoGlobals(session);
+  session.strings.positionList = list;
   if (!SplitInfos(session.BIOSArray, list, session.strings)) {
     fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
     return false;
@@ -162,8 +164,13 @@ bool LoadBIOSFile(Session& session, std::string path) {
   }
   session.form.Label49.setText(path);
   if (!LoadCardData(session)) return false;
+  rememberLoadedControls(session);
   ShowGDDR5SizeWarning(session);
   return true;
+}
+
+void rememberLoadedControls(Session& session) {
+  for (Control* control : session.controls()) control->rememberAsLoaded();
 }
 
 void ShowGDDR5SizeWarning(Session& session) {
@@ -192,6 +199,9 @@ void ClearInfoGlobals(Session& session) {
   fan.CommandTablePosition = 0;
   fan.FanRegisterPosition0 = fan.FanRegisterPosition1 = fan.FanRegisterPosition2 = 0;
   fan.Type2SpeedScale = 0;
+  fan.type1Section = fan.type2Hysteresis = fan.type2Table = -1;
+  session.clockLocation = ClockLocation{};
+  session.clockRecords = 0;
   session.form.clock.States.setText("");
 }
 

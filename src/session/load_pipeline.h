@@ -23,4 +23,8 @@ void ClearInfoGlobals(Session& session);
 
 void ShowGDDR5SizeWarning(Session& session);
 
+// Takes what every control shows now as what the load showed: a save writes
+// only the fields whose controls show something else.
+void rememberLoadedControls(Session& session);
+
 }  // namespace oza

@@ -56,15 +56,17 @@ std::string SaveBIOSDialog(Session& session) {
 bool SaveBIOSFile(Session& session) {
   Platform& platform = session.platform;
   MainForm& form = session.form;
-  ByteImage& image = session.BIOSArray;
+  // Every save patches a fresh copy of the loaded bytes: a refused save
+  // leaves nothing behind, and the same edits always give the same file.
+  ByteImage image = session.BIOSArray;
 
-  if (!WriteClockSettings(image, form.clock)) {
+  if (!WriteClockSettings(image, form.clock, session.clockLocation, session.clockRecords)) {
     platform.message("Unable to write clock settings. This may be due to illegal values set. - Debug information: "
                      "'WriteClockSettings' reported error.",
                      MessageIcon::Information);
     return false;
   }
-  const int fanCode = WriteFanSettings(image, session.fanGlobals, session.fanCard, form.fan, form.Option2.enabled());
+  const int fanCode = WriteFanSettings(image, session.fanGlobals, form.fan, form.Option2.enabled());
   if (fanCode != 0) {
     platform.message("Unable to write fan settings. This may be due to illegal values set. - Debug information: "
                      "'WriteFanSettings' " + std::to_string(fanCode) + ".",

@@ -6,10 +6,10 @@ namespace oza {
 
 class Session;
 
-// "Save BIOS...": writes every tab into the image, restores the loaded byte
-// sum, asks for a file name and writes the image. Every stop shows its
-// message (a cancelled dialog or a No shows none). True when the file was
-// written.
+// "Save BIOS...": writes every tab into a copy of the loaded image, restores
+// the loaded byte sum, asks for a file name and writes the copy. The loaded
+// image itself never changes. Every stop shows its message (a cancelled
+// dialog or a No shows none). True when the file was written.
 bool SaveBIOSFile(Session& session);
 
 // The default file name of the save dialog, made of the 2D and 3D clocks.

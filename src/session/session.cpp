@@ -52,6 +52,7 @@ void Session::start() {
   form.clock.ApplyClockInfoLock();
   form.clock.VScroll1.setValue(0);
   form.info.fillIdLists();
+  rememberLoadedControls(*this);
 }
 
 void Session::showFaq() { textWindow.show("FAQ", faqText()); }

@@ -9,6 +9,7 @@
 #include "image/byte_image.h"
 #include "image/info_strings.h"
 #include "platform/platform.h"
+#include "powerplay/clock_location.h"
 #include "session/main_form.h"
 #include "session/text_window.h"
 
@@ -25,12 +26,16 @@ class Session {
 
   Platform& platform;
 
+  // The image as loaded; a save patches a copy of it, so that it is a
+  // function of these bytes and the controls alone.
   ByteImage BIOSArray;
   InfoStrings strings;      // sBIOSVersion ... sAtomBIOSVersion, RAMSize, RAMBusWidth
   std::string VideoCardID;  // four hex digits, set by each load
   std::int32_t LoadedCheckSum = 0;
   FanGlobals fanGlobals;   // CommandTablePosition ... Type2SpeedScale
   FanCard fanCard;         // the card tests of the last load
+  ClockLocation clockLocation;  // where the load found the clock info records
+  int clockRecords = 0;         // records counted there (not capped)
 
   MainForm form{fanGlobals};  // Form1
   TextWindow textWindow;   // Form3

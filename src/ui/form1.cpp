@@ -15,6 +15,7 @@
 
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
+#include "ui/card_loader.h"
 #include "ui/clock_page.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
@@ -41,6 +42,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   for (Control* exit : {&f.Command5, &f.Exit}) exit->onClick = [this] { exitProgram(); };
   for (Control* editor : {&f.Command11, &f.PE}) editor->onClick = [this] { showProfileEditor(); };
   binder_.afterSync = [this] { afterSync(); };
+  cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
   buildMenus();
@@ -101,6 +103,9 @@ void Form1::buildMenus() {
     binder_.bindAction(control, action);
   };
   add(file, f.BLoad, QKeySequence::Open);
+  QAction* fromCard = file->addAction(QStringLiteral("Load BIOS from installed card..."));
+  fromCard->setObjectName(QStringLiteral("LoadFromCard"));
+  connect(fromCard, &QAction::triggered, this, [this] { cardLoader_->run(); });
   add(file, f.BSave, QKeySequence::Save);
   binder_.bindAction(f.KeinName, file->addSeparator());
   add(file, f.PE);

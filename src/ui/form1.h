@@ -11,6 +11,7 @@
 
 namespace oza::ui {
 
+class CardLoader;
 class ClockPage;
 class FanGraphWidget;
 class Form2;
@@ -45,6 +46,8 @@ class Form1 : public QMainWindow {
   Form4& showProfileEditor();
   // The profile editor window, or null before it was first shown.
   Form4* profileEditor() { return form4_.get(); }
+  // "Load BIOS from installed card..." of the File menu.
+  CardLoader& cardLoader() { return *cardLoader_; }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -63,6 +66,7 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form3> form3_;
   QPointer<Form2> about_;
   std::unique_ptr<Form4> form4_;
+  std::unique_ptr<CardLoader> cardLoader_;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* graph2_ = nullptr;

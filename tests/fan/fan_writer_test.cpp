@@ -18,8 +18,11 @@ struct Loaded {
     LocateFanTable(image, false, globals);
     ok = globals.FanTableType == 2 ? ReadFanSettingsType2(image, globals, tab, true)
                                    : ReadFanSettings(image, globals, card, tab, true);
+    std::vector<Control*> controls;
+    tab.collect(controls);
+    for (Control* control : controls) control->rememberAsLoaded();
   }
-  int write(bool enabled = true) { return WriteFanSettings(image, globals, card, tab, enabled); }
+  int write(bool enabled = true) { return WriteFanSettings(image, globals, tab, enabled); }
   int field(const FanField& f) const { return ReadFanField(image, globals.registerPosition(f.reg), f); }
 
   ByteImage image;
@@ -145,6 +148,9 @@ TEST(FanWriter, EveryFailureHasItsCode) {
     if (reg == 2) loaded.globals.FanRegisterPosition2 = outside;
     if (reg == 1) loaded.globals.FanRegisterPosition1 = outside;
     if (reg == 0) loaded.globals.FanRegisterPosition0 = outside;
+    // Only changed fields are written (Tslope always is).
+    loaded.tab.modes.select(loaded.tab.Option5);
+    loaded.tab.Type1Hysteresis.setText("9");
     EXPECT_EQ(loaded.write(), reg == 2 ? 2 : reg == 1 ? 5 : 7) << reg;
   }
 
@@ -153,14 +159,13 @@ TEST(FanWriter, EveryFailureHasItsCode) {
   rv770.rv770Registers = true;
   Loaded card(rv770, true);
   card.globals.FanRegisterPosition2 = 0;  // never written
+  card.tab.Text5.setText("41");
   EXPECT_EQ(card.write(), 3);
 
   // The change rules keep look-up values within a byte, so the table fails
-  // only when its section is gone.
+  // only when the load did not find its section.
   Loaded noTable{FixtureImage()};
-  std::int64_t z = FixtureImage::kFanTable;
-  while (noTable.image.at(z) != 0x7A) ++z;
-  noTable.image.set(z, 0x00);
+  noTable.globals.type1Section = -1;
   EXPECT_EQ(noTable.write(), 13);
 
   FixtureImage type2;
@@ -186,10 +191,7 @@ TEST(FanWriter, EveryFailureHasItsCode) {
     missing.type2Thresholds = {40, 50, 60, 70, 75, 90, 100, 110};
     Loaded loaded(missing);
     ASSERT_TRUE(loaded.ok);
-    std::int64_t z = FixtureImage::kFanTable;
-    while (loaded.image.at(z) != 0x7A) ++z;
-    for (std::int64_t i = z + 4; i < z + 10; ++i)
-      if (loaded.image.at(i) == marker) loaded.image.set(i, 0x01);
+    (marker == 'P' ? loaded.globals.type2Table : loaded.globals.type2Hysteresis) = -1;
     EXPECT_EQ(loaded.write(), marker == 'P' ? 15 : 16);
   }
 }

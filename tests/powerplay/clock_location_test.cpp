@@ -36,6 +36,54 @@ TEST(ClockLocation, RevisionFourFollowsThePointerChain) {
   EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, FixtureImage::kPowerPlay + 0x0123);
 }
 
+TEST(ClockLocation, UsableRevisionFiveHeadersAreReadLikeRevisionFour) {
+  FixtureImage fixture;
+  fixture.tableRevision = 5;
+  auto bytes = fixture.build();
+  put(bytes, 0x3000, signatureBytes(1));
+  const ClockLocation location = GetClockPos(ByteImage(bytes));
+  EXPECT_EQ(location.ClockPosition, fixture.clockPosition());
+  ASSERT_TRUE(location.states.has_value());
+  EXPECT_EQ(location.states->StateClockIndex.size(), 2u);
+}
+
+// A revision-5 header that cannot be read as revision 4's leaves the search
+// for a signature, as before; so an image that loaded before still loads.
+TEST(ClockLocation, UnusableRevisionFiveHeadersFallBackToTheSignatures) {
+  FixtureImage fixture;
+  fixture.revision4 = false;
+  fixture.signature = 2;
+  const std::int64_t p = FixtureImage::kPowerPlay;
+  const struct {
+    const char* what;
+    std::uint8_t recordSize;
+    std::uint32_t clockInfoOffset;
+  } cases[] = {{"records of 20 bytes", 20, 0x20}, {"records of 24 bytes", 24, 0x20},
+               {"no clock info array", 16, 0}, {"array outside the image", 16, 0xFFF0}};
+  for (const auto& c : cases) {
+    auto bytes = fixture.build();
+    bytes[p + 2] = 5;
+    bytes[p + 7] = c.recordSize;
+    test::putWord(bytes, p + 0x0B, c.clockInfoOffset);
+    const ClockLocation location = GetClockPos(ByteImage(bytes));
+    EXPECT_EQ(location.ClockPosition, fixture.clockPosition()) << c.what;
+    EXPECT_FALSE(location.states.has_value()) << c.what;
+    // Without a signature there is nothing to show.
+    std::fill(bytes.begin() + p + 0x100, bytes.begin() + p + 0x140, 0);
+    EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 0) << c.what;
+  }
+}
+
+TEST(ClockLocation, RevisionFourWithLongerRecordsShowsNoRecords) {
+  for (std::uint8_t size : {20, 24, 15}) {
+    FixtureImage fixture;
+    fixture.clockInfoSize = size;
+    auto bytes = fixture.build();
+    put(bytes, 0x3000, signatureBytes(1));  // never taken instead
+    EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 0) << int{size};
+  }
+}
+
 TEST(ClockLocation, SignaturesAreTriedInTheirOrder) {
   for (int signature = 1; signature <= 4; ++signature) {
     FixtureImage fixture;

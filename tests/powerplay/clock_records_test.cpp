@@ -17,7 +17,12 @@ struct Loaded {
     states = static_cast<int>(fixture.clocks.size());
     tab.States.setText(std::to_string(states));
     EXPECT_TRUE(ReadClocksAndVoltages(image, position, states, tab));
+    std::vector<Control*> controls;
+    tab.collect(controls);
+    for (Control* control : controls) control->rememberAsLoaded();
   }
+  // Writes into the records where the image holds them.
+  bool write() { return WriteClockSettings(image, tab, GetClockPos(image), GetStatesNum(image, position)); }
   ByteImage image;
   std::int64_t position;
   int states;
@@ -64,7 +69,7 @@ std::optional<std::vector<int>> written(const std::string& gpu, const std::strin
   loaded.tab.GPU[0].setText(gpu);
   loaded.tab.RAM[0].setText(ram);
   loaded.tab.Voltage[0].setText(volt);
-  if (!WriteClockSettings(loaded.image, loaded.tab)) return std::nullopt;
+  if (!loaded.write()) return std::nullopt;
   std::vector<int> bytes;
   for (int i = 0; i < 8; ++i) bytes.push_back(loaded.image.at(loaded.position + i));
   return bytes;
@@ -105,7 +110,7 @@ TEST(ClockRecords, WritingStopsAtTheFirstIllegalFieldAndKeepsWhatItWrote) {
   loaded.tab.GPU[0].setText("100");
   loaded.tab.GPU[1].setText("200");
   loaded.tab.RAM[1].setText("x");
-  EXPECT_FALSE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_FALSE(loaded.write());
   EXPECT_EQ(loaded.image.clock(loaded.position), 10000u);
   EXPECT_EQ(loaded.image.clock(loaded.position + 16), 20000u);
   EXPECT_EQ(loaded.image.clock(loaded.position + 19), 50000u);  // untouched
@@ -116,7 +121,7 @@ TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
   fixture.clocks.assign(18, ClockRecord{50000, 60000, 1100});
   Loaded loaded(fixture);
   for (int i = 0; i < 16; ++i) loaded.tab.GPU[i].setText("600");
-  EXPECT_TRUE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_TRUE(loaded.write());
   EXPECT_EQ(loaded.image.clock(loaded.position + 15 * 16), 60000u);
   EXPECT_EQ(loaded.image.clock(loaded.position + 16 * 16), 50000u);
 }
@@ -128,7 +133,7 @@ TEST(ClockRecords, WritingRebuildsTheStateList) {
   loaded.tab.List1.setListIndex(1);
   loaded.tab.listClick();
   EXPECT_EQ(loaded.tab.Label94.text(), "3");
-  EXPECT_TRUE(WriteClockSettings(loaded.image, loaded.tab));
+  EXPECT_TRUE(loaded.write());
   EXPECT_EQ(loaded.tab.List1.listIndex(), -1);
   EXPECT_EQ(loaded.tab.Label94.text(), "0");
   EXPECT_EQ(loaded.tab.List1.items().size(), 2u);

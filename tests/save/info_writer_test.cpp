@@ -12,7 +12,8 @@ using test::FixtureImage;
 
 struct Info {
   explicit Info(const FixtureImage& fixture) : image(fixture.build()) {
-    SplitInfos(image, GetStringPos(image), strings);
+    strings.positionList = GetStringPos(image);
+    SplitInfos(image, strings.positionList, strings);
     tab.fillIdLists();
     GetSubVendor(tab, image);
     GetReportedVideoCardType(tab, image, cardId);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <random>
 #include <set>
 
@@ -20,6 +21,8 @@
 #include "session/save_pipeline.h"
 #include "session/session.h"
 #include "support/fixture_image.h"
+#include "support/fixture_kinds.h"
+#include "support/real_roms.h"
 #include "support/temp_dir.h"
 
 namespace oza {
@@ -224,6 +227,96 @@ TEST(SaveProperties, ManyImagesManyEdits) {
   // Both outcomes must have been exercised.
   EXPECT_GT(written, 40);
   EXPECT_GT(stopped, 5);
+}
+
+// The bytes an edit of one control may change: its own field, the Tslope
+// field (always saved as computed) and the two correction areas.
+std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, const std::string& control) {
+  std::set<std::int64_t> bytes;
+  auto range = [&](std::int64_t first, std::int64_t last) {
+    for (std::int64_t p = first; p <= last; ++p) bytes.insert(p);
+  };
+  range(kUpAreaFirst, kUpAreaLast);
+  range(GetFreeSpacePos(loaded), checkedLast(loaded));
+  const FanGlobals& fan = session.fanGlobals;
+  if (fan.FanRegisterPosition1) range(fan.FanRegisterPosition1 + 2, fan.FanRegisterPosition1 + 2);
+  const std::int64_t clocks = session.clockLocation.ClockPosition;
+  const auto index = [&](const std::string& base) {
+    return control.rfind(base + "(", 0) == 0 ? std::stoi(control.substr(base.size() + 1)) : -1;
+  };
+  if (int r = index("GPU"); r >= 0) range(clocks + 16 * r, clocks + 16 * r + 2);
+  if (int r = index("RAM"); r >= 0) range(clocks + 16 * r + 3, clocks + 16 * r + 5);
+  if (int r = index("Voltage"); r >= 0) range(clocks + 16 * r + 6, clocks + 16 * r + 7);
+  if (int k = index("Type1FanSpeed"); k >= 0) range(fan.type1Section + 13 + k, fan.type1Section + 13 + k);
+  if (int k = index("FanSpeed"); k >= 0) range(fan.type2Table + 3 + 4 * k, fan.type2Table + 3 + 4 * k);
+  if (int k = index("Threshold"); k >= 0) range(fan.type2Table + 1 + 4 * k, fan.type2Table + 1 + 4 * k);
+  if (control == "Text6") range(fan.FanRegisterPosition2 + 2, fan.FanRegisterPosition2 + 3);  // Tmax, bits 24..17
+  if (control == "Text1") range(fan.type2Hysteresis + 1, fan.type2Hysteresis + 1);
+  if (control == "InfoText(1)") {
+    const std::vector<std::string> fields = splitPositionList(session.strings.positionList);
+    range(std::stoll(fields[0]), std::stoll(fields[1]));
+  }
+  if (control == "Combo1") range(0x7C, 0x7D);
+  return bytes;
+}
+
+std::vector<std::uint8_t> savedBytes(Session& session, ScriptedPlatform& platform, const std::string& path) {
+  platform.queueSavePath(path);
+  platform.messages.clear();
+  EXPECT_TRUE(SaveBIOSFile(session)) << (platform.messages.empty() ? "" : platform.messages.front().text);
+  return test::readBytes(path);
+}
+
+TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
+  std::vector<std::pair<std::string, std::vector<std::uint8_t>>> images;
+  for (const auto& [name, fixture] : test::fixtureKinds()) images.emplace_back(name, fixture.build());
+  const auto real = test::realRomPaths();
+  if (real.empty()) std::cout << "[   NOTE   ] real card images not found: fixtures only\n";
+  for (const std::string& path : real) images.emplace_back(path, test::readBytes(path));
+
+  const std::pair<std::string, std::string> edits[] = {
+      {"", ""},  // no edit at all
+      {"GPU(1)", "401.25"}, {"RAM(0)", "999"},         {"Voltage(2)", "1.333"}, {"Type1FanSpeed(6)", "61"},
+      {"FanSpeed(3)", "44"}, {"Threshold(5)", "77"},   {"Text6", "99"},        {"Text1", "5"},
+      {"InfoText(1)", "X"},  {"Combo1", "0x1458 - GigaByte"}};
+  test::TempDir dir;
+  int applied = 0;
+  for (const auto& [name, bytes] : images) {
+    test::writeBytes(dir.file("in.rom"), bytes);
+    const ByteImage loaded(bytes);
+    for (const auto& [control, text] : edits) {
+      SCOPED_TRACE(name + " " + control);
+      ScriptedPlatform platform;
+      platform.defaultAnswer = MessageAnswer::Yes;
+      Session session(platform);
+      session.start();
+      ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+      if (!control.empty()) {
+        Control* box = session.findControl(control);
+        ASSERT_NE(box, nullptr);
+        if (!box->enabled() || !box->visible() || box->text().empty()) continue;
+        box->setText(text);
+        ++applied;
+      }
+      // A refused save first: it must leave nothing behind.
+      Control& chip = session.form.info.InfoText[2];
+      const std::string chipText = chip.text();
+      chip.setText(chipText + "TOO LONG");
+      EXPECT_FALSE(SaveBIOSFile(session));
+      chip.setText(chipText);
+
+      const auto first = savedBytes(session, platform, dir.file("first.rom"));
+      const auto second = savedBytes(session, platform, dir.file("second.rom"));
+      EXPECT_EQ(first, second);
+      ASSERT_EQ(first.size(), bytes.size());
+      const std::set<std::int64_t> allowed = bytesOf(session, loaded, control);
+      for (std::size_t i = 0; i < first.size(); ++i)
+        if (first[i] != bytes[i]) {
+          EXPECT_TRUE(allowed.count(static_cast<std::int64_t>(i))) << "byte " << i;
+        }
+    }
+  }
+  EXPECT_GT(applied, 60);
 }
 
 }  // namespace

@@ -101,10 +101,10 @@ std::vector<std::uint8_t> FixtureImage::build() const {
     const int nonClockSize = 12;
     const std::int64_t stateArray = 0x20 + 16 * static_cast<std::int64_t>(clocks.size()) + 5;
     const std::int64_t nonClock = stateArray + stateEntrySize * static_cast<std::int64_t>(states.size());
-    putBytes(b, kPowerPlay + 2, {4, 1, 0});
+    putBytes(b, kPowerPlay + 2, {tableRevision, 1, 0});
     b[kPowerPlay + 5] = static_cast<std::uint8_t>(states.size());
     b[kPowerPlay + 6] = static_cast<std::uint8_t>(stateEntrySize);
-    b[kPowerPlay + 7] = 16;
+    b[kPowerPlay + 7] = clockInfoSize;
     b[kPowerPlay + 8] = nonClockSize;
     putWord(b, kPowerPlay + 0x09, static_cast<std::uint32_t>(stateArray));
     putWord(b, kPowerPlay + 0x0B, 0x20);

@@ -66,6 +66,10 @@ class FixtureImage {
   // the records follow clock table signature `signature` (1..4) placed at
   // kPowerPlay, and the PowerPlay pointer leads to a table of revision 3.
   bool revision4 = true;
+  // With `revision4`: the revision byte written (5: the newer header, read
+  // the same way) and the clock info record size the header declares.
+  std::uint8_t tableRevision = 4;
+  std::uint8_t clockInfoSize = 16;
   int signature = 1;
   std::vector<ClockRecord> clocks = {{30000, 50000, 1100}, {30000, 50000, 1100},
                                      {50000, 80000, 1200}, {77500, 112600, 1300}};

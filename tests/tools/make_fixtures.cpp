@@ -7,13 +7,12 @@
 #include <map>
 
 #include "support/fixture_image.h"
+#include "support/fixture_kinds.h"
 #include "support/profile_fixture.h"
 
 using oza::test::FixtureImage;
 
 namespace {
-
-std::map<std::string, FixtureImage> fixtures();
 
 void writeFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -25,7 +24,7 @@ std::string asText(const std::vector<std::uint8_t>& bytes) { return {bytes.begin
 int writeCorpus(const std::string& folder) {
   namespace fs = std::filesystem;
   for (const char* target : {"load", "save", "profile"}) fs::create_directories(folder + "/" + target);
-  const auto images = fixtures();
+  const auto images = oza::test::fixtureKinds();
   for (const char* name : {"type1_rev4.rom", "type2.rom", "signature1.rom", "signature3.rom", "rv770_no_table.rom",
                            "r680.rom"})
     images.at(name).save(folder + "/load/" + name);
@@ -44,50 +43,6 @@ int writeCorpus(const std::string& folder) {
   return 0;
 }
 
-std::map<std::string, FixtureImage> fixtures() {
-  std::map<std::string, FixtureImage> all;
-  auto save = [&](const FixtureImage& image, const char* name) { all.emplace(name, image); };
-
-  FixtureImage type1;
-  type1.cableMessage = "PLEASE CONNECT THE POWER CABLE TO THE VIDEO CARD";
-  save(type1, "type1_rev4.rom");
-
-  FixtureImage type2;
-  type2.fanType = 2;
-  type2.chipType = "RV670";
-  type2.hardwareSpecs = "ATI Radeon HD 3850 256MB 256bit GDDR3";
-  type2.cardId = 0x9505;
-  save(type2, "type2.rom");
-
-  for (int signature = 1; signature <= 4; ++signature) {
-    FixtureImage image;
-    image.revision4 = false;
-    image.signature = signature;
-    save(image, ("signature" + std::to_string(signature) + ".rom").c_str());
-  }
-
-  FixtureImage rv770(131072);
-  rv770.fanType = 0;
-  rv770.rv770Registers = true;
-  rv770.cardId = 0x9440;
-  rv770.chipType = "RV770";
-  rv770.ramType = "GDDR5";
-  rv770.hardwareSpecs = "ATI Radeon HD 4870 512MB 256bit GDDR5";
-  save(rv770, "rv770_no_table.rom");
-
-  FixtureImage r680;
-  r680.chipType = "R680";
-  r680.hardwareSpecs = "ATI Radeon HD 3870 X2 512MB 256bit GDDR3";
-  r680.cardId = 0x950F;
-  r680.secondFanSection = true;
-  save(r680, "r680.rom");
-
-  FixtureImage gddr5;
-  gddr5.ramType = "GDDR5";
-  save(gddr5, "gddr5_64k.rom");
-  return all;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +53,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::filesystem::create_directories(args[0]);
-  for (const auto& [name, image] : fixtures()) image.save(args[0] + "/" + name);
+  for (const auto& [name, image] : oza::test::fixtureKinds()) image.save(args[0] + "/" + name);
   return 0;
 }

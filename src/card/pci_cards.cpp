@@ -1,0 +1,130 @@
+#include "card/pci_cards.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+
+#include "image/file_io.h"
+#include "image/id_tables.h"
+
+namespace oza {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kAtiVendor = "0x1002";
+
+fs::path devicesFolder(const std::string& root) { return fs::path(root) / "bus" / "pci" / "devices"; }
+
+// The first line of a small attribute file such as `vendor`, lower case.
+std::string attribute(const fs::path& device, const char* name) {
+  std::string text;
+  if (!readWholeFile((device / name).string(), text)) return {};
+  text = text.substr(0, text.find_first_of("\r\n"));
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+bool isAtiDisplay(const fs::path& device) {
+  const std::string cardClass = attribute(device, "class");
+  return attribute(device, "vendor") == kAtiVendor && cardClass.size() == 8 && cardClass.rfind("0x03", 0) == 0;
+}
+
+std::string cardName(const std::string& deviceId) {
+  std::string id = deviceId.size() == 6 ? deviceId.substr(2) : deviceId;
+  std::transform(id.begin(), id.end(), id.begin(), [](unsigned char c) { return std::toupper(c); });
+  const int row = cardRow(id);
+  return row < 0 ? std::string() : cardTable()[static_cast<std::size_t>(row)].item;
+}
+
+// "0000:01:00.0", or "01:00.0" with the domain left out. Anything else could
+// lead out of the device folder.
+bool isPciAddress(const std::string& address) {
+  const auto colons = std::count(address.begin(), address.end(), ':');
+  if (colons < 1 || colons > 2 || address.size() > 16) return false;
+  return std::all_of(address.begin(), address.end(),
+                     [](unsigned char c) { return std::isxdigit(c) || c == ':' || c == '.'; }) &&
+         address.find('.') != std::string::npos;
+}
+
+// Disables the ROM again however the read ends.
+class EnabledRom {
+ public:
+  EnabledRom(RomAccess& access, std::string path) : access_(access), path_(std::move(path)) {}
+  ~EnabledRom() { access_.disable(path_); }
+  EnabledRom(const EnabledRom&) = delete;
+  EnabledRom& operator=(const EnabledRom&) = delete;
+
+ private:
+  RomAccess& access_;
+  std::string path_;
+};
+
+}  // namespace
+
+std::string sysfsRoot() {
+  const char* root = std::getenv("OZA_SYSFS_ROOT");
+  return root && *root ? root : "/sys";
+}
+
+std::vector<PciCard> listCards(const std::string& root, RomAccess& access) {
+  std::vector<PciCard> cards;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(devicesFolder(root), error)) {
+    const fs::path device = entry.path();
+    if (!isAtiDisplay(device)) continue;
+    PciCard card;
+    card.address = device.filename().string();
+    card.vendorId = kAtiVendor;
+    card.deviceId = attribute(device, "device");
+    card.name = cardName(card.deviceId);
+    card.romReadable = fs::exists(device / "rom", error) && access.mayRead((device / "rom").string());
+    cards.push_back(std::move(card));
+  }
+  std::sort(cards.begin(), cards.end(), [](const PciCard& a, const PciCard& b) { return a.address < b.address; });
+  return cards;
+}
+
+std::string cardLabel(const PciCard& card) {
+  std::string label = card.address + "  ";
+  if (!card.name.empty()) label += card.name + " ";
+  label += "(" + card.vendorId + ":" + card.deviceId + ")";
+  if (!card.romReadable) label += " - needs administrator rights";
+  return label;
+}
+
+std::string readCardRom(const std::string& root, const std::string& address, RomAccess& access,
+                        std::vector<std::uint8_t>& bytes) {
+  const std::string full = std::count(address.begin(), address.end(), ':') == 1 ? "0000:" + address : address;
+  const fs::path device = devicesFolder(root) / full;
+  std::error_code error;
+  if (!isPciAddress(address) || !fs::is_directory(device, error))
+    return "There is no PCI device " + address + ".";
+  if (!isAtiDisplay(device))
+    return "The PCI device " + full + " is not a display device of vendor 0x1002 (ATI/AMD).";
+  const std::string rom = (device / "rom").string();
+  if (!fs::exists(rom, error)) return "The card " + full + " shows no BIOS to read.";
+
+  std::vector<std::uint8_t> content;
+  {
+    EnabledRom enabled(access, rom);
+    switch (access.enable(rom)) {
+      case RomStep::Denied: return kNeedsRootMessage;
+      case RomStep::Failed: return "The BIOS of the card " + full + " could not be enabled for reading.";
+      case RomStep::Done: break;
+    }
+    if (!access.read(rom, static_cast<std::size_t>(kLargestImageFile) + 1, content))
+      return "Reading the BIOS of the card " + full + " failed before its end.";
+  }
+  if (content.empty()) return "The BIOS of the card " + full + " reads empty.";
+  if (content.size() > static_cast<std::size_t>(kLargestImageFile))
+    return "The BIOS of the card " + full + " is longer than 1,000,000 bytes.";
+  if (content.size() < 2 || content[0] != 0x55 || content[1] != 0xAA)
+    return "What the card " + full + " gives is no video BIOS: it does not begin with 0x55 0xAA.";
+  bytes = std::move(content);
+  return {};
+}
+
+}  // namespace oza

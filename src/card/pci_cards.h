@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "card/rom_access.h"
+
+namespace oza {
+
+// A display device of vendor 0x1002 as the kernel lists it.
+struct PciCard {
+  std::string address;   // "0000:01:00.0"
+  std::string vendorId;  // "0x1002"
+  std::string deviceId;  // "0x9442"
+  std::string name;      // from the video card table; empty when unknown
+  bool romReadable = false;
+};
+
+// The root of the kernel's device tree: "/sys", or OZA_SYSFS_ROOT when set.
+std::string sysfsRoot();
+
+// The display devices of vendor 0x1002 under `root`, in address order.
+std::vector<PciCard> listCards(const std::string& root, RomAccess& access);
+
+// The card as a line of a list: address, name and IDs, and whether its BIOS
+// needs administrator rights.
+std::string cardLabel(const PciCard& card);
+
+// Reads the ROM of the card at `address` (a missing domain means 0000):
+// enables it, reads it and disables it again on every path. Returns an empty
+// text with the ROM in `bytes`, or the message for the user.
+std::string readCardRom(const std::string& root, const std::string& address, RomAccess& access,
+                        std::vector<std::uint8_t>& bytes);
+
+inline constexpr const char* kNeedsRootMessage =
+    "Reading a card's BIOS needs administrator rights: run `sudo oza-cli read-card ADDR --out FILE`";
+
+}  // namespace oza

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace oza {
+
+enum class RomStep { Done, Denied, Failed };
+
+// The three steps the kernel's `rom` attribute of a PCI device takes: writing
+// "1" enables reading, the read gives the ROM, writing "0" disables it again.
+// A plain file cannot behave like that, so the tests put their own steps in
+// its place.
+class RomAccess {
+ public:
+  virtual ~RomAccess() = default;
+  // Whether this user may enable and read the ROM (only root may).
+  virtual bool mayRead(const std::string& romPath) = 0;
+  // Denied when this user lacks the rights.
+  virtual RomStep enable(const std::string& romPath) = 0;
+  // The whole ROM, at most `limit` bytes; false when the read fails.
+  virtual bool read(const std::string& romPath, std::size_t limit, std::vector<std::uint8_t>& bytes) = 0;
+  virtual void disable(const std::string& romPath) = 0;
+};
+
+// The kernel's attribute itself.
+class SysfsRomAccess : public RomAccess {
+ public:
+  bool mayRead(const std::string& romPath) override;
+  RomStep enable(const std::string& romPath) override;
+  bool read(const std::string& romPath, std::size_t limit, std::vector<std::uint8_t>& bytes) override;
+  void disable(const std::string& romPath) override;
+};
+
+}  // namespace oza

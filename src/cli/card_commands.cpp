@@ -1,0 +1,86 @@
+#include "cli/card_commands.h"
+
+#include "card/pci_cards.h"
+#include "cli/cli_platform.h"
+#include "cli/json_text.h"
+#include "cli/session_json.h"
+#include "cli/usage.h"
+#include "image/replace_question.h"
+#include "session/card_loading.h"
+#include "session/load_pipeline.h"
+#include "session/session.h"
+
+namespace oza {
+
+namespace {
+
+struct ReadOptions {
+  std::string address;
+  std::string out;
+  bool force = false;
+};
+
+// What is wrong with the command line, or empty text.
+std::string parse(const std::vector<std::string>& args, ReadOptions& options) {
+  if (args[0] == "cards") return args.size() > 1 ? "cards takes no arguments" : "";
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--force") {
+      options.force = true;
+    } else if (arg == "--out") {
+      if (i + 1 >= args.size()) return "--out needs a value";
+      options.out = args[++i];
+    } else if (arg.rfind("--", 0) == 0) {
+      return "unknown option '" + arg + "'";
+    } else if (options.address.empty()) {
+      options.address = arg;
+    } else {
+      return "more than one card given";
+    }
+  }
+  if (options.address.empty()) return "no card address given";
+  if (options.out.empty()) return "read-card needs --out FILE";
+  return {};
+}
+
+int listCards(RomAccess& access, std::ostream& out) {
+  Json cards = Json::array();
+  for (const PciCard& card : listCards(sysfsRoot(), access))
+    cards.push_back({{"address", card.address},
+                     {"vendor", card.vendorId},
+                     {"device", card.deviceId},
+                     {"name", card.name.empty() ? Json() : Json(card.name)},
+                     {"romReadable", card.romReadable}});
+  out << jsonText(Json{{"cards", std::move(cards)}}) << "\n";
+  return 0;
+}
+
+// The read ROM is written like a saved image: the same overwrite question and
+// the same write path.
+bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
+  ByteImage image;
+  return ReadCardBIOS(session.platform, options.address, access, image) &&
+         askBeforeReplacing(session.platform, options.out) && WriteCardBIOS(session.platform, options.out, image) &&
+         LoadBIOSFile(session, options.out);
+}
+
+}  // namespace
+
+bool isCardCommand(const std::string& command) { return command == "cards" || command == "read-card"; }
+
+int runCardCommand(const std::vector<std::string>& args, RomAccess& access, std::ostream& out, std::ostream& err) {
+  ReadOptions options;
+  if (const std::string problem = parse(args, options); !problem.empty()) {
+    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
+    return 2;
+  }
+  if (args[0] == "cards") return listCards(access, out);
+  CliPlatform platform(MessageAnswer::No, options.force);
+  Session session(platform);
+  session.start();
+  const bool done = readCard(session, options, access);
+  out << sessionJson(session, platform) << "\n";
+  return done ? 0 : 1;
+}
+
+}  // namespace oza

@@ -1,0 +1,24 @@
+#include "cli/json_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace oza {
+
+std::string jsonText(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+Json jsonNumber(double value) {
+  if (!std::isfinite(value)) return 0;
+  // Rounding to 15 digits first keeps binary noise (0.30000000000000004)
+  // out of the output; the library then prints the shortest exact form.
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  const double rounded = std::strtod(buffer, nullptr);
+  if (std::fabs(rounded) < 9e15 && rounded == std::trunc(rounded)) return static_cast<long long>(rounded);
+  return rounded;
+}
+
+}  // namespace oza

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace oza {
+
+// Members keep the order in which they were added, as a reader of the output
+// expects them (the window's order), not sorted by name.
+using Json = nlohmann::ordered_json;
+
+// Compact text of `json`; bytes that are not valid UTF-8 become U+FFFD.
+std::string jsonText(const Json& json);
+
+// A measured or computed number as the output shows it: 15 significant
+// digits, whole numbers without a fraction.
+Json jsonNumber(double value);
+
+}  // namespace oza

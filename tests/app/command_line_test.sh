@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The window program's own options, run as a user runs them.
+# usage: command_line_test.sh PATH_TO_OZA
+set -uo pipefail
+oza=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Help and version need no window system.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$oza" --help 2>/dev/null); rc=$?
+[ $rc = 0 ] || fail "--help exit $rc"
+grep -q '^Usage: oza \[options\] \[file\]' <<<"$out" || fail "--help text: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$oza" --version 2>/dev/null); rc=$?
+[ $rc = 0 ] || fail "--version exit $rc"
+[ "$out" = "OZA 1.12" ] || fail "--version text: $out"
+
+err=$(QT_QPA_PLATFORM=offscreen "$oza" --frobnicate 2>&1 >/dev/null); rc=$?
+[ $rc = 2 ] || fail "unknown option exit $rc"
+grep -q "frobnicate" <<<"$err" || fail "unknown option message: $err"
+echo "command line ok"

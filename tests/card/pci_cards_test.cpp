@@ -1,0 +1,105 @@
+#include "card/pci_cards.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/fake_sysfs.h"
+
+namespace oza {
+namespace {
+
+const std::vector<std::uint8_t> kRom = {0x55, 0xAA, 0x80, 0x01, 0x02, 0x03};
+
+class PciCards : public ::testing::Test {
+ protected:
+  PciCards() {
+    sysfs.addDevice("0000:01:00.0", "0x1002", "0x9442", "0x030000", kRom);
+    sysfs.addDevice("0000:01:00.1", "0x1002", "0xaa30", "0x040300", kRom);  // the card's sound part
+    sysfs.addDevice("0000:02:00.0", "0x10de", "0x0641", "0x030000", kRom);
+    sysfs.addDevice("0000:03:00.0", "0x1002", "0x68B8", "0x038000", kRom);
+  }
+
+  std::string read(const std::string& address) { return readCardRom(sysfs.root(), address, access, bytes); }
+
+  test::FakeSysfs sysfs;
+  test::FakeRomAccess access;
+  std::vector<std::uint8_t> bytes;
+};
+
+TEST_F(PciCards, ListsTheDisplayDevicesOfVendor1002WithTheirNames) {
+  const auto cards = listCards(sysfs.root(), access);
+  ASSERT_EQ(cards.size(), 2u);
+  EXPECT_EQ(cards[0].address, "0000:01:00.0");
+  EXPECT_EQ(cards[0].vendorId, "0x1002");
+  EXPECT_EQ(cards[0].deviceId, "0x9442");
+  EXPECT_EQ(cards[0].name, "HD 4850");
+  EXPECT_TRUE(cards[0].romReadable);
+  EXPECT_EQ(cards[1].deviceId, "0x68b8");
+  EXPECT_EQ(cards[1].name, "");
+  EXPECT_EQ(access.enables, 0) << "listing must not touch the ROM";
+}
+
+TEST_F(PciCards, ARomIsUnreadableWithoutRightsOrWithoutItsFile) {
+  sysfs.addDevice("0000:04:00.0", "0x1002", "0x9501", "0x030000", {}, false);
+  for (const PciCard& card : listCards(sysfs.root(), access))
+    EXPECT_EQ(card.romReadable, card.address != "0000:04:00.0") << card.address;
+  access.denied = true;
+  for (const PciCard& card : listCards(sysfs.root(), access)) EXPECT_FALSE(card.romReadable) << card.address;
+  EXPECT_TRUE(listCards(sysfs.root() + "/missing", access).empty());
+}
+
+TEST_F(PciCards, ReadsTheRomAndDisablesItAgain) {
+  EXPECT_EQ(read("0000:01:00.0"), "");
+  EXPECT_EQ(bytes, kRom);
+  EXPECT_EQ(access.enables, 1);
+  EXPECT_TRUE(access.enabled.empty());
+  bytes.clear();
+  EXPECT_EQ(read("01:00.0"), "") << "the domain may be left out";
+  EXPECT_EQ(bytes, kRom);
+}
+
+TEST_F(PciCards, EveryBadCaseGivesItsMessageAndLeavesNothingEnabled) {
+  struct Case {
+    const char* name;
+    std::string address;
+    std::function<void()> arrange;
+    std::string expected;  // part of the message
+  };
+  const std::string card = "0000:01:00.0";
+  const std::string rom = sysfs.root() + "/bus/pci/devices/" + card + "/rom";
+  const std::vector<Case> cases = {
+      {"no such device", "0000:09:00.0", [] {}, "There is no PCI device 0000:09:00.0."},
+      {"path out of the tree", "../../../etc", [] {}, "There is no PCI device"},
+      {"sound part of the card", "0000:01:00.1", [] {}, "is not a display device of vendor 0x1002"},
+      {"other vendor", "0000:02:00.0", [] {}, "is not a display device of vendor 0x1002"},
+      {"not root", card, [&] { access.denied = true; }, kNeedsRootMessage},
+      {"enable fails", card, [&] { access.enableFails = true; }, "could not be enabled"},
+      {"read fails halfway", card, [&] { access.readFailsHalfway = true; }, "failed before its end"},
+      {"empty ROM", card, [&] { test::writeBytes(rom, {}); }, "reads empty"},
+      {"no signature", card, [&] { test::writeBytes(rom, {0x55, 0xAB, 0, 0}); }, "does not begin with 0x55 0xAA"},
+      {"one byte", card, [&] { test::writeBytes(rom, {0x55}); }, "does not begin with 0x55 0xAA"},
+      {"too long", card, [&] { test::writeBytes(rom, std::vector<std::uint8_t>(1000001, 0x55)); },
+       "longer than 1,000,000 bytes"},
+  };
+  for (const Case& c : cases) {
+    access = test::FakeRomAccess();
+    test::writeBytes(rom, kRom);
+    c.arrange();
+    bytes = {1, 2, 3};
+    const std::string message = read(c.address);
+    EXPECT_NE(message.find(c.expected), std::string::npos) << c.name << ": " << message;
+    EXPECT_TRUE(access.enabled.empty()) << c.name;
+    EXPECT_GE(access.disables, access.enables) << c.name;
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3})) << c.name << ": bytes untouched on failure";
+  }
+}
+
+TEST_F(PciCards, TheNotRootMessageNamesTheCommandToRun) {
+  access.denied = true;
+  EXPECT_EQ(read("0000:01:00.0"),
+            "Reading a card's BIOS needs administrator rights: run `sudo oza-cli read-card ADDR --out FILE`");
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,32 @@
+#include "card/rom_access.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace oza {
+namespace {
+
+// The kernel's attribute cannot be had in a test; a plain file shows at least
+// that the real steps read whole, respect the limit and report failures.
+TEST(SysfsRomAccess, ReadsAFileWholeUpToTheLimitAndReportsMissingOnes) {
+  test::TempDir dir;
+  const std::string rom = dir.file("rom");
+  test::writeBytes(rom, {0x55, 0xAA, 1, 2, 3});
+  SysfsRomAccess access;
+  std::vector<std::uint8_t> bytes;
+  EXPECT_TRUE(access.mayRead(rom));
+  ASSERT_TRUE(access.read(rom, 100, bytes));
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x55, 0xAA, 1, 2, 3}));
+  ASSERT_TRUE(access.read(rom, 3, bytes));
+  EXPECT_EQ(bytes.size(), 3u);
+
+  const std::string missing = dir.file("missing");
+  EXPECT_FALSE(access.mayRead(missing));
+  EXPECT_EQ(access.enable(missing), RomStep::Failed);
+  EXPECT_FALSE(access.read(missing, 100, bytes));
+  EXPECT_EQ(bytes.size(), 3u) << "a failed read leaves the bytes alone";
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,109 @@
+#include "cli/card_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "card/pci_cards.h"
+#include "cli/cli_run.h"
+#include "support/fake_sysfs.h"
+#include "support/fixture_image.h"
+
+namespace oza {
+namespace {
+
+using test::has;
+
+class CardCommands : public ::testing::Test {
+ protected:
+  CardCommands() : rom(test::FixtureImage().build()) {
+    sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", rom);
+    sysfs.addDevice("0000:00:02.0", "0x8086", "0x0412", "0x030000", rom);
+  }
+
+  int run(const std::vector<std::string>& args) {
+    out.str("");
+    err.str("");
+    return runCardCommand(args, access, out, err);
+  }
+
+  test::FakeSysfs sysfs;
+  test::FakeRomAccess access;
+  std::vector<std::uint8_t> rom;
+  test::TempDir dir;
+  std::ostringstream out, err;
+};
+
+TEST_F(CardCommands, CardsListsTheCardsAsJson) {
+  EXPECT_EQ(run({"cards"}), 0);
+  EXPECT_EQ(out.str(),
+            "{\"cards\":[{\"address\":\"0000:01:00.0\",\"vendor\":\"0x1002\",\"device\":\"0x9501\","
+            "\"name\":\"HD 3870\",\"romReadable\":true}]}\n");
+  EXPECT_EQ(run({"cards", "extra"}), 2);
+}
+
+TEST_F(CardCommands, ReadCardWritesTheBiosAndPrintsTheLoad) {
+  const std::string file = dir.file("card.rom");
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file}), 0) << out.str();
+  EXPECT_EQ(test::readBytes(file), rom);
+  EXPECT_TRUE(has(out.str(), "\"messages\":[]"));
+  EXPECT_TRUE(has(out.str(), "\"Combo2\":{\"text\":\"HD 3870\""));
+  EXPECT_TRUE(access.enabled.empty());
+
+  // An existing file is only replaced with --force, as with save.
+  test::writeBytes(file, {1, 2, 3});
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file}), 1);
+  EXPECT_TRUE(has(out.str(), "\"title\":\"File exists.\""));
+  EXPECT_EQ(test::readBytes(file), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file, "--force"}), 0);
+  EXPECT_EQ(test::readBytes(file), rom);
+  EXPECT_TRUE(access.enabled.empty());
+}
+
+TEST_F(CardCommands, AFailedReadWritesNothingAndReportsItsMessage) {
+  const std::string file = dir.file("card.rom");
+  access.denied = true;
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file}), 1);
+  EXPECT_TRUE(has(out.str(), std::string("\"text\":\"") + kNeedsRootMessage + "\"")) << out.str();
+  access.denied = false;
+  EXPECT_EQ(run({"read-card", "0000:00:02.0", "--out", file}), 1);
+  EXPECT_TRUE(has(out.str(), "is not a display device of vendor 0x1002")) << out.str();
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_TRUE(access.enabled.empty());
+  EXPECT_EQ(access.disables, access.enables);
+}
+
+TEST_F(CardCommands, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(run({"read-card", "0000:01:00.0"}), 2);
+  EXPECT_EQ(run({"read-card", "--out", dir.file("x.rom")}), 2);
+  EXPECT_EQ(run({"read-card", "a", "b", "--out", dir.file("x.rom")}), 2);
+  EXPECT_EQ(run({"read-card", "a", "--out", dir.file("x.rom"), "--answer", "yes"}), 2);
+  EXPECT_TRUE(has(err.str(), "usage: oza-cli read-card ADDR --out FILE [--force]"));
+  EXPECT_EQ(access.enables, 0);
+}
+
+TEST(CliHelp, HelpAndVersionGoToStandardOutputWithExitZero) {
+  const test::CliRun help = test::runCli("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* command : {"dump", "save", "profile-dump", "profile-save", "cards", "read-card"})
+    EXPECT_TRUE(has(help.out, std::string("oza-cli ") + command)) << command;
+  EXPECT_EQ(test::runCli("help").out, help.out);
+
+  const test::CliRun one = test::runCli("help read-card");
+  EXPECT_EQ(one.exitCode, 0);
+  EXPECT_TRUE(has(one.out, "usage: oza-cli read-card ADDR --out FILE [--force]\n"));
+  EXPECT_FALSE(has(one.out, "profile-dump"));
+
+  const test::CliRun version = test::runCli("--version");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "oza-cli 1.12\n");
+}
+
+TEST(CliHelp, HelpForAnUnknownCommandIsAUsageError) {
+  EXPECT_EQ(test::runCli("help frobnicate").exitCode, 2);
+  EXPECT_EQ(test::runCli("help dump save").exitCode, 2);
+  EXPECT_EQ(test::runCli("--help dump").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace oza

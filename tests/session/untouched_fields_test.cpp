@@ -1,0 +1,123 @@
+// A save writes what the user changed and nothing else: a field whose box
+// still shows what the load showed keeps its stored bytes, whatever
+// converting the shown value back would give; and every save starts again
+// from the image as loaded.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "save/checksum.h"
+#include "support/fixture_kinds.h"
+#include "support/loaded_session.h"
+
+namespace oza {
+namespace {
+
+using test::FixtureImage;
+
+class UntouchedFields : public test::LoadedSession {
+ protected:
+  UntouchedFields() { platform.defaultAnswer = MessageAnswer::Yes; }
+
+  // Positions where a saved file differs from the loaded image, leaving out
+  // the two areas the checksum correction may use and the Tslope field,
+  // which is always saved as computed.
+  std::set<std::int64_t> changedFields(const std::string& name) {
+    const std::vector<std::uint8_t> bytes = saved(name);
+    EXPECT_EQ(bytes.size(), loaded.size());
+    const ByteImage image(loaded);
+    const std::int64_t freeSpace = GetFreeSpacePos(image);
+    const std::int64_t last = checkedLast(image);
+    std::set<std::int64_t> changed;
+    for (std::size_t i = 0; i < bytes.size() && i < loaded.size(); ++i) {
+      const auto p = static_cast<std::int64_t>(i);
+      const bool correction = (p >= kUpAreaFirst && p <= kUpAreaLast) || (p >= freeSpace && p <= last);
+      const bool tslope = session.fanGlobals.FanRegisterPosition1 != 0 && p == session.fanGlobals.FanRegisterPosition1 + 2;
+      if (bytes[i] != loaded[i] && !correction && !tslope) changed.insert(p);
+    }
+    return changed;
+  }
+  std::int64_t lookUpSpeed(int k) const { return session.fanGlobals.type1Section + 13 + k; }
+};
+
+TEST_F(UntouchedFields, StoredPercentsThatWholePercentsCannotHoldKeepTheirBytes) {
+  for (const char* kind : {"type1_odd_percents.rom", "type2_odd_percents.rom"}) {
+    SCOPED_TRACE(kind);
+    load(test::fixtureKinds().at(kind));
+    ASSERT_TRUE(saveTo("out.rom")) << texts().front();
+    EXPECT_EQ(changedFields("out.rom"), std::set<std::int64_t>{});
+  }
+  // The speeds 94, 121 and 135 of DutyScale 128 read as 73, 95 and 100 %.
+  load(test::fixtureKinds().at("type1_odd_percents.rom"));
+  EXPECT_EQ(form.fan.Type1FanSpeed[3].text(), "73");
+  EXPECT_EQ(form.fan.Type1FanSpeed[6].text(), "95");
+  EXPECT_EQ(form.fan.Type1FanSpeed[7].text(), "100");
+}
+
+TEST_F(UntouchedFields, AValueChangedBackOrTypedAsShownKeepsItsBytes) {
+  load(test::fixtureKinds().at("type1_odd_percents.rom"));
+  form.fan.Type1FanSpeed[3].setText("80");
+  form.fan.Type1FanSpeed[3].setText("73");
+  form.fan.Text9.setText("35.0");  // Duty cycle min as shown, typed otherwise
+  form.clock.GPU[2].setText("600");
+  form.clock.GPU[2].setText("500");
+  ASSERT_TRUE(saveTo("out.rom"));
+  EXPECT_EQ(changedFields("out.rom"), std::set<std::int64_t>{});
+
+  form.fan.Type1FanSpeed[3].setText("80");  // a real change writes its own byte only
+  ASSERT_TRUE(saveTo("edited.rom"));
+  EXPECT_EQ(changedFields("edited.rom"), std::set<std::int64_t>{lookUpSpeed(3)});
+  EXPECT_EQ(saved("edited.rom")[static_cast<std::size_t>(lookUpSpeed(3))], 102);  // 80 % of 128
+}
+
+TEST_F(UntouchedFields, ValuesTheLookUpModeForcesCountAsChanges) {
+  FixtureImage fixture;
+  test::Type1Fields fields;
+  fields.controlMode = 3;
+  fields.pwmRamp = 2;  // of 255: shown as 1 %, which saves as 3
+  fixture.registers = test::registersFor(fields);
+  load(fixture);
+  ASSERT_EQ(form.fan.Text2.text(), "1");
+  ASSERT_TRUE(saveTo("out.rom"));
+  ByteImage image(saved("out.rom"));
+  EXPECT_EQ(image.at(session.fanGlobals.FanRegisterPosition0 + 3), 3);  // PWM ramp, bits 31..24
+}
+
+TEST_F(UntouchedFields, EditsInADisabledFanTabWriteNothing) {
+  FixtureImage fixture;
+  fixture.fanType = 0;  // an ordinary card without a fan table
+  load(fixture);
+  ASSERT_FALSE(form.Option2.enabled());
+  form.fan.Text5.setText("50");
+  form.fan.Type1FanSpeed[0].setText("10");
+  ASSERT_TRUE(saveTo("out.rom"));
+  EXPECT_EQ(saved("out.rom"), loaded);
+
+  load(test::fixtureKinds().at("rv770_no_table.rom"));  // hidden look-up rows
+  form.fan.Type1FanSpeed[0].setText("10");
+  form.fan.Type1Threshold[0].setText("10");
+  ASSERT_TRUE(saveTo("rv770.rom"));
+  EXPECT_EQ(changedFields("rv770.rom"), std::set<std::int64_t>{});
+}
+
+TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
+  FixtureImage fixture;
+  fixture.cableMessage = "PLEASE CONNECT THE POWER CABLE";
+  load(fixture);
+  // Refused after the writers ran: the string was patched into a copy only.
+  form.info.InfoText[6].setText("");
+  form.info.InfoText[2].setText(form.info.InfoText[2].text() + "TOO LONG");
+  EXPECT_FALSE(SaveBIOSFile(session));
+  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+
+  form.info.InfoText[2].setText("RV670");
+  platform.messages.clear();
+  ASSERT_TRUE(saveTo("first.rom")) << texts().front();
+  ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
+  EXPECT_EQ(saved("first.rom"), saved("second.rom"));
+  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.sPowerCableMessage.size(), ' '));
+}
+
+}  // namespace
+}  // namespace oza

@@ -1,0 +1,61 @@
+#include "ui/card_loader.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include "support/fake_sysfs.h"
+#include "support/fixture_image.h"
+#include "ui/form1.h"
+
+namespace oza::ui {
+namespace {
+
+class CardLoaderTest : public ::testing::Test {
+ protected:
+  CardLoaderTest() {
+    sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", test::FixtureImage().build());
+    auto fake = std::make_unique<test::FakeRomAccess>();
+    access = fake.get();
+    window.cardLoader().access = std::move(fake);
+    window.start("");
+  }
+
+  QString infoText(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name))->text(); }
+
+  test::FakeSysfs sysfs;
+  Form1 window;
+  test::FakeRomAccess* access = nullptr;
+};
+
+TEST_F(CardLoaderTest, TheFileMenuOffersTheInstalledCardAfterLoad) {
+  const QList<QAction*> items = window.menuBar()->actions().first()->menu()->actions();
+  ASSERT_GE(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), QStringLiteral("&Load BIOS..."));
+  EXPECT_EQ(items[1]->text(), QStringLiteral("Load BIOS from installed card..."));
+}
+
+TEST_F(CardLoaderTest, TheChosenCardsBiosIsLoaded) {
+  QStringList offered;
+  window.cardLoader().choose = [&](const QStringList& cards) {
+    offered = cards;
+    return 0;
+  };
+  window.findChild<QAction*>(QStringLiteral("LoadFromCard"))->trigger();
+  EXPECT_EQ(offered, QStringList{QStringLiteral("0000:01:00.0  HD 3870 (0x1002:0x9501)")});
+  EXPECT_EQ(infoText("InfoText(1)"), QStringLiteral("113-B50102-101"));
+  EXPECT_TRUE(access->enabled.empty());
+  std::remove(window.session().form.Label49.text().c_str());
+}
+
+TEST_F(CardLoaderTest, ACancelledChoiceReadsNothing) {
+  window.cardLoader().choose = [](const QStringList&) { return -1; };
+  window.cardLoader().run();
+  EXPECT_EQ(access->enables, 0);
+  EXPECT_EQ(infoText("InfoText(1)"), QString());
+}
+
+}  // namespace
+}  // namespace oza::ui

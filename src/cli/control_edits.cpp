@@ -57,8 +57,7 @@ std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& 
         if (item != items.end()) index = static_cast<int>(item - items.begin());
       }
       if (index < 0 || index >= static_cast<int>(items.size())) return "'" + edit.name + "' has no entry '" + edit.value + "'";
-      control.setListIndex(index);
-      if (control.kind() == ControlKind::ListBox) control.click();
+      control.choose(index);
       return {};
     }
   }

@@ -59,6 +59,11 @@ void Control::setListIndex(int index) {
   }
 }
 
+void Control::choose(int index) {
+  setListIndex(index);
+  if (kind_ == ControlKind::ListBox && listIndex_ >= 0 && onClick) onClick();
+}
+
 void Control::setValue(int value) {
   if (value == value_) return;
   value_ = value;

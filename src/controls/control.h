@@ -70,6 +70,9 @@ class Control {
   void addItem(const std::string& item);
   int listIndex() const { return listIndex_; }
   void setListIndex(int index);
+  // An item chosen by the user, with the mouse or the keyboard: a list box
+  // then raises its click event, as a click on the item does.
+  void choose(int index);
 
   // Scroll bar value.
   int value() const { return value_; }

@@ -51,6 +51,11 @@ int roundedValue(const std::string& text) {
 
 }  // namespace
 
+void FanGraph::clear() {
+  lines.clear();
+  ++drawings;
+}
+
 void FanGraph::DrawFanGraphGrid() {
   lines.clear();
   ++drawings;

@@ -24,6 +24,8 @@ struct FanGraph {
   static constexpr double kLeft = -5, kRight = 120, kTop = 105, kBottom = -5;
   static constexpr int kWidthPixels = 333, kHeightPixels = 221;  // 4995 x 3315 twips
 
+  // Leaves the graph blank, as before it was first drawn.
+  void clear();
   // Clears the graph and draws the grid and the axes.
   void DrawFanGraphGrid();
   void curve(double x1, double y1, double x2, double y2);

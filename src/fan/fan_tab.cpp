@@ -170,6 +170,12 @@ void FanTab::setRecommendedValues() {
 void FanTab::ClearFanTables() {
   for (int k = 0; k < 8; ++k) Threshold[k].setText("");
   for (int k = 0; k < 8; ++k) FanSpeed[k].setText("");
+  // An image without a look-up table of its own must not show the last
+  // image's one, neither in the boxes nor in a graph it does not draw.
+  for (int k = 0; k < 8; ++k) Type1Threshold[k].setText("");
+  for (int k = 0; k < 8; ++k) Type1FanSpeed[k].setText("");
+  graph2.clear();
+  graph5.clear();
 }
 
 void FanTab::editTransfer(double x, double y) {

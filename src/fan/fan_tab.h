@@ -71,7 +71,7 @@ class FanTab {
   void DrawType2Graph();
   // Command7.
   void setRecommendedValues();
-  // Empties the type-2 table.
+  // Empties both look-up tables and both graphs.
   void ClearFanTables();
 
   // Sets a box as loading does: its rule runs even when the text is the one

@@ -47,6 +47,8 @@ void LoadFanSettings(Session& session) {
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
   session.fanCard.rv770 = IsRV770Card(session.VideoCardID);
   LocateFanTable(session.BIOSArray, session.fanCard.r680, globals);
+  // Whatever this image does not fill must not show the last image's values.
+  form.fan.ClearFanTables();
 
   const bool fanSelected = form.Option2.checked();
   bool usable = session.fanCard.rv770 || globals.FanTableType == 1 || globals.FanTableType == 2;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -66,8 +67,9 @@ void Binder::bind(Control& control, QWidget* widget) {
   } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
     connect(link, &LinkLabel::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    // Arrow keys select as a click does.
     connect(list, &QListWidget::currentRowChanged, this, [this, c](int row) {
-      if (!syncing_) userEvent([&] { c->setListIndex(row); });
+      if (!syncing_) userEvent([&] { c->choose(row); });
     });
     connect(list, &QListWidget::itemClicked, this, [this, c] { userEvent([&] { c->click(); }); });
   } else if (auto* scroll = qobject_cast<QScrollBar*>(widget)) {
@@ -77,6 +79,9 @@ void Binder::bind(Control& control, QWidget* widget) {
   } else if (qobject_cast<QRadioButton*>(widget) ||
              (qobject_cast<QAbstractButton*>(widget) && control.kind() == ControlKind::OptionButton)) {
     auto* button = qobject_cast<QAbstractButton*>(widget);
+    // The core keeps one option of a group selected. Left to Qt, an exclusive
+    // group would also be a single Tab stop, and every option is to be one.
+    button->setAutoExclusive(false);
     connect(button, &QAbstractButton::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
@@ -90,6 +95,17 @@ void Binder::bindAction(Control& control, QAction* action) {
   Control* c = &control;
   connect(action, &QAction::triggered, this, [this, c] { userEvent([&] { c->click(); }); });
   sync(bindings_.back());
+}
+
+void Binder::yieldAccessKeysTo(QMenuBar* menuBar) {
+  menuBar_ = menuBar;
+}
+
+bool Binder::takenByMenuBar(const QKeySequence& key) const {
+  if (key.isEmpty()) return false;
+  for (const QAction* menu : menuBar_->actions())
+    if (QKeySequence::mnemonic(menu->text()) == key) return true;
+  return false;
 }
 
 void Binder::setKeyFilter(QWidget* widget, std::function<bool(char)> accepts) {
@@ -129,14 +145,21 @@ void Binder::sync(const Binding& b) {
   const Control& c = *b.control;
   syncing_ = true;
   if (b.action) {
-    b.action->setText(toQt(c.text()));
+    // A caption of "-" makes the item a separator line and nothing else.
+    const bool separator = c.text() == "-";
+    b.action->setSeparator(separator);
+    b.action->setText(separator ? QString() : toQt(c.text()));
     b.action->setEnabled(c.enabled());
     b.action->setVisible(c.visible());
   }
   if (QWidget* w = b.widget) {
     const QSignalBlocker block(w);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-      if (edit->text() != toQt(c.text())) edit->setText(toQt(c.text()));
+      if (edit->text() != toQt(c.text())) {
+        edit->setText(toQt(c.text()));
+        // A long text shows its start; the box being typed in keeps its cursor.
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
+      }
       setBackground(edit, c.backColor());
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
       if (plain->toPlainText() != displayText(c.text())) plain->setPlainText(displayText(c.text()));
@@ -152,7 +175,10 @@ void Binder::sync(const Binding& b) {
         combo->addItems(items);
       }
       if (combo->currentIndex() != c.listIndex()) combo->setCurrentIndex(c.listIndex());
-      if (combo->isEditable() && combo->currentText() != toQt(c.text())) combo->setEditText(toQt(c.text()));
+      if (combo->isEditable() && combo->currentText() != toQt(c.text())) {
+        combo->setEditText(toQt(c.text()));
+        if (!combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
+      }
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
       QStringList items;
       for (const auto& item : c.items()) items << toQt(item);
@@ -169,13 +195,8 @@ void Binder::sync(const Binding& b) {
       if (scroll->value() != c.value()) scroll->setValue(c.value());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       button->setText(toQt(c.text()));
-      if (button->isCheckable() && button->isChecked() != c.checked()) {
-        // Exclusive buttons cannot be unchecked one by one.
-        const bool exclusive = button->autoExclusive();
-        button->setAutoExclusive(false);
-        button->setChecked(c.checked());
-        button->setAutoExclusive(exclusive);
-      }
+      if (menuBar_ && takenByMenuBar(button->shortcut())) button->setShortcut(QKeySequence());
+      if (button->isCheckable() && button->isChecked() != c.checked()) button->setChecked(c.checked());
     } else if (c.kind() == ControlKind::Form) {
       w->setWindowTitle(toQt(c.text()));
     }

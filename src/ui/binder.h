@@ -9,6 +9,8 @@
 #include "controls/control.h"
 
 class QAction;
+class QKeySequence;
+class QMenuBar;
 
 namespace oza::ui {
 
@@ -26,6 +28,10 @@ class Binder : public QObject {
   // objectName to the control's name.
   void bind(Control& control, QWidget* widget);
   void bindAction(Control& control, QAction* action);
+  // Buttons give up an access key a menu title of `menuBar` also has: the
+  // menu bar wins, the button stays reachable by click and Tab. Applies to
+  // the buttons bound or synchronised afterwards.
+  void yieldAccessKeysTo(QMenuBar* menuBar);
   // Accepts only the typed characters `accepts` lets through; keys that type
   // no character (navigation, Delete) always pass.
   void setKeyFilter(QWidget* widget, std::function<bool(char)> accepts);
@@ -47,8 +53,10 @@ class Binder : public QObject {
     QPointer<QAction> action;
   };
   void sync(const Binding& binding);
+  bool takenByMenuBar(const QKeySequence& key) const;
   std::vector<Binding> bindings_;
   std::vector<std::pair<QWidget*, std::function<bool(char)>>> keyFilters_;
+  QPointer<QMenuBar> menuBar_;
   bool syncing_ = false;
   int depth_ = 0;
 };

@@ -69,6 +69,7 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
         edit->setGeometry(left, y, kBlockWidth - 8, 22);
         binder.bind((*boxes)[block], edit);
         binder.setKeyFilter(edit, numberKeyAccepted);
+        edit->installEventFilter(this);
         y += 26;
       }
     }
@@ -78,6 +79,7 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
   scroll->setRange(0, 4 * kBandHeight - kViewportHeight);
   scroll->setSingleStep(kBandHeight / 4);
   scroll->setPageStep(kBandHeight);
+  scroll->setFocusPolicy(Qt::TabFocus);
   binder.bind(tab.VScroll1, scroll);
 
   const int belowBands = 26 + kViewportHeight + 12;
@@ -146,7 +148,17 @@ void ClockPage::follow() {
   if (bands_->y() != tab_.bandOffset()) bands_->move(0, tab_.bandOffset());
 }
 
+void ClockPage::showBandOf(const QWidget* box) {
+  // The whole band, so that the block's title shows with the box.
+  const int top = box->y() / kBandHeight * kBandHeight;
+  int value = tab_.VScroll1.value();
+  if (top < value) value = top;
+  if (top + kBandHeight > value + kViewportHeight) value = top + kBandHeight - kViewportHeight;
+  if (value != tab_.VScroll1.value()) binder_.userEvent([&] { tab_.VScroll1.setValue(value); });
+}
+
 bool ClockPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched->parent() == bands_) showBandOf(static_cast<QWidget*>(watched));
   if (watched == listViewport_ && event->type() == QEvent::MouseButtonRelease)
     binder_.userEvent([this] { tab_.listMouseUp(); });
   return QGroupBox::eventFilter(watched, event);

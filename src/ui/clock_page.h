@@ -22,6 +22,8 @@ class ClockPage : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Scrolls the bands so that the band holding `box` is in view.
+  void showBandOf(const QWidget* box);
   ClockTab& tab_;
   Binder& binder_;
   QWidget* bands_ = nullptr;

@@ -28,6 +28,7 @@
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
 #include "ui/publisher_logo.h"
+#include "ui/tab_order.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
 #include "verify/loaded_image.h"
@@ -53,6 +54,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
   binder_.bind(session_.form.Form1, this);
   setAcceptDrops(true);
   buildMenus();
+  binder_.yieldAccessKeysTo(menuBar());
 
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
@@ -62,7 +64,6 @@ Form1::Form1() : platform_(this), session_(platform_) {
   for (Control* option : {&session_.form.Option1, &session_.form.Option2, &session_.form.Option3}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
-    button->setAutoExclusive(true);
     button->setMinimumWidth(130);
     binder_.bind(*option, button);
     tabs->addWidget(button);
@@ -259,6 +260,11 @@ void Form1::exitProgram() {
     if (report) report->close();
   close();  // closes the text window and the About box first
   QApplication::quit();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QMainWindow::showEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -15,12 +15,14 @@
 #include "shell/links.h"
 #include "shell/mail.h"
 #include "ui/link_label.h"
+#include "ui/tab_order.h"
 
 namespace oza::ui {
 
 namespace {
 
 constexpr int kTransitionMs = 2000;
+constexpr int kOpeningMs = 300;
 const QColor kBackground(16, 24, 48);
 
 QImage drawLogo(QSize size) {
@@ -80,11 +82,14 @@ AboutPicture::AboutPicture(QWidget* parent) : QWidget(parent) {
   image = drawLogo(QSize(300, 130));
   setFixedSize(image.size());
   setCursor(Qt::PointingHandCursor);
+  clickableByKeyboard(this, [this] { emit clicked(); });
 }
 
 void AboutPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image);
+  painter.end();
+  drawFocusFrame(this);
 }
 
 void AboutPicture::mouseReleaseEvent(QMouseEvent* event) {
@@ -114,6 +119,8 @@ Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
   layout->addWidget(mail);
   auto* close = new QPushButton(QStringLiteral("&OK"), this);
   close->setObjectName(QStringLiteral("Command1"));
+  close->setDefault(true);
+  close->setFocus();
   layout->addWidget(close, 0, Qt::AlignHCenter);
 
   connect(mail, &LinkLabel::clicked, this, [this] { SendMail(platform_, kAuthorMail, kMailSubject, "", "", ""); });
@@ -200,18 +207,24 @@ void Form2::icosahedronStep() {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // Every time the window is uncovered again, the picture turns into its
-  // inverse once more. Repeated exposes of a visible window do not count.
-  if (watched == windowHandle() && event->type() == QEvent::Expose) {
-    if (!windowHandle()->isExposed()) {
-      covered_ = true;
-    } else if (covered_) {
-      covered_ = false;
+  // Every time the window is uncovered, wholly or in part, the picture turns
+  // into its inverse once more. The platform reports an uncovering as an
+  // expose of the window. X11 reports the opening itself with two exposes in
+  // a row (one for the mapping, one from the server), so the exposes of the
+  // first moments after the window was first shown are its opening.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    if (!openedClock_.isValid()) openedClock_.start();
+    if (openedClock_.elapsed() > kOpeningMs) {
       picture_->image.invertPixels();
       picture_->update();
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QDialog::showEvent(event);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

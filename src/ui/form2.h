@@ -27,6 +27,13 @@ class Form2 : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ public:
+  // Escape closes the window as its close button does.
+  void reject() override { close(); }
+
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -45,7 +52,7 @@ class Form2 : public QDialog {
   QTimer icosahedron_;     // one degree every 8 ms
   bool animationFlag_ = false;
   int angle_ = 0;
-  bool covered_ = false;
+  QElapsedTimer openedClock_;  // from the first expose on
 };
 
 // The logo picture of the About box.

@@ -7,6 +7,7 @@
 
 #include "session/text_window.h"
 #include "ui/binder.h"
+#include "ui/tab_order.h"
 
 namespace oza::ui {
 
@@ -16,9 +17,11 @@ Form3::Form3(TextWindow& window, Binder& binder) : window_(window), binder_(bind
   auto* text = new QPlainTextEdit(this);
   text->setReadOnly(true);
   text->setWordWrapMode(QTextOption::WordWrap);
+  text->setTabChangesFocus(true);
   binder.bind(window.Text1, text);
   auto* ok = new QPushButton(this);
   binder.bind(window.Command1, ok);
+  ok->setDefault(true);
   layout->addWidget(text);
   layout->addWidget(ok, 0, Qt::AlignRight);
   resize(620, 440);
@@ -31,6 +34,11 @@ void Form3::follow() {
   } else if (!window_.shown() && isVisible()) {
     hide();
   }
+}
+
+void Form3::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QDialog::showEvent(event);
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,11 @@ class Form3 : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ public:
+  // Escape closes the window as its close box does.
+  void reject() override { close(); }
 
  private:
   TextWindow& window_;

@@ -15,6 +15,7 @@
 
 #include "profiles/profile_loading.h"
 #include "ui/link_label.h"
+#include "ui/tab_order.h"
 
 namespace oza::ui {
 
@@ -77,6 +78,11 @@ void Form4::load(const std::string& path) {
 
 void Form4::afterSync() {
   if (editor_.unloaded() && isVisible()) close();
+}
+
+void Form4::showEvent(QShowEvent* event) {
+  chainTabInReadingOrder(this);
+  QWidget::showEvent(event);
 }
 
 void Form4::dragEnterEvent(QDragEnterEvent* event) {

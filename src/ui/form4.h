@@ -28,6 +28,7 @@ class Form4 : public QWidget {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QGroupBox* buildFrame(int card);

@@ -5,12 +5,14 @@
 #include <QPainter>
 
 #include "shell/links.h"
+#include "ui/link_label.h"
 
 namespace oza::ui {
 
 PublisherLogo::PublisherLogo(QWidget* parent) : QWidget(parent) {
   setFixedSize(sizeHint());
   setCursor(Qt::PointingHandCursor);
+  clickableByKeyboard(this, [this] { emit clicked(); });
 }
 
 void PublisherLogo::paintEvent(QPaintEvent*) {
@@ -47,6 +49,8 @@ void PublisherLogo::paintEvent(QPaintEvent*) {
   painter.setFont(font);
   painter.drawText(QRectF(52, 30, box.width() - 56, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(kSiteHost));
+  painter.end();
+  drawFocusFrame(this);
 }
 
 void PublisherLogo::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "ui/binder.h"
+#include "ui/message_dialog.h"
 
 namespace oza::ui {
 
@@ -25,26 +25,9 @@ QString qtFilters(const FileDialogRequest& request) {
 
 MessageAnswer QtPlatform::showMessage(const Message& message) {
   if (beforeModal) beforeModal();
-  QMessageBox box(owner_);
-  box.setWindowTitle(toQt(message.title));
-  QString text = toQt(message.text);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  box.setText(text);
-  switch (message.icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Critical:
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-  }
-  if (message.buttons == MessageButtons::YesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-  }
-  box.setStandardButtons(QMessageBox::Ok);
+  MessageDialog box(message, owner_);
   box.exec();
-  return MessageAnswer::Ok;
+  return box.answer();
 }
 
 std::string QtPlatform::openFileDialog(const FileDialogRequest& request) {

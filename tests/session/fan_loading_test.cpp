@@ -116,6 +116,38 @@ TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
   EXPECT_TRUE(form.Option2.enabled());
 }
 
+TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {
+  FixtureImage table;
+  test::Type1Fields lookUp;
+  lookUp.controlMode = 3;
+  table.registers = test::registersFor(lookUp);
+  FixtureImage rv770;
+  rv770.fanType = 0;  // no fan data section: the card has no look-up table
+  rv770.cardId = 0x9442;
+  rv770.rv770Registers = true;
+  rv770.registers = test::registersFor(lookUp);
+
+  ASSERT_TRUE(load(rv770));
+  const std::vector<GraphLine> fresh = form.fan.graph2.segments();
+  ASSERT_TRUE(load(table));
+  ASSERT_EQ(form.fan.Type1Threshold[7].text(), "98");
+  ASSERT_TRUE(load(rv770));
+  EXPECT_TRUE(form.Option2.enabled());
+  for (int k = 0; k < 8; ++k) {
+    EXPECT_EQ(form.fan.Type1Threshold[k].text(), "0");
+    EXPECT_EQ(form.fan.Type1FanSpeed[k].text(), "0");
+  }
+  EXPECT_EQ(form.fan.graph2.segments().size(), fresh.size());
+
+  // A load that draws no graph at all leaves both blank.
+  FixtureImage none;
+  none.fanType = 0;
+  ASSERT_TRUE(load(table));
+  ASSERT_TRUE(load(none));
+  EXPECT_TRUE(form.fan.graph2.lines.empty());
+  EXPECT_TRUE(form.fan.graph5.lines.empty());
+}
+
 TEST_F(FanLoading, GraphsAreSavedAsBitmaps) {
   ASSERT_TRUE(load(FixtureImage()));
   const std::string path = dir.file("graph.bmp");

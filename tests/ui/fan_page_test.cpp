@@ -71,5 +71,33 @@ TEST(FanPage, TheFanTabIsDisabledWithoutFanSettings) {
   EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("Option2"))->isEnabled());
 }
 
+TEST(FanPage, AnImageWithoutALookUpTableShowsNoneLeftOver) {
+  test::TempDir dir;
+  test::FixtureImage table;
+  test::Type1Fields lookUp;
+  lookUp.controlMode = 3;
+  table.registers = test::registersFor(lookUp);
+  table.save(dir.file("table.rom"));
+  test::FixtureImage rv770 = table;
+  rv770.fanType = 0;
+  rv770.cardId = 0x9442;
+  rv770.rv770Registers = true;
+  rv770.save(dir.file("rv770.rom"));
+
+  Form1 fresh;
+  fresh.start(dir.file("rv770.rom"));
+  fresh.findChild<QPushButton*>(QStringLiteral("Option2"))->click();
+  const QImage expected = fresh.findChild<FanGraphWidget*>(QStringLiteral("Picture2"))->grab().toImage();
+
+  Form1 window;
+  window.start(dir.file("table.rom"));
+  window.openPath(dir.file("rv770.rom"));
+  window.findChild<QPushButton*>(QStringLiteral("Option2"))->click();
+  EXPECT_EQ(window.findChild<FanGraphWidget*>(QStringLiteral("Picture2"))->grab().toImage(), expected);
+  for (int k = 0; k < 8; ++k)
+    EXPECT_NE(window.findChild<QLineEdit*>(QStringLiteral("Type1Threshold(%1)").arg(k))->text(),
+              QString::number(table.type1Thresholds[static_cast<std::size_t>(k)]));
+}
+
 }  // namespace
 }  // namespace oza::ui

@@ -51,4 +51,10 @@ void ScriptedPlatform::download(const std::string& url, const std::string& path,
   done(written);
 }
 
+std::vector<std::string> ScriptedPlatform::messageTexts() const {
+  std::vector<std::string> texts;
+  for (const Message& message : messages) texts.push_back(message.text);
+  return texts;
+}
+
 }  // namespace oza

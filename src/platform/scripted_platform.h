@@ -35,6 +35,8 @@ class ScriptedPlatform : public Platform {
   std::function<void(const Message&)> onMessage;
 
   std::vector<Message> messages;
+  // The texts of `messages`, in their order.
+  std::vector<std::string> messageTexts() const;
   std::vector<FileDialogRequest> openDialogs;
   std::vector<FileDialogRequest> saveDialogs;
   std::vector<std::string> openedUrls;

@@ -26,11 +26,7 @@ class ProfileTest : public ::testing::Test {
     platform.queueSavePath(dir.file(name));
     return SaveProfile(editor);
   }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (const auto& m : platform.messages) out.push_back(m.text);
-    return out;
-  }
+  std::vector<std::string> texts() const { return platform.messageTexts(); }
 
   TempDir dir;
   ScriptedPlatform platform;

@@ -32,11 +32,7 @@ class LoadedSession : public ::testing::Test {
     return SaveBIOSFile(session);
   }
   std::vector<std::uint8_t> saved(const std::string& name) const { return readBytes(dir.file(name)); }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (const auto& m : platform.messages) out.push_back(m.text);
-    return out;
-  }
+  std::vector<std::string> texts() const { return platform.messageTexts(); }
 
   TempDir dir;
   ScriptedPlatform platform;

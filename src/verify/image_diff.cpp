@@ -82,7 +82,7 @@ std::string controlMode(const FanTab& fan) {
 }
 
 std::string registerValue(const Session& s, int n) {
-  const std::int32_t position = s.fanGlobals.registerPosition(n);
+  const std::int32_t position = s.fanLocation.registerPosition(n);
   if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
   return "0x" + ReadDWordHex(s.BIOSArray, position);
 }
@@ -92,7 +92,7 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
   const FanTab& fb = b.form.fan;
   auto usable = [](const Session& s) {
     if (!s.form.Option2.enabled()) return std::string("none");
-    return std::string(s.fanGlobals.FanTableType == 2 ? "type 2 table" : "type 1 settings");
+    return std::string(s.fanLocation.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
   out.add("Fan settings", usable(a), usable(b));
   out.add("Fan control mode", controlMode(fa), controlMode(fb));
@@ -131,8 +131,8 @@ void diffBytes(const Session& a, const Session& b, Collector& out) {
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
-  std::vector<KnownField> known = knownFields(ia, a.fanGlobals, a.fanCard);
-  for (const KnownField& field : knownFields(ib, b.fanGlobals, b.fanCard)) known.push_back(field);
+  std::vector<KnownField> known = knownFields(ia, a.fanLocation, a.fanCard);
+  for (const KnownField& field : knownFields(ib, b.fanLocation, b.fanCard)) known.push_back(field);
   std::vector<KnownField> areas = correctionAreas(ia);
   for (const KnownField& area : correctionAreas(ib)) areas.push_back(area);
 

@@ -8,8 +8,8 @@ namespace oza {
 namespace {
 
 struct Tab {
-  Tab() : tab(globals) { globals.FanTableType = 1; }
-  FanGlobals globals;
+  Tab() : tab(location) { location.tableType = FanTableType::Type1; }
+  FanLocation location;
   FanTab tab;
 
   void transfer(const char* tmin, const char* tmax, const char* dmin) {
@@ -36,7 +36,7 @@ TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
   for (const auto& c : cases) {
     Tab t;
     t.transfer(c.tmin, c.tmax, c.dmin);
-    t.tab.CalculateTslope();
+    t.tab.calculateTslope();
     EXPECT_EQ(t.tab.Text7.text(), c.tslope) << c.tmin << " " << c.tmax << " " << c.dmin;
   }
   Tab falling;
@@ -44,7 +44,7 @@ TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
   falling.tab.Text6.setText("20");
   falling.tab.Text5.setText("60");  // Tmin above Tmax: no recomputation
   EXPECT_EQ(falling.tab.Text7.text(), "80");
-  falling.tab.CalculateTslope();  // negative, clamped by the Tslope rule
+  falling.tab.calculateTslope();  // negative, clamped by the Tslope rule
   EXPECT_EQ(falling.tab.Text7.text(), "0");
 }
 
@@ -102,7 +102,7 @@ TEST(Modes, OptionsSwitchControlsAndGraph) {
   t.tab.Check3.click();
   EXPECT_FALSE(t.tab.Text2.enabled());
   EXPECT_EQ(t.tab.Text2.text(), "7");
-  t.tab.ShowFanControls(0);
+  t.tab.showFanControls(FanTableType::None);
   EXPECT_FALSE(t.tab.Option5.visible());
   EXPECT_FALSE(t.tab.Frame6.visible());
   EXPECT_FALSE(t.tab.Label54.visible());

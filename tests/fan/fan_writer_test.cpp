@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fan/fan_fields.h"
-#include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
+#include "fan/fan_tab_io.h"
 #include "support/fixture_image.h"
 
 namespace oza {
@@ -13,20 +13,20 @@ namespace {
 using test::FixtureImage;
 
 struct Loaded {
-  explicit Loaded(const FixtureImage& fixture, bool rv770 = false) : image(fixture.build()), tab(globals) {
+  explicit Loaded(const FixtureImage& fixture, bool rv770 = false) : image(fixture.build()), tab(location) {
     card.rv770 = rv770;
-    LocateFanTable(image, false, globals);
-    ok = globals.FanTableType == 2 ? ReadFanSettingsType2(image, globals, tab, true)
-                                   : ReadFanSettings(image, globals, card, tab, true);
+    locateFanTable(image, false, location);
+    ok = location.tableType == FanTableType::Type2 ? loadType2FanSettings(image, location, tab, true)
+                                   : loadType1FanSettings(image, location, card, tab, true);
     std::vector<Control*> controls;
     tab.collect(controls);
     for (Control* control : controls) control->rememberAsLoaded();
   }
-  int write(bool enabled = true) { return WriteFanSettings(image, globals, tab, enabled); }
-  int field(const FanField& f) const { return ReadFanField(image, globals.registerPosition(f.reg), f); }
+  int write(bool enabled = true) { return static_cast<int>(saveFanSettings(image, location, tab, enabled)); }
+  int field(const FanField& f) const { return readFanField(image, location.registerPosition(f.reg), f); }
 
   ByteImage image;
-  FanGlobals globals;
+  FanLocation location;
   FanCard card;
   FanTab tab;
   bool ok = false;
@@ -139,15 +139,15 @@ TEST(FanWriter, TypeTwoTable) {
 
 TEST(FanWriter, EveryFailureHasItsCode) {
   Loaded disabled{FixtureImage()};
-  disabled.globals.FanRegisterPosition2 = static_cast<std::int32_t>(disabled.image.size() - 2);
+  disabled.location.registerPositions[2] = static_cast<std::int32_t>(disabled.image.size() - 2);
   EXPECT_EQ(disabled.write(false), 0);
 
   for (int reg : {2, 1, 0}) {
     Loaded loaded{FixtureImage()};
     const auto outside = static_cast<std::int32_t>(loaded.image.size() - 2);
-    if (reg == 2) loaded.globals.FanRegisterPosition2 = outside;
-    if (reg == 1) loaded.globals.FanRegisterPosition1 = outside;
-    if (reg == 0) loaded.globals.FanRegisterPosition0 = outside;
+    if (reg == 2) loaded.location.registerPositions[2] = outside;
+    if (reg == 1) loaded.location.registerPositions[1] = outside;
+    if (reg == 0) loaded.location.registerPositions[0] = outside;
     // Only changed fields are written (Tslope always is).
     loaded.tab.modes.select(loaded.tab.Option5);
     loaded.tab.Type1Hysteresis.setText("9");
@@ -158,14 +158,14 @@ TEST(FanWriter, EveryFailureHasItsCode) {
   rv770.fanType = 0;
   rv770.rv770Registers = true;
   Loaded card(rv770, true);
-  card.globals.FanRegisterPosition2 = 0;  // never written
+  card.location.registerPositions[2] = 0;  // never written
   card.tab.Text5.setText("41");
   EXPECT_EQ(card.write(), 3);
 
   // The change rules keep look-up values within a byte, so the table fails
   // only when the load did not find its section.
   Loaded noTable{FixtureImage()};
-  noTable.globals.type1Section = -1;
+  noTable.location.type1Section = -1;
   EXPECT_EQ(noTable.write(), 13);
 
   FixtureImage type2;
@@ -181,8 +181,8 @@ TEST(FanWriter, EveryFailureHasItsCode) {
   EXPECT_EQ(wide.write(), 1);
 
   Loaded noSection(FixtureImage{});
-  noSection.globals.FanTableType = 2;
-  noSection.globals.FanControlPosition = static_cast<std::int32_t>(noSection.image.size() - 1);
+  noSection.location.tableType = FanTableType::Type2;
+  noSection.location.fanControlPosition = static_cast<std::int32_t>(noSection.image.size() - 1);
   EXPECT_EQ(noSection.write(), 14);
 
   for (std::uint8_t marker : {std::uint8_t('P'), std::uint8_t('O')}) {
@@ -191,7 +191,7 @@ TEST(FanWriter, EveryFailureHasItsCode) {
     missing.type2Thresholds = {40, 50, 60, 70, 75, 90, 100, 110};
     Loaded loaded(missing);
     ASSERT_TRUE(loaded.ok);
-    (marker == 'P' ? loaded.globals.type2Table : loaded.globals.type2Hysteresis) = -1;
+    (marker == 'P' ? loaded.location.type2TableMarker : loaded.location.type2HysteresisMarker) = -1;
     EXPECT_EQ(loaded.write(), marker == 'P' ? 15 : 16);
   }
 }

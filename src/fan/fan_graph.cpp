@@ -51,7 +51,7 @@ int roundedValue(const std::string& text) {
 
 }  // namespace
 
-void FanGraph::DrawFanGraphGrid() {
+void FanGraph::drawGrid() {
   lines.clear();
   ++drawings;
   for (int y = 10; y <= 100; y += 10) lines.push_back({GraphLine::Kind::Grid, 0, double(y), 120, double(y), kGridColour});
@@ -77,7 +77,7 @@ std::vector<GraphLine> FanGraph::segments() const {
   return drawn;
 }
 
-void SortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
+void sortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
 
 std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds) {
   struct Keyed {
@@ -99,25 +99,25 @@ std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, cons
 }
 
 void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& p, bool continuous) {
-  graph.DrawFanGraphGrid();
+  graph.drawGrid();
   if (p.empty()) return;
-  if (p[0].T >= 1) {
-    graph.curve(0, 0, p[0].T, 0);
-    if (continuous) graph.curve(p[0].T, 0, p[0].T, p[0].S);
+  if (p[0].threshold >= 1) {
+    graph.curve(0, 0, p[0].threshold, 0);
+    if (continuous) graph.curve(p[0].threshold, 0, p[0].threshold, p[0].speed);
   }
   for (std::size_t k = 1; k < p.size(); ++k) {
     if (continuous) {
-      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k].S);
+      graph.curve(p[k - 1].threshold, p[k - 1].speed, p[k].threshold, p[k].speed);
     } else {
-      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k - 1].S);
+      graph.curve(p[k - 1].threshold, p[k - 1].speed, p[k].threshold, p[k - 1].speed);
     }
   }
-  if (p.back().T < 120) graph.curve(p.back().T, p.back().S, 120, p.back().S);
-  for (const auto& point : p) graph.marker(point.T, point.S);
+  if (p.back().threshold < 120) graph.curve(p.back().threshold, p.back().speed, 120, p.back().speed);
+  for (const auto& point : p) graph.marker(point.threshold, point.speed);
 }
 
 void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin) {
-  graph.DrawFanGraphGrid();
+  graph.drawGrid();
   graph.curve(0, dmin, tmin, dmin);
   graph.curve(tmin, dmin, tmax, 100);
   graph.curve(tmax, 100, 120, 100);

@@ -25,7 +25,7 @@ struct FanGraph {
   static constexpr int kWidthPixels = 333, kHeightPixels = 221;  // 4995 x 3315 twips
 
   // Clears the graph and draws the grid and the axes.
-  void DrawFanGraphGrid();
+  void drawGrid();
   void curve(double x1, double y1, double x2, double y2);
   // The box outline of ±1 around a point.
   void marker(double x, double y);
@@ -35,13 +35,13 @@ struct FanGraph {
 
 // A look-up point and the box pair (threshold, speed) it came from.
 struct LookUpPoint {
-  int T;
-  int S;
+  int threshold;
+  int speed;
   int box;
 };
 
 // Sorts texts ascending, comparing them upper-cased character by character.
-void SortTexts(std::vector<std::string>& texts);
+void sortTexts(std::vector<std::string>& texts);
 
 // The eight points of a look-up table, ordered by threshold (equal
 // thresholds by the text of their speeds), as the graph draws them.

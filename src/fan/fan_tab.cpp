@@ -208,7 +208,7 @@ void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x
   const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds, speeds);
   std::size_t n = 0;
   for (std::size_t k = 1; k < points.size(); ++k)
-    if (std::fabs(points[k].T - x) < std::fabs(points[k - 1].T - x)) n = k;
+    if (std::fabs(points[k].threshold - x) < std::fabs(points[k - 1].threshold - x)) n = k;
   // The boxes that hold the nearest point, wherever it stands in the table.
   const int box = points[n].box;
   thresholds[box].setBackColor(kHighlight);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fan/fan_fields.h"
 #include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
@@ -165,6 +167,40 @@ TEST(FanFields, BitsOfEveryField) {
   EXPECT_EQ(kPwmRampOn.mask(), 0x00800000u);
 }
 
+TEST(FanFields, AWriteChangesOnlyItsFieldsBits) {
+  std::vector<std::uint8_t> bytes(8, 0xA5);
+  ByteImage image(bytes);
+  ASSERT_TRUE(writeFanField(image, 2, kTmax, 0x55));  // bits 24..17
+  const std::uint32_t expected = (0xA5A5A5A5u & ~kTmax.mask()) | (0x55u << 17);
+  EXPECT_EQ(image.dword(2), expected);
+  EXPECT_EQ(image.at(0), 0xA5);
+  EXPECT_EQ(image.at(6), 0xA5);
+  EXPECT_EQ(readFanField(image, 2, kTmax), 0x55);
+  ASSERT_TRUE(writeFanField(image, 2, kPwmRampOn, 1));
+  EXPECT_EQ(image.dword(2), expected | 0x00800000u);
+}
+
+TEST(FanFields, AValueThatDoesNotFitLeavesTheFieldAndCountsAsWritten) {
+  const std::vector<std::uint8_t> bytes(8, 0x12);
+  for (const double value : {256.0, -1.0, 40.5, std::nan("")}) {
+    ByteImage image(bytes);
+    EXPECT_TRUE(writeFanField(image, 1, kTmin, value)) << value;
+    EXPECT_EQ(image.bytes(), bytes) << value;
+  }
+  ByteImage image(bytes);
+  EXPECT_TRUE(writeFanField(image, 1, kSpinUpTime, 7));  // three bits: 7 fits, 8 does not
+  EXPECT_TRUE(writeFanField(image, 1, kSpinUpTime, 8));
+  EXPECT_EQ(readFanField(image, 1, kSpinUpTime), 7);
+}
+
+TEST(FanFields, PositionZeroAndPositionsOutsideTheImageAreNotWritten) {
+  const std::vector<std::uint8_t> bytes(8, 0);
+  ByteImage image(bytes);
+  EXPECT_FALSE(writeFanField(image, 0, kTmin, 5));
+  EXPECT_FALSE(writeFanField(image, 5, kTmin, 5));
+  EXPECT_EQ(image.bytes(), bytes);
+}
+
 TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
   EXPECT_EQ(percentOf(64, 255), 25);
   EXPECT_EQ(percentOf(1, 200), 0);   // 0.5
@@ -173,24 +209,30 @@ TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
   EXPECT_THROW(percentOf(5, 0), std::exception);
 }
 
-TEST(FanDetection, ReadFailures) {
+TEST(FanDetection, AControlModeOtherThanTwoOrThreeFails) {
   FixtureImage badMode;
   test::Type1Fields fields;
   fields.controlMode = 5;
   badMode.registers = test::registersFor(fields);
   EXPECT_FALSE(Read{badMode}.ok);
+}
 
+TEST(FanDetection, ADutyScaleOfZeroFails) {
   FixtureImage zeroScale;
-  fields = test::Type1Fields{};
+  test::Type1Fields fields;
   fields.dutyScale = 0;
   zeroScale.registers = test::registersFor(fields);
   EXPECT_FALSE(Read{zeroScale}.ok);
+}
 
+TEST(FanDetection, ATypeTwoSpeedScaleOfZeroFails) {
   FixtureImage zeroType2Scale;
   zeroType2Scale.fanType = 2;
   zeroType2Scale.type2ScaleByte = 0;
   EXPECT_FALSE(Read{zeroType2Scale}.ok);
+}
 
+TEST(FanDetection, AMissingRegisterWriteFails) {
   // A register write that is missing fails the read instead of using byte 0.
   auto bytes = FixtureImage().build();
   bytes[FixtureImage::kFanTable + 4 + 16] = 0x02;  // spoil the opcode of register 2's write

@@ -169,7 +169,7 @@ TEST(Graphs, ContinuousCurveAndTheEdges) {
   // (say 60.5) pads to nothing and counts as 0.
   step.tab.Threshold[0].setText("60.5");
   const auto points = sortedLookUpPoints(step.tab.Threshold, step.tab.FanSpeed);
-  EXPECT_EQ(points.back().T, 0);
+  EXPECT_EQ(points.back().threshold, 0);
   EXPECT_EQ(points.back().box, 0);
 }
 
@@ -188,9 +188,9 @@ TEST(Graphs, TransferCurveAndGrid) {
   EXPECT_EQ(markers.back().colour, (Rgb{0, 0, 255}));
 }
 
-TEST(SortTexts, ComparesUpperCasedCharacterCodes) {
+TEST(sortTexts, ComparesUpperCasedCharacterCodes) {
   std::vector<std::string> texts = {"b", "A", "ab", "a", "010", "009", "\xE4x", "\xC4", "10"};
-  SortTexts(texts);
+  sortTexts(texts);
   EXPECT_EQ(texts, (std::vector<std::string>{"009", "010", "10", "A", "a", "ab", "b", "\xC4", "\xE4x"}));
 }
 

@@ -98,30 +98,31 @@ std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, cons
   return points;
 }
 
-void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& p, bool continuous) {
+void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous) {
   graph.drawGrid();
-  if (p.empty()) return;
-  if (p[0].threshold >= 1) {
-    graph.curve(0, 0, p[0].threshold, 0);
-    if (continuous) graph.curve(p[0].threshold, 0, p[0].threshold, p[0].speed);
+  if (points.empty()) return;
+  if (points[0].threshold >= 1) {
+    graph.curve(0, 0, points[0].threshold, 0);
+    if (continuous) graph.curve(points[0].threshold, 0, points[0].threshold, points[0].speed);
   }
-  for (std::size_t k = 1; k < p.size(); ++k) {
+  for (std::size_t k = 1; k < points.size(); ++k) {
     if (continuous) {
-      graph.curve(p[k - 1].threshold, p[k - 1].speed, p[k].threshold, p[k].speed);
+      graph.curve(points[k - 1].threshold, points[k - 1].speed, points[k].threshold, points[k].speed);
     } else {
-      graph.curve(p[k - 1].threshold, p[k - 1].speed, p[k].threshold, p[k - 1].speed);
+      graph.curve(points[k - 1].threshold, points[k - 1].speed, points[k].threshold, points[k - 1].speed);
     }
   }
-  if (p.back().threshold < 120) graph.curve(p.back().threshold, p.back().speed, 120, p.back().speed);
-  for (const auto& point : p) graph.marker(point.threshold, point.speed);
+  const LookUpPoint& last = points.back();
+  if (last.threshold < 120) graph.curve(last.threshold, last.speed, 120, last.speed);
+  for (const auto& point : points) graph.marker(point.threshold, point.speed);
 }
 
-void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin) {
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dutyMin) {
   graph.drawGrid();
-  graph.curve(0, dmin, tmin, dmin);
-  graph.curve(tmin, dmin, tmax, 100);
+  graph.curve(0, dutyMin, tmin, dutyMin);
+  graph.curve(tmin, dutyMin, tmax, 100);
   graph.curve(tmax, 100, 120, 100);
-  graph.marker(tmin, dmin);
+  graph.marker(tmin, dutyMin);
   graph.marker(tmax, 100);
 }
 

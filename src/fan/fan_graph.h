@@ -50,6 +50,6 @@ std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, cons
 // Step or continuous curve through sorted look-up points.
 void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous);
 // The transfer function: flat at Dmin to Tmin, a rise to 100 % at Tmax.
-void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin);
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dutyMin);
 
 }  // namespace oza

@@ -120,13 +120,13 @@ void FanTab::calculateTslope() {
   // have set stays 0.
   const double tmin = textValue(Text5.text());
   const double tmax = textValue(Text6.text());
-  const double dmin = textValue(Text9.text());
+  const double dutyMin = textValue(Text9.text());
   const double tmid = tmin + (tmax - tmin) / 2;
   double slope = 0;
-  if (tmax - tmin != 0) slope = (100 - dmin) / (tmax - tmin);
-  const double dmid = dmin + (tmid * slope - tmin * slope);
+  if (tmax - tmin != 0) slope = (100 - dutyMin) / (tmax - tmin);
+  const double dutyMid = dutyMin + (tmid * slope - tmin * slope);
   double t = 0;
-  if (tmid - tmin != 0) t = (dmid - dmin) * 16 / (tmid - tmin);
+  if (tmid - tmin != 0) t = (dutyMid - dutyMin) * 16 / (tmid - tmin);
   setRounded(Text7, t);
 }
 

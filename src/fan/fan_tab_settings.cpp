@@ -67,7 +67,8 @@ bool FanTab::showRegisters(const FanRegisterValues& registers) {
 
 void FanTab::showType1Table(const FanTableBytes& table, int dutyScale) {
   for (int k = 0; k < kFanTablePoints; ++k) load(Type1Threshold[k], std::to_string(table.thresholds[k]));
-  for (int k = 0; k < kFanTablePoints; ++k) load(Type1FanSpeed[k], std::to_string(percentOf(table.speeds[k], dutyScale)));
+  for (int k = 0; k < kFanTablePoints; ++k)
+    load(Type1FanSpeed[k], std::to_string(percentOf(table.speeds[k], dutyScale)));
 }
 
 bool FanTab::showType2(const FanSettings& settings, int speedScale) {

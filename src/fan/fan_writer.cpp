@@ -69,7 +69,8 @@ FanWriteError writeType2(ByteImage& image, const FanLocation& location, const Fa
   writeByte(image, type2HysteresisAt(hysteresisMarker), changes.type2Hysteresis);
   for (int k = 0; k < kFanTablePoints; ++k)
     writeByte(image, type2ThresholdAt(tableMarker, k), changes.type2Table.thresholds[k]);
-  for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, type2SpeedAt(tableMarker, k), changes.type2Table.speeds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k)
+    writeByte(image, type2SpeedAt(tableMarker, k), changes.type2Table.speeds[k]);
   return FanWriteError::None;
 }
 

@@ -1,5 +1,3 @@
-// The fan tab's side of loading and saving: settings into texts and texts
-// back into the values the user changed.
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,6 +6,8 @@
 #include "fan/fan_tab.h"
 #include "image/number_text.h"
 
+// The fan tab's side of loading and saving: settings into texts and texts
+// back into the values the user changed.
 namespace oza {
 
 namespace {

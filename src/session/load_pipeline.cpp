@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fan/fan_tab_io.h"
 #include "fan/fan_tab.h"
+#include "fan/fan_tab_io.h"
 #include "image/file_io.h"
 #include "image/hex_fields.h"
 #include "image/info_strings.h"

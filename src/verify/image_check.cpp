@@ -170,7 +170,7 @@ void checkFan(const LoadedImage& image, Rules& rules) {
     rules.notRun(tableRule, "the card has no look-up table");
   } else {
     std::vector<std::string> problems;
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < kFanTablePoints; ++k) {
       const double t0 = textValue(thresholds[k - 1].text()), t1 = textValue(thresholds[k].text());
       const double s0 = textValue(speeds[k - 1].text()), s1 = textValue(speeds[k].text());
       const std::string entry = "entry " + std::to_string(k);

@@ -111,12 +111,12 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
                {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::Text1}};
   for (const auto& box : boxes) out.add(box.what, (fa.*box.box).text(), (fb.*box.box).text());
   out.add("PWM ramp on", fa.Check3.checked() ? "1" : "0", fb.Check3.checked() ? "1" : "0");
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.Type1Threshold[k].text(), fb.Type1Threshold[k].text());
     out.add("Look-up fan speed" + entry + " (%)", fa.Type1FanSpeed[k].text(), fb.Type1FanSpeed[k].text());
   }
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.Threshold[k].text(), fb.Threshold[k].text());
     out.add("Fan table speed" + entry + " (%)", fa.FanSpeed[k].text(), fb.FanSpeed[k].text());

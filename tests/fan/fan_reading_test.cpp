@@ -51,7 +51,7 @@ TEST(FanDetection, TypeOneTableIsReadIntoFrameFour) {
   EXPECT_EQ(t.Text2.text(), "1");
   const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
   const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     EXPECT_EQ(t.Type1Threshold[k].text(), thresholds[k]);
     EXPECT_EQ(t.Type1FanSpeed[k].text(), speeds[k]);
   }
@@ -117,7 +117,7 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
   // Reorder to P, O, M.
   auto bytes = fixture.build();
   std::size_t at = FixtureImage::kFanTable;
-  while (bytes[at] != 0x7A) ++at;
+  while (bytes[at] != kFanSectionMarker) ++at;
   std::vector<std::uint8_t> section(bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4,
                                     bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4 + 37);
   std::vector<std::uint8_t> reordered(section.begin() + 4, section.end());  // P and its 32 bytes

@@ -19,7 +19,7 @@ struct Tab {
     tab.Text9.setText(dmin);
   }
   void table(ControlArray& thresholds, ControlArray& speeds, std::vector<int> t, std::vector<int> s) {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kFanTablePoints; ++k) {
       thresholds[k].setText(std::to_string(t[static_cast<std::size_t>(k)]));
       speeds[k].setText(std::to_string(s[static_cast<std::size_t>(k)]));
     }

@@ -131,7 +131,7 @@ TEST(FanWriter, TypeTwoTable) {
   loaded.tab.Text1.setText("6");
   EXPECT_EQ(loaded.write(), 0);
   std::int64_t z = FixtureImage::kFanTable;
-  while (loaded.image.at(z) != 0x7A) ++z;
+  while (loaded.image.at(z) != kFanSectionMarker) ++z;
   const std::int64_t p = z + 8;
   EXPECT_EQ(loaded.image.at(z + 7), 6);
   EXPECT_EQ(loaded.image.at(p + 3), 254);

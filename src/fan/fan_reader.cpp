@@ -35,24 +35,33 @@ bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const Fan
   return true;
 }
 
-bool hasType1Table(const FanLocation& location, const FanCard& card) {
-  return !(card.rv770 && location.tableType == FanTableType::None);
+namespace {
+
+// Thresholds, then speeds, as far as the image holds them.
+template <typename ThresholdAt, typename SpeedAt>
+bool readTable(const ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt, FanTableBytes& table) {
+  table.bytesRead = 0;
+  for (int k = 0; k < kFanTablePoints; ++k, ++table.bytesRead) {
+    if (!image.contains(thresholdAt(k))) return false;
+    table.thresholds[k] = image.at(thresholdAt(k));
+  }
+  for (int k = 0; k < kFanTablePoints; ++k, ++table.bytesRead) {
+    if (!image.contains(speedAt(k))) return false;
+    table.speeds[k] = image.at(speedAt(k));
+  }
+  return true;
 }
 
+}  // namespace
+
 bool decodeType1Table(const ByteImage& image, FanLocation& location, const FanCard& card, FanTableBytes& table) {
-  if (!hasType1Table(location, card)) return true;
-  try {
-    const std::int64_t section = findFanSection(image, location.fanControlPosition, card.r680);
-    if (section < 0) return false;
-    location.type1Section = section;
-    for (int k = 0; k < kFanTablePoints; ++k) {
-      table.thresholds[k] = image.at(type1ThresholdAt(section, k));
-      table.speeds[k] = image.at(type1SpeedAt(section, k));
-    }
-    return true;
-  } catch (const OutOfImage&) {
-    return false;
-  }
+  if (card.rv770 && location.tableType == FanTableType::None) return true;
+  const std::int64_t section = findFanSection(image, location.fanControlPosition, card.r680);
+  if (section < 0) return false;
+  location.type1Section = section;
+  return readTable(
+      image, [section](int k) { return type1ThresholdAt(section, k); },
+      [section](int k) { return type1SpeedAt(section, k); }, table);
 }
 
 bool decodeType2Settings(const ByteImage& image, FanLocation& location, FanSettings& settings) {
@@ -69,11 +78,9 @@ bool decodeType2Settings(const ByteImage& image, FanLocation& location, FanSetti
     if (tableMarker < 0) return false;
     location.type2HysteresisMarker = hysteresisMarker;
     location.type2TableMarker = tableMarker;
-    for (int k = 0; k < kFanTablePoints; ++k) {
-      settings.type2Table.thresholds[k] = image.at(type2ThresholdAt(tableMarker, k));
-      settings.type2Table.speeds[k] = image.at(type2SpeedAt(tableMarker, k));
-    }
-    return true;
+    return readTable(
+        image, [tableMarker](int k) { return type2ThresholdAt(tableMarker, k); },
+        [tableMarker](int k) { return type2SpeedAt(tableMarker, k); }, settings.type2Table);
   } catch (const OutOfImage&) {
     return false;
   }

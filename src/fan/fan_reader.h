@@ -12,11 +12,9 @@ namespace oza {
 bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const FanCard& card,
                         FanRegisterValues& registers);
 
-// An RV770 card without a data section has registers but no look-up table.
-bool hasType1Table(const FanLocation& location, const FanCard& card);
-
-// The type-1 look-up table. True without reading when there is none (see
-// hasType1Table); false when the section is missing or runs past the image.
+// The type-1 look-up table. True without reading when there is none (an
+// RV770 card without a data section); false when the section is missing or
+// runs past the image.
 bool decodeType1Table(const ByteImage& image, FanLocation& location, const FanCard& card, FanTableBytes& table);
 
 // A type-2 section: its speed scale, hysteresis and table. False when the

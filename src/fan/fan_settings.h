@@ -28,6 +28,9 @@ struct FanRegisterValues {
 struct FanTableBytes {
   std::array<std::uint8_t, kFanTablePoints> thresholds{};
   std::array<std::uint8_t, kFanTablePoints> speeds{};
+  // How many of them the image held, thresholds first (all 16 for a whole
+  // table): a table cut off by the image's end is shown as far as it goes.
+  int bytesRead = 0;
 };
 
 // What the fan code decodes from an image.

@@ -77,9 +77,11 @@ class FanTab {
   // Shows decoded registers as texts; false when the duty scale is 0 (the
   // boxes shown until then keep their texts).
   bool showRegisters(const FanRegisterValues& registers);
-  void showType1Table(const FanTableBytes& table, int dutyScale);
-  // False when the speed scale is 0; the thresholds are shown by then.
-  bool showType2(const FanSettings& settings, int speedScale);
+  // The bytes of a look-up table that were read; false when a speed is to be
+  // shown and the scale is 0 (the thresholds are shown by then).
+  bool showType1Table(const FanTableBytes& table, int dutyScale);
+  bool showType2Table(const FanTableBytes& table, int speedScale);
+  void showType2Hysteresis(int hysteresis);
 
   // The values the user changed, for the table type the load found: a value
   // whose box still shows what the load showed keeps its bytes; Tslope always
@@ -105,6 +107,7 @@ class FanTab {
   void bindRules();
   void editTransfer(double x, double y);
   void editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
+  bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);
   // The boxes it set.
   std::vector<const Control*> applyLookUpModeValues();
   const FanLocation& location_;

@@ -10,9 +10,9 @@ bool loadType1FanSettings(const ByteImage& image, FanLocation& location, const F
   FanSettings settings;
   if (!decodeFanRegisters(image, location, card, settings.registers)) return false;
   if (!tab.showRegisters(settings.registers)) return false;
-  if (!decodeType1Table(image, location, card, settings.type1Table)) return false;
-  if (hasType1Table(location, card))
-    tab.showType1Table(settings.type1Table, settings.registers.dutyScale);
+  const bool tableRead = decodeType1Table(image, location, card, settings.type1Table);
+  tab.showType1Table(settings.type1Table, settings.registers.dutyScale);
+  if (!tableRead) return false;
   if (fanTabSelected) tab.Frame4.setVisible(true);
   tab.showFanControls(location.tableType);
   if (settings.registers.controlMode == 2) {
@@ -25,8 +25,9 @@ bool loadType1FanSettings(const ByteImage& image, FanLocation& location, const F
 
 bool loadType2FanSettings(const ByteImage& image, FanLocation& location, FanTab& tab, bool fanTabSelected) {
   FanSettings settings;
-  if (!decodeType2Settings(image, location, settings)) return false;
-  if (!tab.showType2(settings, location.type2SpeedScale)) return false;
+  const bool decoded = decodeType2Settings(image, location, settings);
+  if (!tab.showType2Table(settings.type2Table, location.type2SpeedScale) || !decoded) return false;
+  tab.showType2Hysteresis(settings.type2Hysteresis);
   if (fanTabSelected) tab.Frame3.setVisible(true);
   tab.drawType2Graph();
   return true;

@@ -65,22 +65,26 @@ bool FanTab::showRegisters(const FanRegisterValues& registers) {
   }
 }
 
-void FanTab::showType1Table(const FanTableBytes& table, int dutyScale) {
-  for (int k = 0; k < kFanTablePoints; ++k) load(Type1Threshold[k], std::to_string(table.thresholds[k]));
-  for (int k = 0; k < kFanTablePoints; ++k)
-    load(Type1FanSpeed[k], std::to_string(percentOf(table.speeds[k], dutyScale)));
+bool FanTab::showType1Table(const FanTableBytes& table, int dutyScale) {
+  return showTable(Type1Threshold, Type1FanSpeed, table, dutyScale);
 }
 
-bool FanTab::showType2(const FanSettings& settings, int speedScale) {
+bool FanTab::showType2Table(const FanTableBytes& table, int speedScale) {
+  return showTable(Threshold, FanSpeed, table, speedScale);
+}
+
+void FanTab::showType2Hysteresis(int hysteresis) { Text1.setText(std::to_string(hysteresis)); }
+
+bool FanTab::showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale) {
+  const int shownThresholds = std::min(table.bytesRead, kFanTablePoints);
+  const int shownSpeeds = table.bytesRead - shownThresholds;
   try {
-    for (int k = 0; k < kFanTablePoints; ++k) load(Threshold[k], std::to_string(settings.type2Table.thresholds[k]));
-    for (int k = 0; k < kFanTablePoints; ++k)
-      load(FanSpeed[k], std::to_string(percentOf(settings.type2Table.speeds[k], speedScale)));
+    for (int k = 0; k < shownThresholds; ++k) load(thresholds[k], std::to_string(table.thresholds[k]));
+    for (int k = 0; k < shownSpeeds; ++k) load(speeds[k], std::to_string(percentOf(table.speeds[k], scale)));
+    return true;
   } catch (const OverflowError&) {
     return false;
   }
-  Text1.setText(std::to_string(settings.type2Hysteresis));
-  return true;
 }
 
 std::vector<const Control*> FanTab::applyLookUpModeValues() {

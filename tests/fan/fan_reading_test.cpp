@@ -209,6 +209,21 @@ TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
   EXPECT_THROW(percentOf(5, 0), std::exception);
 }
 
+TEST(FanDetection, ALookUpTableCutOffByTheImagesEndIsShownAsFarAsItGoes) {
+  auto bytes = FixtureImage().build();
+  const std::size_t section = FixtureImage::kFanTable + 4 + 3 * 8 + 4;
+  ASSERT_EQ(bytes[section], kFanSectionMarker);
+  bytes.resize(static_cast<std::size_t>(type1SpeedAt(static_cast<std::int64_t>(section), 3)));
+  ByteImage image(bytes);
+  FanLocation location;
+  FanTab tab(location);
+  locateFanTable(image, false, location);
+  EXPECT_FALSE(loadType1FanSettings(image, location, FanCard{}, tab, false));
+  EXPECT_EQ(tab.Type1Threshold[7].text(), "98");
+  EXPECT_EQ(tab.Type1FanSpeed[2].text(), "50");
+  EXPECT_EQ(tab.Type1FanSpeed[3].text(), "");
+}
+
 TEST(FanDetection, AControlModeOtherThanTwoOrThreeFails) {
   FixtureImage badMode;
   test::Type1Fields fields;

@@ -1,30 +1,29 @@
 #include "fan/fan_fields.h"
 
-#include "image/base_convert.h"
-#include "image/hex_fields.h"
+#include <cmath>
 
 namespace oza {
 
-int ReadFanField(const ByteImage& image, std::int32_t position, const FanField& field) {
+int readFanField(const ByteImage& image, std::int32_t position, const FanField& field) {
   try {
-    const std::uint32_t value = image.dword(position);
-    return static_cast<int>((value >> field.low) & ((1u << field.width()) - 1));
+    return static_cast<int>((image.dword(position) & field.mask()) >> field.low);
   } catch (const OutOfImage&) {
     return 0;
   }
 }
 
-bool WriteFanField(ByteImage& image, std::int32_t position, const FanField& field, const std::string& valueText) {
+bool writeFanField(ByteImage& image, std::int32_t position, const FanField& field, double value) {
   // Position 0 is the start of the image, never a register.
   if (position == 0) return false;
   try {
-    const std::string bits = padLeft(32, BaseConvert(ReadDWordHex(image, position), 16, 2));
-    const std::string converted = BaseConvert(valueText, 10, 2);
-    const std::string f = converted == "Error" ? std::string() : padLeft(field.width(), converted);
-    const int s = field.end() - static_cast<int>(f.size()) + 1;
-    const std::string updated = bits.substr(0, static_cast<std::size_t>(s - 1)) + f +
-                                bits.substr(static_cast<std::size_t>(field.end()));
-    return WriteDWordHex(image, position, padLeft(8, BaseConvert(updated, 2, 16)));
+    const std::uint32_t before = image.dword(position);
+    const double largest = static_cast<double>(field.mask() >> field.low);
+    const bool fits = std::isfinite(value) && value >= 0 && value <= largest && std::floor(value) == value;
+    if (!fits) return true;
+    const std::uint32_t bits = static_cast<std::uint32_t>(value) << field.low;
+    const std::uint32_t after = (before & ~field.mask()) | bits;
+    for (int i = 0; i < 4; ++i) image.set(position + i, static_cast<std::uint8_t>(after >> (8 * i)));
+    return true;
   } catch (const OutOfImage&) {
     return false;
   }

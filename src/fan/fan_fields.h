@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "image/byte_image.h"
 
@@ -12,10 +11,8 @@ struct FanField {
   int reg;   // 0, 1 or 2
   int high;  // highest bit
   int low;   // lowest bit
-  int width() const { return high - low + 1; }
-  // Character position (1 = bit 31) of the field's last bit in the register's
-  // 32-character binary text.
-  int end() const { return 32 - low; }
+  constexpr int width() const { return high - low + 1; }
+  constexpr std::uint32_t mask() const { return ((std::uint32_t{1} << width()) - 1) << low; }
 };
 
 inline constexpr FanField kControlMode{2, 13, 11};
@@ -33,12 +30,12 @@ inline constexpr FanField kPwmRamp{0, 31, 24};
 
 // The field's value in the register whose immediate is at `position`; 0 on
 // any error.
-int ReadFanField(const ByteImage& image, std::int32_t position, const FanField& field);
+int readFanField(const ByteImage& image, std::int32_t position, const FanField& field);
 
-// Writes `valueText` (a whole non-negative decimal number) into the field.
-// A text that is not such a number, or too wide for the field, leaves the
-// register as it was and still counts as written. False when the register
-// lies outside the image or its position is 0 (never found).
-bool WriteFanField(ByteImage& image, std::int32_t position, const FanField& field, const std::string& valueText);
+// Writes `value` into the field. A value that is not a whole number from 0
+// to the field's largest leaves the register as it was and still counts as
+// written. False when the register lies outside the image or its position
+// is 0 (never found).
+bool writeFanField(ByteImage& image, std::int32_t position, const FanField& field, double value);
 
 }  // namespace oza

@@ -56,7 +56,7 @@ void FanGraph::clear() {
   ++drawings;
 }
 
-void FanGraph::DrawFanGraphGrid() {
+void FanGraph::drawGrid() {
   lines.clear();
   ++drawings;
   for (int y = 10; y <= 100; y += 10) lines.push_back({GraphLine::Kind::Grid, 0, double(y), 120, double(y), kGridColour});
@@ -82,7 +82,7 @@ std::vector<GraphLine> FanGraph::segments() const {
   return drawn;
 }
 
-void SortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
+void sortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
 
 std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds) {
   struct Keyed {
@@ -103,30 +103,31 @@ std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, cons
   return points;
 }
 
-void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& p, bool continuous) {
-  graph.DrawFanGraphGrid();
-  if (p.empty()) return;
-  if (p[0].T >= 1) {
-    graph.curve(0, 0, p[0].T, 0);
-    if (continuous) graph.curve(p[0].T, 0, p[0].T, p[0].S);
+void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous) {
+  graph.drawGrid();
+  if (points.empty()) return;
+  if (points[0].threshold >= 1) {
+    graph.curve(0, 0, points[0].threshold, 0);
+    if (continuous) graph.curve(points[0].threshold, 0, points[0].threshold, points[0].speed);
   }
-  for (std::size_t k = 1; k < p.size(); ++k) {
+  for (std::size_t k = 1; k < points.size(); ++k) {
     if (continuous) {
-      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k].S);
+      graph.curve(points[k - 1].threshold, points[k - 1].speed, points[k].threshold, points[k].speed);
     } else {
-      graph.curve(p[k - 1].T, p[k - 1].S, p[k].T, p[k - 1].S);
+      graph.curve(points[k - 1].threshold, points[k - 1].speed, points[k].threshold, points[k - 1].speed);
     }
   }
-  if (p.back().T < 120) graph.curve(p.back().T, p.back().S, 120, p.back().S);
-  for (const auto& point : p) graph.marker(point.T, point.S);
+  const LookUpPoint& last = points.back();
+  if (last.threshold < 120) graph.curve(last.threshold, last.speed, 120, last.speed);
+  for (const auto& point : points) graph.marker(point.threshold, point.speed);
 }
 
-void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin) {
-  graph.DrawFanGraphGrid();
-  graph.curve(0, dmin, tmin, dmin);
-  graph.curve(tmin, dmin, tmax, 100);
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dutyMin) {
+  graph.drawGrid();
+  graph.curve(0, dutyMin, tmin, dutyMin);
+  graph.curve(tmin, dutyMin, tmax, 100);
   graph.curve(tmax, 100, 120, 100);
-  graph.marker(tmin, dmin);
+  graph.marker(tmin, dutyMin);
   graph.marker(tmax, 100);
 }
 

@@ -27,7 +27,7 @@ struct FanGraph {
   // Leaves the graph blank, as before it was first drawn.
   void clear();
   // Clears the graph and draws the grid and the axes.
-  void DrawFanGraphGrid();
+  void drawGrid();
   void curve(double x1, double y1, double x2, double y2);
   // The box outline of ±1 around a point.
   void marker(double x, double y);
@@ -37,13 +37,13 @@ struct FanGraph {
 
 // A look-up point and the box pair (threshold, speed) it came from.
 struct LookUpPoint {
-  int T;
-  int S;
+  int threshold;
+  int speed;
   int box;
 };
 
 // Sorts texts ascending, comparing them upper-cased character by character.
-void SortTexts(std::vector<std::string>& texts);
+void sortTexts(std::vector<std::string>& texts);
 
 // The eight points of a look-up table, ordered by threshold (equal
 // thresholds by the text of their speeds), as the graph draws them.
@@ -52,6 +52,6 @@ std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, cons
 // Step or continuous curve through sorted look-up points.
 void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous);
 // The transfer function: flat at Dmin to Tmin, a rise to 100 % at Tmax.
-void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dmin);
+void drawTransferCurve(FanGraph& graph, double tmin, double tmax, double dutyMin);
 
 }  // namespace oza

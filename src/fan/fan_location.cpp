@@ -1,59 +1,69 @@
 #include "fan/fan_location.h"
 
-#include "image/base_convert.h"
+#include <algorithm>
+
 #include "image/number_text.h"
 
 namespace oza {
 
-std::int32_t FanGlobals::registerPosition(int n) const {
-  return n == 0 ? FanRegisterPosition0 : n == 1 ? FanRegisterPosition1 : FanRegisterPosition2;
+std::int64_t findFanSection(const ByteImage& image, std::int32_t fanControlPosition, bool r680) {
+  std::int64_t section = image.find(kFanSectionMarker, fanControlPosition, image.last() - 1);
+  if (r680 && section >= 0) section = image.find(kFanSectionMarker, section + 1, image.last() - 1);
+  return section;
 }
 
-std::int64_t findFanSection(const ByteImage& image, std::int32_t FanControlPosition, bool r680) {
-  std::int64_t z = image.find(0x7A, FanControlPosition, image.last() - 1);
-  if (r680 && z >= 0) z = image.find(0x7A, z + 1, image.last() - 1);
-  return z;
+std::int64_t findType2Section(const ByteImage& image, std::int32_t fanControlPosition) {
+  return image.find(kFanSectionMarker, fanControlPosition, image.last());
 }
 
-std::int64_t findType2Section(const ByteImage& image, std::int32_t FanControlPosition) {
-  return image.find(0x7A, FanControlPosition, image.last());
+std::int64_t findType2Marker(const ByteImage& image, std::int64_t section, std::uint8_t marker) {
+  const std::int64_t length = image.word(section + 1);
+  return image.find(marker, section + 4, section + length + 1);
 }
 
-std::int64_t findType2Marker(const ByteImage& image, std::int64_t z, std::uint8_t marker) {
-  const std::int64_t length = image.word(z + 1);
-  return image.find(marker, z + 4, z + length + 1);
-}
-
-void LocateFanTable(const ByteImage& image, bool r680, FanGlobals& globals) {
-  globals.FanTableType = 0;
+void locateFanTable(const ByteImage& image, bool r680, FanLocation& location) {
+  location.tableType = FanTableType::None;
   try {
-    const std::int64_t header = image.word(0x48);
-    globals.CommandTablePosition = static_cast<std::int32_t>(image.word(header + 0x1E));
-    globals.FanControlPosition = static_cast<std::int32_t>(image.word(globals.CommandTablePosition + 0x76));
-    const std::int64_t z = findFanSection(image, globals.FanControlPosition, r680);
-    if (z < 0) return;
-    const int type = image.at(z + 3);
-    globals.FanTableType = static_cast<std::int16_t>(type == 1 || type == 2 ? type : 0);
+    const std::int64_t header = image.word(kRomHeaderPointer);
+    location.commandTablePosition = static_cast<std::int32_t>(image.word(header + kMasterCommandTableOffset));
+    location.fanControlPosition =
+        static_cast<std::int32_t>(image.word(location.commandTablePosition + kFanControlTableOffset));
+    const std::int64_t section = findFanSection(image, location.fanControlPosition, r680);
+    if (section < 0) return;
+    const int type = image.at(section + kFanSectionTypeOffset);
+    location.tableType = type == 1 ? FanTableType::Type1 : type == 2 ? FanTableType::Type2 : FanTableType::None;
   } catch (const OutOfImage&) {
-    globals.FanTableType = 0;
+    location.tableType = FanTableType::None;
   }
 }
 
-bool IsRV770Card(const std::string& VideoCardID) {
-  if (VideoCardID.empty()) return false;
-  const std::string decimal = BaseConvert(VideoCardID, 16, 10);
-  if (decimal == "Error") return false;
-  const double id = textValue(decimal);
+bool isRv770Card(const std::string& deviceIdHex) {
+  if (deviceIdHex.empty()) return false;
+  // Anything that is no hexadecimal number, however long, names no card.
+  std::uint64_t id = 0;
+  for (const char c : deviceIdHex) {
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      return false;
+    }
+    id = std::min<std::uint64_t>(id * 16 + static_cast<std::uint64_t>(digit), 0x100000000ull);
+  }
   return id >= 0x9440 && id <= 0x9447;
 }
 
 bool isR680(const std::string& chipTypeText) { return contains(chipTypeText, "R680"); }
 
-std::int32_t FindFanRegister(const ByteImage& image, std::int32_t FanControlPosition, int n, bool rv770) {
+std::int32_t findFanRegister(const ByteImage& image, std::int32_t fanControlPosition, int n, bool rv770) {
   const std::uint32_t number = (rv770 ? 0x01DB : 0x0201) + static_cast<std::uint32_t>(n);
   const std::uint8_t lo = number & 0xFF;
   const std::uint8_t hi = number >> 8;
-  for (std::int64_t i = std::max<std::int64_t>(FanControlPosition, 0); i <= image.last() - 4; ++i) {
+  for (std::int64_t i = std::max<std::int64_t>(fanControlPosition, 0); i <= image.last() - 4; ++i) {
     if (image.at(i) == 0x01 && image.at(i + 2) == lo && image.at(i + 3) == hi)
       return static_cast<std::int32_t>(i + 4);
   }

@@ -3,26 +3,28 @@
 #include <cstdint>
 #include <string>
 
+#include "fan/fan_layout.h"
 #include "image/byte_image.h"
 
 namespace oza {
 
-// Where the load found the thermal controller's settings.
-struct FanGlobals {
-  std::int32_t CommandTablePosition = 0;
-  std::int32_t FanControlPosition = 0;
-  std::int16_t FanTableType = 0;  // 0 none, 1, 2
-  std::int32_t FanRegisterPosition0 = 0;
-  std::int32_t FanRegisterPosition1 = 0;
-  std::int32_t FanRegisterPosition2 = 0;
-  std::int16_t Type2SpeedScale = 0;  // raw speed that means 100 % in a type-2 table
+// Where the load found the thermal controller's settings, and the raw values
+// its percentages refer to.
+struct FanLocation {
+  std::int32_t commandTablePosition = 0;
+  std::int32_t fanControlPosition = 0;
+  FanTableType tableType = FanTableType::None;
+  // The immediates of the three register writes; 0: not found.
+  std::int32_t registerPositions[3] = {0, 0, 0};
+  std::int32_t dutyScale = 0;        // raw duty that means 100 % in the registers and a type-1 table
+  std::int16_t type2SpeedScale = 0;  // raw speed that means 100 % in a type-2 table
   // Where the readers found the data section and its tables (-1: not found);
   // the writer patches these, it never searches the image again.
-  std::int64_t type1Section = -1;      // 0x7A byte before the type-1 look-up table
-  std::int64_t type2Hysteresis = -1;   // "O" marker
-  std::int64_t type2Table = -1;        // "P" marker
+  std::int64_t type1Section = -1;
+  std::int64_t type2HysteresisMarker = -1;  // "O"
+  std::int64_t type2TableMarker = -1;       // "P"
 
-  std::int32_t registerPosition(int n) const;
+  std::int32_t registerPosition(int n) const { return registerPositions[n]; }
 };
 
 // What the fan code needs to know of the card besides the image.
@@ -32,22 +34,24 @@ struct FanCard {
 };
 
 // Finds the fan-control command table and the type of its data section.
-void LocateFanTable(const ByteImage& image, bool r680, FanGlobals& globals);
+void locateFanTable(const ByteImage& image, bool r680, FanLocation& location);
 
-bool IsRV770Card(const std::string& VideoCardID);
+// The hexadecimal device ID names an RV770 (0x9440..0x9447).
+bool isRv770Card(const std::string& deviceIdHex);
 bool isR680(const std::string& chipTypeText);
 
 // Position of the immediate value of fan register write n (0..2), or 0.
-std::int32_t FindFanRegister(const ByteImage& image, std::int32_t FanControlPosition, int n, bool rv770);
+std::int32_t findFanRegister(const ByteImage& image, std::int32_t fanControlPosition, int n, bool rv770);
 
-// The 0x7A byte that starts the data section (the second one on an R680
-// card), scanning up to last index - 1; -1 when there is none.
-std::int64_t findFanSection(const ByteImage& image, std::int32_t FanControlPosition, bool r680);
-// The first 0x7A byte from FanControlPosition to the last index; -1 if none.
-std::int64_t findType2Section(const ByteImage& image, std::int32_t FanControlPosition);
+// The section marker that starts the data section (the second one on an
+// R680 card), scanning up to last index - 1; -1 when there is none.
+std::int64_t findFanSection(const ByteImage& image, std::int32_t fanControlPosition, bool r680);
+// The first section marker from fanControlPosition to the last index; -1 if none.
+std::int64_t findType2Section(const ByteImage& image, std::int32_t fanControlPosition);
 
-// First position of `marker` in the type-2 section at z (z + 4 ... z + L + 1),
-// or -1. OutOfImage when the section's length word lies outside the image.
-std::int64_t findType2Marker(const ByteImage& image, std::int64_t z, std::uint8_t marker);
+// First position of `marker` in the type-2 section at `section`
+// (section + 4 ... section + length + 1), or -1. OutOfImage when the
+// section's length word lies outside the image.
+std::int64_t findType2Marker(const ByteImage& image, std::int64_t section, std::uint8_t marker);
 
 }  // namespace oza

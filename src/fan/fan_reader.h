@@ -1,25 +1,25 @@
 #pragma once
 
 #include "fan/fan_location.h"
+#include "fan/fan_settings.h"
 #include "image/byte_image.h"
 
 namespace oza {
 
-class FanTab;
+// Finds the three register writes (type-1 tables and RV770 cards) and reads
+// their fields. False when a register write is missing or the control mode
+// is neither 2 nor 3.
+bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const FanCard& card,
+                        FanRegisterValues& registers);
 
-// Reads the three fan registers (type-1 tables and RV770 cards) and the
-// type-1 look-up table into Frame4. False when a register write is missing,
-// the control mode is neither 2 nor 3, the duty scale is 0 or the table
-// cannot be read.
-bool ReadFanSettings(const ByteImage& image, FanGlobals& globals, const FanCard& card, FanTab& tab,
-                     bool fanTabSelected);
+// The type-1 look-up table. True without reading when there is none (an
+// RV770 card without a data section); false when the section is missing or
+// runs past the image.
+bool decodeType1Table(const ByteImage& image, FanLocation& location, const FanCard& card, FanTableBytes& table);
 
-bool ReadFanLookUpTable(const ByteImage& image, FanGlobals& globals, const FanCard& card, FanTab& tab,
-                        int DutyScale);
-
-// Reads a type-2 table into Frame3; false when a marker is missing or the
-// speed scale is 0.
-bool ReadFanSettingsType2(const ByteImage& image, FanGlobals& globals, FanTab& tab, bool fanTabSelected);
+// A type-2 section: its speed scale, hysteresis and table. False when the
+// section or a marker is missing or the table runs past the image.
+bool decodeType2Settings(const ByteImage& image, FanLocation& location, FanSettings& settings);
 
 // raw / scale as a rounded percentage; OverflowError for a scale of 0.
 int percentOf(int raw, int scale);

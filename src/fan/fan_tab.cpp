@@ -38,19 +38,19 @@ void setRounded(Control& box, double value) {
 
 }  // namespace
 
-FanTab::FanTab(const FanGlobals& globals) : globals_(globals) {
+FanTab::FanTab(const FanLocation& location) : location_(location) {
   Option9.setChecked(true);
   Option6.setChecked(true);
   bindRules();
 }
 
 void FanTab::bindRules() {
-  auto redraw = [this] { RedrawFanGraph(); };
-  auto type2 = [this] { DrawType2Graph(); };
+  auto redraw = [this] { redrawFanGraph(); };
+  auto type2 = [this] { drawType2Graph(); };
   auto tslopeIfRising = [this] {
     if (textValue(Text5.text()) < textValue(Text6.text())) {
-      CalculateTslope();
-      RedrawFanGraph();
+      calculateTslope();
+      redrawFanGraph();
     }
   };
   clampRule(Text2, 100, redraw);
@@ -61,25 +61,30 @@ void FanTab::bindRules() {
   clampRule(Text7, 255, redraw);
   clampRule(Text8, 7, redraw);
   clampRule(Text9, 100, [this] {
-    CalculateTslope();
-    RedrawFanGraph();
+    calculateTslope();
+    redrawFanGraph();
   });
   clampRule(Type1Hysteresis, 100, redraw);
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     clampRule(Type1Threshold[k], 120, redraw);
     clampRule(Type1FanSpeed[k], 100, redraw);
     clampRule(Threshold[k], 120, type2);
     clampRule(FanSpeed[k], 100, type2);
   }
   auto modeChanged = [this] {
-    ShowFanControls(globals_.FanTableType);
-    RedrawFanGraph();
+    showFanControls(location_.tableType);
+    redrawFanGraph();
   };
   Option4.onClick = modeChanged;
   Option5.onClick = modeChanged;
   Check3.onClick = modeChanged;
-  Option8.onClick = [this] { DrawLookUpGraph(); };
-  Option9.onClick = [this] { DrawLookUpGraph(); };
+  Option8.onClick = [this] { drawLookUpGraph(); };
+  Option9.onClick = [this] { drawLookUpGraph(); };
+  // A new hysteresis redraws the graph beside it, as a user can type one
+  // only while Frame3 shows.
+  Text1.onChange = [this] {
+    if (Frame3.visible()) drawType2Graph();
+  };
   Option6.onClick = type2;
   Option7.onClick = type2;
   Command7.onClick = [this] { setRecommendedValues(); };
@@ -93,55 +98,55 @@ void FanTab::load(Control& box, const std::string& text) {
   }
 }
 
-void FanTab::ShowFanControls(int type) {
-  const bool table = type != 0;
+void FanTab::showFanControls(FanTableType type) {
+  const bool table = type != FanTableType::None;
   for (Control* c : {&Option5, &Frame6, &Label53, &Label54}) c->setVisible(table);
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     Type1Threshold[k].setVisible(table);
     Type1FanSpeed[k].setVisible(table);
   }
   const bool lookUp = Option5.checked();
   for (Control* c : {&Text5, &Text6, &Text9}) c->setEnabled(!lookUp);
   for (Control* c : {&Option8, &Option9}) c->setEnabled(lookUp);
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     Type1Threshold[k].setEnabled(lookUp);
     Type1FanSpeed[k].setEnabled(lookUp);
   }
   Text2.setEnabled(Check3.checked());
 }
 
-void FanTab::CalculateTslope() {
+void FanTab::calculateTslope() {
   // Each step that fails (a division by zero) is skipped; what it would
   // have set stays 0.
   const double tmin = textValue(Text5.text());
   const double tmax = textValue(Text6.text());
-  const double dmin = textValue(Text9.text());
+  const double dutyMin = textValue(Text9.text());
   const double tmid = tmin + (tmax - tmin) / 2;
   double slope = 0;
-  if (tmax - tmin != 0) slope = (100 - dmin) / (tmax - tmin);
-  const double dmid = dmin + (tmid * slope - tmin * slope);
+  if (tmax - tmin != 0) slope = (100 - dutyMin) / (tmax - tmin);
+  const double dutyMid = dutyMin + (tmid * slope - tmin * slope);
   double t = 0;
-  if (tmid - tmin != 0) t = (dmid - dmin) * 16 / (tmid - tmin);
+  if (tmid - tmin != 0) t = (dutyMid - dutyMin) * 16 / (tmid - tmin);
   setRounded(Text7, t);
 }
 
-void FanTab::RedrawFanGraph() {
+void FanTab::redrawFanGraph() {
   if (Option5.checked()) {
-    DrawLookUpGraph();
+    drawLookUpGraph();
   } else {
-    DrawTransferGraph();
+    drawTransferGraph();
   }
 }
 
-void FanTab::DrawLookUpGraph() {
+void FanTab::drawLookUpGraph() {
   drawLookUpCurve(graph2, sortedLookUpPoints(Type1Threshold, Type1FanSpeed), Option8.checked());
 }
 
-void FanTab::DrawTransferGraph() {
+void FanTab::drawTransferGraph() {
   drawTransferCurve(graph2, textValue(Text5.text()), textValue(Text6.text()), textValue(Text9.text()));
 }
 
-void FanTab::DrawType2Graph() {
+void FanTab::drawType2Graph() {
   drawLookUpCurve(graph5, sortedLookUpPoints(Threshold, FanSpeed), Option7.checked());
 }
 
@@ -161,19 +166,19 @@ void FanTab::setRecommendedValues() {
   Text2.setText("1");
   static const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
   static const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
-  for (int k = 0; k < 8; ++k) Type1Threshold[k].setText(thresholds[k]);
-  for (int k = 0; k < 8; ++k) Type1FanSpeed[k].setText(speeds[k]);
-  ShowFanControls(globals_.FanTableType);
-  CalculateTslope();
+  for (int k = 0; k < kFanTablePoints; ++k) Type1Threshold[k].setText(thresholds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k) Type1FanSpeed[k].setText(speeds[k]);
+  showFanControls(location_.tableType);
+  calculateTslope();
 }
 
-void FanTab::ClearFanTables() {
-  for (int k = 0; k < 8; ++k) Threshold[k].setText("");
-  for (int k = 0; k < 8; ++k) FanSpeed[k].setText("");
+void FanTab::clearFanTables() {
+  for (int k = 0; k < kFanTablePoints; ++k) Threshold[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) FanSpeed[k].setText("");
   // An image without a look-up table of its own must not show the last
   // image's one, neither in the boxes nor in a graph it does not draw.
-  for (int k = 0; k < 8; ++k) Type1Threshold[k].setText("");
-  for (int k = 0; k < 8; ++k) Type1FanSpeed[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) Type1Threshold[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) Type1FanSpeed[k].setText("");
   graph2.clear();
   graph5.clear();
 }
@@ -193,12 +198,12 @@ void FanTab::editTransfer(double x, double y) {
   if (zone == 0) {
     for (Control* c : {&Text9, &Text7}) c->setBackColor(kHighlight);
     setRounded(Text9, y);
-    CalculateTslope();
+    calculateTslope();
   } else if (zone == 1) {
     for (Control* c : {&Text9, &Text5, &Text7}) c->setBackColor(kHighlight);
     setRounded(Text9, y);
     setRounded(Text5, x);
-    CalculateTslope();
+    calculateTslope();
   } else {
     for (Control* c : {&Text6, &Text7}) c->setBackColor(kHighlight);
     setRounded(Text6, x);
@@ -209,7 +214,7 @@ void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x
   const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds, speeds);
   std::size_t n = 0;
   for (std::size_t k = 1; k < points.size(); ++k)
-    if (std::fabs(points[k].T - x) < std::fabs(points[k - 1].T - x)) n = k;
+    if (std::fabs(points[k].threshold - x) < std::fabs(points[k - 1].threshold - x)) n = k;
   // The boxes that hold the nearest point, wherever it stands in the table.
   const int box = points[n].box;
   thresholds[box].setBackColor(kHighlight);
@@ -234,9 +239,9 @@ void FanTab::picture2MouseMove(double x, double y, bool leftButton) {
 void FanTab::picture2MouseUp() {
   if (Option4.checked()) {
     for (Control* c : {&Text5, &Text6, &Text7, &Text9}) c->setBackColor(std::nullopt);
-    CalculateTslope();
+    calculateTslope();
   } else {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kFanTablePoints; ++k) {
       Type1Threshold[k].setBackColor(std::nullopt);
       Type1FanSpeed[k].setBackColor(std::nullopt);
     }
@@ -251,7 +256,7 @@ void FanTab::picture5MouseMove(double x, double y, bool leftButton) {
 }
 
 void FanTab::picture5MouseUp() {
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     Threshold[k].setBackColor(std::nullopt);
     FanSpeed[k].setBackColor(std::nullopt);
   }

@@ -7,6 +7,7 @@
 #include "controls/control_array.h"
 #include "fan/fan_graph.h"
 #include "fan/fan_location.h"
+#include "fan/fan_settings.h"
 
 namespace oza {
 
@@ -16,7 +17,7 @@ class Platform;
 // tables), their change rules, the graphs and the mouse editing.
 class FanTab {
  public:
-  explicit FanTab(const FanGlobals& globals);
+  explicit FanTab(const FanLocation& location);
   FanTab(const FanTab&) = delete;
   FanTab& operator=(const FanTab&) = delete;
 
@@ -37,8 +38,8 @@ class FanTab {
   Control Text2{"Text2", ControlKind::TextBox};   // PWM ramp
   Control Label53{"Label53", ControlKind::Label, "Threshold (\xC2\xB0" "C):"};
   Control Label54{"Label54", ControlKind::Label, "Fan speed (%):"};
-  ControlArray Type1Threshold{"Type1Threshold", ControlKind::TextBox, 8};
-  ControlArray Type1FanSpeed{"Type1FanSpeed", ControlKind::TextBox, 8};
+  ControlArray Type1Threshold{"Type1Threshold", ControlKind::TextBox, kFanTablePoints};
+  ControlArray Type1FanSpeed{"Type1FanSpeed", ControlKind::TextBox, kFanTablePoints};
   Control Frame6{"Frame6", ControlKind::Frame, "Graph type"};
   Control Option9{"Option9", ControlKind::OptionButton, "Step function"};
   Control Option8{"Option8", ControlKind::OptionButton, "Continuous"};
@@ -51,8 +52,8 @@ class FanTab {
   // Frame3.
   Control Frame3{"Frame3", ControlKind::Frame, "Fan throttle control settings"};
   Control Text1{"Text1", ControlKind::TextBox};  // hysteresis
-  ControlArray Threshold{"Threshold", ControlKind::TextBox, 8};
-  ControlArray FanSpeed{"FanSpeed", ControlKind::TextBox, 8};
+  ControlArray Threshold{"Threshold", ControlKind::TextBox, kFanTablePoints};
+  ControlArray FanSpeed{"FanSpeed", ControlKind::TextBox, kFanTablePoints};
   Control Frame5{"Frame5", ControlKind::Frame, "Graph type"};
   Control Option6{"Option6", ControlKind::OptionButton, "Step function"};
   Control Option7{"Option7", ControlKind::OptionButton, "Continuous"};
@@ -63,16 +64,30 @@ class FanTab {
   FanGraph graph2;  // what Picture2 shows
   FanGraph graph5;  // what Picture5 shows
 
-  void ShowFanControls(int type);
-  void CalculateTslope();
-  void RedrawFanGraph();
-  void DrawLookUpGraph();
-  void DrawTransferGraph();
-  void DrawType2Graph();
-  // Command7.
+  void showFanControls(FanTableType type);
+  void calculateTslope();
+  void redrawFanGraph();
+  void drawLookUpGraph();
+  void drawTransferGraph();
+  void drawType2Graph();
   void setRecommendedValues();
   // Empties both look-up tables and both graphs.
-  void ClearFanTables();
+  void clearFanTables();
+
+  // Shows decoded registers as texts; false when the duty scale is 0 (the
+  // boxes shown until then keep their texts).
+  bool showRegisters(const FanRegisterValues& registers);
+  // The bytes of a look-up table that were read; false when a speed is to be
+  // shown and the scale is 0 (the thresholds are shown by then).
+  bool showType1Table(const FanTableBytes& table, int dutyScale);
+  bool showType2Table(const FanTableBytes& table, int speedScale);
+  void showType2Hysteresis(int hysteresis);
+
+  // The values the user changed, for the table type the load found: a value
+  // whose box still shows what the load showed keeps its bytes; Tslope always
+  // counts as changed. In look-up mode the values that mode needs are set
+  // first and count as changed.
+  FanChanges changedSettings();
 
   // Sets a box as loading does: its rule runs even when the text is the one
   // it already had.
@@ -92,7 +107,10 @@ class FanTab {
   void bindRules();
   void editTransfer(double x, double y);
   void editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
-  const FanGlobals& globals_;
+  bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);
+  // The boxes it set.
+  std::vector<const Control*> applyLookUpModeValues();
+  const FanLocation& location_;
 };
 
 // "X: 40 °C; Y: 15 %".

@@ -1,146 +1,99 @@
 #include "fan/fan_writer.h"
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 #include "fan/fan_fields.h"
-#include "fan/fan_tab.h"
 #include "image/number_text.h"
 
 namespace oza {
 
 namespace {
 
-// round(value of the text / 100 * scale) as decimal text.
-std::string scaledPercent(const Control& box, int scale) {
-  return std::to_string(roundToInt16(textValue(box.text()) / 100 * scale));
-}
-
-std::string rounded(const Control& box) { return std::to_string(roundToInt16(textValue(box.text()))); }
-
-// A box that still shows the number the load put there: its field keeps the
-// stored bytes, which a percentage or a clamp may not give back.
-bool showsLoadedNumber(const Control& box) {
-  if (box.kind() != ControlKind::TextBox) return box.showsLoaded();
-  return box.showsLoaded() || textValue(box.text()) == textValue(box.loadedText());
-}
-
-// The boxes the look-up mode sets before a save; they are written even when
-// they happen to show what was loaded.
-struct Forced {
-  std::vector<const Control*> boxes;
-  bool has(const Control* box) const { return std::find(boxes.begin(), boxes.end(), box) != boxes.end(); }
-};
-
-// The register fields in their order of writing, with their codes.
-std::int16_t writeFields(ByteImage& image, const FanGlobals& globals, FanTab& tab, int scale, const Forced& forced) {
-  struct Write {
-    std::int16_t code;
+// The register fields in their order of writing.
+FanWriteError writeRegisters(ByteImage& image, const FanLocation& location, const FanRegisterChanges& changes) {
+  const struct {
+    FanWriteError error;
     const FanField& field;
-    const Control* box;  // null: written whatever it shows
-    std::function<std::string()> value;
+    const std::optional<double>& value;
+  } writes[] = {
+      {FanWriteError::Tmin, kTmin, changes.tmin},
+      {FanWriteError::Tmax, kTmax, changes.tmax},
+      {FanWriteError::Tslope, kTslope, changes.tslope},
+      {FanWriteError::DutyMin, kDutyMin, changes.dutyMin},
+      {FanWriteError::Hysteresis, kHysteresis, changes.hysteresis},
+      {FanWriteError::SpinUpCycle, kSpinUpCycle, changes.spinUpCycle},
+      {FanWriteError::TminHysteresis, kTminHysteresis, changes.tminHysteresis},
+      {FanWriteError::SpinUpTime, kSpinUpTime, changes.spinUpTime},
+      {FanWriteError::PwmRampOn, kPwmRampOn, changes.pwmRampOn},
+      {FanWriteError::PwmRamp, kPwmRamp, changes.pwmRamp},
   };
-  const Write writes[] = {
-      {3, kTmin, &tab.Text5, [&] { return tab.Text5.text(); }},
-      {4, kTmax, &tab.Text6, [&] { return tab.Text6.text(); }},
-      // Tslope is shown as computed from Tmin, Tmax and Duty cycle min, and
-      // saved as shown.
-      {5, kTslope, nullptr, [&] { return scaledPercent(tab.Text7, scale); }},
-      {6, kDutyMin, &tab.Text9, [&] { return scaledPercent(tab.Text9, scale); }},
-      {7, kHysteresis, &tab.Type1Hysteresis, [&] { return rounded(tab.Type1Hysteresis); }},
-      {8, kSpinUpCycle, &tab.Text3, [&] { return scaledPercent(tab.Text3, scale); }},
-      {9, kTminHysteresis, &tab.Text8, [&] { return tab.Text8.text(); }},
-      {10, kSpinUpTime, &tab.Text4, [&] { return tab.Text4.text(); }},
-      {11, kPwmRampOn, &tab.Check3, [&] { return std::string(tab.Check3.checked() ? "1" : "0"); }},
-      {12, kPwmRamp, &tab.Text2, [&] { return scaledPercent(tab.Text2, scale); }},
-  };
-  for (const Write& write : writes) {
-    if (write.box && !forced.has(write.box) && showsLoadedNumber(*write.box)) continue;
-    bool written = false;
-    try {
-      written = WriteFanField(image, globals.registerPosition(write.field.reg), write.field, write.value());
-    } catch (const OverflowError&) {
-      written = false;
-    }
-    if (!written) return write.code;
+  for (const auto& write : writes) {
+    if (write.value && !writeFanField(image, location.registerPosition(write.field.reg), write.field, *write.value))
+      return write.error;
   }
-  return 0;
+  return FanWriteError::None;
 }
 
-std::int16_t writeType1(ByteImage& image, const FanGlobals& globals, FanTab& tab) {
-  Forced forced;
-  if (tab.Option5.checked()) {
-    // The look-up mode needs these values.
-    tab.Type1Hysteresis.setText("0");
-    tab.Text2.setText("1");
-    if (!tab.Check3.checked()) {
-      tab.Check3.setChecked(true);
-      tab.Check3.onClick();
-    }
-    tab.Text5.setText("0");
-    tab.Text8.setText("0");
-    forced.boxes = {&tab.Type1Hysteresis, &tab.Text2, &tab.Check3, &tab.Text5, &tab.Text8};
+// round(value) into the byte at `position`; OverflowError when it does not fit.
+void writeByte(ByteImage& image, std::int64_t position, const std::optional<double>& value) {
+  if (value) image.set(position, static_cast<std::uint8_t>(roundToByte(*value)));
+}
+
+bool writeType1Table(ByteImage& image, std::int64_t section, const FanTableChanges& table) {
+  if (section < 0) return false;
+  try {
+    for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, type1ThresholdAt(section, k), table.thresholds[k]);
+    for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, type1SpeedAt(section, k), table.speeds[k]);
+    return true;
+  } catch (const OutOfImage&) {
+    return false;
+  } catch (const OverflowError&) {
+    return false;
   }
-  const int scale = ReadFanField(image, globals.FanRegisterPosition1, kDutyScale);
-  if (!tab.Option4.showsLoaded() &&
-      !WriteFanField(image, globals.FanRegisterPosition2, kControlMode, tab.Option4.checked() ? "2" : "3"))
-    return 2;
-  if (const std::int16_t code = writeFields(image, globals, tab, scale, forced)) return code;
-  if (!WriteFanLookUpTable(image, globals, tab, scale)) return 13;
-  return 0;
 }
 
-// round(x) into the byte at `position`, unless the box still shows what was
-// loaded; OverflowError when it does not fit.
-void writeByte(ByteImage& image, std::int64_t position, const Control& box, double raw) {
-  if (showsLoadedNumber(box)) return;
-  image.set(position, static_cast<std::uint8_t>(roundToByte(raw)));
+FanWriteError writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+  const std::optional<double>& mode = changes.registers.controlMode;
+  if (mode && !writeFanField(image, location.registerPosition(kControlMode.reg), kControlMode, *mode))
+    return FanWriteError::ControlMode;
+  if (const FanWriteError error = writeRegisters(image, location, changes.registers); error != FanWriteError::None)
+    return error;
+  if (!writeType1Table(image, location.type1Section, changes.type1Table)) return FanWriteError::LookUpTable;
+  return FanWriteError::None;
 }
 
-std::int16_t writeType2(ByteImage& image, const FanGlobals& globals, FanTab& tab) {
-  if (globals.type2Table < 0 && globals.type2Hysteresis < 0) return 14;
-  const std::int64_t p = globals.type2Table;
-  if (p < 0) return 15;
-  const std::int64_t o = globals.type2Hysteresis;
-  if (o < 0) return 16;
-  writeByte(image, o + 1, tab.Text1, textValue(tab.Text1.text()));
-  for (int k = 0; k < 8; ++k) writeByte(image, p + 1 + 4 * k, tab.Threshold[k], textValue(tab.Threshold[k].text()));
-  for (int k = 0; k < 8; ++k)
-    writeByte(image, p + 3 + 4 * k, tab.FanSpeed[k],
-              roundHalfEven(textValue(tab.FanSpeed[k].text()) * globals.Type2SpeedScale / 100));
-  return 0;
+FanWriteError writeType2(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+  const std::int64_t tableMarker = location.type2TableMarker;
+  const std::int64_t hysteresisMarker = location.type2HysteresisMarker;
+  if (tableMarker < 0 && hysteresisMarker < 0) return FanWriteError::NoType2Section;
+  if (tableMarker < 0) return FanWriteError::NoType2TableMarker;
+  if (hysteresisMarker < 0) return FanWriteError::NoType2HysteresisMarker;
+  writeByte(image, type2HysteresisAt(hysteresisMarker), changes.type2Hysteresis);
+  for (int k = 0; k < kFanTablePoints; ++k)
+    writeByte(image, type2ThresholdAt(tableMarker, k), changes.type2Table.thresholds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k)
+    writeByte(image, type2SpeedAt(tableMarker, k), changes.type2Table.speeds[k]);
+  return FanWriteError::None;
 }
 
 }  // namespace
 
-std::int16_t WriteFanSettings(ByteImage& image, const FanGlobals& globals, FanTab& tab, bool fanTabEnabled) {
-  if (!fanTabEnabled) return 0;
-  try {
-    switch (globals.FanTableType) {
-      case 1: return writeType1(image, globals, tab);
-      case 0: {
-        const int scale = ReadFanField(image, globals.FanRegisterPosition1, kDutyScale);
-        return writeFields(image, globals, tab, scale, Forced{});
-      }
-      case 2: return writeType2(image, globals, tab);
-      default: return 0;
-    }
-  } catch (const std::exception&) {
-    return 1;
-  }
+std::string fanWriteMessage(FanWriteError error) {
+  return "Unable to write fan settings. This may be due to illegal values set. - Debug information: "
+         "'WriteFanSettings' " +
+         std::to_string(static_cast<int>(error)) + ".";
 }
 
-bool WriteFanLookUpTable(ByteImage& image, const FanGlobals& globals, FanTab& tab, int scale) {
+FanWriteError writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   try {
-    const std::int64_t z = globals.type1Section;
-    if (z < 0) return false;
-    for (int k = 0; k < 8; ++k) writeByte(image, z + 5 + k, tab.Type1Threshold[k], textValue(tab.Type1Threshold[k].text()));
-    for (int k = 0; k < 8; ++k)
-      writeByte(image, z + 13 + k, tab.Type1FanSpeed[k], roundHalfEven(textValue(tab.Type1FanSpeed[k].text()) / 100 * scale));
-    return true;
-  } catch (const std::exception&) {
-    return false;
+    switch (location.tableType) {
+      case FanTableType::Type1: return writeType1(image, location, changes);
+      case FanTableType::None: return writeRegisters(image, location, changes.registers);
+      case FanTableType::Type2: return writeType2(image, location, changes);
+    }
+    return FanWriteError::None;
+  } catch (const OutOfImage&) {
+    return FanWriteError::Type2Value;
+  } catch (const OverflowError&) {
+    return FanWriteError::Type2Value;
   }
 }
 

@@ -1,22 +1,40 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "fan/fan_location.h"
+#include "fan/fan_settings.h"
 #include "image/byte_image.h"
 
 namespace oza {
 
-class FanTab;
+// Why the fan settings could not be written. The numbers are shown in the
+// message and stay as they are.
+enum class FanWriteError : std::int16_t {
+  None = 0,
+  Type2Value = 1,  // a type-2 value that does not fit a byte or lies outside the image
+  ControlMode = 2,
+  Tmin = 3,
+  Tmax = 4,
+  Tslope = 5,
+  DutyMin = 6,
+  Hysteresis = 7,
+  SpinUpCycle = 8,
+  TminHysteresis = 9,
+  SpinUpTime = 10,
+  PwmRampOn = 11,
+  PwmRamp = 12,
+  LookUpTable = 13,
+  NoType2Section = 14,
+  NoType2TableMarker = 15,
+  NoType2HysteresisMarker = 16,
+};
 
-// Writes the fan tab at the positions the load found. A field whose control
-// still shows what the load showed keeps its bytes; Tslope and the values
-// the look-up mode forces are always written. Result codes: 0 success (or
-// nothing to write), 1 a failure inside it (a type-2 value that does not fit
-// a byte), 2..12 the field that could not be written, 13 the type-1 look-up
-// table, 14..16 a type-2 section, "P" or "O" marker missing.
-std::int16_t WriteFanSettings(ByteImage& image, const FanGlobals& globals, FanTab& tab, bool fanTabEnabled);
+// "Unable to write fan settings. ... 'WriteFanSettings' <number>."
+std::string fanWriteMessage(FanWriteError error);
 
-bool WriteFanLookUpTable(ByteImage& image, const FanGlobals& globals, FanTab& tab, int scale);
+// Writes the changed values at the positions the load found.
+FanWriteError writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes);
 
 }  // namespace oza

@@ -8,7 +8,7 @@
 
 namespace oza {
 
-std::string SaveGraphDialog(Platform& platform) {
+std::string saveGraphDialog(Platform& platform) {
   FileDialogRequest request;
   request.title = "Save graph...";
   request.defaultName = "Graph.bmp";
@@ -17,7 +17,7 @@ std::string SaveGraphDialog(Platform& platform) {
 }
 
 void saveGraph(Platform& platform, const FanGraph& graph) {
-  const std::string name = SaveGraphDialog(platform);
+  const std::string name = saveGraphDialog(platform);
   if (name.empty()) return;
   if (!askBeforeReplacing(platform, name)) return;
   if (!writeFileReplacing(name, bitmapFile(rasterize(graph)), platform.fileWrites)) {

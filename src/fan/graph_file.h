@@ -8,7 +8,7 @@ class Platform;
 struct FanGraph;
 
 // The save dialog of a graph; the chosen path without surrounding blanks.
-std::string SaveGraphDialog(Platform& platform);
+std::string saveGraphDialog(Platform& platform);
 
 // "Save...": asks for a name, asks before replacing a file, writes the graph
 // as a bitmap. Nothing is written when the user cancels or says No.

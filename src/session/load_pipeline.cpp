@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
+#include "fan/fan_tab_io.h"
 #include "image/file_io.h"
 #include "image/hex_fields.h"
 #include "image/info_strings.h"
@@ -43,20 +43,20 @@ bool canOpenForReading(const std::string& path) {
 // be used. A fan that cannot be read only disables the tab.
 void LoadFanSettings(Session& session) {
   MainForm& form = session.form;
-  FanGlobals& globals = session.fanGlobals;
+  FanLocation& location = session.fanLocation;
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
-  session.fanCard.rv770 = IsRV770Card(session.VideoCardID);
-  LocateFanTable(session.BIOSArray, session.fanCard.r680, globals);
+  session.fanCard.rv770 = isRv770Card(session.VideoCardID);
+  locateFanTable(session.BIOSArray, session.fanCard.r680, location);
   // Whatever this image does not fill must not show the last image's values.
-  form.fan.ClearFanTables();
+  form.fan.clearFanTables();
 
   const bool fanSelected = form.Option2.checked();
-  bool usable = session.fanCard.rv770 || globals.FanTableType == 1 || globals.FanTableType == 2;
+  bool usable = session.fanCard.rv770 || location.tableType != FanTableType::None;
   if (usable) {
     form.Option2.setEnabled(true);
-    usable = globals.FanTableType == 2
-                 ? ReadFanSettingsType2(session.BIOSArray, globals, form.fan, fanSelected)
-                 : ReadFanSettings(session.BIOSArray, globals, session.fanCard, form.fan, fanSelected);
+    usable = location.tableType == FanTableType::Type2
+                 ? loadType2FanSettings(session.BIOSArray, location, form.fan, fanSelected)
+                 : loadType1FanSettings(session.BIOSArray, location, session.fanCard, form.fan, fanSelected);
   }
   if (!usable) {
     form.Option2.setEnabled(false);
@@ -195,11 +195,12 @@ void ShowGDDR5SizeWarning(Session& session) {
 void ClearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
   session.LoadedCheckSum = 0;
-  FanGlobals& fan = session.fanGlobals;
-  fan.CommandTablePosition = 0;
-  fan.FanRegisterPosition0 = fan.FanRegisterPosition1 = fan.FanRegisterPosition2 = 0;
-  fan.Type2SpeedScale = 0;
-  fan.type1Section = fan.type2Hysteresis = fan.type2Table = -1;
+  FanLocation& fan = session.fanLocation;
+  fan.commandTablePosition = 0;
+  for (std::int32_t& position : fan.registerPositions) position = 0;
+  fan.dutyScale = 0;
+  fan.type2SpeedScale = 0;
+  fan.type1Section = fan.type2HysteresisMarker = fan.type2TableMarker = -1;
   session.clockLocation = ClockLocation{};
   session.clockRecords = 0;
   session.form.clock.States.setText("");
@@ -212,7 +213,7 @@ void ResetBIOSDisplay(Session& session) {
   ClearInfoGlobals(session);
   form.info.ResetInfoLines();
   form.info.ClearInfoFields();
-  form.fan.ClearFanTables();
+  form.fan.clearFanTables();
   form.clock.ClearClockBlocks();
 }
 

@@ -12,7 +12,7 @@ namespace oza {
 // The controls of the main window `Form1` that belong to no tab page, and
 // the tab pages themselves.
 struct MainForm {
-  explicit MainForm(const FanGlobals& fanGlobals) : fan(fanGlobals) {}
+  explicit MainForm(const FanLocation& fanLocation) : fan(fanLocation) {}
 
   Control Form1{"Form1", ControlKind::Form};
 

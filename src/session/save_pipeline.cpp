@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "fan/fan_writer.h"
+#include "fan/fan_tab_io.h"
 #include "image/file_io.h"
 #include "image/number_text.h"
 #include "image/replace_question.h"
@@ -66,11 +66,9 @@ bool SaveBIOSFile(Session& session) {
                      MessageIcon::Information);
     return false;
   }
-  const int fanCode = WriteFanSettings(image, session.fanGlobals, form.fan, form.Option2.enabled());
-  if (fanCode != 0) {
-    platform.message("Unable to write fan settings. This may be due to illegal values set. - Debug information: "
-                     "'WriteFanSettings' " + std::to_string(fanCode) + ".",
-                     MessageIcon::Information);
+  const FanWriteError fanError = saveFanSettings(image, session.fanLocation, form.fan, form.Option2.enabled());
+  if (fanError != FanWriteError::None) {
+    platform.message(fanWriteMessage(fanError), MessageIcon::Information);
     return false;
   }
   const int infoCode = WriteInfoSettings(image, session.strings, form.info, session.VideoCardID);

@@ -32,12 +32,12 @@ class Session {
   InfoStrings strings;      // sBIOSVersion ... sAtomBIOSVersion, RAMSize, RAMBusWidth
   std::string VideoCardID;  // four hex digits, set by each load
   std::int32_t LoadedCheckSum = 0;
-  FanGlobals fanGlobals;   // CommandTablePosition ... Type2SpeedScale
+  FanLocation fanLocation;
   FanCard fanCard;         // the card tests of the last load
   ClockLocation clockLocation;  // where the load found the clock info records
   int clockRecords = 0;         // records counted there (not capped)
 
-  MainForm form{fanGlobals};  // Form1
+  MainForm form{fanLocation};  // Form1
   TextWindow textWindow;   // Form3
 
   // The controls of the main window, and one of them by its name.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "controls/number_keys.h"
+#include "fan/fan_layout.h"
 #include "fan/fan_tab.h"
 #include "ui/binder.h"
 #include "ui/fan_graph_widget.h"
@@ -40,7 +41,7 @@ W* bound(Control& control, Binder& binder, QWidget* parent, const QRect& at) {
 
 // The eight threshold and speed boxes of a look-up table.
 void lookUpRows(ControlArray& thresholds, ControlArray& speeds, Binder& binder, QWidget* parent, int left, int top) {
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     numberBox(thresholds[k], binder, parent, QRect(left + 62 * k, top, 54, 22));
     numberBox(speeds[k], binder, parent, QRect(left + 62 * k, top + 28, 54, 22));
   }
@@ -107,9 +108,7 @@ QGroupBox* buildFrame3(FanTab& tab, Binder& binder, QWidget* parent, FanGraphWid
   binder.bind(tab.Frame3, frame);
 
   caption("Hysteresis (\u00B0C):", frame, QRect(14, 30, 120, 22));
-  QLineEdit* hysteresis = numberBox(tab.Text1, binder, frame, QRect(140, 30, 54, 22));
-  // Its key handler also redraws the type-2 graph.
-  QObject::connect(hysteresis, &QLineEdit::textEdited, frame, [&tab] { tab.DrawType2Graph(); });
+  numberBox(tab.Text1, binder, frame, QRect(140, 30, 54, 22));
 
   caption("Threshold (\u00B0C):", frame, QRect(14, 76, 120, 22));
   caption("Fan speed (%):", frame, QRect(14, 104, 120, 22));

@@ -163,14 +163,14 @@ void checkFan(const LoadedImage& image, Rules& rules) {
     rules.notRun(tminRule, why);
     return;
   }
-  const bool type2 = s.fanGlobals.FanTableType == 2;
+  const bool type2 = s.fanLocation.tableType == FanTableType::Type2;
   const ControlArray& thresholds = type2 ? fan.Threshold : fan.Type1Threshold;
   const ControlArray& speeds = type2 ? fan.FanSpeed : fan.Type1FanSpeed;
-  if (!type2 && s.fanGlobals.FanTableType == 0) {
+  if (s.fanLocation.tableType == FanTableType::None) {
     rules.notRun(tableRule, "the card has no look-up table");
   } else {
     std::vector<std::string> problems;
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < kFanTablePoints; ++k) {
       const double t0 = textValue(thresholds[k - 1].text()), t1 = textValue(thresholds[k].text());
       const double s0 = textValue(speeds[k - 1].text()), s1 = textValue(speeds[k].text());
       const std::string entry = "entry " + std::to_string(k);
@@ -230,8 +230,8 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
 
   const Session& a = original.session();
   const Session& b = image.session();
-  std::vector<KnownField> known = knownFields(a.BIOSArray, a.fanGlobals, a.fanCard);
-  for (const KnownField& field : knownFields(b.BIOSArray, b.fanGlobals, b.fanCard)) known.push_back(field);
+  std::vector<KnownField> known = knownFields(a.BIOSArray, a.fanLocation, a.fanCard);
+  for (const KnownField& field : knownFields(b.BIOSArray, b.fanLocation, b.fanCard)) known.push_back(field);
   for (const KnownField& area : correctionAreas(a.BIOSArray)) known.push_back(area);
   for (const KnownField& area : correctionAreas(b.BIOSArray)) known.push_back(area);
   const std::vector<ByteRange> ranges =

@@ -82,7 +82,7 @@ std::string controlMode(const FanTab& fan) {
 }
 
 std::string registerValue(const Session& s, int n) {
-  const std::int32_t position = s.fanGlobals.registerPosition(n);
+  const std::int32_t position = s.fanLocation.registerPosition(n);
   if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
   return "0x" + ReadDWordHex(s.BIOSArray, position);
 }
@@ -92,7 +92,7 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
   const FanTab& fb = b.form.fan;
   auto usable = [](const Session& s) {
     if (!s.form.Option2.enabled()) return std::string("none");
-    return std::string(s.fanGlobals.FanTableType == 2 ? "type 2 table" : "type 1 settings");
+    return std::string(s.fanLocation.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
   out.add("Fan settings", usable(a), usable(b));
   out.add("Fan control mode", controlMode(fa), controlMode(fb));
@@ -111,12 +111,12 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
                {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::Text1}};
   for (const auto& box : boxes) out.add(box.what, (fa.*box.box).text(), (fb.*box.box).text());
   out.add("PWM ramp on", fa.Check3.checked() ? "1" : "0", fb.Check3.checked() ? "1" : "0");
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.Type1Threshold[k].text(), fb.Type1Threshold[k].text());
     out.add("Look-up fan speed" + entry + " (%)", fa.Type1FanSpeed[k].text(), fb.Type1FanSpeed[k].text());
   }
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.Threshold[k].text(), fb.Threshold[k].text());
     out.add("Fan table speed" + entry + " (%)", fa.FanSpeed[k].text(), fb.FanSpeed[k].text());
@@ -131,8 +131,8 @@ void diffBytes(const Session& a, const Session& b, Collector& out) {
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
-  std::vector<KnownField> known = knownFields(ia, a.fanGlobals, a.fanCard);
-  for (const KnownField& field : knownFields(ib, b.fanGlobals, b.fanCard)) known.push_back(field);
+  std::vector<KnownField> known = knownFields(ia, a.fanLocation, a.fanCard);
+  for (const KnownField& field : knownFields(ib, b.fanLocation, b.fanCard)) known.push_back(field);
   std::vector<KnownField> areas = correctionAreas(ia);
   for (const KnownField& area : correctionAreas(ib)) areas.push_back(area);
 

@@ -55,13 +55,14 @@ void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
     if (image.contains(q + limit.offset + 2)) out.push_back({limit.name, q + limit.offset, q + limit.offset + 2, false});
 }
 
-void addFan(const ByteImage& image, const FanGlobals& fan, const FanCard& card, std::vector<KnownField>& out) {
+void addFan(const ByteImage& image, const FanLocation& fan, const FanCard& card, std::vector<KnownField>& out) {
   for (int n = 0; n < 3; ++n)
     if (fan.registerPosition(n))
       out.push_back({"Fan register " + std::to_string(n), fan.registerPosition(n), fan.registerPosition(n) + 3, true});
-  const std::int64_t z = findFanSection(image, fan.FanControlPosition, card.r680);
-  if (z >= 0) out.push_back({"Fan look-up table", z + 5, z + 20, true});
-  const std::int64_t z2 = findType2Section(image, fan.FanControlPosition);
+  const std::int64_t z = findFanSection(image, fan.fanControlPosition, card.r680);
+  if (z >= 0)
+    out.push_back({"Fan look-up table", type1ThresholdAt(z, 0), type1SpeedAt(z, kFanTablePoints - 1), true});
+  const std::int64_t z2 = findType2Section(image, fan.fanControlPosition);
   // The markers may lie anywhere in the section; their entries run up to 32
   // bytes past the last place a marker can be.
   if (z2 >= 0 && image.contains(z2 + 2))
@@ -70,7 +71,7 @@ void addFan(const ByteImage& image, const FanGlobals& fan, const FanCard& card, 
 
 }  // namespace
 
-std::vector<KnownField> knownFields(const ByteImage& image, const FanGlobals& fan, const FanCard& card) {
+std::vector<KnownField> knownFields(const ByteImage& image, const FanLocation& fan, const FanCard& card) {
   std::vector<KnownField> out;
   if (image.empty()) return out;
   out.push_back({"Date", 0x50, 0x5D, true});
@@ -79,7 +80,7 @@ std::vector<KnownField> knownFields(const ByteImage& image, const FanGlobals& fa
   addStrings(image, out);
   addClocks(image, out);
   addOverdrive(image, out);
-  if (fan.FanControlPosition) addFan(image, fan, card, out);
+  if (fan.fanControlPosition) addFan(image, fan, card, out);
   return out;
 }
 

@@ -19,7 +19,7 @@ struct KnownField {
 
 // The fields of a loaded image, found the way the readers and writers find
 // them. `fan` and `card` are what the load of this image left behind.
-std::vector<KnownField> knownFields(const ByteImage& image, const FanGlobals& fan, const FanCard& card);
+std::vector<KnownField> knownFields(const ByteImage& image, const FanLocation& fan, const FanCard& card);
 
 inline constexpr const char* kHeaderArea = "Checksum correction (header)";
 inline constexpr const char* kFillerArea = "Checksum correction (filler)";

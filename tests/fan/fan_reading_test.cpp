@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fan/fan_fields.h"
 #include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
+#include "fan/fan_tab_io.h"
 #include "support/fixture_image.h"
 
 namespace oza {
@@ -12,15 +15,15 @@ using test::FixtureImage;
 
 struct Read {
   explicit Read(const FixtureImage& fixture, bool rv770 = false, bool r680 = false)
-      : image(fixture.build()), tab(globals) {
+      : image(fixture.build()), tab(location) {
     card.rv770 = rv770;
     card.r680 = r680;
-    LocateFanTable(image, card.r680, globals);
-    ok = globals.FanTableType == 2 ? ReadFanSettingsType2(image, globals, tab, true)
-                                   : ReadFanSettings(image, globals, card, tab, true);
+    locateFanTable(image, card.r680, location);
+    ok = location.tableType == FanTableType::Type2 ? loadType2FanSettings(image, location, tab, true)
+                                   : loadType1FanSettings(image, location, card, tab, true);
   }
   ByteImage image;
-  FanGlobals globals;
+  FanLocation location;
   FanCard card;
   FanTab tab;
   bool ok = false;
@@ -29,11 +32,11 @@ struct Read {
 TEST(FanDetection, TypeOneTableIsReadIntoFrameFour) {
   Read read{FixtureImage()};
   ASSERT_TRUE(read.ok);
-  EXPECT_EQ(read.globals.FanTableType, 1);
-  EXPECT_EQ(read.globals.CommandTablePosition, FixtureImage::kMasterCommand);
-  EXPECT_EQ(read.globals.FanControlPosition, FixtureImage::kFanTable);
-  EXPECT_EQ(read.globals.FanRegisterPosition0, FixtureImage::kFanTable + 8);
-  EXPECT_EQ(read.globals.FanRegisterPosition2, FixtureImage::kFanTable + 24);
+  EXPECT_EQ(read.location.tableType, FanTableType::Type1);
+  EXPECT_EQ(read.location.commandTablePosition, FixtureImage::kMasterCommand);
+  EXPECT_EQ(read.location.fanControlPosition, FixtureImage::kFanTable);
+  EXPECT_EQ(read.location.registerPositions[0], FixtureImage::kFanTable + 8);
+  EXPECT_EQ(read.location.registerPositions[2], FixtureImage::kFanTable + 24);
   const FanTab& t = read.tab;
   EXPECT_TRUE(t.Option4.checked());
   EXPECT_EQ(t.Text5.text(), "40");
@@ -48,7 +51,7 @@ TEST(FanDetection, TypeOneTableIsReadIntoFrameFour) {
   EXPECT_EQ(t.Text2.text(), "1");
   const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
   const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < kFanTablePoints; ++k) {
     EXPECT_EQ(t.Type1Threshold[k].text(), thresholds[k]);
     EXPECT_EQ(t.Type1FanSpeed[k].text(), speeds[k]);
   }
@@ -62,7 +65,7 @@ TEST(FanDetection, NoDataSectionAndTheRv770Registers) {
   FixtureImage none;
   none.fanType = 0;
   Read ordinary{none};
-  EXPECT_EQ(ordinary.globals.FanTableType, 0);
+  EXPECT_EQ(ordinary.location.tableType, FanTableType::None);
 
   FixtureImage rv770;
   rv770.fanType = 0;
@@ -90,11 +93,11 @@ TEST(FanDetection, R680ImagesUseTheSecondSection) {
   r680.secondFanSection = true;
   Read read{r680, false, true};
   ASSERT_TRUE(read.ok);
-  EXPECT_EQ(read.globals.FanTableType, 1);
+  EXPECT_EQ(read.location.tableType, FanTableType::Type1);
   EXPECT_EQ(read.tab.Type1Threshold[0].text(), "60");
   // Without the R680 rule the first section (type 5) is taken: no table.
   Read plain{r680, false, false};
-  EXPECT_EQ(plain.globals.FanTableType, 0);
+  EXPECT_EQ(plain.location.tableType, FanTableType::None);
   EXPECT_TRUE(isR680("R680"));
   EXPECT_FALSE(isR680("r680"));
 }
@@ -104,7 +107,7 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
   fixture.fanType = 2;
   Read read{fixture};
   ASSERT_TRUE(read.ok);
-  EXPECT_EQ(read.globals.Type2SpeedScale, 254);
+  EXPECT_EQ(read.location.type2SpeedScale, 254);
   EXPECT_EQ(read.tab.Text1.text(), "3");
   EXPECT_EQ(read.tab.Threshold[0].text(), "40");
   EXPECT_EQ(read.tab.FanSpeed[7].text(), "50");  // 127 of 254
@@ -114,18 +117,18 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
   // Reorder to P, O, M.
   auto bytes = fixture.build();
   std::size_t at = FixtureImage::kFanTable;
-  while (bytes[at] != 0x7A) ++at;
+  while (bytes[at] != kFanSectionMarker) ++at;
   std::vector<std::uint8_t> section(bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4,
                                     bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4 + 37);
   std::vector<std::uint8_t> reordered(section.begin() + 4, section.end());  // P and its 32 bytes
   reordered.insert(reordered.end(), {'O', 9, 'M', 0x40});
   std::copy(reordered.begin(), reordered.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4);
   ByteImage image(bytes);
-  FanGlobals globals;
-  FanTab tab(globals);
-  LocateFanTable(image, false, globals);
-  ASSERT_TRUE(ReadFanSettingsType2(image, globals, tab, false));
-  EXPECT_EQ(globals.Type2SpeedScale, 128);
+  FanLocation location;
+  FanTab tab(location);
+  locateFanTable(image, false, location);
+  ASSERT_TRUE(loadType2FanSettings(image, location, tab, false));
+  EXPECT_EQ(location.type2SpeedScale, 128);
   EXPECT_EQ(tab.Text1.text(), "9");
   EXPECT_EQ(tab.FanSpeed[7].text(), "99");  // 127 of 128 = 99.2
 
@@ -134,11 +137,11 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
     auto without = fixture.build();
     for (std::size_t i = at + 4; i < at + 10; ++i)
       if (without[i] == missing) without[i] = 0x01;
-    FanGlobals g;
+    FanLocation g;
     FanTab t(g);
     ByteImage broken(without);
-    LocateFanTable(broken, false, g);
-    EXPECT_FALSE(ReadFanSettingsType2(broken, g, t, false)) << missing;
+    locateFanTable(broken, false, g);
+    EXPECT_FALSE(loadType2FanSettings(broken, g, t, false)) << missing;
   }
 }
 
@@ -147,21 +150,55 @@ TEST(FanFields, BitsOfEveryField) {
   // Bits 16..14 = 4, 13..11 = 2, 7..0 = 40.
   test::putDword(bytes, 0, (4u << 14) | (2u << 11) | 40u);
   const ByteImage image(bytes);
-  EXPECT_EQ(ReadFanField(image, 0, kControlMode), 2);
-  EXPECT_EQ(ReadFanField(image, 0, kTmin), 40);
-  EXPECT_EQ(ReadFanField(image, 0, kTmax), 0);
-  EXPECT_EQ(ReadFanField(image, 0, kTminHysteresis), 4);
-  EXPECT_EQ(ReadFanField(image, 0, kSpinUpTime), 0);
-  EXPECT_EQ(ReadFanField(image, 6, kTmin), 0);  // outside the image
+  EXPECT_EQ(readFanField(image, 0, kControlMode), 2);
+  EXPECT_EQ(readFanField(image, 0, kTmin), 40);
+  EXPECT_EQ(readFanField(image, 0, kTmax), 0);
+  EXPECT_EQ(readFanField(image, 0, kTminHysteresis), 4);
+  EXPECT_EQ(readFanField(image, 0, kSpinUpTime), 0);
+  EXPECT_EQ(readFanField(image, 6, kTmin), 0);  // outside the image
 
   test::putDword(bytes, 0, 0xFFFFFFFF);
   const ByteImage ones(bytes);
   for (const FanField& f : {kControlMode, kDutyScale, kTmin, kTmax, kTslope, kDutyMin, kHysteresis,
                             kTminHysteresis, kSpinUpCycle, kSpinUpTime, kPwmRampOn, kPwmRamp})
-    EXPECT_EQ(ReadFanField(ones, 0, f), (1 << f.width()) - 1);
-  EXPECT_EQ(kHysteresis.end(), 15);
-  EXPECT_EQ(kPwmRamp.end(), 8);
-  EXPECT_EQ(kPwmRampOn.end(), 9);
+    EXPECT_EQ(readFanField(ones, 0, f), (1 << f.width()) - 1);
+  EXPECT_EQ(kHysteresis.mask(), 0x007E0000u);
+  EXPECT_EQ(kPwmRamp.mask(), 0xFF000000u);
+  EXPECT_EQ(kPwmRampOn.mask(), 0x00800000u);
+}
+
+TEST(FanFields, AWriteChangesOnlyItsFieldsBits) {
+  std::vector<std::uint8_t> bytes(8, 0xA5);
+  ByteImage image(bytes);
+  ASSERT_TRUE(writeFanField(image, 2, kTmax, 0x55));  // bits 24..17
+  const std::uint32_t expected = (0xA5A5A5A5u & ~kTmax.mask()) | (0x55u << 17);
+  EXPECT_EQ(image.dword(2), expected);
+  EXPECT_EQ(image.at(0), 0xA5);
+  EXPECT_EQ(image.at(6), 0xA5);
+  EXPECT_EQ(readFanField(image, 2, kTmax), 0x55);
+  ASSERT_TRUE(writeFanField(image, 2, kPwmRampOn, 1));
+  EXPECT_EQ(image.dword(2), expected | 0x00800000u);
+}
+
+TEST(FanFields, AValueThatDoesNotFitLeavesTheFieldAndCountsAsWritten) {
+  const std::vector<std::uint8_t> bytes(8, 0x12);
+  for (const double value : {256.0, -1.0, 40.5, std::nan("")}) {
+    ByteImage image(bytes);
+    EXPECT_TRUE(writeFanField(image, 1, kTmin, value)) << value;
+    EXPECT_EQ(image.bytes(), bytes) << value;
+  }
+  ByteImage image(bytes);
+  EXPECT_TRUE(writeFanField(image, 1, kSpinUpTime, 7));  // three bits: 7 fits, 8 does not
+  EXPECT_TRUE(writeFanField(image, 1, kSpinUpTime, 8));
+  EXPECT_EQ(readFanField(image, 1, kSpinUpTime), 7);
+}
+
+TEST(FanFields, PositionZeroAndPositionsOutsideTheImageAreNotWritten) {
+  const std::vector<std::uint8_t> bytes(8, 0);
+  ByteImage image(bytes);
+  EXPECT_FALSE(writeFanField(image, 0, kTmin, 5));
+  EXPECT_FALSE(writeFanField(image, 5, kTmin, 5));
+  EXPECT_EQ(image.bytes(), bytes);
 }
 
 TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
@@ -172,41 +209,62 @@ TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
   EXPECT_THROW(percentOf(5, 0), std::exception);
 }
 
-TEST(FanDetection, ReadFailures) {
+TEST(FanDetection, ALookUpTableCutOffByTheImagesEndIsShownAsFarAsItGoes) {
+  auto bytes = FixtureImage().build();
+  const std::size_t section = FixtureImage::kFanTable + 4 + 3 * 8 + 4;
+  ASSERT_EQ(bytes[section], kFanSectionMarker);
+  bytes.resize(static_cast<std::size_t>(type1SpeedAt(static_cast<std::int64_t>(section), 3)));
+  ByteImage image(bytes);
+  FanLocation location;
+  FanTab tab(location);
+  locateFanTable(image, false, location);
+  EXPECT_FALSE(loadType1FanSettings(image, location, FanCard{}, tab, false));
+  EXPECT_EQ(tab.Type1Threshold[7].text(), "98");
+  EXPECT_EQ(tab.Type1FanSpeed[2].text(), "50");
+  EXPECT_EQ(tab.Type1FanSpeed[3].text(), "");
+}
+
+TEST(FanDetection, AControlModeOtherThanTwoOrThreeFails) {
   FixtureImage badMode;
   test::Type1Fields fields;
   fields.controlMode = 5;
   badMode.registers = test::registersFor(fields);
   EXPECT_FALSE(Read{badMode}.ok);
+}
 
+TEST(FanDetection, ADutyScaleOfZeroFails) {
   FixtureImage zeroScale;
-  fields = test::Type1Fields{};
+  test::Type1Fields fields;
   fields.dutyScale = 0;
   zeroScale.registers = test::registersFor(fields);
   EXPECT_FALSE(Read{zeroScale}.ok);
+}
 
+TEST(FanDetection, ATypeTwoSpeedScaleOfZeroFails) {
   FixtureImage zeroType2Scale;
   zeroType2Scale.fanType = 2;
   zeroType2Scale.type2ScaleByte = 0;
   EXPECT_FALSE(Read{zeroType2Scale}.ok);
+}
 
+TEST(FanDetection, AMissingRegisterWriteFails) {
   // A register write that is missing fails the read instead of using byte 0.
   auto bytes = FixtureImage().build();
   bytes[FixtureImage::kFanTable + 4 + 16] = 0x02;  // spoil the opcode of register 2's write
   ByteImage image(bytes);
-  FanGlobals globals;
-  FanTab tab(globals);
-  LocateFanTable(image, false, globals);
-  EXPECT_FALSE(ReadFanSettings(image, globals, FanCard{}, tab, false));
+  FanLocation location;
+  FanTab tab(location);
+  locateFanTable(image, false, location);
+  EXPECT_FALSE(loadType1FanSettings(image, location, FanCard{}, tab, false));
 }
 
 TEST(FanDetection, IsRv770Card) {
-  EXPECT_FALSE(IsRV770Card(""));
-  EXPECT_TRUE(IsRV770Card("9440"));
-  EXPECT_TRUE(IsRV770Card("9447"));
-  EXPECT_FALSE(IsRV770Card("9448"));
-  EXPECT_FALSE(IsRV770Card("943F"));
-  EXPECT_FALSE(IsRV770Card("XYZ1"));
+  EXPECT_FALSE(isRv770Card(""));
+  EXPECT_TRUE(isRv770Card("9440"));
+  EXPECT_TRUE(isRv770Card("9447"));
+  EXPECT_FALSE(isRv770Card("9448"));
+  EXPECT_FALSE(isRv770Card("943F"));
+  EXPECT_FALSE(isRv770Card("XYZ1"));
 }
 
 }  // namespace

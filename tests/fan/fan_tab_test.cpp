@@ -8,8 +8,8 @@ namespace oza {
 namespace {
 
 struct Tab {
-  Tab() : tab(globals) { globals.FanTableType = 1; }
-  FanGlobals globals;
+  Tab() : tab(location) { location.tableType = FanTableType::Type1; }
+  FanLocation location;
   FanTab tab;
 
   void transfer(const char* tmin, const char* tmax, const char* dmin) {
@@ -19,7 +19,7 @@ struct Tab {
     tab.Text9.setText(dmin);
   }
   void table(ControlArray& thresholds, ControlArray& speeds, std::vector<int> t, std::vector<int> s) {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kFanTablePoints; ++k) {
       thresholds[k].setText(std::to_string(t[static_cast<std::size_t>(k)]));
       speeds[k].setText(std::to_string(s[static_cast<std::size_t>(k)]));
     }
@@ -36,7 +36,7 @@ TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
   for (const auto& c : cases) {
     Tab t;
     t.transfer(c.tmin, c.tmax, c.dmin);
-    t.tab.CalculateTslope();
+    t.tab.calculateTslope();
     EXPECT_EQ(t.tab.Text7.text(), c.tslope) << c.tmin << " " << c.tmax << " " << c.dmin;
   }
   Tab falling;
@@ -44,7 +44,7 @@ TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
   falling.tab.Text6.setText("20");
   falling.tab.Text5.setText("60");  // Tmin above Tmax: no recomputation
   EXPECT_EQ(falling.tab.Text7.text(), "80");
-  falling.tab.CalculateTslope();  // negative, clamped by the Tslope rule
+  falling.tab.calculateTslope();  // negative, clamped by the Tslope rule
   EXPECT_EQ(falling.tab.Text7.text(), "0");
 }
 
@@ -102,7 +102,7 @@ TEST(Modes, OptionsSwitchControlsAndGraph) {
   t.tab.Check3.click();
   EXPECT_FALSE(t.tab.Text2.enabled());
   EXPECT_EQ(t.tab.Text2.text(), "7");
-  t.tab.ShowFanControls(0);
+  t.tab.showFanControls(FanTableType::None);
   EXPECT_FALSE(t.tab.Option5.visible());
   EXPECT_FALSE(t.tab.Frame6.visible());
   EXPECT_FALSE(t.tab.Label54.visible());
@@ -169,7 +169,7 @@ TEST(Graphs, ContinuousCurveAndTheEdges) {
   // (say 60.5) pads to nothing and counts as 0.
   step.tab.Threshold[0].setText("60.5");
   const auto points = sortedLookUpPoints(step.tab.Threshold, step.tab.FanSpeed);
-  EXPECT_EQ(points.back().T, 0);
+  EXPECT_EQ(points.back().threshold, 0);
   EXPECT_EQ(points.back().box, 0);
 }
 
@@ -188,9 +188,9 @@ TEST(Graphs, TransferCurveAndGrid) {
   EXPECT_EQ(markers.back().colour, (Rgb{0, 0, 255}));
 }
 
-TEST(SortTexts, ComparesUpperCasedCharacterCodes) {
+TEST(sortTexts, ComparesUpperCasedCharacterCodes) {
   std::vector<std::string> texts = {"b", "A", "ab", "a", "010", "009", "\xE4x", "\xC4", "10"};
-  SortTexts(texts);
+  sortTexts(texts);
   EXPECT_EQ(texts, (std::vector<std::string>{"009", "010", "10", "A", "a", "ab", "b", "\xC4", "\xE4x"}));
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fan/fan_fields.h"
-#include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
+#include "fan/fan_tab_io.h"
 #include "support/fixture_image.h"
 
 namespace oza {
@@ -13,20 +15,20 @@ namespace {
 using test::FixtureImage;
 
 struct Loaded {
-  explicit Loaded(const FixtureImage& fixture, bool rv770 = false) : image(fixture.build()), tab(globals) {
+  explicit Loaded(const FixtureImage& fixture, bool rv770 = false) : image(fixture.build()), tab(location) {
     card.rv770 = rv770;
-    LocateFanTable(image, false, globals);
-    ok = globals.FanTableType == 2 ? ReadFanSettingsType2(image, globals, tab, true)
-                                   : ReadFanSettings(image, globals, card, tab, true);
+    locateFanTable(image, false, location);
+    ok = location.tableType == FanTableType::Type2 ? loadType2FanSettings(image, location, tab, true)
+                                   : loadType1FanSettings(image, location, card, tab, true);
     std::vector<Control*> controls;
     tab.collect(controls);
     for (Control* control : controls) control->rememberAsLoaded();
   }
-  int write(bool enabled = true) { return WriteFanSettings(image, globals, tab, enabled); }
-  int field(const FanField& f) const { return ReadFanField(image, globals.registerPosition(f.reg), f); }
+  int write(bool enabled = true) { return static_cast<int>(saveFanSettings(image, location, tab, enabled)); }
+  int field(const FanField& f) const { return readFanField(image, location.registerPosition(f.reg), f); }
 
   ByteImage image;
-  FanGlobals globals;
+  FanLocation location;
   FanCard card;
   FanTab tab;
   bool ok = false;
@@ -129,7 +131,7 @@ TEST(FanWriter, TypeTwoTable) {
   loaded.tab.Text1.setText("6");
   EXPECT_EQ(loaded.write(), 0);
   std::int64_t z = FixtureImage::kFanTable;
-  while (loaded.image.at(z) != 0x7A) ++z;
+  while (loaded.image.at(z) != kFanSectionMarker) ++z;
   const std::int64_t p = z + 8;
   EXPECT_EQ(loaded.image.at(z + 7), 6);
   EXPECT_EQ(loaded.image.at(p + 3), 254);
@@ -137,37 +139,42 @@ TEST(FanWriter, TypeTwoTable) {
   EXPECT_EQ(loaded.image.at(z + 5), 0x7F);  // the scale byte is never written
 }
 
-TEST(FanWriter, EveryFailureHasItsCode) {
+TEST(FanWriter, ADisabledTabWritesNothing) {
   Loaded disabled{FixtureImage()};
-  disabled.globals.FanRegisterPosition2 = static_cast<std::int32_t>(disabled.image.size() - 2);
+  disabled.location.registerPositions[2] = static_cast<std::int32_t>(disabled.image.size() - 2);
   EXPECT_EQ(disabled.write(false), 0);
+}
 
+TEST(FanWriter, ARegisterOutsideTheImageFailsWithItsFirstChangedField) {
   for (int reg : {2, 1, 0}) {
     Loaded loaded{FixtureImage()};
-    const auto outside = static_cast<std::int32_t>(loaded.image.size() - 2);
-    if (reg == 2) loaded.globals.FanRegisterPosition2 = outside;
-    if (reg == 1) loaded.globals.FanRegisterPosition1 = outside;
-    if (reg == 0) loaded.globals.FanRegisterPosition0 = outside;
+    loaded.location.registerPositions[reg] = static_cast<std::int32_t>(loaded.image.size() - 2);
     // Only changed fields are written (Tslope always is).
     loaded.tab.modes.select(loaded.tab.Option5);
     loaded.tab.Type1Hysteresis.setText("9");
     EXPECT_EQ(loaded.write(), reg == 2 ? 2 : reg == 1 ? 5 : 7) << reg;
   }
+}
 
+TEST(FanWriter, ARegisterNeverFoundIsNeverWritten) {
   FixtureImage rv770;
   rv770.fanType = 0;
   rv770.rv770Registers = true;
   Loaded card(rv770, true);
-  card.globals.FanRegisterPosition2 = 0;  // never written
+  card.location.registerPositions[2] = 0;
   card.tab.Text5.setText("41");
   EXPECT_EQ(card.write(), 3);
+}
 
+TEST(FanWriter, ALookUpTableWithoutItsSectionFails) {
   // The change rules keep look-up values within a byte, so the table fails
   // only when the load did not find its section.
   Loaded noTable{FixtureImage()};
-  noTable.globals.type1Section = -1;
+  noTable.location.type1Section = -1;
   EXPECT_EQ(noTable.write(), 13);
+}
 
+TEST(FanWriter, TypeTwoValuesBeyondAByteFail) {
   FixtureImage type2;
   type2.fanType = 2;
   Loaded hysteresis(type2);
@@ -179,10 +186,12 @@ TEST(FanWriter, EveryFailureHasItsCode) {
   ASSERT_TRUE(wide.ok);
   wide.tab.FanSpeed[2].setText("100");
   EXPECT_EQ(wide.write(), 1);
+}
 
+TEST(FanWriter, ATypeTwoSectionOrMarkerMissingFails) {
   Loaded noSection(FixtureImage{});
-  noSection.globals.FanTableType = 2;
-  noSection.globals.FanControlPosition = static_cast<std::int32_t>(noSection.image.size() - 1);
+  noSection.location.tableType = FanTableType::Type2;
+  noSection.location.fanControlPosition = static_cast<std::int32_t>(noSection.image.size() - 1);
   EXPECT_EQ(noSection.write(), 14);
 
   for (std::uint8_t marker : {std::uint8_t('P'), std::uint8_t('O')}) {
@@ -191,9 +200,72 @@ TEST(FanWriter, EveryFailureHasItsCode) {
     missing.type2Thresholds = {40, 50, 60, 70, 75, 90, 100, 110};
     Loaded loaded(missing);
     ASSERT_TRUE(loaded.ok);
-    (marker == 'P' ? loaded.globals.type2Table : loaded.globals.type2Hysteresis) = -1;
+    (marker == 'P' ? loaded.location.type2TableMarker : loaded.location.type2HysteresisMarker) = -1;
     EXPECT_EQ(loaded.write(), marker == 'P' ? 15 : 16);
   }
+}
+
+TEST(FanWriter, TheMessageShowsTheNumber) {
+  EXPECT_EQ(fanWriteMessage(FanWriteError::Tslope),
+            "Unable to write fan settings. This may be due to illegal values set. - Debug information: "
+            "'WriteFanSettings' 5.");
+  EXPECT_EQ(fanWriteMessage(FanWriteError::NoType2HysteresisMarker),
+            "Unable to write fan settings. This may be due to illegal values set. - Debug information: "
+            "'WriteFanSettings' 16.");
+}
+
+TEST(FanWriter, OnlyTheChangesAreEncoded) {
+  Loaded loaded{FixtureImage()};
+  const std::vector<std::uint8_t> before = loaded.image.bytes();
+  FanChanges changes;
+  changes.registers.tmax = 90;
+  changes.type1Table.speeds[7] = 200.4;
+  ASSERT_EQ(writeFanSettings(loaded.image, loaded.location, changes), FanWriteError::None);
+  EXPECT_EQ(loaded.field(kTmax), 90);
+  const std::int64_t speed = type1SpeedAt(loaded.location.type1Section, 7);
+  EXPECT_EQ(loaded.image.at(speed), 200);
+  std::vector<std::uint8_t> expected = before;
+  expected[static_cast<std::size_t>(speed)] = 200;
+  const auto tmax = static_cast<std::size_t>(loaded.location.registerPositions[2]);
+  for (std::size_t i = tmax; i < tmax + 4; ++i) expected[i] = loaded.image.at(static_cast<std::int64_t>(i));
+  EXPECT_EQ(loaded.image.bytes(), expected);  // nothing outside the two
+}
+
+TEST(FanTabChanges, AnUntouchedTabChangesOnlyTslope) {
+  Loaded loaded{FixtureImage()};
+  const FanChanges changes = loaded.tab.changedSettings();
+  EXPECT_TRUE(changes.registers.tslope.has_value());
+  for (const auto* value : {&changes.registers.controlMode, &changes.registers.tmin, &changes.registers.tmax,
+                            &changes.registers.dutyMin, &changes.registers.pwmRampOn, &changes.registers.pwmRamp})
+    EXPECT_FALSE(value->has_value());
+  for (int k = 0; k < kFanTablePoints; ++k) {
+    EXPECT_FALSE(changes.type1Table.thresholds[k].has_value()) << k;
+    EXPECT_FALSE(changes.type1Table.speeds[k].has_value()) << k;
+  }
+}
+
+TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {
+  Loaded loaded{FixtureImage()};
+  loaded.tab.Option5.click();
+  const FanChanges changes = loaded.tab.changedSettings();
+  EXPECT_EQ(changes.registers.controlMode, 3);
+  EXPECT_EQ(changes.registers.pwmRampOn, 1);  // loaded checked, still a change
+  EXPECT_EQ(changes.registers.tmin, 0);
+  EXPECT_EQ(changes.registers.hysteresis, 0);
+  EXPECT_FALSE(changes.registers.tmax.has_value());
+}
+
+TEST(FanTabChanges, ATextThatIsNoWholeNumberKeepsItsField) {
+  Loaded loaded{FixtureImage()};
+  loaded.tab.Text6.setText("1e2");
+  loaded.tab.Text4.setText("5");
+  const FanChanges changes = loaded.tab.changedSettings();
+  ASSERT_TRUE(changes.registers.tmax.has_value());
+  EXPECT_TRUE(std::isnan(*changes.registers.tmax));
+  EXPECT_EQ(changes.registers.spinUpTime, 5);
+  const int tmax = loaded.field(kTmax);
+  EXPECT_EQ(loaded.write(), 0);
+  EXPECT_EQ(loaded.field(kTmax), tmax);
 }
 
 }  // namespace

@@ -111,8 +111,8 @@ TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
   ResetBIOSDisplay(session);
   // Emptying a box runs its rule, which turns the empty text into "0".
   EXPECT_EQ(form.fan.Threshold[3].text(), "0");
-  EXPECT_EQ(session.fanGlobals.Type2SpeedScale, 0);
-  EXPECT_EQ(session.fanGlobals.FanTableType, 2);
+  EXPECT_EQ(session.fanLocation.type2SpeedScale, 0);
+  EXPECT_EQ(session.fanLocation.tableType, FanTableType::Type2);
   EXPECT_TRUE(form.Option2.enabled());
 }
 

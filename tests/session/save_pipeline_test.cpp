@@ -70,11 +70,11 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   form.clock.GPU[0].setText("300");
 
   platform.messages.clear();
-  session.fanGlobals.FanRegisterPosition1 = static_cast<std::int32_t>(loaded.size() - 2);
+  session.fanLocation.registerPositions[1] = static_cast<std::int32_t>(loaded.size() - 2);
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
                                                "- Debug information: 'WriteFanSettings' 5."}));
-  session.fanGlobals.FanRegisterPosition1 = FixtureImage::kFanTable + 16;
+  session.fanLocation.registerPositions[1] = FixtureImage::kFanTable + 16;
 
   platform.messages.clear();
   form.info.InfoText[2].setText(form.info.InfoText[2].text() + "X");

@@ -136,7 +136,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
 std::set<std::int64_t> writableBytes(Session& session, const ByteImage& loaded) {
   std::set<std::int64_t> writable;
   std::vector<KnownField> fields = correctionAreas(loaded);
-  for (const KnownField& field : knownFields(loaded, session.fanGlobals, session.fanCard))
+  for (const KnownField& field : knownFields(loaded, session.fanLocation, session.fanCard))
     if (field.written) fields.push_back(field);
   for (const KnownField& field : fields)
     for (std::int64_t p = field.first; p <= field.last; ++p) writable.insert(p);
@@ -218,8 +218,8 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   };
   range(kUpAreaFirst, kUpAreaLast);
   range(GetFreeSpacePos(loaded), checkedLast(loaded));
-  const FanGlobals& fan = session.fanGlobals;
-  if (fan.FanRegisterPosition1) range(fan.FanRegisterPosition1 + 2, fan.FanRegisterPosition1 + 2);
+  const FanLocation& fan = session.fanLocation;
+  if (fan.registerPositions[1]) range(fan.registerPositions[1] + 2, fan.registerPositions[1] + 2);
   const std::int64_t clocks = session.clockLocation.ClockPosition;
   const auto index = [&](const std::string& base) {
     return control.rfind(base + "(", 0) == 0 ? std::stoi(control.substr(base.size() + 1)) : -1;
@@ -228,10 +228,10 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   if (int r = index("RAM"); r >= 0) range(clocks + 16 * r + 3, clocks + 16 * r + 5);
   if (int r = index("Voltage"); r >= 0) range(clocks + 16 * r + 6, clocks + 16 * r + 7);
   if (int k = index("Type1FanSpeed"); k >= 0) range(fan.type1Section + 13 + k, fan.type1Section + 13 + k);
-  if (int k = index("FanSpeed"); k >= 0) range(fan.type2Table + 3 + 4 * k, fan.type2Table + 3 + 4 * k);
-  if (int k = index("Threshold"); k >= 0) range(fan.type2Table + 1 + 4 * k, fan.type2Table + 1 + 4 * k);
-  if (control == "Text6") range(fan.FanRegisterPosition2 + 2, fan.FanRegisterPosition2 + 3);  // Tmax, bits 24..17
-  if (control == "Text1") range(fan.type2Hysteresis + 1, fan.type2Hysteresis + 1);
+  if (int k = index("FanSpeed"); k >= 0) range(fan.type2TableMarker + 3 + 4 * k, fan.type2TableMarker + 3 + 4 * k);
+  if (int k = index("Threshold"); k >= 0) range(fan.type2TableMarker + 1 + 4 * k, fan.type2TableMarker + 1 + 4 * k);
+  if (control == "Text6") range(fan.registerPositions[2] + 2, fan.registerPositions[2] + 3);  // Tmax, bits 24..17
+  if (control == "Text1") range(fan.type2HysteresisMarker + 1, fan.type2HysteresisMarker + 1);
   if (control == "InfoText(1)") {
     const std::vector<std::string> fields = splitPositionList(session.strings.positionList);
     range(std::stoll(fields[0]), std::stoll(fields[1]));

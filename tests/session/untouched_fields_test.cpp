@@ -32,12 +32,12 @@ class UntouchedFields : public test::LoadedSession {
     for (std::size_t i = 0; i < bytes.size() && i < loaded.size(); ++i) {
       const auto p = static_cast<std::int64_t>(i);
       const bool correction = (p >= kUpAreaFirst && p <= kUpAreaLast) || (p >= freeSpace && p <= last);
-      const bool tslope = session.fanGlobals.FanRegisterPosition1 != 0 && p == session.fanGlobals.FanRegisterPosition1 + 2;
+      const bool tslope = session.fanLocation.registerPositions[1] != 0 && p == session.fanLocation.registerPositions[1] + 2;
       if (bytes[i] != loaded[i] && !correction && !tslope) changed.insert(p);
     }
     return changed;
   }
-  std::int64_t lookUpSpeed(int k) const { return session.fanGlobals.type1Section + 13 + k; }
+  std::int64_t lookUpSpeed(int k) const { return session.fanLocation.type1Section + 13 + k; }
 };
 
 TEST_F(UntouchedFields, StoredPercentsThatWholePercentsCannotHoldKeepTheirBytes) {
@@ -80,7 +80,7 @@ TEST_F(UntouchedFields, ValuesTheLookUpModeForcesCountAsChanges) {
   ASSERT_EQ(form.fan.Text2.text(), "1");
   ASSERT_TRUE(saveTo("out.rom"));
   ByteImage image(saved("out.rom"));
-  EXPECT_EQ(image.at(session.fanGlobals.FanRegisterPosition0 + 3), 3);  // PWM ramp, bits 31..24
+  EXPECT_EQ(image.at(session.fanLocation.registerPositions[0] + 3), 3);  // PWM ramp, bits 31..24
 }
 
 TEST_F(UntouchedFields, EditsInADisabledFanTabWriteNothing) {

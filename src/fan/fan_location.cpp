@@ -1,6 +1,5 @@
 #include "fan/fan_location.h"
 
-#include "image/base_convert.h"
 #include "image/number_text.h"
 
 namespace oza {
@@ -39,13 +38,7 @@ void LocateFanTable(const ByteImage& image, bool r680, FanGlobals& globals) {
   }
 }
 
-bool IsRV770Card(const std::string& VideoCardID) {
-  if (VideoCardID.empty()) return false;
-  const std::string decimal = BaseConvert(VideoCardID, 16, 10);
-  if (decimal == "Error") return false;
-  const double id = textValue(decimal);
-  return id >= 0x9440 && id <= 0x9447;
-}
+bool IsRV770Card(std::uint16_t cardId) { return cardId >= 0x9440 && cardId <= 0x9447; }
 
 bool isR680(const std::string& chipTypeText) { return contains(chipTypeText, "R680"); }
 

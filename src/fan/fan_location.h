@@ -34,7 +34,7 @@ struct FanCard {
 // Finds the fan-control command table and the type of its data section.
 void LocateFanTable(const ByteImage& image, bool r680, FanGlobals& globals);
 
-bool IsRV770Card(const std::string& VideoCardID);
+bool IsRV770Card(std::uint16_t cardId);
 bool isR680(const std::string& chipTypeText);
 
 // Position of the immediate value of fan register write n (0..2), or 0.

@@ -11,8 +11,8 @@ namespace {
 constexpr double kLargestConvertible = 18446744073709551615.0;
 }  // namespace
 
-std::string BaseConvert(const std::string& text, int fromBase, int toBase) {
-  const std::string error = "Error";
+std::optional<std::string> BaseConvert(const std::string& text, int fromBase, int toBase) {
+  constexpr std::nullopt_t error = std::nullopt;
   if (text.empty() || fromBase < 2 || fromBase > 36 || toBase < 2 || toBase > 36) return error;
 
   double accumulator = 0;

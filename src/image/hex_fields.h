@@ -23,8 +23,7 @@ bool WriteDWordHex(ByteImage& image, std::int64_t position, const std::string& t
 // Two uppercase hexadecimal digits.
 std::string hexByte(std::uint8_t value);
 
-// Mode 0: "0x" and the size in hex, at least 4 digits; mode 1: the size in
-// decimal; other modes: empty text. "Fehler" when no image is loaded.
-std::string GetBIOSSize(const ByteImage& image, int mode);
+// `value` in uppercase hexadecimal, padded with 0 to at least `minDigits`.
+std::string hexText(std::uint64_t value, int minDigits);
 
 }  // namespace oza

@@ -1,6 +1,6 @@
 #include "image/info_tab.h"
 
-#include "image/base_convert.h"
+#include "image/atom_layout.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "image/latin1.h"
@@ -53,14 +53,14 @@ void InfoTab::collect(std::vector<Control*>& out) {
   for (Control* c : {&Label24, &Label25, &Combo1, &Combo2, &Check1, &Label57}) out.push_back(c);
 }
 
-bool GetSubVendor(InfoTab& tab, const ByteImage& image) {
+bool showSubVendor(InfoTab& tab, const ByteImage& image) {
   try {
-    const std::string id = padLeft(4, ReadWordHex(image, 0x7C));
+    const std::uint16_t id = static_cast<std::uint16_t>(image.word(kSubVendorId));
     const int row = vendorRow(id);
     if (row >= 0) {
       tab.Combo1.setListIndex(row);
     } else {
-      tab.Combo1.setText("0x" + id + " - (unkown)");
+      tab.Combo1.setText("0x" + hexText(id, 4) + " - (unkown)");
     }
     return true;
   } catch (const OutOfImage&) {
@@ -68,41 +68,44 @@ bool GetSubVendor(InfoTab& tab, const ByteImage& image) {
   }
 }
 
-bool GetReportedVideoCardType(InfoTab& tab, const ByteImage& image, std::string& videoCardID) {
+std::optional<std::uint16_t> showCardType(InfoTab& tab, const ByteImage& image) {
   try {
-    videoCardID = padLeft(4, ReadWordHex(image, 0x88));
-    const int row = cardRow(videoCardID);
+    const std::uint16_t cardId = static_cast<std::uint16_t>(image.word(kCardId));
+    const int row = cardRow(cardId);
     if (row >= 0) {
       tab.Combo2.setListIndex(row);
     } else {
       tab.Combo2.setText("(unkown)");
     }
-    return true;
+    return cardId;
   } catch (const OutOfImage&) {
-    return false;
+    return std::nullopt;
   }
 }
 
-void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s,
-                  const std::string& checksumText) {
+std::string biosSizeText(const ByteImage& image) {
+  return "0x" + hexText(static_cast<std::uint64_t>(image.size()), 4);
+}
+
+void showBiosInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s, const std::string& checksumText) {
   tab.ResetInfoLines();
-  tab.InfoText[0].setText(latin1ToUtf8(GetBIOSDateTime(image)));
-  tab.InfoText[1].setText(latin1ToUtf8(s.sBIOSVersion));
-  tab.InfoText[2].setText(latin1ToUtf8(s.sChipType));
-  tab.InfoText[3].setText(latin1ToUtf8(s.sHardwareSpecs));
-  tab.InfoText[4].setText(latin1ToUtf8(s.sCopyright));
-  tab.InfoText[5].setText(latin1ToUtf8(s.sAtomBIOSVersion));
-  tab.InfoText[6].setText(latin1ToUtf8(s.sPowerCableMessage));
+  tab.InfoText[0].setText(latin1ToUtf8(biosDateTime(image).value_or("")));
+  tab.InfoText[1].setText(latin1ToUtf8(s.biosVersion));
+  tab.InfoText[2].setText(latin1ToUtf8(s.chipType));
+  tab.InfoText[3].setText(latin1ToUtf8(s.hardwareSpecs));
+  tab.InfoText[4].setText(latin1ToUtf8(s.copyright));
+  tab.InfoText[5].setText(latin1ToUtf8(s.atomBiosVersion));
+  tab.InfoText[6].setText(latin1ToUtf8(s.powerCableMessage));
   tab.Label24.setText(checksumText);
-  tab.Label25.setText(GetBIOSSize(image, 0));
+  tab.Label25.setText(biosSizeText(image));
 
   const struct {
     int value, first;
   } sizes[] = {{64, 102}, {128, 106}, {256, 110}, {512, 114}, {1024, 118}};
   for (const auto& row : sizes)
-    if (s.RAMSize == row.value) tab.setWhite(row.first, row.first + 1);
+    if (s.ramSize == row.value) tab.setWhite(row.first, row.first + 1);
 
-  const std::string ramType = toLower(s.sRAMType);
+  const std::string ramType = toLower(s.ramType);
   if (ramType == "ddr") tab.setWhite(122, 123);
   const struct {
     const char* part;
@@ -115,9 +118,9 @@ void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s,
     int value, first;
   } widths[] = {{64, 138}, {128, 142}, {256, 146}, {512, 150}};
   for (const auto& row : widths)
-    if (s.RAMBusWidth == row.value) tab.setWhite(row.first, row.first + 1);
+    if (s.ramBusWidth == row.value) tab.setWhite(row.first, row.first + 1);
 
-  const std::string bus = toLower(s.sCardInterface);
+  const std::string bus = toLower(s.cardInterface);
   if (bus == "agp") tab.setWhite(158, 159);
   if (bus == "pci") tab.setWhite(154, 155);
   if (bus == "pci_express") tab.setWhite(162, 163);

@@ -5,11 +5,20 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "powerplay/clock_records.h"
 #include "powerplay/powerplay_states.h"
 
 namespace oza {
 
 class Platform;
+
+// What the boxes of the first records ask a save to write, up to the first
+// box whose text is no value its field can take (`illegal`); that record
+// holds the fields before it.
+struct ClockChanges {
+  std::vector<ClockInfoChange> records;
+  bool illegal = false;
+};
 
 inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
@@ -54,6 +63,14 @@ class ClockTab {
   const PowerPlayStates& powerPlayStates() const { return states_; }
   // Rebuilds the state list from a table's states, or clears it.
   void showStates(const PowerPlayStates& states);
+
+  // Shows the records in the first blocks.
+  void showClockInfos(const std::vector<oza::ClockInfo>& records);
+  // The values the boxes of the first `recordCount` blocks hold where they
+  // no longer show what was loaded.
+  ClockChanges clockChanges(int recordCount) const;
+  // Shows the Overdrive clocks and limits, those that were read.
+  void showOverdrive(const OverdriveClocks& clocks);
 
   // Empties and enables every block, then unlocks.
   void ClearClockBlocks();

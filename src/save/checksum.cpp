@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "image/base_convert.h"
+#include "image/atom_layout.h"
 #include "image/hex_fields.h"
 
 namespace oza {
@@ -34,17 +34,12 @@ std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t be
 
 std::int64_t byteSum(const ByteImage& image) { return rangeSum(image, 0, image.last()); }
 
-std::string GetFileCheckSum(const ByteImage& image, int mode) {
-  if (image.empty()) return "Fehler";
-  const std::int64_t sum = byteSum(image);
-  if (mode == 0) {
-    std::string hex = BaseConvert(std::to_string(sum), 10, 16);
-    hex = hex.size() > 4 ? hex.substr(hex.size() - 4) : padLeft(4, hex);
-    return "0x" + hex;
-  }
-  if (mode == 1) return std::to_string(sum);
-  return {};
+std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
+  if (image.empty()) return std::nullopt;
+  return byteSum(image);
 }
+
+std::string checkSumText(std::int64_t sum) { return "0x" + hexText(static_cast<std::uint64_t>(sum) & 0xFFFF, 4); }
 
 std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
   if (image.empty()) return kDifferenceFailed;
@@ -53,7 +48,7 @@ std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheck
 
 std::int64_t checkedLast(const ByteImage& image) {
   if (image.size() < 3) return image.last();
-  const std::int64_t declared = std::int64_t{image.at(0x02)} * 512;
+  const std::int64_t declared = std::int64_t{image.at(kDeclaredSizeByte)} * 512;
   if (declared >= 512 && declared < image.size()) return declared - 1;
   return image.last();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "image/byte_image.h"
@@ -15,9 +16,10 @@ inline constexpr std::int32_t kDifferenceFailed = 1234567890;
 inline constexpr std::int64_t kUpAreaFirst = 0x07;
 inline constexpr std::int64_t kUpAreaLast = 0x16;
 
-// Mode 0: "0x" and the low 16 bits of the sum as four hex digits; mode 1:
-// the sum in decimal; other modes: empty text; "Fehler" without an image.
-std::string GetFileCheckSum(const ByteImage& image, int mode);
+// The byte sum; nothing without an image.
+std::optional<std::int64_t> fileCheckSum(const ByteImage& image);
+// "0x" and the low 16 bits of a sum as four hex digits, as the window shows it.
+std::string checkSumText(std::int64_t sum);
 
 std::int64_t byteSum(const ByteImage& image);
 

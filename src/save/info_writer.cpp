@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "image/atom_layout.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "image/info_tab.h"
@@ -23,84 +24,115 @@ std::string fitted(std::string text, std::size_t length, bool cut) {
 // Cuts or pads a box's text to `length` characters and puts it back.
 void fitText(Control& box, std::size_t length, bool cut) { box.setText(fitted(box.text(), length, cut)); }
 
-// Writes the text's characters over positions first..last; false when the
-// text has a character without an 8-bit code, is too short for the range,
-// or the range lies outside the image.
-bool writeString(ByteImage& image, const std::string& firstField, const std::string& lastField,
-                 const std::string& text) {
+// Writes the text's characters over the range; false when the text has a
+// character without an 8-bit code or is too short for the range. OutOfImage
+// when the range lies outside the image.
+bool writeString(ByteImage& image, const StringRange& range, const std::string& text) {
   const std::optional<std::string> bytes = utf8ToLatin1(text);
   if (!bytes) return false;
-  std::int64_t first = 0;
-  std::int64_t last = 0;
-  if (!parsePosition(firstField, first) || !parsePosition(lastField, last)) return false;
-  if (last - first + 1 > static_cast<std::int64_t>(bytes->size())) return false;
-  for (std::int64_t p = first; p <= last; ++p)
-    image.set(p, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(p - first)]));
+  if (range.last - range.first + 1 > static_cast<std::int64_t>(bytes->size())) return false;
+  for (std::int64_t p = range.first; p <= range.last; ++p)
+    image.set(p, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(p - range.first)]));
   return true;
 }
 
 }  // namespace
 
-std::int16_t WriteInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
-                               const std::string& VideoCardID) {
+std::string infoWriteMessage(InfoWriteError error) {
+  const char* const tooLong = " Maybe string too long (can't be longer than original one)?";
+  switch (error) {
+    case InfoWriteError::Failed:
+      return "Error writing BIOS information. Maybe no BIOS loaded before? - Debug information: 'WriteInfoSettings' reported 0.";
+    case InfoWriteError::BiosVersionTooLong:
+      return std::string("Error writing BIOS version string.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 3.";
+    case InfoWriteError::ChipTypeTooLong:
+      return std::string("Error writing reported chip type.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 4.";
+    case InfoWriteError::HardwareSpecsTooLong:
+      return std::string("Error writing hardware specs string.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 5.";
+    case InfoWriteError::CopyrightTooLong:
+      return std::string("Error writing copyright message.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 6.";
+    case InfoWriteError::AtomBiosVersionTooLong:
+      return std::string("Error writing ATOM BIOS version.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 7.";
+    case InfoWriteError::PowerCableMessageTooLong:
+      return std::string("Error writing power cable error message.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 8.";
+    case InfoWriteError::SubVendor:
+      return "Error writing sub vendor ID. - Debug information: 'WriteInfoSettings' reported 9.";
+    case InfoWriteError::CardId:
+      return "Error writing video card ID. - Debug information: 'WriteInfoSettings' reported 10.";
+  }
+  return {};
+}
+
+std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
+                                                std::uint16_t loadedCardId) {
   // A text is unchanged when it fills its bytes as the loaded one did, so
   // that the padding a save puts into the box counts as no change.
-  const bool dateChanged = fitted(tab.InfoText[0].text(), 14, true) != fitted(tab.InfoText[0].loadedText(), 14, true);
-  fitText(tab.InfoText[0], 14, true);
+  const bool dateChanged = fitted(tab.InfoText[0].text(), kDateLength, true) !=
+                           fitted(tab.InfoText[0].loadedText(), kDateLength, true);
+  fitText(tab.InfoText[0], kDateLength, true);
+  const std::optional<StringPositions>& positions = strings.positions;
   const struct {
     int box;
     const std::string& loaded;
-    std::int16_t code;
-  } texts[] = {{1, strings.sBIOSVersion, 3},     {2, strings.sChipType, 4},
-               {3, strings.sHardwareSpecs, 5},   {4, strings.sCopyright, 6},
-               {5, strings.sAtomBIOSVersion, 7}, {6, strings.sPowerCableMessage, 8}};
+    InfoWriteError tooLong;
+  } texts[] = {{1, strings.biosVersion, InfoWriteError::BiosVersionTooLong},
+               {2, strings.chipType, InfoWriteError::ChipTypeTooLong},
+               {3, strings.hardwareSpecs, InfoWriteError::HardwareSpecsTooLong},
+               {4, strings.copyright, InfoWriteError::CopyrightTooLong},
+               {5, strings.atomBiosVersion, InfoWriteError::AtomBiosVersionTooLong},
+               {6, strings.powerCableMessage, InfoWriteError::PowerCableMessageTooLong}};
   bool changed[7] = {dateChanged};
   for (const auto& t : texts) {
     Control& box = tab.InfoText[t.box];
-    if (utf8Length(box.text()) > t.loaded.size()) return t.code;
+    if (utf8Length(box.text()) > t.loaded.size()) return t.tooLong;
     changed[t.box] = fitted(box.text(), t.loaded.size(), false) != fitted(box.loadedText(), t.loaded.size(), false);
     fitText(box, t.loaded.size(), false);
   }
 
   // The positions the load found; the strings are never searched for again.
-  const std::vector<std::string> f = splitPositionList(strings.positionList);
-  if (f.size() < 16) return 0;
+  if (!positions) return InfoWriteError::Failed;
   try {
     const std::optional<std::string> date = utf8ToLatin1(tab.InfoText[0].text());
-    if (!date || date->size() < 14) return 0;
+    if (!date || static_cast<std::int64_t>(date->size()) < kDateLength) return InfoWriteError::Failed;
     if (changed[0])
-      for (std::int64_t p = 0x50; p <= 0x5D; ++p)
-        image.set(p, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(p - 0x50)]));
+      for (std::int64_t i = 0; i < kDateLength; ++i)
+        image.set(kDateFirst + i, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(i)]));
     const struct {
-      int box, field;
-    } places[] = {{1, 0}, {2, 2}, {3, 8}, {4, 12}, {5, 14}};
-    for (const auto& place : places) {
-      const std::size_t i = static_cast<std::size_t>(place.field);
-      if (changed[place.box] && !writeString(image, f[i], f[i + 1], tab.InfoText[place.box].text())) return 0;
-    }
-    if (!strings.sPowerCableMessage.empty() && changed[6] && !writeString(image, f[10], f[11], tab.InfoText[6].text()))
-      return 0;
+      int box;
+      const StringRange& range;
+    } places[] = {{1, positions->biosVersion},
+                  {2, positions->chipType},
+                  {3, positions->hardwareSpecs},
+                  {4, positions->copyright},
+                  {5, positions->atomBiosVersion}};
+    for (const auto& place : places)
+      if (changed[place.box] && !writeString(image, place.range, tab.InfoText[place.box].text()))
+        return InfoWriteError::Failed;
+    if (!strings.powerCableMessage.empty() && changed[6] &&
+        (!positions->powerCableMessage ||
+         !writeString(image, *positions->powerCableMessage, tab.InfoText[6].text())))
+      return InfoWriteError::Failed;
   } catch (const OutOfImage&) {
-    return 0;
+    return InfoWriteError::Failed;
   }
-  if (!tab.Combo1.showsLoaded() && !WriteSubVendor(image, tab)) return 9;
-  if (!tab.Combo2.showsLoaded() && !WriteVideoCardID(image, tab, VideoCardID)) return 10;
-  return 1;
+  if (!tab.Combo1.showsLoaded() && !writeSubVendor(image, tab)) return InfoWriteError::SubVendor;
+  if (!tab.Combo2.showsLoaded() && !writeCardId(image, tab, loadedCardId)) return InfoWriteError::CardId;
+  return std::nullopt;
 }
 
-bool WriteSubVendor(ByteImage& image, const InfoTab& tab) {
+bool writeSubVendor(ByteImage& image, const InfoTab& tab) {
   const std::string text = utf8ToLatin1Lossy(tab.Combo1.text());
   const std::string id = text.size() > 2 ? text.substr(2, 4) : std::string();
-  return WriteWordHex(image, 0x7C, id);
+  return WriteWordHex(image, kSubVendorId, id);
 }
 
-bool WriteVideoCardID(ByteImage& image, const InfoTab& tab, const std::string& VideoCardID) {
+bool writeCardId(ByteImage& image, const InfoTab& tab, std::uint16_t loadedCardId) {
   const int selected = tab.Combo2.listIndex();
   if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return true;
   // An unedited choice keeps the card's own ID, even where several IDs share
   // one entry of the list.
-  if (cardRow(VideoCardID) == selected) return WriteWordHex(image, 0x88, VideoCardID);
-  return WriteWordHex(image, 0x88, cardTable()[static_cast<std::size_t>(selected)].writtenId);
+  if (cardRow(loadedCardId) == selected) return WriteWordHex(image, kCardId, hexText(loadedCardId, 4));
+  return WriteWordHex(image, kCardId, cardTable()[static_cast<std::size_t>(selected)].writtenId);
 }
 
 }  // namespace oza

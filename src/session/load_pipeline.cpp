@@ -6,7 +6,6 @@
 #include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
 #include "image/file_io.h"
-#include "image/hex_fields.h"
 #include "image/info_strings.h"
 #include "image/number_text.h"
 #include "powerplay/clock_location.h"
@@ -23,6 +22,9 @@ const char* const kNotAtiBios = "Unable to attain BIOS information. Not an ATI B
 const char* const kNoClockSettings =
     "Unable to find clock settings. This may be due to an unrecognized video card. Please drop a "
     "note to the eMail-address found in the about section. - Debug information: ";
+// GDDR5 images are larger than this; a smaller one was likely read out cut short.
+constexpr std::int64_t kLargest64kImage = 65537;
+
 const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Debug information: ";
 
 // Shows a failure of the load and empties the display.
@@ -45,7 +47,7 @@ void LoadFanSettings(Session& session) {
   MainForm& form = session.form;
   FanGlobals& globals = session.fanGlobals;
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
-  session.fanCard.rv770 = IsRV770Card(session.VideoCardID);
+  session.fanCard.rv770 = IsRV770Card(session.cardId);
   LocateFanTable(session.BIOSArray, session.fanCard.r680, globals);
 
   const bool fanSelected = form.Option2.checked();
@@ -68,33 +70,35 @@ bool LoadCardData(Session& session) {
   MainForm& form = session.form;
   const ByteImage& image = session.BIOSArray;
 
-  const std::string sum = GetFileCheckSum(image, 1);
-  if (sum == "Fehler") {
+  const std::optional<std::int64_t> sum = fileCheckSum(image);
+  if (!sum) {
     fail(session, "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.");
     return false;
   }
-  session.LoadedCheckSum = static_cast<std::int32_t>(std::stol(sum));
+  session.LoadedCheckSum = static_cast<std::int32_t>(*sum);
 
-  if (!GetSubVendor(form.info, image)) {
+  if (!showSubVendor(form.info, image)) {
     fail(session, "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.");
     return false;
   }
-  if (!GetReportedVideoCardType(form.info, image, session.VideoCardID)) {
+  const std::optional<std::uint16_t> cardId = showCardType(form.info, image);
+  if (!cardId) {
     fail(session, "Error reading video card ID. - Debug information: 'GetReportedVideoCardType' reported error.");
     return false;
   }
-  ShowBIOSInfo(form.info, image, session.strings, GetFileCheckSum(image, 0));
+  session.cardId = *cardId;
+  showBiosInfo(form.info, image, session.strings, checkSumText(*sum));
 
   ClockTab& clock = form.clock;
-  const ClockLocation& location = session.clockLocation = GetClockPos(image);
+  const ClockLocation& location = session.clockLocation = findClockLocation(image);
   // A table without states leaves nothing of an earlier image in the list.
   clock.showStates(location.states.value_or(PowerPlayStates{}));
-  const std::int64_t ClockPosition = location.ClockPosition;
-  if (ClockPosition == 0) {
+  const std::int64_t clockPosition = location.clockPosition;
+  if (clockPosition == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetClockPos' reported 0.");
     return false;
   }
-  if (!GetOverDrive(image, clock)) {
+  if (!getOverDrive(image, clock)) {
     session.platform.message(
         "Unable to find overdrive settings. Maybe your card simply does not support overdrive. If "
         "you're sure this card supports it, please drop a note to the eMail-address found in the "
@@ -103,14 +107,14 @@ bool LoadCardData(Session& session) {
   }
   form.info.Check1.setChecked(CheckPreModified(image));
 
-  int States = session.clockRecords = GetStatesNum(image, ClockPosition);
-  clock.States.setText(std::to_string(States));
-  if (States == 0) {
+  int recordCount = session.clockRecords = countClockRecords(image, clockPosition);
+  clock.States.setText(std::to_string(recordCount));
+  if (recordCount == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
     return false;
   }
   clock.ClearClockBlocks();
-  if (!ReadClocksAndVoltages(image, ClockPosition, States, clock)) {
+  if (!readClocksAndVoltages(image, clockPosition, recordCount, clock)) {
     fail(session,
          "Unable to display clock settings. This may be due to an unrecognized video card. Please "
          "drop a note to the eMail-address found in the about section. - Debug information: "
@@ -145,18 +149,18 @@ bool LoadBIOSFile(Session& session, std::string path) {
     fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
     return false;
   }
-  const std::string list = GetStringPos(session.BIOSArray);
-  if (list == "Fehler") {
+  const std::optional<StringPositions> positions = findStringPositions(session.BIOSArray);
+  if (!positions) {
     fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");
     return false;
   }
   ClearInfoGlobals(session);
-  session.strings.positionList = list;
-  if (!SplitInfos(session.BIOSArray, list, session.strings)) {
+  session.strings.positions = positions;
+  if (!splitInfos(session.BIOSArray, *positions, session.strings)) {
     fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
     return false;
   }
-  if (!CheckValid(session.strings)) {
+  if (!checkValid(session.strings)) {
     fail(session, std::string(kInvalidFile) + "'CheckValid' reported error.");
     return false;
   }
@@ -172,8 +176,8 @@ void rememberLoadedControls(Session& session) {
 }
 
 void ShowGDDR5SizeWarning(Session& session) {
-  if (!contains(toLower(session.strings.sRAMType), "dr5")) return;
-  if (std::stoll(GetBIOSSize(session.BIOSArray, 1)) >= 65537) return;
+  if (!contains(toLower(session.strings.ramType), "dr5")) return;
+  if (session.BIOSArray.size() >= kLargest64kImage) return;
   const MessageAnswer answer = session.platform.message(
       "File may be corrupted. Show more detailed information?", MessageIcon::None,
       MessageButtons::YesNo, "Warning!");

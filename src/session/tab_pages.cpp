@@ -29,7 +29,7 @@ void ShowFanTab(Session& session) {
   form.info.Frame2.setVisible(false);
   form.fan.Frame3.setVisible(false);
   form.fan.Frame4.setVisible(false);
-  if (IsRV770Card(session.VideoCardID) || session.fanGlobals.FanTableType == 1) {
+  if (IsRV770Card(session.cardId) || session.fanGlobals.FanTableType == 1) {
     form.fan.Frame4.setVisible(true);
   } else if (session.fanGlobals.FanTableType == 2) {
     form.fan.Frame3.setVisible(true);

@@ -124,7 +124,7 @@ void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rul
 
 void checkContent(const LoadedImage& image, Rules& rules) {
   const Session& s = image.session();
-  const bool gddr5 = contains(toLower(s.strings.sRAMType), "dr5");
+  const bool gddr5 = contains(toLower(s.strings.ramType), "dr5");
   if (!image.loaded())
     rules.notRun("GDDR5 image size", "the image did not load");
   else if (gddr5 && image.bytes().size() <= k64k)

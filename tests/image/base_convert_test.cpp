@@ -23,7 +23,7 @@ TEST(BaseConvert, ConvertsBetweenBasesAndRejectsWhatIsNoNumber) {
       {"999999999999999999999999", 10, 16, "Error"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(BaseConvert(c.text, c.from, c.to), c.expected) << c.text << " " << c.from << "->" << c.to;
+    EXPECT_EQ(BaseConvert(c.text, c.from, c.to).value_or("Error"), c.expected) << c.text << " " << c.from << "->" << c.to;
 }
 
 TEST(PadLeftZeros, PadsOnTheLeftAndRefusesTooLongTexts) {

@@ -1,4 +1,5 @@
 #include "image/hex_fields.h"
+#include "image/info_tab.h"
 
 #include <gtest/gtest.h>
 
@@ -38,15 +39,12 @@ TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
 }
 
 TEST(HexFields, BiosSizeTexts) {
-  EXPECT_EQ(GetBIOSSize(ByteImage(), 0), "Fehler");
   const ByteImage small(std::vector<std::uint8_t>(65536));
   const ByteImage large(std::vector<std::uint8_t>(131072));
   const ByteImage tiny(std::vector<std::uint8_t>(16));
-  EXPECT_EQ(GetBIOSSize(small, 0), "0x10000");
-  EXPECT_EQ(GetBIOSSize(large, 0), "0x20000");
-  EXPECT_EQ(GetBIOSSize(tiny, 0), "0x0010");
-  EXPECT_EQ(GetBIOSSize(small, 1), "65536");
-  EXPECT_EQ(GetBIOSSize(small, 2), "");
+  EXPECT_EQ(biosSizeText(small), "0x10000");
+  EXPECT_EQ(biosSizeText(large), "0x20000");
+  EXPECT_EQ(biosSizeText(tiny), "0x0010");
 }
 
 }  // namespace

@@ -16,13 +16,15 @@ struct Loaded {
   explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
     states = static_cast<int>(fixture.clocks.size());
     tab.States.setText(std::to_string(states));
-    EXPECT_TRUE(ReadClocksAndVoltages(image, position, states, tab));
+    EXPECT_TRUE(readClocksAndVoltages(image, position, states, tab));
     std::vector<Control*> controls;
     tab.collect(controls);
     for (Control* control : controls) control->rememberAsLoaded();
   }
-  // Writes into the records where the image holds them.
-  bool write() { return WriteClockSettings(image, tab, GetClockPos(image), GetStatesNum(image, position)); }
+  // Writes into the records where the image holds them; true when written.
+  bool write() {
+    return !writeClockSettings(image, tab, findClockLocation(image), countClockRecords(image, position));
+  }
   ByteImage image;
   std::int64_t position;
   int states;
@@ -54,7 +56,7 @@ TEST(ClockRecords, ReadingCapsAtSixteenRecordsAndStopsAtTheEnd) {
   ClockTab tab;
   int states = 3;
   std::vector<std::uint8_t> bytes(36, 0x10);
-  EXPECT_FALSE(ReadClocksAndVoltages(ByteImage(bytes), 0, states, tab));
+  EXPECT_FALSE(readClocksAndVoltages(ByteImage(bytes), 0, states, tab));
   EXPECT_NE(tab.GPU[1].text(), "");  // the records read before the error stay
   EXPECT_EQ(tab.GPU[2].text(), "");
 }
@@ -129,7 +131,7 @@ TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
 TEST(ClockRecords, WritingRebuildsTheStateList) {
   FixtureImage fixture;
   Loaded loaded(fixture);
-  loaded.tab.showStates(GetClockPos(loaded.image).states.value());
+  loaded.tab.showStates(findClockLocation(loaded.image).states.value());
   loaded.tab.List1.setListIndex(1);
   loaded.tab.listClick();
   EXPECT_EQ(loaded.tab.Label94.text(), "3");
@@ -146,7 +148,7 @@ TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
   fixture.odRamLimit = 120000;
   fixture.odGpuLimit = 90000;
   ClockTab tab;
-  EXPECT_TRUE(GetOverDrive(ByteImage(fixture.build()), tab));
+  EXPECT_TRUE(getOverDrive(ByteImage(fixture.build()), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "742.5 MHz");
   EXPECT_EQ(tab.Label103.text(), "1200 MHz");
@@ -158,20 +160,20 @@ TEST(Overdrive, SignaturePlacesAndFailures) {
   std::vector<std::uint8_t> bytes(200, 0);
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin());
-  EXPECT_FALSE(GetOverDrive(ByteImage(bytes), tab));  // position 0 is not looked at
+  EXPECT_FALSE(getOverDrive(ByteImage(bytes), tab));  // position 0 is not looked at
   EXPECT_EQ(tab.Label101.text(), "MHz");
 
   std::copy(signature.begin(), signature.end(), bytes.begin() + 10);
   std::copy(signature.begin(), signature.end(), bytes.begin() + 100);
   test::putClock(bytes, 18, 10000);
   test::putClock(bytes, 108, 20000);
-  EXPECT_TRUE(GetOverDrive(ByteImage(bytes), tab));
+  EXPECT_TRUE(getOverDrive(ByteImage(bytes), tab));
   EXPECT_EQ(tab.Label101.text(), "100 MHz");  // the lower one wins
 
   std::vector<std::uint8_t> shortImage(39, 0);
   std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
   test::putClock(shortImage, 13, 80000);
-  EXPECT_FALSE(GetOverDrive(ByteImage(shortImage), tab));
+  EXPECT_FALSE(getOverDrive(ByteImage(shortImage), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "0 MHz");
   EXPECT_EQ(tab.Label103.text(), "MHz");

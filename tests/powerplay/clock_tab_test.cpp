@@ -83,8 +83,8 @@ TEST(ClockTab, LockedFollowersMirrorTheirSourcesOnTheNextChangeOfTheirKind) {
 TEST(ClockTab, HoldingTheMouseOnAStateColoursItsBlocks) {
   ClockTab tab;
   PowerPlayStates states;
-  states.StateEntrySize = 4;
-  states.StateClockIndex = {{0, 2, 2}, {0, 0, 0}, {1, 25, 3}};
+  states.stateEntrySize = 4;
+  states.stateClockIndex = {{0, 2, 2}, {0, 0, 0}, {1, 25, 3}};
   states.classification = {0x0008, 0x0001, 0x0000};
   tab.showStates(states);
   EXPECT_EQ(tab.List1.items(), (std::vector<std::string>{"0 - Boot",
@@ -116,8 +116,8 @@ TEST(ClockTab, HoldingTheMouseOnAStateColoursItsBlocks) {
 TEST(ClockTab, ClicksShowOnlyExistingSlots) {
   ClockTab tab;
   PowerPlayStates states;
-  states.StateEntrySize = 3;
-  states.StateClockIndex = {{4, 5}};
+  states.stateEntrySize = 3;
+  states.stateClockIndex = {{4, 5}};
   states.classification = {0};
   tab.showStates(states);
   tab.listClick();  // no selection: nothing changes

@@ -21,11 +21,10 @@ TEST(Checksum, DisplayAndDecimalForms) {
   std::vector<std::uint8_t> bytes(293, 0xFF);  // 293 * 255 = 74715 = 0x123DB
   bytes[0] = 0x69;                              // 74715 - 0xFF + 0x69 = 74565 = 0x12345
   const ByteImage image(bytes);
-  EXPECT_EQ(GetFileCheckSum(image, 0), "0x2345");
-  EXPECT_EQ(GetFileCheckSum(image, 1), "74565");
-  EXPECT_EQ(GetFileCheckSum(image, 7), "");
-  EXPECT_EQ(GetFileCheckSum(ByteImage(std::vector<std::uint8_t>{3, 4}), 0), "0x0007");
-  EXPECT_EQ(GetFileCheckSum(ByteImage(), 1), "Fehler");
+  EXPECT_EQ(checkSumText(*fileCheckSum(image)), "0x2345");
+  EXPECT_EQ(fileCheckSum(image), 74565);
+  EXPECT_EQ(checkSumText(*fileCheckSum(ByteImage(std::vector<std::uint8_t>{3, 4}))), "0x0007");
+  EXPECT_EQ(fileCheckSum(ByteImage()), std::nullopt);
   EXPECT_EQ(CheckSumDifference(ByteImage(), 0), kDifferenceFailed);
   EXPECT_EQ(CheckSumDifference(image, 74000), 565);
 }

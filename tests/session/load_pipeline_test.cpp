@@ -35,7 +35,7 @@ class LoadPipeline : public ::testing::Test {
     EXPECT_TRUE(session.form.info.whiteLines().empty());
     EXPECT_FALSE(session.form.info.Check1.checked());
     EXPECT_EQ(session.LoadedCheckSum, 0);
-    EXPECT_TRUE(session.strings.sChipType.empty());
+    EXPECT_TRUE(session.strings.chipType.empty());
   }
 
   test::TempDir dir;
@@ -51,7 +51,7 @@ TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
   EXPECT_EQ(session.form.Label49.text(), path);
   EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
   EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
-  EXPECT_EQ(session.VideoCardID, "9501");
+  EXPECT_EQ(session.cardId, 0x9501);
   EXPECT_EQ(session.LoadedCheckSum, test::sumOf(fixture.build()));
   EXPECT_EQ(session.LoadedCheckSum % 256, 0);
   EXPECT_EQ(session.form.info.Label24.text(), "0x" + std::string("0000").substr(0, 0) +

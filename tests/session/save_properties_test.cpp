@@ -220,7 +220,7 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   range(GetFreeSpacePos(loaded), checkedLast(loaded));
   const FanGlobals& fan = session.fanGlobals;
   if (fan.FanRegisterPosition1) range(fan.FanRegisterPosition1 + 2, fan.FanRegisterPosition1 + 2);
-  const std::int64_t clocks = session.clockLocation.ClockPosition;
+  const std::int64_t clocks = session.clockLocation.clockPosition;
   const auto index = [&](const std::string& base) {
     return control.rfind(base + "(", 0) == 0 ? std::stoi(control.substr(base.size() + 1)) : -1;
   };
@@ -233,8 +233,8 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   if (control == "Text6") range(fan.FanRegisterPosition2 + 2, fan.FanRegisterPosition2 + 3);  // Tmax, bits 24..17
   if (control == "Text1") range(fan.type2Hysteresis + 1, fan.type2Hysteresis + 1);
   if (control == "InfoText(1)") {
-    const std::vector<std::string> fields = splitPositionList(session.strings.positionList);
-    range(std::stoll(fields[0]), std::stoll(fields[1]));
+    const StringRange& version = session.strings.positions->biosVersion;
+    range(version.first, version.last);
   }
   if (control == "Combo1") range(0x7C, 0x7D);
   return bytes;

@@ -116,7 +116,7 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
   EXPECT_EQ(saved("first.rom"), saved("second.rom"));
   EXPECT_EQ(session.BIOSArray.bytes(), loaded);
-  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.sPowerCableMessage.size(), ' '));
+  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
 }
 
 }  // namespace

@@ -18,13 +18,13 @@ bool WriteFanField(ByteImage& image, std::int32_t position, const FanField& fiel
   // Position 0 is the start of the image, never a register.
   if (position == 0) return false;
   try {
-    const std::string bits = padLeft(32, BaseConvert(ReadDWordHex(image, position), 16, 2).value_or(""));
-    const std::optional<std::string> converted = BaseConvert(valueText, 10, 2);
+    const std::string bits = padLeft(32, baseConvert(readDWordHex(image, position), 16, 2).value_or(""));
+    const std::optional<std::string> converted = baseConvert(valueText, 10, 2);
     const std::string f = converted ? padLeft(field.width(), *converted) : std::string();
     const int s = field.end() - static_cast<int>(f.size()) + 1;
     const std::string updated = bits.substr(0, static_cast<std::size_t>(s - 1)) + f +
                                 bits.substr(static_cast<std::size_t>(field.end()));
-    return WriteDWordHex(image, position, padLeft(8, BaseConvert(updated, 2, 16).value_or("")));
+    return writeDWordHex(image, position, padLeft(8, baseConvert(updated, 2, 16).value_or("")));
   } catch (const OutOfImage&) {
     return false;
   }

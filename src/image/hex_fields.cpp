@@ -36,23 +36,23 @@ std::string hexByte(std::uint8_t value) {
   return {digits[value >> 4], digits[value & 15]};
 }
 
-std::string ReadWordHex(const ByteImage& image, std::int64_t position) {
+std::string readWordHex(const ByteImage& image, std::int64_t position) {
   return readHex(image, position, 2);
 }
-std::string ReadClockHex(const ByteImage& image, std::int64_t position) {
+std::string readClockHex(const ByteImage& image, std::int64_t position) {
   return readHex(image, position, 3);
 }
-std::string ReadDWordHex(const ByteImage& image, std::int64_t position) {
+std::string readDWordHex(const ByteImage& image, std::int64_t position) {
   return readHex(image, position, 4);
 }
 
-bool WriteWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
+bool writeWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
   return writeHex(image, position, text, 2);
 }
-bool WriteClockHex(ByteImage& image, std::int64_t position, const std::string& text) {
+bool writeClockHex(ByteImage& image, std::int64_t position, const std::string& text) {
   return writeHex(image, position, text, 3);
 }
-bool WriteDWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
+bool writeDWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
   return writeHex(image, position, text, 4);
 }
 

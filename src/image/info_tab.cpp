@@ -23,14 +23,14 @@ void InfoTab::fillIdLists() {
   for (const auto& card : cardTable()) Combo2.addItem(card.item);
 }
 
-void InfoTab::ResetInfoLines() { white_.fill(false); }
+void InfoTab::resetInfoLines() { white_.fill(false); }
 
 void InfoTab::setWhite(int first, int second) {
   white_.at(static_cast<std::size_t>(first - kFirstLine)) = true;
   white_.at(static_cast<std::size_t>(second - kFirstLine)) = true;
 }
 
-void InfoTab::ClearInfoFields() {
+void InfoTab::clearInfoFields() {
   for (int i = 0; i < InfoText.size(); ++i) InfoText[i].setText("");
   Label24.setText("");
   Label25.setText("");
@@ -88,7 +88,7 @@ std::string biosSizeText(const ByteImage& image) {
 }
 
 void showBiosInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s, const std::string& checksumText) {
-  tab.ResetInfoLines();
+  tab.resetInfoLines();
   tab.InfoText[0].setText(latin1ToUtf8(biosDateTime(image).value_or("")));
   tab.InfoText[1].setText(latin1ToUtf8(s.biosVersion));
   tab.InfoText[2].setText(latin1ToUtf8(s.chipType));

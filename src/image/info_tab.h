@@ -38,9 +38,9 @@ class InfoTab {
   // Fills the vendor and card lists (start of the main window).
   void fillIdLists();
   // All diagram lines black.
-  void ResetInfoLines();
+  void resetInfoLines();
   // Empties the texts, the checksum and size captions and both boxes.
-  void ClearInfoFields();
+  void clearInfoFields();
   // The messages help of Label57.
   void showMessagesHelp(Platform& platform) const;
 

@@ -104,7 +104,7 @@ std::optional<OverdriveClocks> readOverdrive(const ByteImage& image) {
   return clocks;
 }
 
-bool getOverDrive(const ByteImage& image, ClockTab& tab) {
+bool loadOverdrive(const ByteImage& image, ClockTab& tab) {
   for (Control* label : {&tab.Label101, &tab.Label102, &tab.Label103, &tab.Label104}) label->setText("MHz");
   const std::optional<OverdriveClocks> clocks = readOverdrive(image);
   if (!clocks) return false;

@@ -84,6 +84,6 @@ struct OverdriveClocks {
 std::optional<OverdriveClocks> readOverdrive(const ByteImage& image);
 
 // Reads the Overdrive standard clocks and upper limits into Label101..104.
-bool getOverDrive(const ByteImage& image, ClockTab& tab);
+bool loadOverdrive(const ByteImage& image, ClockTab& tab);
 
 }  // namespace oza

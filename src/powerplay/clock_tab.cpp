@@ -60,15 +60,15 @@ ClockTab::ClockTab() {
     Voltage_V[g].setText("Voltage (V):");
   }
   for (int i = 0; i < kClockBlocks; ++i) {
-    GPU[i].onChange = [this] { MirrorLockedBlocks(GPU); };
-    RAM[i].onChange = [this] { MirrorLockedBlocks(RAM); };
-    Voltage[i].onChange = [this] { MirrorLockedBlocks(Voltage); };
+    GPU[i].onChange = [this] { mirrorLockedBlocks(GPU); };
+    RAM[i].onChange = [this] { mirrorLockedBlocks(RAM); };
+    Voltage[i].onChange = [this] { mirrorLockedBlocks(Voltage); };
   }
-  Check2.onClick = [this] { ApplyClockInfoLock(); };
+  Check2.onClick = [this] { applyClockInfoLock(); };
   List1.onClick = [this] { listClick(); };
   VScroll1.onChange = [this] {
     // The bands sit as far up as the bar has scrolled.
-    LastScrollValue = VScroll1.value();
+    lastScrollValue = VScroll1.value();
   };
 }
 
@@ -142,7 +142,7 @@ void ClockTab::setBlockEnabled(int block, bool enabled) {
   Voltage[block].setEnabled(enabled);
 }
 
-void ClockTab::ClearClockBlocks() {
+void ClockTab::clearClockBlocks() {
   for (int i = 0; i < kClockBlocks; ++i) {
     GPU[i].setText("");
     RAM[i].setText("");
@@ -152,7 +152,7 @@ void ClockTab::ClearClockBlocks() {
   Check2.setChecked(false);
 }
 
-void ClockTab::ApplyClockInfoLock() {
+void ClockTab::applyClockInfoLock() {
   const int n = statesShown();
   if (n < 7) {
     Check2.setChecked(false);
@@ -168,7 +168,7 @@ void ClockTab::ApplyClockInfoLock() {
   }
 }
 
-void ClockTab::MirrorLockedBlocks(ControlArray& boxes) {
+void ClockTab::mirrorLockedBlocks(ControlArray& boxes) {
   if (statesShown() < 7 || !Check2.checked()) return;
   boxes[4].setText(boxes[1].text());
   boxes[5].setText(boxes[2].text());

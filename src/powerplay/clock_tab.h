@@ -73,11 +73,11 @@ class ClockTab {
   void showOverdrive(const OverdriveClocks& clocks);
 
   // Empties and enables every block, then unlocks.
-  void ClearClockBlocks();
+  void clearClockBlocks();
   // Applies the lock to the blocks and disables the blocks beyond the count.
-  void ApplyClockInfoLock();
+  void applyClockInfoLock();
   // Copies the source blocks of one kind of box into their followers.
-  void MirrorLockedBlocks(ControlArray& boxes);
+  void mirrorLockedBlocks(ControlArray& boxes);
 
   // The number the label `States` shows (0 when it is empty).
   int statesShown() const;
@@ -88,8 +88,8 @@ class ClockTab {
   void listMouseUp();
 
   // Vertical offset of the four bands after scrolling (0 at the top).
-  int bandOffset() const { return -LastScrollValue; }
-  int LastScrollValue = 0;
+  int bandOffset() const { return -lastScrollValue; }
+  int lastScrollValue = 0;
 
   void showLockHelp(Platform& platform) const;
 

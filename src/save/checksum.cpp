@@ -41,7 +41,7 @@ std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
 
 std::string checkSumText(std::int64_t sum) { return "0x" + hexText(static_cast<std::uint64_t>(sum) & 0xFFFF, 4); }
 
-std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
+std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
   if (image.empty()) return kDifferenceFailed;
   return static_cast<std::int32_t>(byteSum(image) - loadedCheckSum);
 }
@@ -53,7 +53,7 @@ std::int64_t checkedLast(const ByteImage& image) {
   return image.last();
 }
 
-std::int64_t GetFreeSpacePos(const ByteImage& image) {
+std::int64_t freeSpacePosition(const ByteImage& image) {
   const std::int64_t last = checkedLast(image);
   std::int64_t i = lastPair(image, last, kFillerMarker);
   if (last + 1 > kLargest64kImage) {
@@ -64,27 +64,27 @@ std::int64_t GetFreeSpacePos(const ByteImage& image) {
   return i + 5;
 }
 
-std::int32_t GetCorrectionRoomUp(const ByteImage& image) {
+std::int32_t correctionRoomUp(const ByteImage& image) {
   return static_cast<std::int32_t>(16 * 255 - rangeSum(image, kUpAreaFirst, kUpAreaLast));
 }
 
 std::int64_t correctionRoomDown(const ByteImage& image) {
-  return (checkedLast(image) - GetFreeSpacePos(image)) * 255;
+  return (checkedLast(image) - freeSpacePosition(image)) * 255;
 }
 
-bool CheckPreModified(const ByteImage& image) {
+bool checkPreModified(const ByteImage& image) {
   try {
     if (rangeSum(image, kUpAreaFirst, kUpAreaLast) != 0) return true;
-    return rangeSum(image, GetFreeSpacePos(image), checkedLast(image)) % 255 != 0;
+    return rangeSum(image, freeSpacePosition(image), checkedLast(image)) % 255 != 0;
   } catch (const OutOfImage&) {
     return false;
   }
 }
 
-bool HandleCorrectionDown(ByteImage& image, std::int32_t n) {
+bool handleCorrectionDown(ByteImage& image, std::int32_t n) {
   try {
     const std::int64_t last = checkedLast(image);
-    for (std::int64_t p = GetFreeSpacePos(image); p <= last && n > 0; ++p) {
+    for (std::int64_t p = freeSpacePosition(image); p <= last && n > 0; ++p) {
       const int step = std::min<std::int32_t>(image.at(p), n);
       image.set(p, static_cast<std::uint8_t>(image.at(p) - step));
       n -= step;
@@ -95,7 +95,7 @@ bool HandleCorrectionDown(ByteImage& image, std::int32_t n) {
   }
 }
 
-bool HandleCorrectionUp(ByteImage& image, std::int32_t n) {
+bool handleCorrectionUp(ByteImage& image, std::int32_t n) {
   try {
     for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
       const int step = std::min<std::int32_t>(255 - image.at(p), -n);

@@ -8,7 +8,7 @@
 namespace oza {
 
 bool correctChecksum(ByteImage& image, std::int32_t loadedCheckSum, bool preModified, Platform& platform) {
-  const std::int32_t d = CheckSumDifference(image, loadedCheckSum);
+  const std::int32_t d = checkSumDifference(image, loadedCheckSum);
   if (d == kDifferenceFailed) {
     platform.message("Error calculation checksum difference. - Debug information: 'CheckSumDifference' reported error.",
                      MessageIcon::Information);
@@ -23,13 +23,13 @@ bool correctChecksum(ByteImage& image, std::int32_t loadedCheckSum, bool preModi
   try {
     if (d > 0) {
       if (d >= correctionRoomDown(image)) return refuse("down");
-      if (!HandleCorrectionDown(image, d))
+      if (!handleCorrectionDown(image, d))
         platform.message("Error correcting Checksum (down)! - Debug information: 'HandleCorrectionDown(" +
                              std::to_string(d) + ")' reported error.",
                          MessageIcon::Information);
     } else if (d < 0) {
-      if (d <= -GetCorrectionRoomUp(image)) return refuse("up");
-      if (!HandleCorrectionUp(image, d))
+      if (d <= -correctionRoomUp(image)) return refuse("up");
+      if (!handleCorrectionUp(image, d))
         platform.message("Error correcting Checksum (up)! - Debug information: 'HandleCorrectionUp(" +
                              std::to_string(d) + ")' reported error.",
                          MessageIcon::Information);

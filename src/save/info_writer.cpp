@@ -123,7 +123,7 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
 bool writeSubVendor(ByteImage& image, const InfoTab& tab) {
   const std::string text = utf8ToLatin1Lossy(tab.Combo1.text());
   const std::string id = text.size() > 2 ? text.substr(2, 4) : std::string();
-  return WriteWordHex(image, kSubVendorId, id);
+  return writeWordHex(image, kSubVendorId, id);
 }
 
 bool writeCardId(ByteImage& image, const InfoTab& tab, std::uint16_t loadedCardId) {
@@ -131,8 +131,8 @@ bool writeCardId(ByteImage& image, const InfoTab& tab, std::uint16_t loadedCardI
   if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return true;
   // An unedited choice keeps the card's own ID, even where several IDs share
   // one entry of the list.
-  if (cardRow(loadedCardId) == selected) return WriteWordHex(image, kCardId, hexText(loadedCardId, 4));
-  return WriteWordHex(image, kCardId, cardTable()[static_cast<std::size_t>(selected)].writtenId);
+  if (cardRow(loadedCardId) == selected) return writeWordHex(image, kCardId, hexText(loadedCardId, 4));
+  return writeWordHex(image, kCardId, cardTable()[static_cast<std::size_t>(selected)].writtenId);
 }
 
 }  // namespace oza

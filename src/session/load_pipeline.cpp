@@ -30,7 +30,7 @@ const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Deb
 // Shows a failure of the load and empties the display.
 void fail(Session& session, const std::string& text) {
   session.platform.message(text, MessageIcon::Information);
-  ResetBIOSDisplay(session);
+  resetBiosDisplay(session);
   rememberLoadedControls(session);
 }
 
@@ -43,7 +43,7 @@ bool canOpenForReading(const std::string& path) {
 
 // Detects the fan controller, reads it and decides whether the fan tab can
 // be used. A fan that cannot be read only disables the tab.
-void LoadFanSettings(Session& session) {
+void loadFanSettings(Session& session) {
   MainForm& form = session.form;
   FanGlobals& globals = session.fanGlobals;
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
@@ -66,7 +66,7 @@ void LoadFanSettings(Session& session) {
 }
 
 // The card-data sequence: everything specific to the card, in its order.
-bool LoadCardData(Session& session) {
+bool loadCardData(Session& session) {
   MainForm& form = session.form;
   const ByteImage& image = session.BIOSArray;
 
@@ -98,14 +98,14 @@ bool LoadCardData(Session& session) {
     fail(session, std::string(kNoClockSettings) + "'GetClockPos' reported 0.");
     return false;
   }
-  if (!getOverDrive(image, clock)) {
+  if (!loadOverdrive(image, clock)) {
     session.platform.message(
         "Unable to find overdrive settings. Maybe your card simply does not support overdrive. If "
         "you're sure this card supports it, please drop a note to the eMail-address found in the "
         "about section. - Debug information: 'GetOverDrive' reported error.",
         MessageIcon::Information);
   }
-  form.info.Check1.setChecked(CheckPreModified(image));
+  form.info.Check1.setChecked(checkPreModified(image));
 
   int recordCount = session.clockRecords = countClockRecords(image, clockPosition);
   clock.States.setText(std::to_string(recordCount));
@@ -113,7 +113,7 @@ bool LoadCardData(Session& session) {
     fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
     return false;
   }
-  clock.ClearClockBlocks();
+  clock.clearClockBlocks();
   if (!readClocksAndVoltages(image, clockPosition, recordCount, clock)) {
     fail(session,
          "Unable to display clock settings. This may be due to an unrecognized video card. Please "
@@ -121,31 +121,31 @@ bool LoadCardData(Session& session) {
          "'ReadClocksAndVoltages(ClockPosition, States)' reported error.");
     return false;
   }
-  clock.ApplyClockInfoLock();
+  clock.applyClockInfoLock();
 
-  LoadFanSettings(session);
+  loadFanSettings(session);
   return true;
 }
 
 }  // namespace
 
-std::string OpenBIOSDialog(Session& session) {
+std::string openBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Open BIOS file...";
   request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
   return trimBlanks(session.platform.openFileDialog(request));
 }
 
-bool LoadBIOSFile(Session& session, std::string path) {
+bool loadBiosFile(Session& session, std::string path) {
   if (path.empty()) {
-    path = OpenBIOSDialog(session);
+    path = openBiosDialog(session);
     if (path.empty()) return false;
   }
   if (!canOpenForReading(path)) {
     session.platform.message("Unable to open file. Invalid file name specified?", MessageIcon::Critical);
     return false;
   }
-  if (!ReadBIOSToArray(path, session.BIOSArray)) {
+  if (!readBiosFile(path, session.BIOSArray)) {
     fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
     return false;
   }
@@ -154,7 +154,7 @@ bool LoadBIOSFile(Session& session, std::string path) {
     fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");
     return false;
   }
-  ClearInfoGlobals(session);
+  clearInfoGlobals(session);
   session.strings.positions = positions;
   if (!splitInfos(session.BIOSArray, *positions, session.strings)) {
     fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
@@ -165,9 +165,9 @@ bool LoadBIOSFile(Session& session, std::string path) {
     return false;
   }
   session.form.Label49.setText(path);
-  if (!LoadCardData(session)) return false;
+  if (!loadCardData(session)) return false;
   rememberLoadedControls(session);
-  ShowGDDR5SizeWarning(session);
+  showGddr5SizeWarning(session);
   return true;
 }
 
@@ -175,7 +175,7 @@ void rememberLoadedControls(Session& session) {
   for (Control* control : session.controls()) control->rememberAsLoaded();
 }
 
-void ShowGDDR5SizeWarning(Session& session) {
+void showGddr5SizeWarning(Session& session) {
   if (!contains(toLower(session.strings.ramType), "dr5")) return;
   if (session.BIOSArray.size() >= kLargest64kImage) return;
   const MessageAnswer answer = session.platform.message(
@@ -194,7 +194,7 @@ void ShowGDDR5SizeWarning(Session& session) {
       "problem.");
 }
 
-void ClearInfoGlobals(Session& session) {
+void clearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
   session.LoadedCheckSum = 0;
   FanGlobals& fan = session.fanGlobals;
@@ -207,15 +207,15 @@ void ClearInfoGlobals(Session& session) {
   session.form.clock.States.setText("");
 }
 
-void ResetBIOSDisplay(Session& session) {
+void resetBiosDisplay(Session& session) {
   MainForm& form = session.form;
   form.Option2.setEnabled(true);
   form.info.Check1.setChecked(false);
-  ClearInfoGlobals(session);
-  form.info.ResetInfoLines();
-  form.info.ClearInfoFields();
+  clearInfoGlobals(session);
+  form.info.resetInfoLines();
+  form.info.clearInfoFields();
   form.fan.ClearFanTables();
-  form.clock.ClearClockBlocks();
+  form.clock.clearClockBlocks();
 }
 
 }  // namespace oza

@@ -36,7 +36,7 @@ std::string defaultBiosFileName(const Session& session) {
   return name.size() > kLongestDefaultName ? "Default.rom" : name;
 }
 
-std::string SaveBIOSDialog(Session& session) {
+std::string saveBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Save BIOS file...";
   request.filters = {{"BIOS files (*.rom)", "*.rom"}, {"All Files (*.*)", "*.*"}};
@@ -44,7 +44,7 @@ std::string SaveBIOSDialog(Session& session) {
   return trimBlanks(session.platform.saveFileDialog(request));
 }
 
-bool SaveBIOSFile(Session& session) {
+bool saveBiosFile(Session& session) {
   Platform& platform = session.platform;
   MainForm& form = session.form;
   // Every save patches a fresh copy of the loaded bytes: a refused save
@@ -61,7 +61,7 @@ bool SaveBIOSFile(Session& session) {
     return refuse(platform, infoWriteMessage(*error));
   if (!correctChecksum(image, session.LoadedCheckSum, form.info.Check1.checked(), platform)) return false;
 
-  const std::string path = SaveBIOSDialog(session);
+  const std::string path = saveBiosDialog(session);
   if (path.empty()) return false;
   if (!askBeforeReplacing(platform, path)) return false;
   const WriteOutcome written = writeImageFile(path, image, platform.fileWrites);

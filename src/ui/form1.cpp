@@ -171,7 +171,7 @@ void Form1::openPath(const std::string& path) {
     showProfileEditor().load(path);
     return;
   }
-  binder_.userEvent([&] { LoadBIOSFile(session_, path); });
+  binder_.userEvent([&] { loadBiosFile(session_, path); });
 }
 
 Form4& Form1::showProfileEditor() {

@@ -84,7 +84,7 @@ std::string controlMode(const FanTab& fan) {
 std::string registerValue(const Session& s, int n) {
   const std::int32_t position = s.fanGlobals.registerPosition(n);
   if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
-  return "0x" + ReadDWordHex(s.BIOSArray, position);
+  return "0x" + readDWordHex(s.BIOSArray, position);
 }
 
 void diffFan(const Session& a, const Session& b, Collector& out) {

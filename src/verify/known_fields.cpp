@@ -88,7 +88,7 @@ std::vector<KnownField> correctionAreas(const ByteImage& image) {
   std::vector<KnownField> out;
   if (image.size() <= kUpAreaLast) return out;
   out.push_back({kHeaderArea, kUpAreaFirst, kUpAreaLast, true});
-  const std::int64_t filler = GetFreeSpacePos(image);
+  const std::int64_t filler = freeSpacePosition(image);
   const std::int64_t last = checkedLast(image);
   if (filler <= last) out.push_back({kFillerArea, filler, last, true});
   return out;

@@ -10,31 +10,31 @@ ByteImage imageOf(std::vector<std::uint8_t> bytes) { return ByteImage(std::move(
 
 TEST(HexFields, ReadersShowTheHighestByteFirst) {
   const ByteImage image = imageOf({0x34, 0x12, 0x10, 0x27, 0x00, 0x78, 0x56, 0x34, 0x12});
-  EXPECT_EQ(ReadWordHex(image, 0), "1234");
-  EXPECT_EQ(ReadClockHex(image, 2), "002710");
-  EXPECT_EQ(ReadDWordHex(image, 5), "12345678");
-  EXPECT_THROW(ReadWordHex(image, 8), OutOfImage);
-  EXPECT_THROW(ReadDWordHex(image, -1), OutOfImage);
+  EXPECT_EQ(readWordHex(image, 0), "1234");
+  EXPECT_EQ(readClockHex(image, 2), "002710");
+  EXPECT_EQ(readDWordHex(image, 5), "12345678");
+  EXPECT_THROW(readWordHex(image, 8), OutOfImage);
+  EXPECT_THROW(readDWordHex(image, -1), OutOfImage);
 }
 
 TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
   ByteImage image = imageOf(std::vector<std::uint8_t>(8, 0xEE));
-  EXPECT_TRUE(WriteClockHex(image, 0, "002710"));
-  EXPECT_EQ(ReadClockHex(image, 0), "002710");
+  EXPECT_TRUE(writeClockHex(image, 0, "002710"));
+  EXPECT_EQ(readClockHex(image, 0), "002710");
   EXPECT_EQ(image.at(0), 0x10);
 
-  EXPECT_FALSE(WriteWordHex(image, 3, "123"));
+  EXPECT_FALSE(writeWordHex(image, 3, "123"));
   EXPECT_EQ(image.at(3), 0xEE);
 
-  EXPECT_TRUE(WriteWordHex(image, 3, "12ZZ"));
+  EXPECT_TRUE(writeWordHex(image, 3, "12ZZ"));
   EXPECT_EQ(image.at(3), 0x00);
   EXPECT_EQ(image.at(4), 0x12);
 
-  EXPECT_TRUE(WriteDWordHex(image, 4, "AABBCCDD"));
-  EXPECT_EQ(ReadDWordHex(image, 4), "AABBCCDD");
+  EXPECT_TRUE(writeDWordHex(image, 4, "AABBCCDD"));
+  EXPECT_EQ(readDWordHex(image, 4), "AABBCCDD");
 
   // A field reaching past the end stores what fits, then fails.
-  EXPECT_FALSE(WriteWordHex(image, 7, "1234"));
+  EXPECT_FALSE(writeWordHex(image, 7, "1234"));
   EXPECT_EQ(image.at(7), 0x34);
 }
 

@@ -106,7 +106,7 @@ TEST(InfoDiagram, FieldsShowTheStringsSizeAndChecksum) {
   EXPECT_EQ(tab.Label24.text(), "0x1234");
   EXPECT_EQ(tab.Label25.text(), "0x10000");
 
-  tab.ClearInfoFields();
+  tab.clearInfoFields();
   for (int i = 0; i < 7; ++i) EXPECT_EQ(tab.InfoText[i].text(), "");
   EXPECT_EQ(tab.Label24.text(), "");
   EXPECT_EQ(tab.Combo2.listIndex(), -1);

@@ -148,7 +148,7 @@ TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
   fixture.odRamLimit = 120000;
   fixture.odGpuLimit = 90000;
   ClockTab tab;
-  EXPECT_TRUE(getOverDrive(ByteImage(fixture.build()), tab));
+  EXPECT_TRUE(loadOverdrive(ByteImage(fixture.build()), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "742.5 MHz");
   EXPECT_EQ(tab.Label103.text(), "1200 MHz");
@@ -160,20 +160,20 @@ TEST(Overdrive, SignaturePlacesAndFailures) {
   std::vector<std::uint8_t> bytes(200, 0);
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin());
-  EXPECT_FALSE(getOverDrive(ByteImage(bytes), tab));  // position 0 is not looked at
+  EXPECT_FALSE(loadOverdrive(ByteImage(bytes), tab));  // position 0 is not looked at
   EXPECT_EQ(tab.Label101.text(), "MHz");
 
   std::copy(signature.begin(), signature.end(), bytes.begin() + 10);
   std::copy(signature.begin(), signature.end(), bytes.begin() + 100);
   test::putClock(bytes, 18, 10000);
   test::putClock(bytes, 108, 20000);
-  EXPECT_TRUE(getOverDrive(ByteImage(bytes), tab));
+  EXPECT_TRUE(loadOverdrive(ByteImage(bytes), tab));
   EXPECT_EQ(tab.Label101.text(), "100 MHz");  // the lower one wins
 
   std::vector<std::uint8_t> shortImage(39, 0);
   std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
   test::putClock(shortImage, 13, 80000);
-  EXPECT_FALSE(getOverDrive(ByteImage(shortImage), tab));
+  EXPECT_FALSE(loadOverdrive(ByteImage(shortImage), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "0 MHz");
   EXPECT_EQ(tab.Label103.text(), "MHz");

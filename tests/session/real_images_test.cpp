@@ -110,7 +110,7 @@ TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
     const auto bytes = saved("a.rom");
     const std::int64_t record = session.clockLocation.clockPosition + 16;
     const ByteImage image(loaded);
-    const std::int64_t freeSpace = GetFreeSpacePos(image);
+    const std::int64_t freeSpace = freeSpacePosition(image);
     const std::int64_t last = checkedLast(image);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const auto p = static_cast<std::int64_t>(i);

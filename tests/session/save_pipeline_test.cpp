@@ -53,7 +53,7 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
 
   Session reloaded(platform);
   reloaded.start();
-  ASSERT_TRUE(LoadBIOSFile(reloaded, dir.file("out.rom")));
+  ASSERT_TRUE(loadBiosFile(reloaded, dir.file("out.rom")));
   EXPECT_EQ(reloaded.form.clock.GPU[3].text(), "800");
   EXPECT_EQ(reloaded.form.fan.Text6.text(), "100");
   EXPECT_EQ(reloaded.form.info.InfoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
@@ -90,7 +90,7 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
 TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) {
   load(FixtureImage());
   form.clock.GPU[3].setText("800");
-  EXPECT_FALSE(SaveBIOSFile(session));  // dialog cancelled
+  EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.BIOSArray.bytes(), loaded);
   EXPECT_TRUE(saveTo("a.rom"));
@@ -154,7 +154,7 @@ TEST_F(SavePipeline, AWriteCutShortByAFileSizeLimitKeepsTheOldTarget) {
     platform.messages.clear();
     platform.queueAnswer(MessageAnswer::Yes);
     platform.queueSavePath(target);
-    const bool written = SaveBIOSFile(session);
+    const bool written = saveBiosFile(session);
     const bool reported = !platform.messages.empty() &&
                           platform.messages.back().text.find("'WriteBIOSToFile(sFile)'") != std::string::npos;
     _exit(!written && reported ? 0 : 1);

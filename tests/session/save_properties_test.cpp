@@ -156,7 +156,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     platform.defaultAnswer = MessageAnswer::Yes;
     Session session(platform);
     session.start();
-    ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+    ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
     const ByteImage loaded = session.BIOSArray;
 
     std::vector<Edit> edits;
@@ -177,7 +177,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     const std::vector<std::uint8_t> previous(static_cast<std::size_t>(pick(rng, 0, 70000)), 0x3C);
     test::writeBytes(target, previous);
     platform.queueSavePath(target);
-    if (!SaveBIOSFile(session)) {
+    if (!saveBiosFile(session)) {
       ++stopped;
       EXPECT_FALSE(platform.messages.empty());
       EXPECT_EQ(test::readBytes(target), previous);
@@ -199,7 +199,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ScriptedPlatform again;
     Session reloaded(again);
     reloaded.start();
-    ASSERT_TRUE(LoadBIOSFile(reloaded, target)) << again.messages.front().text;
+    ASSERT_TRUE(loadBiosFile(reloaded, target)) << again.messages.front().text;
     for (const Edit& edit : edits)
       EXPECT_TRUE(edit.expect(reloaded.findControl(edit.control)->text()))
           << edit.control << " typed '" << edit.text << "' reads '" << reloaded.findControl(edit.control)->text() << "'";
@@ -217,7 +217,7 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
     for (std::int64_t p = first; p <= last; ++p) bytes.insert(p);
   };
   range(kUpAreaFirst, kUpAreaLast);
-  range(GetFreeSpacePos(loaded), checkedLast(loaded));
+  range(freeSpacePosition(loaded), checkedLast(loaded));
   const FanGlobals& fan = session.fanGlobals;
   if (fan.FanRegisterPosition1) range(fan.FanRegisterPosition1 + 2, fan.FanRegisterPosition1 + 2);
   const std::int64_t clocks = session.clockLocation.clockPosition;
@@ -243,7 +243,7 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
 std::vector<std::uint8_t> savedBytes(Session& session, ScriptedPlatform& platform, const std::string& path) {
   platform.queueSavePath(path);
   platform.messages.clear();
-  EXPECT_TRUE(SaveBIOSFile(session)) << (platform.messages.empty() ? "" : platform.messages.front().text);
+  EXPECT_TRUE(saveBiosFile(session)) << (platform.messages.empty() ? "" : platform.messages.front().text);
   return test::readBytes(path);
 }
 
@@ -270,7 +270,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
       platform.defaultAnswer = MessageAnswer::Yes;
       Session session(platform);
       session.start();
-      ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+      ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
       if (!control.empty()) {
         Control* box = session.findControl(control);
         ASSERT_NE(box, nullptr);
@@ -282,7 +282,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
       Control& chip = session.form.info.InfoText[2];
       const std::string chipText = chip.text();
       chip.setText(chipText + "TOO LONG");
-      EXPECT_FALSE(SaveBIOSFile(session));
+      EXPECT_FALSE(saveBiosFile(session));
       chip.setText(chipText);
 
       const auto first = savedBytes(session, platform, dir.file("first.rom"));

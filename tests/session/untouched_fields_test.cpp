@@ -26,7 +26,7 @@ class UntouchedFields : public test::LoadedSession {
     const std::vector<std::uint8_t> bytes = saved(name);
     EXPECT_EQ(bytes.size(), loaded.size());
     const ByteImage image(loaded);
-    const std::int64_t freeSpace = GetFreeSpacePos(image);
+    const std::int64_t freeSpace = freeSpacePosition(image);
     const std::int64_t last = checkedLast(image);
     std::set<std::int64_t> changed;
     for (std::size_t i = 0; i < bytes.size() && i < loaded.size(); ++i) {
@@ -107,7 +107,7 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   // Refused after the writers ran: the string was patched into a copy only.
   form.info.InfoText[6].setText("");
   form.info.InfoText[2].setText(form.info.InfoText[2].text() + "TOO LONG");
-  EXPECT_FALSE(SaveBIOSFile(session));
+  EXPECT_FALSE(saveBiosFile(session));
   EXPECT_EQ(session.BIOSArray.bytes(), loaded);
 
   form.info.InfoText[2].setText("RV670");

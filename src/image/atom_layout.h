@@ -17,6 +17,11 @@ inline constexpr std::int64_t kStringBlockPointer = 0x6E; // byte: the informati
 inline constexpr std::int64_t kSubVendorId = 0x7C;        // word
 inline constexpr std::int64_t kCardId = 0x88;             // word
 
+// The size that tells a 64 kB image from a larger one: a GDDR5 image below
+// it was likely read out cut short, and the filler of one above it may end
+// in 00 FF instead of "[" FF.
+inline constexpr std::int64_t kLargest64kImage = 65537;
+
 // In the ROM header.
 inline constexpr std::int64_t kMasterCommandTable = 0x1E;  // word
 inline constexpr std::int64_t kMasterDataTable = 0x20;     // word

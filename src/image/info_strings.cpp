@@ -39,42 +39,44 @@ std::uint16_t namedValue(const std::string& lowerText, const char* unit,
 std::optional<StringPositions> findStringPositions(const ByteImage& image) {
   try {
     StringPositions found;
-    const std::int64_t s1 = image.at(kStringBlockPointer);
-    const std::int64_t z1 = scanTo(image, s1, kEnd);
-    const std::int64_t z2 = scanTo(image, z1 + 1, kEnd);
-    const std::int64_t z3 = scanTo(image, z2 + 1, kEnd);
-    const std::int64_t z4 = scanTo(image, z3 + 1, kEnd);
-    found.biosVersion = {s1, z1 - 1};
-    found.chipType = {z1 + 1, z2 - 1};
-    found.cardInterface = {z2 + 1, z3 - 1};
-    found.ramType = {z3 + 1, z4 - 1};
+    // Four strings, each ended by a 0 byte.
+    const std::int64_t blockStart = image.at(kStringBlockPointer);
+    const std::int64_t versionEnd = scanTo(image, blockStart, kEnd);
+    const std::int64_t chipEnd = scanTo(image, versionEnd + 1, kEnd);
+    const std::int64_t interfaceEnd = scanTo(image, chipEnd + 1, kEnd);
+    const std::int64_t ramTypeEnd = scanTo(image, interfaceEnd + 1, kEnd);
+    found.biosVersion = {blockStart, versionEnd - 1};
+    found.chipType = {versionEnd + 1, chipEnd - 1};
+    found.cardInterface = {chipEnd + 1, interfaceEnd - 1};
+    found.ramType = {interfaceEnd + 1, ramTypeEnd - 1};
 
-    std::int64_t j = z4;
-    if (image.at(j + 1) == kCr) ++j;
-    if (image.at(j + 1) == kLf) ++j;
-    const std::int64_t c = scanTo(image, j + 1, kCr);
-    std::int64_t length = c - (j + 1);
-    while (length > 0 && image.at(j + length) == kBlank) --length;
-    found.hardwareSpecs = {j + 1, j + length};
+    // The hardware specs line, after optional line ends, without trailing blanks.
+    std::int64_t beforeSpecs = ramTypeEnd;
+    if (image.at(beforeSpecs + 1) == kCr) ++beforeSpecs;
+    if (image.at(beforeSpecs + 1) == kLf) ++beforeSpecs;
+    const std::int64_t specsEnd = scanTo(image, beforeSpecs + 1, kCr);
+    std::int64_t length = specsEnd - (beforeSpecs + 1);
+    while (length > 0 && image.at(beforeSpecs + length) == kBlank) --length;
+    found.hardwareSpecs = {beforeSpecs + 1, beforeSpecs + length};
 
-    std::int64_t k = j + length + 2;
-    while (image.at(k) <= kBlank) ++k;
+    std::int64_t next = beforeSpecs + length + 2;
+    while (image.at(next) <= kBlank) ++next;
 
-    std::int64_t start7;
-    if (image.at(k) == kOpenParen) {
-      start7 = k;
+    std::int64_t copyrightStart;
+    if (image.at(next) == kOpenParen) {
+      copyrightStart = next;
     } else {
-      const std::int64_t n = scanTo(image, k + 1, kLf);
-      found.powerCableMessage = StringRange{k, n - 1};
+      const std::int64_t lineFeed = scanTo(image, next + 1, kLf);
+      found.powerCableMessage = StringRange{next, lineFeed - 1};
       // Real images separate the cable line from the copyright by a 0 byte
       // and line ends; the copyright starts at the first printable byte.
-      start7 = n + 1;
-      while (image.contains(start7) && image.at(start7) <= kBlank) ++start7;
+      copyrightStart = lineFeed + 1;
+      while (image.contains(copyrightStart) && image.at(copyrightStart) <= kBlank) ++copyrightStart;
     }
-    const std::int64_t z7 = scanTo(image, start7 + (found.powerCableMessage ? 0 : 1), kEnd);
-    found.copyright = {start7, z7 - 1};
-    const std::int64_t z8 = scanTo(image, z7 + 1, kEnd);
-    found.atomBiosVersion = {z7 + 1, z8 - 1};
+    const std::int64_t copyrightEnd = scanTo(image, copyrightStart + (found.powerCableMessage ? 0 : 1), kEnd);
+    found.copyright = {copyrightStart, copyrightEnd - 1};
+    const std::int64_t atomVersionEnd = scanTo(image, copyrightEnd + 1, kEnd);
+    found.atomBiosVersion = {copyrightEnd + 1, atomVersionEnd - 1};
     return found;
   } catch (const OutOfImage&) {
     return std::nullopt;

@@ -11,7 +11,6 @@ namespace oza {
 namespace {
 
 constexpr std::uint8_t kFillerMarker = 0x5B;  // '['
-constexpr std::int64_t kLargest64kImage = 65537;
 
 // Sum of the bytes first..last; OutOfImage when `last` lies beyond the image.
 std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {

@@ -5,6 +5,7 @@
 
 #include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
+#include "image/atom_layout.h"
 #include "image/file_io.h"
 #include "image/info_strings.h"
 #include "image/number_text.h"
@@ -22,9 +23,6 @@ const char* const kNotAtiBios = "Unable to attain BIOS information. Not an ATI B
 const char* const kNoClockSettings =
     "Unable to find clock settings. This may be due to an unrecognized video card. Please drop a "
     "note to the eMail-address found in the about section. - Debug information: ";
-// GDDR5 images are larger than this; a smaller one was likely read out cut short.
-constexpr std::int64_t kLargest64kImage = 65537;
-
 const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Debug information: ";
 
 // Shows a failure of the load and empties the display.

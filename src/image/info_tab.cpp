@@ -1,5 +1,7 @@
 #include "image/info_tab.h"
 
+#include <charconv>
+
 #include "image/atom_layout.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
@@ -36,6 +38,31 @@ void InfoTab::clearInfoFields() {
   Label25.setText("");
   Combo1.setText("");
   Combo2.setText("");
+}
+
+namespace {
+
+// Two hexadecimal digits; 0 for any other pair.
+std::uint8_t hexPair(const char* first) {
+  std::uint8_t value = 0;
+  const auto [end, error] = std::from_chars(first, first + 2, value, 16);
+  return error == std::errc() && end == first + 2 ? value : 0;
+}
+
+}  // namespace
+
+std::optional<std::uint16_t> InfoTab::subVendorId() const {
+  const std::string text = utf8ToLatin1Lossy(Combo1.text());
+  if (text.size() < 6) return std::nullopt;
+  return static_cast<std::uint16_t>(hexPair(text.data() + 2) << 8 | hexPair(text.data() + 4));
+}
+
+std::optional<std::uint16_t> InfoTab::chosenCardId(std::uint16_t loadedCardId) const {
+  const int selected = Combo2.listIndex();
+  if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return std::nullopt;
+  if (cardRow(loadedCardId) == selected) return loadedCardId;
+  const std::string written = cardTable()[static_cast<std::size_t>(selected)].writtenId;
+  return static_cast<std::uint16_t>(hexPair(written.data()) << 8 | hexPair(written.data() + 2));
 }
 
 void InfoTab::showMessagesHelp(Platform& platform) const {

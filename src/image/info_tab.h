@@ -41,6 +41,13 @@ class InfoTab {
   void resetInfoLines();
   // Empties the texts, the checksum and size captions and both boxes.
   void clearInfoFields();
+  // The sub vendor ID Combo1's text names in its characters 3 to 6; nothing
+  // when the text is shorter. A pair that is no hexadecimal number counts as 00.
+  std::optional<std::uint16_t> subVendorId() const;
+  // The card ID a save writes for the card chosen in Combo2; nothing without
+  // a choice. The entry the loaded ID selects keeps that ID, even where
+  // several IDs share one entry.
+  std::optional<std::uint16_t> chosenCardId(std::uint16_t loadedCardId) const;
   // The messages help of Label57.
   void showMessagesHelp(Platform& platform) const;
 

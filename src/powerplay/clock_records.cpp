@@ -18,17 +18,6 @@ constexpr std::int64_t kOverdriveMemory = 4;
 constexpr std::int64_t kOverdriveMemoryLimit = 24;
 constexpr std::int64_t kOverdriveEngineLimit = 28;
 
-void writeClock(ByteImage& image, std::int64_t position, std::uint32_t value) {
-  image.set(position, static_cast<std::uint8_t>(value));
-  image.set(position + 1, static_cast<std::uint8_t>(value >> 8));
-  image.set(position + 2, static_cast<std::uint8_t>(value >> 16));
-}
-
-void writeWord(ByteImage& image, std::int64_t position, std::uint16_t value) {
-  image.set(position, static_cast<std::uint8_t>(value));
-  image.set(position + 1, static_cast<std::uint8_t>(value >> 8));
-}
-
 }  // namespace
 
 std::string clockWriteMessage(ClockWriteError) {
@@ -58,11 +47,11 @@ std::optional<ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t cl
     for (std::size_t r = 0; r < changes.size(); ++r) {
       const ClockInfoChange& change = changes[r];
       const std::int64_t record = clockPosition + std::int64_t{kRecordSize} * static_cast<std::int64_t>(r);
-      if (change.engineClock) writeClock(image, record + kEngineClockOffset, *change.engineClock);
-      if (change.memoryClock) writeClock(image, record + kMemoryClockOffset, *change.memoryClock);
+      if (change.engineClock) image.setClock(record + kEngineClockOffset, *change.engineClock);
+      if (change.memoryClock) image.setClock(record + kMemoryClockOffset, *change.memoryClock);
       if (!change.voltage) continue;
       if (change.voltageNone && image.word(record + kVoltageOffset) > kLargestVoltage) continue;
-      writeWord(image, record + kVoltageOffset, *change.voltage);
+      image.setWord(record + kVoltageOffset, *change.voltage);
     }
   } catch (const OutOfImage&) {
     return ClockWriteError::OutsideImage;

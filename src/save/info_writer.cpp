@@ -1,11 +1,8 @@
 #include "save/info_writer.h"
 
 #include <optional>
-#include <vector>
 
 #include "image/atom_layout.h"
-#include "image/hex_fields.h"
-#include "image/id_tables.h"
 #include "image/info_tab.h"
 #include "image/latin1.h"
 
@@ -115,24 +112,22 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
   } catch (const OutOfImage&) {
     return InfoWriteError::Failed;
   }
-  if (!tab.Combo1.showsLoaded() && !writeSubVendor(image, tab)) return InfoWriteError::SubVendor;
-  if (!tab.Combo2.showsLoaded() && !writeCardId(image, tab, loadedCardId)) return InfoWriteError::CardId;
+  try {
+    if (!tab.Combo1.showsLoaded()) {
+      const std::optional<std::uint16_t> subVendor = tab.subVendorId();
+      if (!subVendor) return InfoWriteError::SubVendor;
+      image.setWord(kSubVendorId, *subVendor);
+    }
+  } catch (const OutOfImage&) {
+    return InfoWriteError::SubVendor;
+  }
+  try {
+    if (!tab.Combo2.showsLoaded())
+      if (const std::optional<std::uint16_t> cardId = tab.chosenCardId(loadedCardId)) image.setWord(kCardId, *cardId);
+  } catch (const OutOfImage&) {
+    return InfoWriteError::CardId;
+  }
   return std::nullopt;
-}
-
-bool writeSubVendor(ByteImage& image, const InfoTab& tab) {
-  const std::string text = utf8ToLatin1Lossy(tab.Combo1.text());
-  const std::string id = text.size() > 2 ? text.substr(2, 4) : std::string();
-  return writeWordHex(image, kSubVendorId, id);
-}
-
-bool writeCardId(ByteImage& image, const InfoTab& tab, std::uint16_t loadedCardId) {
-  const int selected = tab.Combo2.listIndex();
-  if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return true;
-  // An unedited choice keeps the card's own ID, even where several IDs share
-  // one entry of the list.
-  if (cardRow(loadedCardId) == selected) return writeWordHex(image, kCardId, hexText(loadedCardId, 4));
-  return writeWordHex(image, kCardId, cardTable()[static_cast<std::size_t>(selected)].writtenId);
 }
 
 }  // namespace oza

@@ -35,10 +35,4 @@ std::string infoWriteMessage(InfoWriteError error);
 std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
                                                 std::uint16_t loadedCardId);
 
-// Characters 3 to 6 of Combo1's text as the sub vendor ID.
-bool writeSubVendor(ByteImage& image, const InfoTab& tab);
-// The ID of the selected card; nothing without a selection. The entry the
-// loaded ID selects writes that ID back unchanged.
-bool writeCardId(ByteImage& image, const InfoTab& tab, std::uint16_t loadedCardId);
-
 }  // namespace oza

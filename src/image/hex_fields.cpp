@@ -36,22 +36,10 @@ std::string hexByte(std::uint8_t value) {
   return {digits[value >> 4], digits[value & 15]};
 }
 
-std::string readWordHex(const ByteImage& image, std::int64_t position) {
-  return readHex(image, position, 2);
-}
-std::string readClockHex(const ByteImage& image, std::int64_t position) {
-  return readHex(image, position, 3);
-}
 std::string readDWordHex(const ByteImage& image, std::int64_t position) {
   return readHex(image, position, 4);
 }
 
-bool writeWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
-  return writeHex(image, position, text, 2);
-}
-bool writeClockHex(ByteImage& image, std::int64_t position, const std::string& text) {
-  return writeHex(image, position, text, 3);
-}
 bool writeDWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
   return writeHex(image, position, text, 4);
 }

@@ -10,23 +10,22 @@ ByteImage imageOf(std::vector<std::uint8_t> bytes) { return ByteImage(std::move(
 
 TEST(HexFields, ReadersShowTheHighestByteFirst) {
   const ByteImage image = imageOf({0x34, 0x12, 0x10, 0x27, 0x00, 0x78, 0x56, 0x34, 0x12});
-  EXPECT_EQ(readWordHex(image, 0), "1234");
-  EXPECT_EQ(readClockHex(image, 2), "002710");
+  EXPECT_EQ(readDWordHex(image, 0), "27101234");
   EXPECT_EQ(readDWordHex(image, 5), "12345678");
-  EXPECT_THROW(readWordHex(image, 8), OutOfImage);
+  EXPECT_THROW(readDWordHex(image, 6), OutOfImage);
   EXPECT_THROW(readDWordHex(image, -1), OutOfImage);
 }
 
 TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
   ByteImage image = imageOf(std::vector<std::uint8_t>(8, 0xEE));
-  EXPECT_TRUE(writeClockHex(image, 0, "002710"));
-  EXPECT_EQ(readClockHex(image, 0), "002710");
+  EXPECT_TRUE(writeDWordHex(image, 0, "00002710"));
+  EXPECT_EQ(readDWordHex(image, 0), "00002710");
   EXPECT_EQ(image.at(0), 0x10);
 
-  EXPECT_FALSE(writeWordHex(image, 3, "123"));
-  EXPECT_EQ(image.at(3), 0xEE);
+  EXPECT_FALSE(writeDWordHex(image, 4, "1234567"));
+  EXPECT_EQ(image.at(4), 0xEE);
 
-  EXPECT_TRUE(writeWordHex(image, 3, "12ZZ"));
+  EXPECT_TRUE(writeDWordHex(image, 3, "000012ZZ"));
   EXPECT_EQ(image.at(3), 0x00);
   EXPECT_EQ(image.at(4), 0x12);
 
@@ -34,8 +33,9 @@ TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
   EXPECT_EQ(readDWordHex(image, 4), "AABBCCDD");
 
   // A field reaching past the end stores what fits, then fails.
-  EXPECT_FALSE(writeWordHex(image, 7, "1234"));
-  EXPECT_EQ(image.at(7), 0x34);
+  EXPECT_FALSE(writeDWordHex(image, 6, "12345678"));
+  EXPECT_EQ(image.at(6), 0x78);
+  EXPECT_EQ(image.at(7), 0x56);
 }
 
 TEST(HexFields, BiosSizeTexts) {

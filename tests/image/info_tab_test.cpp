@@ -112,5 +112,29 @@ TEST(InfoDiagram, FieldsShowTheStringsSizeAndChecksum) {
   EXPECT_EQ(tab.Combo2.listIndex(), -1);
 }
 
+TEST(Ids, SubVendorIdFromTheBoxText) {
+  const struct {
+    const char* text;
+    std::optional<std::uint16_t> id;
+  } cases[] = {
+      {"0x1458 - GigaByte", 0x1458}, {"0x174b", 0x174B},    {"0x12ZZ - typed", 0x1200},
+      {"0x12", std::nullopt},        {"", std::nullopt},    {"ab 1 2 3", 0x0000},
+  };
+  for (const auto& c : cases) {
+    InfoTab tab;
+    tab.Combo1.setText(c.text);
+    EXPECT_EQ(tab.subVendorId(), c.id) << c.text;
+  }
+}
+
+TEST(Ids, ChosenCardIdKeepsTheLoadedOneOfASharedEntry) {
+  InfoTab tab;
+  tab.fillIdLists();
+  EXPECT_EQ(tab.chosenCardId(0x9501), std::nullopt);  // nothing chosen
+  tab.Combo2.setListIndex(19);                         // "HD 3600 series"
+  EXPECT_EQ(tab.chosenCardId(0x9597), 0x9597);
+  EXPECT_EQ(tab.chosenCardId(0x9501), 0x9598);
+}
+
 }  // namespace
 }  // namespace oza

@@ -36,28 +36,26 @@ bool writeString(ByteImage& image, const StringRange& range, const std::string& 
 }  // namespace
 
 std::string infoWriteMessage(InfoWriteError error) {
-  const char* const tooLong = " Maybe string too long (can't be longer than original one)?";
-  switch (error) {
-    case InfoWriteError::Failed:
-      return "Error writing BIOS information. Maybe no BIOS loaded before? - Debug information: 'WriteInfoSettings' reported 0.";
-    case InfoWriteError::BiosVersionTooLong:
-      return std::string("Error writing BIOS version string.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 3.";
-    case InfoWriteError::ChipTypeTooLong:
-      return std::string("Error writing reported chip type.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 4.";
-    case InfoWriteError::HardwareSpecsTooLong:
-      return std::string("Error writing hardware specs string.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 5.";
-    case InfoWriteError::CopyrightTooLong:
-      return std::string("Error writing copyright message.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 6.";
-    case InfoWriteError::AtomBiosVersionTooLong:
-      return std::string("Error writing ATOM BIOS version.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 7.";
-    case InfoWriteError::PowerCableMessageTooLong:
-      return std::string("Error writing power cable error message.") + tooLong + " - Debug information: 'WriteInfoSettings' reported 8.";
-    case InfoWriteError::SubVendor:
-      return "Error writing sub vendor ID. - Debug information: 'WriteInfoSettings' reported 9.";
-    case InfoWriteError::CardId:
-      return "Error writing video card ID. - Debug information: 'WriteInfoSettings' reported 10.";
-  }
-  return {};
+  // In the order of InfoWriteError; the code is the one the message has
+  // always named.
+  static const struct {
+    const char* what;
+    int code;
+  } texts[] = {
+      {"Error writing BIOS information. Maybe no BIOS loaded before?", 0},
+      {"Error writing BIOS version string.", 3},
+      {"Error writing reported chip type.", 4},
+      {"Error writing hardware specs string.", 5},
+      {"Error writing copyright message.", 6},
+      {"Error writing ATOM BIOS version.", 7},
+      {"Error writing power cable error message.", 8},
+      {"Error writing sub vendor ID.", 9},
+      {"Error writing video card ID.", 10},
+  };
+  const auto& text = texts[static_cast<std::size_t>(error)];
+  const bool tooLong = error >= InfoWriteError::BiosVersionTooLong && error <= InfoWriteError::PowerCableMessageTooLong;
+  return std::string(text.what) + (tooLong ? " Maybe string too long (can't be longer than original one)?" : "") +
+         " - Debug information: 'WriteInfoSettings' reported " + std::to_string(text.code) + ".";
 }
 
 std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,

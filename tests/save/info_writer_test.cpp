@@ -125,5 +125,16 @@ TEST(InfoWriter, ImagesWithoutCableMessageTakeOnlyAnEmptyOne) {
   EXPECT_EQ(info.write(), InfoWriteError::PowerCableMessageTooLong);
 }
 
+TEST(InfoWriter, MessagesNameTheirOldCodes) {
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::Failed),
+            "Error writing BIOS information. Maybe no BIOS loaded before? - Debug information: 'WriteInfoSettings' "
+            "reported 0.");
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::CopyrightTooLong),
+            "Error writing copyright message. Maybe string too long (can't be longer than original one)? - Debug "
+            "information: 'WriteInfoSettings' reported 6.");
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::CardId),
+            "Error writing video card ID. - Debug information: 'WriteInfoSettings' reported 10.");
+}
+
 }  // namespace
 }  // namespace oza

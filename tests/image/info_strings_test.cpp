@@ -51,21 +51,19 @@ TEST(StringBlock, WithoutCableMessageTheCopyrightStartsAtTheParenthesis) {
 }
 
 TEST(StringBlock, SpecsLosesTrailingBlanksAndStartsAfterOptionalLineEnds) {
-  InfoStrings s = split(blockImage(kHead + "\r\nSPECS   \r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.hardwareSpecs, "SPECS");
-  s = split(blockImage(kHead + "SPECS\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.hardwareSpecs, "SPECS");
-  s = split(blockImage(kHead + "\nSPECS\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.hardwareSpecs, "SPECS");
+  const std::string blocks[] = {"\r\nSPECS   \r\n(C) ATI\0ATOM\0"s, "SPECS\r\n(C) ATI\0ATOM\0"s,
+                                "\nSPECS\r\n(C) ATI\0ATOM\0"s};
+  for (const std::string& block : blocks) EXPECT_EQ(split(blockImage(kHead + block)).hardwareSpecs, "SPECS") << block;
 }
 
-TEST(StringBlock, CableMessageKeepsItsCarriageReturnAndTheCopyrightFollows) {
-  // The copyright right after the line feed.
-  InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\n\r\nPLUG IN\r\n(C) ATI\0ATOM\0"s));
+TEST(StringBlock, CableMessageKeepsItsCarriageReturnAndTheCopyrightFollowsTheLineFeed) {
+  const InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\n\r\nPLUG IN\r\n(C) ATI\0ATOM\0"s));
   EXPECT_EQ(s.powerCableMessage, "PLUG IN\r");
   EXPECT_EQ(s.copyright, "(C) ATI");
-  // As real images have it: a 0 byte and line ends before the copyright.
-  s = split(blockImage(kHead + "\r\nSPECS\r\nPLUG IN\r\n\0\r\n(C) ATI\0ATOM\0"s));
+}
+
+TEST(StringBlock, CableMessageThenAZeroByteAndLineEndsAsRealImagesHaveIt) {
+  const InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\nPLUG IN\r\n\0\r\n(C) ATI\0ATOM\0"s));
   EXPECT_EQ(s.powerCableMessage, "PLUG IN\r");
   EXPECT_EQ(s.copyright, "(C) ATI");
   EXPECT_EQ(s.atomBiosVersion, "ATOM");

@@ -86,6 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   oza::ByteImage saved;
   if (!oza::readBiosFile(target, saved)) oza::fuzz::violated("the saved file cannot be read");
   if (saved.size() != static_cast<std::int64_t>(size - kEditBytes)) oza::fuzz::violated("length changed");
-  if (oza::byteSum(saved) != session.LoadedCheckSum) oza::fuzz::violated("byte sum not restored");
+  if (oza::byteSum(saved) != session.loadedCheckSum) oza::fuzz::violated("byte sum not restored");
   return 0;
 }

@@ -13,7 +13,7 @@ class OutOfImage : public std::out_of_range {
   explicit OutOfImage(std::int64_t position);
 };
 
-// The loaded image (`BIOSArray`): bytes indexed from 0, every access checked.
+// An image: bytes indexed from 0, every access checked.
 class ByteImage {
  public:
   ByteImage() = default;

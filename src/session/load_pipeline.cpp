@@ -46,15 +46,15 @@ void loadFanSettings(Session& session) {
   FanGlobals& globals = session.fanGlobals;
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
   session.fanCard.rv770 = IsRV770Card(session.cardId);
-  LocateFanTable(session.BIOSArray, session.fanCard.r680, globals);
+  LocateFanTable(session.image, session.fanCard.r680, globals);
 
   const bool fanSelected = form.Option2.checked();
   bool usable = session.fanCard.rv770 || globals.FanTableType == 1 || globals.FanTableType == 2;
   if (usable) {
     form.Option2.setEnabled(true);
     usable = globals.FanTableType == 2
-                 ? ReadFanSettingsType2(session.BIOSArray, globals, form.fan, fanSelected)
-                 : ReadFanSettings(session.BIOSArray, globals, session.fanCard, form.fan, fanSelected);
+                 ? ReadFanSettingsType2(session.image, globals, form.fan, fanSelected)
+                 : ReadFanSettings(session.image, globals, session.fanCard, form.fan, fanSelected);
   }
   if (!usable) {
     form.Option2.setEnabled(false);
@@ -66,14 +66,14 @@ void loadFanSettings(Session& session) {
 // The card-data sequence: everything specific to the card, in its order.
 bool loadCardData(Session& session) {
   MainForm& form = session.form;
-  const ByteImage& image = session.BIOSArray;
+  const ByteImage& image = session.image;
 
   const std::optional<std::int64_t> sum = fileCheckSum(image);
   if (!sum) {
     fail(session, "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.");
     return false;
   }
-  session.LoadedCheckSum = static_cast<std::int32_t>(*sum);
+  session.loadedCheckSum = static_cast<std::int32_t>(*sum);
 
   if (!showSubVendor(form.info, image)) {
     fail(session, "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.");
@@ -143,18 +143,18 @@ bool loadBiosFile(Session& session, std::string path) {
     session.platform.message("Unable to open file. Invalid file name specified?", MessageIcon::Critical);
     return false;
   }
-  if (!readBiosFile(path, session.BIOSArray)) {
+  if (!readBiosFile(path, session.image)) {
     fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
     return false;
   }
-  const std::optional<StringPositions> positions = findStringPositions(session.BIOSArray);
+  const std::optional<StringPositions> positions = findStringPositions(session.image);
   if (!positions) {
     fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");
     return false;
   }
   clearInfoGlobals(session);
   session.strings.positions = positions;
-  if (!splitInfos(session.BIOSArray, *positions, session.strings)) {
+  if (!splitInfos(session.image, *positions, session.strings)) {
     fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
     return false;
   }
@@ -175,7 +175,7 @@ void rememberLoadedControls(Session& session) {
 
 void showGddr5SizeWarning(Session& session) {
   if (!contains(toLower(session.strings.ramType), "dr5")) return;
-  if (session.BIOSArray.size() >= kLargest64kImage) return;
+  if (session.image.size() >= kLargest64kImage) return;
   const MessageAnswer answer = session.platform.message(
       "File may be corrupted. Show more detailed information?", MessageIcon::None,
       MessageButtons::YesNo, "Warning!");
@@ -194,7 +194,7 @@ void showGddr5SizeWarning(Session& session) {
 
 void clearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
-  session.LoadedCheckSum = 0;
+  session.loadedCheckSum = 0;
   FanGlobals& fan = session.fanGlobals;
   fan.CommandTablePosition = 0;
   fan.FanRegisterPosition0 = fan.FanRegisterPosition1 = fan.FanRegisterPosition2 = 0;

@@ -49,7 +49,7 @@ bool saveBiosFile(Session& session) {
   MainForm& form = session.form;
   // Every save patches a fresh copy of the loaded bytes: a refused save
   // leaves nothing behind, and the same edits always give the same file.
-  ByteImage image = session.BIOSArray;
+  ByteImage image = session.image;
 
   if (const auto error = writeClockSettings(image, form.clock, session.clockLocation, session.clockRecords))
     return refuse(platform, clockWriteMessage(*error));
@@ -59,7 +59,7 @@ bool saveBiosFile(Session& session) {
                             "'WriteFanSettings' " + std::to_string(fanCode) + ".");
   if (const auto error = writeInfoSettings(image, session.strings, form.info, session.cardId))
     return refuse(platform, infoWriteMessage(*error));
-  if (!correctChecksum(image, session.LoadedCheckSum, form.info.Check1.checked(), platform)) return false;
+  if (!correctChecksum(image, session.loadedCheckSum, form.info.Check1.checked(), platform)) return false;
 
   const std::string path = saveBiosDialog(session);
   if (path.empty()) return false;

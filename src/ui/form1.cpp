@@ -187,7 +187,7 @@ namespace {
 // The file of the image the window shows; empty when none is shown (a failed
 // load empties the display but leaves the caption).
 std::string loadedPath(const Session& session) {
-  return session.LoadedCheckSum != 0 ? session.form.Label49.text() : std::string();
+  return session.loadedCheckSum != 0 ? session.form.Label49.text() : std::string();
 }
 
 template <typename Window>

@@ -230,12 +230,12 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
 
   const Session& a = original.session();
   const Session& b = image.session();
-  std::vector<KnownField> known = knownFields(a.BIOSArray, a.fanGlobals, a.fanCard);
-  for (const KnownField& field : knownFields(b.BIOSArray, b.fanGlobals, b.fanCard)) known.push_back(field);
-  for (const KnownField& area : correctionAreas(a.BIOSArray)) known.push_back(area);
-  for (const KnownField& area : correctionAreas(b.BIOSArray)) known.push_back(area);
+  std::vector<KnownField> known = knownFields(a.image, a.fanGlobals, a.fanCard);
+  for (const KnownField& field : knownFields(b.image, b.fanGlobals, b.fanCard)) known.push_back(field);
+  for (const KnownField& area : correctionAreas(a.image)) known.push_back(area);
+  for (const KnownField& area : correctionAreas(b.image)) known.push_back(area);
   const std::vector<ByteRange> ranges =
-      differingRanges(a.BIOSArray, b.BIOSArray, [&](std::int64_t p) { return !insideAny(known, p); });
+      differingRanges(a.image, b.image, [&](std::int64_t p) { return !insideAny(known, p); });
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");
   std::int64_t differing = 0;
   for (const ByteRange& range : ranges) differing += range.differing;

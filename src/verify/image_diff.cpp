@@ -83,8 +83,8 @@ std::string controlMode(const FanTab& fan) {
 
 std::string registerValue(const Session& s, int n) {
   const std::int32_t position = s.fanGlobals.registerPosition(n);
-  if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
-  return "0x" + readDWordHex(s.BIOSArray, position);
+  if (position == 0 || !s.image.contains(position + 3)) return "";
+  return "0x" + readDWordHex(s.image, position);
 }
 
 void diffFan(const Session& a, const Session& b, Collector& out) {
@@ -126,8 +126,8 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
 }
 
 void diffBytes(const Session& a, const Session& b, Collector& out) {
-  const ByteImage& ia = a.BIOSArray;
-  const ByteImage& ib = b.BIOSArray;
+  const ByteImage& ia = a.image;
+  const ByteImage& ib = b.image;
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 

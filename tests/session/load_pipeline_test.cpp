@@ -34,7 +34,7 @@ class LoadPipeline : public ::testing::Test {
     EXPECT_EQ(session.form.info.Combo2.text(), "");
     EXPECT_TRUE(session.form.info.whiteLines().empty());
     EXPECT_FALSE(session.form.info.Check1.checked());
-    EXPECT_EQ(session.LoadedCheckSum, 0);
+    EXPECT_EQ(session.loadedCheckSum, 0);
     EXPECT_TRUE(session.strings.chipType.empty());
   }
 
@@ -52,8 +52,8 @@ TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
   EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
   EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
   EXPECT_EQ(session.cardId, 0x9501);
-  EXPECT_EQ(session.LoadedCheckSum, test::sumOf(fixture.build()));
-  EXPECT_EQ(session.LoadedCheckSum % 256, 0);
+  EXPECT_EQ(session.loadedCheckSum, test::sumOf(fixture.build()));
+  EXPECT_EQ(session.loadedCheckSum % 256, 0);
   EXPECT_EQ(session.form.info.Label24.text(), "0x" + std::string("0000").substr(0, 0) +
                                                   session.form.info.Label24.text().substr(2));
   EXPECT_FALSE(session.form.info.Check1.checked());
@@ -137,7 +137,7 @@ TEST_F(LoadPipeline, AFailedReadKeepsTheFormerImage) {
   ASSERT_TRUE(loadBiosFile(session, save(fixture)));
   test::writeBytes(dir.file("big.rom"), std::vector<std::uint8_t>(1000001, 0));
   loadBiosFile(session, dir.file("big.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), fixture.build());
+  EXPECT_EQ(session.image.bytes(), fixture.build());
 }
 
 TEST_F(LoadPipeline, ANonNumericStringPositionIsASplitFailureAndExactlyOneMillionBytesIsRead) {

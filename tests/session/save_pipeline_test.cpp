@@ -57,7 +57,7 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
   EXPECT_EQ(reloaded.form.clock.GPU[3].text(), "800");
   EXPECT_EQ(reloaded.form.fan.Text6.text(), "100");
   EXPECT_EQ(reloaded.form.info.InfoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
-  EXPECT_EQ(reloaded.LoadedCheckSum, session.LoadedCheckSum);
+  EXPECT_EQ(reloaded.loadedCheckSum, session.loadedCheckSum);
   EXPECT_TRUE(reloaded.form.info.Check1.checked());  // the filler now shows the correction
 }
 
@@ -92,12 +92,12 @@ TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) 
   form.clock.GPU[3].setText("800");
   EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
   EXPECT_TRUE(saveTo("a.rom"));
   EXPECT_TRUE(saveTo("b.rom"));
-  EXPECT_EQ(test::sumOf(saved("a.rom")), session.LoadedCheckSum);
+  EXPECT_EQ(test::sumOf(saved("a.rom")), session.loadedCheckSum);
   EXPECT_EQ(saved("a.rom"), saved("b.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
 }
 
 TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {
@@ -199,7 +199,7 @@ std::vector<std::uint8_t> withCorrectionAreas(const std::vector<std::uint8_t>& f
 
 TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
   load(withCorrectionAreas({0xFF, 0xFF}, 0x00));  // room (last - start) * 255 = 255
-  ASSERT_EQ(correctionRoomDown(session.BIOSArray), 255);
+  ASSERT_EQ(correctionRoomDown(session.image), 255);
   form.clock.GPU[0].setText("302.07");  // 0x007530 -> 0x0075FF: +207
   form.clock.RAM[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
   EXPECT_FALSE(saveTo("out.rom"));
@@ -214,10 +214,10 @@ TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
             "Checksumdifference too large. Can't correct (down). Please try again with a plain, not previously "
             "modified BIOS file.");
 
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);  // nothing of the refused saves stays
+  EXPECT_EQ(session.image.bytes(), loaded);  // nothing of the refused saves stays
   form.clock.RAM[0].setText("500.47");  // one unit less fits
   EXPECT_TRUE(saveTo("out.rom"));
-  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.LoadedCheckSum);
+  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.loadedCheckSum);
 }
 
 TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {

@@ -157,7 +157,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     Session session(platform);
     session.start();
     ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
-    const ByteImage loaded = session.BIOSArray;
+    const ByteImage loaded = session.image;
 
     std::vector<Edit> edits;
     const int count = pick(rng, 0, 6);
@@ -186,7 +186,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ++written;
     const auto saved = test::readBytes(target);
     ASSERT_EQ(saved.size(), original.size());
-    EXPECT_EQ(test::sumOf(saved), session.LoadedCheckSum);
+    EXPECT_EQ(test::sumOf(saved), session.loadedCheckSum);
     const std::size_t declared = static_cast<std::size_t>(checkedLast(loaded) + 1);
     EXPECT_EQ(test::sumOf({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256,
               test::sumOf({original.begin(), original.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256);

@@ -108,14 +108,14 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   form.info.InfoText[6].setText("");
   form.info.InfoText[2].setText(form.info.InfoText[2].text() + "TOO LONG");
   EXPECT_FALSE(saveBiosFile(session));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
 
   form.info.InfoText[2].setText("RV670");
   platform.messages.clear();
   ASSERT_TRUE(saveTo("first.rom")) << texts().front();
   ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
   EXPECT_EQ(saved("first.rom"), saved("second.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
   EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
 }
 

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform.defaultAnswer = oza::MessageAnswer::Yes;
   oza::Session session(platform);
   session.start();
-  const bool loaded = oza::LoadBIOSFile(session, path);
+  const bool loaded = oza::loadBiosFile(session, path);
   if (!loaded && platform.messages.empty()) oza::fuzz::violated("a failed load showed no message");
   return 0;
 }

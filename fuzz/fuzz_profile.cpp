@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string path = oza::fuzz::scratchPath("Profiles.xml");
   static const std::string target = oza::fuzz::scratchPath("saved.xml");
   oza::fuzz::writeScratch(path, data + 1, size - 1);
-  oza::DeleteFile(target);
+  oza::deleteFile(target);
 
   oza::ScriptedPlatform platform;
   platform.defaultAnswer = oza::MessageAnswer::Yes;

@@ -70,22 +70,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string image = oza::fuzz::scratchPath("in.rom");
   static const std::string target = oza::fuzz::scratchPath("out.rom");
   oza::fuzz::writeScratch(image, data + kEditBytes, size - kEditBytes);
-  oza::DeleteFile(target);
+  oza::deleteFile(target);
 
   oza::ScriptedPlatform platform;
   platform.defaultAnswer = oza::MessageAnswer::Yes;
   oza::Session session(platform);
   session.start();
-  if (!oza::LoadBIOSFile(session, image)) return 0;
+  if (!oza::loadBiosFile(session, image)) return 0;
   applyEdits(session, data);
   platform.queueSavePath(target);
-  if (!oza::SaveBIOSFile(session)) {
-    if (oza::FileExists(target)) oza::fuzz::violated("a save that stopped left a file");
+  if (!oza::saveBiosFile(session)) {
+    if (oza::fileExists(target)) oza::fuzz::violated("a save that stopped left a file");
     return 0;
   }
   oza::ByteImage saved;
-  if (!oza::ReadBIOSToArray(target, saved)) oza::fuzz::violated("the saved file cannot be read");
+  if (!oza::readBiosFile(target, saved)) oza::fuzz::violated("the saved file cannot be read");
   if (saved.size() != static_cast<std::int64_t>(size - kEditBytes)) oza::fuzz::violated("length changed");
-  if (oza::byteSum(saved) != session.LoadedCheckSum) oza::fuzz::violated("byte sum not restored");
+  if (oza::byteSum(saved) != session.loadedCheckSum) oza::fuzz::violated("byte sum not restored");
   return 0;
 }

@@ -61,7 +61,7 @@ bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
   ByteImage image;
   return ReadCardBIOS(session.platform, options.address, access, image) &&
          askBeforeReplacing(session.platform, options.out) && WriteCardBIOS(session.platform, options.out, image) &&
-         LoadBIOSFile(session, options.out);
+         loadBiosFile(session, options.out);
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CliPlatform platform(options.answer, options.force);
   Session session(platform);
   session.start();
-  bool done = LoadBIOSFile(session, options.path);
+  bool done = loadBiosFile(session, options.path);
   if (done && options.command == "save") {
     const std::vector<Control*> controls = session.controls();
     for (const ControlEdit& edit : options.edits) {
@@ -129,7 +129,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       }
     }
     platform.queueSavePath(options.out);
-    done = SaveBIOSFile(session);
+    done = saveBiosFile(session);
   }
   out << sessionJson(session, platform) << "\n";
   return done ? 0 : 1;

@@ -2,13 +2,12 @@
 
 #include <cstdint>
 
+#include "image/atom_layout.h"
+
 namespace oza {
 
-// Where the fan-control command table is found: the ROM header's position
-// at 0x48, the master command table's at header + 0x1E, the fan-control
-// table's at master command table + 0x76.
-inline constexpr std::int64_t kRomHeaderPointer = 0x48;
-inline constexpr std::int64_t kMasterCommandTableOffset = 0x1E;
+// The fan-control command table's position is the word at the master
+// command table (kMasterCommandTable in the ROM header) + 0x76.
 inline constexpr std::int64_t kFanControlTableOffset = 0x76;
 
 // The byte that starts a fan data section; the section's type follows at +3.

@@ -25,7 +25,7 @@ void locateFanTable(const ByteImage& image, bool r680, FanLocation& location) {
   location.tableType = FanTableType::None;
   try {
     const std::int64_t header = image.word(kRomHeaderPointer);
-    location.commandTablePosition = static_cast<std::int32_t>(image.word(header + kMasterCommandTableOffset));
+    location.commandTablePosition = static_cast<std::int32_t>(image.word(header + kMasterCommandTable));
     location.fanControlPosition =
         static_cast<std::int32_t>(image.word(location.commandTablePosition + kFanControlTableOffset));
     const std::int64_t section = findFanSection(image, location.fanControlPosition, r680);
@@ -37,25 +37,7 @@ void locateFanTable(const ByteImage& image, bool r680, FanLocation& location) {
   }
 }
 
-bool isRv770Card(const std::string& deviceIdHex) {
-  if (deviceIdHex.empty()) return false;
-  // Anything that is no hexadecimal number, however long, names no card.
-  std::uint64_t id = 0;
-  for (const char c : deviceIdHex) {
-    int digit;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      return false;
-    }
-    id = std::min<std::uint64_t>(id * 16 + static_cast<std::uint64_t>(digit), 0x100000000ull);
-  }
-  return id >= 0x9440 && id <= 0x9447;
-}
+bool isRv770Card(std::uint16_t cardId) { return cardId >= 0x9440 && cardId <= 0x9447; }
 
 bool isR680(const std::string& chipTypeText) { return contains(chipTypeText, "R680"); }
 

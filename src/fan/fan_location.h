@@ -36,8 +36,8 @@ struct FanCard {
 // Finds the fan-control command table and the type of its data section.
 void locateFanTable(const ByteImage& image, bool r680, FanLocation& location);
 
-// The hexadecimal device ID names an RV770 (0x9440..0x9447).
-bool isRv770Card(const std::string& deviceIdHex);
+// The device ID names an RV770 (0x9440..0x9447).
+bool isRv770Card(std::uint16_t cardId);
 bool isR680(const std::string& chipTypeText);
 
 // Position of the immediate value of fan register write n (0..2), or 0.

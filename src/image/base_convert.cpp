@@ -11,8 +11,8 @@ namespace {
 constexpr double kLargestConvertible = 18446744073709551615.0;
 }  // namespace
 
-std::string BaseConvert(const std::string& text, int fromBase, int toBase) {
-  const std::string error = "Error";
+std::optional<std::string> baseConvert(const std::string& text, int fromBase, int toBase) {
+  constexpr std::nullopt_t error = std::nullopt;
   if (text.empty() || fromBase < 2 || fromBase > 36 || toBase < 2 || toBase > 36) return error;
 
   double accumulator = 0;
@@ -41,7 +41,7 @@ std::string BaseConvert(const std::string& text, int fromBase, int toBase) {
   return result;
 }
 
-std::string PadLeftZeros(int n, std::string& text, Platform& platform) {
+std::string padLeftZeros(int n, std::string& text, Platform& platform) {
   if (n > 1000) {
     platform.message("Biste bescheuert?");
     return {};

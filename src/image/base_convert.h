@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace oza {
@@ -7,16 +8,16 @@ namespace oza {
 class Platform;
 
 // Converts a number text between bases 2..36 (digits 0-9 then A-Z, any case).
-// Returns "Error" for an empty text, a base outside 2..36, a character that is
-// no digit of the from-base, or a value too large to convert exactly.
-std::string BaseConvert(const std::string& text, int fromBase, int toBase);
+// Nothing for an empty text, a base outside 2..36, a character that is no
+// digit of the from-base, or a value too large to convert exactly.
+std::optional<std::string> baseConvert(const std::string& text, int fromBase, int toBase);
 
 // Pads `text` on the left with "0" to length n and stores the result back.
 // A text longer than n gives the empty text (and stays unchanged); n above
 // 1000 shows "Biste bescheuert?" and gives the empty text.
-std::string PadLeftZeros(int n, std::string& text, Platform& platform);
+std::string padLeftZeros(int n, std::string& text, Platform& platform);
 
-// PadLeftZeros for the fixed field widths used inside the program, which can
+// padLeftZeros for the fixed field widths used inside the program, which can
 // never reach the message.
 std::string padLeft(int n, std::string text);
 

@@ -18,6 +18,16 @@ void ByteImage::set(std::int64_t position, std::uint8_t value) {
   bytes_[static_cast<std::size_t>(position)] = value;
 }
 
+void ByteImage::setWord(std::int64_t position, std::uint16_t value) {
+  set(position, static_cast<std::uint8_t>(value));
+  set(position + 1, static_cast<std::uint8_t>(value >> 8));
+}
+
+void ByteImage::setClock(std::int64_t position, std::uint32_t value) {
+  setWord(position, static_cast<std::uint16_t>(value));
+  set(position + 2, static_cast<std::uint8_t>(value >> 16));
+}
+
 std::uint32_t ByteImage::word(std::int64_t position) const {
   return at(position) | (std::uint32_t{at(position + 1)} << 8);
 }

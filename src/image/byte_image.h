@@ -13,7 +13,7 @@ class OutOfImage : public std::out_of_range {
   explicit OutOfImage(std::int64_t position);
 };
 
-// The loaded image (`BIOSArray`): bytes indexed from 0, every access checked.
+// An image: bytes indexed from 0, every access checked.
 class ByteImage {
  public:
   ByteImage() = default;
@@ -32,6 +32,10 @@ class ByteImage {
   std::uint32_t word(std::int64_t position) const;
   std::uint32_t clock(std::int64_t position) const;  // 24 bits
   std::uint32_t dword(std::int64_t position) const;
+  // Lowest byte first; a field reaching past the end keeps the bytes stored
+  // before OutOfImage.
+  void setWord(std::int64_t position, std::uint16_t value);
+  void setClock(std::int64_t position, std::uint32_t value);  // the low 24 bits
 
   // First position in [from, to] whose byte is `value`, or -1. Positions
   // outside the image are not looked at.

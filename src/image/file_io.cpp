@@ -19,7 +19,7 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool ReadBIOSToArray(const std::string& path, ByteImage& image) {
+bool readBiosFile(const std::string& path, ByteImage& image) {
   std::error_code error;
   if (!fs::is_regular_file(path, error)) return false;
   const auto length = fs::file_size(path, error);
@@ -38,17 +38,17 @@ WriteOutcome writeImageFile(const std::string& path, const ByteImage& image, con
   return replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), seams);
 }
 
-bool WriteBIOSToFile(const std::string& path, const ByteImage& image) {
+bool writeBiosFile(const std::string& path, const ByteImage& image) {
   return writeImageFile(path, image) == WriteOutcome::Written;
 }
 
-bool FileExists(const std::string& path) {
+bool fileExists(const std::string& path) {
   std::error_code error;
   const auto status = fs::status(path, error);
   return !error && fs::exists(status) && !fs::is_directory(status);
 }
 
-bool DeleteFile(const std::string& path) {
+bool deleteFile(const std::string& path) {
   std::error_code error;
   return fs::remove(path, error) && !error;
 }

@@ -1,8 +1,6 @@
 #include "image/hex_fields.h"
 
-#include <cstdlib>
-
-#include "image/base_convert.h"
+#include <charconv>
 
 namespace oza {
 
@@ -19,9 +17,11 @@ bool writeHex(ByteImage& image, std::int64_t position, const std::string& text, 
   try {
     // The last piece goes to the lowest position, and is stored first.
     for (int piece = bytes - 1; piece >= 0; --piece) {
-      const std::string decimal = BaseConvert(text.substr(2 * static_cast<std::size_t>(piece), 2), 16, 10);
-      const int value = decimal == "Error" ? 0 : std::atoi(decimal.c_str());
-      image.set(position + bytes - 1 - piece, static_cast<std::uint8_t>(value));
+      const char* first = text.data() + 2 * piece;
+      std::uint8_t value = 0;
+      const auto [end, error] = std::from_chars(first, first + 2, value, 16);
+      if (error != std::errc() || end != first + 2) value = 0;
+      image.set(position + bytes - 1 - piece, value);
     }
   } catch (const OutOfImage&) {
     return false;
@@ -36,36 +36,22 @@ std::string hexByte(std::uint8_t value) {
   return {digits[value >> 4], digits[value & 15]};
 }
 
-std::string ReadWordHex(const ByteImage& image, std::int64_t position) {
-  return readHex(image, position, 2);
-}
-std::string ReadClockHex(const ByteImage& image, std::int64_t position) {
-  return readHex(image, position, 3);
-}
-std::string ReadDWordHex(const ByteImage& image, std::int64_t position) {
+std::string readDWordHex(const ByteImage& image, std::int64_t position) {
   return readHex(image, position, 4);
 }
 
-bool WriteWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
-  return writeHex(image, position, text, 2);
-}
-bool WriteClockHex(ByteImage& image, std::int64_t position, const std::string& text) {
-  return writeHex(image, position, text, 3);
-}
-bool WriteDWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
+bool writeDWordHex(ByteImage& image, std::int64_t position, const std::string& text) {
   return writeHex(image, position, text, 4);
 }
 
-std::string GetBIOSSize(const ByteImage& image, int mode) {
-  if (image.empty()) return "Fehler";
-  const std::string decimal = std::to_string(image.size());
-  if (mode == 0) {
-    std::string hex = BaseConvert(decimal, 10, 16);
-    if (hex.size() < 4) hex = padLeft(4, hex);
-    return "0x" + hex;
-  }
-  if (mode == 1) return decimal;
-  return {};
+std::string hexText(std::uint64_t value, int minDigits) {
+  std::string text;
+  do {
+    text.insert(text.begin(), "0123456789ABCDEF"[value & 15]);
+    value >>= 4;
+  } while (value > 0);
+  if (static_cast<int>(text.size()) < minDigits) text.insert(0, static_cast<std::size_t>(minDigits) - text.size(), '0');
+  return text;
 }
 
 }  // namespace oza

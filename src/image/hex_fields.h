@@ -9,22 +9,17 @@ namespace oza {
 
 // Fixed-width little-endian fields as uppercase hexadecimal text, highest
 // byte first. Readers raise OutOfImage for a field outside the image.
-std::string ReadWordHex(const ByteImage& image, std::int64_t position);
-std::string ReadClockHex(const ByteImage& image, std::int64_t position);
-std::string ReadDWordHex(const ByteImage& image, std::int64_t position);
+std::string readDWordHex(const ByteImage& image, std::int64_t position);
 
 // Writers: false for a text of the wrong length or a field outside the image
 // (bytes stored before the failing one stay stored). A two-digit piece that
 // is not hexadecimal is stored as 0.
-bool WriteWordHex(ByteImage& image, std::int64_t position, const std::string& text);
-bool WriteClockHex(ByteImage& image, std::int64_t position, const std::string& text);
-bool WriteDWordHex(ByteImage& image, std::int64_t position, const std::string& text);
+bool writeDWordHex(ByteImage& image, std::int64_t position, const std::string& text);
 
 // Two uppercase hexadecimal digits.
 std::string hexByte(std::uint8_t value);
 
-// Mode 0: "0x" and the size in hex, at least 4 digits; mode 1: the size in
-// decimal; other modes: empty text. "Fehler" when no image is loaded.
-std::string GetBIOSSize(const ByteImage& image, int mode);
+// `value` in uppercase hexadecimal, padded with 0 to at least `minDigits`.
+std::string hexText(std::uint64_t value, int minDigits);
 
 }  // namespace oza

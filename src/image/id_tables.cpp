@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "image/hex_fields.h"
+
 namespace oza {
 
 const std::vector<VendorEntry>& vendorTable() {
@@ -109,5 +111,8 @@ int cardRow(const std::string& id) {
       return static_cast<int>(i);
   return -1;
 }
+
+int vendorRow(std::uint16_t id) { return vendorRow(hexText(id, 4)); }
+int cardRow(std::uint16_t id) { return cardRow(hexText(id, 4)); }
 
 }  // namespace oza

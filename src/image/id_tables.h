@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,7 @@ const std::vector<CardEntry>& cardTable();
 // Row of `id` in a table, or -1.
 int vendorRow(const std::string& id);
 int cardRow(const std::string& id);
+int vendorRow(std::uint16_t id);
+int cardRow(std::uint16_t id);
 
 }  // namespace oza

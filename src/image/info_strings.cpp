@@ -1,8 +1,6 @@
 #include "image/info_strings.h"
 
-#include <charconv>
-#include <vector>
-
+#include "image/atom_layout.h"
 #include "image/number_text.h"
 
 namespace oza {
@@ -21,13 +19,8 @@ std::int64_t scanTo(const ByteImage& image, std::int64_t from, std::uint8_t valu
   return found < 0 ? std::max(image.size(), from) : found;
 }
 
-bool copyString(const ByteImage& image, const std::string& firstField, const std::string& lastField,
-                std::string& target) {
-  std::int64_t first = 0;
-  std::int64_t last = 0;
-  if (!parsePosition(firstField, first) || !parsePosition(lastField, last)) return false;
-  for (std::int64_t p = first; p <= last; ++p) target += static_cast<char>(image.at(p));
-  return true;
+void copyString(const ByteImage& image, const StringRange& range, std::string& target) {
+  for (std::int64_t p = range.first; p <= range.last; ++p) target += static_cast<char>(image.at(p));
 }
 
 std::uint16_t namedValue(const std::string& lowerText, const char* unit,
@@ -43,114 +36,88 @@ std::uint16_t namedValue(const std::string& lowerText, const char* unit,
 
 }  // namespace
 
-std::vector<std::string> splitPositionList(const std::string& list) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const auto comma = list.find(',', start);
-    fields.push_back(list.substr(start, comma - start));
-    if (comma == std::string::npos) return fields;
-    start = comma + 1;
-  }
-}
-
-bool parsePosition(const std::string& field, std::int64_t& position) {
-  const char* end = field.data() + field.size();
-  auto [ptr, error] = std::from_chars(field.data(), end, position);
-  return error == std::errc() && ptr == end;
-}
-
-std::string GetStringPos(const ByteImage& image) {
+std::optional<StringPositions> findStringPositions(const ByteImage& image) {
   try {
-    std::vector<std::int64_t> f(16);
-    const std::int64_t s1 = image.at(0x6E);
-    const std::int64_t z1 = scanTo(image, s1, kEnd);
-    const std::int64_t z2 = scanTo(image, z1 + 1, kEnd);
-    const std::int64_t z3 = scanTo(image, z2 + 1, kEnd);
-    const std::int64_t z4 = scanTo(image, z3 + 1, kEnd);
-    f[0] = s1, f[1] = z1 - 1;
-    f[2] = z1 + 1, f[3] = z2 - 1;
-    f[4] = z2 + 1, f[5] = z3 - 1;
-    f[6] = z3 + 1, f[7] = z4 - 1;
+    StringPositions found;
+    // Four strings, each ended by a 0 byte.
+    const std::int64_t blockStart = image.at(kStringBlockPointer);
+    const std::int64_t versionEnd = scanTo(image, blockStart, kEnd);
+    const std::int64_t chipEnd = scanTo(image, versionEnd + 1, kEnd);
+    const std::int64_t interfaceEnd = scanTo(image, chipEnd + 1, kEnd);
+    const std::int64_t ramTypeEnd = scanTo(image, interfaceEnd + 1, kEnd);
+    found.biosVersion = {blockStart, versionEnd - 1};
+    found.chipType = {versionEnd + 1, chipEnd - 1};
+    found.cardInterface = {chipEnd + 1, interfaceEnd - 1};
+    found.ramType = {interfaceEnd + 1, ramTypeEnd - 1};
 
-    std::int64_t j = z4;
-    if (image.at(j + 1) == kCr) ++j;
-    if (image.at(j + 1) == kLf) ++j;
-    const std::int64_t c = scanTo(image, j + 1, kCr);
-    std::int64_t length = c - (j + 1);
-    while (length > 0 && image.at(j + length) == kBlank) --length;
-    f[8] = j + 1, f[9] = j + length;
+    // The hardware specs line, after optional line ends, without trailing blanks.
+    std::int64_t beforeSpecs = ramTypeEnd;
+    if (image.at(beforeSpecs + 1) == kCr) ++beforeSpecs;
+    if (image.at(beforeSpecs + 1) == kLf) ++beforeSpecs;
+    const std::int64_t specsEnd = scanTo(image, beforeSpecs + 1, kCr);
+    std::int64_t length = specsEnd - (beforeSpecs + 1);
+    while (length > 0 && image.at(beforeSpecs + length) == kBlank) --length;
+    found.hardwareSpecs = {beforeSpecs + 1, beforeSpecs + length};
 
-    std::int64_t k = j + length + 2;
-    while (image.at(k) <= kBlank) ++k;
+    std::int64_t next = beforeSpecs + length + 2;
+    while (image.at(next) <= kBlank) ++next;
 
-    bool cableMessage = false;
-    std::int64_t start7;
-    if (image.at(k) == kOpenParen) {
-      start7 = k;
+    std::int64_t copyrightStart;
+    if (image.at(next) == kOpenParen) {
+      copyrightStart = next;
     } else {
-      cableMessage = true;
-      const std::int64_t n = scanTo(image, k + 1, kLf);
-      f[10] = k, f[11] = n - 1;
+      const std::int64_t lineFeed = scanTo(image, next + 1, kLf);
+      found.powerCableMessage = StringRange{next, lineFeed - 1};
       // Real images separate the cable line from the copyright by a 0 byte
       // and line ends; the copyright starts at the first printable byte.
-      start7 = n + 1;
-      while (image.contains(start7) && image.at(start7) <= kBlank) ++start7;
+      copyrightStart = lineFeed + 1;
+      while (image.contains(copyrightStart) && image.at(copyrightStart) <= kBlank) ++copyrightStart;
     }
-    const std::int64_t z7 = scanTo(image, start7 + (cableMessage ? 0 : 1), kEnd);
-    f[12] = start7, f[13] = z7 - 1;
-    const std::int64_t z8 = scanTo(image, z7 + 1, kEnd);
-    f[14] = z7 + 1, f[15] = z8 - 1;
-
-    std::string list;
-    for (int i = 0; i < 16; ++i) {
-      if (i) list += ',';
-      list += (!cableMessage && (i == 10 || i == 11)) ? std::string(kAbsentField) : std::to_string(f[i]);
-    }
-    return list;
+    const std::int64_t copyrightEnd = scanTo(image, copyrightStart + (found.powerCableMessage ? 0 : 1), kEnd);
+    found.copyright = {copyrightStart, copyrightEnd - 1};
+    const std::int64_t atomVersionEnd = scanTo(image, copyrightEnd + 1, kEnd);
+    found.atomBiosVersion = {copyrightEnd + 1, atomVersionEnd - 1};
+    return found;
   } catch (const OutOfImage&) {
-    return "Fehler";
+    return std::nullopt;
   }
 }
 
-bool SplitInfos(const ByteImage& image, const std::string& list, InfoStrings& strings) {
+bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoStrings& strings) {
   try {
-    const std::vector<std::string> f = splitPositionList(list);
-    if (f.size() < 16) return false;
-    if (!copyString(image, f[0], f[1], strings.sBIOSVersion)) return false;
-    if (!copyString(image, f[2], f[3], strings.sChipType)) return false;
-    if (!copyString(image, f[4], f[5], strings.sCardInterface)) return false;
-    if (!copyString(image, f[6], f[7], strings.sRAMType)) return false;
-    if (!copyString(image, f[8], f[9], strings.sHardwareSpecs)) return false;
-    if (!copyString(image, f[12], f[13], strings.sCopyright)) return false;
-    if (!copyString(image, f[14], f[15], strings.sAtomBIOSVersion)) return false;
-    if (f[10] != kAbsentField && !copyString(image, f[10], f[11], strings.sPowerCableMessage))
-      return false;
+    copyString(image, positions.biosVersion, strings.biosVersion);
+    copyString(image, positions.chipType, strings.chipType);
+    copyString(image, positions.cardInterface, strings.cardInterface);
+    copyString(image, positions.ramType, strings.ramType);
+    copyString(image, positions.hardwareSpecs, strings.hardwareSpecs);
+    copyString(image, positions.copyright, strings.copyright);
+    copyString(image, positions.atomBiosVersion, strings.atomBiosVersion);
+    if (positions.powerCableMessage) copyString(image, *positions.powerCableMessage, strings.powerCableMessage);
   } catch (const OutOfImage&) {
     return false;
   }
-  const std::string specs = toLower(strings.sHardwareSpecs);
-  strings.RAMSize = namedValue(specs, "mb", {1024, 512, 256, 128, 64});
-  strings.RAMBusWidth = namedValue(specs, "bit", {64, 128, 256, 512});
+  const std::string specs = toLower(strings.hardwareSpecs);
+  strings.ramSize = namedValue(specs, "mb", {1024, 512, 256, 128, 64});
+  strings.ramBusWidth = namedValue(specs, "bit", {64, 128, 256, 512});
   return true;
 }
 
-std::string GetBIOSDateTime(const ByteImage& image) {
+std::optional<std::string> biosDateTime(const ByteImage& image) {
   try {
     std::string text;
-    for (std::int64_t p = 0x50; p <= 0x5E; ++p) text += static_cast<char>(image.at(p));
+    for (std::int64_t p = kDateFirst; p <= kDateLast; ++p) text += static_cast<char>(image.at(p));
     return trimBlanks(text);
   } catch (const OutOfImage&) {
-    return "Fehler";
+    return std::nullopt;
   }
 }
 
-bool CheckValid(const InfoStrings& strings) {
-  if (!contains(strings.sChipType, "R") && !contains(strings.sChipType, "M")) return false;
-  if (strings.sCardInterface.size() < 3 || strings.sCardInterface.size() > 15) return false;
-  if (!contains(toLower(strings.sRAMType), "dr")) return false;
-  if (!contains(toLower(strings.sCopyright), "ati")) return false;
-  if (!contains(toLower(strings.sAtomBIOSVersion), "atom")) return false;
+bool checkValid(const InfoStrings& strings) {
+  if (!contains(strings.chipType, "R") && !contains(strings.chipType, "M")) return false;
+  if (strings.cardInterface.size() < 3 || strings.cardInterface.size() > 15) return false;
+  if (!contains(toLower(strings.ramType), "dr")) return false;
+  if (!contains(toLower(strings.copyright), "ati")) return false;
+  if (!contains(toLower(strings.atomBiosVersion), "atom")) return false;
   return true;
 }
 

@@ -1,54 +1,64 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "image/byte_image.h"
 
 namespace oza {
 
+// Where one information string lies: its first and last byte.
+struct StringRange {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  bool operator==(const StringRange&) const = default;
+};
+
+// Where the load found the eight information strings; the information
+// writer patches exactly these bytes and never searches again.
+struct StringPositions {
+  StringRange biosVersion;
+  StringRange chipType;
+  StringRange cardInterface;
+  StringRange ramType;
+  StringRange hardwareSpecs;
+  std::optional<StringRange> powerCableMessage;  // most images have none
+  StringRange copyright;
+  StringRange atomBiosVersion;
+  bool operator==(const StringPositions&) const = default;
+};
+
 // The information strings of the loaded image, as raw bytes (one character
 // per byte), and what the hardware description says about the memory.
 struct InfoStrings {
-  std::string sBIOSVersion;
-  std::string sChipType;
-  std::string sCardInterface;
-  std::string sRAMType;
-  std::string sHardwareSpecs;
-  std::string sPowerCableMessage;  // empty when the image has none
-  std::string sCopyright;
-  std::string sAtomBIOSVersion;
-  std::uint16_t RAMSize = 0;      // MB named in sHardwareSpecs, 0 when none
-  std::uint16_t RAMBusWidth = 0;  // bits named in sHardwareSpecs, 0 when none
-  // Where the load found them (GetStringPos's list); the writer patches
-  // exactly these bytes.
-  std::string positionList;
+  std::string biosVersion;
+  std::string chipType;
+  std::string cardInterface;
+  std::string ramType;
+  std::string hardwareSpecs;
+  std::string powerCableMessage;  // empty when the image has none
+  std::string copyright;
+  std::string atomBiosVersion;
+  std::uint16_t ramSize = 0;      // MB named in hardwareSpecs, 0 when none
+  std::uint16_t ramBusWidth = 0;  // bits named in hardwareSpecs, 0 when none
+  std::optional<StringPositions> positions;  // where the load found them
 };
 
-// Marks an absent power cable message in the position list.
-inline constexpr const char* kAbsentField = "\xC3\xA4";  // "ä"
+// Follows the string block pointer at 0x6E; nothing when the block runs
+// outside the image.
+std::optional<StringPositions> findStringPositions(const ByteImage& image);
 
-// The first and last position of each of the eight strings, 16 decimal fields
-// joined by ","; "Fehler" when the string block runs outside the image.
-std::string GetStringPos(const ByteImage& image);
+// Copies the strings at `positions` into `strings` (which the caller has
+// cleared) and derives ramSize and ramBusWidth. False when a position lies
+// outside the image; the strings are then partly set.
+bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoStrings& strings);
 
-// The fields of a position list, and one of them as a number (false when
-// it is none).
-std::vector<std::string> splitPositionList(const std::string& list);
-bool parsePosition(const std::string& field, std::int64_t& position);
-
-// Copies the strings named by a position list into `strings` (which the
-// caller has cleared) and derives RAMSize and RAMBusWidth. False when a field
-// is not a number or a position lies outside the image; the strings are then
-// partly set.
-bool SplitInfos(const ByteImage& image, const std::string& list, InfoStrings& strings);
-
-// The date/time text at 0x50..0x5E without surrounding blanks; "Fehler" when
+// The date/time text at 0x50..0x5E without surrounding blanks; nothing when
 // the image is too short.
-std::string GetBIOSDateTime(const ByteImage& image);
+std::optional<std::string> biosDateTime(const ByteImage& image);
 
 // Whether the strings look like those of an AtomBIOS image of this family.
-bool CheckValid(const InfoStrings& strings);
+bool checkValid(const InfoStrings& strings);
 
 }  // namespace oza

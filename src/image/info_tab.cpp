@@ -1,6 +1,8 @@
 #include "image/info_tab.h"
 
-#include "image/base_convert.h"
+#include <charconv>
+
+#include "image/atom_layout.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "image/latin1.h"
@@ -23,19 +25,44 @@ void InfoTab::fillIdLists() {
   for (const auto& card : cardTable()) Combo2.addItem(card.item);
 }
 
-void InfoTab::ResetInfoLines() { white_.fill(false); }
+void InfoTab::resetInfoLines() { white_.fill(false); }
 
 void InfoTab::setWhite(int first, int second) {
   white_.at(static_cast<std::size_t>(first - kFirstLine)) = true;
   white_.at(static_cast<std::size_t>(second - kFirstLine)) = true;
 }
 
-void InfoTab::ClearInfoFields() {
+void InfoTab::clearInfoFields() {
   for (int i = 0; i < InfoText.size(); ++i) InfoText[i].setText("");
   Label24.setText("");
   Label25.setText("");
   Combo1.setText("");
   Combo2.setText("");
+}
+
+namespace {
+
+// Two hexadecimal digits; 0 for any other pair.
+std::uint8_t hexPair(const char* first) {
+  std::uint8_t value = 0;
+  const auto [end, error] = std::from_chars(first, first + 2, value, 16);
+  return error == std::errc() && end == first + 2 ? value : 0;
+}
+
+}  // namespace
+
+std::optional<std::uint16_t> InfoTab::subVendorId() const {
+  const std::string text = utf8ToLatin1Lossy(Combo1.text());
+  if (text.size() < 6) return std::nullopt;
+  return static_cast<std::uint16_t>(hexPair(text.data() + 2) << 8 | hexPair(text.data() + 4));
+}
+
+std::optional<std::uint16_t> InfoTab::chosenCardId(std::uint16_t loadedCardId) const {
+  const int selected = Combo2.listIndex();
+  if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return std::nullopt;
+  if (cardRow(loadedCardId) == selected) return loadedCardId;
+  const std::string written = cardTable()[static_cast<std::size_t>(selected)].writtenId;
+  return static_cast<std::uint16_t>(hexPair(written.data()) << 8 | hexPair(written.data() + 2));
 }
 
 void InfoTab::showMessagesHelp(Platform& platform) const {
@@ -53,14 +80,14 @@ void InfoTab::collect(std::vector<Control*>& out) {
   for (Control* c : {&Label24, &Label25, &Combo1, &Combo2, &Check1, &Label57}) out.push_back(c);
 }
 
-bool GetSubVendor(InfoTab& tab, const ByteImage& image) {
+bool showSubVendor(InfoTab& tab, const ByteImage& image) {
   try {
-    const std::string id = padLeft(4, ReadWordHex(image, 0x7C));
+    const std::uint16_t id = static_cast<std::uint16_t>(image.word(kSubVendorId));
     const int row = vendorRow(id);
     if (row >= 0) {
       tab.Combo1.setListIndex(row);
     } else {
-      tab.Combo1.setText("0x" + id + " - (unkown)");
+      tab.Combo1.setText("0x" + hexText(id, 4) + " - (unkown)");
     }
     return true;
   } catch (const OutOfImage&) {
@@ -68,41 +95,44 @@ bool GetSubVendor(InfoTab& tab, const ByteImage& image) {
   }
 }
 
-bool GetReportedVideoCardType(InfoTab& tab, const ByteImage& image, std::string& videoCardID) {
+std::optional<std::uint16_t> showCardType(InfoTab& tab, const ByteImage& image) {
   try {
-    videoCardID = padLeft(4, ReadWordHex(image, 0x88));
-    const int row = cardRow(videoCardID);
+    const std::uint16_t cardId = static_cast<std::uint16_t>(image.word(kCardId));
+    const int row = cardRow(cardId);
     if (row >= 0) {
       tab.Combo2.setListIndex(row);
     } else {
       tab.Combo2.setText("(unkown)");
     }
-    return true;
+    return cardId;
   } catch (const OutOfImage&) {
-    return false;
+    return std::nullopt;
   }
 }
 
-void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s,
-                  const std::string& checksumText) {
-  tab.ResetInfoLines();
-  tab.InfoText[0].setText(latin1ToUtf8(GetBIOSDateTime(image)));
-  tab.InfoText[1].setText(latin1ToUtf8(s.sBIOSVersion));
-  tab.InfoText[2].setText(latin1ToUtf8(s.sChipType));
-  tab.InfoText[3].setText(latin1ToUtf8(s.sHardwareSpecs));
-  tab.InfoText[4].setText(latin1ToUtf8(s.sCopyright));
-  tab.InfoText[5].setText(latin1ToUtf8(s.sAtomBIOSVersion));
-  tab.InfoText[6].setText(latin1ToUtf8(s.sPowerCableMessage));
+std::string biosSizeText(const ByteImage& image) {
+  return "0x" + hexText(static_cast<std::uint64_t>(image.size()), 4);
+}
+
+void showBiosInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s, const std::string& checksumText) {
+  tab.resetInfoLines();
+  tab.InfoText[0].setText(latin1ToUtf8(biosDateTime(image).value_or("")));
+  tab.InfoText[1].setText(latin1ToUtf8(s.biosVersion));
+  tab.InfoText[2].setText(latin1ToUtf8(s.chipType));
+  tab.InfoText[3].setText(latin1ToUtf8(s.hardwareSpecs));
+  tab.InfoText[4].setText(latin1ToUtf8(s.copyright));
+  tab.InfoText[5].setText(latin1ToUtf8(s.atomBiosVersion));
+  tab.InfoText[6].setText(latin1ToUtf8(s.powerCableMessage));
   tab.Label24.setText(checksumText);
-  tab.Label25.setText(GetBIOSSize(image, 0));
+  tab.Label25.setText(biosSizeText(image));
 
   const struct {
     int value, first;
   } sizes[] = {{64, 102}, {128, 106}, {256, 110}, {512, 114}, {1024, 118}};
   for (const auto& row : sizes)
-    if (s.RAMSize == row.value) tab.setWhite(row.first, row.first + 1);
+    if (s.ramSize == row.value) tab.setWhite(row.first, row.first + 1);
 
-  const std::string ramType = toLower(s.sRAMType);
+  const std::string ramType = toLower(s.ramType);
   if (ramType == "ddr") tab.setWhite(122, 123);
   const struct {
     const char* part;
@@ -115,9 +145,9 @@ void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s,
     int value, first;
   } widths[] = {{64, 138}, {128, 142}, {256, 146}, {512, 150}};
   for (const auto& row : widths)
-    if (s.RAMBusWidth == row.value) tab.setWhite(row.first, row.first + 1);
+    if (s.ramBusWidth == row.value) tab.setWhite(row.first, row.first + 1);
 
-  const std::string bus = toLower(s.sCardInterface);
+  const std::string bus = toLower(s.cardInterface);
   if (bus == "agp") tab.setWhite(158, 159);
   if (bus == "pci") tab.setWhite(154, 155);
   if (bus == "pci_express") tab.setWhite(162, 163);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,28 +38,37 @@ class InfoTab {
   // Fills the vendor and card lists (start of the main window).
   void fillIdLists();
   // All diagram lines black.
-  void ResetInfoLines();
+  void resetInfoLines();
   // Empties the texts, the checksum and size captions and both boxes.
-  void ClearInfoFields();
+  void clearInfoFields();
+  // The sub vendor ID Combo1's text names in its characters 3 to 6; nothing
+  // when the text is shorter. A pair that is no hexadecimal number counts as 00.
+  std::optional<std::uint16_t> subVendorId() const;
+  // The card ID a save writes for the card chosen in Combo2; nothing without
+  // a choice. The entry the loaded ID selects keeps that ID, even where
+  // several IDs share one entry.
+  std::optional<std::uint16_t> chosenCardId(std::uint16_t loadedCardId) const;
   // The messages help of Label57.
   void showMessagesHelp(Platform& platform) const;
 
   void collect(std::vector<Control*>& out);
 
  private:
-  friend void ShowBIOSInfo(InfoTab&, const ByteImage&, const InfoStrings&, const std::string&);
+  friend void showBiosInfo(InfoTab&, const ByteImage&, const InfoStrings&, const std::string&);
   void setWhite(int first, int second);
   std::array<bool, kLastLine - kFirstLine + 1> white_{};
 };
 
-// Selects the image's sub vendor ID (0x7C) in Combo1; false on any error.
-bool GetSubVendor(InfoTab& tab, const ByteImage& image);
-// Reads the video card ID (0x88) into `videoCardID` and selects its card in
-// Combo2; false on any error.
-bool GetReportedVideoCardType(InfoTab& tab, const ByteImage& image, std::string& videoCardID);
+// Selects the image's sub vendor ID in Combo1; false when the image is too
+// short for it.
+bool showSubVendor(InfoTab& tab, const ByteImage& image);
+// Selects the image's video card in Combo2 and gives its card ID; nothing
+// when the image is too short for it.
+std::optional<std::uint16_t> showCardType(InfoTab& tab, const ByteImage& image);
+// "0x" and the image size in hexadecimal, at least four digits.
+std::string biosSizeText(const ByteImage& image);
 // Fills the texts, the checksum (already formatted) and size captions, and
 // marks the detected memory size, RAM type, bus width and card interface.
-void ShowBIOSInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& strings,
-                  const std::string& checksumText);
+void showBiosInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& strings, const std::string& checksumText);
 
 }  // namespace oza

@@ -6,7 +6,7 @@
 namespace oza {
 
 bool askBeforeReplacing(Platform& platform, const std::string& path) {
-  if (!FileExists(path)) return true;
+  if (!fileExists(path)) return true;
   if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
       MessageAnswer::Yes)
     return false;

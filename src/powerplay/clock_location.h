@@ -11,7 +11,7 @@ namespace oza {
 // Where the clock info records start, and on a table read through its
 // header (revision 4, or a usable revision 5) its states.
 struct ClockLocation {
-  std::int64_t ClockPosition = 0;  // 0: not found
+  std::int64_t clockPosition = 0;  // 0: not found
   std::optional<PowerPlayStates> states;
 };
 
@@ -20,10 +20,10 @@ struct ClockLocation {
 // image, gives the records and the states; any other the first of the four
 // clock table signatures found. A header-read table whose records are not 16
 // bytes long, or a chain or table reaching outside the image, gives 0.
-ClockLocation GetClockPos(const ByteImage& image);
+ClockLocation findClockLocation(const ByteImage& image);
 
-// Number of 16-byte records between ClockPosition and the clock info end
+// Number of 16-byte records between clockPosition and the clock info end
 // signature; 0 when that distance is no multiple of 16 or on any error.
-int GetStatesNum(const ByteImage& image, std::int64_t ClockPosition);
+int countClockRecords(const ByteImage& image, std::int64_t clockPosition);
 
 }  // namespace oza

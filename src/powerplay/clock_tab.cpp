@@ -1,5 +1,7 @@
 #include "powerplay/clock_tab.h"
 
+#include <charconv>
+
 #include "image/number_text.h"
 #include "platform/platform.h"
 
@@ -13,6 +15,41 @@ const Rgb kHigh{255, 0, 0};
 
 std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
+// The leading number of a voltage text: digits and at most one point from
+// the start; 0 when the text starts otherwise.
+double voltageValue(const std::string& text) {
+  std::string number;
+  bool point = false;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      number += c;
+    } else if (c == '.' && !point) {
+      number += c;
+      point = true;
+    } else {
+      break;
+    }
+  }
+  return textValue(number);
+}
+
+// `value` times `factor`, when the product is a whole number up to `largest`.
+std::optional<std::uint32_t> scaled(double value, double factor, std::uint32_t largest) {
+  const std::string product = decimalText(value * factor);
+  std::uint64_t whole = 0;
+  const auto [end, error] = std::from_chars(product.data(), product.data() + product.size(), whole);
+  if (error != std::errc() || end != product.data() + product.size() || whole > largest) return std::nullopt;
+  return static_cast<std::uint32_t>(whole);
+}
+
+// A clock box's text in 10 kHz.
+std::optional<std::uint32_t> clockValue(const std::string& text) {
+  if (!isDecimalNumber(text)) return std::nullopt;
+  return scaled(textValue(text), 100, kLargestClock);
+}
+
+std::string megahertz(std::uint32_t clock) { return decimalText(clock / 100.0); }
+
 }  // namespace
 
 ClockTab::ClockTab() {
@@ -23,15 +60,15 @@ ClockTab::ClockTab() {
     Voltage_V[g].setText("Voltage (V):");
   }
   for (int i = 0; i < kClockBlocks; ++i) {
-    GPU[i].onChange = [this] { MirrorLockedBlocks(GPU); };
-    RAM[i].onChange = [this] { MirrorLockedBlocks(RAM); };
-    Voltage[i].onChange = [this] { MirrorLockedBlocks(Voltage); };
+    GPU[i].onChange = [this] { mirrorLockedBlocks(GPU); };
+    RAM[i].onChange = [this] { mirrorLockedBlocks(RAM); };
+    Voltage[i].onChange = [this] { mirrorLockedBlocks(Voltage); };
   }
-  Check2.onClick = [this] { ApplyClockInfoLock(); };
+  Check2.onClick = [this] { applyClockInfoLock(); };
   List1.onClick = [this] { listClick(); };
   VScroll1.onChange = [this] {
     // The bands sit as far up as the bar has scrolled.
-    LastScrollValue = VScroll1.value();
+    lastScrollValue = VScroll1.value();
   };
 }
 
@@ -41,8 +78,60 @@ void ClockTab::showStates(const PowerPlayStates& states) {
   Label92.setText("0");
   Label93.setText("0");
   Label94.setText("0");
-  for (std::size_t s = 0; s < states.StateClockIndex.size(); ++s)
+  for (std::size_t s = 0; s < states.stateClockIndex.size(); ++s)
     List1.addItem(std::to_string(s) + stateDescription(states.classification[s]));
+}
+
+void ClockTab::showClockInfos(const std::vector<oza::ClockInfo>& records) {
+  for (std::size_t i = 0; i < records.size() && i < static_cast<std::size_t>(kClockBlocks); ++i) {
+    const int block = static_cast<int>(i);
+    const oza::ClockInfo& info = records[i];
+    GPU[block].setText(megahertz(info.engineClock));
+    RAM[block].setText(megahertz(info.memoryClock));
+    Voltage[block].setText(info.voltage > kLargestVoltage ? "---" : decimalText(info.voltage / 1000.0));
+  }
+}
+
+ClockChanges ClockTab::clockChanges(int recordCount) const {
+  ClockChanges changes;
+  auto stopIllegal = [&changes] {
+    changes.illegal = true;
+    return changes;
+  };
+  for (int r = 0; r < recordCount && r < kClockBlocks; ++r) {
+    ClockInfoChange& change = changes.records.emplace_back();
+    // A box that still shows what was loaded leaves its field as stored.
+    if (!GPU[r].showsLoaded()) {
+      change.engineClock = clockValue(GPU[r].text());
+      if (!change.engineClock) return stopIllegal();
+    }
+    if (!RAM[r].showsLoaded()) {
+      change.memoryClock = clockValue(RAM[r].text());
+      if (!change.memoryClock) return stopIllegal();
+    }
+    if (Voltage[r].showsLoaded()) continue;
+    const std::string& text = Voltage[r].text();
+    // "---" stands for a field that holds no voltage; unless the user typed
+    // over it, the field keeps its bytes.
+    change.voltageNone = text == "---";
+    const double volts = voltageValue(text);
+    const std::optional<std::uint32_t> millivolts = volts == 0 ? kNoVoltage : scaled(volts, 1000, 0xFFFF);
+    if (!millivolts) return stopIllegal();
+    change.voltage = static_cast<std::uint16_t>(*millivolts);
+  }
+  return changes;
+}
+
+void ClockTab::showOverdrive(const OverdriveClocks& clocks) {
+  const struct {
+    const std::optional<std::uint32_t>& clock;
+    Control& label;
+  } fields[] = {{clocks.engineClock, Label101},
+                {clocks.memoryClock, Label102},
+                {clocks.memoryLimit, Label103},
+                {clocks.engineLimit, Label104}};
+  for (const auto& field : fields)
+    if (field.clock) field.label.setText(megahertz(*field.clock) + " MHz");
 }
 
 int ClockTab::statesShown() const { return static_cast<int>(textValue(States.text())); }
@@ -53,7 +142,7 @@ void ClockTab::setBlockEnabled(int block, bool enabled) {
   Voltage[block].setEnabled(enabled);
 }
 
-void ClockTab::ClearClockBlocks() {
+void ClockTab::clearClockBlocks() {
   for (int i = 0; i < kClockBlocks; ++i) {
     GPU[i].setText("");
     RAM[i].setText("");
@@ -63,7 +152,7 @@ void ClockTab::ClearClockBlocks() {
   Check2.setChecked(false);
 }
 
-void ClockTab::ApplyClockInfoLock() {
+void ClockTab::applyClockInfoLock() {
   const int n = statesShown();
   if (n < 7) {
     Check2.setChecked(false);
@@ -79,7 +168,7 @@ void ClockTab::ApplyClockInfoLock() {
   }
 }
 
-void ClockTab::MirrorLockedBlocks(ControlArray& boxes) {
+void ClockTab::mirrorLockedBlocks(ControlArray& boxes) {
   if (statesShown() < 7 || !Check2.checked()) return;
   boxes[4].setText(boxes[1].text());
   boxes[5].setText(boxes[2].text());

@@ -5,11 +5,20 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "powerplay/clock_records.h"
 #include "powerplay/powerplay_states.h"
 
 namespace oza {
 
 class Platform;
+
+// What the boxes of the first records ask a save to write, up to the first
+// box whose text is no value its field can take (`illegal`); that record
+// holds the fields before it.
+struct ClockChanges {
+  std::vector<ClockInfoChange> records;
+  bool illegal = false;
+};
 
 inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
@@ -55,12 +64,20 @@ class ClockTab {
   // Rebuilds the state list from a table's states, or clears it.
   void showStates(const PowerPlayStates& states);
 
+  // Shows the records in the first blocks.
+  void showClockInfos(const std::vector<oza::ClockInfo>& records);
+  // The values the boxes of the first `recordCount` blocks hold where they
+  // no longer show what was loaded.
+  ClockChanges clockChanges(int recordCount) const;
+  // Shows the Overdrive clocks and limits, those that were read.
+  void showOverdrive(const OverdriveClocks& clocks);
+
   // Empties and enables every block, then unlocks.
-  void ClearClockBlocks();
+  void clearClockBlocks();
   // Applies the lock to the blocks and disables the blocks beyond the count.
-  void ApplyClockInfoLock();
+  void applyClockInfoLock();
   // Copies the source blocks of one kind of box into their followers.
-  void MirrorLockedBlocks(ControlArray& boxes);
+  void mirrorLockedBlocks(ControlArray& boxes);
 
   // The number the label `States` shows (0 when it is empty).
   int statesShown() const;
@@ -71,8 +88,8 @@ class ClockTab {
   void listMouseUp();
 
   // Vertical offset of the four bands after scrolling (0 at the top).
-  int bandOffset() const { return -LastScrollValue; }
-  int LastScrollValue = 0;
+  int bandOffset() const { return -lastScrollValue; }
+  int lastScrollValue = 0;
 
   void showLockHelp(Platform& platform) const;
 

@@ -1,26 +1,24 @@
 #include "powerplay/powerplay_states.h"
 
-#include <stdexcept>
-
 namespace oza {
 
 int PowerPlayStates::clockIndex(int state, int slot) const {
-  if (state < 0 || state >= static_cast<int>(StateClockIndex.size())) return -1;
-  const auto& slots = StateClockIndex[static_cast<std::size_t>(state)];
+  if (state < 0 || state >= static_cast<int>(stateClockIndex.size())) return -1;
+  const auto& slots = stateClockIndex[static_cast<std::size_t>(state)];
   if (slot < 1 || slot > static_cast<int>(slots.size())) return -1;
   return slots[static_cast<std::size_t>(slot - 1)];
 }
 
-PowerPlayStates ReadPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header) {
-  if (header.stateEntrySize < 1) throw std::length_error("state entry size 0");
+std::optional<PowerPlayStates> readPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header) {
+  if (header.stateEntrySize < 1) return std::nullopt;
   PowerPlayStates states;
-  states.StateEntrySize = header.stateEntrySize;
+  states.stateEntrySize = header.stateEntrySize;
   for (int s = 0; s < header.stateCount; ++s) {
     const std::int64_t entry = header.stateArray + std::int64_t{s} * header.stateEntrySize;
     const int nonClock = image.at(entry);
     std::vector<int> slots;
     for (int j = 1; j < header.stateEntrySize; ++j) slots.push_back(image.at(entry + j));
-    states.StateClockIndex.push_back(std::move(slots));
+    states.stateClockIndex.push_back(std::move(slots));
     const std::int64_t word = header.nonClockArray + std::int64_t{nonClock} * header.nonClockSize;
     states.classification.push_back(static_cast<std::uint16_t>(image.word(word)));
     states.entryPositions.push_back(entry);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,15 +13,15 @@ namespace oza {
 // index of each of its slots (slot 1 'low', 2 'medium', 3 'high') and its
 // classification word.
 struct PowerPlayStates {
-  int StateEntrySize = 0;
-  // StateClockIndex[s][j - 1] is the clock info index of slot j of state s.
-  std::vector<std::vector<int>> StateClockIndex;
+  int stateEntrySize = 0;
+  // stateClockIndex[s][j - 1] is the clock info index of slot j of state s.
+  std::vector<std::vector<int>> stateClockIndex;
   std::vector<std::uint16_t> classification;
   // Where each state's entry and classification word lie in the image.
   std::vector<std::int64_t> entryPositions;
   std::vector<std::int64_t> classificationPositions;
 
-  int slotCount() const { return StateEntrySize > 0 ? StateEntrySize - 1 : 0; }
+  int slotCount() const { return stateEntrySize > 0 ? stateEntrySize - 1 : 0; }
   // Clock info index of slot j (1-based) of state s, or -1 when there is none.
   int clockIndex(int state, int slot) const;
 };
@@ -35,9 +36,9 @@ struct PowerPlayHeader {
   std::int64_t nonClockArray = 0;
 };
 
-// Reads the states of a revision-4 table; OutOfImage when the table points
-// outside the image, std::length_error for a state entry size of 0.
-PowerPlayStates ReadPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header);
+// Reads the states of a revision-4 table; nothing for a state entry size of
+// 0, OutOfImage when the table points outside the image.
+std::optional<PowerPlayStates> readPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header);
 
 // " - Boot", " - Power saving for notebooks in battery mode, Thermal (GPU too
 // hot)", or empty text for a word without any known flag.

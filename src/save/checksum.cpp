@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "image/base_convert.h"
+#include "image/atom_layout.h"
 #include "image/hex_fields.h"
 
 namespace oza {
@@ -11,7 +11,6 @@ namespace oza {
 namespace {
 
 constexpr std::uint8_t kFillerMarker = 0x5B;  // '['
-constexpr std::int64_t kLargest64kImage = 65537;
 
 // Sum of the bytes first..last; OutOfImage when `last` lies beyond the image.
 std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
@@ -34,31 +33,26 @@ std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t be
 
 std::int64_t byteSum(const ByteImage& image) { return rangeSum(image, 0, image.last()); }
 
-std::string GetFileCheckSum(const ByteImage& image, int mode) {
-  if (image.empty()) return "Fehler";
-  const std::int64_t sum = byteSum(image);
-  if (mode == 0) {
-    std::string hex = BaseConvert(std::to_string(sum), 10, 16);
-    hex = hex.size() > 4 ? hex.substr(hex.size() - 4) : padLeft(4, hex);
-    return "0x" + hex;
-  }
-  if (mode == 1) return std::to_string(sum);
-  return {};
+std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
+  if (image.empty()) return std::nullopt;
+  return byteSum(image);
 }
 
-std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
+std::string checkSumText(std::int64_t sum) { return "0x" + hexText(static_cast<std::uint64_t>(sum) & 0xFFFF, 4); }
+
+std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
   if (image.empty()) return kDifferenceFailed;
   return static_cast<std::int32_t>(byteSum(image) - loadedCheckSum);
 }
 
 std::int64_t checkedLast(const ByteImage& image) {
   if (image.size() < 3) return image.last();
-  const std::int64_t declared = std::int64_t{image.at(0x02)} * 512;
+  const std::int64_t declared = std::int64_t{image.at(kDeclaredSizeByte)} * 512;
   if (declared >= 512 && declared < image.size()) return declared - 1;
   return image.last();
 }
 
-std::int64_t GetFreeSpacePos(const ByteImage& image) {
+std::int64_t freeSpacePosition(const ByteImage& image) {
   const std::int64_t last = checkedLast(image);
   std::int64_t i = lastPair(image, last, kFillerMarker);
   if (last + 1 > kLargest64kImage) {
@@ -69,27 +63,27 @@ std::int64_t GetFreeSpacePos(const ByteImage& image) {
   return i + 5;
 }
 
-std::int32_t GetCorrectionRoomUp(const ByteImage& image) {
+std::int32_t correctionRoomUp(const ByteImage& image) {
   return static_cast<std::int32_t>(16 * 255 - rangeSum(image, kUpAreaFirst, kUpAreaLast));
 }
 
 std::int64_t correctionRoomDown(const ByteImage& image) {
-  return (checkedLast(image) - GetFreeSpacePos(image)) * 255;
+  return (checkedLast(image) - freeSpacePosition(image)) * 255;
 }
 
-bool CheckPreModified(const ByteImage& image) {
+bool checkPreModified(const ByteImage& image) {
   try {
     if (rangeSum(image, kUpAreaFirst, kUpAreaLast) != 0) return true;
-    return rangeSum(image, GetFreeSpacePos(image), checkedLast(image)) % 255 != 0;
+    return rangeSum(image, freeSpacePosition(image), checkedLast(image)) % 255 != 0;
   } catch (const OutOfImage&) {
     return false;
   }
 }
 
-bool HandleCorrectionDown(ByteImage& image, std::int32_t n) {
+bool handleCorrectionDown(ByteImage& image, std::int32_t n) {
   try {
     const std::int64_t last = checkedLast(image);
-    for (std::int64_t p = GetFreeSpacePos(image); p <= last && n > 0; ++p) {
+    for (std::int64_t p = freeSpacePosition(image); p <= last && n > 0; ++p) {
       const int step = std::min<std::int32_t>(image.at(p), n);
       image.set(p, static_cast<std::uint8_t>(image.at(p) - step));
       n -= step;
@@ -100,7 +94,7 @@ bool HandleCorrectionDown(ByteImage& image, std::int32_t n) {
   }
 }
 
-bool HandleCorrectionUp(ByteImage& image, std::int32_t n) {
+bool handleCorrectionUp(ByteImage& image, std::int32_t n) {
   try {
     for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
       const int step = std::min<std::int32_t>(255 - image.at(p), -n);

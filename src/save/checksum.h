@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "image/byte_image.h"
@@ -15,14 +16,15 @@ inline constexpr std::int32_t kDifferenceFailed = 1234567890;
 inline constexpr std::int64_t kUpAreaFirst = 0x07;
 inline constexpr std::int64_t kUpAreaLast = 0x16;
 
-// Mode 0: "0x" and the low 16 bits of the sum as four hex digits; mode 1:
-// the sum in decimal; other modes: empty text; "Fehler" without an image.
-std::string GetFileCheckSum(const ByteImage& image, int mode);
+// The byte sum; nothing without an image.
+std::optional<std::int64_t> fileCheckSum(const ByteImage& image);
+// "0x" and the low 16 bits of a sum as four hex digits, as the window shows it.
+std::string checkSumText(std::int64_t sum);
 
 std::int64_t byteSum(const ByteImage& image);
 
 // Current byte sum minus the loaded one; kDifferenceFailed without an image.
-std::int32_t CheckSumDifference(const ByteImage& image, std::int32_t loadedCheckSum);
+std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum);
 
 // Last index of the image the card's firmware checks: byte 0x02 counts it in
 // 512-byte blocks. Files that hold a second image after a shorter declared
@@ -32,18 +34,18 @@ std::int64_t checkedLast(const ByteImage& image);
 
 // First position of the filler area that the down-correction lowers; past
 // checkedLast() when the image has no filler marker.
-std::int64_t GetFreeSpacePos(const ByteImage& image);
-std::int32_t GetCorrectionRoomUp(const ByteImage& image);
+std::int64_t freeSpacePosition(const ByteImage& image);
+std::int32_t correctionRoomUp(const ByteImage& image);
 // Room of the down-correction as the correction procedure reckons it.
 std::int64_t correctionRoomDown(const ByteImage& image);
 
 // Whether the correction areas show that the image was corrected before.
-bool CheckPreModified(const ByteImage& image);
+bool checkPreModified(const ByteImage& image);
 
 // Lower the filler area by n units (n > 0) / raise the header bytes by -n
 // units (n < 0), each byte used up before the next is touched. True when the
 // area was walked; a shortfall shows in the final sum test.
-bool HandleCorrectionDown(ByteImage& image, std::int32_t n);
-bool HandleCorrectionUp(ByteImage& image, std::int32_t n);
+bool handleCorrectionDown(ByteImage& image, std::int32_t n);
+bool handleCorrectionUp(ByteImage& image, std::int32_t n);
 
 }  // namespace oza

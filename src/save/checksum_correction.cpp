@@ -8,8 +8,8 @@
 namespace oza {
 
 bool correctChecksum(ByteImage& image, std::int32_t loadedCheckSum, bool preModified, Platform& platform) {
-  const std::int32_t d = CheckSumDifference(image, loadedCheckSum);
-  if (d == kDifferenceFailed) {
+  const std::int32_t difference = checkSumDifference(image, loadedCheckSum);
+  if (difference == kDifferenceFailed) {
     platform.message("Error calculation checksum difference. - Debug information: 'CheckSumDifference' reported error.",
                      MessageIcon::Information);
     return false;
@@ -21,17 +21,17 @@ bool correctChecksum(ByteImage& image, std::int32_t loadedCheckSum, bool preModi
     return false;
   };
   try {
-    if (d > 0) {
-      if (d >= correctionRoomDown(image)) return refuse("down");
-      if (!HandleCorrectionDown(image, d))
+    if (difference > 0) {
+      if (difference >= correctionRoomDown(image)) return refuse("down");
+      if (!handleCorrectionDown(image, difference))
         platform.message("Error correcting Checksum (down)! - Debug information: 'HandleCorrectionDown(" +
-                             std::to_string(d) + ")' reported error.",
+                             std::to_string(difference) + ")' reported error.",
                          MessageIcon::Information);
-    } else if (d < 0) {
-      if (d <= -GetCorrectionRoomUp(image)) return refuse("up");
-      if (!HandleCorrectionUp(image, d))
+    } else if (difference < 0) {
+      if (difference <= -correctionRoomUp(image)) return refuse("up");
+      if (!handleCorrectionUp(image, difference))
         platform.message("Error correcting Checksum (up)! - Debug information: 'HandleCorrectionUp(" +
-                             std::to_string(d) + ")' reported error.",
+                             std::to_string(difference) + ")' reported error.",
                          MessageIcon::Information);
     }
   } catch (const OutOfImage&) {

@@ -32,7 +32,7 @@ bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& acc
 }
 
 bool WriteCardBIOS(Platform& platform, const std::string& path, const ByteImage& image) {
-  if (!path.empty() && WriteBIOSToFile(path, image)) return true;
+  if (!path.empty() && writeBiosFile(path, image)) return true;
   showCardWriteFailed(platform, path);
   return false;
 }
@@ -50,7 +50,7 @@ bool LoadBIOSFromCard(Session& session, const std::string& address, RomAccess& a
     showCardWriteFailed(session.platform, path);
     return false;
   }
-  return LoadBIOSFile(session, path);
+  return loadBiosFile(session, path);
 }
 
 }  // namespace oza

@@ -5,8 +5,8 @@
 
 #include "fan/fan_tab.h"
 #include "fan/fan_tab_io.h"
+#include "image/atom_layout.h"
 #include "image/file_io.h"
-#include "image/hex_fields.h"
 #include "image/info_strings.h"
 #include "image/number_text.h"
 #include "powerplay/clock_location.h"
@@ -28,7 +28,7 @@ const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Deb
 // Shows a failure of the load and empties the display.
 void fail(Session& session, const std::string& text) {
   session.platform.message(text, MessageIcon::Information);
-  ResetBIOSDisplay(session);
+  resetBiosDisplay(session);
   rememberLoadedControls(session);
 }
 
@@ -41,12 +41,12 @@ bool canOpenForReading(const std::string& path) {
 
 // Detects the fan controller, reads it and decides whether the fan tab can
 // be used. A fan that cannot be read only disables the tab.
-void LoadFanSettings(Session& session) {
+void loadFanSettings(Session& session) {
   MainForm& form = session.form;
   FanLocation& location = session.fanLocation;
   session.fanCard.r680 = isR680(form.info.InfoText[2].text());
-  session.fanCard.rv770 = isRv770Card(session.VideoCardID);
-  locateFanTable(session.BIOSArray, session.fanCard.r680, location);
+  session.fanCard.rv770 = isRv770Card(session.cardId);
+  locateFanTable(session.image, session.fanCard.r680, location);
   // Whatever this image does not fill must not show the last image's values.
   form.fan.clearFanTables();
 
@@ -55,8 +55,8 @@ void LoadFanSettings(Session& session) {
   if (usable) {
     form.Option2.setEnabled(true);
     usable = location.tableType == FanTableType::Type2
-                 ? loadType2FanSettings(session.BIOSArray, location, form.fan, fanSelected)
-                 : loadType1FanSettings(session.BIOSArray, location, session.fanCard, form.fan, fanSelected);
+                 ? loadType2FanSettings(session.image, location, form.fan, fanSelected)
+                 : loadType1FanSettings(session.image, location, session.fanCard, form.fan, fanSelected);
   }
   if (!usable) {
     form.Option2.setEnabled(false);
@@ -66,106 +66,108 @@ void LoadFanSettings(Session& session) {
 }
 
 // The card-data sequence: everything specific to the card, in its order.
-bool LoadCardData(Session& session) {
+bool loadCardData(Session& session) {
   MainForm& form = session.form;
-  const ByteImage& image = session.BIOSArray;
+  const ByteImage& image = session.image;
 
-  const std::string sum = GetFileCheckSum(image, 1);
-  if (sum == "Fehler") {
+  const std::optional<std::int64_t> sum = fileCheckSum(image);
+  if (!sum) {
     fail(session, "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.");
     return false;
   }
-  session.LoadedCheckSum = static_cast<std::int32_t>(std::stol(sum));
+  session.loadedCheckSum = static_cast<std::int32_t>(*sum);
 
-  if (!GetSubVendor(form.info, image)) {
+  if (!showSubVendor(form.info, image)) {
     fail(session, "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.");
     return false;
   }
-  if (!GetReportedVideoCardType(form.info, image, session.VideoCardID)) {
+  const std::optional<std::uint16_t> cardId = showCardType(form.info, image);
+  if (!cardId) {
     fail(session, "Error reading video card ID. - Debug information: 'GetReportedVideoCardType' reported error.");
     return false;
   }
-  ShowBIOSInfo(form.info, image, session.strings, GetFileCheckSum(image, 0));
+  session.cardId = *cardId;
+  showBiosInfo(form.info, image, session.strings, checkSumText(*sum));
 
   ClockTab& clock = form.clock;
-  const ClockLocation& location = session.clockLocation = GetClockPos(image);
+  const ClockLocation& location = session.clockLocation = findClockLocation(image);
   // A table without states leaves nothing of an earlier image in the list.
   clock.showStates(location.states.value_or(PowerPlayStates{}));
-  const std::int64_t ClockPosition = location.ClockPosition;
-  if (ClockPosition == 0) {
+  const std::int64_t clockPosition = location.clockPosition;
+  if (clockPosition == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetClockPos' reported 0.");
     return false;
   }
-  if (!GetOverDrive(image, clock)) {
+  if (!loadOverdrive(image, clock)) {
     session.platform.message(
         "Unable to find overdrive settings. Maybe your card simply does not support overdrive. If "
         "you're sure this card supports it, please drop a note to the eMail-address found in the "
         "about section. - Debug information: 'GetOverDrive' reported error.",
         MessageIcon::Information);
   }
-  form.info.Check1.setChecked(CheckPreModified(image));
+  form.info.Check1.setChecked(checkPreModified(image));
 
-  int States = session.clockRecords = GetStatesNum(image, ClockPosition);
-  clock.States.setText(std::to_string(States));
-  if (States == 0) {
+  int recordCount = session.clockRecords = countClockRecords(image, clockPosition);
+  clock.States.setText(std::to_string(recordCount));
+  if (recordCount == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
     return false;
   }
-  clock.ClearClockBlocks();
-  if (!ReadClocksAndVoltages(image, ClockPosition, States, clock)) {
+  clock.clearClockBlocks();
+  if (!readClocksAndVoltages(image, clockPosition, recordCount, clock)) {
     fail(session,
          "Unable to display clock settings. This may be due to an unrecognized video card. Please "
          "drop a note to the eMail-address found in the about section. - Debug information: "
          "'ReadClocksAndVoltages(ClockPosition, States)' reported error.");
     return false;
   }
-  clock.ApplyClockInfoLock();
+  clock.applyClockInfoLock();
 
-  LoadFanSettings(session);
+  loadFanSettings(session);
   return true;
 }
 
 }  // namespace
 
-std::string OpenBIOSDialog(Session& session) {
+std::string openBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Open BIOS file...";
   request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
   return trimBlanks(session.platform.openFileDialog(request));
 }
 
-bool LoadBIOSFile(Session& session, std::string path) {
+bool loadBiosFile(Session& session, std::string path) {
   if (path.empty()) {
-    path = OpenBIOSDialog(session);
+    path = openBiosDialog(session);
     if (path.empty()) return false;
   }
   if (!canOpenForReading(path)) {
     session.platform.message("Unable to open file. Invalid file name specified?", MessageIcon::Critical);
     return false;
   }
-  if (!ReadBIOSToArray(path, session.BIOSArray)) {
+  if (!readBiosFile(path, session.image)) {
     fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
     return false;
   }
-  const std::string list = GetStringPos(session.BIOSArray);
-  if (list == "Fehler") {
+  const std::optional<StringPositions> positions = findStringPositions(session.image);
+  if (!positions) {
     fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");
     return false;
   }
-  ClearInfoGlobals(session);
-  session.strings.positionList = list;
-  if (!SplitInfos(session.BIOSArray, list, session.strings)) {
+  clearInfoGlobals(session);
+  session.strings.positions = positions;
+  if (!splitInfos(session.image, *positions, session.strings)) {
     fail(session, std::string(kInvalidFile) + "'SplitInfos' reported error.");
     return false;
   }
-  if (!CheckValid(session.strings)) {
+  if (!checkValid(session.strings)) {
     fail(session, std::string(kInvalidFile) + "'CheckValid' reported error.");
     return false;
   }
   session.form.Label49.setText(path);
-  if (!LoadCardData(session)) return false;
+  if (!loadCardData(session)) return false;
   rememberLoadedControls(session);
-  ShowGDDR5SizeWarning(session);
+  showGddr5SizeWarning(session);
   return true;
 }
 
@@ -173,9 +175,9 @@ void rememberLoadedControls(Session& session) {
   for (Control* control : session.controls()) control->rememberAsLoaded();
 }
 
-void ShowGDDR5SizeWarning(Session& session) {
-  if (!contains(toLower(session.strings.sRAMType), "dr5")) return;
-  if (std::stoll(GetBIOSSize(session.BIOSArray, 1)) >= 65537) return;
+void showGddr5SizeWarning(Session& session) {
+  if (!contains(toLower(session.strings.ramType), "dr5")) return;
+  if (session.image.size() >= kLargest64kImage) return;
   const MessageAnswer answer = session.platform.message(
       "File may be corrupted. Show more detailed information?", MessageIcon::None,
       MessageButtons::YesNo, "Warning!");
@@ -192,9 +194,9 @@ void ShowGDDR5SizeWarning(Session& session) {
       "problem.");
 }
 
-void ClearInfoGlobals(Session& session) {
+void clearInfoGlobals(Session& session) {
   session.strings = InfoStrings{};
-  session.LoadedCheckSum = 0;
+  session.loadedCheckSum = 0;
   FanLocation& fan = session.fanLocation;
   fan.commandTablePosition = 0;
   for (std::int32_t& position : fan.registerPositions) position = 0;
@@ -206,15 +208,15 @@ void ClearInfoGlobals(Session& session) {
   session.form.clock.States.setText("");
 }
 
-void ResetBIOSDisplay(Session& session) {
+void resetBiosDisplay(Session& session) {
   MainForm& form = session.form;
   form.Option2.setEnabled(true);
   form.info.Check1.setChecked(false);
-  ClearInfoGlobals(session);
-  form.info.ResetInfoLines();
-  form.info.ClearInfoFields();
+  clearInfoGlobals(session);
+  form.info.resetInfoLines();
+  form.info.clearInfoFields();
   form.fan.clearFanTables();
-  form.clock.ClearClockBlocks();
+  form.clock.clearClockBlocks();
 }
 
 }  // namespace oza

@@ -10,18 +10,18 @@ class Session;
 // and validates the file, loads the card data into every tab and warns about
 // a GDDR5 image that is too small. Every failure shows its message and
 // empties the display. True when the image was loaded to the end.
-bool LoadBIOSFile(Session& session, std::string path);
+bool loadBiosFile(Session& session, std::string path);
 
 // The open dialog of the load; the chosen path without surrounding blanks.
-std::string OpenBIOSDialog(Session& session);
+std::string openBiosDialog(Session& session);
 
 // Returns the window to its empty state.
-void ResetBIOSDisplay(Session& session);
+void resetBiosDisplay(Session& session);
 
 // Empties the information strings and the globals of a loaded image.
-void ClearInfoGlobals(Session& session);
+void clearInfoGlobals(Session& session);
 
-void ShowGDDR5SizeWarning(Session& session);
+void showGddr5SizeWarning(Session& session);
 
 // Takes what every control shows now as what the load showed: a save writes
 // only the fields whose controls show something else.

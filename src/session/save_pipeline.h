@@ -10,10 +10,10 @@ class Session;
 // the loaded byte sum, asks for a file name and writes the copy. The loaded
 // image itself never changes. Every stop shows its message (a cancelled
 // dialog or a No shows none). True when the file was written.
-bool SaveBIOSFile(Session& session);
+bool saveBiosFile(Session& session);
 
 // The default file name of the save dialog, made of the 2D and 3D clocks.
 std::string defaultBiosFileName(const Session& session);
-std::string SaveBIOSDialog(Session& session);
+std::string saveBiosDialog(Session& session);
 
 }  // namespace oza

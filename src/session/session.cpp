@@ -13,10 +13,10 @@
 namespace oza {
 
 Session::Session(Platform& platformRef) : platform(platformRef) {
-  form.Command1.onClick = [this] { LoadBIOSFile(*this, ""); };
-  form.BLoad.onClick = [this] { LoadBIOSFile(*this, ""); };
-  form.Command2.onClick = [this] { SaveBIOSFile(*this); };
-  form.BSave.onClick = [this] { SaveBIOSFile(*this); };
+  form.Command1.onClick = [this] { loadBiosFile(*this, ""); };
+  form.BLoad.onClick = [this] { loadBiosFile(*this, ""); };
+  form.Command2.onClick = [this] { saveBiosFile(*this); };
+  form.BSave.onClick = [this] { saveBiosFile(*this); };
   form.Command6.onClick = [this] { showFaq(); };
   form.FAQ.onClick = [this] { showFaq(); };
   form.Option1.onClick = [this] { ShowClockTab(*this); };
@@ -49,7 +49,7 @@ Control* Session::findControl(const std::string& name) {
 void Session::start() {
   form.tabs.select(form.Option3);
   form.Form1.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
-  form.clock.ApplyClockInfoLock();
+  form.clock.applyClockInfoLock();
   form.clock.VScroll1.setValue(0);
   form.info.fillIdLists();
   rememberLoadedControls(*this);

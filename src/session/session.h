@@ -28,10 +28,10 @@ class Session {
 
   // The image as loaded; a save patches a copy of it, so that it is a
   // function of these bytes and the controls alone.
-  ByteImage BIOSArray;
-  InfoStrings strings;      // sBIOSVersion ... sAtomBIOSVersion, RAMSize, RAMBusWidth
-  std::string VideoCardID;  // four hex digits, set by each load
-  std::int32_t LoadedCheckSum = 0;
+  ByteImage image;
+  InfoStrings strings;
+  std::uint16_t cardId = 0;  // set by each load
+  std::int32_t loadedCheckSum = 0;
   FanLocation fanLocation;
   FanCard fanCard;         // the card tests of the last load
   ClockLocation clockLocation;  // where the load found the clock info records

@@ -29,7 +29,7 @@ void ShowFanTab(Session& session) {
   form.info.Frame2.setVisible(false);
   form.fan.Frame3.setVisible(false);
   form.fan.Frame4.setVisible(false);
-  if (isRv770Card(session.VideoCardID) || session.fanLocation.tableType == FanTableType::Type1) {
+  if (isRv770Card(session.cardId) || session.fanLocation.tableType == FanTableType::Type1) {
     form.fan.Frame4.setVisible(true);
   } else if (session.fanLocation.tableType == FanTableType::Type2) {
     form.fan.Frame3.setVisible(true);

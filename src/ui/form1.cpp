@@ -172,7 +172,7 @@ void Form1::openPath(const std::string& path) {
     showProfileEditor().load(path);
     return;
   }
-  binder_.userEvent([&] { LoadBIOSFile(session_, path); });
+  binder_.userEvent([&] { loadBiosFile(session_, path); });
 }
 
 Form4& Form1::showProfileEditor() {
@@ -188,7 +188,7 @@ namespace {
 // The file of the image the window shows; empty when none is shown (a failed
 // load empties the display but leaves the caption).
 std::string loadedPath(const Session& session) {
-  return session.LoadedCheckSum != 0 ? session.form.Label49.text() : std::string();
+  return session.loadedCheckSum != 0 ? session.form.Label49.text() : std::string();
 }
 
 template <typename Window>

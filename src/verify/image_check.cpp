@@ -124,7 +124,7 @@ void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rul
 
 void checkContent(const LoadedImage& image, Rules& rules) {
   const Session& s = image.session();
-  const bool gddr5 = contains(toLower(s.strings.sRAMType), "dr5");
+  const bool gddr5 = contains(toLower(s.strings.ramType), "dr5");
   if (!image.loaded())
     rules.notRun("GDDR5 image size", "the image did not load");
   else if (gddr5 && image.bytes().size() <= k64k)
@@ -230,12 +230,12 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
 
   const Session& a = original.session();
   const Session& b = image.session();
-  std::vector<KnownField> known = knownFields(a.BIOSArray, a.fanLocation, a.fanCard);
-  for (const KnownField& field : knownFields(b.BIOSArray, b.fanLocation, b.fanCard)) known.push_back(field);
-  for (const KnownField& area : correctionAreas(a.BIOSArray)) known.push_back(area);
-  for (const KnownField& area : correctionAreas(b.BIOSArray)) known.push_back(area);
+  std::vector<KnownField> known = knownFields(a.image, a.fanLocation, a.fanCard);
+  for (const KnownField& field : knownFields(b.image, b.fanLocation, b.fanCard)) known.push_back(field);
+  for (const KnownField& area : correctionAreas(a.image)) known.push_back(area);
+  for (const KnownField& area : correctionAreas(b.image)) known.push_back(area);
   const std::vector<ByteRange> ranges =
-      differingRanges(a.BIOSArray, b.BIOSArray, [&](std::int64_t p) { return !insideAny(known, p); });
+      differingRanges(a.image, b.image, [&](std::int64_t p) { return !insideAny(known, p); });
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");
   std::int64_t differing = 0;
   for (const ByteRange& range : ranges) differing += range.differing;

@@ -35,12 +35,12 @@ void diffInfo(const Session& a, const Session& b, Collector& out) {
     out.add(shown[i], ia.InfoText[i].text(), ib.InfoText[i].text());
     // The two strings the tab does not show as text follow the chip type.
     if (i == 2) {
-      out.add("Card interface", latin1ToUtf8(a.strings.sCardInterface), latin1ToUtf8(b.strings.sCardInterface));
-      out.add("RAM type", latin1ToUtf8(a.strings.sRAMType), latin1ToUtf8(b.strings.sRAMType));
+      out.add("Card interface", latin1ToUtf8(a.strings.cardInterface), latin1ToUtf8(b.strings.cardInterface));
+      out.add("RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
     }
   }
   out.add("Sub vendor ID", ia.Combo1.text(), ib.Combo1.text());
-  auto card = [](const Session& s) { return "0x" + s.VideoCardID + " - " + s.form.info.Combo2.text(); };
+  auto card = [](const Session& s) { return "0x" + hexText(s.cardId, 4) + " - " + s.form.info.Combo2.text(); };
   out.add("Video card ID", card(a), card(b));
   out.add("Pre-modified", ia.Check1.checked() ? "yes" : "no", ib.Check1.checked() ? "yes" : "no");
 }
@@ -83,8 +83,8 @@ std::string controlMode(const FanTab& fan) {
 
 std::string registerValue(const Session& s, int n) {
   const std::int32_t position = s.fanLocation.registerPosition(n);
-  if (position == 0 || !s.BIOSArray.contains(position + 3)) return "";
-  return "0x" + ReadDWordHex(s.BIOSArray, position);
+  if (position == 0 || !s.image.contains(position + 3)) return "";
+  return "0x" + readDWordHex(s.image, position);
 }
 
 void diffFan(const Session& a, const Session& b, Collector& out) {
@@ -126,8 +126,8 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
 }
 
 void diffBytes(const Session& a, const Session& b, Collector& out) {
-  const ByteImage& ia = a.BIOSArray;
-  const ByteImage& ib = b.BIOSArray;
+  const ByteImage& ia = a.image;
+  const ByteImage& ib = b.image;
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/atom_layout.h"
 #include "image/info_strings.h"
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_records.h"
@@ -15,29 +16,29 @@ const char* const kStringNames[] = {"BIOS version",   "Chip type",          "Car
                                     "Hardware specs", "Power cable message", "Copyright",      "AtomBIOS version"};
 
 void addStrings(const ByteImage& image, std::vector<KnownField>& out) {
-  const std::string list = GetStringPos(image);
-  if (list == "Fehler") return;
-  const std::vector<std::string> fields = splitPositionList(list);
-  for (std::size_t s = 0; s < 8 && 2 * s + 1 < fields.size(); ++s) {
-    std::int64_t first = 0, last = 0;
-    if (parsePosition(fields[2 * s], first) && parsePosition(fields[2 * s + 1], last) && first <= last)
-      out.push_back({kStringNames[s], first, last, true});
-  }
+  const std::optional<StringPositions> positions = findStringPositions(image);
+  if (!positions) return;
+  const std::optional<StringRange> ranges[] = {
+      positions->biosVersion,   positions->chipType,          positions->cardInterface, positions->ramType,
+      positions->hardwareSpecs, positions->powerCableMessage, positions->copyright,     positions->atomBiosVersion};
+  for (std::size_t s = 0; s < 8; ++s)
+    if (ranges[s] && ranges[s]->first <= ranges[s]->last)
+      out.push_back({kStringNames[s], ranges[s]->first, ranges[s]->last, true});
 }
 
 void addClocks(const ByteImage& image, std::vector<KnownField>& out) {
-  const ClockLocation location = GetClockPos(image);
-  const std::int64_t clocks = location.ClockPosition;
+  const ClockLocation location = findClockLocation(image);
+  const std::int64_t clocks = location.clockPosition;
   if (clocks == 0) return;
   if (location.states) {
     const PowerPlayStates& states = *location.states;
     for (std::size_t s = 0; s < states.entryPositions.size(); ++s) {
       const std::string name = "PowerPlay state " + std::to_string(s);
-      out.push_back({name, states.entryPositions[s], states.entryPositions[s] + states.StateEntrySize - 1, false});
+      out.push_back({name, states.entryPositions[s], states.entryPositions[s] + states.stateEntrySize - 1, false});
       out.push_back({name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
     }
   }
-  const int records = std::min(GetStatesNum(image, clocks), kMaxRecords);
+  const int records = std::min(countClockRecords(image, clocks), kMaxRecords);
   for (int r = 0; r < records; ++r)
     out.push_back({"Clock info " + std::to_string(r), clocks + kRecordSize * r, clocks + kRecordSize * r + 7, true});
 }
@@ -74,9 +75,9 @@ void addFan(const ByteImage& image, const FanLocation& fan, const FanCard& card,
 std::vector<KnownField> knownFields(const ByteImage& image, const FanLocation& fan, const FanCard& card) {
   std::vector<KnownField> out;
   if (image.empty()) return out;
-  out.push_back({"Date", 0x50, 0x5D, true});
-  out.push_back({"Sub vendor ID", 0x7C, 0x7D, true});
-  out.push_back({"Video card ID", 0x88, 0x89, true});
+  out.push_back({"Date", kDateFirst, kDateFirst + kDateLength - 1, true});
+  out.push_back({"Sub vendor ID", kSubVendorId, kSubVendorId + 1, true});
+  out.push_back({"Video card ID", kCardId, kCardId + 1, true});
   addStrings(image, out);
   addClocks(image, out);
   addOverdrive(image, out);
@@ -88,7 +89,7 @@ std::vector<KnownField> correctionAreas(const ByteImage& image) {
   std::vector<KnownField> out;
   if (image.size() <= kUpAreaLast) return out;
   out.push_back({kHeaderArea, kUpAreaFirst, kUpAreaLast, true});
-  const std::int64_t filler = GetFreeSpacePos(image);
+  const std::int64_t filler = freeSpacePosition(image);
   const std::int64_t last = checkedLast(image);
   if (filler <= last) out.push_back({kFillerArea, filler, last, true});
   return out;

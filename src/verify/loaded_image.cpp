@@ -12,7 +12,7 @@ LoadedImage::LoadedImage(std::string path) : path_(std::move(path)) {
     failure_ = "No file given.";
     return;
   }
-  loaded_ = LoadBIOSFile(*session_, path_);
+  loaded_ = loadBiosFile(*session_, path_);
   // The failing step's message is the last one the load showed.
   if (!loaded_) failure_ = platform_.messages.empty() ? "The file did not load." : platform_.messages.back().text;
 }

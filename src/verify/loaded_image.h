@@ -24,7 +24,7 @@ class LoadedImage {
   const std::string& failure() const { return failure_; }
   const Session& session() const { return *session_; }
   Session& session() { return *session_; }
-  const ByteImage& bytes() const { return session_->BIOSArray; }
+  const ByteImage& bytes() const { return session_->image; }
   const std::vector<Message>& messages() const { return platform_.messages; }
   // What answers the session's questions and dialogs (a save's path, say).
   ScriptedPlatform& platform() { return platform_; }

@@ -259,12 +259,11 @@ TEST(FanDetection, AMissingRegisterWriteFails) {
 }
 
 TEST(FanDetection, IsRv770Card) {
-  EXPECT_FALSE(isRv770Card(""));
-  EXPECT_TRUE(isRv770Card("9440"));
-  EXPECT_TRUE(isRv770Card("9447"));
-  EXPECT_FALSE(isRv770Card("9448"));
-  EXPECT_FALSE(isRv770Card("943F"));
-  EXPECT_FALSE(isRv770Card("XYZ1"));
+  EXPECT_FALSE(isRv770Card(0));
+  EXPECT_TRUE(isRv770Card(0x9440));
+  EXPECT_TRUE(isRv770Card(0x9447));
+  EXPECT_FALSE(isRv770Card(0x9448));
+  EXPECT_FALSE(isRv770Card(0x943F));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "image/hex_fields.h"
+#include "image/info_tab.h"
 
 #include <gtest/gtest.h>
 
@@ -9,44 +10,41 @@ ByteImage imageOf(std::vector<std::uint8_t> bytes) { return ByteImage(std::move(
 
 TEST(HexFields, ReadersShowTheHighestByteFirst) {
   const ByteImage image = imageOf({0x34, 0x12, 0x10, 0x27, 0x00, 0x78, 0x56, 0x34, 0x12});
-  EXPECT_EQ(ReadWordHex(image, 0), "1234");
-  EXPECT_EQ(ReadClockHex(image, 2), "002710");
-  EXPECT_EQ(ReadDWordHex(image, 5), "12345678");
-  EXPECT_THROW(ReadWordHex(image, 8), OutOfImage);
-  EXPECT_THROW(ReadDWordHex(image, -1), OutOfImage);
+  EXPECT_EQ(readDWordHex(image, 0), "27101234");
+  EXPECT_EQ(readDWordHex(image, 5), "12345678");
+  EXPECT_THROW(readDWordHex(image, 6), OutOfImage);
+  EXPECT_THROW(readDWordHex(image, -1), OutOfImage);
 }
 
 TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
   ByteImage image = imageOf(std::vector<std::uint8_t>(8, 0xEE));
-  EXPECT_TRUE(WriteClockHex(image, 0, "002710"));
-  EXPECT_EQ(ReadClockHex(image, 0), "002710");
+  EXPECT_TRUE(writeDWordHex(image, 0, "00002710"));
+  EXPECT_EQ(readDWordHex(image, 0), "00002710");
   EXPECT_EQ(image.at(0), 0x10);
 
-  EXPECT_FALSE(WriteWordHex(image, 3, "123"));
-  EXPECT_EQ(image.at(3), 0xEE);
+  EXPECT_FALSE(writeDWordHex(image, 4, "1234567"));
+  EXPECT_EQ(image.at(4), 0xEE);
 
-  EXPECT_TRUE(WriteWordHex(image, 3, "12ZZ"));
+  EXPECT_TRUE(writeDWordHex(image, 3, "000012ZZ"));
   EXPECT_EQ(image.at(3), 0x00);
   EXPECT_EQ(image.at(4), 0x12);
 
-  EXPECT_TRUE(WriteDWordHex(image, 4, "AABBCCDD"));
-  EXPECT_EQ(ReadDWordHex(image, 4), "AABBCCDD");
+  EXPECT_TRUE(writeDWordHex(image, 4, "AABBCCDD"));
+  EXPECT_EQ(readDWordHex(image, 4), "AABBCCDD");
 
   // A field reaching past the end stores what fits, then fails.
-  EXPECT_FALSE(WriteWordHex(image, 7, "1234"));
-  EXPECT_EQ(image.at(7), 0x34);
+  EXPECT_FALSE(writeDWordHex(image, 6, "12345678"));
+  EXPECT_EQ(image.at(6), 0x78);
+  EXPECT_EQ(image.at(7), 0x56);
 }
 
 TEST(HexFields, BiosSizeTexts) {
-  EXPECT_EQ(GetBIOSSize(ByteImage(), 0), "Fehler");
   const ByteImage small(std::vector<std::uint8_t>(65536));
   const ByteImage large(std::vector<std::uint8_t>(131072));
   const ByteImage tiny(std::vector<std::uint8_t>(16));
-  EXPECT_EQ(GetBIOSSize(small, 0), "0x10000");
-  EXPECT_EQ(GetBIOSSize(large, 0), "0x20000");
-  EXPECT_EQ(GetBIOSSize(tiny, 0), "0x0010");
-  EXPECT_EQ(GetBIOSSize(small, 1), "65536");
-  EXPECT_EQ(GetBIOSSize(small, 2), "");
+  EXPECT_EQ(biosSizeText(small), "0x10000");
+  EXPECT_EQ(biosSizeText(large), "0x20000");
+  EXPECT_EQ(biosSizeText(tiny), "0x0010");
 }
 
 }  // namespace

@@ -21,46 +21,52 @@ const std::string kHead = "VER\0R600\0PCI_EXPRESS\0GDDR3\0"s;
 
 InfoStrings split(const ByteImage& image) {
   InfoStrings strings;
-  EXPECT_TRUE(SplitInfos(image, GetStringPos(image), strings));
+  const std::optional<StringPositions> positions = findStringPositions(image);
+  EXPECT_TRUE(positions && splitInfos(image, *positions, strings));
   return strings;
 }
 
 TEST(StringBlock, WithoutCableMessageTheCopyrightStartsAtTheParenthesis) {
   const ByteImage image = blockImage(kHead + "\r\nSPECS 512MB 256bit\r\n(C) ATI\0ATOM\0"s);
-  const std::string list = GetStringPos(image);
-  EXPECT_EQ(list, "128,130,132,135,137,147,149,153,157,174,\xC3\xA4,\xC3\xA4,177,183,185,188");
+  StringPositions expected;
+  expected.biosVersion = {128, 130};
+  expected.chipType = {132, 135};
+  expected.cardInterface = {137, 147};
+  expected.ramType = {149, 153};
+  expected.hardwareSpecs = {157, 174};
+  expected.copyright = {177, 183};
+  expected.atomBiosVersion = {185, 188};
+  EXPECT_EQ(findStringPositions(image), expected);
   const InfoStrings s = split(image);
-  EXPECT_EQ(s.sBIOSVersion, "VER");
-  EXPECT_EQ(s.sChipType, "R600");
-  EXPECT_EQ(s.sCardInterface, "PCI_EXPRESS");
-  EXPECT_EQ(s.sRAMType, "GDDR3");
-  EXPECT_EQ(s.sHardwareSpecs, "SPECS 512MB 256bit");
-  EXPECT_EQ(s.sPowerCableMessage, "");
-  EXPECT_EQ(s.sCopyright, "(C) ATI");
-  EXPECT_EQ(s.sAtomBIOSVersion, "ATOM");
-  EXPECT_EQ(s.RAMSize, 512);
-  EXPECT_EQ(s.RAMBusWidth, 256);
+  EXPECT_EQ(s.biosVersion, "VER");
+  EXPECT_EQ(s.chipType, "R600");
+  EXPECT_EQ(s.cardInterface, "PCI_EXPRESS");
+  EXPECT_EQ(s.ramType, "GDDR3");
+  EXPECT_EQ(s.hardwareSpecs, "SPECS 512MB 256bit");
+  EXPECT_EQ(s.powerCableMessage, "");
+  EXPECT_EQ(s.copyright, "(C) ATI");
+  EXPECT_EQ(s.atomBiosVersion, "ATOM");
+  EXPECT_EQ(s.ramSize, 512);
+  EXPECT_EQ(s.ramBusWidth, 256);
 }
 
 TEST(StringBlock, SpecsLosesTrailingBlanksAndStartsAfterOptionalLineEnds) {
-  InfoStrings s = split(blockImage(kHead + "\r\nSPECS   \r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.sHardwareSpecs, "SPECS");
-  s = split(blockImage(kHead + "SPECS\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.sHardwareSpecs, "SPECS");
-  s = split(blockImage(kHead + "\nSPECS\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.sHardwareSpecs, "SPECS");
+  const std::string blocks[] = {"\r\nSPECS   \r\n(C) ATI\0ATOM\0"s, "SPECS\r\n(C) ATI\0ATOM\0"s,
+                                "\nSPECS\r\n(C) ATI\0ATOM\0"s};
+  for (const std::string& block : blocks) EXPECT_EQ(split(blockImage(kHead + block)).hardwareSpecs, "SPECS") << block;
 }
 
-TEST(StringBlock, CableMessageKeepsItsCarriageReturnAndTheCopyrightFollows) {
-  // The copyright right after the line feed.
-  InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\n\r\nPLUG IN\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.sPowerCableMessage, "PLUG IN\r");
-  EXPECT_EQ(s.sCopyright, "(C) ATI");
-  // As real images have it: a 0 byte and line ends before the copyright.
-  s = split(blockImage(kHead + "\r\nSPECS\r\nPLUG IN\r\n\0\r\n(C) ATI\0ATOM\0"s));
-  EXPECT_EQ(s.sPowerCableMessage, "PLUG IN\r");
-  EXPECT_EQ(s.sCopyright, "(C) ATI");
-  EXPECT_EQ(s.sAtomBIOSVersion, "ATOM");
+TEST(StringBlock, CableMessageKeepsItsCarriageReturnAndTheCopyrightFollowsTheLineFeed) {
+  const InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\n\r\nPLUG IN\r\n(C) ATI\0ATOM\0"s));
+  EXPECT_EQ(s.powerCableMessage, "PLUG IN\r");
+  EXPECT_EQ(s.copyright, "(C) ATI");
+}
+
+TEST(StringBlock, CableMessageThenAZeroByteAndLineEndsAsRealImagesHaveIt) {
+  const InfoStrings s = split(blockImage(kHead + "\r\nSPECS\r\nPLUG IN\r\n\0\r\n(C) ATI\0ATOM\0"s));
+  EXPECT_EQ(s.powerCableMessage, "PLUG IN\r");
+  EXPECT_EQ(s.copyright, "(C) ATI");
+  EXPECT_EQ(s.atomBiosVersion, "ATOM");
 }
 
 TEST(StringBlock, MemorySizeAndBusWidthSpellings) {
@@ -73,57 +79,57 @@ TEST(StringBlock, MemorySizeAndBusWidthSpellings) {
   };
   for (const auto& c : cases) {
     const InfoStrings s = split(blockImage(kHead + "\r\n" + c.specs + "\r\n(C) ATI\0ATOM\0"s));
-    EXPECT_EQ(s.RAMSize, c.size) << c.specs;
-    EXPECT_EQ(s.RAMBusWidth, c.width) << c.specs;
+    EXPECT_EQ(s.ramSize, c.size) << c.specs;
+    EXPECT_EQ(s.ramBusWidth, c.width) << c.specs;
   }
 }
 
 TEST(StringBlock, ABlockRunningOffTheImageFails) {
-  EXPECT_EQ(GetStringPos(ByteImage(std::vector<std::uint8_t>(0x6E))), "Fehler");
+  EXPECT_EQ(findStringPositions(ByteImage(std::vector<std::uint8_t>(0x6E))), std::nullopt);
   // No carriage return after the specs string: the scans run off the end.
   std::string block = kHead + "\r\nSPECS";
   ByteImage image = blockImage(block, 0x80 + block.size());
-  EXPECT_EQ(GetStringPos(image), "Fehler");
+  EXPECT_EQ(findStringPositions(image), std::nullopt);
   std::vector<std::uint8_t> ff(1000000, 0xFF);
-  EXPECT_EQ(GetStringPos(ByteImage(ff)), "Fehler");
+  EXPECT_EQ(findStringPositions(ByteImage(ff)), std::nullopt);
 
   InfoStrings strings;
-  EXPECT_FALSE(SplitInfos(image, "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,2000000", strings));
-  EXPECT_FALSE(SplitInfos(image, "1,2,x,4,5,6,7,8,9,10,11,12,13,14,15,16", strings));
-  EXPECT_FALSE(SplitInfos(image, "1,2", strings));
+  StringPositions outside;
+  outside.atomBiosVersion = {15, 2000000};
+  EXPECT_FALSE(splitInfos(image, outside, strings));
 }
 
 TEST(StringBlock, DateIsTrimmedOfSurroundingBlanks) {
   std::vector<std::uint8_t> bytes(0x60, 0);
   const std::string date = " 07/21/08 9:30 ";
   for (std::size_t i = 0; i < 15; ++i) bytes[0x50 + i] = static_cast<std::uint8_t>(date[i]);
-  EXPECT_EQ(GetBIOSDateTime(ByteImage(bytes)), "07/21/08 9:30");
-  EXPECT_EQ(GetBIOSDateTime(ByteImage(std::vector<std::uint8_t>(0x5E))), "Fehler");
+  EXPECT_EQ(biosDateTime(ByteImage(bytes)), "07/21/08 9:30");
+  EXPECT_EQ(biosDateTime(ByteImage(std::vector<std::uint8_t>(0x5E))), std::nullopt);
 }
 
 TEST(CheckValid, TestsTheFiveStringsInOrder) {
   InfoStrings good;
-  good.sChipType = "R680";
-  good.sCardInterface = "PCI_EXPRESS";
-  good.sRAMType = "GDDR3";
-  good.sCopyright = "(C) ATI";
-  good.sAtomBIOSVersion = "AtomBios";
-  EXPECT_TRUE(CheckValid(good));
+  good.chipType = "R680";
+  good.cardInterface = "PCI_EXPRESS";
+  good.ramType = "GDDR3";
+  good.copyright = "(C) ATI";
+  good.atomBiosVersion = "AtomBios";
+  EXPECT_TRUE(checkValid(good));
 
   auto with = [&](auto change) {
     InfoStrings s = good;
     change(s);
-    return CheckValid(s);
+    return checkValid(s);
   };
-  EXPECT_TRUE(with([](InfoStrings& s) { s.sChipType = "M76"; }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sChipType = "r680"; }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sCardInterface = "PC"; }));
-  EXPECT_TRUE(with([](InfoStrings& s) { s.sCardInterface = "PCI"; }));
-  EXPECT_TRUE(with([](InfoStrings& s) { s.sCardInterface = std::string(15, 'P'); }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sCardInterface = std::string(16, 'P'); }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sRAMType = "GD3"; }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sCopyright = "(C) AMD"; }));
-  EXPECT_FALSE(with([](InfoStrings& s) { s.sAtomBIOSVersion = "BIOS"; }));
+  EXPECT_TRUE(with([](InfoStrings& s) { s.chipType = "M76"; }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.chipType = "r680"; }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.cardInterface = "PC"; }));
+  EXPECT_TRUE(with([](InfoStrings& s) { s.cardInterface = "PCI"; }));
+  EXPECT_TRUE(with([](InfoStrings& s) { s.cardInterface = std::string(15, 'P'); }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.cardInterface = std::string(16, 'P'); }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.ramType = "GD3"; }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.copyright = "(C) AMD"; }));
+  EXPECT_FALSE(with([](InfoStrings& s) { s.atomBiosVersion = "BIOS"; }));
 }
 
 TEST(StringBlock, FixtureImagesSplitIntoTheirStrings) {
@@ -131,10 +137,10 @@ TEST(StringBlock, FixtureImagesSplitIntoTheirStrings) {
   fixture.cableMessage = "PLEASE CONNECT THE POWER CABLE";
   const ByteImage image(fixture.build());
   const InfoStrings s = split(image);
-  EXPECT_EQ(s.sPowerCableMessage, "PLEASE CONNECT THE POWER CABLE\r");
-  EXPECT_EQ(s.sCopyright, fixture.copyright);
-  EXPECT_EQ(s.sAtomBIOSVersion, fixture.atomVersion);
-  EXPECT_TRUE(CheckValid(s));
+  EXPECT_EQ(s.powerCableMessage, "PLEASE CONNECT THE POWER CABLE\r");
+  EXPECT_EQ(s.copyright, fixture.copyright);
+  EXPECT_EQ(s.atomBiosVersion, fixture.atomVersion);
+  EXPECT_TRUE(checkValid(s));
 }
 
 }  // namespace

@@ -34,36 +34,35 @@ TEST(Ids, KnownAndUnknownIdsAreShown) {
     int vendorIndex;
     const char* cardText;
     int cardIndex;
-    const char* cardId;
+    std::uint16_t cardId;
   } cases[] = {
       {0x1002, 0x9597, "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)",
-       1, "HD 3600 series", 19, "9597"},
-      {0x1234, 0x9999, "0x1234 - (unkown)", -1, "(unkown)", -1, "9999"},
-      {0x174B, 0x9400, "0x174B - PC Partner (known as Sapphire)", 8, "HD 2900 XT", 12, "9400"},
-      {0x000A, 0x940A, "0x000A - (unkown)", -1, "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)", 33, "940A"},
+       1, "HD 3600 series", 19, 0x9597},
+      {0x1234, 0x9999, "0x1234 - (unkown)", -1, "(unkown)", -1, 0x9999},
+      {0x174B, 0x9400, "0x174B - PC Partner (known as Sapphire)", 8, "HD 2900 XT", 12, 0x9400},
+      {0x000A, 0x940A, "0x000A - (unkown)", -1, "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)", 33, 0x940A},
   };
   for (const auto& c : cases) {
     InfoTab tab;
     tab.fillIdLists();
-    std::string cardId;
     const ByteImage image = idImage(c.vendor, c.card);
-    ASSERT_TRUE(GetSubVendor(tab, image));
-    ASSERT_TRUE(GetReportedVideoCardType(tab, image, cardId));
+    ASSERT_TRUE(showSubVendor(tab, image));
+    const std::optional<std::uint16_t> cardId = showCardType(tab, image);
+    ASSERT_TRUE(cardId.has_value());
     EXPECT_EQ(tab.Combo1.text(), c.vendorText);
     EXPECT_EQ(tab.Combo1.listIndex(), c.vendorIndex);
     EXPECT_EQ(tab.Combo2.text(), c.cardText);
     EXPECT_EQ(tab.Combo2.listIndex(), c.cardIndex);
-    EXPECT_EQ(cardId, c.cardId);
+    EXPECT_EQ(*cardId, c.cardId);
   }
 }
 
 TEST(Ids, AnImageTooShortForTheIdsFails) {
   InfoTab tab;
-  std::string cardId = "kept";
   const ByteImage image(std::vector<std::uint8_t>(0x89));
-  EXPECT_TRUE(GetSubVendor(tab, image));
-  EXPECT_FALSE(GetReportedVideoCardType(tab, image, cardId));
-  EXPECT_FALSE(GetSubVendor(tab, ByteImage(std::vector<std::uint8_t>(0x7D))));
+  EXPECT_TRUE(showSubVendor(tab, image));
+  EXPECT_FALSE(showCardType(tab, image).has_value());
+  EXPECT_FALSE(showSubVendor(tab, ByteImage(std::vector<std::uint8_t>(0x7D))));
 }
 
 TEST(InfoDiagram, MarksEachDetectedValueOnly) {
@@ -83,11 +82,11 @@ TEST(InfoDiagram, MarksEachDetectedValueOnly) {
   for (const auto& c : cases) {
     InfoTab tab;
     InfoStrings strings;
-    strings.sRAMType = c.ramType;
-    strings.sCardInterface = c.bus;
-    strings.RAMSize = static_cast<std::uint16_t>(c.size);
-    strings.RAMBusWidth = static_cast<std::uint16_t>(c.width);
-    ShowBIOSInfo(tab, ByteImage(std::vector<std::uint8_t>(0x100)), strings, "0x0000");
+    strings.ramType = c.ramType;
+    strings.cardInterface = c.bus;
+    strings.ramSize = static_cast<std::uint16_t>(c.size);
+    strings.ramBusWidth = static_cast<std::uint16_t>(c.width);
+    showBiosInfo(tab, ByteImage(std::vector<std::uint8_t>(0x100)), strings, "0x0000");
     EXPECT_EQ(tab.whiteLines(), c.white) << c.ramType << " " << c.bus;
   }
 }
@@ -98,19 +97,43 @@ TEST(InfoDiagram, FieldsShowTheStringsSizeAndChecksum) {
   const ByteImage image(fixture.build());
   InfoTab tab;
   InfoStrings strings;
-  strings.sBIOSVersion = "V\xE9R";  // a byte above 127 shows as its Latin-1 character
-  strings.sPowerCableMessage = "CONNECT POWER";
-  ShowBIOSInfo(tab, image, strings, "0x1234");
+  strings.biosVersion = "V\xE9R";  // a byte above 127 shows as its Latin-1 character
+  strings.powerCableMessage = "CONNECT POWER";
+  showBiosInfo(tab, image, strings, "0x1234");
   EXPECT_EQ(tab.InfoText[0].text(), "09/10/08 14:22");
   EXPECT_EQ(tab.InfoText[1].text(), "V\xC3\xA9R");
   EXPECT_EQ(tab.InfoText[6].text(), "CONNECT POWER");
   EXPECT_EQ(tab.Label24.text(), "0x1234");
   EXPECT_EQ(tab.Label25.text(), "0x10000");
 
-  tab.ClearInfoFields();
+  tab.clearInfoFields();
   for (int i = 0; i < 7; ++i) EXPECT_EQ(tab.InfoText[i].text(), "");
   EXPECT_EQ(tab.Label24.text(), "");
   EXPECT_EQ(tab.Combo2.listIndex(), -1);
+}
+
+TEST(Ids, SubVendorIdFromTheBoxText) {
+  const struct {
+    const char* text;
+    std::optional<std::uint16_t> id;
+  } cases[] = {
+      {"0x1458 - GigaByte", 0x1458}, {"0x174b", 0x174B},    {"0x12ZZ - typed", 0x1200},
+      {"0x12", std::nullopt},        {"", std::nullopt},    {"ab 1 2 3", 0x0000},
+  };
+  for (const auto& c : cases) {
+    InfoTab tab;
+    tab.Combo1.setText(c.text);
+    EXPECT_EQ(tab.subVendorId(), c.id) << c.text;
+  }
+}
+
+TEST(Ids, ChosenCardIdKeepsTheLoadedOneOfASharedEntry) {
+  InfoTab tab;
+  tab.fillIdLists();
+  EXPECT_EQ(tab.chosenCardId(0x9501), std::nullopt);  // nothing chosen
+  tab.Combo2.setListIndex(19);                         // "HD 3600 series"
+  EXPECT_EQ(tab.chosenCardId(0x9597), 0x9597);
+  EXPECT_EQ(tab.chosenCardId(0x9501), 0x9598);
 }
 
 }  // namespace

@@ -27,13 +27,13 @@ TEST(ClockLocation, RevisionFourFollowsThePointerChain) {
   auto bytes = fixture.build();
   // A signature elsewhere in the image is never looked for.
   put(bytes, 0x3000, signatureBytes(1));
-  ClockLocation location = GetClockPos(ByteImage(bytes));
-  EXPECT_EQ(location.ClockPosition, fixture.clockPosition());
+  ClockLocation location = findClockLocation(ByteImage(bytes));
+  EXPECT_EQ(location.clockPosition, fixture.clockPosition());
   ASSERT_TRUE(location.states.has_value());
-  EXPECT_EQ(location.states->StateClockIndex.size(), 2u);
+  EXPECT_EQ(location.states->stateClockIndex.size(), 2u);
 
   test::putWord(bytes, FixtureImage::kPowerPlay + 0x0B, 0x0123);  // all 16 bits count
-  EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, FixtureImage::kPowerPlay + 0x0123);
+  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, FixtureImage::kPowerPlay + 0x0123);
 }
 
 TEST(ClockLocation, UsableRevisionFiveHeadersAreReadLikeRevisionFour) {
@@ -41,10 +41,10 @@ TEST(ClockLocation, UsableRevisionFiveHeadersAreReadLikeRevisionFour) {
   fixture.tableRevision = 5;
   auto bytes = fixture.build();
   put(bytes, 0x3000, signatureBytes(1));
-  const ClockLocation location = GetClockPos(ByteImage(bytes));
-  EXPECT_EQ(location.ClockPosition, fixture.clockPosition());
+  const ClockLocation location = findClockLocation(ByteImage(bytes));
+  EXPECT_EQ(location.clockPosition, fixture.clockPosition());
   ASSERT_TRUE(location.states.has_value());
-  EXPECT_EQ(location.states->StateClockIndex.size(), 2u);
+  EXPECT_EQ(location.states->stateClockIndex.size(), 2u);
 }
 
 // A revision-5 header that cannot be read as revision 4's leaves the search
@@ -65,12 +65,12 @@ TEST(ClockLocation, UnusableRevisionFiveHeadersFallBackToTheSignatures) {
     bytes[p + 2] = 5;
     bytes[p + 7] = c.recordSize;
     test::putWord(bytes, p + 0x0B, c.clockInfoOffset);
-    const ClockLocation location = GetClockPos(ByteImage(bytes));
-    EXPECT_EQ(location.ClockPosition, fixture.clockPosition()) << c.what;
+    const ClockLocation location = findClockLocation(ByteImage(bytes));
+    EXPECT_EQ(location.clockPosition, fixture.clockPosition()) << c.what;
     EXPECT_FALSE(location.states.has_value()) << c.what;
     // Without a signature there is nothing to show.
     std::fill(bytes.begin() + p + 0x100, bytes.begin() + p + 0x140, 0);
-    EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 0) << c.what;
+    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0) << c.what;
   }
 }
 
@@ -80,7 +80,7 @@ TEST(ClockLocation, RevisionFourWithLongerRecordsShowsNoRecords) {
     fixture.clockInfoSize = size;
     auto bytes = fixture.build();
     put(bytes, 0x3000, signatureBytes(1));  // never taken instead
-    EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 0) << int{size};
+    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0) << int{size};
   }
 }
 
@@ -89,8 +89,8 @@ TEST(ClockLocation, SignaturesAreTriedInTheirOrder) {
     FixtureImage fixture;
     fixture.revision4 = false;
     fixture.signature = signature;
-    const ClockLocation location = GetClockPos(ByteImage(fixture.build()));
-    EXPECT_EQ(location.ClockPosition, fixture.clockPosition()) << signature;
+    const ClockLocation location = findClockLocation(ByteImage(fixture.build()));
+    EXPECT_EQ(location.clockPosition, fixture.clockPosition()) << signature;
     EXPECT_FALSE(location.states.has_value());
   }
 
@@ -101,7 +101,7 @@ TEST(ClockLocation, SignaturesAreTriedInTheirOrder) {
   std::fill(bytes.begin() + FixtureImage::kPowerPlay + 0x100, bytes.begin() + FixtureImage::kPowerPlay + 0x110, 0);
   put(bytes, 100, signatureBytes(3));
   put(bytes, 5000, signatureBytes(2));
-  EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 5000 + 36);
+  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 5000 + 36);
 }
 
 TEST(ClockLocation, SignaturesAtTheEdgesOfTheImage) {
@@ -111,9 +111,9 @@ TEST(ClockLocation, SignaturesAtTheEdgesOfTheImage) {
   auto bytes = plain.build();
   std::fill(bytes.begin() + FixtureImage::kPowerPlay + 0x100, bytes.begin() + FixtureImage::kPowerPlay + 0x10B, 0);
   put(bytes, bytes.size() - 11, signatureBytes(1));  // ends at the last byte
-  EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0);
   put(bytes, bytes.size() - 12, signatureBytes(1));  // one byte earlier: found
-  EXPECT_EQ(GetClockPos(ByteImage(bytes)).ClockPosition, static_cast<std::int64_t>(bytes.size()) - 1);
+  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, static_cast<std::int64_t>(bytes.size()) - 1);
 
   // Signatures 2 to 4 are never found at position 0.
   std::vector<std::uint8_t> tiny(0x300, 0);
@@ -121,9 +121,9 @@ TEST(ClockLocation, SignaturesAtTheEdgesOfTheImage) {
   test::putWord(tiny, 0x120, 0x140);
   test::putWord(tiny, 0x162, 0x200);
   put(tiny, 0, signatureBytes(2));
-  EXPECT_EQ(GetClockPos(ByteImage(tiny)).ClockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(tiny)).clockPosition, 0);
   put(tiny, 1, signatureBytes(2));
-  EXPECT_EQ(GetClockPos(ByteImage(tiny)).ClockPosition, 1 + 36);
+  EXPECT_EQ(findClockLocation(ByteImage(tiny)).clockPosition, 1 + 36);
 }
 
 TEST(ClockLocation, HostileChainsGivePositionZero) {
@@ -142,34 +142,34 @@ TEST(ClockLocation, HostileChainsGivePositionZero) {
   for (const auto& b : breaks) {
     auto broken = bytes;
     test::putWord(broken, b.at, b.word);
-    EXPECT_EQ(GetClockPos(ByteImage(broken)).ClockPosition, 0) << std::hex << b.at;
+    EXPECT_EQ(findClockLocation(ByteImage(broken)).clockPosition, 0) << std::hex << b.at;
   }
   auto zeroEntry = bytes;
   zeroEntry[FixtureImage::kPowerPlay + 6] = 0;
-  EXPECT_EQ(GetClockPos(ByteImage(zeroEntry)).ClockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(zeroEntry)).clockPosition, 0);
   auto huge = bytes;  // 255 states of 255 bytes run past the end of the image
   huge[FixtureImage::kPowerPlay + 5] = 255;
   huge[FixtureImage::kPowerPlay + 6] = 255;
-  EXPECT_EQ(GetClockPos(ByteImage(huge)).ClockPosition, 0);
-  EXPECT_EQ(GetClockPos(ByteImage(std::vector<std::uint8_t>(0x49))).ClockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(huge)).clockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(std::vector<std::uint8_t>(0x49))).clockPosition, 0);
 }
 
 TEST(StatesNum, CountsWholeRecordsUpToTheEndSignature) {
   std::vector<std::uint8_t> bytes(1000, 0);
   put(bytes, 100 + 160, {0x08, 0x00, 0x00, 0x00, 0x7A});
-  EXPECT_EQ(GetStatesNum(ByteImage(bytes), 100), 10);
-  EXPECT_EQ(GetStatesNum(ByteImage(bytes), 90), 0);  // 170 bytes apart
-  EXPECT_EQ(GetStatesNum(ByteImage(bytes), 2000), 0);
-  EXPECT_EQ(GetStatesNum(ByteImage(bytes), -1), 0);
+  EXPECT_EQ(countClockRecords(ByteImage(bytes), 100), 10);
+  EXPECT_EQ(countClockRecords(ByteImage(bytes), 90), 0);  // 170 bytes apart
+  EXPECT_EQ(countClockRecords(ByteImage(bytes), 2000), 0);
+  EXPECT_EQ(countClockRecords(ByteImage(bytes), -1), 0);
 
   std::vector<std::uint8_t> many(1000, 0);
   put(many, 100 + 18 * 16, {0x08, 0x00, 0x00, 0x00, 0x7A});
-  EXPECT_EQ(GetStatesNum(ByteImage(many), 100), 18);
+  EXPECT_EQ(countClockRecords(ByteImage(many), 100), 18);
 
   // No end signature: the count runs to last - 4.
   std::vector<std::uint8_t> none(1000, 0);
-  EXPECT_EQ(GetStatesNum(ByteImage(none), 995 - 160), 10);
-  EXPECT_EQ(GetStatesNum(ByteImage(none), 994 - 160), 0);
+  EXPECT_EQ(countClockRecords(ByteImage(none), 995 - 160), 10);
+  EXPECT_EQ(countClockRecords(ByteImage(none), 994 - 160), 0);
 }
 
 TEST(PowerPlayStates, DescriptionsListTheClassificationFlags) {
@@ -191,7 +191,7 @@ TEST(PowerPlayStates, EntrySizeGivesTheNumberOfSlots) {
     FixtureImage fixture;
     fixture.stateEntrySize = entrySize;
     fixture.states = {{0x0008, {0, 1, 2}}, {0x0100, {3, 2, 1}}};
-    const auto states = GetClockPos(ByteImage(fixture.build())).states.value();
+    const auto states = findClockLocation(ByteImage(fixture.build())).states.value();
     EXPECT_EQ(states.slotCount(), entrySize - 1);
     EXPECT_EQ(states.clockIndex(1, 1), 3);
     EXPECT_EQ(states.clockIndex(1, 2), 2);

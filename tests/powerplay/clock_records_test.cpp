@@ -16,13 +16,15 @@ struct Loaded {
   explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
     states = static_cast<int>(fixture.clocks.size());
     tab.States.setText(std::to_string(states));
-    EXPECT_TRUE(ReadClocksAndVoltages(image, position, states, tab));
+    EXPECT_TRUE(readClocksAndVoltages(image, position, states, tab));
     std::vector<Control*> controls;
     tab.collect(controls);
     for (Control* control : controls) control->rememberAsLoaded();
   }
-  // Writes into the records where the image holds them.
-  bool write() { return WriteClockSettings(image, tab, GetClockPos(image), GetStatesNum(image, position)); }
+  // Writes into the records where the image holds them; true when written.
+  bool write() {
+    return !writeClockSettings(image, tab, findClockLocation(image), countClockRecords(image, position));
+  }
   ByteImage image;
   std::int64_t position;
   int states;
@@ -43,18 +45,20 @@ TEST(ClockRecords, ReadingShowsMegahertzAndVolts) {
   EXPECT_EQ(loaded.tab.GPU[4].text(), "");
 }
 
-TEST(ClockRecords, ReadingCapsAtSixteenRecordsAndStopsAtTheEnd) {
+TEST(ClockRecords, ReadingCapsAtSixteenRecords) {
   FixtureImage fixture;
   fixture.clocks.assign(20, ClockRecord{50000, 60000, 1100});
   Loaded loaded(fixture);
   EXPECT_EQ(loaded.states, 16);
   EXPECT_EQ(loaded.tab.GPU[15].text(), "500");
   EXPECT_EQ(loaded.tab.GPU[16].text(), "");
+}
 
+TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheBlocksRead) {
   ClockTab tab;
   int states = 3;
   std::vector<std::uint8_t> bytes(36, 0x10);
-  EXPECT_FALSE(ReadClocksAndVoltages(ByteImage(bytes), 0, states, tab));
+  EXPECT_FALSE(readClocksAndVoltages(ByteImage(bytes), 0, states, tab));
   EXPECT_NE(tab.GPU[1].text(), "");  // the records read before the error stay
   EXPECT_EQ(tab.GPU[2].text(), "");
 }
@@ -129,7 +133,7 @@ TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
 TEST(ClockRecords, WritingRebuildsTheStateList) {
   FixtureImage fixture;
   Loaded loaded(fixture);
-  loaded.tab.showStates(GetClockPos(loaded.image).states.value());
+  loaded.tab.showStates(findClockLocation(loaded.image).states.value());
   loaded.tab.List1.setListIndex(1);
   loaded.tab.listClick();
   EXPECT_EQ(loaded.tab.Label94.text(), "3");
@@ -146,35 +150,93 @@ TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
   fixture.odRamLimit = 120000;
   fixture.odGpuLimit = 90000;
   ClockTab tab;
-  EXPECT_TRUE(GetOverDrive(ByteImage(fixture.build()), tab));
+  EXPECT_TRUE(loadOverdrive(ByteImage(fixture.build()), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "742.5 MHz");
   EXPECT_EQ(tab.Label103.text(), "1200 MHz");
   EXPECT_EQ(tab.Label104.text(), "900 MHz");
 }
 
-TEST(Overdrive, SignaturePlacesAndFailures) {
+TEST(Overdrive, ASignatureAtTheStartIsNotLookedAt) {
   ClockTab tab;
   std::vector<std::uint8_t> bytes(200, 0);
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin());
-  EXPECT_FALSE(GetOverDrive(ByteImage(bytes), tab));  // position 0 is not looked at
+  EXPECT_FALSE(loadOverdrive(ByteImage(bytes), tab));  // position 0 is not looked at
   EXPECT_EQ(tab.Label101.text(), "MHz");
+}
 
+TEST(Overdrive, TheFirstSignatureWins) {
+  ClockTab tab;
+  std::vector<std::uint8_t> bytes(200, 0);
+  const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin() + 10);
   std::copy(signature.begin(), signature.end(), bytes.begin() + 100);
   test::putClock(bytes, 18, 10000);
   test::putClock(bytes, 108, 20000);
-  EXPECT_TRUE(GetOverDrive(ByteImage(bytes), tab));
+  EXPECT_TRUE(loadOverdrive(ByteImage(bytes), tab));
   EXPECT_EQ(tab.Label101.text(), "100 MHz");  // the lower one wins
+}
 
+TEST(Overdrive, AFieldOutsideTheImageFailsAndKeepsTheFieldsBeforeIt) {
+  ClockTab tab;
+  const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::vector<std::uint8_t> shortImage(39, 0);
   std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
   test::putClock(shortImage, 13, 80000);
-  EXPECT_FALSE(GetOverDrive(ByteImage(shortImage), tab));
+  EXPECT_FALSE(loadOverdrive(ByteImage(shortImage), tab));
   EXPECT_EQ(tab.Label101.text(), "800 MHz");
   EXPECT_EQ(tab.Label102.text(), "0 MHz");
   EXPECT_EQ(tab.Label103.text(), "MHz");
+}
+
+TEST(ClockCodec, ReadsWholeRecordsUpToTheEnd) {
+  FixtureImage fixture;
+  fixture.clocks = {{74218, 80000, 1200}, {30000, 45000, 0xFF01}};
+  const ByteImage image(fixture.build());
+  const std::vector<ClockInfo> records = readClockInfos(image, fixture.clockPosition(), 2);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].engineClock, 74218u);
+  EXPECT_EQ(records[0].memoryClock, 80000u);
+  EXPECT_EQ(records[0].voltage, 1200);
+  EXPECT_EQ(records[1].voltage, 0xFF01);
+  // The third record would end past the last byte.
+  EXPECT_EQ(readClockInfos(ByteImage(std::vector<std::uint8_t>(39)), 0, 3).size(), 2u);
+  EXPECT_EQ(readClockInfos(ByteImage(std::vector<std::uint8_t>(40)), 0, 3).size(), 3u);
+}
+
+TEST(ClockCodec, WritesOnlyTheFieldsThatHaveValues) {
+  ByteImage image(std::vector<std::uint8_t>(32, 0xEE));
+  ClockInfoChange first;
+  first.memoryClock = 0x123456;
+  ClockInfoChange second;
+  second.voltage = 1100;
+  EXPECT_EQ(writeClockInfos(image, 0, {first, second}), std::nullopt);
+  EXPECT_EQ(image.clock(0), 0xEEEEEEu);
+  EXPECT_EQ(image.clock(3), 0x123456u);
+  EXPECT_EQ(image.word(6), 0xEEEEu);
+  EXPECT_EQ(image.word(16 + 6), 1100u);
+}
+
+TEST(ClockCodec, NoVoltageOverAFieldWithoutOneKeepsItsBytes) {
+  ClockInfoChange none;
+  none.voltage = kNoVoltage;
+  none.voltageNone = true;
+  ByteImage withoutVoltage(std::vector<std::uint8_t>(16, 0xEE));  // 0xEEEE is no voltage
+  EXPECT_EQ(writeClockInfos(withoutVoltage, 0, {none}), std::nullopt);
+  EXPECT_EQ(withoutVoltage.word(6), 0xEEEEu);
+  ByteImage withVoltage(std::vector<std::uint8_t>(16, 0x01));  // 0x0101 = 257 mV
+  EXPECT_EQ(writeClockInfos(withVoltage, 0, {none}), std::nullopt);
+  EXPECT_EQ(withVoltage.word(6), kNoVoltage);
+}
+
+TEST(ClockCodec, ARecordOutsideTheImageStopsTheWriter) {
+  ByteImage image(std::vector<std::uint8_t>(18, 0));
+  ClockInfoChange change;
+  change.engineClock = 0x010203;
+  EXPECT_EQ(writeClockInfos(image, 0, {change, change}), ClockWriteError::OutsideImage);
+  EXPECT_EQ(image.clock(0), 0x010203u);
+  EXPECT_EQ(image.word(16), 0x0203u);  // what fitted stays written
 }
 
 }  // namespace

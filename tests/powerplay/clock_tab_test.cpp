@@ -11,18 +11,18 @@ namespace {
 // A tab showing `count` records with distinct values.
 void fill(ClockTab& tab, int count) {
   tab.States.setText(std::to_string(count));
-  tab.ClearClockBlocks();
+  tab.clearClockBlocks();
   for (int i = 0; i < count && i < 16; ++i) {
     tab.GPU[i].setText(std::to_string(100 + i));
     tab.RAM[i].setText(std::to_string(200 + i));
     tab.Voltage[i].setText("1." + std::to_string(i));
   }
-  tab.ApplyClockInfoLock();
+  tab.applyClockInfoLock();
 }
 
 TEST(ClockTab, StartsEmptyAndDisabledWithoutACount) {
   ClockTab tab;
-  tab.ApplyClockInfoLock();
+  tab.applyClockInfoLock();
   for (int i = 0; i < kClockBlocks; ++i) {
     EXPECT_FALSE(tab.GPU[i].enabled());
     EXPECT_EQ(tab.Voltage[i].text(), "");
@@ -40,7 +40,7 @@ TEST(ClockTab, BlocksBeyondTheCountAreEmptyAndDisabled) {
   EXPECT_TRUE(tab.GPU[4].enabled());
   EXPECT_FALSE(tab.RAM[5].enabled());
   EXPECT_EQ(tab.GPU[5].text(), "");
-  tab.ClearClockBlocks();
+  tab.clearClockBlocks();
   EXPECT_TRUE(tab.Voltage[19].enabled());
 }
 
@@ -83,8 +83,8 @@ TEST(ClockTab, LockedFollowersMirrorTheirSourcesOnTheNextChangeOfTheirKind) {
 TEST(ClockTab, HoldingTheMouseOnAStateColoursItsBlocks) {
   ClockTab tab;
   PowerPlayStates states;
-  states.StateEntrySize = 4;
-  states.StateClockIndex = {{0, 2, 2}, {0, 0, 0}, {1, 25, 3}};
+  states.stateEntrySize = 4;
+  states.stateClockIndex = {{0, 2, 2}, {0, 0, 0}, {1, 25, 3}};
   states.classification = {0x0008, 0x0001, 0x0000};
   tab.showStates(states);
   EXPECT_EQ(tab.List1.items(), (std::vector<std::string>{"0 - Boot",
@@ -116,8 +116,8 @@ TEST(ClockTab, HoldingTheMouseOnAStateColoursItsBlocks) {
 TEST(ClockTab, ClicksShowOnlyExistingSlots) {
   ClockTab tab;
   PowerPlayStates states;
-  states.StateEntrySize = 3;
-  states.StateClockIndex = {{4, 5}};
+  states.stateEntrySize = 3;
+  states.stateClockIndex = {{4, 5}};
   states.classification = {0};
   tab.showStates(states);
   tab.listClick();  // no selection: nothing changes
@@ -133,7 +133,7 @@ TEST(ClockTab, ScrollingMovesTheBandsByTheDifference) {
   ClockTab tab;
   tab.VScroll1.setValue(240);
   EXPECT_EQ(tab.bandOffset(), -240);
-  EXPECT_EQ(tab.LastScrollValue, 240);
+  EXPECT_EQ(tab.lastScrollValue, 240);
   tab.VScroll1.setValue(100);
   EXPECT_EQ(tab.bandOffset(), -100);
   tab.VScroll1.setValue(0);

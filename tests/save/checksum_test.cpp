@@ -21,18 +21,17 @@ TEST(Checksum, DisplayAndDecimalForms) {
   std::vector<std::uint8_t> bytes(293, 0xFF);  // 293 * 255 = 74715 = 0x123DB
   bytes[0] = 0x69;                              // 74715 - 0xFF + 0x69 = 74565 = 0x12345
   const ByteImage image(bytes);
-  EXPECT_EQ(GetFileCheckSum(image, 0), "0x2345");
-  EXPECT_EQ(GetFileCheckSum(image, 1), "74565");
-  EXPECT_EQ(GetFileCheckSum(image, 7), "");
-  EXPECT_EQ(GetFileCheckSum(ByteImage(std::vector<std::uint8_t>{3, 4}), 0), "0x0007");
-  EXPECT_EQ(GetFileCheckSum(ByteImage(), 1), "Fehler");
-  EXPECT_EQ(CheckSumDifference(ByteImage(), 0), kDifferenceFailed);
-  EXPECT_EQ(CheckSumDifference(image, 74000), 565);
+  EXPECT_EQ(checkSumText(*fileCheckSum(image)), "0x2345");
+  EXPECT_EQ(fileCheckSum(image), 74565);
+  EXPECT_EQ(checkSumText(*fileCheckSum(ByteImage(std::vector<std::uint8_t>{3, 4}))), "0x0007");
+  EXPECT_EQ(fileCheckSum(ByteImage()), std::nullopt);
+  EXPECT_EQ(checkSumDifference(ByteImage(), 0), kDifferenceFailed);
+  EXPECT_EQ(checkSumDifference(image, 74000), 565);
 }
 
 TEST(Checksum, FreeSpaceStartsFiveBytesAfterTheFillerMarker) {
   ByteImage small(plainImage());
-  EXPECT_EQ(GetFreeSpacePos(small), 0xE001 + 5);
+  EXPECT_EQ(freeSpacePosition(small), 0xE001 + 5);
   EXPECT_EQ(correctionRoomDown(small), (65535 - (0xE001 + 5)) * 255);
 
   // A 128 kB image: the last 00 FF pair wins when the bytes from it to the
@@ -40,19 +39,19 @@ TEST(Checksum, FreeSpaceStartsFiveBytesAfterTheFillerMarker) {
   auto bytes = plainImage(131072);
   bytes[0x1F000] = 0x00;
   ByteImage large(bytes);
-  EXPECT_EQ(GetFreeSpacePos(large), 0x1F001 + 5);
+  EXPECT_EQ(freeSpacePosition(large), 0x1F001 + 5);
   bytes[0x1FFFF] = 0xFE;  // no longer a multiple of 255
-  EXPECT_EQ(GetFreeSpacePos(ByteImage(bytes)), 0xE001 + 5);
+  EXPECT_EQ(freeSpacePosition(ByteImage(bytes)), 0xE001 + 5);
 
   // A 64 kB image never takes the second scan.
   auto small2 = plainImage();
   small2[0xF000] = 0x00;
-  EXPECT_EQ(GetFreeSpacePos(ByteImage(small2)), 0xE001 + 5);
+  EXPECT_EQ(freeSpacePosition(ByteImage(small2)), 0xE001 + 5);
 
   // Without a marker there is no room at all.
   std::vector<std::uint8_t> none(65536, 0x22);
   none[2] = 128;
-  EXPECT_EQ(GetFreeSpacePos(ByteImage(none)), 65536);
+  EXPECT_EQ(freeSpacePosition(ByteImage(none)), 65536);
   EXPECT_LT(correctionRoomDown(ByteImage(none)), 0);
 }
 
@@ -65,7 +64,7 @@ TEST(Checksum, DeclaredImageBoundsTheFillerArea) {
   bytes[0x10001] = 0xFF;
   const ByteImage image(bytes);
   EXPECT_EQ(checkedLast(image), 63487);
-  EXPECT_EQ(GetFreeSpacePos(image), 0xE001 + 5);
+  EXPECT_EQ(freeSpacePosition(image), 0xE001 + 5);
   EXPECT_EQ(correctionRoomDown(image), (63487 - (0xE001 + 5)) * 255);
 
   bytes[2] = 0;  // no declared length: the whole file counts
@@ -74,42 +73,42 @@ TEST(Checksum, DeclaredImageBoundsTheFillerArea) {
 
 TEST(Checksum, CorrectionsUseUpOneByteAfterAnother) {
   ByteImage image(plainImage());
-  const std::int64_t start = GetFreeSpacePos(image);
-  ASSERT_TRUE(HandleCorrectionDown(image, 300));
+  const std::int64_t start = freeSpacePosition(image);
+  ASSERT_TRUE(handleCorrectionDown(image, 300));
   EXPECT_EQ(image.at(start), 0x00);
   EXPECT_EQ(image.at(start + 1), 0xD2);
   EXPECT_EQ(image.at(start + 2), 0xFF);
   EXPECT_EQ(image.at(start - 1), 0xFF);
 
-  ASSERT_TRUE(HandleCorrectionDown(image, 10));  // the byte at 0x00 is passed over
+  ASSERT_TRUE(handleCorrectionDown(image, 10));  // the byte at 0x00 is passed over
   EXPECT_EQ(image.at(start), 0x00);
   EXPECT_EQ(image.at(start + 1), 0xC8);
 
-  ASSERT_TRUE(HandleCorrectionUp(image, -300));
+  ASSERT_TRUE(handleCorrectionUp(image, -300));
   EXPECT_EQ(image.at(0x07), 0xFF);
   EXPECT_EQ(image.at(0x08), 0x2D);
   EXPECT_EQ(image.at(0x09), 0x00);
-  ASSERT_TRUE(HandleCorrectionUp(image, -1));  // 0xFF is passed over
+  ASSERT_TRUE(handleCorrectionUp(image, -1));  // 0xFF is passed over
   EXPECT_EQ(image.at(0x08), 0x2E);
-  EXPECT_EQ(GetCorrectionRoomUp(image), 4080 - 255 - 0x2E);
+  EXPECT_EQ(correctionRoomUp(image), 4080 - 255 - 0x2E);
 }
 
 TEST(Checksum, PreModifiedImagesAreRecognised) {
-  EXPECT_FALSE(CheckPreModified(ByteImage(plainImage())));
+  EXPECT_FALSE(checkPreModified(ByteImage(plainImage())));
 
   ByteImage up(plainImage());
-  HandleCorrectionUp(up, -5);
-  EXPECT_TRUE(CheckPreModified(up));
+  handleCorrectionUp(up, -5);
+  EXPECT_TRUE(checkPreModified(up));
 
   ByteImage down(plainImage());
-  HandleCorrectionDown(down, 7);
-  EXPECT_TRUE(CheckPreModified(down));
+  handleCorrectionDown(down, 7);
+  EXPECT_TRUE(checkPreModified(down));
 
   ByteImage whole(plainImage());
-  HandleCorrectionDown(whole, 510);  // a multiple of 255 goes unnoticed
-  EXPECT_FALSE(CheckPreModified(whole));
+  handleCorrectionDown(whole, 510);  // a multiple of 255 goes unnoticed
+  EXPECT_FALSE(checkPreModified(whole));
 
-  EXPECT_FALSE(CheckPreModified(ByteImage(std::vector<std::uint8_t>(4))));
+  EXPECT_FALSE(checkPreModified(ByteImage(std::vector<std::uint8_t>(4))));
 }
 
 }  // namespace

@@ -12,14 +12,14 @@ using test::FixtureImage;
 
 struct Info {
   explicit Info(const FixtureImage& fixture) : image(fixture.build()) {
-    strings.positionList = GetStringPos(image);
-    SplitInfos(image, strings.positionList, strings);
+    strings.positions = findStringPositions(image);
+    splitInfos(image, *strings.positions, strings);
     tab.fillIdLists();
-    GetSubVendor(tab, image);
-    GetReportedVideoCardType(tab, image, cardId);
-    ShowBIOSInfo(tab, image, strings, "0x0000");
+    showSubVendor(tab, image);
+    cardId = showCardType(tab, image).value_or(0);
+    showBiosInfo(tab, image, strings, "0x0000");
   }
-  int write() { return WriteInfoSettings(image, strings, tab, cardId); }
+  std::optional<InfoWriteError> write() { return writeInfoSettings(image, strings, tab, cardId); }
   std::string bytesAt(std::int64_t first, std::size_t count) const {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) text += static_cast<char>(image.at(first + static_cast<std::int64_t>(i)));
@@ -28,7 +28,7 @@ struct Info {
   ByteImage image;
   InfoStrings strings;
   InfoTab tab;
-  std::string cardId;
+  std::uint16_t cardId = 0;
 };
 
 TEST(InfoWriter, UneditedTextsWriteTheSameBytes) {
@@ -36,18 +36,18 @@ TEST(InfoWriter, UneditedTextsWriteTheSameBytes) {
   fixture.cableMessage = "CONNECT THE POWER CABLE";
   fixture.date = "09/10/08 14:22 ";
   Info info(fixture);
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.image.bytes(), fixture.build());
 }
 
 TEST(InfoWriter, DateIsCutOrPaddedToFourteen) {
   Info info{FixtureImage()};
   info.tab.InfoText[0].setText("01/02/03 04:05:06 extra");
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.tab.InfoText[0].text(), "01/02/03 04:05");
   EXPECT_EQ(info.bytesAt(0x50, 15), "01/02/03 04:05 ");  // 0x5E is not written
   info.tab.InfoText[0].setText("1/2/3");
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.tab.InfoText[0].text(), "1/2/3         ");
   EXPECT_EQ(info.bytesAt(0x50, 14), "1/2/3         ");
 }
@@ -56,7 +56,7 @@ TEST(InfoWriter, ShorterStringsArePaddedInTheBoxAndTheImage) {
   Info info{FixtureImage()};
   const std::string version = info.tab.InfoText[1].text();
   info.tab.InfoText[1].setText(version.substr(0, version.size() - 3));
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.tab.InfoText[1].text(), version.substr(0, version.size() - 3) + "   ");
   EXPECT_EQ(info.bytesAt(FixtureImage::kStrings, version.size() + 1),
             version.substr(0, version.size() - 3) + "   " + std::string(1, '\0'));
@@ -64,11 +64,14 @@ TEST(InfoWriter, ShorterStringsArePaddedInTheBoxAndTheImage) {
 
 TEST(InfoWriter, TooLongStringsWriteNothing) {
   const FixtureImage fixture;
+  const InfoWriteError errors[] = {InfoWriteError::BiosVersionTooLong,     InfoWriteError::ChipTypeTooLong,
+                                   InfoWriteError::HardwareSpecsTooLong,   InfoWriteError::CopyrightTooLong,
+                                   InfoWriteError::AtomBiosVersionTooLong, InfoWriteError::PowerCableMessageTooLong};
   for (int box = 1; box <= 6; ++box) {
     Info info(fixture);
     if (box != 1) info.tab.InfoText[1].setText("SHORT");
     info.tab.InfoText[box].setText(info.tab.InfoText[box].text() + "X");
-    EXPECT_EQ(info.write(), box + 2) << box;
+    EXPECT_EQ(info.write(), errors[box - 1]) << box;
     EXPECT_EQ(info.image.bytes(), fixture.build()) << box;
     if (box != 1) {
       EXPECT_EQ(info.tab.InfoText[1].text().size(), fixture.version.size());  // padded all the same
@@ -79,10 +82,10 @@ TEST(InfoWriter, TooLongStringsWriteNothing) {
 TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
   Info info{FixtureImage()};
   info.tab.InfoText[4].setText("\xE2\x82\xAC");  // the euro sign
-  EXPECT_EQ(info.write(), 0);
+  EXPECT_EQ(info.write(), InfoWriteError::Failed);
   Info latin{FixtureImage()};
   latin.tab.InfoText[4].setText("(C) \xC3\xA9t\xC3\xA9 ATI");  // é is one byte
-  EXPECT_EQ(latin.write(), 1);
+  EXPECT_EQ(latin.write(), std::nullopt);
   const std::int64_t copyright = latin.image.find(std::vector<std::uint8_t>{'(', 'C', ')', ' '}, 0, 0x200);
   EXPECT_EQ(latin.bytesAt(copyright, 11), "(C) \xE9t\xE9 ATI");
 }
@@ -90,36 +93,47 @@ TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
 TEST(InfoWriter, SubVendorFromTheComboText) {
   Info info{FixtureImage()};
   info.tab.Combo1.setText("0x1458 - GigaByte");
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.image.at(0x7C), 0x58);
   EXPECT_EQ(info.image.at(0x7D), 0x14);
   info.tab.Combo1.setText("0x12");
-  EXPECT_EQ(info.write(), 9);
+  EXPECT_EQ(info.write(), InfoWriteError::SubVendor);
 }
 
 TEST(InfoWriter, VideoCardIdsSharedByOneEntry) {
   FixtureImage fixture;
   fixture.cardId = 0x9597;
   Info unedited(fixture);
-  EXPECT_EQ(unedited.write(), 1);
+  EXPECT_EQ(unedited.write(), std::nullopt);
   EXPECT_EQ(unedited.image.word(0x88), 0x9597u);
 
   FixtureImage other;  // an HD 3870
   Info chosen(other);
   chosen.tab.Combo2.setListIndex(19);  // "HD 3600 series"
-  EXPECT_EQ(chosen.write(), 1);
+  EXPECT_EQ(chosen.write(), std::nullopt);
   EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
 
   chosen.tab.Combo2.setText("something typed");  // no entry selected: kept
-  EXPECT_EQ(chosen.write(), 1);
+  EXPECT_EQ(chosen.write(), std::nullopt);
   EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
 }
 
 TEST(InfoWriter, ImagesWithoutCableMessageTakeOnlyAnEmptyOne) {
   Info info{FixtureImage()};
-  EXPECT_EQ(info.write(), 1);
+  EXPECT_EQ(info.write(), std::nullopt);
   info.tab.InfoText[6].setText("x");
-  EXPECT_EQ(info.write(), 8);
+  EXPECT_EQ(info.write(), InfoWriteError::PowerCableMessageTooLong);
+}
+
+TEST(InfoWriter, MessagesNameTheirOldCodes) {
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::Failed),
+            "Error writing BIOS information. Maybe no BIOS loaded before? - Debug information: 'WriteInfoSettings' "
+            "reported 0.");
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::CopyrightTooLong),
+            "Error writing copyright message. Maybe string too long (can't be longer than original one)? - Debug "
+            "information: 'WriteInfoSettings' reported 6.");
+  EXPECT_EQ(infoWriteMessage(InfoWriteError::CardId),
+            "Error writing video card ID. - Debug information: 'WriteInfoSettings' reported 10.");
 }
 
 }  // namespace

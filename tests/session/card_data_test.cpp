@@ -24,7 +24,7 @@ class CardData : public ::testing::Test {
     const std::string path = dir.file("card" + std::to_string(++count) + ".rom");
     test::writeBytes(path, bytes);
     platform.messages.clear();
-    return LoadBIOSFile(session, path);
+    return loadBiosFile(session, path);
   }
 
   void expectResetClockTab() {

@@ -29,7 +29,7 @@ TEST_F(CardLoading, TheCardsBiosIsLoadedFromATemporaryCopy) {
 
   ASSERT_TRUE(LoadBIOSFromCard(session, "0000:01:00.0", access)) << platform.messages.size();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.BIOSArray.bytes(), rom);
+  EXPECT_EQ(session.image.bytes(), rom);
   EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
   const std::string copy = session.form.Label49.text();
   EXPECT_EQ(test::readBytes(copy), rom);
@@ -44,7 +44,7 @@ TEST_F(CardLoading, AFailedReadShowsItsMessageAndLoadsNothing) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("does not begin with 0x55 0xAA"), std::string::npos);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_TRUE(session.BIOSArray.bytes().empty());
+  EXPECT_TRUE(session.image.bytes().empty());
   EXPECT_EQ(session.form.Label49.text(), "");
   EXPECT_TRUE(access.enabled.empty());
 }

@@ -21,7 +21,7 @@ class FanLoading : public ::testing::Test {
     const std::string path = dir.file("card" + std::to_string(++count) + ".rom");
     fixture.save(path);
     platform.messages.clear();
-    return LoadBIOSFile(session, path);
+    return loadBiosFile(session, path);
   }
 
   test::TempDir dir;
@@ -108,7 +108,7 @@ TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
   FixtureImage type2;
   type2.fanType = 2;
   ASSERT_TRUE(load(type2));
-  ResetBIOSDisplay(session);
+  resetBiosDisplay(session);
   // Emptying a box runs its rule, which turns the empty text into "0".
   EXPECT_EQ(form.fan.Threshold[3].text(), "0");
   EXPECT_EQ(session.fanLocation.type2SpeedScale, 0);

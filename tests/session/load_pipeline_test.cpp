@@ -34,8 +34,8 @@ class LoadPipeline : public ::testing::Test {
     EXPECT_EQ(session.form.info.Combo2.text(), "");
     EXPECT_TRUE(session.form.info.whiteLines().empty());
     EXPECT_FALSE(session.form.info.Check1.checked());
-    EXPECT_EQ(session.LoadedCheckSum, 0);
-    EXPECT_TRUE(session.strings.sChipType.empty());
+    EXPECT_EQ(session.loadedCheckSum, 0);
+    EXPECT_TRUE(session.strings.chipType.empty());
   }
 
   test::TempDir dir;
@@ -46,21 +46,21 @@ class LoadPipeline : public ::testing::Test {
 TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
   test::FixtureImage fixture;
   const std::string path = save(fixture);
-  EXPECT_TRUE(LoadBIOSFile(session, path));
+  EXPECT_TRUE(loadBiosFile(session, path));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.form.Label49.text(), path);
   EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
   EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
-  EXPECT_EQ(session.VideoCardID, "9501");
-  EXPECT_EQ(session.LoadedCheckSum, test::sumOf(fixture.build()));
-  EXPECT_EQ(session.LoadedCheckSum % 256, 0);
+  EXPECT_EQ(session.cardId, 0x9501);
+  EXPECT_EQ(session.loadedCheckSum, test::sumOf(fixture.build()));
+  EXPECT_EQ(session.loadedCheckSum % 256, 0);
   EXPECT_EQ(session.form.info.Label24.text(), "0x" + std::string("0000").substr(0, 0) +
                                                   session.form.info.Label24.text().substr(2));
   EXPECT_FALSE(session.form.info.Check1.checked());
 }
 
 TEST_F(LoadPipeline, CancelledDialogChangesNothing) {
-  EXPECT_FALSE(LoadBIOSFile(session, ""));
+  EXPECT_FALSE(loadBiosFile(session, ""));
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].title, "Open BIOS file...");
   ASSERT_EQ(platform.openDialogs[0].filters.size(), 2u);
@@ -74,20 +74,20 @@ TEST_F(LoadPipeline, CancelledDialogChangesNothing) {
 TEST_F(LoadPipeline, TheDialogPathLosesSurroundingBlanks) {
   const std::string path = save(test::FixtureImage());
   platform.queueOpenPath("  " + path + " ");
-  EXPECT_TRUE(LoadBIOSFile(session, ""));
+  EXPECT_TRUE(loadBiosFile(session, ""));
   EXPECT_EQ(session.form.Label49.text(), path);
 }
 
 TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
-  ASSERT_TRUE(LoadBIOSFile(session, save(test::FixtureImage())));
-  EXPECT_FALSE(LoadBIOSFile(session, dir.file("missing.rom")));
+  ASSERT_TRUE(loadBiosFile(session, save(test::FixtureImage())));
+  EXPECT_FALSE(loadBiosFile(session, dir.file("missing.rom")));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
   EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
 
-  EXPECT_FALSE(LoadBIOSFile(session, dir.path()));  // a directory cannot be opened either
+  EXPECT_FALSE(loadBiosFile(session, dir.path()));  // a directory cannot be opened either
   EXPECT_EQ(platform.messages.back().icon, MessageIcon::Critical);
 }
 
@@ -121,9 +121,9 @@ TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndEmptiesTheDisplay) {
        "Invalid file specified. Not an ATI BIOS? - Debug information: 'CheckValid' reported error."},
   };
   for (const auto& c : cases) {
-    ASSERT_TRUE(LoadBIOSFile(session, save(test::FixtureImage())));
+    ASSERT_TRUE(loadBiosFile(session, save(test::FixtureImage())));
     platform.messages.clear();
-    EXPECT_FALSE(LoadBIOSFile(session, c.path));
+    EXPECT_FALSE(loadBiosFile(session, c.path));
     ASSERT_EQ(platform.messages.size(), 1u) << c.path;
     EXPECT_EQ(platform.messages[0].text, c.text);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
@@ -134,15 +134,15 @@ TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndEmptiesTheDisplay) {
 
 TEST_F(LoadPipeline, AFailedReadKeepsTheFormerImage) {
   test::FixtureImage fixture;
-  ASSERT_TRUE(LoadBIOSFile(session, save(fixture)));
+  ASSERT_TRUE(loadBiosFile(session, save(fixture)));
   test::writeBytes(dir.file("big.rom"), std::vector<std::uint8_t>(1000001, 0));
-  LoadBIOSFile(session, dir.file("big.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), fixture.build());
+  loadBiosFile(session, dir.file("big.rom"));
+  EXPECT_EQ(session.image.bytes(), fixture.build());
 }
 
 TEST_F(LoadPipeline, ANonNumericStringPositionIsASplitFailureAndExactlyOneMillionBytesIsRead) {
   test::FixtureImage fixture(1000000);
-  EXPECT_TRUE(LoadBIOSFile(session, save(fixture)));
+  EXPECT_TRUE(loadBiosFile(session, save(fixture)));
   EXPECT_EQ(session.form.info.Label25.text(), "0xF4240");
 }
 
@@ -160,7 +160,7 @@ TEST_F(LoadPipeline, HostileFilesEndInAFailureMessage) {
     const std::string path = dir.file("hostile" + std::to_string(i));
     test::writeBytes(path, files[i]);
     platform.messages.clear();
-    LoadBIOSFile(session, path);
+    loadBiosFile(session, path);
     EXPECT_FALSE(platform.messages.empty()) << i;
   }
 }
@@ -169,7 +169,7 @@ TEST_F(LoadPipeline, SmallGddr5ImagesAskAboutCorruption) {
   test::FixtureImage gddr5;
   gddr5.ramType = "GDDR5";
   platform.queueAnswer(MessageAnswer::Yes);
-  ASSERT_TRUE(LoadBIOSFile(session, save(gddr5)));
+  ASSERT_TRUE(loadBiosFile(session, save(gddr5)));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "Warning!");
   EXPECT_EQ(platform.messages[0].text, "File may be corrupted. Show more detailed information?");
@@ -181,18 +181,18 @@ TEST_F(LoadPipeline, SmallGddr5ImagesAskAboutCorruption) {
   session.textWindow.Command1.click();
   EXPECT_FALSE(session.textWindow.shown());
   platform.messages.clear();
-  ASSERT_TRUE(LoadBIOSFile(session, save(gddr5)));  // answered No
+  ASSERT_TRUE(loadBiosFile(session, save(gddr5)));  // answered No
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_FALSE(session.textWindow.shown());
 
   test::FixtureImage large(131072);
   large.ramType = "GDDR5";
   platform.messages.clear();
-  ASSERT_TRUE(LoadBIOSFile(session, save(large, "large.rom")));
+  ASSERT_TRUE(loadBiosFile(session, save(large, "large.rom")));
   EXPECT_TRUE(platform.messages.empty());
 
   test::FixtureImage gddr3;
-  ASSERT_TRUE(LoadBIOSFile(session, save(gddr3, "gddr3.rom")));
+  ASSERT_TRUE(loadBiosFile(session, save(gddr3, "gddr3.rom")));
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -201,7 +201,7 @@ TEST_F(LoadPipeline, PreModifiedImagesAreFlagged) {
   bytes[0x07] = 1;
   bytes[0x21] = static_cast<std::uint8_t>(bytes[0x21] - 1);
   test::writeBytes(dir.file("mod.rom"), bytes);
-  ASSERT_TRUE(LoadBIOSFile(session, dir.file("mod.rom")));
+  ASSERT_TRUE(loadBiosFile(session, dir.file("mod.rom")));
   EXPECT_TRUE(session.form.info.Check1.checked());
 }
 

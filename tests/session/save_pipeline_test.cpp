@@ -53,11 +53,11 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
 
   Session reloaded(platform);
   reloaded.start();
-  ASSERT_TRUE(LoadBIOSFile(reloaded, dir.file("out.rom")));
+  ASSERT_TRUE(loadBiosFile(reloaded, dir.file("out.rom")));
   EXPECT_EQ(reloaded.form.clock.GPU[3].text(), "800");
   EXPECT_EQ(reloaded.form.fan.Text6.text(), "100");
   EXPECT_EQ(reloaded.form.info.InfoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
-  EXPECT_EQ(reloaded.LoadedCheckSum, session.LoadedCheckSum);
+  EXPECT_EQ(reloaded.loadedCheckSum, session.loadedCheckSum);
   EXPECT_TRUE(reloaded.form.info.Check1.checked());  // the filler now shows the correction
 }
 
@@ -90,14 +90,14 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
 TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) {
   load(FixtureImage());
   form.clock.GPU[3].setText("800");
-  EXPECT_FALSE(SaveBIOSFile(session));  // dialog cancelled
+  EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
   EXPECT_TRUE(saveTo("a.rom"));
   EXPECT_TRUE(saveTo("b.rom"));
-  EXPECT_EQ(test::sumOf(saved("a.rom")), session.LoadedCheckSum);
+  EXPECT_EQ(test::sumOf(saved("a.rom")), session.loadedCheckSum);
   EXPECT_EQ(saved("a.rom"), saved("b.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_EQ(session.image.bytes(), loaded);
 }
 
 TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {
@@ -154,7 +154,7 @@ TEST_F(SavePipeline, AWriteCutShortByAFileSizeLimitKeepsTheOldTarget) {
     platform.messages.clear();
     platform.queueAnswer(MessageAnswer::Yes);
     platform.queueSavePath(target);
-    const bool written = SaveBIOSFile(session);
+    const bool written = saveBiosFile(session);
     const bool reported = !platform.messages.empty() &&
                           platform.messages.back().text.find("'WriteBIOSToFile(sFile)'") != std::string::npos;
     _exit(!written && reported ? 0 : 1);
@@ -199,7 +199,7 @@ std::vector<std::uint8_t> withCorrectionAreas(const std::vector<std::uint8_t>& f
 
 TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
   load(withCorrectionAreas({0xFF, 0xFF}, 0x00));  // room (last - start) * 255 = 255
-  ASSERT_EQ(correctionRoomDown(session.BIOSArray), 255);
+  ASSERT_EQ(correctionRoomDown(session.image), 255);
   form.clock.GPU[0].setText("302.07");  // 0x007530 -> 0x0075FF: +207
   form.clock.RAM[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
   EXPECT_FALSE(saveTo("out.rom"));
@@ -214,10 +214,10 @@ TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
             "Checksumdifference too large. Can't correct (down). Please try again with a plain, not previously "
             "modified BIOS file.");
 
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);  // nothing of the refused saves stays
+  EXPECT_EQ(session.image.bytes(), loaded);  // nothing of the refused saves stays
   form.clock.RAM[0].setText("500.47");  // one unit less fits
   EXPECT_TRUE(saveTo("out.rom"));
-  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.LoadedCheckSum);
+  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.loadedCheckSum);
 }
 
 TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {

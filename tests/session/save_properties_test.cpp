@@ -156,8 +156,8 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     platform.defaultAnswer = MessageAnswer::Yes;
     Session session(platform);
     session.start();
-    ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
-    const ByteImage loaded = session.BIOSArray;
+    ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
+    const ByteImage loaded = session.image;
 
     std::vector<Edit> edits;
     const int count = pick(rng, 0, 6);
@@ -177,7 +177,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     const std::vector<std::uint8_t> previous(static_cast<std::size_t>(pick(rng, 0, 70000)), 0x3C);
     test::writeBytes(target, previous);
     platform.queueSavePath(target);
-    if (!SaveBIOSFile(session)) {
+    if (!saveBiosFile(session)) {
       ++stopped;
       EXPECT_FALSE(platform.messages.empty());
       EXPECT_EQ(test::readBytes(target), previous);
@@ -186,7 +186,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ++written;
     const auto saved = test::readBytes(target);
     ASSERT_EQ(saved.size(), original.size());
-    EXPECT_EQ(test::sumOf(saved), session.LoadedCheckSum);
+    EXPECT_EQ(test::sumOf(saved), session.loadedCheckSum);
     const std::size_t declared = static_cast<std::size_t>(checkedLast(loaded) + 1);
     EXPECT_EQ(test::sumOf({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256,
               test::sumOf({original.begin(), original.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256);
@@ -199,7 +199,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ScriptedPlatform again;
     Session reloaded(again);
     reloaded.start();
-    ASSERT_TRUE(LoadBIOSFile(reloaded, target)) << again.messages.front().text;
+    ASSERT_TRUE(loadBiosFile(reloaded, target)) << again.messages.front().text;
     for (const Edit& edit : edits)
       EXPECT_TRUE(edit.expect(reloaded.findControl(edit.control)->text()))
           << edit.control << " typed '" << edit.text << "' reads '" << reloaded.findControl(edit.control)->text() << "'";
@@ -217,10 +217,10 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
     for (std::int64_t p = first; p <= last; ++p) bytes.insert(p);
   };
   range(kUpAreaFirst, kUpAreaLast);
-  range(GetFreeSpacePos(loaded), checkedLast(loaded));
+  range(freeSpacePosition(loaded), checkedLast(loaded));
   const FanLocation& fan = session.fanLocation;
   if (fan.registerPositions[1]) range(fan.registerPositions[1] + 2, fan.registerPositions[1] + 2);
-  const std::int64_t clocks = session.clockLocation.ClockPosition;
+  const std::int64_t clocks = session.clockLocation.clockPosition;
   const auto index = [&](const std::string& base) {
     return control.rfind(base + "(", 0) == 0 ? std::stoi(control.substr(base.size() + 1)) : -1;
   };
@@ -233,8 +233,8 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   if (control == "Text6") range(fan.registerPositions[2] + 2, fan.registerPositions[2] + 3);  // Tmax, bits 24..17
   if (control == "Text1") range(fan.type2HysteresisMarker + 1, fan.type2HysteresisMarker + 1);
   if (control == "InfoText(1)") {
-    const std::vector<std::string> fields = splitPositionList(session.strings.positionList);
-    range(std::stoll(fields[0]), std::stoll(fields[1]));
+    const StringRange& version = session.strings.positions->biosVersion;
+    range(version.first, version.last);
   }
   if (control == "Combo1") range(0x7C, 0x7D);
   return bytes;
@@ -243,7 +243,7 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
 std::vector<std::uint8_t> savedBytes(Session& session, ScriptedPlatform& platform, const std::string& path) {
   platform.queueSavePath(path);
   platform.messages.clear();
-  EXPECT_TRUE(SaveBIOSFile(session)) << (platform.messages.empty() ? "" : platform.messages.front().text);
+  EXPECT_TRUE(saveBiosFile(session)) << (platform.messages.empty() ? "" : platform.messages.front().text);
   return test::readBytes(path);
 }
 
@@ -270,7 +270,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
       platform.defaultAnswer = MessageAnswer::Yes;
       Session session(platform);
       session.start();
-      ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+      ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
       if (!control.empty()) {
         Control* box = session.findControl(control);
         ASSERT_NE(box, nullptr);
@@ -282,7 +282,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
       Control& chip = session.form.info.InfoText[2];
       const std::string chipText = chip.text();
       chip.setText(chipText + "TOO LONG");
-      EXPECT_FALSE(SaveBIOSFile(session));
+      EXPECT_FALSE(saveBiosFile(session));
       chip.setText(chipText);
 
       const auto first = savedBytes(session, platform, dir.file("first.rom"));

@@ -26,7 +26,7 @@ class UntouchedFields : public test::LoadedSession {
     const std::vector<std::uint8_t> bytes = saved(name);
     EXPECT_EQ(bytes.size(), loaded.size());
     const ByteImage image(loaded);
-    const std::int64_t freeSpace = GetFreeSpacePos(image);
+    const std::int64_t freeSpace = freeSpacePosition(image);
     const std::int64_t last = checkedLast(image);
     std::set<std::int64_t> changed;
     for (std::size_t i = 0; i < bytes.size() && i < loaded.size(); ++i) {
@@ -107,16 +107,16 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   // Refused after the writers ran: the string was patched into a copy only.
   form.info.InfoText[6].setText("");
   form.info.InfoText[2].setText(form.info.InfoText[2].text() + "TOO LONG");
-  EXPECT_FALSE(SaveBIOSFile(session));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
+  EXPECT_FALSE(saveBiosFile(session));
+  EXPECT_EQ(session.image.bytes(), loaded);
 
   form.info.InfoText[2].setText("RV670");
   platform.messages.clear();
   ASSERT_TRUE(saveTo("first.rom")) << texts().front();
   ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
   EXPECT_EQ(saved("first.rom"), saved("second.rom"));
-  EXPECT_EQ(session.BIOSArray.bytes(), loaded);
-  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.sPowerCableMessage.size(), ' '));
+  EXPECT_EQ(session.image.bytes(), loaded);
+  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class Writer {
         test::FixtureImage().save(dir.file("in.rom"));
         session_ = std::make_unique<Session>(platform);
         session_->start();
-        EXPECT_TRUE(LoadBIOSFile(*session_, dir.file("in.rom")));
+        EXPECT_TRUE(loadBiosFile(*session_, dir.file("in.rom")));
         break;
       case Kind::Profile:
         test::writeText(dir.file("Profiles.xml"), test::realisticProfile());
@@ -84,7 +84,7 @@ class Writer {
   void save(ScriptedPlatform& platform, const std::string& target) {
     platform.queueSavePath(target);
     switch (kind_) {
-      case Kind::Image: SaveBIOSFile(*session_); break;
+      case Kind::Image: saveBiosFile(*session_); break;
       case Kind::Profile: SaveProfile(*editor_); break;
       case Kind::Graph: saveGraph(platform, graph_); break;
     }

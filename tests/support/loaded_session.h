@@ -24,12 +24,12 @@ class LoadedSession : public ::testing::Test {
   void load(const std::vector<std::uint8_t>& bytes) {
     loaded = bytes;
     writeBytes(dir.file("in.rom"), bytes);
-    ASSERT_TRUE(LoadBIOSFile(session, dir.file("in.rom")));
+    ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
     platform.messages.clear();
   }
   bool saveTo(const std::string& name) {
     platform.queueSavePath(dir.file(name));
-    return SaveBIOSFile(session);
+    return saveBiosFile(session);
   }
   std::vector<std::uint8_t> saved(const std::string& name) const { return readBytes(dir.file(name)); }
   std::vector<std::string> texts() const { return platform.messageTexts(); }

@@ -116,7 +116,7 @@ TEST_F(MainWindowKeys, AClockBlockThatGetsTheFocusIsScrolledIntoView) {
   QTest::keyClick(box("Voltage", 14), Qt::Key_Tab);
   ASSERT_TRUE(box("GPU", 15)->hasFocus());
   EXPECT_GT(scroll->value(), 0);
-  EXPECT_EQ(window.session().form.clock.LastScrollValue, scroll->value());
+  EXPECT_EQ(window.session().form.clock.lastScrollValue, scroll->value());
   EXPECT_TRUE(inView(box("GPU", 15)));
   EXPECT_TRUE(inView(box("Voltage", 19)));
 

@@ -47,7 +47,7 @@ TEST_P(RealImages, AgainstASavedEditExactlyTheEditedFieldsAndTheCorrection) {
   Session& session = image->session();
   for (const auto& [name, text] : GetParam().edits) session.findControl(name)->setText(text);
   image->platform().queueSavePath(dir.file("edit.rom"));
-  ASSERT_TRUE(SaveBIOSFile(session));
+  ASSERT_TRUE(saveBiosFile(session));
   const LoadedImage original(path);
   const LoadedImage edited(dir.file("edit.rom"));
   ASSERT_TRUE(edited.loaded()) << edited.failure();

@@ -8,7 +8,6 @@
 
 namespace oza {
 
-std::string HexByte(unsigned value) { return hexByte(static_cast<std::uint8_t>(value & 0xFF)); }
 
 std::string UrlEncode(const std::string& text) {
   // One character per byte, as the mail program receives them.
@@ -18,7 +17,7 @@ std::string UrlEncode(const std::string& text) {
     const auto code = static_cast<unsigned char>(c);
     const bool keep = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9') ||
                       (code != 0 && std::strchr("-./_~&:?@#!$*+", code) != nullptr);
-    encoded += keep ? std::string(1, c) : "%" + HexByte(code);
+    encoded += keep ? std::string(1, c) : "%" + hexByte(static_cast<std::uint8_t>(code & 0xFF));
   }
   return encoded;
 }

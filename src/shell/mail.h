@@ -6,8 +6,6 @@ namespace oza {
 
 class Platform;
 
-// Two uppercase hexadecimal digits, "0" in front below 16.
-std::string HexByte(unsigned value);
 // Percent-encoding of a mail link: letters, digits and - . / _ ~ & : ? @ # ! $ * +
 // stay, every other character becomes % and the hex of its byte.
 std::string UrlEncode(const std::string& text);

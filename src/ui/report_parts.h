@@ -7,6 +7,7 @@ class QBoxLayout;
 class QDialog;
 class QString;
 class QTableWidget;
+class QWidget;
 
 namespace oza::ui {
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 
+#include "image/hex_fields.h"
 #include "platform/scripted_platform.h"
 #include "session/session.h"
 #include "shell/icosahedron.h"
@@ -20,8 +21,8 @@ TEST(Mail, UrlEncodeKeepsTheSafeCharacters) {
   EXPECT_EQ(UrlEncode("user@host:x"), "user@host:x");
   EXPECT_EQ(UrlEncode("-./_~&?#!$*+"), "-./_~&?#!$*+");
   EXPECT_EQ(UrlEncode("50%,=\"\xC3\xA4"), "50%25%2C%3D%22%E4");
-  EXPECT_EQ(HexByte(5), "05");
-  EXPECT_EQ(HexByte(255), "FF");
+  EXPECT_EQ(hexByte(5), "05");
+  EXPECT_EQ(hexByte(255), "FF");
 }
 
 TEST(Mail, QueryIsMadeOfTheNonEmptyParts) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_files.h"
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "platform/scripted_platform.h"
 #include "profiles/profile_editor.h"
 #include "profiles/profile_lines.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_files.h"
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "platform/scripted_platform.h"
 #include "save/checksum.h"
 #include "session/load_pipeline.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "image/id_tables.h"
 
 namespace oza {

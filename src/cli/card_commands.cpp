@@ -5,7 +5,7 @@
 #include "cli/json_text.h"
 #include "cli/session_json.h"
 #include "cli/usage.h"
-#include "image/replace_question.h"
+#include "files/replace_question.h"
 #include "session/card_loading.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "image/base_convert.h"
-#include "image/latin1.h"
-#include "image/number_text.h"
+#include "text/base_convert.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
 
 namespace oza {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 namespace oza {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 namespace oza {
 

@@ -4,7 +4,7 @@
 
 #include "fan/fan_reader.h"
 #include "fan/fan_tab.h"
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 // The fan tab's side of loading and saving: settings into texts and texts
 // back into the values the user changed.

@@ -1,7 +1,7 @@
 #include "fan/fan_writer.h"
 
 #include "fan/fan_fields.h"
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 namespace oza {
 

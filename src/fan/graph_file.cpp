@@ -1,10 +1,10 @@
 #include "fan/graph_file.h"
 
 #include "fan/graph_bitmap.h"
-#include "image/file_io.h"
-#include "image/number_text.h"
+#include "files/file_io.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
-#include "image/replace_question.h"
+#include "files/replace_question.h"
 
 namespace oza {
 

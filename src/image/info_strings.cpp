@@ -1,7 +1,7 @@
 #include "image/info_strings.h"
 
 #include "image/atom_layout.h"
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 namespace oza {
 

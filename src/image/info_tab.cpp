@@ -5,8 +5,8 @@
 #include "image/atom_layout.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
-#include "image/latin1.h"
-#include "image/number_text.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
 
 namespace oza {

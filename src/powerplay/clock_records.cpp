@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_tab.h"
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
 
 namespace oza {

@@ -1,6 +1,6 @@
 #include "profiles/profile_lines.h"
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 namespace oza {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
 #include "profiles/profile_editor.h"
 #include "profiles/profile_lines.h"

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "image/file_io.h"
-#include "image/number_text.h"
+#include "files/file_io.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
-#include "image/replace_question.h"
+#include "files/replace_question.h"
 #include "profiles/profile_editor.h"
 #include "profiles/profile_lines.h"
 

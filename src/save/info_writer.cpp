@@ -4,7 +4,7 @@
 
 #include "image/atom_layout.h"
 #include "image/info_tab.h"
-#include "image/latin1.h"
+#include "text/latin1.h"
 
 namespace oza {
 

@@ -1,7 +1,7 @@
 #include "session/card_loading.h"
 
 #include "card/pci_cards.h"
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "platform/platform.h"
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"

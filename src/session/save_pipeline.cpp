@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "fan/fan_tab_io.h"
-#include "image/file_io.h"
-#include "image/number_text.h"
-#include "image/replace_question.h"
+#include "files/file_io.h"
+#include "text/number_text.h"
+#include "files/replace_question.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum_correction.h"
 #include "save/info_writer.h"

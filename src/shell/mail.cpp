@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "image/hex_fields.h"
-#include "image/latin1.h"
+#include "text/latin1.h"
 #include "platform/platform.h"
 
 namespace oza {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "image/file_io.h"
-#include "image/latin1.h"
-#include "image/number_text.h"
+#include "files/file_io.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
 #include "platform/platform.h"
 #include "platform/temp_file.h"
 #include "shell/links.h"

@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
 #include "ui/card_loader.h"

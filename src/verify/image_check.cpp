@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
 #include "verify/byte_ranges.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "image/hex_fields.h"
-#include "image/latin1.h"
+#include "text/latin1.h"
 #include "save/checksum.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"

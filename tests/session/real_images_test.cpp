@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "image/number_text.h"
+#include "text/number_text.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
 #include "support/atom_walk.h"

@@ -10,8 +10,8 @@
 #include <random>
 #include <set>
 
-#include "image/latin1.h"
-#include "image/number_text.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
 #include "platform/scripted_platform.h"
 #include "save/checksum.h"
 #include "session/load_pipeline.h"

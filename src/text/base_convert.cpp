@@ -1,4 +1,4 @@
-#include "image/base_convert.h"
+#include "text/base_convert.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "image/byte_image.h"
-#include "image/file_replacing.h"
+#include "files/file_replacing.h"
 
 namespace oza {
 

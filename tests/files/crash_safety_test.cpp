@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "support/temp_dir.h"
 
 namespace oza {

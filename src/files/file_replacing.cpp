@@ -1,4 +1,4 @@
-#include "image/file_replacing.h"
+#include "files/file_replacing.h"
 
 #include <cerrno>
 #include <cstdlib>

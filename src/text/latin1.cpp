@@ -1,4 +1,4 @@
-#include "image/latin1.h"
+#include "text/latin1.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "image/number_text.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 
-#include "image/latin1.h"
+#include "text/latin1.h"
 
 namespace oza {
 namespace {

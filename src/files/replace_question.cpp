@@ -1,6 +1,6 @@
-#include "image/replace_question.h"
+#include "files/replace_question.h"
 
-#include "image/file_io.h"
+#include "files/file_io.h"
 #include "platform/platform.h"
 
 namespace oza {

@@ -1,6 +1,6 @@
 // The replacing write itself: what the replaced file keeps, the rights of a
 // new one, names at the edge of what a folder takes, and the ways it gives up.
-#include "image/file_replacing.h"
+#include "files/file_replacing.h"
 
 #include <gtest/gtest.h>
 

@@ -55,12 +55,9 @@ TEST_F(CliVerify, DiffExitsZeroForEqualOneForDifferentTwoForAnImageThatDoesNotLo
   const auto json = runCli("diff " + file("a.rom") + " " + file("b.rom") + " --format json");
   EXPECT_TRUE(has(json.out, "{\"what\":\"Clock info 3 GPU (MHz)\",\"a\":\"775\",\"b\":\"900\"}")) << json.out;
 
-  const std::string command = std::string(OZA_CLI_PATH) + " diff " + file("a.rom") + " " + file("broken.rom") + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[1024] = {};
-  const std::size_t n = fread(buffer, 1, sizeof buffer - 1, pipe);
-  EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 2);
-  EXPECT_TRUE(has(std::string(buffer, n), "broken.rom does not load: Unable to attain BIOS information.")) << buffer;
+  const auto broken = runCli({"diff", file("a.rom"), file("broken.rom")}, true);
+  EXPECT_EQ(broken.exitCode, 2);
+  EXPECT_TRUE(has(broken.out, "broken.rom does not load: Unable to attain BIOS information.")) << broken.out;
 }
 
 TEST_F(CliVerify, UsageErrors) {

@@ -26,6 +26,10 @@ void Control::rememberAsLoaded() {
   loadedListIndex_ = listIndex_;
 }
 
+void rememberAsLoaded(const std::vector<Control*>& controls) {
+  for (Control* control : controls) control->rememberAsLoaded();
+}
+
 bool Control::showsLoaded() const {
   return text_ == loadedText_ && checked_ == loadedChecked_ && listIndex_ == loadedListIndex_;
 }

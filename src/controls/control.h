@@ -117,6 +117,9 @@ class Control {
   friend class OptionGroup;
 };
 
+// Takes what each of `controls` shows now as what the load showed.
+void rememberAsLoaded(const std::vector<Control*>& controls);
+
 // Name of element `index` of a control array, e.g. "GPU(3)".
 std::string arrayName(const std::string& base, int index);
 

@@ -172,7 +172,7 @@ bool loadBiosFile(Session& session, std::string path) {
 }
 
 void rememberLoadedControls(Session& session) {
-  for (Control* control : session.controls()) control->rememberAsLoaded();
+  rememberAsLoaded(session.controls());
 }
 
 void showGddr5SizeWarning(Session& session) {

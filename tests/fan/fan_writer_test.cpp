@@ -22,7 +22,7 @@ struct Loaded {
                                    : loadType1FanSettings(image, location, card, tab, true);
     std::vector<Control*> controls;
     tab.collect(controls);
-    for (Control* control : controls) control->rememberAsLoaded();
+    rememberAsLoaded(controls);
   }
   int write(bool enabled = true) { return static_cast<int>(saveFanSettings(image, location, tab, enabled)); }
   int field(const FanField& f) const { return readFanField(image, location.registerPosition(f.reg), f); }

@@ -19,7 +19,7 @@ struct Loaded {
     EXPECT_TRUE(readClocksAndVoltages(image, position, states, tab));
     std::vector<Control*> controls;
     tab.collect(controls);
-    for (Control* control : controls) control->rememberAsLoaded();
+    rememberAsLoaded(controls);
   }
   // Writes into the records where the image holds them; true when written.
   bool write() {

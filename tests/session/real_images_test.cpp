@@ -56,7 +56,7 @@ TEST_F(RealImages, TheClockTabAgreesWithTheTablesOfEveryFixture) {
 
 TEST_F(RealImages, TheClockTabAgreesWithTheTablesOfRealCards) {
   const auto paths = test::realRomPaths();
-  if (paths.empty()) GTEST_SKIP() << "real card images not found (set OZA_REAL_ROMS)";
+  OZA_SKIP_WITHOUT_REAL_ROM(paths);
   for (const std::string& path : paths) {
     SCOPED_TRACE(path);
     load(test::readBytes(path));
@@ -96,7 +96,7 @@ TEST_F(RealImages, TheHd4850WithARevisionFourTable) {
 
 TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
   const auto paths = test::realRomPaths();
-  if (paths.empty()) GTEST_SKIP() << "real card images not found (set OZA_REAL_ROMS)";
+  OZA_SKIP_WITHOUT_REAL_ROM(paths);
   for (const std::string& path : paths) {
     SCOPED_TRACE(path);
     load(test::readBytes(path));

@@ -11,7 +11,8 @@ namespace oza::test {
 std::vector<std::string> realRomPaths();
 std::string realRomPath(const std::string& name);  // empty when absent
 
-// Skips the running test with a visible note when `path` is empty.
+// Skips the running test with a visible note when `path` (or the list of
+// paths) is empty.
 #define OZA_SKIP_WITHOUT_REAL_ROM(path)                                                       \
   do {                                                                                        \
     if ((path).empty()) GTEST_SKIP() << "real card images not found (set OZA_REAL_ROMS)";     \

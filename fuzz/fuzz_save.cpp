@@ -48,12 +48,12 @@ void applyEdits(oza::Session& session, const std::uint8_t* edits) {
         const double x = value * 125.0 / 255 - 5;
         const double y = edits[e + 2] * 110.0 / 255 - 5;
         auto& fan = session.form.fan;
-        if (&control == &fan.Picture2) {
-          fan.picture2MouseDown(x, y);
-          fan.picture2MouseUp();
-        } else if (&control == &fan.Picture5) {
-          fan.picture5MouseDown(x, y);
-          fan.picture5MouseUp();
+        if (&control == &fan.type1Picture) {
+          fan.type1GraphMouseDown(x, y);
+          fan.type1GraphMouseUp();
+        } else if (&control == &fan.type2Picture) {
+          fan.type2GraphMouseDown(x, y);
+          fan.type2GraphMouseUp();
         }
         break;
       }

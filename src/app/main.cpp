@@ -3,7 +3,7 @@
 
 #include "ui/binder.h"
 #include "ui/command_line.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
   using oza::ui::CommandLine;
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   oza::ui::describeApplication();
   const CommandLine line = oza::ui::parseCommandLine(QApplication::arguments());
   if (line.action != CommandLine::Action::Run) return oza::ui::printCommandLineText(line);
-  oza::ui::Form1 window;
+  oza::ui::MainWindow window;
   window.show();
   window.start(oza::ui::fromQt(line.file));
   return QApplication::exec();

@@ -59,8 +59,8 @@ int listCards(RomAccess& access, std::ostream& out) {
 // the same write path.
 bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
   ByteImage image;
-  return ReadCardBIOS(session.platform, options.address, access, image) &&
-         askBeforeReplacing(session.platform, options.out) && WriteCardBIOS(session.platform, options.out, image) &&
+  return readCardBios(session.platform, options.address, access, image) &&
+         askBeforeReplacing(session.platform, options.out) && writeCardBios(session.platform, options.out, image) &&
          loadBiosFile(session, options.out);
 }
 

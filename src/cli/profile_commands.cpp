@@ -93,7 +93,7 @@ int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
   platform.defaultAnswer = options.force ? MessageAnswer::Yes : MessageAnswer::No;
   ProfileEditor editor(platform);
   std::string path = options.path;
-  bool done = LoadProfile(editor, path);
+  bool done = loadProfile(editor, path);
   if (done && options.saving) {
     std::vector<Control*> controls;
     editor.collect(controls);
@@ -105,7 +105,7 @@ int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
       }
     }
     platform.queueSavePath(options.out);
-    done = SaveProfile(editor);
+    done = saveProfile(editor);
   }
   out << profileJson(editor, platform) << "\n";
   return done ? 0 : 1;

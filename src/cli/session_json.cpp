@@ -26,15 +26,15 @@ std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
   const FanTab& fan = session.form.fan;
   for (const Control* control : session.controls()) {
     std::function<void(Json&)> extra;
-    if (control == &fan.Picture2) extra = segments(fan.graph2);
-    if (control == &fan.Picture5) extra = segments(fan.graph5);
+    if (control == &fan.type1Picture) extra = segments(fan.type1Graph);
+    if (control == &fan.type2Picture) extra = segments(fan.type2Graph);
     controls[control->name()] = controlJson(*control, extra);
   }
   controls["Linie"] = session.form.info.whiteLines();
   std::vector<Control*> textWindow;
   session.textWindow.collect(textWindow);
   for (const Control* control : textWindow) {
-    const bool isForm = control == &session.textWindow.Form3;
+    const bool isForm = control == &session.textWindow.window;
     controls[isForm ? "Form3" : "Form3." + control->name()] = controlJson(*control);
   }
   Json json = Json::object();

@@ -39,8 +39,8 @@ void setRounded(Control& box, double value) {
 }  // namespace
 
 FanTab::FanTab(const FanLocation& location) : location_(location) {
-  Option9.setChecked(true);
-  Option6.setChecked(true);
+  type1StepGraph.setChecked(true);
+  type2StepGraph.setChecked(true);
   bindRules();
 }
 
@@ -48,46 +48,46 @@ void FanTab::bindRules() {
   auto redraw = [this] { redrawFanGraph(); };
   auto type2 = [this] { drawType2Graph(); };
   auto tslopeIfRising = [this] {
-    if (textValue(Text5.text()) < textValue(Text6.text())) {
+    if (textValue(tmin.text()) < textValue(tmax.text())) {
       calculateTslope();
       redrawFanGraph();
     }
   };
-  clampRule(Text2, 100, redraw);
-  clampRule(Text3, 100, redraw);
-  clampRule(Text4, 7, redraw);
-  clampRule(Text5, 255, tslopeIfRising);
-  clampRule(Text6, 255, tslopeIfRising);
-  clampRule(Text7, 255, redraw);
-  clampRule(Text8, 7, redraw);
-  clampRule(Text9, 100, [this] {
+  clampRule(pwmRamp, 100, redraw);
+  clampRule(spinUpCycle, 100, redraw);
+  clampRule(spinUpTime, 7, redraw);
+  clampRule(tmin, 255, tslopeIfRising);
+  clampRule(tmax, 255, tslopeIfRising);
+  clampRule(tslope, 255, redraw);
+  clampRule(tminHysteresis, 7, redraw);
+  clampRule(dutyCycleMin, 100, [this] {
     calculateTslope();
     redrawFanGraph();
   });
-  clampRule(Type1Hysteresis, 100, redraw);
+  clampRule(hysteresis, 100, redraw);
   for (int k = 0; k < kFanTablePoints; ++k) {
-    clampRule(Type1Threshold[k], 120, redraw);
-    clampRule(Type1FanSpeed[k], 100, redraw);
-    clampRule(Threshold[k], 120, type2);
-    clampRule(FanSpeed[k], 100, type2);
+    clampRule(type1Threshold[k], 120, redraw);
+    clampRule(type1Speed[k], 100, redraw);
+    clampRule(type2Threshold[k], 120, type2);
+    clampRule(type2Speed[k], 100, type2);
   }
   auto modeChanged = [this] {
     showFanControls(location_.tableType);
     redrawFanGraph();
   };
-  Option4.onClick = modeChanged;
-  Option5.onClick = modeChanged;
-  Check3.onClick = modeChanged;
-  Option8.onClick = [this] { drawLookUpGraph(); };
-  Option9.onClick = [this] { drawLookUpGraph(); };
+  transferFunctionMode.onClick = modeChanged;
+  lookUpTableMode.onClick = modeChanged;
+  pwmRampOn.onClick = modeChanged;
+  type1ContinuousGraph.onClick = [this] { drawLookUpGraph(); };
+  type1StepGraph.onClick = [this] { drawLookUpGraph(); };
   // A new hysteresis redraws the graph beside it, as a user can type one
-  // only while Frame3 shows.
-  Text1.onChange = [this] {
-    if (Frame3.visible()) drawType2Graph();
+  // only while type2Frame shows.
+  type2Hysteresis.onChange = [this] {
+    if (type2Frame.visible()) drawType2Graph();
   };
-  Option6.onClick = type2;
-  Option7.onClick = type2;
-  Command7.onClick = [this] { setRecommendedValues(); };
+  type2StepGraph.onClick = type2;
+  type2ContinuousGraph.onClick = type2;
+  recommendedValuesButton.onClick = [this] { setRecommendedValues(); };
 }
 
 void FanTab::load(Control& box, const std::string& text) {
@@ -100,38 +100,38 @@ void FanTab::load(Control& box, const std::string& text) {
 
 void FanTab::showFanControls(FanTableType type) {
   const bool table = type != FanTableType::None;
-  for (Control* c : {&Option5, &Frame6, &Label53, &Label54}) c->setVisible(table);
+  for (Control* c : {&lookUpTableMode, &type1GraphType, &thresholdCaption, &speedCaption}) c->setVisible(table);
   for (int k = 0; k < kFanTablePoints; ++k) {
-    Type1Threshold[k].setVisible(table);
-    Type1FanSpeed[k].setVisible(table);
+    type1Threshold[k].setVisible(table);
+    type1Speed[k].setVisible(table);
   }
-  const bool lookUp = Option5.checked();
-  for (Control* c : {&Text5, &Text6, &Text9}) c->setEnabled(!lookUp);
-  for (Control* c : {&Option8, &Option9}) c->setEnabled(lookUp);
+  const bool lookUp = lookUpTableMode.checked();
+  for (Control* c : {&tmin, &tmax, &dutyCycleMin}) c->setEnabled(!lookUp);
+  for (Control* c : {&type1ContinuousGraph, &type1StepGraph}) c->setEnabled(lookUp);
   for (int k = 0; k < kFanTablePoints; ++k) {
-    Type1Threshold[k].setEnabled(lookUp);
-    Type1FanSpeed[k].setEnabled(lookUp);
+    type1Threshold[k].setEnabled(lookUp);
+    type1Speed[k].setEnabled(lookUp);
   }
-  Text2.setEnabled(Check3.checked());
+  pwmRamp.setEnabled(pwmRampOn.checked());
 }
 
 void FanTab::calculateTslope() {
   // Each step that fails (a division by zero) is skipped; what it would
   // have set stays 0.
-  const double tmin = textValue(Text5.text());
-  const double tmax = textValue(Text6.text());
-  const double dutyMin = textValue(Text9.text());
-  const double tmid = tmin + (tmax - tmin) / 2;
+  const double low = textValue(tmin.text());
+  const double high = textValue(tmax.text());
+  const double dutyMin = textValue(dutyCycleMin.text());
+  const double tmid = low + (high - low) / 2;
   double slope = 0;
-  if (tmax - tmin != 0) slope = (100 - dutyMin) / (tmax - tmin);
-  const double dutyMid = dutyMin + (tmid * slope - tmin * slope);
+  if (high - low != 0) slope = (100 - dutyMin) / (high - low);
+  const double dutyMid = dutyMin + (tmid * slope - low * slope);
   double t = 0;
-  if (tmid - tmin != 0) t = (dutyMid - dutyMin) * 16 / (tmid - tmin);
-  setRounded(Text7, t);
+  if (tmid - low != 0) t = (dutyMid - dutyMin) * 16 / (tmid - low);
+  setRounded(tslope, t);
 }
 
 void FanTab::redrawFanGraph() {
-  if (Option5.checked()) {
+  if (lookUpTableMode.checked()) {
     drawLookUpGraph();
   } else {
     drawTransferGraph();
@@ -139,74 +139,74 @@ void FanTab::redrawFanGraph() {
 }
 
 void FanTab::drawLookUpGraph() {
-  drawLookUpCurve(graph2, sortedLookUpPoints(Type1Threshold, Type1FanSpeed), Option8.checked());
+  drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold, type1Speed), type1ContinuousGraph.checked());
 }
 
 void FanTab::drawTransferGraph() {
-  drawTransferCurve(graph2, textValue(Text5.text()), textValue(Text6.text()), textValue(Text9.text()));
+  drawTransferCurve(type1Graph, textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
 }
 
 void FanTab::drawType2Graph() {
-  drawLookUpCurve(graph5, sortedLookUpPoints(Threshold, FanSpeed), Option7.checked());
+  drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold, type2Speed), type2ContinuousGraph.checked());
 }
 
 void FanTab::setRecommendedValues() {
-  modes.select(Option4);
-  Text5.setText("40");
-  Text6.setText("106");
-  Text9.setText("15");
-  Type1Hysteresis.setText("24");
-  Text3.setText("0");
-  if (!Check3.checked()) {
-    Check3.setChecked(true);
-    Check3.onClick();
+  modes.select(transferFunctionMode);
+  tmin.setText("40");
+  tmax.setText("106");
+  dutyCycleMin.setText("15");
+  hysteresis.setText("24");
+  spinUpCycle.setText("0");
+  if (!pwmRampOn.checked()) {
+    pwmRampOn.setChecked(true);
+    pwmRampOn.onClick();
   }
-  Text8.setText("4");
-  Text4.setText("0");
-  Text2.setText("1");
+  tminHysteresis.setText("4");
+  spinUpTime.setText("0");
+  pwmRamp.setText("1");
   static const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
   static const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
-  for (int k = 0; k < kFanTablePoints; ++k) Type1Threshold[k].setText(thresholds[k]);
-  for (int k = 0; k < kFanTablePoints; ++k) Type1FanSpeed[k].setText(speeds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k) type1Threshold[k].setText(thresholds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k) type1Speed[k].setText(speeds[k]);
   showFanControls(location_.tableType);
   calculateTslope();
 }
 
 void FanTab::clearFanTables() {
-  for (int k = 0; k < kFanTablePoints; ++k) Threshold[k].setText("");
-  for (int k = 0; k < kFanTablePoints; ++k) FanSpeed[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) type2Threshold[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) type2Speed[k].setText("");
   // An image without a look-up table of its own must not show the last
   // image's one, neither in the boxes nor in a graph it does not draw.
-  for (int k = 0; k < kFanTablePoints; ++k) Type1Threshold[k].setText("");
-  for (int k = 0; k < kFanTablePoints; ++k) Type1FanSpeed[k].setText("");
-  graph2.clear();
-  graph5.clear();
+  for (int k = 0; k < kFanTablePoints; ++k) type1Threshold[k].setText("");
+  for (int k = 0; k < kFanTablePoints; ++k) type1Speed[k].setText("");
+  type1Graph.clear();
+  type2Graph.clear();
 }
 
 void FanTab::editTransfer(double x, double y) {
-  const double tmin = textValue(Text5.text());
-  const double tmax = textValue(Text6.text());
-  const double tmid = (tmax - tmin) / 2 + tmin;
+  const double low = textValue(tmin.text());
+  const double high = textValue(tmax.text());
+  const double tmid = (high - low) / 2 + low;
   int zone = 0;
-  if (x < tmin / 2) {
+  if (x < low / 2) {
     zone = 0;
-  } else if (x > tmin / 2 && x < tmid) {
+  } else if (x > low / 2 && x < tmid) {
     zone = 1;
   } else if (x > tmid) {
     zone = 2;
   }
   if (zone == 0) {
-    for (Control* c : {&Text9, &Text7}) c->setBackColor(kHighlight);
-    setRounded(Text9, y);
+    for (Control* c : {&dutyCycleMin, &tslope}) c->setBackColor(kHighlight);
+    setRounded(dutyCycleMin, y);
     calculateTslope();
   } else if (zone == 1) {
-    for (Control* c : {&Text9, &Text5, &Text7}) c->setBackColor(kHighlight);
-    setRounded(Text9, y);
-    setRounded(Text5, x);
+    for (Control* c : {&dutyCycleMin, &tmin, &tslope}) c->setBackColor(kHighlight);
+    setRounded(dutyCycleMin, y);
+    setRounded(tmin, x);
     calculateTslope();
   } else {
-    for (Control* c : {&Text6, &Text7}) c->setBackColor(kHighlight);
-    setRounded(Text6, x);
+    for (Control* c : {&tmax, &tslope}) c->setBackColor(kHighlight);
+    setRounded(tmax, x);
   }
 }
 
@@ -223,56 +223,59 @@ void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x
   setRounded(speeds[box], y);
 }
 
-void FanTab::picture2MouseDown(double x, double y) {
-  if (Option4.checked()) {
+void FanTab::type1GraphMouseDown(double x, double y) {
+  if (transferFunctionMode.checked()) {
     editTransfer(x, y);
   } else {
-    editLookUp(Type1Threshold, Type1FanSpeed, x, y);
+    editLookUp(type1Threshold, type1Speed, x, y);
   }
 }
 
-void FanTab::picture2MouseMove(double x, double y, bool leftButton) {
-  Picture2.setToolTip(pointerToolTip(x, y));
-  if (leftButton) picture2MouseDown(x, y);
+void FanTab::type1GraphMouseMove(double x, double y, bool leftButton) {
+  type1Picture.setToolTip(pointerToolTip(x, y));
+  if (leftButton) type1GraphMouseDown(x, y);
 }
 
-void FanTab::picture2MouseUp() {
-  if (Option4.checked()) {
-    for (Control* c : {&Text5, &Text6, &Text7, &Text9}) c->setBackColor(std::nullopt);
+void FanTab::type1GraphMouseUp() {
+  if (transferFunctionMode.checked()) {
+    for (Control* c : {&tmin, &tmax, &tslope, &dutyCycleMin}) c->setBackColor(std::nullopt);
     calculateTslope();
   } else {
     for (int k = 0; k < kFanTablePoints; ++k) {
-      Type1Threshold[k].setBackColor(std::nullopt);
-      Type1FanSpeed[k].setBackColor(std::nullopt);
+      type1Threshold[k].setBackColor(std::nullopt);
+      type1Speed[k].setBackColor(std::nullopt);
     }
   }
 }
 
-void FanTab::picture5MouseDown(double x, double y) { editLookUp(Threshold, FanSpeed, x, y); }
+void FanTab::type2GraphMouseDown(double x, double y) { editLookUp(type2Threshold, type2Speed, x, y); }
 
-void FanTab::picture5MouseMove(double x, double y, bool leftButton) {
-  Picture5.setToolTip(pointerToolTip(x, y));
-  if (leftButton) picture5MouseDown(x, y);
+void FanTab::type2GraphMouseMove(double x, double y, bool leftButton) {
+  type2Picture.setToolTip(pointerToolTip(x, y));
+  if (leftButton) type2GraphMouseDown(x, y);
 }
 
-void FanTab::picture5MouseUp() {
+void FanTab::type2GraphMouseUp() {
   for (int k = 0; k < kFanTablePoints; ++k) {
-    Threshold[k].setBackColor(std::nullopt);
-    FanSpeed[k].setBackColor(std::nullopt);
+    type2Threshold[k].setBackColor(std::nullopt);
+    type2Speed[k].setBackColor(std::nullopt);
   }
 }
 
 void FanTab::collect(std::vector<Control*>& out) {
-  for (Control* c : {&Frame4, &Option4, &Option5, &Text5, &Text6, &Text7, &Text9, &Type1Hysteresis, &Text8,
-                     &Text3, &Text4, &Check3, &Text2, &Label53, &Label54})
+  for (Control* c :
+       {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &dutyCycleMin, &hysteresis,
+        &tminHysteresis, &spinUpCycle, &spinUpTime, &pwmRampOn, &pwmRamp, &thresholdCaption, &speedCaption})
     out.push_back(c);
-  Type1Threshold.collect(out);
-  Type1FanSpeed.collect(out);
-  for (Control* c : {&Frame6, &Option9, &Option8, &Command7, &Label67, &Picture2, &Command8, &Frame3, &Text1})
+  type1Threshold.collect(out);
+  type1Speed.collect(out);
+  for (Control* c : {&type1GraphType, &type1StepGraph, &type1ContinuousGraph, &recommendedValuesButton,
+                     &settingsHelpLink, &type1Picture, &saveType1GraphButton, &type2Frame, &type2Hysteresis})
     out.push_back(c);
-  Threshold.collect(out);
-  FanSpeed.collect(out);
-  for (Control* c : {&Frame5, &Option6, &Option7, &Picture5, &Command9}) out.push_back(c);
+  type2Threshold.collect(out);
+  type2Speed.collect(out);
+  for (Control* c : {&type2GraphType, &type2StepGraph, &type2ContinuousGraph, &type2Picture, &saveType2GraphButton})
+    out.push_back(c);
 }
 
 std::string pointerToolTip(double x, double y) {

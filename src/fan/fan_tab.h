@@ -13,56 +13,57 @@ namespace oza {
 
 class Platform;
 
-// The fan tab: `Frame4` (type-1 tables and RV770 cards) and `Frame3` (type-2
-// tables), their change rules, the graphs and the mouse editing.
+// The fan tab: the settings of type-1 tables and RV770 cards and those of
+// type-2 tables, their change rules, the graphs and the mouse editing. Each
+// control's name string is the name the window, oza-cli and JSON know it by.
 class FanTab {
  public:
   explicit FanTab(const FanLocation& location);
   FanTab(const FanTab&) = delete;
   FanTab& operator=(const FanTab&) = delete;
 
-  // Frame4.
-  Control Frame4{"Frame4", ControlKind::Frame, "Fan throttle control settings"};
-  Control Option4{"Option4", ControlKind::OptionButton, "Use transfer function (recommended)"};
-  Control Option5{"Option5", ControlKind::OptionButton, "Use look up table"};
-  OptionGroup modes{{&Option4, &Option5}};
-  Control Text5{"Text5", ControlKind::TextBox};   // Tmin
-  Control Text6{"Text6", ControlKind::TextBox};   // Tmax
-  Control Text7{"Text7", ControlKind::TextBox};   // Tslope
-  Control Text9{"Text9", ControlKind::TextBox};   // Duty cycle min
-  Control Type1Hysteresis{"Type1Hysteresis", ControlKind::TextBox};
-  Control Text8{"Text8", ControlKind::TextBox};   // Tmin hysteresis
-  Control Text3{"Text3", ControlKind::TextBox};   // Spin up cycle
-  Control Text4{"Text4", ControlKind::TextBox};   // Spin up time
-  Control Check3{"Check3", ControlKind::CheckBox, "PWM ramp on"};
-  Control Text2{"Text2", ControlKind::TextBox};   // PWM ramp
-  Control Label53{"Label53", ControlKind::Label, "Threshold (\xC2\xB0" "C):"};
-  Control Label54{"Label54", ControlKind::Label, "Fan speed (%):"};
-  ControlArray Type1Threshold{"Type1Threshold", ControlKind::TextBox, kFanTablePoints};
-  ControlArray Type1FanSpeed{"Type1FanSpeed", ControlKind::TextBox, kFanTablePoints};
-  Control Frame6{"Frame6", ControlKind::Frame, "Graph type"};
-  Control Option9{"Option9", ControlKind::OptionButton, "Step function"};
-  Control Option8{"Option8", ControlKind::OptionButton, "Continuous"};
-  OptionGroup graphType1{{&Option9, &Option8}};
-  Control Command7{"Command7", ControlKind::CommandButton, "Set all fan settings to recommended values"};
-  Control Label67{"Label67", ControlKind::Label, "What do all the settings mean?"};
-  Control Picture2{"Picture2", ControlKind::PictureBox};
-  Control Command8{"Command8", ControlKind::CommandButton, "Save..."};
+  // Type-1 tables and RV770 cards: registers and look-up table.
+  Control type1Frame{"Frame4", ControlKind::Frame, "Fan throttle control settings"};
+  Control transferFunctionMode{"Option4", ControlKind::OptionButton, "Use transfer function (recommended)"};
+  Control lookUpTableMode{"Option5", ControlKind::OptionButton, "Use look up table"};
+  OptionGroup modes{{&transferFunctionMode, &lookUpTableMode}};
+  Control tmin{"Text5", ControlKind::TextBox};
+  Control tmax{"Text6", ControlKind::TextBox};
+  Control tslope{"Text7", ControlKind::TextBox};
+  Control dutyCycleMin{"Text9", ControlKind::TextBox};
+  Control hysteresis{"Type1Hysteresis", ControlKind::TextBox};
+  Control tminHysteresis{"Text8", ControlKind::TextBox};
+  Control spinUpCycle{"Text3", ControlKind::TextBox};
+  Control spinUpTime{"Text4", ControlKind::TextBox};
+  Control pwmRampOn{"Check3", ControlKind::CheckBox, "PWM ramp on"};
+  Control pwmRamp{"Text2", ControlKind::TextBox};
+  Control thresholdCaption{"Label53", ControlKind::Label, "Threshold (\xC2\xB0" "C):"};
+  Control speedCaption{"Label54", ControlKind::Label, "Fan speed (%):"};
+  ControlArray type1Threshold{"Type1Threshold", ControlKind::TextBox, kFanTablePoints};
+  ControlArray type1Speed{"Type1FanSpeed", ControlKind::TextBox, kFanTablePoints};
+  Control type1GraphType{"Frame6", ControlKind::Frame, "Graph type"};
+  Control type1StepGraph{"Option9", ControlKind::OptionButton, "Step function"};
+  Control type1ContinuousGraph{"Option8", ControlKind::OptionButton, "Continuous"};
+  OptionGroup type1GraphTypes{{&type1StepGraph, &type1ContinuousGraph}};
+  Control recommendedValuesButton{"Command7", ControlKind::CommandButton, "Set all fan settings to recommended values"};
+  Control settingsHelpLink{"Label67", ControlKind::Label, "What do all the settings mean?"};
+  Control type1Picture{"Picture2", ControlKind::PictureBox};
+  Control saveType1GraphButton{"Command8", ControlKind::CommandButton, "Save..."};
 
-  // Frame3.
-  Control Frame3{"Frame3", ControlKind::Frame, "Fan throttle control settings"};
-  Control Text1{"Text1", ControlKind::TextBox};  // hysteresis
-  ControlArray Threshold{"Threshold", ControlKind::TextBox, kFanTablePoints};
-  ControlArray FanSpeed{"FanSpeed", ControlKind::TextBox, kFanTablePoints};
-  Control Frame5{"Frame5", ControlKind::Frame, "Graph type"};
-  Control Option6{"Option6", ControlKind::OptionButton, "Step function"};
-  Control Option7{"Option7", ControlKind::OptionButton, "Continuous"};
-  OptionGroup graphType2{{&Option6, &Option7}};
-  Control Picture5{"Picture5", ControlKind::PictureBox};
-  Control Command9{"Command9", ControlKind::CommandButton, "Save..."};
+  // Type-2 tables.
+  Control type2Frame{"Frame3", ControlKind::Frame, "Fan throttle control settings"};
+  Control type2Hysteresis{"Text1", ControlKind::TextBox};
+  ControlArray type2Threshold{"Threshold", ControlKind::TextBox, kFanTablePoints};
+  ControlArray type2Speed{"FanSpeed", ControlKind::TextBox, kFanTablePoints};
+  Control type2GraphType{"Frame5", ControlKind::Frame, "Graph type"};
+  Control type2StepGraph{"Option6", ControlKind::OptionButton, "Step function"};
+  Control type2ContinuousGraph{"Option7", ControlKind::OptionButton, "Continuous"};
+  OptionGroup type2GraphTypes{{&type2StepGraph, &type2ContinuousGraph}};
+  Control type2Picture{"Picture5", ControlKind::PictureBox};
+  Control saveType2GraphButton{"Command9", ControlKind::CommandButton, "Save..."};
 
-  FanGraph graph2;  // what Picture2 shows
-  FanGraph graph5;  // what Picture5 shows
+  FanGraph type1Graph;  // what type1Picture shows
+  FanGraph type2Graph;  // what type2Picture shows
 
   void showFanControls(FanTableType type);
   void calculateTslope();
@@ -81,7 +82,7 @@ class FanTab {
   // shown and the scale is 0 (the thresholds are shown by then).
   bool showType1Table(const FanTableBytes& table, int dutyScale);
   bool showType2Table(const FanTableBytes& table, int speedScale);
-  void showType2Hysteresis(int hysteresis);
+  void showType2Hysteresis(int value);
 
   // The values the user changed, for the table type the load found: a value
   // whose box still shows what the load showed keeps its bytes; Tslope always
@@ -94,12 +95,12 @@ class FanTab {
   static void load(Control& box, const std::string& text);
 
   // Mouse events on the graphs, in graph units.
-  void picture2MouseDown(double x, double y);
-  void picture2MouseMove(double x, double y, bool leftButton);
-  void picture2MouseUp();
-  void picture5MouseDown(double x, double y);
-  void picture5MouseMove(double x, double y, bool leftButton);
-  void picture5MouseUp();
+  void type1GraphMouseDown(double x, double y);
+  void type1GraphMouseMove(double x, double y, bool leftButton);
+  void type1GraphMouseUp();
+  void type2GraphMouseDown(double x, double y);
+  void type2GraphMouseMove(double x, double y, bool leftButton);
+  void type2GraphMouseUp();
 
   void collect(std::vector<Control*>& out);
 

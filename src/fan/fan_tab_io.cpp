@@ -13,7 +13,7 @@ bool loadType1FanSettings(const ByteImage& image, FanLocation& location, const F
   const bool tableRead = decodeType1Table(image, location, card, settings.type1Table);
   tab.showType1Table(settings.type1Table, settings.registers.dutyScale);
   if (!tableRead) return false;
-  if (fanTabSelected) tab.Frame4.setVisible(true);
+  if (fanTabSelected) tab.type1Frame.setVisible(true);
   tab.showFanControls(location.tableType);
   if (settings.registers.controlMode == 2) {
     tab.drawTransferGraph();
@@ -28,7 +28,7 @@ bool loadType2FanSettings(const ByteImage& image, FanLocation& location, FanTab&
   const bool decoded = decodeType2Settings(image, location, settings);
   if (!tab.showType2Table(settings.type2Table, location.type2SpeedScale) || !decoded) return false;
   tab.showType2Hysteresis(settings.type2Hysteresis);
-  if (fanTabSelected) tab.Frame3.setVisible(true);
+  if (fanTabSelected) tab.type2Frame.setVisible(true);
   tab.drawType2Graph();
   return true;
 }

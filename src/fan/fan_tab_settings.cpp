@@ -46,19 +46,19 @@ double rawOfPercent(const Control& box, int scale) { return rounded(textValue(bo
 }  // namespace
 
 bool FanTab::showRegisters(const FanRegisterValues& registers) {
-  modes.select(registers.controlMode == 2 ? Option4 : Option5);
+  modes.select(registers.controlMode == 2 ? transferFunctionMode : lookUpTableMode);
   const int scale = registers.dutyScale;
   try {
-    load(Text5, std::to_string(registers.tmin));
-    load(Text6, std::to_string(registers.tmax));
-    load(Text7, std::to_string(percentOf(registers.tslope, scale)));
-    load(Text9, std::to_string(percentOf(registers.dutyMin, scale)));
-    load(Type1Hysteresis, std::to_string(registers.hysteresis));
-    load(Text8, std::to_string(registers.tminHysteresis));
-    load(Text3, std::to_string(percentOf(registers.spinUpCycle, scale)));
-    load(Text4, std::to_string(registers.spinUpTime));
-    Check3.setChecked(registers.pwmRampOn == 1);
-    load(Text2, std::to_string(percentOf(registers.pwmRamp, scale)));
+    load(tmin, std::to_string(registers.tmin));
+    load(tmax, std::to_string(registers.tmax));
+    load(tslope, std::to_string(percentOf(registers.tslope, scale)));
+    load(dutyCycleMin, std::to_string(percentOf(registers.dutyMin, scale)));
+    load(hysteresis, std::to_string(registers.hysteresis));
+    load(tminHysteresis, std::to_string(registers.tminHysteresis));
+    load(spinUpCycle, std::to_string(percentOf(registers.spinUpCycle, scale)));
+    load(spinUpTime, std::to_string(registers.spinUpTime));
+    pwmRampOn.setChecked(registers.pwmRampOn == 1);
+    load(pwmRamp, std::to_string(percentOf(registers.pwmRamp, scale)));
     return true;
   } catch (const OverflowError&) {
     return false;
@@ -66,14 +66,14 @@ bool FanTab::showRegisters(const FanRegisterValues& registers) {
 }
 
 bool FanTab::showType1Table(const FanTableBytes& table, int dutyScale) {
-  return showTable(Type1Threshold, Type1FanSpeed, table, dutyScale);
+  return showTable(type1Threshold, type1Speed, table, dutyScale);
 }
 
 bool FanTab::showType2Table(const FanTableBytes& table, int speedScale) {
-  return showTable(Threshold, FanSpeed, table, speedScale);
+  return showTable(type2Threshold, type2Speed, table, speedScale);
 }
 
-void FanTab::showType2Hysteresis(int hysteresis) { Text1.setText(std::to_string(hysteresis)); }
+void FanTab::showType2Hysteresis(int value) { type2Hysteresis.setText(std::to_string(value)); }
 
 bool FanTab::showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale) {
   const int shownThresholds = std::min(table.bytesRead, kFanTablePoints);
@@ -88,16 +88,16 @@ bool FanTab::showTable(ControlArray& thresholds, ControlArray& speeds, const Fan
 }
 
 std::vector<const Control*> FanTab::applyLookUpModeValues() {
-  if (!Option5.checked()) return {};
-  Type1Hysteresis.setText("0");
-  Text2.setText("1");
-  if (!Check3.checked()) {
-    Check3.setChecked(true);
-    Check3.onClick();
+  if (!lookUpTableMode.checked()) return {};
+  hysteresis.setText("0");
+  pwmRamp.setText("1");
+  if (!pwmRampOn.checked()) {
+    pwmRampOn.setChecked(true);
+    pwmRampOn.onClick();
   }
-  Text5.setText("0");
-  Text8.setText("0");
-  return {&Type1Hysteresis, &Text2, &Check3, &Text5, &Text8};
+  tmin.setText("0");
+  tminHysteresis.setText("0");
+  return {&hysteresis, &pwmRamp, &pwmRampOn, &tmin, &tminHysteresis};
 }
 
 FanChanges FanTab::changedSettings() {
@@ -107,11 +107,11 @@ FanChanges FanTab::changedSettings() {
     auto byteChange = [](const Control& box, double raw) {
       return showsLoadedNumber(box) ? std::nullopt : std::optional<double>(raw);
     };
-    changes.type2Hysteresis = byteChange(Text1, textValue(Text1.text()));
+    changes.type2Hysteresis = byteChange(type2Hysteresis, textValue(type2Hysteresis.text()));
     for (int k = 0; k < kFanTablePoints; ++k) {
-      changes.type2Table.thresholds[k] = byteChange(Threshold[k], textValue(Threshold[k].text()));
+      changes.type2Table.thresholds[k] = byteChange(type2Threshold[k], textValue(type2Threshold[k].text()));
       changes.type2Table.speeds[k] =
-          byteChange(FanSpeed[k], roundHalfEven(textValue(FanSpeed[k].text()) * location.type2SpeedScale / 100));
+          byteChange(type2Speed[k], roundHalfEven(textValue(type2Speed[k].text()) * location.type2SpeedScale / 100));
     }
     return changes;
   }
@@ -121,7 +121,7 @@ FanChanges FanTab::changedSettings() {
     // The look-up mode needs these values; they count as changes even when
     // they happen to be what was loaded.
     forced = applyLookUpModeValues();
-    if (!Option4.showsLoaded()) changes.registers.controlMode = Option4.checked() ? 2 : 3;
+    if (!transferFunctionMode.showsLoaded()) changes.registers.controlMode = transferFunctionMode.checked() ? 2 : 3;
   }
   auto changed = [&forced](const Control& box) {
     return std::find(forced.begin(), forced.end(), &box) != forced.end() || !showsLoadedNumber(box);
@@ -131,23 +131,23 @@ FanChanges FanTab::changedSettings() {
   };
   const int scale = location.dutyScale;
   FanRegisterChanges& registers = changes.registers;
-  registers.tmin = change(Text5, wholeNumber(Text5.text()));
-  registers.tmax = change(Text6, wholeNumber(Text6.text()));
+  registers.tmin = change(tmin, wholeNumber(tmin.text()));
+  registers.tmax = change(tmax, wholeNumber(tmax.text()));
   // Tslope is shown as computed from Tmin, Tmax and Duty cycle min, and
   // saved as shown.
-  registers.tslope = rawOfPercent(Text7, scale);
-  registers.dutyMin = change(Text9, rawOfPercent(Text9, scale));
-  registers.hysteresis = change(Type1Hysteresis, rounded(textValue(Type1Hysteresis.text())));
-  registers.spinUpCycle = change(Text3, rawOfPercent(Text3, scale));
-  registers.tminHysteresis = change(Text8, wholeNumber(Text8.text()));
-  registers.spinUpTime = change(Text4, wholeNumber(Text4.text()));
-  registers.pwmRampOn = change(Check3, Check3.checked() ? 1 : 0);
-  registers.pwmRamp = change(Text2, rawOfPercent(Text2, scale));
+  registers.tslope = rawOfPercent(tslope, scale);
+  registers.dutyMin = change(dutyCycleMin, rawOfPercent(dutyCycleMin, scale));
+  registers.hysteresis = change(hysteresis, rounded(textValue(hysteresis.text())));
+  registers.spinUpCycle = change(spinUpCycle, rawOfPercent(spinUpCycle, scale));
+  registers.tminHysteresis = change(tminHysteresis, wholeNumber(tminHysteresis.text()));
+  registers.spinUpTime = change(spinUpTime, wholeNumber(spinUpTime.text()));
+  registers.pwmRampOn = change(pwmRampOn, pwmRampOn.checked() ? 1 : 0);
+  registers.pwmRamp = change(pwmRamp, rawOfPercent(pwmRamp, scale));
   if (location.tableType == FanTableType::Type1) {
     for (int k = 0; k < kFanTablePoints; ++k) {
-      changes.type1Table.thresholds[k] = change(Type1Threshold[k], textValue(Type1Threshold[k].text()));
+      changes.type1Table.thresholds[k] = change(type1Threshold[k], textValue(type1Threshold[k].text()));
       changes.type1Table.speeds[k] =
-          change(Type1FanSpeed[k], roundHalfEven(textValue(Type1FanSpeed[k].text()) / 100 * scale));
+          change(type1Speed[k], roundHalfEven(textValue(type1Speed[k].text()) / 100 * scale));
     }
   }
   return changes;

@@ -19,10 +19,10 @@ std::vector<int> InfoTab::whiteLines() const {
 }
 
 void InfoTab::fillIdLists() {
-  Combo1.clearItems();
-  for (const auto& vendor : vendorTable()) Combo1.addItem(vendor.item);
-  Combo2.clearItems();
-  for (const auto& card : cardTable()) Combo2.addItem(card.item);
+  subVendor.clearItems();
+  for (const auto& vendor : vendorTable()) subVendor.addItem(vendor.item);
+  videoCard.clearItems();
+  for (const auto& card : cardTable()) videoCard.addItem(card.item);
 }
 
 void InfoTab::resetInfoLines() { white_.fill(false); }
@@ -33,11 +33,11 @@ void InfoTab::setWhite(int first, int second) {
 }
 
 void InfoTab::clearInfoFields() {
-  for (int i = 0; i < InfoText.size(); ++i) InfoText[i].setText("");
-  Label24.setText("");
-  Label25.setText("");
-  Combo1.setText("");
-  Combo2.setText("");
+  for (int i = 0; i < infoText.size(); ++i) infoText[i].setText("");
+  checksum.setText("");
+  biosSize.setText("");
+  subVendor.setText("");
+  videoCard.setText("");
 }
 
 namespace {
@@ -52,13 +52,13 @@ std::uint8_t hexPair(const char* first) {
 }  // namespace
 
 std::optional<std::uint16_t> InfoTab::subVendorId() const {
-  const std::string text = utf8ToLatin1Lossy(Combo1.text());
+  const std::string text = utf8ToLatin1Lossy(subVendor.text());
   if (text.size() < 6) return std::nullopt;
   return static_cast<std::uint16_t>(hexPair(text.data() + 2) << 8 | hexPair(text.data() + 4));
 }
 
 std::optional<std::uint16_t> InfoTab::chosenCardId(std::uint16_t loadedCardId) const {
-  const int selected = Combo2.listIndex();
+  const int selected = videoCard.listIndex();
   if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return std::nullopt;
   if (cardRow(loadedCardId) == selected) return loadedCardId;
   const std::string written = cardTable()[static_cast<std::size_t>(selected)].writtenId;
@@ -75,9 +75,9 @@ void InfoTab::showMessagesHelp(Platform& platform) const {
 }
 
 void InfoTab::collect(std::vector<Control*>& out) {
-  for (Control* c : {&Frame2, &Frame7}) out.push_back(c);
-  InfoText.collect(out);
-  for (Control* c : {&Label24, &Label25, &Combo1, &Combo2, &Check1, &Label57}) out.push_back(c);
+  for (Control* c : {&infoFrame, &idFrame}) out.push_back(c);
+  infoText.collect(out);
+  for (Control* c : {&checksum, &biosSize, &subVendor, &videoCard, &preModified, &messagesHelpLink}) out.push_back(c);
 }
 
 bool showSubVendor(InfoTab& tab, const ByteImage& image) {
@@ -85,9 +85,9 @@ bool showSubVendor(InfoTab& tab, const ByteImage& image) {
     const std::uint16_t id = static_cast<std::uint16_t>(image.word(kSubVendorId));
     const int row = vendorRow(id);
     if (row >= 0) {
-      tab.Combo1.setListIndex(row);
+      tab.subVendor.setListIndex(row);
     } else {
-      tab.Combo1.setText("0x" + hexText(id, 4) + " - (unkown)");
+      tab.subVendor.setText("0x" + hexText(id, 4) + " - (unkown)");
     }
     return true;
   } catch (const OutOfImage&) {
@@ -100,9 +100,9 @@ std::optional<std::uint16_t> showCardType(InfoTab& tab, const ByteImage& image) 
     const std::uint16_t cardId = static_cast<std::uint16_t>(image.word(kCardId));
     const int row = cardRow(cardId);
     if (row >= 0) {
-      tab.Combo2.setListIndex(row);
+      tab.videoCard.setListIndex(row);
     } else {
-      tab.Combo2.setText("(unkown)");
+      tab.videoCard.setText("(unkown)");
     }
     return cardId;
   } catch (const OutOfImage&) {
@@ -116,15 +116,15 @@ std::string biosSizeText(const ByteImage& image) {
 
 void showBiosInfo(InfoTab& tab, const ByteImage& image, const InfoStrings& s, const std::string& checksumText) {
   tab.resetInfoLines();
-  tab.InfoText[0].setText(latin1ToUtf8(biosDateTime(image).value_or("")));
-  tab.InfoText[1].setText(latin1ToUtf8(s.biosVersion));
-  tab.InfoText[2].setText(latin1ToUtf8(s.chipType));
-  tab.InfoText[3].setText(latin1ToUtf8(s.hardwareSpecs));
-  tab.InfoText[4].setText(latin1ToUtf8(s.copyright));
-  tab.InfoText[5].setText(latin1ToUtf8(s.atomBiosVersion));
-  tab.InfoText[6].setText(latin1ToUtf8(s.powerCableMessage));
-  tab.Label24.setText(checksumText);
-  tab.Label25.setText(biosSizeText(image));
+  tab.infoText[0].setText(latin1ToUtf8(biosDateTime(image).value_or("")));
+  tab.infoText[1].setText(latin1ToUtf8(s.biosVersion));
+  tab.infoText[2].setText(latin1ToUtf8(s.chipType));
+  tab.infoText[3].setText(latin1ToUtf8(s.hardwareSpecs));
+  tab.infoText[4].setText(latin1ToUtf8(s.copyright));
+  tab.infoText[5].setText(latin1ToUtf8(s.atomBiosVersion));
+  tab.infoText[6].setText(latin1ToUtf8(s.powerCableMessage));
+  tab.checksum.setText(checksumText);
+  tab.biosSize.setText(biosSizeText(image));
 
   const struct {
     int value, first;

@@ -19,15 +19,15 @@ class Platform;
 // size of the image and the diagram of its memory and bus.
 class InfoTab {
  public:
-  Control Frame2{"Frame2", ControlKind::Frame, "BIOS information"};
-  Control Frame7{"Frame7", ControlKind::Frame, "Sub vendor ID/Video card ID"};
-  ControlArray InfoText{"InfoText", ControlKind::TextBox, 7};
-  Control Label24{"Label24", ControlKind::Label};  // checksum
-  Control Label25{"Label25", ControlKind::Label};  // size
-  Control Combo1{"Combo1", ControlKind::ComboBox};  // sub vendor
-  Control Combo2{"Combo2", ControlKind::ComboBox};  // video card
-  Control Check1{"Check1", ControlKind::CheckBox, "BIOS had been pre-modified using OZA"};
-  Control Label57{"Label57", ControlKind::Label, "What are all those messages for?"};
+  Control infoFrame{"Frame2", ControlKind::Frame, "BIOS information"};
+  Control idFrame{"Frame7", ControlKind::Frame, "Sub vendor ID/Video card ID"};
+  ControlArray infoText{"InfoText", ControlKind::TextBox, 7};
+  Control checksum{"Label24", ControlKind::Label};
+  Control biosSize{"Label25", ControlKind::Label};
+  Control subVendor{"Combo1", ControlKind::ComboBox};
+  Control videoCard{"Combo2", ControlKind::ComboBox};
+  Control preModified{"Check1", ControlKind::CheckBox, "BIOS had been pre-modified using OZA"};
+  Control messagesHelpLink{"Label57", ControlKind::Label, "What are all those messages for?"};
 
   // Diagram lines `Linie`(100..167): true where drawn white.
   static constexpr int kFirstLine = 100;
@@ -41,14 +41,14 @@ class InfoTab {
   void resetInfoLines();
   // Empties the texts, the checksum and size captions and both boxes.
   void clearInfoFields();
-  // The sub vendor ID Combo1's text names in its characters 3 to 6; nothing
+  // The sub vendor ID subVendor's text names in its characters 3 to 6; nothing
   // when the text is shorter. A pair that is no hexadecimal number counts as 00.
   std::optional<std::uint16_t> subVendorId() const;
-  // The card ID a save writes for the card chosen in Combo2; nothing without
+  // The card ID a save writes for the card chosen in videoCard; nothing without
   // a choice. The entry the loaded ID selects keeps that ID, even where
   // several IDs share one entry.
   std::optional<std::uint16_t> chosenCardId(std::uint16_t loadedCardId) const;
-  // The messages help of Label57.
+  // The messages help of messagesHelpLink.
   void showMessagesHelp(Platform& platform) const;
 
   void collect(std::vector<Control*>& out);
@@ -59,10 +59,10 @@ class InfoTab {
   std::array<bool, kLastLine - kFirstLine + 1> white_{};
 };
 
-// Selects the image's sub vendor ID in Combo1; false when the image is too
+// Selects the image's sub vendor ID in subVendor; false when the image is too
 // short for it.
 bool showSubVendor(InfoTab& tab, const ByteImage& image);
-// Selects the image's video card in Combo2 and gives its card ID; nothing
+// Selects the image's video card in videoCard and gives its card ID; nothing
 // when the image is too short for it.
 std::optional<std::uint16_t> showCardType(InfoTab& tab, const ByteImage& image);
 // "0x" and the image size in hexadecimal, at least four digits.

@@ -54,7 +54,7 @@ class Platform {
   // Whether a server answers at `url`; `done` runs later, on the window's
   // thread, while the window goes on serving the user.
   virtual void testReachable(const std::string& url, std::function<void(bool)> done) = 0;
-  // Downloads `url` into the file `path` that GetTempFile made, written with
+  // Downloads `url` into the file `path` that tempFilePath named, written with
   // writeCreatedFile (never through a link); `done(true)` when the whole page
   // arrived.
   virtual void download(const std::string& url, const std::string& path, std::function<void(bool)> done) = 0;

@@ -94,7 +94,8 @@ std::optional<OverdriveClocks> readOverdrive(const ByteImage& image) {
 }
 
 bool loadOverdrive(const ByteImage& image, ClockTab& tab) {
-  for (Control* label : {&tab.Label101, &tab.Label102, &tab.Label103, &tab.Label104}) label->setText("MHz");
+  for (Control* label : {&tab.standardGpuClock, &tab.standardRamClock, &tab.ramLimit, &tab.gpuLimit})
+    label->setText("MHz");
   const std::optional<OverdriveClocks> clocks = readOverdrive(image);
   if (!clocks) return false;
   tab.showOverdrive(*clocks);

@@ -83,7 +83,7 @@ struct OverdriveClocks {
 // Nothing when the image has no Overdrive block.
 std::optional<OverdriveClocks> readOverdrive(const ByteImage& image);
 
-// Reads the Overdrive standard clocks and upper limits into Label101..104.
+// Reads the Overdrive standard clocks and upper limits into their labels.
 bool loadOverdrive(const ByteImage& image, ClockTab& tab);
 
 }  // namespace oza

@@ -53,64 +53,64 @@ std::string megahertz(std::uint32_t clock) { return decimalText(clock / 100.0); 
 }  // namespace
 
 ClockTab::ClockTab() {
-  for (int i = 0; i < kClockBlocks; ++i) ClockInfo[i].setText("Clock info " + twoDigits(i));
+  for (int i = 0; i < kClockBlocks; ++i) blockCaption[i].setText("Clock info " + twoDigits(i));
   for (int g = 0; g < kBands; ++g) {
-    GPU_MHz[g].setText("GPU (MHz):");
-    RAM_MHz[g].setText("RAM (MHz):");
-    Voltage_V[g].setText("Voltage (V):");
+    gpuCaption[g].setText("GPU (MHz):");
+    memoryCaption[g].setText("RAM (MHz):");
+    voltageCaption[g].setText("Voltage (V):");
   }
   for (int i = 0; i < kClockBlocks; ++i) {
-    GPU[i].onChange = [this] { mirrorLockedBlocks(GPU); };
-    RAM[i].onChange = [this] { mirrorLockedBlocks(RAM); };
-    Voltage[i].onChange = [this] { mirrorLockedBlocks(Voltage); };
+    gpuClock[i].onChange = [this] { mirrorLockedBlocks(gpuClock); };
+    memoryClock[i].onChange = [this] { mirrorLockedBlocks(memoryClock); };
+    voltage[i].onChange = [this] { mirrorLockedBlocks(voltage); };
   }
-  Check2.onClick = [this] { applyClockInfoLock(); };
-  List1.onClick = [this] { listClick(); };
-  VScroll1.onChange = [this] {
+  lock.onClick = [this] { applyClockInfoLock(); };
+  stateList.onClick = [this] { listClick(); };
+  bandScroll.onChange = [this] {
     // The bands sit as far up as the bar has scrolled.
-    lastScrollValue = VScroll1.value();
+    lastScrollValue = bandScroll.value();
   };
 }
 
 void ClockTab::showStates(const PowerPlayStates& states) {
   states_ = states;
-  List1.clearItems();
-  Label92.setText("0");
-  Label93.setText("0");
-  Label94.setText("0");
+  stateList.clearItems();
+  lowModeIndex.setText("0");
+  mediumModeIndex.setText("0");
+  highModeIndex.setText("0");
   for (std::size_t s = 0; s < states.stateClockIndex.size(); ++s)
-    List1.addItem(std::to_string(s) + stateDescription(states.classification[s]));
+    stateList.addItem(std::to_string(s) + stateDescription(states.classification[s]));
 }
 
 void ClockTab::showClockInfos(const std::vector<oza::ClockInfo>& records) {
   for (std::size_t i = 0; i < records.size() && i < static_cast<std::size_t>(kClockBlocks); ++i) {
     const int block = static_cast<int>(i);
     const oza::ClockInfo& info = records[i];
-    GPU[block].setText(megahertz(info.engineClock));
-    RAM[block].setText(megahertz(info.memoryClock));
-    Voltage[block].setText(info.voltage > kLargestVoltage ? "---" : decimalText(info.voltage / 1000.0));
+    gpuClock[block].setText(megahertz(info.engineClock));
+    memoryClock[block].setText(megahertz(info.memoryClock));
+    voltage[block].setText(info.voltage > kLargestVoltage ? "---" : decimalText(info.voltage / 1000.0));
   }
 }
 
-ClockChanges ClockTab::clockChanges(int recordCount) const {
+ClockChanges ClockTab::clockChanges(int records) const {
   ClockChanges changes;
   auto stopIllegal = [&changes] {
     changes.illegal = true;
     return changes;
   };
-  for (int r = 0; r < recordCount && r < kClockBlocks; ++r) {
+  for (int r = 0; r < records && r < kClockBlocks; ++r) {
     ClockInfoChange& change = changes.records.emplace_back();
     // A box that still shows what was loaded leaves its field as stored.
-    if (!GPU[r].showsLoaded()) {
-      change.engineClock = clockValue(GPU[r].text());
+    if (!gpuClock[r].showsLoaded()) {
+      change.engineClock = clockValue(gpuClock[r].text());
       if (!change.engineClock) return stopIllegal();
     }
-    if (!RAM[r].showsLoaded()) {
-      change.memoryClock = clockValue(RAM[r].text());
+    if (!memoryClock[r].showsLoaded()) {
+      change.memoryClock = clockValue(memoryClock[r].text());
       if (!change.memoryClock) return stopIllegal();
     }
-    if (Voltage[r].showsLoaded()) continue;
-    const std::string& text = Voltage[r].text();
+    if (voltage[r].showsLoaded()) continue;
+    const std::string& text = voltage[r].text();
     // "---" stands for a field that holds no voltage; unless the user typed
     // over it, the field keeps its bytes.
     change.voltageNone = text == "---";
@@ -126,50 +126,50 @@ void ClockTab::showOverdrive(const OverdriveClocks& clocks) {
   const struct {
     const std::optional<std::uint32_t>& clock;
     Control& label;
-  } fields[] = {{clocks.engineClock, Label101},
-                {clocks.memoryClock, Label102},
-                {clocks.memoryLimit, Label103},
-                {clocks.engineLimit, Label104}};
+  } fields[] = {{clocks.engineClock, standardGpuClock},
+                {clocks.memoryClock, standardRamClock},
+                {clocks.memoryLimit, ramLimit},
+                {clocks.engineLimit, gpuLimit}};
   for (const auto& field : fields)
     if (field.clock) field.label.setText(megahertz(*field.clock) + " MHz");
 }
 
-int ClockTab::statesShown() const { return static_cast<int>(textValue(States.text())); }
+int ClockTab::statesShown() const { return static_cast<int>(textValue(recordCount.text())); }
 
 void ClockTab::setBlockEnabled(int block, bool enabled) {
-  GPU[block].setEnabled(enabled);
-  RAM[block].setEnabled(enabled);
-  Voltage[block].setEnabled(enabled);
+  gpuClock[block].setEnabled(enabled);
+  memoryClock[block].setEnabled(enabled);
+  voltage[block].setEnabled(enabled);
 }
 
 void ClockTab::clearClockBlocks() {
   for (int i = 0; i < kClockBlocks; ++i) {
-    GPU[i].setText("");
-    RAM[i].setText("");
-    Voltage[i].setText("");
+    gpuClock[i].setText("");
+    memoryClock[i].setText("");
+    voltage[i].setText("");
     setBlockEnabled(i, true);
   }
-  Check2.setChecked(false);
+  lock.setChecked(false);
 }
 
 void ClockTab::applyClockInfoLock() {
   const int n = statesShown();
   if (n < 7) {
-    Check2.setChecked(false);
+    lock.setChecked(false);
     for (int i = 0; i < n && i < kClockBlocks; ++i) setBlockEnabled(i, true);
   } else {
-    for (int follower : {4, 5, 6, 8, 9}) setBlockEnabled(follower, !Check2.checked());
+    for (int follower : {4, 5, 6, 8, 9}) setBlockEnabled(follower, !lock.checked());
   }
   for (int i = std::max(n, 0); i < kClockBlocks; ++i) {
     setBlockEnabled(i, false);
-    GPU[i].setText("");
-    RAM[i].setText("");
-    Voltage[i].setText("");
+    gpuClock[i].setText("");
+    memoryClock[i].setText("");
+    voltage[i].setText("");
   }
 }
 
 void ClockTab::mirrorLockedBlocks(ControlArray& boxes) {
-  if (statesShown() < 7 || !Check2.checked()) return;
+  if (statesShown() < 7 || !lock.checked()) return;
   boxes[4].setText(boxes[1].text());
   boxes[5].setText(boxes[2].text());
   boxes[6].setText(boxes[3].text());
@@ -178,9 +178,9 @@ void ClockTab::mirrorLockedBlocks(ControlArray& boxes) {
 }
 
 void ClockTab::listClick() {
-  const int s = List1.listIndex();
+  const int s = stateList.listIndex();
   if (s < 0) return;
-  Control* labels[] = {&Label92, &Label93, &Label94};
+  Control* labels[] = {&lowModeIndex, &mediumModeIndex, &highModeIndex};
   for (int slot = 1; slot <= 3; ++slot) {
     const int index = states_.clockIndex(s, slot);
     if (index >= 0) labels[slot - 1]->setText(std::to_string(index));
@@ -189,14 +189,14 @@ void ClockTab::listClick() {
 
 void ClockTab::colourBlock(int block, Rgb colour) {
   if (block < 0 || block >= kClockBlocks) return;
-  GPU[block].setBackColor(colour);
-  RAM[block].setBackColor(colour);
-  Voltage[block].setBackColor(colour);
+  gpuClock[block].setBackColor(colour);
+  memoryClock[block].setBackColor(colour);
+  voltage[block].setBackColor(colour);
 }
 
 void ClockTab::listMouseDown() {
   listClick();
-  const int s = List1.listIndex();
+  const int s = stateList.listIndex();
   if (s < 0) return;
   colourBlock(states_.clockIndex(s, 3), kHigh);
   colourBlock(states_.clockIndex(s, 2), kMedium);
@@ -205,9 +205,9 @@ void ClockTab::listMouseDown() {
 
 void ClockTab::listMouseUp() {
   for (int i = 0; i < kClockBlocks; ++i) {
-    GPU[i].setBackColor(std::nullopt);
-    RAM[i].setBackColor(std::nullopt);
-    Voltage[i].setBackColor(std::nullopt);
+    gpuClock[i].setBackColor(std::nullopt);
+    memoryClock[i].setBackColor(std::nullopt);
+    voltage[i].setBackColor(std::nullopt);
   }
 }
 
@@ -224,17 +224,17 @@ void ClockTab::showLockHelp(Platform& platform) const {
 }
 
 void ClockTab::collect(std::vector<Control*>& out) {
-  out.push_back(&Frame1);
-  ClockInfo.collect(out);
-  GPU.collect(out);
-  RAM.collect(out);
-  Voltage.collect(out);
-  GPU_MHz.collect(out);
-  RAM_MHz.collect(out);
-  Voltage_V.collect(out);
-  for (Control* c : {&VScroll1, &States, &Check2, &Label58, &List1, &Label92, &Label93, &Label94,
-                     &Label96, &Label97, &Label98, &Label99, &Label100, &Label101, &Label102,
-                     &Label103, &Label104})
+  out.push_back(&clockFrame);
+  blockCaption.collect(out);
+  gpuClock.collect(out);
+  memoryClock.collect(out);
+  voltage.collect(out);
+  gpuCaption.collect(out);
+  memoryCaption.collect(out);
+  voltageCaption.collect(out);
+  for (Control* c : {&bandScroll, &recordCount, &lock, &lockHelpLink, &stateList, &lowModeIndex, &mediumModeIndex,
+                     &highModeIndex, &stateHelpLink, &standardGpuCaption, &standardRamCaption, &gpuLimitCaption,
+                     &ramLimitCaption, &standardGpuClock, &standardRamClock, &ramLimit, &gpuLimit})
     out.push_back(c);
 }
 

@@ -23,7 +23,7 @@ struct ClockChanges {
 inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
 
-// The clock tab `Frame1`: twenty clock info blocks in four bands, the lock,
+// The clock tab: twenty clock info blocks in four bands, the lock,
 // the PowerPlay state list and the Overdrive values.
 class ClockTab {
  public:
@@ -31,33 +31,33 @@ class ClockTab {
   ClockTab(const ClockTab&) = delete;
   ClockTab& operator=(const ClockTab&) = delete;
 
-  Control Frame1{"Frame1", ControlKind::Frame, "Clock-/voltage settings"};
-  ControlArray ClockInfo{"ClockInfo", ControlKind::Label, kClockBlocks};
-  ControlArray GPU{"GPU", ControlKind::TextBox, kClockBlocks};
-  ControlArray RAM{"RAM", ControlKind::TextBox, kClockBlocks};
-  ControlArray Voltage{"Voltage", ControlKind::TextBox, kClockBlocks};
-  ControlArray GPU_MHz{"GPU_MHz", ControlKind::Label, kBands};
-  ControlArray RAM_MHz{"RAM_MHz", ControlKind::Label, kBands};
-  ControlArray Voltage_V{"Voltage_V", ControlKind::Label, kBands};
-  Control VScroll1{"VScroll1", ControlKind::ScrollBar};
-  Control States{"States", ControlKind::Label};
-  Control Check2{"Check2", ControlKind::CheckBox, "Locked"};
-  Control Label58{"Label58", ControlKind::Label, "Why would I lock my clock infos?"};
+  Control clockFrame{"Frame1", ControlKind::Frame, "Clock-/voltage settings"};
+  ControlArray blockCaption{"ClockInfo", ControlKind::Label, kClockBlocks};
+  ControlArray gpuClock{"GPU", ControlKind::TextBox, kClockBlocks};
+  ControlArray memoryClock{"RAM", ControlKind::TextBox, kClockBlocks};
+  ControlArray voltage{"Voltage", ControlKind::TextBox, kClockBlocks};
+  ControlArray gpuCaption{"GPU_MHz", ControlKind::Label, kBands};
+  ControlArray memoryCaption{"RAM_MHz", ControlKind::Label, kBands};
+  ControlArray voltageCaption{"Voltage_V", ControlKind::Label, kBands};
+  Control bandScroll{"VScroll1", ControlKind::ScrollBar};
+  Control recordCount{"States", ControlKind::Label};
+  Control lock{"Check2", ControlKind::CheckBox, "Locked"};
+  Control lockHelpLink{"Label58", ControlKind::Label, "Why would I lock my clock infos?"};
 
-  Control List1{"List1", ControlKind::ListBox};
-  Control Label92{"Label92", ControlKind::Label, "0"};
-  Control Label93{"Label93", ControlKind::Label, "0"};
-  Control Label94{"Label94", ControlKind::Label, "0"};
-  Control Label96{"Label96", ControlKind::Label, "Help"};
+  Control stateList{"List1", ControlKind::ListBox};
+  Control lowModeIndex{"Label92", ControlKind::Label, "0"};
+  Control mediumModeIndex{"Label93", ControlKind::Label, "0"};
+  Control highModeIndex{"Label94", ControlKind::Label, "0"};
+  Control stateHelpLink{"Label96", ControlKind::Label, "Help"};
 
-  Control Label97{"Label97", ControlKind::Label, "Standard clock GPU:"};
-  Control Label98{"Label98", ControlKind::Label, "Standard clock RAM:"};
-  Control Label99{"Label99", ControlKind::Label, "Upper limit GPU:"};
-  Control Label100{"Label100", ControlKind::Label, "Upper limit RAM:"};
-  Control Label101{"Label101", ControlKind::Label, "MHz"};
-  Control Label102{"Label102", ControlKind::Label, "MHz"};
-  Control Label103{"Label103", ControlKind::Label, "MHz"};
-  Control Label104{"Label104", ControlKind::Label, "MHz"};
+  Control standardGpuCaption{"Label97", ControlKind::Label, "Standard clock GPU:"};
+  Control standardRamCaption{"Label98", ControlKind::Label, "Standard clock RAM:"};
+  Control gpuLimitCaption{"Label99", ControlKind::Label, "Upper limit GPU:"};
+  Control ramLimitCaption{"Label100", ControlKind::Label, "Upper limit RAM:"};
+  Control standardGpuClock{"Label101", ControlKind::Label, "MHz"};
+  Control standardRamClock{"Label102", ControlKind::Label, "MHz"};
+  Control ramLimit{"Label103", ControlKind::Label, "MHz"};
+  Control gpuLimit{"Label104", ControlKind::Label, "MHz"};
 
   // The states of the last revision-4 table read.
   const PowerPlayStates& powerPlayStates() const { return states_; }
@@ -66,9 +66,9 @@ class ClockTab {
 
   // Shows the records in the first blocks.
   void showClockInfos(const std::vector<oza::ClockInfo>& records);
-  // The values the boxes of the first `recordCount` blocks hold where they
+  // The values the boxes of the first `records` blocks hold where they
   // no longer show what was loaded.
-  ClockChanges clockChanges(int recordCount) const;
+  ClockChanges clockChanges(int records) const;
   // Shows the Overdrive clocks and limits, those that were read.
   void showOverdrive(const OverdriveClocks& clocks);
 
@@ -79,7 +79,7 @@ class ClockTab {
   // Copies the source blocks of one kind of box into their followers.
   void mirrorLockedBlocks(ControlArray& boxes);
 
-  // The number the label `States` shows (0 when it is empty).
+  // The number the label `recordCount` shows (0 when it is empty).
   int statesShown() const;
 
   // State list events.

@@ -8,21 +8,21 @@ namespace oza {
 
 ProfileEditor::ProfileEditor(Platform& platformRef, std::string localAppData)
     : platform(platformRef), localAppData_(std::move(localAppData)) {
-  for (int k = 0; k < kProfileCards; ++k) Frame[k].setText("Card " + std::to_string(k));
-  ResetProfileView(*this);
-  Command1.onClick = [this] {
-    std::string sFile;
-    LoadProfile(*this, sFile);
+  for (int k = 0; k < kProfileCards; ++k) cardFrame[k].setText("Card " + std::to_string(k));
+  resetProfileView(*this);
+  loadButton.onClick = [this] {
+    std::string path;
+    loadProfile(*this, path);
   };
-  Command3.onClick = [this] { SaveProfile(*this); };
-  Command2.onClick = [this] { unload(); };
-  Label9.onClick = [this] { showHelp(); };
+  saveButton.onClick = [this] { saveProfile(*this); };
+  exitButton.onClick = [this] { unload(); };
+  helpLink.onClick = [this] { showHelp(); };
 }
 
 const Control* ProfileEditor::frameOf(const Control& control) const {
   for (const ControlArray* array : fields_)
     for (int k = 0; k < kProfileCards; ++k)
-      if (&(*array)[k] == &control) return &Frame[k];
+      if (&(*array)[k] == &control) return &cardFrame[k];
   return nullptr;
 }
 
@@ -38,20 +38,20 @@ void ProfileEditor::showHelp() {
 }
 
 void ProfileEditor::collect(std::vector<Control*>& out) {
-  out.push_back(&Form4);
-  Frame.collect(out);
+  out.push_back(&window);
+  cardFrame.collect(out);
   for (ControlArray* array : fields_) array->collect(out);
-  for (Control* c : {&Command1, &Command3, &Command2, &Label9}) out.push_back(c);
+  for (Control* c : {&loadButton, &saveButton, &exitButton, &helpLink}) out.push_back(c);
 }
 
-void ResetProfileView(ProfileEditor& editor) {
+void resetProfileView(ProfileEditor& editor) {
   for (int k = 0; k < kProfileCards; ++k) {
-    editor.Frame[k].setEnabled(false);
-    editor.Protocol[k].clearItems();
-    editor.Protocol[k].addItem("Percent");
-    editor.FanSpeedAlgo[k].clearItems();
-    editor.FanSpeedAlgo[k].addItem("Automatic");
-    editor.FanSpeedAlgo[k].addItem("Manual");
+    editor.cardFrame[k].setEnabled(false);
+    editor.protocol[k].clearItems();
+    editor.protocol[k].addItem("Percent");
+    editor.fanSpeedAlgorithm[k].clearItems();
+    editor.fanSpeedAlgorithm[k].addItem("Automatic");
+    editor.fanSpeedAlgorithm[k].addItem("Manual");
     for (int f = 0; f < kProfileFields; ++f)
       if (kProfileFieldTable[static_cast<std::size_t>(f)].kind == ProfileFieldKind::Number)
         editor.field(f)[k].setText("");

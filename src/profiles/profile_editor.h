@@ -14,11 +14,11 @@ namespace oza {
 class Platform;
 
 // For each field (table order) and card, the index of the line in
-// ProfileLines that holds the field's value; 0 when the file has none (a
+// `lines` that holds the field's value; 0 when the file has none (a
 // value line follows its name line, so it is never line 0).
 using ValueLineTable = std::array<std::array<std::size_t, kProfileCards>, kProfileFields>;
 
-// The profile editor window `Form4`: four card frames with the eight fields of
+// The profile editor window: four card frames with the eight fields of
 // each card, and the profile it shows. The window that owns it (or the
 // headless front end) lives as long as it does; nothing of it is global.
 class ProfileEditor {
@@ -29,24 +29,24 @@ class ProfileEditor {
 
   Platform& platform;
 
-  Control Form4{"Form4", ControlKind::Form, "Profile editor"};
-  ControlArray Frame{"Frame", ControlKind::Frame, kProfileCards};
-  ControlArray FanSpeedAlgo{"FanSpeedAlgo", ControlKind::ComboBox, kProfileCards};
-  ControlArray Protocol{"Protocol", ControlKind::ComboBox, kProfileCards};
-  ControlArray FanSpeed{"FanSpeed", ControlKind::TextBox, kProfileCards};
-  ControlArray FanSpeedRPM{"FanSpeedRPM", ControlKind::TextBox, kProfileCards};
-  ControlArray CoreClock{"CoreClock", ControlKind::TextBox, kProfileCards};
-  ControlArray MemClock{"MemClock", ControlKind::TextBox, kProfileCards};
-  ControlArray CoreVolt{"CoreVolt", ControlKind::TextBox, kProfileCards};
-  ControlArray MemVolt{"MemVolt", ControlKind::TextBox, kProfileCards};
-  Control Command1{"Command1", ControlKind::CommandButton, "&Load profile..."};
-  Control Command3{"Command3", ControlKind::CommandButton, "&Save profile..."};
-  Control Command2{"Command2", ControlKind::CommandButton, "&Exit"};
-  Control Label9{"Label9", ControlKind::Label, "What's this?"};
+  Control window{"Form4", ControlKind::Form, "Profile editor"};
+  ControlArray cardFrame{"Frame", ControlKind::Frame, kProfileCards};
+  ControlArray fanSpeedAlgorithm{"FanSpeedAlgo", ControlKind::ComboBox, kProfileCards};
+  ControlArray protocol{"Protocol", ControlKind::ComboBox, kProfileCards};
+  ControlArray fanSpeed{"FanSpeed", ControlKind::TextBox, kProfileCards};
+  ControlArray fanSpeedRpm{"FanSpeedRPM", ControlKind::TextBox, kProfileCards};
+  ControlArray coreClock{"CoreClock", ControlKind::TextBox, kProfileCards};
+  ControlArray memoryClock{"MemClock", ControlKind::TextBox, kProfileCards};
+  ControlArray coreVoltage{"CoreVolt", ControlKind::TextBox, kProfileCards};
+  ControlArray memoryVoltage{"MemVolt", ControlKind::TextBox, kProfileCards};
+  Control loadButton{"Command1", ControlKind::CommandButton, "&Load profile..."};
+  Control saveButton{"Command3", ControlKind::CommandButton, "&Save profile..."};
+  Control exitButton{"Command2", ControlKind::CommandButton, "&Exit"};
+  Control helpLink{"Label9", ControlKind::Label, "What's this?"};
 
   // The loaded file, one entry per line without its line end, as bytes.
-  std::vector<std::string> ProfileLines;
-  ValueLineTable ValueLines{};
+  std::vector<std::string> lines;
+  ValueLineTable valueLines{};
 
   // The control array of field `f` in table order.
   ControlArray& field(int f) { return *fields_.at(static_cast<std::size_t>(f)); }
@@ -56,24 +56,24 @@ class ProfileEditor {
   // Where the open dialog starts: the control centre's folder, if it exists.
   std::string startFolder() const { return profileStartFolder(localAppData_); }
 
-  // Label9: what the window is for.
+  // helpLink: what the window is for.
   void showHelp();
 
-  // Command2 closes the window; the window follows this flag.
+  // exitButton closes the window; the window follows this flag.
   bool unloaded() const { return unloaded_; }
   void unload() { unloaded_ = true; }
 
   void collect(std::vector<Control*>& out);
 
  private:
-  std::array<ControlArray*, kProfileFields> fields_{&FanSpeedAlgo, &Protocol, &FanSpeed,  &FanSpeedRPM,
-                                                    &CoreClock,    &MemClock, &CoreVolt, &MemVolt};
+  std::array<ControlArray*, kProfileFields> fields_{&fanSpeedAlgorithm, &protocol,    &fanSpeed,    &fanSpeedRpm,
+                                                    &coreClock,         &memoryClock, &coreVoltage, &memoryVoltage};
   std::string localAppData_;
   bool unloaded_ = false;
 };
 
 // Empties the window: every frame disabled, both lists of each card refilled
 // without a selection, every number empty.
-void ResetProfileView(ProfileEditor& editor);
+void resetProfileView(ProfileEditor& editor);
 
 }  // namespace oza

@@ -59,7 +59,7 @@ bool readProfileFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-std::string OpenProfileDialog(ProfileEditor& editor) {
+std::string askProfileOpenPath(ProfileEditor& editor) {
   FileDialogRequest request;
   request.title = "Open profile file...";
   request.filters = {{"XML files (*.xml)", "*.xml"}, {"All Files (*.*)", "*.*"}};
@@ -67,19 +67,19 @@ std::string OpenProfileDialog(ProfileEditor& editor) {
   return trimBlanks(editor.platform.openFileDialog(request));
 }
 
-bool LoadProfile(ProfileEditor& editor, std::string& sFile) {
-  if (sFile.empty()) sFile = OpenProfileDialog(editor);
-  if (sFile.empty()) return false;
+bool loadProfile(ProfileEditor& editor, std::string& path) {
+  if (path.empty()) path = askProfileOpenPath(editor);
+  if (path.empty()) return false;
   std::string bytes;
-  if (!readProfileFile(sFile, bytes)) {
+  if (!readProfileFile(path, bytes)) {
     showLoadError(editor);
     return false;
   }
 
-  editor.ValueLines = {};
-  editor.ProfileLines = splitProfileLines(bytes);
-  ResetProfileView(editor);
-  const auto& lines = editor.ProfileLines;
+  editor.valueLines = {};
+  editor.lines = splitProfileLines(bytes);
+  resetProfileView(editor);
+  const auto& lines = editor.lines;
   for (int k = 0; k < kProfileCards; ++k) {
     std::array<std::string, kProfileFields> keys;
     for (int f = 0; f < kProfileFields; ++f)
@@ -93,15 +93,15 @@ bool LoadProfile(ProfileEditor& editor, std::string& sFile) {
           showLoadError(editor);
           return false;
         }
-        editor.ValueLines[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)] = i + 1;
+        editor.valueLines[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)] = i + 1;
         showValue(editor, f, k, lines[i + 1]);
       }
     }
   }
   for (int k = 0; k < kProfileCards; ++k) {
     const auto card = static_cast<std::size_t>(k);
-    editor.Frame[k].setEnabled(editor.ValueLines[kAlgorithmField][card] != 0 ||
-                               editor.ValueLines[kProtocolField][card] != 0);
+    editor.cardFrame[k].setEnabled(editor.valueLines[kAlgorithmField][card] != 0 ||
+                                   editor.valueLines[kProtocolField][card] != 0);
   }
   return true;
 }

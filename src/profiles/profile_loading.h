@@ -6,14 +6,14 @@ namespace oza {
 
 class ProfileEditor;
 
-// Loads a profile file into the editor. An empty `sFile` asks for the file
+// Loads a profile file into the editor. An empty `path` asks for the file
 // first and receives the chosen path. Failures show "Error loading profile
 // file."; a file that cannot be read or is too long changes nothing. True
 // when the file was loaded.
-bool LoadProfile(ProfileEditor& editor, std::string& sFile);
+bool loadProfile(ProfileEditor& editor, std::string& path);
 
 // The open dialog of the profile editor: the chosen path, or empty text.
-std::string OpenProfileDialog(ProfileEditor& editor);
+std::string askProfileOpenPath(ProfileEditor& editor);
 
 // Reads a whole profile file; false when it cannot be read or is longer than
 // the largest profile accepted.

@@ -25,10 +25,10 @@ std::optional<std::string> shownValue(const Control& box, ProfileFieldKind kind)
 // Puts the window's values into a copy of the lines; empty when a value
 // cannot be written.
 std::optional<std::vector<std::string>> updatedLines(ProfileEditor& editor, int last) {
-  std::vector<std::string> lines = editor.ProfileLines;
+  std::vector<std::string> lines = editor.lines;
   for (int k = 0; k <= last; ++k) {
     for (int f = 0; f < kProfileFields; ++f) {
-      const std::size_t index = editor.ValueLines[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+      const std::size_t index = editor.valueLines[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
       if (index == 0 || index >= lines.size() || !findQuotedValue(lines[index])) continue;
       const auto value = shownValue(editor.field(f)[k], kProfileFieldTable[static_cast<std::size_t>(f)].kind);
       if (!value) continue;
@@ -42,7 +42,7 @@ std::optional<std::vector<std::string>> updatedLines(ProfileEditor& editor, int 
 
 }  // namespace
 
-std::string SaveProfileDialog(ProfileEditor& editor) {
+std::string askProfileSavePath(ProfileEditor& editor) {
   FileDialogRequest request;
   request.title = "Save profile file...";
   request.filters = {{"XML files (*.xml)", "*.xml"}, {"All Files (*.*)", "*.*"}};
@@ -50,15 +50,15 @@ std::string SaveProfileDialog(ProfileEditor& editor) {
   return trimBlanks(editor.platform.saveFileDialog(request));
 }
 
-bool WriteProfileToFile(const ProfileEditor& editor, const std::string& sFile) {
-  return writeFileReplacing(sFile, joinProfileLines(editor.ProfileLines), editor.platform.fileWrites);
+bool writeProfileToFile(const ProfileEditor& editor, const std::string& path) {
+  return writeFileReplacing(path, joinProfileLines(editor.lines), editor.platform.fileWrites);
 }
 
-bool SaveProfile(ProfileEditor& editor) {
-  if (!editor.Frame[0].enabled()) return false;
+bool saveProfile(ProfileEditor& editor) {
+  if (!editor.cardFrame[0].enabled()) return false;
   int last = 0;
   for (int k = 1; k < kProfileCards; ++k)
-    if (editor.Frame[k].enabled()) last = k;
+    if (editor.cardFrame[k].enabled()) last = k;
 
   auto lines = updatedLines(editor, last);
   if (!lines) {
@@ -67,12 +67,12 @@ bool SaveProfile(ProfileEditor& editor) {
   }
   // The updated lines stay even when no file is written, as the window
   // shows them anyway.
-  editor.ProfileLines = std::move(*lines);
+  editor.lines = std::move(*lines);
 
-  const std::string sFile = SaveProfileDialog(editor);
-  if (sFile.empty()) return false;
-  if (!askBeforeReplacing(editor.platform, sFile)) return false;
-  if (!WriteProfileToFile(editor, sFile)) {
+  const std::string path = askProfileSavePath(editor);
+  if (path.empty()) return false;
+  if (!askBeforeReplacing(editor.platform, path)) return false;
+  if (!writeProfileToFile(editor, path)) {
     editor.platform.message("Error writing profile to file. Maybe file system error (HD full/write protected)? - "
                             "Debug information: 'WriteProfileToFile(sFile)' reported error.",
                             MessageIcon::Information);

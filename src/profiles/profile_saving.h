@@ -10,13 +10,13 @@ class ProfileEditor;
 // of cards 0 up to the highest enabled one, asks for a file name and writes
 // every line. Does nothing while card 0's frame is disabled. True when the
 // file was written; every other stop but a cancel or a No shows its message.
-bool SaveProfile(ProfileEditor& editor);
+bool saveProfile(ProfileEditor& editor);
 
 // The save dialog of the profile editor: the chosen path, or empty text.
-std::string SaveProfileDialog(ProfileEditor& editor);
+std::string askProfileSavePath(ProfileEditor& editor);
 
-// Writes ProfileLines to `sFile`, each line ending in CR LF. An existing file
+// Writes the editor's lines to `path`, each line ending in CR LF. An existing file
 // is replaced only once the new one is complete. False on any failure.
-bool WriteProfileToFile(const ProfileEditor& editor, const std::string& sFile);
+bool writeProfileToFile(const ProfileEditor& editor, const std::string& path);
 
 }  // namespace oza

@@ -62,9 +62,9 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
                                                 std::uint16_t loadedCardId) {
   // A text is unchanged when it fills its bytes as the loaded one did, so
   // that the padding a save puts into the box counts as no change.
-  const bool dateChanged = fitted(tab.InfoText[0].text(), kDateLength, true) !=
-                           fitted(tab.InfoText[0].loadedText(), kDateLength, true);
-  fitText(tab.InfoText[0], kDateLength, true);
+  const bool dateChanged =
+      fitted(tab.infoText[0].text(), kDateLength, true) != fitted(tab.infoText[0].loadedText(), kDateLength, true);
+  fitText(tab.infoText[0], kDateLength, true);
   const std::optional<StringPositions>& positions = strings.positions;
   const struct {
     int box;
@@ -78,7 +78,7 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
                {6, strings.powerCableMessage, InfoWriteError::PowerCableMessageTooLong}};
   bool changed[7] = {dateChanged};
   for (const auto& t : texts) {
-    Control& box = tab.InfoText[t.box];
+    Control& box = tab.infoText[t.box];
     if (utf8Length(box.text()) > t.loaded.size()) return t.tooLong;
     changed[t.box] = fitted(box.text(), t.loaded.size(), false) != fitted(box.loadedText(), t.loaded.size(), false);
     fitText(box, t.loaded.size(), false);
@@ -87,7 +87,7 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
   // The positions the load found; the strings are never searched for again.
   if (!positions) return InfoWriteError::Failed;
   try {
-    const std::optional<std::string> date = utf8ToLatin1(tab.InfoText[0].text());
+    const std::optional<std::string> date = utf8ToLatin1(tab.infoText[0].text());
     if (!date || static_cast<std::int64_t>(date->size()) < kDateLength) return InfoWriteError::Failed;
     if (changed[0])
       for (std::int64_t i = 0; i < kDateLength; ++i)
@@ -101,17 +101,16 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
                   {4, positions->copyright},
                   {5, positions->atomBiosVersion}};
     for (const auto& place : places)
-      if (changed[place.box] && !writeString(image, place.range, tab.InfoText[place.box].text()))
+      if (changed[place.box] && !writeString(image, place.range, tab.infoText[place.box].text()))
         return InfoWriteError::Failed;
     if (!strings.powerCableMessage.empty() && changed[6] &&
-        (!positions->powerCableMessage ||
-         !writeString(image, *positions->powerCableMessage, tab.InfoText[6].text())))
+        (!positions->powerCableMessage || !writeString(image, *positions->powerCableMessage, tab.infoText[6].text())))
       return InfoWriteError::Failed;
   } catch (const OutOfImage&) {
     return InfoWriteError::Failed;
   }
   try {
-    if (!tab.Combo1.showsLoaded()) {
+    if (!tab.subVendor.showsLoaded()) {
       const std::optional<std::uint16_t> subVendor = tab.subVendorId();
       if (!subVendor) return InfoWriteError::SubVendor;
       image.setWord(kSubVendorId, *subVendor);
@@ -120,7 +119,7 @@ std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStri
     return InfoWriteError::SubVendor;
   }
   try {
-    if (!tab.Combo2.showsLoaded())
+    if (!tab.videoCard.showsLoaded())
       if (const std::optional<std::uint16_t> cardId = tab.chosenCardId(loadedCardId)) image.setWord(kCardId, *cardId);
   } catch (const OutOfImage&) {
     return InfoWriteError::CardId;

@@ -20,7 +20,7 @@ void showCardWriteFailed(Platform& platform, const std::string& path) {
 
 }  // namespace
 
-bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image) {
+bool readCardBios(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image) {
   std::vector<std::uint8_t> bytes;
   const std::string problem = readCardRom(sysfsRoot(), address, access, bytes);
   if (!problem.empty()) {
@@ -31,22 +31,22 @@ bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& acc
   return true;
 }
 
-bool WriteCardBIOS(Platform& platform, const std::string& path, const ByteImage& image) {
+bool writeCardBios(Platform& platform, const std::string& path, const ByteImage& image) {
   if (!path.empty() && writeBiosFile(path, image)) return true;
   showCardWriteFailed(platform, path);
   return false;
 }
 
-bool LoadBIOSFromCard(Session& session, const std::string& address, RomAccess& access) {
+bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
   ByteImage image;
-  if (!ReadCardBIOS(session.platform, address, access, image)) return false;
-  const std::string path = GetTempFile(session.platform, "oza");
+  if (!readCardBios(session.platform, address, access, image)) return false;
+  const std::string path = tempFilePath(session.platform, "oza");
   // Written into the file just made, never through a link that may have
   // taken its name since; a copy that failed is not left behind.
   const auto& bytes = image.bytes();
   if (path.empty() ||
       !writeCreatedFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-    if (!path.empty()) DeleteTempFile(path);
+    if (!path.empty()) deleteTempFile(path);
     showCardWriteFailed(session.platform, path);
     return false;
   }

@@ -12,15 +12,15 @@ class Session;
 
 // Reads the BIOS of the installed card at `address` into `image`. A failure
 // shows its message; the card's ROM is left disabled either way.
-bool ReadCardBIOS(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image);
+bool readCardBios(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image);
 
 // Writes a card's BIOS to `path` through the image writer; a failure shows
 // its message.
-bool WriteCardBIOS(Platform& platform, const std::string& path, const ByteImage& image);
+bool writeCardBios(Platform& platform, const std::string& path, const ByteImage& image);
 
 // "Load BIOS from installed card...": the card's BIOS goes into a new
 // temporary file, which is then loaded like any other. The file stays as the
 // untouched copy of what the card holds.
-bool LoadBIOSFromCard(Session& session, const std::string& address, RomAccess& access);
+bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access);
 
 }  // namespace oza

@@ -44,25 +44,25 @@ bool canOpenForReading(const std::string& path) {
 void loadFanSettings(Session& session) {
   MainForm& form = session.form;
   FanLocation& location = session.fanLocation;
-  session.fanCard.r680 = isR680(form.info.InfoText[2].text());
+  session.fanCard.r680 = isR680(form.info.infoText[2].text());
   session.fanCard.rv770 = isRv770Card(session.cardId);
   locateFanTable(session.image, session.fanCard.r680, location);
   // Whatever this image does not fill must not show the last image's values.
   form.fan.clearFanTables();
 
-  const bool fanSelected = form.Option2.checked();
+  const bool fanSelected = form.fanTabButton.checked();
   bool usable = session.fanCard.rv770 || location.tableType != FanTableType::None;
   if (usable) {
-    form.Option2.setEnabled(true);
+    form.fanTabButton.setEnabled(true);
     usable = location.tableType == FanTableType::Type2
                  ? loadType2FanSettings(session.image, location, form.fan, fanSelected)
                  : loadType1FanSettings(session.image, location, session.fanCard, form.fan, fanSelected);
   }
   if (!usable) {
-    form.Option2.setEnabled(false);
-    if (form.Option2.checked()) ShowInfoTab(session);
+    form.fanTabButton.setEnabled(false);
+    if (form.fanTabButton.checked()) showInfoTab(session);
   }
-  if (form.Option2.checked() && form.Option2.enabled()) ShowFanTab(session);
+  if (form.fanTabButton.checked() && form.fanTabButton.enabled()) showFanTab(session);
 }
 
 // The card-data sequence: everything specific to the card, in its order.
@@ -105,10 +105,10 @@ bool loadCardData(Session& session) {
         "about section. - Debug information: 'GetOverDrive' reported error.",
         MessageIcon::Information);
   }
-  form.info.Check1.setChecked(checkPreModified(image));
+  form.info.preModified.setChecked(checkPreModified(image));
 
   int recordCount = session.clockRecords = countClockRecords(image, clockPosition);
-  clock.States.setText(std::to_string(recordCount));
+  clock.recordCount.setText(std::to_string(recordCount));
   if (recordCount == 0) {
     fail(session, std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.");
     return false;
@@ -164,7 +164,7 @@ bool loadBiosFile(Session& session, std::string path) {
     fail(session, std::string(kInvalidFile) + "'CheckValid' reported error.");
     return false;
   }
-  session.form.Label49.setText(path);
+  session.form.loadedFile.setText(path);
   if (!loadCardData(session)) return false;
   rememberLoadedControls(session);
   showGddr5SizeWarning(session);
@@ -205,13 +205,13 @@ void clearInfoGlobals(Session& session) {
   fan.type1Section = fan.type2HysteresisMarker = fan.type2TableMarker = -1;
   session.clockLocation = ClockLocation{};
   session.clockRecords = 0;
-  session.form.clock.States.setText("");
+  session.form.clock.recordCount.setText("");
 }
 
 void resetBiosDisplay(Session& session) {
   MainForm& form = session.form;
-  form.Option2.setEnabled(true);
-  form.info.Check1.setChecked(false);
+  form.fanTabButton.setEnabled(true);
+  form.info.preModified.setChecked(false);
   clearInfoGlobals(session);
   form.info.resetInfoLines();
   form.info.clearInfoFields();

@@ -28,9 +28,10 @@ bool refuse(Platform& platform, const std::string& text) {
 
 std::string defaultBiosFileName(const Session& session) {
   const ClockTab& c = session.form.clock;
-  if (c.RAM[1].text().empty() || c.RAM[2].text().empty()) return "Default.rom";
-  std::string name = "2D - " + c.GPU[1].text() + ", " + c.RAM[1].text() + ", " + c.Voltage[1].text() + " 3D - " +
-                     c.GPU[3].text() + ", " + c.RAM[3].text() + ", " + c.Voltage[3].text() + ".rom";
+  if (c.memoryClock[1].text().empty() || c.memoryClock[2].text().empty()) return "Default.rom";
+  std::string name = "2D - " + c.gpuClock[1].text() + ", " + c.memoryClock[1].text() + ", " + c.voltage[1].text() +
+                     " 3D - " + c.gpuClock[3].text() + ", " + c.memoryClock[3].text() + ", " + c.voltage[3].text() +
+                     ".rom";
   // A pasted "/" would turn the name into a folder.
   std::replace(name.begin(), name.end(), '/', '-');
   return name.size() > kLongestDefaultName ? "Default.rom" : name;
@@ -53,11 +54,11 @@ bool saveBiosFile(Session& session) {
 
   if (const auto error = writeClockSettings(image, form.clock, session.clockLocation, session.clockRecords))
     return refuse(platform, clockWriteMessage(*error));
-  const FanWriteError fanError = saveFanSettings(image, session.fanLocation, form.fan, form.Option2.enabled());
+  const FanWriteError fanError = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled());
   if (fanError != FanWriteError::None) return refuse(platform, fanWriteMessage(fanError));
   if (const auto error = writeInfoSettings(image, session.strings, form.info, session.cardId))
     return refuse(platform, infoWriteMessage(*error));
-  if (!correctChecksum(image, session.loadedCheckSum, form.info.Check1.checked(), platform)) return false;
+  if (!correctChecksum(image, session.loadedCheckSum, form.info.preModified.checked(), platform)) return false;
 
   const std::string path = saveBiosDialog(session);
   if (path.empty()) return false;

@@ -13,25 +13,25 @@
 namespace oza {
 
 Session::Session(Platform& platformRef) : platform(platformRef) {
-  form.Command1.onClick = [this] { loadBiosFile(*this, ""); };
-  form.BLoad.onClick = [this] { loadBiosFile(*this, ""); };
-  form.Command2.onClick = [this] { saveBiosFile(*this); };
-  form.BSave.onClick = [this] { saveBiosFile(*this); };
-  form.Command6.onClick = [this] { showFaq(); };
-  form.FAQ.onClick = [this] { showFaq(); };
-  form.Option1.onClick = [this] { ShowClockTab(*this); };
-  form.Option2.onClick = [this] { ShowFanTab(*this); };
-  form.Option3.onClick = [this] { ShowInfoTab(*this); };
-  form.info.Label57.onClick = [this] { form.info.showMessagesHelp(platform); };
-  form.clock.Label58.onClick = [this] { form.clock.showLockHelp(platform); };
-  form.clock.Label96.onClick = [this] { textWindow.show("Help on PowerPlay states", powerPlayHelpText()); };
-  form.fan.Command8.onClick = [this] { saveGraph(platform, form.fan.graph2); };
-  form.fan.Command9.onClick = [this] { saveGraph(platform, form.fan.graph5); };
-  textWindow.Command1.onClick = [this] { textWindow.unload(); };
-  form.Command4.onClick = [this] { ShellOpen(platform, winFlashUrl()); };
-  form.Picture1.onClick = [this] { ShellOpen(platform, forumUrl()); };
-  form.fan.Label67.onClick = [this] { ShellOpen(platform, fanHelpUrl()); };
-  form.Command10.onClick = [this] { checkForNewVersion(); };
+  form.loadButton.onClick = [this] { loadBiosFile(*this, ""); };
+  form.loadItem.onClick = [this] { loadBiosFile(*this, ""); };
+  form.saveButton.onClick = [this] { saveBiosFile(*this); };
+  form.saveItem.onClick = [this] { saveBiosFile(*this); };
+  form.faqButton.onClick = [this] { showFaq(); };
+  form.faqItem.onClick = [this] { showFaq(); };
+  form.clockTabButton.onClick = [this] { showClockTab(*this); };
+  form.fanTabButton.onClick = [this] { showFanTab(*this); };
+  form.infoTabButton.onClick = [this] { showInfoTab(*this); };
+  form.info.messagesHelpLink.onClick = [this] { form.info.showMessagesHelp(platform); };
+  form.clock.lockHelpLink.onClick = [this] { form.clock.showLockHelp(platform); };
+  form.clock.stateHelpLink.onClick = [this] { textWindow.show("Help on PowerPlay states", powerPlayHelpText()); };
+  form.fan.saveType1GraphButton.onClick = [this] { saveGraph(platform, form.fan.type1Graph); };
+  form.fan.saveType2GraphButton.onClick = [this] { saveGraph(platform, form.fan.type2Graph); };
+  textWindow.okButton.onClick = [this] { textWindow.unload(); };
+  form.winFlashButton.onClick = [this] { shellOpen(platform, winFlashUrl()); };
+  form.publisherLogo.onClick = [this] { shellOpen(platform, forumUrl()); };
+  form.fan.settingsHelpLink.onClick = [this] { shellOpen(platform, fanHelpUrl()); };
+  form.versionCheckButton.onClick = [this] { checkForNewVersion(); };
 }
 
 std::vector<Control*> Session::controls() {
@@ -47,10 +47,10 @@ Control* Session::findControl(const std::string& name) {
 }
 
 void Session::start() {
-  form.tabs.select(form.Option3);
-  form.Form1.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
+  form.tabs.select(form.infoTabButton);
+  form.window.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
   form.clock.applyClockInfoLock();
-  form.clock.VScroll1.setValue(0);
+  form.clock.bandScroll.setValue(0);
   form.info.fillIdLists();
   rememberLoadedControls(*this);
 }
@@ -61,7 +61,7 @@ void Session::checkForNewVersion() {
   // One check at a time: the window stays usable while it runs.
   if (versionCheckRunning_) return;
   versionCheckRunning_ = true;
-  CheckForNewVersion(platform, runningVersionText(), [this] { versionCheckRunning_ = false; });
+  runVersionCheck(platform, runningVersionText(), [this] { versionCheckRunning_ = false; });
 }
 
 std::string versionText(int major, int minor, int revision) {

@@ -37,8 +37,8 @@ class Session {
   ClockLocation clockLocation;  // where the load found the clock info records
   int clockRecords = 0;         // records counted there (not capped)
 
-  MainForm form{fanLocation};  // Form1
-  TextWindow textWindow;   // Form3
+  MainForm form{fanLocation};  // the main window
+  TextWindow textWindow;
 
   // The controls of the main window, and one of them by its name.
   std::vector<Control*> controls();

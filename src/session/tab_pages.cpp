@@ -4,35 +4,35 @@
 
 namespace oza {
 
-void ShowInfoTab(Session& session) {
+void showInfoTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.Option3);
-  form.clock.Frame1.setVisible(false);
-  form.fan.Frame3.setVisible(false);
-  form.fan.Frame4.setVisible(false);
-  form.info.Frame2.setVisible(true);
+  form.tabs.select(form.infoTabButton);
+  form.clock.clockFrame.setVisible(false);
+  form.fan.type2Frame.setVisible(false);
+  form.fan.type1Frame.setVisible(false);
+  form.info.infoFrame.setVisible(true);
 }
 
-void ShowClockTab(Session& session) {
+void showClockTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.Option1);
-  form.fan.Frame4.setVisible(false);
-  form.fan.Frame3.setVisible(false);
-  form.info.Frame2.setVisible(false);
-  form.clock.Frame1.setVisible(true);
+  form.tabs.select(form.clockTabButton);
+  form.fan.type1Frame.setVisible(false);
+  form.fan.type2Frame.setVisible(false);
+  form.info.infoFrame.setVisible(false);
+  form.clock.clockFrame.setVisible(true);
 }
 
-void ShowFanTab(Session& session) {
+void showFanTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.Option2);
-  form.clock.Frame1.setVisible(false);
-  form.info.Frame2.setVisible(false);
-  form.fan.Frame3.setVisible(false);
-  form.fan.Frame4.setVisible(false);
+  form.tabs.select(form.fanTabButton);
+  form.clock.clockFrame.setVisible(false);
+  form.info.infoFrame.setVisible(false);
+  form.fan.type2Frame.setVisible(false);
+  form.fan.type1Frame.setVisible(false);
   if (isRv770Card(session.cardId) || session.fanLocation.tableType == FanTableType::Type1) {
-    form.fan.Frame4.setVisible(true);
+    form.fan.type1Frame.setVisible(true);
   } else if (session.fanLocation.tableType == FanTableType::Type2) {
-    form.fan.Frame3.setVisible(true);
+    form.fan.type2Frame.setVisible(true);
   }
 }
 

@@ -5,8 +5,8 @@ namespace oza {
 class Session;
 
 // The three pages of the main window, one visible at a time.
-void ShowInfoTab(Session& session);
-void ShowClockTab(Session& session);
-void ShowFanTab(Session& session);
+void showInfoTab(Session& session);
+void showClockTab(Session& session);
+void showFanTab(Session& session);
 
 }  // namespace oza

@@ -2,23 +2,23 @@
 
 namespace oza {
 
-void TextWindow::show(const std::string& caption, const std::string& text) {
-  Text1.setText("");
-  Form3.setText(caption);
+void TextWindow::show(const std::string& caption, const std::string& body) {
+  text.setText("");
+  window.setText(caption);
   shown_ = true;
-  Text1.setText(text);
+  text.setText(body);
 }
 
 void TextWindow::unload() {
   shown_ = false;
-  Form3.setText("FAQ");
-  Text1.setText("");
+  window.setText("FAQ");
+  text.setText("");
 }
 
 void TextWindow::collect(std::vector<Control*>& out) {
-  out.push_back(&Form3);
-  out.push_back(&Text1);
-  out.push_back(&Command1);
+  out.push_back(&window);
+  out.push_back(&text);
+  out.push_back(&okButton);
 }
 
 }  // namespace oza

@@ -7,18 +7,18 @@
 
 namespace oza {
 
-// The shared text window `Form3`: a caption, one multi-line text and an OK
+// The shared text window: a caption, one multi-line text and an OK
 // button that closes it. It shows the FAQ, the help texts and the GDDR5
 // size warning.
 class TextWindow {
  public:
-  Control Form3{"Form3", ControlKind::Form, "FAQ"};
-  Control Text1{"Text1", ControlKind::TextBox};
-  Control Command1{"Command1", ControlKind::CommandButton, "OK"};
+  Control window{"Form3", ControlKind::Form, "FAQ"};
+  Control text{"Text1", ControlKind::TextBox};
+  Control okButton{"Command1", ControlKind::CommandButton, "OK"};
 
   bool shown() const { return shown_; }
   // Empties the text, sets the caption, shows the window, then sets the text.
-  void show(const std::string& caption, const std::string& text);
+  void show(const std::string& caption, const std::string& body);
   // Closing returns the window to its design-time state.
   void unload();
 

@@ -42,7 +42,7 @@ const std::vector<Mat3>& icosahedronFaces() {
 
 Mat32 projectionMatrix() { return {{{-0.5f, -0.25f}, {8, 0}, {0, 8}}}; }
 
-Mat3 RotationMatrix(Axis axis, float s, float c) {
+Mat3 rotationMatrix(Axis axis, float s, float c) {
   switch (axis) {
     case Axis::X: return {{{1, 0, 0}, {0, c, -s}, {0, s, c}}};
     case Axis::Y: return {{{c, 0, s}, {0, 1, 0}, {-s, 0, c}}};
@@ -51,7 +51,7 @@ Mat3 RotationMatrix(Axis axis, float s, float c) {
   return {{{c, -s, 0}, {s, c, 0}, {0, 0, 1}}};
 }
 
-Mat3 MatMul3x3(const Mat3& a, const Mat3& b) {
+Mat3 multiply3x3(const Mat3& a, const Mat3& b) {
   Mat3 product{};
   for (std::size_t i = 0; i < 3; ++i)
     for (std::size_t j = 0; j < 3; ++j)
@@ -59,7 +59,7 @@ Mat3 MatMul3x3(const Mat3& a, const Mat3& b) {
   return product;
 }
 
-Mat32 MatMul3x3by3x2(const Mat3& a, const Mat32& b) {
+Mat32 multiply3x3by3x2(const Mat3& a, const Mat32& b) {
   Mat32 product{};
   for (std::size_t i = 0; i < 3; ++i)
     for (std::size_t j = 0; j < 2; ++j)
@@ -71,12 +71,12 @@ std::vector<Mat32> icosahedronFrame(int degrees) {
   const float r = static_cast<float>(degrees) * 3.14159265f / 180;
   const float s = std::sin(r);
   const float c = std::cos(r);
-  const Mat3 rx = RotationMatrix(Axis::X, s, c);
-  const Mat3 ry = RotationMatrix(Axis::Y, s, c);
+  const Mat3 rx = rotationMatrix(Axis::X, s, c);
+  const Mat3 ry = rotationMatrix(Axis::Y, s, c);
   const Mat32 projection = projectionMatrix();
   std::vector<Mat32> frame;
   for (const Mat3& face : icosahedronFaces())
-    frame.push_back(MatMul3x3by3x2(MatMul3x3(MatMul3x3(face, rx), ry), projection));
+    frame.push_back(multiply3x3by3x2(multiply3x3(multiply3x3(face, rx), ry), projection));
   return frame;
 }
 

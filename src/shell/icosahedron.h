@@ -17,9 +17,9 @@ const std::vector<Mat3>& icosahedronFaces();
 // Rows (-0.5, -0.25), (8, 0), (0, 8): a vertex (x, y, z) lands at
 // (8y - 0.5x, 8z - 0.25x).
 Mat32 projectionMatrix();
-Mat3 RotationMatrix(Axis axis, float sine, float cosine);
-Mat3 MatMul3x3(const Mat3& a, const Mat3& b);
-Mat32 MatMul3x3by3x2(const Mat3& a, const Mat32& b);
+Mat3 rotationMatrix(Axis axis, float sine, float cosine);
+Mat3 multiply3x3(const Mat3& a, const Mat3& b);
+Mat32 multiply3x3by3x2(const Mat3& a, const Mat32& b);
 
 // The projected faces at `degrees`: every face rotated about X, then about
 // Y by the same angle, then projected.

@@ -8,8 +8,7 @@
 
 namespace oza {
 
-
-std::string UrlEncode(const std::string& text) {
+std::string urlEncode(const std::string& text) {
   // One character per byte, as the mail program receives them.
   const std::string bytes = utf8ToLatin1Lossy(text);
   std::string encoded;
@@ -25,19 +24,19 @@ std::string UrlEncode(const std::string& text) {
 std::string mailtoText(const std::string& address, const std::string& subject, const std::string& cc,
                        const std::string& bcc, const std::string& body) {
   std::string query;
-  if (!subject.empty()) query = "?Subject=" + UrlEncode(subject);
+  if (!subject.empty()) query = "?Subject=" + urlEncode(subject);
   if (!cc.empty()) query += "&CC=" + cc;
   if (!bcc.empty()) query += "&BCC=" + bcc;
-  if (!body.empty()) query += "&Body=" + UrlEncode(body);
+  if (!body.empty()) query += "&Body=" + urlEncode(body);
   if (!query.empty()) query[0] = '?';
   return "mailto:" + address + query;
 }
 
-bool ShellOpen(Platform& platform, const std::string& target) { return platform.openUrl(target); }
+bool shellOpen(Platform& platform, const std::string& target) { return platform.openUrl(target); }
 
-bool SendMail(Platform& platform, const std::string& address, const std::string& subject, const std::string& cc,
+bool sendMail(Platform& platform, const std::string& address, const std::string& subject, const std::string& cc,
               const std::string& bcc, const std::string& body) {
-  return ShellOpen(platform, mailtoText(address, subject, cc, bcc, body));
+  return shellOpen(platform, mailtoText(address, subject, cc, bcc, body));
 }
 
 }  // namespace oza

@@ -27,23 +27,23 @@ bool isUpToDate(const std::string& running, const std::string& latest) {
   return running == latest || textValue(running) >= textValue(latest);
 }
 
-std::string GetTempDir(Platform& platform) {
+std::string tempFolder(Platform& platform) {
   std::string folder = platform.tempDirectory();
   // Not the current folder: it may be shared, and the user never chose it for this.
   if (folder.empty()) folder = privateTempFolder();
   return folder;
 }
 
-std::string GetTempFile(Platform& platform, const std::string& prefix) {
-  return createTempFile(GetTempDir(platform), prefix, platform.fileWrites);
+std::string tempFilePath(Platform& platform, const std::string& prefix) {
+  return createTempFile(tempFolder(platform), prefix, platform.fileWrites);
 }
 
-bool DeleteTempFile(const std::string& path) {
+bool deleteTempFile(const std::string& path) {
   std::error_code error;
   return fs::remove(path, error) && !error;
 }
 
-void CheckForNewVersion(Platform& platform, const std::string& running, std::function<void()> finished) {
+void runVersionCheck(Platform& platform, const std::string& running, std::function<void()> finished) {
   auto fail = [&platform, finished] {
     platform.setBusy(false);
     platform.message(
@@ -54,24 +54,24 @@ void CheckForNewVersion(Platform& platform, const std::string& running, std::fun
   platform.testReachable(siteRoot(), [&platform, running, finished, fail](bool reachable) {
     if (!reachable) return fail();
     const std::string page = downloadPageUrl();
-    const std::string temporary = GetTempFile(platform, "OZA");
+    const std::string temporary = tempFilePath(platform, "OZA");
     platform.setBusy(true);
     platform.testReachable(siteRoot(), [&platform, running, finished, fail, page, temporary](bool again) {
       if (!again || temporary.empty()) {
-        if (!temporary.empty()) DeleteTempFile(temporary);
+        if (!temporary.empty()) deleteTempFile(temporary);
         return fail();
       }
       platform.download(page, temporary, [&platform, running, finished, fail, page, temporary](bool downloaded) {
         if (!downloaded) {
-          DeleteTempFile(temporary);
+          deleteTempFile(temporary);
           return fail();
         }
         std::string text;
         if (!readWholeFile(temporary, text)) {
-          DeleteTempFile(temporary);
+          deleteTempFile(temporary);
           return fail();
         }
-        if (!DeleteTempFile(temporary))
+        if (!deleteTempFile(temporary))
           platform.message("Not critical: Tempfile " + temporary + " could not be deleted. Possibly access restricted?",
                            MessageIcon::Information);
         const std::string latest = latin1ToUtf8(latestVersion(text));
@@ -83,7 +83,7 @@ void CheckForNewVersion(Platform& platform, const std::string& running, std::fun
                                         ". Open webpage to download new version?",
                                     MessageIcon::None, MessageButtons::YesNo,
                                     "Download new version?") == MessageAnswer::Yes) {
-          ShellOpen(platform, page);
+          shellOpen(platform, page);
         }
         if (finished) finished();
       });

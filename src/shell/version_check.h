@@ -18,16 +18,16 @@ bool isUpToDate(const std::string& running, const std::string& latest);
 
 // The system's temporary folder, or a folder of the user's own when there is
 // none (see privateTempFolder).
-std::string GetTempDir(Platform& platform);
+std::string tempFolder(Platform& platform);
 // A new empty file in the temporary folder, made by createTempFile: the first
 // three characters of `prefix`, 64 random bits, ".tmp"; "" when none could be
 // made.
-std::string GetTempFile(Platform& platform, const std::string& prefix);
-bool DeleteTempFile(const std::string& path);
+std::string tempFilePath(Platform& platform, const std::string& prefix);
+bool deleteTempFile(const std::string& path);
 
 // "Check for new OZA version...": reachability, download of the download
 // page, comparison, and the outcome as a message. Runs through the
 // platform's asynchronous network calls; `finished` runs at the end.
-void CheckForNewVersion(Platform& platform, const std::string& running, std::function<void()> finished = {});
+void runVersionCheck(Platform& platform, const std::string& running, std::function<void()> finished = {});
 
 }  // namespace oza

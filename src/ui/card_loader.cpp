@@ -33,7 +33,7 @@ void CardLoader::run() {
   const int row = choose(labels);
   if (row < 0 || row >= static_cast<int>(cards.size())) return;
   const std::string address = cards[static_cast<std::size_t>(row)].address;
-  binder_.userEvent([&] { LoadBIOSFromCard(session_, address, *access); });
+  binder_.userEvent([&] { loadBiosFromCard(session_, address, *access); });
 }
 
 }  // namespace oza::ui

@@ -32,7 +32,7 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
 
 ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
     : QGroupBox(parent), tab_(tab), binder_(binder) {
-  binder.bind(tab.Frame1, this);
+  binder.bind(tab.clockFrame, this);
 
   // The four bands of five blocks scroll together inside a clipping viewport.
   auto* viewport = new QWidget(this);
@@ -51,9 +51,9 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
     auto* gpuCaption = new QLabel(bands_);
     auto* ramCaption = new QLabel(bands_);
     auto* voltCaption = new QLabel(bands_);
-    binder.bind(tab.GPU_MHz[g], gpuCaption);
-    binder.bind(tab.RAM_MHz[g], ramCaption);
-    binder.bind(tab.Voltage_V[g], voltCaption);
+    binder.bind(tab.gpuCaption[g], gpuCaption);
+    binder.bind(tab.memoryCaption[g], ramCaption);
+    binder.bind(tab.voltageCaption[g], voltCaption);
     gpuCaption->setGeometry(0, top + 24, kCaptionWidth, 22);
     ramCaption->setGeometry(0, top + 50, kCaptionWidth, 22);
     voltCaption->setGeometry(0, top + 76, kCaptionWidth, 22);
@@ -61,10 +61,10 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
       const int block = 5 * g + k;
       const int left = kCaptionWidth + k * kBlockWidth;
       auto* title = new QLabel(bands_);
-      binder.bind(tab.ClockInfo[block], title);
+      binder.bind(tab.blockCaption[block], title);
       title->setGeometry(left + 2, top + 2, kBlockWidth - 6, 20);
       int y = top + 24;
-      for (ControlArray* boxes : {&tab.GPU, &tab.RAM, &tab.Voltage}) {
+      for (ControlArray* boxes : {&tab.gpuClock, &tab.memoryClock, &tab.voltage}) {
         auto* edit = new QLineEdit(bands_);
         edit->setGeometry(left, y, kBlockWidth - 8, 22);
         binder.bind((*boxes)[block], edit);
@@ -80,19 +80,19 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
   scroll->setSingleStep(kBandHeight / 4);
   scroll->setPageStep(kBandHeight);
   scroll->setFocusPolicy(Qt::TabFocus);
-  binder.bind(tab.VScroll1, scroll);
+  binder.bind(tab.bandScroll, scroll);
 
   const int belowBands = 26 + kViewportHeight + 12;
   auto* lock = new QCheckBox(this);
   lock->setGeometry(14, belowBands, 90, 22);
-  binder.bind(tab.Check2, lock);
+  binder.bind(tab.lock, lock);
   auto* lockHelp = new LinkLabel(this);
   lockHelp->setGeometry(104, belowBands, 260, 22);
-  binder.bind(tab.Label58, lockHelp);
+  binder.bind(tab.lockHelpLink, lockHelp);
   label(this, QStringLiteral("Clock infos found:"), QRect(380, belowBands, 120, 22));
   auto* count = new QLabel(this);
   count->setGeometry(500, belowBands, 40, 22);
-  binder.bind(tab.States, count);
+  binder.bind(tab.recordCount, count);
 
   // PowerPlay states, read-only.
   auto* statesFrame = new QGroupBox(QStringLiteral("Powerplay states structure"), this);
@@ -101,18 +101,18 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
   auto* list = new QListWidget(statesFrame);
   list->setGeometry(10, 42, 188, 130);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  binder.bind(tab.List1, list);
+  binder.bind(tab.stateList, list);
   listViewport_ = list->viewport();
   listViewport_->installEventFilter(this);
   connect(list, &QListWidget::itemPressed, this, [this, list] {
     binder_.userEvent([&] {
-      tab_.List1.setListIndex(list->currentRow());
+      tab_.stateList.setListIndex(list->currentRow());
       tab_.listMouseDown();
     });
   });
   label(statesFrame, QStringLiteral("Clock info modes used"), QRect(10, 180, 188, 18));
   const char* const modes[] = {"mode 1 - 'low'", "mode 2 - 'medium'", "mode 3 - 'high'"};
-  Control* modeLabels[] = {&tab.Label92, &tab.Label93, &tab.Label94};
+  Control* modeLabels[] = {&tab.lowModeIndex, &tab.mediumModeIndex, &tab.highModeIndex};
   for (int m = 0; m < 3; ++m) {
     label(statesFrame, QString::fromUtf8(modes[m]), QRect(10, 202 + 22 * m, 130, 20));
     auto* value = new QLabel(statesFrame);
@@ -121,7 +121,7 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
   }
   auto* help = new LinkLabel(statesFrame);
   help->setGeometry(10, 272, 60, 20);
-  binder.bind(tab.Label96, help);
+  binder.bind(tab.stateHelpLink, help);
 
   // Overdrive values, shown only.
   auto* overdrive = new QGroupBox(QStringLiteral("Overdrive information (reserved for future usage)"), this);
@@ -130,10 +130,10 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
     Control* caption;
     Control* value;
     QRect at;
-  } rows[] = {{&tab.Label97, &tab.Label101, QRect(12, 26, 130, 22)},
-              {&tab.Label98, &tab.Label102, QRect(12, 56, 130, 22)},
-              {&tab.Label99, &tab.Label104, QRect(276, 26, 130, 22)},
-              {&tab.Label100, &tab.Label103, QRect(276, 56, 130, 22)}};
+  } rows[] = {{&tab.standardGpuCaption, &tab.standardGpuClock, QRect(12, 26, 130, 22)},
+              {&tab.standardRamCaption, &tab.standardRamClock, QRect(12, 56, 130, 22)},
+              {&tab.gpuLimitCaption, &tab.gpuLimit, QRect(276, 26, 130, 22)},
+              {&tab.ramLimitCaption, &tab.ramLimit, QRect(276, 56, 130, 22)}};
   for (const auto& row : rows) {
     auto* caption = new QLabel(overdrive);
     caption->setGeometry(row.at);
@@ -151,10 +151,10 @@ void ClockPage::follow() {
 void ClockPage::showBandOf(const QWidget* box) {
   // The whole band, so that the block's title shows with the box.
   const int top = box->y() / kBandHeight * kBandHeight;
-  int value = tab_.VScroll1.value();
+  int value = tab_.bandScroll.value();
   if (top < value) value = top;
   if (top + kBandHeight > value + kViewportHeight) value = top + kBandHeight - kViewportHeight;
-  if (value != tab_.VScroll1.value()) binder_.userEvent([&] { tab_.VScroll1.setValue(value); });
+  if (value != tab_.bandScroll.value()) binder_.userEvent([&] { tab_.bandScroll.setValue(value); });
 }
 
 bool ClockPage::eventFilter(QObject* watched, QEvent* event) {

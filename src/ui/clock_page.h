@@ -10,7 +10,7 @@ namespace oza::ui {
 
 class Binder;
 
-// The clock page `Frame1`: the scrolled clock info blocks, the lock, the
+// The clock page: the scrolled clock info blocks, the lock, the
 // PowerPlay state list and the Overdrive values.
 class ClockPage : public QGroupBox {
   Q_OBJECT

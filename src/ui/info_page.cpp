@@ -17,7 +17,7 @@ namespace oza::ui {
 
 QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram) {
   auto* frame = new QGroupBox(parent);
-  binder.bind(tab.Frame2, frame);
+  binder.bind(tab.infoFrame, frame);
   auto* layout = new QVBoxLayout(frame);
 
   auto* fields = new QGridLayout;
@@ -28,15 +28,15 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   for (int i = 0; i < 7; ++i) {
     fields->addWidget(new QLabel(QString::fromUtf8(captions[i]), frame), i, 0);
     auto* edit = new QLineEdit(frame);
-    binder.bind(tab.InfoText[i], edit);
+    binder.bind(tab.infoText[i], edit);
     fields->addWidget(edit, i, 1, 1, i == 0 ? 1 : 5);
   }
   auto* checksumCaption = new QLabel(QStringLiteral("BIOS checksum:"), frame);
   auto* checksum = new QLabel(frame);
-  binder.bind(tab.Label24, checksum);
+  binder.bind(tab.checksum, checksum);
   auto* sizeCaption = new QLabel(QStringLiteral("BIOS size:"), frame);
   auto* size = new QLabel(frame);
-  binder.bind(tab.Label25, size);
+  binder.bind(tab.biosSize, size);
   fields->addWidget(checksumCaption, 0, 2, Qt::AlignRight);
   fields->addWidget(checksum, 0, 3);
   fields->addWidget(sizeCaption, 0, 4, Qt::AlignRight);
@@ -47,16 +47,16 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   layout->addLayout(fields);
 
   auto* ids = new QGroupBox(frame);
-  binder.bind(tab.Frame7, ids);
+  binder.bind(tab.idFrame, ids);
   auto* idLayout = new QGridLayout(ids);
   auto* vendor = new QComboBox(ids);
   vendor->setEditable(true);
   vendor->setInsertPolicy(QComboBox::NoInsert);
-  binder.bind(tab.Combo1, vendor);
+  binder.bind(tab.subVendor, vendor);
   auto* card = new QComboBox(ids);
   card->setEditable(true);
   card->setInsertPolicy(QComboBox::NoInsert);
-  binder.bind(tab.Combo2, card);
+  binder.bind(tab.videoCard, card);
   idLayout->addWidget(vendor, 0, 0, 1, 3);
   idLayout->addWidget(new QLabel(QStringLiteral("Video card:"), ids), 1, 0);
   idLayout->addWidget(card, 1, 1);
@@ -70,9 +70,9 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
 
   auto* flags = new QHBoxLayout;
   auto* premodified = new QCheckBox(frame);
-  binder.bind(tab.Check1, premodified);
+  binder.bind(tab.preModified, premodified);
   auto* help = new LinkLabel(frame);
-  binder.bind(tab.Label57, help);
+  binder.bind(tab.messagesHelpLink, help);
   flags->addWidget(premodified);
   flags->addStretch(1);
   flags->addWidget(help);

@@ -11,7 +11,7 @@ namespace oza::ui {
 class Binder;
 class InfoDiagram;
 
-// The information page `Frame2`, bound to the tab's controls.
+// The information page, bound to the tab's controls.
 QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram);
 
 }  // namespace oza::ui

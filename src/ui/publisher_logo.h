@@ -4,7 +4,7 @@
 
 namespace oza::ui {
 
-// The publisher's logo `Picture1`, drawn by the program itself.
+// The publisher's logo, drawn by the program itself.
 class PublisherLogo : public QWidget {
   Q_OBJECT
  public:

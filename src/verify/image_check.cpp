@@ -55,8 +55,8 @@ std::vector<ClockInfo> clockInfos(const Session& s) {
   const ClockTab& c = s.form.clock;
   const int records = std::min(c.statesShown(), kMaxRecords);
   for (int i = 0; i < records; ++i) {
-    ClockInfo info{i, textValue(c.GPU[i].text()), textValue(c.RAM[i].text()), std::nullopt};
-    if (c.Voltage[i].text() != "---") info.volt = textValue(c.Voltage[i].text());
+    ClockInfo info{i, textValue(c.gpuClock[i].text()), textValue(c.memoryClock[i].text()), std::nullopt};
+    if (c.voltage[i].text() != "---") info.volt = textValue(c.voltage[i].text());
     infos.push_back(info);
   }
   return infos;
@@ -133,8 +133,8 @@ void checkContent(const LoadedImage& image, Rules& rules) {
     rules.passed("GDDR5 image size", gddr5 ? "GDDR5, " + bytes(image.bytes().size()) : "no GDDR5 memory");
 
   const ClockTab& c = s.form.clock;
-  const double gpuLimit = textValue(c.Label104.text());
-  const double ramLimit = textValue(c.Label103.text());
+  const double gpuLimit = textValue(c.gpuLimit.text());
+  const double ramLimit = textValue(c.ramLimit.text());
   // A limit of 0 is no limit: some images set only one of them.
   if (!image.loaded() || (gpuLimit <= 0 && ramLimit <= 0)) {
     rules.notRun("Clocks within the Overdrive limits", image.loaded() ? "no Overdrive limits" : "the image did not load");
@@ -157,15 +157,15 @@ void checkFan(const LoadedImage& image, Rules& rules) {
   const FanTab& fan = s.form.fan;
   const char* const tableRule = "Fan look-up table rises";
   const char* const tminRule = "Tmin below Tmax";
-  if (!image.loaded() || !s.form.Option2.enabled()) {
+  if (!image.loaded() || !s.form.fanTabButton.enabled()) {
     const std::string why = image.loaded() ? "no fan settings" : "the image did not load";
     rules.notRun(tableRule, why);
     rules.notRun(tminRule, why);
     return;
   }
   const bool type2 = s.fanLocation.tableType == FanTableType::Type2;
-  const ControlArray& thresholds = type2 ? fan.Threshold : fan.Type1Threshold;
-  const ControlArray& speeds = type2 ? fan.FanSpeed : fan.Type1FanSpeed;
+  const ControlArray& thresholds = type2 ? fan.type2Threshold : fan.type1Threshold;
+  const ControlArray& speeds = type2 ? fan.type2Speed : fan.type1Speed;
   if (s.fanLocation.tableType == FanTableType::None) {
     rules.notRun(tableRule, "the card has no look-up table");
   } else {
@@ -183,7 +183,7 @@ void checkFan(const LoadedImage& image, Rules& rules) {
     rules.notRun(tminRule, "a type-2 table has no Tmin and Tmax");
     return;
   }
-  const double tmin = textValue(fan.Text5.text()), tmax = textValue(fan.Text6.text());
+  const double tmin = textValue(fan.tmin.text()), tmax = textValue(fan.tmax.text());
   if (tmin < tmax)
     rules.passed(tminRule, "Tmin " + decimalText(tmin) + ", Tmax " + decimalText(tmax));
   else

@@ -32,29 +32,29 @@ void diffInfo(const Session& a, const Session& b, Collector& out) {
   const InfoTab& ia = a.form.info;
   const InfoTab& ib = b.form.info;
   for (int i = 0; i < 7; ++i) {
-    out.add(shown[i], ia.InfoText[i].text(), ib.InfoText[i].text());
+    out.add(shown[i], ia.infoText[i].text(), ib.infoText[i].text());
     // The two strings the tab does not show as text follow the chip type.
     if (i == 2) {
       out.add("Card interface", latin1ToUtf8(a.strings.cardInterface), latin1ToUtf8(b.strings.cardInterface));
       out.add("RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
     }
   }
-  out.add("Sub vendor ID", ia.Combo1.text(), ib.Combo1.text());
-  auto card = [](const Session& s) { return "0x" + hexText(s.cardId, 4) + " - " + s.form.info.Combo2.text(); };
+  out.add("Sub vendor ID", ia.subVendor.text(), ib.subVendor.text());
+  auto card = [](const Session& s) { return "0x" + hexText(s.cardId, 4) + " - " + s.form.info.videoCard.text(); };
   out.add("Video card ID", card(a), card(b));
-  out.add("Pre-modified", ia.Check1.checked() ? "yes" : "no", ib.Check1.checked() ? "yes" : "no");
+  out.add("Pre-modified", ia.preModified.checked() ? "yes" : "no", ib.preModified.checked() ? "yes" : "no");
 }
 
 void diffClocks(const Session& a, const Session& b, Collector& out) {
   const ClockTab& ca = a.form.clock;
   const ClockTab& cb = b.form.clock;
-  out.add("Clock info records", ca.States.text(), cb.States.text());
+  out.add("Clock info records", ca.recordCount.text(), cb.recordCount.text());
   const int records = std::min(std::max(ca.statesShown(), cb.statesShown()), kClockBlocks);
   for (int i = 0; i < records; ++i) {
     const std::string block = "Clock info " + std::to_string(i);
-    out.add(block + " GPU (MHz)", ca.GPU[i].text(), cb.GPU[i].text());
-    out.add(block + " RAM (MHz)", ca.RAM[i].text(), cb.RAM[i].text());
-    out.add(block + " voltage (V)", ca.Voltage[i].text(), cb.Voltage[i].text());
+    out.add(block + " GPU (MHz)", ca.gpuClock[i].text(), cb.gpuClock[i].text());
+    out.add(block + " RAM (MHz)", ca.memoryClock[i].text(), cb.memoryClock[i].text());
+    out.add(block + " voltage (V)", ca.voltage[i].text(), cb.voltage[i].text());
   }
   const PowerPlayStates& sa = ca.powerPlayStates();
   const PowerPlayStates& sb = cb.powerPlayStates();
@@ -69,15 +69,15 @@ void diffClocks(const Session& a, const Session& b, Collector& out) {
   const std::size_t states = std::max(sa.classification.size(), sb.classification.size());
   for (std::size_t s = 0; s < states; ++s)
     out.add("PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
-  out.add("Standard clock GPU", ca.Label101.text(), cb.Label101.text());
-  out.add("Standard clock RAM", ca.Label102.text(), cb.Label102.text());
-  out.add("Upper limit GPU", ca.Label104.text(), cb.Label104.text());
-  out.add("Upper limit RAM", ca.Label103.text(), cb.Label103.text());
+  out.add("Standard clock GPU", ca.standardGpuClock.text(), cb.standardGpuClock.text());
+  out.add("Standard clock RAM", ca.standardRamClock.text(), cb.standardRamClock.text());
+  out.add("Upper limit GPU", ca.gpuLimit.text(), cb.gpuLimit.text());
+  out.add("Upper limit RAM", ca.ramLimit.text(), cb.ramLimit.text());
 }
 
 std::string controlMode(const FanTab& fan) {
-  if (fan.Option4.checked()) return "transfer function";
-  if (fan.Option5.checked()) return "look up table";
+  if (fan.transferFunctionMode.checked()) return "transfer function";
+  if (fan.lookUpTableMode.checked()) return "look up table";
   return "";
 }
 
@@ -91,7 +91,7 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
   const FanTab& fa = a.form.fan;
   const FanTab& fb = b.form.fan;
   auto usable = [](const Session& s) {
-    if (!s.form.Option2.enabled()) return std::string("none");
+    if (!s.form.fanTabButton.enabled()) return std::string("none");
     return std::string(s.fanLocation.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
   out.add("Fan settings", usable(a), usable(b));
@@ -99,27 +99,27 @@ void diffFan(const Session& a, const Session& b, Collector& out) {
   const struct {
     const char* what;
     const Control FanTab::*box;
-  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &FanTab::Text5},
-               {"Tmax (\xC2\xB0" "C)", &FanTab::Text6},
-               {"Tslope (%)", &FanTab::Text7},
-               {"Duty cycle min (%)", &FanTab::Text9},
-               {"Hysteresis (%)", &FanTab::Type1Hysteresis},
-               {"Tmin hysteresis (\xC2\xB0" "C)", &FanTab::Text8},
-               {"Spin up cycle (%)", &FanTab::Text3},
-               {"Spin up time", &FanTab::Text4},
-               {"PWM ramp (%)", &FanTab::Text2},
-               {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::Text1}};
+  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &FanTab::tmin},
+               {"Tmax (\xC2\xB0" "C)", &FanTab::tmax},
+               {"Tslope (%)", &FanTab::tslope},
+               {"Duty cycle min (%)", &FanTab::dutyCycleMin},
+               {"Hysteresis (%)", &FanTab::hysteresis},
+               {"Tmin hysteresis (\xC2\xB0" "C)", &FanTab::tminHysteresis},
+               {"Spin up cycle (%)", &FanTab::spinUpCycle},
+               {"Spin up time", &FanTab::spinUpTime},
+               {"PWM ramp (%)", &FanTab::pwmRamp},
+               {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::type2Hysteresis}};
   for (const auto& box : boxes) out.add(box.what, (fa.*box.box).text(), (fb.*box.box).text());
-  out.add("PWM ramp on", fa.Check3.checked() ? "1" : "0", fb.Check3.checked() ? "1" : "0");
+  out.add("PWM ramp on", fa.pwmRampOn.checked() ? "1" : "0", fb.pwmRampOn.checked() ? "1" : "0");
   for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.Type1Threshold[k].text(), fb.Type1Threshold[k].text());
-    out.add("Look-up fan speed" + entry + " (%)", fa.Type1FanSpeed[k].text(), fb.Type1FanSpeed[k].text());
+    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Threshold[k].text(), fb.type1Threshold[k].text());
+    out.add("Look-up fan speed" + entry + " (%)", fa.type1Speed[k].text(), fb.type1Speed[k].text());
   }
   for (int k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.Threshold[k].text(), fb.Threshold[k].text());
-    out.add("Fan table speed" + entry + " (%)", fa.FanSpeed[k].text(), fb.FanSpeed[k].text());
+    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Threshold[k].text(), fb.type2Threshold[k].text());
+    out.add("Fan table speed" + entry + " (%)", fa.type2Speed[k].text(), fb.type2Speed[k].text());
   }
   // Bits of the registers that no box shows (a stored Tslope, for one).
   for (int n = 0; n < 3; ++n) out.add("Fan register " + std::to_string(n), registerValue(a, n), registerValue(b, n));

@@ -38,27 +38,27 @@ TEST(FanDetection, TypeOneTableIsReadIntoFrameFour) {
   EXPECT_EQ(read.location.registerPositions[0], FixtureImage::kFanTable + 8);
   EXPECT_EQ(read.location.registerPositions[2], FixtureImage::kFanTable + 24);
   const FanTab& t = read.tab;
-  EXPECT_TRUE(t.Option4.checked());
-  EXPECT_EQ(t.Text5.text(), "40");
-  EXPECT_EQ(t.Text6.text(), "106");
-  EXPECT_EQ(t.Text9.text(), "15");
-  EXPECT_EQ(t.Text7.text(), "21");  // computed, not the stored 0
-  EXPECT_EQ(t.Type1Hysteresis.text(), "24");
-  EXPECT_EQ(t.Text8.text(), "4");
-  EXPECT_EQ(t.Text3.text(), "0");
-  EXPECT_EQ(t.Text4.text(), "0");
-  EXPECT_TRUE(t.Check3.checked());
-  EXPECT_EQ(t.Text2.text(), "1");
+  EXPECT_TRUE(t.transferFunctionMode.checked());
+  EXPECT_EQ(t.tmin.text(), "40");
+  EXPECT_EQ(t.tmax.text(), "106");
+  EXPECT_EQ(t.dutyCycleMin.text(), "15");
+  EXPECT_EQ(t.tslope.text(), "21");  // computed, not the stored 0
+  EXPECT_EQ(t.hysteresis.text(), "24");
+  EXPECT_EQ(t.tminHysteresis.text(), "4");
+  EXPECT_EQ(t.spinUpCycle.text(), "0");
+  EXPECT_EQ(t.spinUpTime.text(), "0");
+  EXPECT_TRUE(t.pwmRampOn.checked());
+  EXPECT_EQ(t.pwmRamp.text(), "1");
   const char* const thresholds[] = {"60", "65", "70", "75", "80", "85", "90", "98"};
   const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
   for (int k = 0; k < kFanTablePoints; ++k) {
-    EXPECT_EQ(t.Type1Threshold[k].text(), thresholds[k]);
-    EXPECT_EQ(t.Type1FanSpeed[k].text(), speeds[k]);
+    EXPECT_EQ(t.type1Threshold[k].text(), thresholds[k]);
+    EXPECT_EQ(t.type1Speed[k].text(), speeds[k]);
   }
-  EXPECT_TRUE(t.Frame4.visible());
-  EXPECT_FALSE(t.Text5.enabled() == false);
-  EXPECT_FALSE(t.Type1Threshold[0].enabled());
-  EXPECT_FALSE(t.graph2.segments().empty());
+  EXPECT_TRUE(t.type1Frame.visible());
+  EXPECT_FALSE(t.tmin.enabled() == false);
+  EXPECT_FALSE(t.type1Threshold[0].enabled());
+  EXPECT_FALSE(t.type1Graph.segments().empty());
 }
 
 TEST(FanDetection, NoDataSectionAndTheRv770Registers) {
@@ -72,10 +72,10 @@ TEST(FanDetection, NoDataSectionAndTheRv770Registers) {
   rv770.rv770Registers = true;
   Read card{rv770, true};
   ASSERT_TRUE(card.ok);
-  EXPECT_EQ(card.tab.Text5.text(), "40");
-  EXPECT_FALSE(card.tab.Option5.visible());
-  EXPECT_FALSE(card.tab.Type1Threshold[3].visible());
-  EXPECT_FALSE(card.tab.Label53.visible());
+  EXPECT_EQ(card.tab.tmin.text(), "40");
+  EXPECT_FALSE(card.tab.lookUpTableMode.visible());
+  EXPECT_FALSE(card.tab.type1Threshold[3].visible());
+  EXPECT_FALSE(card.tab.thresholdCaption.visible());
 
   // The ordinary register numbers are not looked for on an RV770 card.
   Read wrongNumbers{none, true};
@@ -85,7 +85,7 @@ TEST(FanDetection, NoDataSectionAndTheRv770Registers) {
   rv770WithTable.rv770Registers = true;
   Read withTable{rv770WithTable, true};
   ASSERT_TRUE(withTable.ok);
-  EXPECT_TRUE(withTable.tab.Type1Threshold[3].visible());
+  EXPECT_TRUE(withTable.tab.type1Threshold[3].visible());
 }
 
 TEST(FanDetection, R680ImagesUseTheSecondSection) {
@@ -94,7 +94,7 @@ TEST(FanDetection, R680ImagesUseTheSecondSection) {
   Read read{r680, false, true};
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.location.tableType, FanTableType::Type1);
-  EXPECT_EQ(read.tab.Type1Threshold[0].text(), "60");
+  EXPECT_EQ(read.tab.type1Threshold[0].text(), "60");
   // Without the R680 rule the first section (type 5) is taken: no table.
   Read plain{r680, false, false};
   EXPECT_EQ(plain.location.tableType, FanTableType::None);
@@ -108,11 +108,11 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
   Read read{fixture};
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.location.type2SpeedScale, 254);
-  EXPECT_EQ(read.tab.Text1.text(), "3");
-  EXPECT_EQ(read.tab.Threshold[0].text(), "40");
-  EXPECT_EQ(read.tab.FanSpeed[7].text(), "50");  // 127 of 254
-  EXPECT_EQ(read.tab.FanSpeed[0].text(), "15");  // 38 / 254 = 14.96
-  EXPECT_TRUE(read.tab.Frame3.visible());
+  EXPECT_EQ(read.tab.type2Hysteresis.text(), "3");
+  EXPECT_EQ(read.tab.type2Threshold[0].text(), "40");
+  EXPECT_EQ(read.tab.type2Speed[7].text(), "50");  // 127 of 254
+  EXPECT_EQ(read.tab.type2Speed[0].text(), "15");  // 38 / 254 = 14.96
+  EXPECT_TRUE(read.tab.type2Frame.visible());
 
   // Reorder to P, O, M.
   auto bytes = fixture.build();
@@ -129,8 +129,8 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
   locateFanTable(image, false, location);
   ASSERT_TRUE(loadType2FanSettings(image, location, tab, false));
   EXPECT_EQ(location.type2SpeedScale, 128);
-  EXPECT_EQ(tab.Text1.text(), "9");
-  EXPECT_EQ(tab.FanSpeed[7].text(), "99");  // 127 of 128 = 99.2
+  EXPECT_EQ(tab.type2Hysteresis.text(), "9");
+  EXPECT_EQ(tab.type2Speed[7].text(), "99");  // 127 of 128 = 99.2
 
   fixture.type2Thresholds = {40, 50, 60, 70, 75, 90, 100, 110};  // no threshold byte is a marker
   for (std::uint8_t missing : {'M', 'O', 'P'}) {
@@ -219,9 +219,9 @@ TEST(FanDetection, ALookUpTableCutOffByTheImagesEndIsShownAsFarAsItGoes) {
   FanTab tab(location);
   locateFanTable(image, false, location);
   EXPECT_FALSE(loadType1FanSettings(image, location, FanCard{}, tab, false));
-  EXPECT_EQ(tab.Type1Threshold[7].text(), "98");
-  EXPECT_EQ(tab.Type1FanSpeed[2].text(), "50");
-  EXPECT_EQ(tab.Type1FanSpeed[3].text(), "");
+  EXPECT_EQ(tab.type1Threshold[7].text(), "98");
+  EXPECT_EQ(tab.type1Speed[2].text(), "50");
+  EXPECT_EQ(tab.type1Speed[3].text(), "");
 }
 
 TEST(FanDetection, AControlModeOtherThanTwoOrThreeFails) {

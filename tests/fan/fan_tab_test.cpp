@@ -13,10 +13,10 @@ struct Tab {
   FanTab tab;
 
   void transfer(const char* tmin, const char* tmax, const char* dmin) {
-    tab.modes.select(tab.Option4);
-    tab.Text5.setText(tmin);
-    tab.Text6.setText(tmax);
-    tab.Text9.setText(dmin);
+    tab.modes.select(tab.transferFunctionMode);
+    tab.tmin.setText(tmin);
+    tab.tmax.setText(tmax);
+    tab.dutyCycleMin.setText(dmin);
   }
   void table(ControlArray& thresholds, ControlArray& speeds, std::vector<int> t, std::vector<int> s) {
     for (int k = 0; k < kFanTablePoints; ++k) {
@@ -37,38 +37,38 @@ TEST(Tslope, FollowsTminTmaxAndTheMinimumDuty) {
     Tab t;
     t.transfer(c.tmin, c.tmax, c.dmin);
     t.tab.calculateTslope();
-    EXPECT_EQ(t.tab.Text7.text(), c.tslope) << c.tmin << " " << c.tmax << " " << c.dmin;
+    EXPECT_EQ(t.tab.tslope.text(), c.tslope) << c.tmin << " " << c.tmax << " " << c.dmin;
   }
   Tab falling;
   falling.transfer("0", "0", "0");
-  falling.tab.Text6.setText("20");
-  falling.tab.Text5.setText("60");  // Tmin above Tmax: no recomputation
-  EXPECT_EQ(falling.tab.Text7.text(), "80");
+  falling.tab.tmax.setText("20");
+  falling.tab.tmin.setText("60");  // Tmin above Tmax: no recomputation
+  EXPECT_EQ(falling.tab.tslope.text(), "80");
   falling.tab.calculateTslope();  // negative, clamped by the Tslope rule
-  EXPECT_EQ(falling.tab.Text7.text(), "0");
+  EXPECT_EQ(falling.tab.tslope.text(), "0");
 }
 
 TEST(ChangeRules, EmptyBecomesZeroAndValuesAreClamped) {
   Tab t;
-  t.tab.Text4.setText("5");
-  t.tab.Text4.setText("");
-  EXPECT_EQ(t.tab.Text4.text(), "0");
-  t.tab.Text4.setText("9");
-  EXPECT_EQ(t.tab.Text4.text(), "7");
-  t.tab.Text9.setText("120");
-  EXPECT_EQ(t.tab.Text9.text(), "100");
-  t.tab.Text5.setText("300");
-  EXPECT_EQ(t.tab.Text5.text(), "255");
-  t.tab.Text6.setText("-3");
-  EXPECT_EQ(t.tab.Text6.text(), "0");
-  t.tab.Type1Threshold[2].setText("121");
-  EXPECT_EQ(t.tab.Type1Threshold[2].text(), "120");
-  t.tab.FanSpeed[0].setText("40.5");  // a fraction in range stays as typed
-  EXPECT_EQ(t.tab.FanSpeed[0].text(), "40.5");
-  t.tab.Text3.setText("12abc");  // pasted: counts as 12, stays as pasted
-  EXPECT_EQ(t.tab.Text3.text(), "12abc");
-  t.tab.Text1.setText("500");  // no rule for the type-2 hysteresis
-  EXPECT_EQ(t.tab.Text1.text(), "500");
+  t.tab.spinUpTime.setText("5");
+  t.tab.spinUpTime.setText("");
+  EXPECT_EQ(t.tab.spinUpTime.text(), "0");
+  t.tab.spinUpTime.setText("9");
+  EXPECT_EQ(t.tab.spinUpTime.text(), "7");
+  t.tab.dutyCycleMin.setText("120");
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "100");
+  t.tab.tmin.setText("300");
+  EXPECT_EQ(t.tab.tmin.text(), "255");
+  t.tab.tmax.setText("-3");
+  EXPECT_EQ(t.tab.tmax.text(), "0");
+  t.tab.type1Threshold[2].setText("121");
+  EXPECT_EQ(t.tab.type1Threshold[2].text(), "120");
+  t.tab.type2Speed[0].setText("40.5");  // a fraction in range stays as typed
+  EXPECT_EQ(t.tab.type2Speed[0].text(), "40.5");
+  t.tab.spinUpCycle.setText("12abc");  // pasted: counts as 12, stays as pasted
+  EXPECT_EQ(t.tab.spinUpCycle.text(), "12abc");
+  t.tab.type2Hysteresis.setText("500");  // no rule for the type-2 hysteresis
+  EXPECT_EQ(t.tab.type2Hysteresis.text(), "500");
   EXPECT_TRUE(numberKeyAccepted('5'));
   EXPECT_FALSE(numberKeyAccepted('x'));
 }
@@ -76,54 +76,54 @@ TEST(ChangeRules, EmptyBecomesZeroAndValuesAreClamped) {
 TEST(ChangeRules, TminAboveTmaxNeitherRecomputesNorRedraws) {
   Tab t;
   t.transfer("60", "40", "20");
-  t.tab.Text7.setText("99");
-  const int drawings = t.tab.graph2.drawings;
-  t.tab.Text5.setText("61");
-  t.tab.Text6.setText("41");
-  EXPECT_EQ(t.tab.Text7.text(), "99");
-  EXPECT_EQ(t.tab.graph2.drawings, drawings);
+  t.tab.tslope.setText("99");
+  const int drawings = t.tab.type1Graph.drawings;
+  t.tab.tmin.setText("61");
+  t.tab.tmax.setText("41");
+  EXPECT_EQ(t.tab.tslope.text(), "99");
+  EXPECT_EQ(t.tab.type1Graph.drawings, drawings);
 }
 
 TEST(Modes, OptionsSwitchControlsAndGraph) {
   Tab t;
   t.transfer("40", "106", "15");
-  t.tab.Check3.setChecked(true);
-  t.tab.Option5.click();
-  EXPECT_TRUE(t.tab.Option5.checked());
-  EXPECT_FALSE(t.tab.Text5.enabled());
-  EXPECT_FALSE(t.tab.Text9.enabled());
-  EXPECT_TRUE(t.tab.Option8.enabled());
-  EXPECT_TRUE(t.tab.Type1FanSpeed[7].enabled());
-  t.tab.Option4.click();
-  EXPECT_TRUE(t.tab.Text6.enabled());
-  EXPECT_FALSE(t.tab.Option9.enabled());
-  EXPECT_FALSE(t.tab.Type1Threshold[0].enabled());
-  t.tab.Text2.setText("7");
-  t.tab.Check3.click();
-  EXPECT_FALSE(t.tab.Text2.enabled());
-  EXPECT_EQ(t.tab.Text2.text(), "7");
+  t.tab.pwmRampOn.setChecked(true);
+  t.tab.lookUpTableMode.click();
+  EXPECT_TRUE(t.tab.lookUpTableMode.checked());
+  EXPECT_FALSE(t.tab.tmin.enabled());
+  EXPECT_FALSE(t.tab.dutyCycleMin.enabled());
+  EXPECT_TRUE(t.tab.type1ContinuousGraph.enabled());
+  EXPECT_TRUE(t.tab.type1Speed[7].enabled());
+  t.tab.transferFunctionMode.click();
+  EXPECT_TRUE(t.tab.tmax.enabled());
+  EXPECT_FALSE(t.tab.type1StepGraph.enabled());
+  EXPECT_FALSE(t.tab.type1Threshold[0].enabled());
+  t.tab.pwmRamp.setText("7");
+  t.tab.pwmRampOn.click();
+  EXPECT_FALSE(t.tab.pwmRamp.enabled());
+  EXPECT_EQ(t.tab.pwmRamp.text(), "7");
   t.tab.showFanControls(FanTableType::None);
-  EXPECT_FALSE(t.tab.Option5.visible());
-  EXPECT_FALSE(t.tab.Frame6.visible());
-  EXPECT_FALSE(t.tab.Label54.visible());
+  EXPECT_FALSE(t.tab.lookUpTableMode.visible());
+  EXPECT_FALSE(t.tab.type1GraphType.visible());
+  EXPECT_FALSE(t.tab.speedCaption.visible());
 }
 
 TEST(Modes, RecommendedValues) {
   Tab t;
-  t.tab.modes.select(t.tab.Option5);
-  t.tab.Command7.click();
-  EXPECT_TRUE(t.tab.Option4.checked());
-  EXPECT_EQ(t.tab.Text5.text(), "40");
-  EXPECT_EQ(t.tab.Text6.text(), "106");
-  EXPECT_EQ(t.tab.Text9.text(), "15");
-  EXPECT_EQ(t.tab.Text7.text(), "21");
-  EXPECT_EQ(t.tab.Type1Hysteresis.text(), "24");
-  EXPECT_EQ(t.tab.Text8.text(), "4");
-  EXPECT_EQ(t.tab.Text2.text(), "1");
-  EXPECT_TRUE(t.tab.Check3.checked());
-  EXPECT_TRUE(t.tab.Text2.enabled());
-  EXPECT_EQ(t.tab.Type1Threshold[7].text(), "98");
-  EXPECT_EQ(t.tab.Type1FanSpeed[1].text(), "41");
+  t.tab.modes.select(t.tab.lookUpTableMode);
+  t.tab.recommendedValuesButton.click();
+  EXPECT_TRUE(t.tab.transferFunctionMode.checked());
+  EXPECT_EQ(t.tab.tmin.text(), "40");
+  EXPECT_EQ(t.tab.tmax.text(), "106");
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "15");
+  EXPECT_EQ(t.tab.tslope.text(), "21");
+  EXPECT_EQ(t.tab.hysteresis.text(), "24");
+  EXPECT_EQ(t.tab.tminHysteresis.text(), "4");
+  EXPECT_EQ(t.tab.pwmRamp.text(), "1");
+  EXPECT_TRUE(t.tab.pwmRampOn.checked());
+  EXPECT_TRUE(t.tab.pwmRamp.enabled());
+  EXPECT_EQ(t.tab.type1Threshold[7].text(), "98");
+  EXPECT_EQ(t.tab.type1Speed[1].text(), "41");
 }
 
 using Segment = std::array<double, 4>;
@@ -140,35 +140,35 @@ TEST(Graphs, StepCurveOfTheRecommendedTableInAnyOrder) {
       {0, 0, 60, 0},    {60, 30, 65, 30}, {65, 41, 70, 41}, {70, 50, 75, 50}, {75, 61, 80, 61},
       {80, 70, 85, 70}, {85, 81, 90, 81}, {90, 90, 98, 90}, {98, 100, 120, 100}};
   Tab t;
-  t.tab.modes.select(t.tab.Option5);
-  t.table(t.tab.Type1Threshold, t.tab.Type1FanSpeed, {60, 65, 70, 75, 80, 85, 90, 98},
-          {30, 41, 50, 61, 70, 81, 90, 100});
-  EXPECT_EQ(curve(t.tab.graph2), expected);
-  EXPECT_EQ(t.tab.graph2.segments().size(), expected.size() + 8 * 4);  // 8 markers of 4 lines
+  t.tab.modes.select(t.tab.lookUpTableMode);
+  t.table(t.tab.type1Threshold, t.tab.type1Speed, {60, 65, 70, 75, 80, 85, 90, 98}, {30, 41, 50, 61, 70, 81, 90, 100});
+  EXPECT_EQ(curve(t.tab.type1Graph), expected);
+  EXPECT_EQ(t.tab.type1Graph.segments().size(), expected.size() + 8 * 4);  // 8 markers of 4 lines
 
   Tab reversed;
-  reversed.tab.modes.select(reversed.tab.Option5);
-  reversed.table(reversed.tab.Type1Threshold, reversed.tab.Type1FanSpeed, {98, 90, 85, 80, 75, 70, 65, 60},
+  reversed.tab.modes.select(reversed.tab.lookUpTableMode);
+  reversed.table(reversed.tab.type1Threshold, reversed.tab.type1Speed, {98, 90, 85, 80, 75, 70, 65, 60},
                  {100, 90, 81, 70, 61, 50, 41, 30});
-  EXPECT_EQ(curve(reversed.tab.graph2), expected);
+  EXPECT_EQ(curve(reversed.tab.type1Graph), expected);
 }
 
 TEST(Graphs, ContinuousCurveAndTheEdges) {
   Tab t;
-  t.tab.graphType2.select(t.tab.Option7);
-  t.table(t.tab.Threshold, t.tab.FanSpeed, {0, 20, 30, 30, 40, 50, 60, 120}, {5, 10, 10, 9, 20, 30, 40, 100});
+  t.tab.type2GraphTypes.select(t.tab.type2ContinuousGraph);
+  t.table(t.tab.type2Threshold, t.tab.type2Speed, {0, 20, 30, 30, 40, 50, 60, 120}, {5, 10, 10, 9, 20, 30, 40, 100});
   const std::vector<Segment> expected = {{0, 5, 20, 10},   {20, 10, 30, 10}, {30, 10, 30, 9},  {30, 9, 40, 20},
                                          {40, 20, 50, 30}, {50, 30, 60, 40}, {60, 40, 120, 100}};
   // First threshold 0: no line along the axis, no rise; last 120: no tail.
   // Equal thresholds: "10" sorts before "9".
-  EXPECT_EQ(curve(t.tab.graph5), expected);
+  EXPECT_EQ(curve(t.tab.type2Graph), expected);
 
   Tab step;
-  step.table(step.tab.Threshold, step.tab.FanSpeed, {10, 20, 30, 40, 50, 60, 70, 1000}, {1, 2, 3, 4, 5, 6, 7, 8});
+  step.table(step.tab.type2Threshold, step.tab.type2Speed, {10, 20, 30, 40, 50, 60, 70, 1000},
+             {1, 2, 3, 4, 5, 6, 7, 8});
   // "1000" is clamped to 120 by its rule; a threshold of four characters
   // (say 60.5) pads to nothing and counts as 0.
-  step.tab.Threshold[0].setText("60.5");
-  const auto points = sortedLookUpPoints(step.tab.Threshold, step.tab.FanSpeed);
+  step.tab.type2Threshold[0].setText("60.5");
+  const auto points = sortedLookUpPoints(step.tab.type2Threshold, step.tab.type2Speed);
   EXPECT_EQ(points.back().threshold, 0);
   EXPECT_EQ(points.back().box, 0);
 }
@@ -176,15 +176,15 @@ TEST(Graphs, ContinuousCurveAndTheEdges) {
 TEST(Graphs, TransferCurveAndGrid) {
   Tab t;
   t.transfer("40", "106", "15");
-  EXPECT_EQ(curve(t.tab.graph2), (std::vector<Segment>{{0, 15, 40, 15}, {40, 15, 106, 100}, {106, 100, 120, 100}}));
+  EXPECT_EQ(curve(t.tab.type1Graph), (std::vector<Segment>{{0, 15, 40, 15}, {40, 15, 106, 100}, {106, 100, 120, 100}}));
   int grid = 0, axes = 0;
-  for (const auto& l : t.tab.graph2.lines) {
+  for (const auto& l : t.tab.type1Graph.lines) {
     grid += l.kind == GraphLine::Kind::Grid;
     axes += l.kind == GraphLine::Kind::Axis;
   }
   EXPECT_EQ(grid, 22);
   EXPECT_EQ(axes, 2);
-  const auto markers = t.tab.graph2.segments();
+  const auto markers = t.tab.type1Graph.segments();
   EXPECT_EQ(markers.back().colour, (Rgb{0, 0, 255}));
 }
 
@@ -197,65 +197,66 @@ TEST(sortTexts, ComparesUpperCasedCharacterCodes) {
 TEST(MouseEditing, TransferZones) {
   Tab t;
   t.transfer("40", "106", "15");  // Tmid 73
-  t.tab.picture2MouseDown(10, 20);
-  EXPECT_EQ(t.tab.Text9.text(), "20");
-  EXPECT_EQ(t.tab.Text5.text(), "40");
-  EXPECT_EQ(t.tab.Text9.backColor(), (Rgb{0, 255, 0}));
-  EXPECT_FALSE(t.tab.Text5.backColor().has_value());
-  t.tab.picture2MouseUp();
-  EXPECT_FALSE(t.tab.Text9.backColor().has_value());
+  t.tab.type1GraphMouseDown(10, 20);
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "20");
+  EXPECT_EQ(t.tab.tmin.text(), "40");
+  EXPECT_EQ(t.tab.dutyCycleMin.backColor(), (Rgb{0, 255, 0}));
+  EXPECT_FALSE(t.tab.tmin.backColor().has_value());
+  t.tab.type1GraphMouseUp();
+  EXPECT_FALSE(t.tab.dutyCycleMin.backColor().has_value());
 
-  t.tab.picture2MouseDown(50, 30);
-  EXPECT_EQ(t.tab.Text5.text(), "50");
-  EXPECT_EQ(t.tab.Text9.text(), "30");
-  t.tab.picture2MouseUp();
+  t.tab.type1GraphMouseDown(50, 30);
+  EXPECT_EQ(t.tab.tmin.text(), "50");
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "30");
+  t.tab.type1GraphMouseUp();
 
-  t.tab.Text5.setText("40");
-  t.tab.picture2MouseDown(100, 90);
-  EXPECT_EQ(t.tab.Text6.text(), "100");
-  EXPECT_EQ(t.tab.Text9.text(), "30");
-  EXPECT_EQ(t.tab.Text6.backColor(), (Rgb{0, 255, 0}));
-  t.tab.picture2MouseUp();
+  t.tab.tmin.setText("40");
+  t.tab.type1GraphMouseDown(100, 90);
+  EXPECT_EQ(t.tab.tmax.text(), "100");
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "30");
+  EXPECT_EQ(t.tab.tmax.backColor(), (Rgb{0, 255, 0}));
+  t.tab.type1GraphMouseUp();
 
-  t.tab.picture2MouseDown(20, 44);  // exactly on the border Tmin / 2: zone 0
-  EXPECT_EQ(t.tab.Text5.text(), "40");
-  EXPECT_EQ(t.tab.Text9.text(), "44");
+  t.tab.type1GraphMouseDown(20, 44);  // exactly on the border Tmin / 2: zone 0
+  EXPECT_EQ(t.tab.tmin.text(), "40");
+  EXPECT_EQ(t.tab.dutyCycleMin.text(), "44");
 
   Tab low;
   low.transfer("0", "0", "0");
-  low.tab.picture2MouseDown(-3, 50);  // zone 2: Tmax -3 becomes 0
-  EXPECT_EQ(low.tab.Text6.text(), "0");
+  low.tab.type1GraphMouseDown(-3, 50);  // zone 2: Tmax -3 becomes 0
+  EXPECT_EQ(low.tab.tmax.text(), "0");
 }
 
 TEST(MouseEditing, NearestPointRoundingAndTheToolTip) {
   Tab t;
-  t.tab.modes.select(t.tab.Option5);
-  t.table(t.tab.Type1Threshold, t.tab.Type1FanSpeed, {60, 65, 70, 75, 80, 85, 90, 98},
-          {30, 41, 50, 61, 70, 81, 90, 100});
-  t.tab.picture2MouseDown(62.5, 35.5);  // ties to 60 and 65: the first wins
-  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "62");
-  EXPECT_EQ(t.tab.Type1FanSpeed[0].text(), "36");
-  EXPECT_EQ(t.tab.Type1Threshold[0].backColor(), (Rgb{0, 255, 0}));
-  t.tab.picture2MouseUp();
-  EXPECT_FALSE(t.tab.Type1FanSpeed[0].backColor().has_value());
+  t.tab.modes.select(t.tab.lookUpTableMode);
+  t.table(t.tab.type1Threshold, t.tab.type1Speed, {60, 65, 70, 75, 80, 85, 90, 98}, {30, 41, 50, 61, 70, 81, 90, 100});
+  t.tab.type1GraphMouseDown(62.5, 35.5);  // ties to 60 and 65: the first wins
+  EXPECT_EQ(t.tab.type1Threshold[0].text(), "62");
+  EXPECT_EQ(t.tab.type1Speed[0].text(), "36");
+  EXPECT_EQ(t.tab.type1Threshold[0].backColor(), (Rgb{0, 255, 0}));
+  t.tab.type1GraphMouseUp();
+  EXPECT_FALSE(t.tab.type1Speed[0].backColor().has_value());
 
-  t.tab.picture2MouseMove(63.5, 40, false);
-  EXPECT_EQ(t.tab.Picture2.toolTip(), "X: 64 \xC2\xB0" "C; Y: 40 %");
-  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "62");  // no button held: no edit
-  t.tab.picture2MouseMove(63.5, 40, true);             // 62 and 65 are equally near
-  EXPECT_EQ(t.tab.Type1Threshold[0].text(), "64");
-  EXPECT_EQ(t.tab.Type1Threshold[1].text(), "65");
+  t.tab.type1GraphMouseMove(63.5, 40, false);
+  EXPECT_EQ(t.tab.type1Picture.toolTip(),
+            "X: 64 \xC2\xB0"
+            "C; Y: 40 %");
+  EXPECT_EQ(t.tab.type1Threshold[0].text(), "62");  // no button held: no edit
+  t.tab.type1GraphMouseMove(63.5, 40, true);        // 62 and 65 are equally near
+  EXPECT_EQ(t.tab.type1Threshold[0].text(), "64");
+  EXPECT_EQ(t.tab.type1Threshold[1].text(), "65");
 }
 
 TEST(MouseEditing, UnsortedBoxesEditTheBoxesOfTheNearestPoint) {
   Tab t;
-  t.table(t.tab.Threshold, t.tab.FanSpeed, {90, 10, 20, 30, 40, 50, 60, 70}, {90, 10, 20, 30, 40, 50, 60, 70});
-  t.tab.picture5MouseDown(88, 95);
-  EXPECT_EQ(t.tab.Threshold[0].text(), "88");
-  EXPECT_EQ(t.tab.FanSpeed[0].text(), "95");
-  EXPECT_EQ(t.tab.Threshold[7].text(), "70");
-  t.tab.picture5MouseUp();
-  EXPECT_FALSE(t.tab.Threshold[0].backColor().has_value());
+  t.table(t.tab.type2Threshold, t.tab.type2Speed, {90, 10, 20, 30, 40, 50, 60, 70}, {90, 10, 20, 30, 40, 50, 60, 70});
+  t.tab.type2GraphMouseDown(88, 95);
+  EXPECT_EQ(t.tab.type2Threshold[0].text(), "88");
+  EXPECT_EQ(t.tab.type2Speed[0].text(), "95");
+  EXPECT_EQ(t.tab.type2Threshold[7].text(), "70");
+  t.tab.type2GraphMouseUp();
+  EXPECT_FALSE(t.tab.type2Threshold[0].backColor().has_value());
 }
 
 }  // namespace

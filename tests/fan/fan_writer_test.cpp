@@ -48,17 +48,17 @@ TEST(FanWriter, UnchangedSettingsWriteTheSameBytesExceptTheComputedTslope) {
 TEST(FanWriter, FieldsGoIntoTheirBits) {
   Loaded loaded{FixtureImage()};
   ASSERT_TRUE(loaded.ok);
-  loaded.tab.Text5.setText("45");
-  loaded.tab.Text6.setText("100");
-  loaded.tab.Text9.setText("20");
-  loaded.tab.Type1Hysteresis.setText("33");
-  loaded.tab.Text8.setText("7");
-  loaded.tab.Text3.setText("50");
-  loaded.tab.Text4.setText("5");
-  loaded.tab.Check3.click();
-  loaded.tab.Text2.setText("100");
-  loaded.tab.Type1Threshold[0].setText("55");
-  loaded.tab.Type1FanSpeed[0].setText("25");
+  loaded.tab.tmin.setText("45");
+  loaded.tab.tmax.setText("100");
+  loaded.tab.dutyCycleMin.setText("20");
+  loaded.tab.hysteresis.setText("33");
+  loaded.tab.tminHysteresis.setText("7");
+  loaded.tab.spinUpCycle.setText("50");
+  loaded.tab.spinUpTime.setText("5");
+  loaded.tab.pwmRampOn.click();
+  loaded.tab.pwmRamp.setText("100");
+  loaded.tab.type1Threshold[0].setText("55");
+  loaded.tab.type1Speed[0].setText("25");
   EXPECT_EQ(loaded.write(), 0);
   EXPECT_EQ(loaded.field(kControlMode), 2);
   EXPECT_EQ(loaded.field(kTmin), 45);
@@ -79,8 +79,8 @@ TEST(FanWriter, FieldsGoIntoTheirBits) {
 
 TEST(FanWriter, ValuesThatDoNotFitLeaveTheirFieldAndSucceed) {
   Loaded loaded{FixtureImage()};
-  loaded.tab.Text5.setText("40.5");  // not a whole number
-  loaded.tab.Text7.setText("150");   // 382.5 does not fit 8 bits
+  loaded.tab.tmin.setText("40.5");   // not a whole number
+  loaded.tab.tslope.setText("150");  // 382.5 does not fit 8 bits
   const int before = loaded.field(kTslope);
   EXPECT_EQ(loaded.write(), 0);
   EXPECT_EQ(loaded.field(kTslope), before);
@@ -89,15 +89,15 @@ TEST(FanWriter, ValuesThatDoNotFitLeaveTheirFieldAndSucceed) {
 
 TEST(FanWriter, LookUpModeForcesItsValues) {
   Loaded loaded{FixtureImage()};
-  loaded.tab.Check3.click();
-  loaded.tab.Option5.click();
+  loaded.tab.pwmRampOn.click();
+  loaded.tab.lookUpTableMode.click();
   EXPECT_EQ(loaded.write(), 0);
-  EXPECT_EQ(loaded.tab.Type1Hysteresis.text(), "0");
-  EXPECT_EQ(loaded.tab.Text2.text(), "1");
-  EXPECT_TRUE(loaded.tab.Check3.checked());
-  EXPECT_TRUE(loaded.tab.Text2.enabled());
-  EXPECT_EQ(loaded.tab.Text5.text(), "0");
-  EXPECT_EQ(loaded.tab.Text8.text(), "0");
+  EXPECT_EQ(loaded.tab.hysteresis.text(), "0");
+  EXPECT_EQ(loaded.tab.pwmRamp.text(), "1");
+  EXPECT_TRUE(loaded.tab.pwmRampOn.checked());
+  EXPECT_TRUE(loaded.tab.pwmRamp.enabled());
+  EXPECT_EQ(loaded.tab.tmin.text(), "0");
+  EXPECT_EQ(loaded.tab.tminHysteresis.text(), "0");
   EXPECT_EQ(loaded.field(kControlMode), 3);
   EXPECT_EQ(loaded.field(kHysteresis), 0);
   EXPECT_EQ(loaded.field(kTmin), 0);
@@ -114,8 +114,8 @@ TEST(FanWriter, Rv770WithoutTableNeverTouchesTheModeBits) {
   fixture.registers = test::registersFor(fields);
   Loaded loaded(fixture, true);
   ASSERT_TRUE(loaded.ok);
-  loaded.tab.Option4.click();
-  loaded.tab.Text6.setText("90");
+  loaded.tab.transferFunctionMode.click();
+  loaded.tab.tmax.setText("90");
   EXPECT_EQ(loaded.write(), 0);
   EXPECT_EQ(loaded.field(kControlMode), 3);
   EXPECT_EQ(loaded.field(kTmax), 90);
@@ -126,9 +126,9 @@ TEST(FanWriter, TypeTwoTable) {
   fixture.fanType = 2;
   Loaded loaded(fixture);
   ASSERT_TRUE(loaded.ok);
-  loaded.tab.FanSpeed[0].setText("100");
-  loaded.tab.Threshold[1].setText("55");
-  loaded.tab.Text1.setText("6");
+  loaded.tab.type2Speed[0].setText("100");
+  loaded.tab.type2Threshold[1].setText("55");
+  loaded.tab.type2Hysteresis.setText("6");
   EXPECT_EQ(loaded.write(), 0);
   std::int64_t z = FixtureImage::kFanTable;
   while (loaded.image.at(z) != kFanSectionMarker) ++z;
@@ -150,8 +150,8 @@ TEST(FanWriter, ARegisterOutsideTheImageFailsWithItsFirstChangedField) {
     Loaded loaded{FixtureImage()};
     loaded.location.registerPositions[reg] = static_cast<std::int32_t>(loaded.image.size() - 2);
     // Only changed fields are written (Tslope always is).
-    loaded.tab.modes.select(loaded.tab.Option5);
-    loaded.tab.Type1Hysteresis.setText("9");
+    loaded.tab.modes.select(loaded.tab.lookUpTableMode);
+    loaded.tab.hysteresis.setText("9");
     EXPECT_EQ(loaded.write(), reg == 2 ? 2 : reg == 1 ? 5 : 7) << reg;
   }
 }
@@ -162,7 +162,7 @@ TEST(FanWriter, ARegisterNeverFoundIsNeverWritten) {
   rv770.rv770Registers = true;
   Loaded card(rv770, true);
   card.location.registerPositions[2] = 0;
-  card.tab.Text5.setText("41");
+  card.tab.tmin.setText("41");
   EXPECT_EQ(card.write(), 3);
 }
 
@@ -178,13 +178,13 @@ TEST(FanWriter, TypeTwoValuesBeyondAByteFail) {
   FixtureImage type2;
   type2.fanType = 2;
   Loaded hysteresis(type2);
-  hysteresis.tab.Text1.setText("300");
+  hysteresis.tab.type2Hysteresis.setText("300");
   EXPECT_EQ(hysteresis.write(), 1);
 
   type2.type2ScaleByte = 255;  // scale 510: 100 % is 510
   Loaded wide(type2);
   ASSERT_TRUE(wide.ok);
-  wide.tab.FanSpeed[2].setText("100");
+  wide.tab.type2Speed[2].setText("100");
   EXPECT_EQ(wide.write(), 1);
 }
 
@@ -246,7 +246,7 @@ TEST(FanTabChanges, AnUntouchedTabChangesOnlyTslope) {
 
 TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {
   Loaded loaded{FixtureImage()};
-  loaded.tab.Option5.click();
+  loaded.tab.lookUpTableMode.click();
   const FanChanges changes = loaded.tab.changedSettings();
   EXPECT_EQ(changes.registers.controlMode, 3);
   EXPECT_EQ(changes.registers.pwmRampOn, 1);  // loaded checked, still a change
@@ -257,8 +257,8 @@ TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {
 
 TEST(FanTabChanges, ATextThatIsNoWholeNumberKeepsItsField) {
   Loaded loaded{FixtureImage()};
-  loaded.tab.Text6.setText("1e2");
-  loaded.tab.Text4.setText("5");
+  loaded.tab.tmax.setText("1e2");
+  loaded.tab.spinUpTime.setText("5");
   const FanChanges changes = loaded.tab.changedSettings();
   ASSERT_TRUE(changes.registers.tmax.has_value());
   EXPECT_TRUE(std::isnan(*changes.registers.tmax));

@@ -18,12 +18,12 @@ ByteImage idImage(std::uint16_t vendor, std::uint16_t card) {
 TEST(Ids, ListsHoldTheVendorsAndCardsInOrder) {
   InfoTab tab;
   tab.fillIdLists();
-  ASSERT_EQ(tab.Combo1.items().size(), 45u);
-  ASSERT_EQ(tab.Combo2.items().size(), 34u);
-  EXPECT_EQ(tab.Combo1.items()[8], "0x174B - PC Partner (known as Sapphire)");
-  EXPECT_EQ(tab.Combo1.items()[44], "0x5333 - S3 Graphics Go. Ltd.");
-  EXPECT_EQ(tab.Combo2.items()[0], "HD 2400");
-  EXPECT_EQ(tab.Combo2.items()[33], "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)");
+  ASSERT_EQ(tab.subVendor.items().size(), 45u);
+  ASSERT_EQ(tab.videoCard.items().size(), 34u);
+  EXPECT_EQ(tab.subVendor.items()[8], "0x174B - PC Partner (known as Sapphire)");
+  EXPECT_EQ(tab.subVendor.items()[44], "0x5333 - S3 Graphics Go. Ltd.");
+  EXPECT_EQ(tab.videoCard.items()[0], "HD 2400");
+  EXPECT_EQ(tab.videoCard.items()[33], "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)");
   for (const auto& vendor : vendorTable()) EXPECT_EQ(std::string(vendor.item).substr(2, 4), vendor.id);
 }
 
@@ -49,10 +49,10 @@ TEST(Ids, KnownAndUnknownIdsAreShown) {
     ASSERT_TRUE(showSubVendor(tab, image));
     const std::optional<std::uint16_t> cardId = showCardType(tab, image);
     ASSERT_TRUE(cardId.has_value());
-    EXPECT_EQ(tab.Combo1.text(), c.vendorText);
-    EXPECT_EQ(tab.Combo1.listIndex(), c.vendorIndex);
-    EXPECT_EQ(tab.Combo2.text(), c.cardText);
-    EXPECT_EQ(tab.Combo2.listIndex(), c.cardIndex);
+    EXPECT_EQ(tab.subVendor.text(), c.vendorText);
+    EXPECT_EQ(tab.subVendor.listIndex(), c.vendorIndex);
+    EXPECT_EQ(tab.videoCard.text(), c.cardText);
+    EXPECT_EQ(tab.videoCard.listIndex(), c.cardIndex);
     EXPECT_EQ(*cardId, c.cardId);
   }
 }
@@ -100,16 +100,16 @@ TEST(InfoDiagram, FieldsShowTheStringsSizeAndChecksum) {
   strings.biosVersion = "V\xE9R";  // a byte above 127 shows as its Latin-1 character
   strings.powerCableMessage = "CONNECT POWER";
   showBiosInfo(tab, image, strings, "0x1234");
-  EXPECT_EQ(tab.InfoText[0].text(), "09/10/08 14:22");
-  EXPECT_EQ(tab.InfoText[1].text(), "V\xC3\xA9R");
-  EXPECT_EQ(tab.InfoText[6].text(), "CONNECT POWER");
-  EXPECT_EQ(tab.Label24.text(), "0x1234");
-  EXPECT_EQ(tab.Label25.text(), "0x10000");
+  EXPECT_EQ(tab.infoText[0].text(), "09/10/08 14:22");
+  EXPECT_EQ(tab.infoText[1].text(), "V\xC3\xA9R");
+  EXPECT_EQ(tab.infoText[6].text(), "CONNECT POWER");
+  EXPECT_EQ(tab.checksum.text(), "0x1234");
+  EXPECT_EQ(tab.biosSize.text(), "0x10000");
 
   tab.clearInfoFields();
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(tab.InfoText[i].text(), "");
-  EXPECT_EQ(tab.Label24.text(), "");
-  EXPECT_EQ(tab.Combo2.listIndex(), -1);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(tab.infoText[i].text(), "");
+  EXPECT_EQ(tab.checksum.text(), "");
+  EXPECT_EQ(tab.videoCard.listIndex(), -1);
 }
 
 TEST(Ids, SubVendorIdFromTheBoxText) {
@@ -122,7 +122,7 @@ TEST(Ids, SubVendorIdFromTheBoxText) {
   };
   for (const auto& c : cases) {
     InfoTab tab;
-    tab.Combo1.setText(c.text);
+    tab.subVendor.setText(c.text);
     EXPECT_EQ(tab.subVendorId(), c.id) << c.text;
   }
 }
@@ -131,7 +131,7 @@ TEST(Ids, ChosenCardIdKeepsTheLoadedOneOfASharedEntry) {
   InfoTab tab;
   tab.fillIdLists();
   EXPECT_EQ(tab.chosenCardId(0x9501), std::nullopt);  // nothing chosen
-  tab.Combo2.setListIndex(19);                         // "HD 3600 series"
+  tab.videoCard.setListIndex(19);                     // "HD 3600 series"
   EXPECT_EQ(tab.chosenCardId(0x9597), 0x9597);
   EXPECT_EQ(tab.chosenCardId(0x9501), 0x9598);
 }

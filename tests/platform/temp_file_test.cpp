@@ -105,17 +105,17 @@ TEST(TempFile, WithoutASystemFolderTheUsersOwnOneIsUsedNotTheCurrentFolder) {
   const ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
   const ScopedEnv homeVariable("HOME", home.path().c_str());
   NoTempFolderPlatform platform;
-  const std::string folder = GetTempDir(platform);
+  const std::string folder = tempFolder(platform);
   EXPECT_EQ(folder, home.file(".cache/oza"));
   EXPECT_EQ(modeOf(folder), 0700u);
-  const std::string path = GetTempFile(platform, "OZA");
+  const std::string path = tempFilePath(platform, "OZA");
   EXPECT_EQ(fs::path(path).parent_path(), fs::path(folder));
 
   // A folder others may enter, or a link, is not the user's own.
   fs::remove_all(folder);
   fs::create_symlink(home.path(), folder);
-  EXPECT_EQ(GetTempDir(platform), "");
-  EXPECT_EQ(GetTempFile(platform, "OZA"), "");
+  EXPECT_EQ(tempFolder(platform), "");
+  EXPECT_EQ(tempFilePath(platform, "OZA"), "");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using test::FixtureImage;
 struct Loaded {
   explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
     states = static_cast<int>(fixture.clocks.size());
-    tab.States.setText(std::to_string(states));
+    tab.recordCount.setText(std::to_string(states));
     EXPECT_TRUE(readClocksAndVoltages(image, position, states, tab));
     std::vector<Control*> controls;
     tab.collect(controls);
@@ -35,14 +35,14 @@ TEST(ClockRecords, ReadingShowsMegahertzAndVolts) {
   FixtureImage fixture;
   fixture.clocks = {{74218, 80000, 1200}, {30000, 45000, 3000}, {1, 2, 3001}, {0, 0, 0xFF01}};
   Loaded loaded(fixture);
-  EXPECT_EQ(loaded.tab.GPU[0].text(), "742.18");
-  EXPECT_EQ(loaded.tab.RAM[0].text(), "800");
-  EXPECT_EQ(loaded.tab.Voltage[0].text(), "1.2");
-  EXPECT_EQ(loaded.tab.Voltage[1].text(), "3");
-  EXPECT_EQ(loaded.tab.GPU[2].text(), "0.01");
-  EXPECT_EQ(loaded.tab.Voltage[2].text(), "---");
-  EXPECT_EQ(loaded.tab.Voltage[3].text(), "---");
-  EXPECT_EQ(loaded.tab.GPU[4].text(), "");
+  EXPECT_EQ(loaded.tab.gpuClock[0].text(), "742.18");
+  EXPECT_EQ(loaded.tab.memoryClock[0].text(), "800");
+  EXPECT_EQ(loaded.tab.voltage[0].text(), "1.2");
+  EXPECT_EQ(loaded.tab.voltage[1].text(), "3");
+  EXPECT_EQ(loaded.tab.gpuClock[2].text(), "0.01");
+  EXPECT_EQ(loaded.tab.voltage[2].text(), "---");
+  EXPECT_EQ(loaded.tab.voltage[3].text(), "---");
+  EXPECT_EQ(loaded.tab.gpuClock[4].text(), "");
 }
 
 TEST(ClockRecords, ReadingCapsAtSixteenRecords) {
@@ -50,8 +50,8 @@ TEST(ClockRecords, ReadingCapsAtSixteenRecords) {
   fixture.clocks.assign(20, ClockRecord{50000, 60000, 1100});
   Loaded loaded(fixture);
   EXPECT_EQ(loaded.states, 16);
-  EXPECT_EQ(loaded.tab.GPU[15].text(), "500");
-  EXPECT_EQ(loaded.tab.GPU[16].text(), "");
+  EXPECT_EQ(loaded.tab.gpuClock[15].text(), "500");
+  EXPECT_EQ(loaded.tab.gpuClock[16].text(), "");
 }
 
 TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheBlocksRead) {
@@ -59,8 +59,8 @@ TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheBlocksRead) {
   int states = 3;
   std::vector<std::uint8_t> bytes(36, 0x10);
   EXPECT_FALSE(readClocksAndVoltages(ByteImage(bytes), 0, states, tab));
-  EXPECT_NE(tab.GPU[1].text(), "");  // the records read before the error stay
-  EXPECT_EQ(tab.GPU[2].text(), "");
+  EXPECT_NE(tab.gpuClock[1].text(), "");  // the records read before the error stay
+  EXPECT_EQ(tab.gpuClock[2].text(), "");
 }
 
 // Writes one set of texts into record 0 and returns its first eight bytes,
@@ -70,9 +70,9 @@ std::optional<std::vector<int>> written(const std::string& gpu, const std::strin
   FixtureImage fixture;
   fixture.clocks[0].voltage = oldVoltage;
   Loaded loaded(fixture);
-  loaded.tab.GPU[0].setText(gpu);
-  loaded.tab.RAM[0].setText(ram);
-  loaded.tab.Voltage[0].setText(volt);
+  loaded.tab.gpuClock[0].setText(gpu);
+  loaded.tab.memoryClock[0].setText(ram);
+  loaded.tab.voltage[0].setText(volt);
   if (!loaded.write()) return std::nullopt;
   std::vector<int> bytes;
   for (int i = 0; i < 8; ++i) bytes.push_back(loaded.image.at(loaded.position + i));
@@ -111,9 +111,9 @@ TEST(ClockRecords, DashesOverAFieldThatHoldsNoVoltageKeepItsBytes) {
 TEST(ClockRecords, WritingStopsAtTheFirstIllegalFieldAndKeepsWhatItWrote) {
   FixtureImage fixture;
   Loaded loaded(fixture);
-  loaded.tab.GPU[0].setText("100");
-  loaded.tab.GPU[1].setText("200");
-  loaded.tab.RAM[1].setText("x");
+  loaded.tab.gpuClock[0].setText("100");
+  loaded.tab.gpuClock[1].setText("200");
+  loaded.tab.memoryClock[1].setText("x");
   EXPECT_FALSE(loaded.write());
   EXPECT_EQ(loaded.image.clock(loaded.position), 10000u);
   EXPECT_EQ(loaded.image.clock(loaded.position + 16), 20000u);
@@ -124,7 +124,7 @@ TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
   FixtureImage fixture;
   fixture.clocks.assign(18, ClockRecord{50000, 60000, 1100});
   Loaded loaded(fixture);
-  for (int i = 0; i < 16; ++i) loaded.tab.GPU[i].setText("600");
+  for (int i = 0; i < 16; ++i) loaded.tab.gpuClock[i].setText("600");
   EXPECT_TRUE(loaded.write());
   EXPECT_EQ(loaded.image.clock(loaded.position + 15 * 16), 60000u);
   EXPECT_EQ(loaded.image.clock(loaded.position + 16 * 16), 50000u);
@@ -134,13 +134,13 @@ TEST(ClockRecords, WritingRebuildsTheStateList) {
   FixtureImage fixture;
   Loaded loaded(fixture);
   loaded.tab.showStates(findClockLocation(loaded.image).states.value());
-  loaded.tab.List1.setListIndex(1);
+  loaded.tab.stateList.setListIndex(1);
   loaded.tab.listClick();
-  EXPECT_EQ(loaded.tab.Label94.text(), "3");
+  EXPECT_EQ(loaded.tab.highModeIndex.text(), "3");
   EXPECT_TRUE(loaded.write());
-  EXPECT_EQ(loaded.tab.List1.listIndex(), -1);
-  EXPECT_EQ(loaded.tab.Label94.text(), "0");
-  EXPECT_EQ(loaded.tab.List1.items().size(), 2u);
+  EXPECT_EQ(loaded.tab.stateList.listIndex(), -1);
+  EXPECT_EQ(loaded.tab.highModeIndex.text(), "0");
+  EXPECT_EQ(loaded.tab.stateList.items().size(), 2u);
 }
 
 TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
@@ -151,10 +151,10 @@ TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
   fixture.odGpuLimit = 90000;
   ClockTab tab;
   EXPECT_TRUE(loadOverdrive(ByteImage(fixture.build()), tab));
-  EXPECT_EQ(tab.Label101.text(), "800 MHz");
-  EXPECT_EQ(tab.Label102.text(), "742.5 MHz");
-  EXPECT_EQ(tab.Label103.text(), "1200 MHz");
-  EXPECT_EQ(tab.Label104.text(), "900 MHz");
+  EXPECT_EQ(tab.standardGpuClock.text(), "800 MHz");
+  EXPECT_EQ(tab.standardRamClock.text(), "742.5 MHz");
+  EXPECT_EQ(tab.ramLimit.text(), "1200 MHz");
+  EXPECT_EQ(tab.gpuLimit.text(), "900 MHz");
 }
 
 TEST(Overdrive, ASignatureAtTheStartIsNotLookedAt) {
@@ -163,7 +163,7 @@ TEST(Overdrive, ASignatureAtTheStartIsNotLookedAt) {
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin());
   EXPECT_FALSE(loadOverdrive(ByteImage(bytes), tab));  // position 0 is not looked at
-  EXPECT_EQ(tab.Label101.text(), "MHz");
+  EXPECT_EQ(tab.standardGpuClock.text(), "MHz");
 }
 
 TEST(Overdrive, TheFirstSignatureWins) {
@@ -175,7 +175,7 @@ TEST(Overdrive, TheFirstSignatureWins) {
   test::putClock(bytes, 18, 10000);
   test::putClock(bytes, 108, 20000);
   EXPECT_TRUE(loadOverdrive(ByteImage(bytes), tab));
-  EXPECT_EQ(tab.Label101.text(), "100 MHz");  // the lower one wins
+  EXPECT_EQ(tab.standardGpuClock.text(), "100 MHz");  // the lower one wins
 }
 
 TEST(Overdrive, AFieldOutsideTheImageFailsAndKeepsTheFieldsBeforeIt) {
@@ -185,9 +185,9 @@ TEST(Overdrive, AFieldOutsideTheImageFailsAndKeepsTheFieldsBeforeIt) {
   std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
   test::putClock(shortImage, 13, 80000);
   EXPECT_FALSE(loadOverdrive(ByteImage(shortImage), tab));
-  EXPECT_EQ(tab.Label101.text(), "800 MHz");
-  EXPECT_EQ(tab.Label102.text(), "0 MHz");
-  EXPECT_EQ(tab.Label103.text(), "MHz");
+  EXPECT_EQ(tab.standardGpuClock.text(), "800 MHz");
+  EXPECT_EQ(tab.standardRamClock.text(), "0 MHz");
+  EXPECT_EQ(tab.ramLimit.text(), "MHz");
 }
 
 TEST(ClockCodec, ReadsWholeRecordsUpToTheEnd) {

@@ -14,7 +14,7 @@ class ProfileLoading : public test::ProfileTest {
   std::string view() {
     std::string out;
     for (int k = 0; k < kProfileCards; ++k) {
-      out += editor.Frame[k].enabled() ? "on:" : "off:";
+      out += editor.cardFrame[k].enabled() ? "on:" : "off:";
       for (int f = 0; f < kProfileFields; ++f) out += (f ? "|" : "") + editor.field(f)[k].text();
       out += "\n";
     }
@@ -23,20 +23,20 @@ class ProfileLoading : public test::ProfileTest {
 };
 
 TEST_F(ProfileLoading, TheWindowOpensEmpty) {
-  EXPECT_EQ(editor.Form4.text(), "Profile editor");
+  EXPECT_EQ(editor.window.text(), "Profile editor");
   for (int k = 0; k < kProfileCards; ++k) {
-    EXPECT_EQ(editor.Frame[k].text(), "Card " + std::to_string(k));
-    EXPECT_FALSE(editor.Frame[k].enabled());
-    EXPECT_EQ(editor.FanSpeedAlgo[k].items(), (std::vector<std::string>{"Automatic", "Manual"}));
-    EXPECT_EQ(editor.Protocol[k].items(), (std::vector<std::string>{"Percent"}));
-    EXPECT_EQ(editor.FanSpeedAlgo[k].listIndex(), -1);
+    EXPECT_EQ(editor.cardFrame[k].text(), "Card " + std::to_string(k));
+    EXPECT_FALSE(editor.cardFrame[k].enabled());
+    EXPECT_EQ(editor.fanSpeedAlgorithm[k].items(), (std::vector<std::string>{"Automatic", "Manual"}));
+    EXPECT_EQ(editor.protocol[k].items(), (std::vector<std::string>{"Percent"}));
+    EXPECT_EQ(editor.fanSpeedAlgorithm[k].listIndex(), -1);
   }
   EXPECT_EQ(view(), "off:|||||||\noff:|||||||\noff:|||||||\noff:|||||||\n");
-  EXPECT_EQ(editor.Command1.text(), "&Load profile...");
-  EXPECT_EQ(editor.Command3.text(), "&Save profile...");
-  EXPECT_EQ(editor.Command2.text(), "&Exit");
+  EXPECT_EQ(editor.loadButton.text(), "&Load profile...");
+  EXPECT_EQ(editor.saveButton.text(), "&Save profile...");
+  EXPECT_EQ(editor.exitButton.text(), "&Exit");
 
-  editor.Label9.click();
+  editor.helpLink.click();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "OZA");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
@@ -56,12 +56,12 @@ TEST_F(ProfileLoading, ARealProfileFillsTheCardsItHolds) {
             // Clock targets without algorithm or protocol: shown, not editable.
             "off:||||500000000|900000000||\n"
             "off:|||||||\n");
-  EXPECT_EQ(editor.ProfileLines.size(), 66u);
-  EXPECT_EQ(editor.ValueLines[kAlgorithmField][0], 8u);
-  EXPECT_EQ(editor.ValueLines[2][0], 14u);
-  EXPECT_EQ(editor.ValueLines[4][2], 59u);
-  EXPECT_EQ(editor.ValueLines[kAlgorithmField][2], 0u);
-  EXPECT_EQ(editor.ValueLines[2][3], 0u);
+  EXPECT_EQ(editor.lines.size(), 66u);
+  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 8u);
+  EXPECT_EQ(editor.valueLines[2][0], 14u);
+  EXPECT_EQ(editor.valueLines[4][2], 59u);
+  EXPECT_EQ(editor.valueLines[kAlgorithmField][2], 0u);
+  EXPECT_EQ(editor.valueLines[2][3], 0u);
 }
 
 TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
@@ -70,32 +70,32 @@ TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
   ASSERT_EQ(exact.size(), 200000u);
   EXPECT_TRUE(load(exact));
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_TRUE(editor.Frame[0].enabled());
-  const auto lines = editor.ProfileLines;
+  EXPECT_TRUE(editor.cardFrame[0].enabled());
+  const auto lines = editor.lines;
 
   // One byte more: the message, and the loaded profile stays as it was.
   EXPECT_FALSE(load(profileEntry("FanSpeedAlgorithm_1", "Manual") + std::string(kLargestProfileFile, 'x')));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(platform.messages[0].title, "OZA");
-  EXPECT_EQ(editor.ProfileLines, lines);
-  EXPECT_TRUE(editor.Frame[0].enabled());
-  EXPECT_FALSE(editor.Frame[1].enabled());
-  EXPECT_EQ(editor.ValueLines[kAlgorithmField][0], 1u);
+  EXPECT_EQ(editor.lines, lines);
+  EXPECT_TRUE(editor.cardFrame[0].enabled());
+  EXPECT_FALSE(editor.cardFrame[1].enabled());
+  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 1u);
 }
 
 TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
   ASSERT_TRUE(load(realisticProfile()));
-  editor.FanSpeed[0].setText("60");
+  editor.fanSpeed[0].setText("60");
   std::string missing = dir.file("missing.xml");
-  EXPECT_FALSE(LoadProfile(editor, missing));
+  EXPECT_FALSE(loadProfile(editor, missing));
   std::string folder = dir.path();
-  EXPECT_FALSE(LoadProfile(editor, folder));
+  EXPECT_FALSE(loadProfile(editor, folder));
   EXPECT_EQ(texts(), (std::vector<std::string>(2, "Error loading profile file.")));
   // What the window shows still belongs to the lines it will save into.
-  EXPECT_EQ(editor.ValueLines[2][0], 14u);
-  EXPECT_EQ(editor.FanSpeed[0].text(), "60");
-  EXPECT_TRUE(editor.Frame[0].enabled());
+  EXPECT_EQ(editor.valueLines[2][0], 14u);
+  EXPECT_EQ(editor.fanSpeed[0].text(), "60");
+  EXPECT_TRUE(editor.cardFrame[0].enabled());
 }
 
 TEST_F(ProfileLoading, OnlyTheNamedCardsAreEnabled) {
@@ -104,34 +104,34 @@ TEST_F(ProfileLoading, OnlyTheNamedCardsAreEnabled) {
   // A new load replaces everything the last one showed.
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_3", "Manual") + profileEntry("CoreVoltageTarget_3", "1100")));
   EXPECT_EQ(view(), "off:|||||||\noff:|||||||\noff:|||||||\non:Manual||||||1100|\n");
-  EXPECT_EQ(editor.ValueLines[kProtocolField][0], 0u);
+  EXPECT_EQ(editor.valueLines[kProtocolField][0], 0u);
 }
 
 TEST_F(ProfileLoading, KeysMatchInTheirCaseValuesInAny) {
   ASSERT_TRUE(load(profileEntry("fanspeedalgorithm_0", "Manual") + profileEntry("FanSpeedAlgorithm_1", "manual") +
                    profileEntry("FanSpeedAlgorithm_2", "AUTOMATIC") + profileEntry("FanSpeedProtocol_2", "pErCeNt") +
                    profileEntry("FanSpeedAlgorithm_3", "Auto") + profileEntry("FanSpeedProtocol_3", "RPM")));
-  EXPECT_FALSE(editor.Frame[0].enabled());
-  EXPECT_EQ(editor.FanSpeedAlgo[1].text(), "Manual");
-  EXPECT_EQ(editor.FanSpeedAlgo[2].text(), "Automatic");
-  EXPECT_EQ(editor.Protocol[2].text(), "Percent");
+  EXPECT_FALSE(editor.cardFrame[0].enabled());
+  EXPECT_EQ(editor.fanSpeedAlgorithm[1].text(), "Manual");
+  EXPECT_EQ(editor.fanSpeedAlgorithm[2].text(), "Automatic");
+  EXPECT_EQ(editor.protocol[2].text(), "Percent");
   // Found, but neither word: the frame is enabled, the lists show nothing.
-  EXPECT_TRUE(editor.Frame[3].enabled());
-  EXPECT_EQ(editor.FanSpeedAlgo[3].listIndex(), -1);
-  EXPECT_EQ(editor.Protocol[3].listIndex(), -1);
+  EXPECT_TRUE(editor.cardFrame[3].enabled());
+  EXPECT_EQ(editor.fanSpeedAlgorithm[3].listIndex(), -1);
+  EXPECT_EQ(editor.protocol[3].listIndex(), -1);
 }
 
 TEST_F(ProfileLoading, TheLastOccurrenceOfAKeyWins) {
   ASSERT_TRUE(load(profileEntry("FanSpeedPercentTarget_0", "40") + profileEntry("FanSpeedAlgorithm_0", "Manual") +
                    profileEntry("FanSpeedPercentTarget_0", "55") + profileEntry("FanSpeedAlgorithm_0", "Unknown")));
-  EXPECT_EQ(editor.FanSpeed[0].text(), "55");
-  EXPECT_EQ(editor.ValueLines[2][0], 7u);
-  EXPECT_EQ(editor.ValueLines[kAlgorithmField][0], 10u);
+  EXPECT_EQ(editor.fanSpeed[0].text(), "55");
+  EXPECT_EQ(editor.valueLines[2][0], 7u);
+  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 10u);
   // The last line names neither word, so nothing is chosen for it.
-  EXPECT_EQ(editor.FanSpeedAlgo[0].listIndex(), -1);
+  EXPECT_EQ(editor.fanSpeedAlgorithm[0].listIndex(), -1);
   // "manual" wins over "automatic" in the same line.
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_0", "Manual or Automatic")));
-  EXPECT_EQ(editor.FanSpeedAlgo[0].text(), "Manual");
+  EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
 }
 
 TEST_F(ProfileLoading, NumbersAreNormalisedForTheWindow) {
@@ -141,7 +141,7 @@ TEST_F(ProfileLoading, NumbersAreNormalisedForTheWindow) {
                    "<Feature name=\"MemoryVoltageTarget_0\">\r\n  <Property name=\"Want\" />\r\n"));
   EXPECT_EQ(view().substr(0, view().find('\n')), "on:Manual||50|50|0||1.25|");
   // The memory voltage line has no value=: found, but nothing to show.
-  EXPECT_EQ(editor.ValueLines[7][0], 16u);
+  EXPECT_EQ(editor.valueLines[7][0], 16u);
 }
 
 TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
@@ -152,22 +152,22 @@ TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
   // What was filled stays; no frame is enabled, so nothing can be saved.
   EXPECT_EQ(view(), "off:Manual||||700|||\noff:|||||||\noff:|||||||\noff:|||||||\n");
   platform.queueSavePath(dir.file("out.xml"));
-  EXPECT_FALSE(SaveProfile(editor));
+  EXPECT_FALSE(saveProfile(editor));
   EXPECT_TRUE(platform.saveDialogs.empty());
 }
 
 TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
   ASSERT_TRUE(load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
                    "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
-  EXPECT_EQ(editor.ProfileLines.size(), 4u);
-  EXPECT_EQ(editor.FanSpeedAlgo[0].text(), "Manual");
-  EXPECT_EQ(editor.FanSpeed[0].text(), "70");
+  EXPECT_EQ(editor.lines.size(), 4u);
+  EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
+  EXPECT_EQ(editor.fanSpeed[0].text(), "70");
 }
 
 TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {
   test::writeText(dir.file("Profiles.xml"), realisticProfile());
   platform.queueOpenPath("  " + dir.file("Profiles.xml") + "  ");
-  editor.Command1.click();
+  editor.loadButton.click();
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   const FileDialogRequest& request = platform.openDialogs[0];
   EXPECT_EQ(request.title, "Open profile file...");
@@ -177,15 +177,15 @@ TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {
   EXPECT_EQ(request.filters[1].name, "All Files (*.*)");
   EXPECT_EQ(request.filters[1].pattern, "*.*");
   EXPECT_EQ(request.startFolder, "");  // the control centre's folder does not exist here
-  EXPECT_TRUE(editor.Frame[0].enabled());
+  EXPECT_TRUE(editor.cardFrame[0].enabled());
 
   // Cancelling is silent and changes nothing; the dialog now starts in the
   // control centre's folder.
   std::filesystem::create_directories(dir.file("appdata/ATI/ACE"));
-  editor.Command1.click();
+  editor.loadButton.click();
   EXPECT_EQ(platform.openDialogs[1].startFolder, dir.file("appdata/ATI/ACE/"));
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_TRUE(editor.Frame[0].enabled());
+  EXPECT_TRUE(editor.cardFrame[0].enabled());
 }
 
 TEST(ProfileFolder, TheControlCentresFolderUnderLocalApplicationData) {

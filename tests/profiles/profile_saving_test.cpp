@@ -42,9 +42,9 @@ TEST_F(ProfileSaving, WithoutEditsOnlyLineEndsAndShownFormsChange) {
 
 TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
   ASSERT_TRUE(load(realisticProfile()));
-  editor.FanSpeed[0].setText("60");
-  editor.FanSpeedAlgo[1].setListIndex(1);
-  editor.CoreClock[1].setText("");
+  editor.fanSpeed[0].setText("60");
+  editor.fanSpeedAlgorithm[1].setListIndex(1);
+  editor.coreClock[1].setText("");
   ASSERT_TRUE(saveTo("out.xml"));
   std::string expected = replacedOnce(realisticProfile(), "value=\"45\"", "value=\"60\"");
   expected = replacedOnce(expected, "value=\"Automatic\"", "value=\"Manual\"");
@@ -52,7 +52,7 @@ TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
   EXPECT_EQ(readText(dir.file("out.xml")), expected);
 
   // The lines keep the edits and the same lines are updated again.
-  editor.FanSpeed[0].setText("65");
+  editor.fanSpeed[0].setText("65");
   ASSERT_TRUE(saveTo("again.xml"));
   EXPECT_EQ(readText(dir.file("again.xml")), replacedOnce(expected, "value=\"60\"", "value=\"65\""));
 }
@@ -60,11 +60,11 @@ TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
 TEST_F(ProfileSaving, CardsUpToTheHighestEnabledOneAreWritten) {
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_0", "Manual") + profileEntry("CoreClockTarget_1", "100") +
                    profileEntry("FanSpeedProtocol_2", "Percent") + profileEntry("CoreClockTarget_3", "300")));
-  ASSERT_TRUE(editor.Frame[2].enabled());
+  ASSERT_TRUE(editor.cardFrame[2].enabled());
   // Set from the core: the window would not let a disabled frame be edited.
-  editor.CoreClock[1].setText("111");
-  editor.CoreClock[3].setText("333");
-  editor.CoreClock[0].setText("999");  // card 0 holds no clock line: nothing to write
+  editor.coreClock[1].setText("111");
+  editor.coreClock[3].setText("333");
+  editor.coreClock[0].setText("999");  // card 0 holds no clock line: nothing to write
   ASSERT_TRUE(saveTo("out.xml"));
   EXPECT_EQ(readText(dir.file("out.xml")),
             profileEntry("FanSpeedAlgorithm_0", "Manual") + profileEntry("CoreClockTarget_1", "111") +
@@ -77,7 +77,7 @@ TEST_F(ProfileSaving, WithoutCardZeroNothingHappens) {
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_TRUE(platform.messages.empty());
   ProfileEditor empty(platform, dir.path());
-  empty.Command3.click();
+  empty.saveButton.click();
   EXPECT_TRUE(platform.saveDialogs.empty());
 }
 
@@ -86,35 +86,35 @@ TEST_F(ProfileSaving, LinesTheWindowCannotShowStayAsTheyWere) {
                            "<Feature name=\"FanSpeedPercentTarget_0\">\r\n  <Property name=\"Want\" />\r\n" +
                            "<Feature name=\"FanSpeedRPMTarget_0\">\r\n  <Property value=\"1500 />\r\n";
   ASSERT_TRUE(load(file));
-  editor.FanSpeed[0].setText("60");
-  editor.FanSpeedRPM[0].setText("2000");
+  editor.fanSpeed[0].setText("60");
+  editor.fanSpeedRpm[0].setText("2000");
   ASSERT_TRUE(saveTo("out.xml"));
   EXPECT_EQ(readText(dir.file("out.xml")), file);
 }
 
 TEST_F(ProfileSaving, AValueThatWouldBreakTheFileIsRefused) {
   ASSERT_TRUE(load(realisticProfile()));
-  editor.FanSpeed[0].setText("60");
-  editor.FanSpeedRPM[0].setText("2000\" foo=\"");
+  editor.fanSpeed[0].setText("60");
+  editor.fanSpeedRpm[0].setText("2000\" foo=\"");
   EXPECT_FALSE(saveTo("out.xml"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(joinProfileLines(editor.ProfileLines), realisticProfile());
+  EXPECT_EQ(joinProfileLines(editor.lines), realisticProfile());
 }
 
 TEST_F(ProfileSaving, ACancelledSaveKeepsTheUpdatedLines) {
   ASSERT_TRUE(load(realisticProfile()));
-  editor.FanSpeed[0].setText("60");
-  EXPECT_FALSE(SaveProfile(editor));
+  editor.fanSpeed[0].setText("60");
+  EXPECT_FALSE(saveProfile(editor));
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(editor.ProfileLines[14], "      <Property name=\"Want_0\" value=\"60\" />");
+  EXPECT_EQ(editor.lines[14], "      <Property name=\"Want_0\" value=\"60\" />");
 }
 
 TEST_F(ProfileSaving, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
   ASSERT_TRUE(load(realisticProfile()));
-  editor.FanSpeed[0].setText("60");
+  editor.fanSpeed[0].setText("60");
   test::writeText(dir.file("out.xml"), "old");
 
   platform.queueAnswer(MessageAnswer::No);

@@ -20,11 +20,11 @@ class ProfileTest : public ::testing::Test {
   bool load(const std::string& bytes, const std::string& name = "Profiles.xml") {
     writeText(dir.file(name), bytes);
     std::string path = dir.file(name);
-    return LoadProfile(editor, path);
+    return loadProfile(editor, path);
   }
   bool saveTo(const std::string& name) {
     platform.queueSavePath(dir.file(name));
-    return SaveProfile(editor);
+    return saveProfile(editor);
   }
   std::vector<std::string> texts() const { return platform.messageTexts(); }
 

@@ -42,22 +42,22 @@ TEST(InfoWriter, UneditedTextsWriteTheSameBytes) {
 
 TEST(InfoWriter, DateIsCutOrPaddedToFourteen) {
   Info info{FixtureImage()};
-  info.tab.InfoText[0].setText("01/02/03 04:05:06 extra");
+  info.tab.infoText[0].setText("01/02/03 04:05:06 extra");
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.InfoText[0].text(), "01/02/03 04:05");
+  EXPECT_EQ(info.tab.infoText[0].text(), "01/02/03 04:05");
   EXPECT_EQ(info.bytesAt(0x50, 15), "01/02/03 04:05 ");  // 0x5E is not written
-  info.tab.InfoText[0].setText("1/2/3");
+  info.tab.infoText[0].setText("1/2/3");
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.InfoText[0].text(), "1/2/3         ");
+  EXPECT_EQ(info.tab.infoText[0].text(), "1/2/3         ");
   EXPECT_EQ(info.bytesAt(0x50, 14), "1/2/3         ");
 }
 
 TEST(InfoWriter, ShorterStringsArePaddedInTheBoxAndTheImage) {
   Info info{FixtureImage()};
-  const std::string version = info.tab.InfoText[1].text();
-  info.tab.InfoText[1].setText(version.substr(0, version.size() - 3));
+  const std::string version = info.tab.infoText[1].text();
+  info.tab.infoText[1].setText(version.substr(0, version.size() - 3));
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.InfoText[1].text(), version.substr(0, version.size() - 3) + "   ");
+  EXPECT_EQ(info.tab.infoText[1].text(), version.substr(0, version.size() - 3) + "   ");
   EXPECT_EQ(info.bytesAt(FixtureImage::kStrings, version.size() + 1),
             version.substr(0, version.size() - 3) + "   " + std::string(1, '\0'));
 }
@@ -69,22 +69,22 @@ TEST(InfoWriter, TooLongStringsWriteNothing) {
                                    InfoWriteError::AtomBiosVersionTooLong, InfoWriteError::PowerCableMessageTooLong};
   for (int box = 1; box <= 6; ++box) {
     Info info(fixture);
-    if (box != 1) info.tab.InfoText[1].setText("SHORT");
-    info.tab.InfoText[box].setText(info.tab.InfoText[box].text() + "X");
+    if (box != 1) info.tab.infoText[1].setText("SHORT");
+    info.tab.infoText[box].setText(info.tab.infoText[box].text() + "X");
     EXPECT_EQ(info.write(), errors[box - 1]) << box;
     EXPECT_EQ(info.image.bytes(), fixture.build()) << box;
     if (box != 1) {
-      EXPECT_EQ(info.tab.InfoText[1].text().size(), fixture.version.size());  // padded all the same
+      EXPECT_EQ(info.tab.infoText[1].text().size(), fixture.version.size());  // padded all the same
     }
   }
 }
 
 TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
   Info info{FixtureImage()};
-  info.tab.InfoText[4].setText("\xE2\x82\xAC");  // the euro sign
+  info.tab.infoText[4].setText("\xE2\x82\xAC");  // the euro sign
   EXPECT_EQ(info.write(), InfoWriteError::Failed);
   Info latin{FixtureImage()};
-  latin.tab.InfoText[4].setText("(C) \xC3\xA9t\xC3\xA9 ATI");  // é is one byte
+  latin.tab.infoText[4].setText("(C) \xC3\xA9t\xC3\xA9 ATI");  // é is one byte
   EXPECT_EQ(latin.write(), std::nullopt);
   const std::int64_t copyright = latin.image.find(std::vector<std::uint8_t>{'(', 'C', ')', ' '}, 0, 0x200);
   EXPECT_EQ(latin.bytesAt(copyright, 11), "(C) \xE9t\xE9 ATI");
@@ -92,11 +92,11 @@ TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
 
 TEST(InfoWriter, SubVendorFromTheComboText) {
   Info info{FixtureImage()};
-  info.tab.Combo1.setText("0x1458 - GigaByte");
+  info.tab.subVendor.setText("0x1458 - GigaByte");
   EXPECT_EQ(info.write(), std::nullopt);
   EXPECT_EQ(info.image.at(0x7C), 0x58);
   EXPECT_EQ(info.image.at(0x7D), 0x14);
-  info.tab.Combo1.setText("0x12");
+  info.tab.subVendor.setText("0x12");
   EXPECT_EQ(info.write(), InfoWriteError::SubVendor);
 }
 
@@ -109,11 +109,11 @@ TEST(InfoWriter, VideoCardIdsSharedByOneEntry) {
 
   FixtureImage other;  // an HD 3870
   Info chosen(other);
-  chosen.tab.Combo2.setListIndex(19);  // "HD 3600 series"
+  chosen.tab.videoCard.setListIndex(19);  // "HD 3600 series"
   EXPECT_EQ(chosen.write(), std::nullopt);
   EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
 
-  chosen.tab.Combo2.setText("something typed");  // no entry selected: kept
+  chosen.tab.videoCard.setText("something typed");  // no entry selected: kept
   EXPECT_EQ(chosen.write(), std::nullopt);
   EXPECT_EQ(chosen.image.word(0x88), 0x9598u);
 }
@@ -121,7 +121,7 @@ TEST(InfoWriter, VideoCardIdsSharedByOneEntry) {
 TEST(InfoWriter, ImagesWithoutCableMessageTakeOnlyAnEmptyOne) {
   Info info{FixtureImage()};
   EXPECT_EQ(info.write(), std::nullopt);
-  info.tab.InfoText[6].setText("x");
+  info.tab.infoText[6].setText("x");
   EXPECT_EQ(info.write(), InfoWriteError::PowerCableMessageTooLong);
 }
 

@@ -28,12 +28,12 @@ class CardData : public ::testing::Test {
   }
 
   void expectResetClockTab() {
-    EXPECT_EQ(session.form.clock.States.text(), "");
+    EXPECT_EQ(session.form.clock.recordCount.text(), "");
     for (int i = 0; i < kClockBlocks; ++i) {
-      EXPECT_EQ(session.form.clock.GPU[i].text(), "");
-      EXPECT_TRUE(session.form.clock.GPU[i].enabled());
+      EXPECT_EQ(session.form.clock.gpuClock[i].text(), "");
+      EXPECT_TRUE(session.form.clock.gpuClock[i].enabled());
     }
-    EXPECT_EQ(session.form.info.InfoText[1].text(), "");
+    EXPECT_EQ(session.form.info.infoText[1].text(), "");
   }
 
   test::TempDir dir;
@@ -48,30 +48,30 @@ TEST_F(CardData, ALoadedImageFillsTheClockTab) {
   ASSERT_TRUE(load(fixture.build()));
   EXPECT_TRUE(platform.messages.empty());
   const ClockTab& clock = session.form.clock;
-  EXPECT_EQ(clock.States.text(), "3");
-  EXPECT_EQ(clock.GPU[2].text(), "775");
-  EXPECT_EQ(clock.RAM[2].text(), "1126");
-  EXPECT_EQ(clock.Voltage[2].text(), "---");
-  EXPECT_TRUE(clock.GPU[2].enabled());
-  EXPECT_FALSE(clock.GPU[3].enabled());
-  EXPECT_EQ(clock.List1.items().size(), 2u);
-  EXPECT_EQ(clock.List1.items()[0], "0 - Boot");
-  EXPECT_EQ(clock.Label101.text(), "775 MHz");
-  EXPECT_EQ(clock.Label103.text(), "1200 MHz");
-  EXPECT_EQ(clock.Label104.text(), "860 MHz");
+  EXPECT_EQ(clock.recordCount.text(), "3");
+  EXPECT_EQ(clock.gpuClock[2].text(), "775");
+  EXPECT_EQ(clock.memoryClock[2].text(), "1126");
+  EXPECT_EQ(clock.voltage[2].text(), "---");
+  EXPECT_TRUE(clock.gpuClock[2].enabled());
+  EXPECT_FALSE(clock.gpuClock[3].enabled());
+  EXPECT_EQ(clock.stateList.items().size(), 2u);
+  EXPECT_EQ(clock.stateList.items()[0], "0 - Boot");
+  EXPECT_EQ(clock.standardGpuClock.text(), "775 MHz");
+  EXPECT_EQ(clock.ramLimit.text(), "1200 MHz");
+  EXPECT_EQ(clock.gpuLimit.text(), "860 MHz");
 }
 
 TEST_F(CardData, SignatureImagesClearTheStatesOfAnEarlierImage) {
   ASSERT_TRUE(load(FixtureImage().build()));
-  session.form.clock.List1.setListIndex(1);
-  session.form.clock.List1.click();
+  session.form.clock.stateList.setListIndex(1);
+  session.form.clock.stateList.click();
   FixtureImage signature;
   signature.revision4 = false;
   signature.signature = 3;
   ASSERT_TRUE(load(signature.build()));
-  EXPECT_TRUE(session.form.clock.List1.items().empty());
-  EXPECT_EQ(session.form.clock.Label94.text(), "0");
-  EXPECT_EQ(session.form.clock.GPU[0].text(), "300");
+  EXPECT_TRUE(session.form.clock.stateList.items().empty());
+  EXPECT_EQ(session.form.clock.highModeIndex.text(), "0");
+  EXPECT_EQ(session.form.clock.gpuClock[0].text(), "300");
 }
 
 TEST_F(CardData, NoClockTableStopsTheLoad) {
@@ -100,8 +100,8 @@ TEST_F(CardData, NoOverdriveOnlyWarns) {
             "Unable to find overdrive settings. Maybe your card simply does not support overdrive. "
             "If you're sure this card supports it, please drop a note to the eMail-address found in "
             "the about section. - Debug information: 'GetOverDrive' reported error.");
-  EXPECT_EQ(session.form.clock.GPU[0].text(), "300");
-  EXPECT_EQ(session.form.clock.Label101.text(), "MHz");
+  EXPECT_EQ(session.form.clock.gpuClock[0].text(), "300");
+  EXPECT_EQ(session.form.clock.standardGpuClock.text(), "MHz");
 }
 
 TEST_F(CardData, ZeroRecordsShowZeroUntilTheMessageIsClosed) {
@@ -113,7 +113,7 @@ TEST_F(CardData, ZeroRecordsShowZeroUntilTheMessageIsClosed) {
   bytes[static_cast<std::size_t>(end + 12)] = 0x7A;
   bytes[static_cast<std::size_t>(end + 8)] = 0x08;
   std::string shownWhileOpen;
-  platform.onMessage = [&](const Message&) { shownWhileOpen = session.form.clock.States.text(); };
+  platform.onMessage = [&](const Message&) { shownWhileOpen = session.form.clock.recordCount.text(); };
   EXPECT_FALSE(load(bytes));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, std::string(kNoClocks) + "'GetStatesNum(ClockPosition)' reported 0.");
@@ -138,19 +138,19 @@ TEST_F(CardData, TheLockIsOffAfterEveryLoad) {
   FixtureImage fixture;
   fixture.clocks.assign(10, test::ClockRecord{50000, 60000, 1100});
   ASSERT_TRUE(load(fixture.build()));
-  session.form.clock.Check2.click();
-  ASSERT_TRUE(session.form.clock.Check2.checked());
+  session.form.clock.lock.click();
+  ASSERT_TRUE(session.form.clock.lock.checked());
   ASSERT_TRUE(load(fixture.build()));
-  EXPECT_FALSE(session.form.clock.Check2.checked());
-  EXPECT_TRUE(session.form.clock.GPU[4].enabled());
+  EXPECT_FALSE(session.form.clock.lock.checked());
+  EXPECT_TRUE(session.form.clock.gpuClock[4].enabled());
 }
 
 TEST_F(CardData, HelpLabelsOpenTheirTexts) {
-  session.form.clock.Label96.click();
+  session.form.clock.stateHelpLink.click();
   EXPECT_TRUE(session.textWindow.shown());
-  EXPECT_EQ(session.textWindow.Form3.text(), "Help on PowerPlay states");
-  EXPECT_EQ(session.textWindow.Text1.text(), powerPlayHelpText());
-  session.form.clock.Label58.click();
+  EXPECT_EQ(session.textWindow.window.text(), "Help on PowerPlay states");
+  EXPECT_EQ(session.textWindow.text.text(), powerPlayHelpText());
+  session.form.clock.lockHelpLink.click();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
 }

@@ -27,11 +27,11 @@ TEST_F(CardLoading, TheCardsBiosIsLoadedFromATemporaryCopy) {
   const std::vector<std::uint8_t> rom = test::FixtureImage().build();
   sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", rom);
 
-  ASSERT_TRUE(LoadBIOSFromCard(session, "0000:01:00.0", access)) << platform.messages.size();
+  ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access)) << platform.messages.size();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.image.bytes(), rom);
-  EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
-  const std::string copy = session.form.Label49.text();
+  EXPECT_EQ(session.form.info.videoCard.text(), "HD 3870");
+  const std::string copy = session.form.loadedFile.text();
   EXPECT_EQ(test::readBytes(copy), rom);
   EXPECT_TRUE(access.enabled.empty());
   std::remove(copy.c_str());
@@ -40,12 +40,12 @@ TEST_F(CardLoading, TheCardsBiosIsLoadedFromATemporaryCopy) {
 TEST_F(CardLoading, AFailedReadShowsItsMessageAndLoadsNothing) {
   sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", {0x00, 0x00, 0x00});
 
-  EXPECT_FALSE(LoadBIOSFromCard(session, "0000:01:00.0", access));
+  EXPECT_FALSE(loadBiosFromCard(session, "0000:01:00.0", access));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("does not begin with 0x55 0xAA"), std::string::npos);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
   EXPECT_TRUE(session.image.bytes().empty());
-  EXPECT_EQ(session.form.Label49.text(), "");
+  EXPECT_EQ(session.form.loadedFile.text(), "");
   EXPECT_TRUE(access.enabled.empty());
 }
 
@@ -73,8 +73,8 @@ TEST(CardLoadingTemporaryCopy, ATrappedTemporaryFolderChangesNothing) {
   Session session(platform);
   session.start();
 
-  ASSERT_TRUE(LoadBIOSFromCard(session, "0000:01:00.0", access));
-  const std::string copy = session.form.Label49.text();
+  ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access));
+  const std::string copy = session.form.loadedFile.text();
   EXPECT_EQ(copy, trap.folder() + "/oza0000000000000003.tmp");
   EXPECT_EQ(test::readBytes(copy), rom);
   std::remove(copy.c_str());

@@ -35,16 +35,16 @@ TEST_F(FanLoading, NoUsableFanSettingsDisableTheFanTab) {
   FixtureImage none;
   none.fanType = 0;
   ASSERT_TRUE(load(FixtureImage()));
-  form.Option2.click();
-  EXPECT_TRUE(form.fan.Frame4.visible());
-  EXPECT_FALSE(form.info.Frame2.visible());
+  form.fanTabButton.click();
+  EXPECT_TRUE(form.fan.type1Frame.visible());
+  EXPECT_FALSE(form.info.infoFrame.visible());
 
   ASSERT_TRUE(load(none));
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(form.Option2.enabled());
-  EXPECT_TRUE(form.Option3.checked());
-  EXPECT_TRUE(form.info.Frame2.visible());
-  EXPECT_FALSE(form.fan.Frame4.visible());
+  EXPECT_FALSE(form.fanTabButton.enabled());
+  EXPECT_TRUE(form.infoTabButton.checked());
+  EXPECT_TRUE(form.info.infoFrame.visible());
+  EXPECT_FALSE(form.fan.type1Frame.visible());
 }
 
 TEST_F(FanLoading, AFanReaderThatFailsOnlyDisablesTheTab) {
@@ -53,8 +53,8 @@ TEST_F(FanLoading, AFanReaderThatFailsOnlyDisablesTheTab) {
   fields.controlMode = 5;
   broken.registers = test::registersFor(fields);
   ASSERT_TRUE(load(broken));
-  EXPECT_FALSE(form.Option2.enabled());
-  EXPECT_EQ(form.clock.GPU[0].text(), "300");
+  EXPECT_FALSE(form.fanTabButton.enabled());
+  EXPECT_EQ(form.clock.gpuClock[0].text(), "300");
 }
 
 TEST_F(FanLoading, Rv770CardsShowFrameFourEvenForTypeTwo) {
@@ -63,31 +63,31 @@ TEST_F(FanLoading, Rv770CardsShowFrameFourEvenForTypeTwo) {
   rv770.cardId = 0x9442;
   rv770.rv770Registers = true;
   ASSERT_TRUE(load(rv770));
-  EXPECT_TRUE(form.Option2.enabled());
-  EXPECT_EQ(form.fan.Threshold[0].text(), "40");  // read by the type-2 reader
-  form.Option2.click();
-  EXPECT_TRUE(form.fan.Frame4.visible());
-  EXPECT_FALSE(form.fan.Frame3.visible());
+  EXPECT_TRUE(form.fanTabButton.enabled());
+  EXPECT_EQ(form.fan.type2Threshold[0].text(), "40");  // read by the type-2 reader
+  form.fanTabButton.click();
+  EXPECT_TRUE(form.fan.type1Frame.visible());
+  EXPECT_FALSE(form.fan.type2Frame.visible());
 }
 
 TEST_F(FanLoading, ASecondImageShowsItsOwnFanSettingsAtOnce) {
   ASSERT_TRUE(load(FixtureImage()));
-  form.Option2.click();
+  form.fanTabButton.click();
   FixtureImage type2;
   type2.fanType = 2;
   ASSERT_TRUE(load(type2));
-  EXPECT_TRUE(form.Option2.checked());
-  EXPECT_TRUE(form.fan.Frame3.visible());
-  EXPECT_FALSE(form.fan.Frame4.visible());
-  EXPECT_EQ(form.fan.Text1.text(), "3");
+  EXPECT_TRUE(form.fanTabButton.checked());
+  EXPECT_TRUE(form.fan.type2Frame.visible());
+  EXPECT_FALSE(form.fan.type1Frame.visible());
+  EXPECT_EQ(form.fan.type2Hysteresis.text(), "3");
 
   FixtureImage other;
   test::Type1Fields fields;
   fields.tmin = 45;
   other.registers = test::registersFor(fields);
   ASSERT_TRUE(load(other));
-  EXPECT_TRUE(form.fan.Frame4.visible());
-  EXPECT_EQ(form.fan.Text5.text(), "45");
+  EXPECT_TRUE(form.fan.type1Frame.visible());
+  EXPECT_EQ(form.fan.tmin.text(), "45");
 }
 
 TEST_F(FanLoading, TslopeIsComputedEvenWhenNoBoxChanged) {
@@ -96,12 +96,12 @@ TEST_F(FanLoading, TslopeIsComputedEvenWhenNoBoxChanged) {
   fields.tslope = 200;
   first.registers = test::registersFor(fields);
   ASSERT_TRUE(load(first));
-  EXPECT_EQ(form.fan.Text7.text(), "21");
+  EXPECT_EQ(form.fan.tslope.text(), "21");
   FixtureImage second = first;
   fields.tslope = 10;
   second.registers = test::registersFor(fields);
   ASSERT_TRUE(load(second));
-  EXPECT_EQ(form.fan.Text7.text(), "21");
+  EXPECT_EQ(form.fan.tslope.text(), "21");
 }
 
 TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
@@ -110,10 +110,10 @@ TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
   ASSERT_TRUE(load(type2));
   resetBiosDisplay(session);
   // Emptying a box runs its rule, which turns the empty text into "0".
-  EXPECT_EQ(form.fan.Threshold[3].text(), "0");
+  EXPECT_EQ(form.fan.type2Threshold[3].text(), "0");
   EXPECT_EQ(session.fanLocation.type2SpeedScale, 0);
   EXPECT_EQ(session.fanLocation.tableType, FanTableType::Type2);
-  EXPECT_TRUE(form.Option2.enabled());
+  EXPECT_TRUE(form.fanTabButton.enabled());
 }
 
 TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {
@@ -128,31 +128,31 @@ TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {
   rv770.registers = test::registersFor(lookUp);
 
   ASSERT_TRUE(load(rv770));
-  const std::vector<GraphLine> fresh = form.fan.graph2.segments();
+  const std::vector<GraphLine> fresh = form.fan.type1Graph.segments();
   ASSERT_TRUE(load(table));
-  ASSERT_EQ(form.fan.Type1Threshold[7].text(), "98");
+  ASSERT_EQ(form.fan.type1Threshold[7].text(), "98");
   ASSERT_TRUE(load(rv770));
-  EXPECT_TRUE(form.Option2.enabled());
+  EXPECT_TRUE(form.fanTabButton.enabled());
   for (int k = 0; k < 8; ++k) {
-    EXPECT_EQ(form.fan.Type1Threshold[k].text(), "0");
-    EXPECT_EQ(form.fan.Type1FanSpeed[k].text(), "0");
+    EXPECT_EQ(form.fan.type1Threshold[k].text(), "0");
+    EXPECT_EQ(form.fan.type1Speed[k].text(), "0");
   }
-  EXPECT_EQ(form.fan.graph2.segments().size(), fresh.size());
+  EXPECT_EQ(form.fan.type1Graph.segments().size(), fresh.size());
 
   // A load that draws no graph at all leaves both blank.
   FixtureImage none;
   none.fanType = 0;
   ASSERT_TRUE(load(table));
   ASSERT_TRUE(load(none));
-  EXPECT_TRUE(form.fan.graph2.lines.empty());
-  EXPECT_TRUE(form.fan.graph5.lines.empty());
+  EXPECT_TRUE(form.fan.type1Graph.lines.empty());
+  EXPECT_TRUE(form.fan.type2Graph.lines.empty());
 }
 
 TEST_F(FanLoading, GraphsAreSavedAsBitmaps) {
   ASSERT_TRUE(load(FixtureImage()));
   const std::string path = dir.file("graph.bmp");
   platform.queueSavePath("  " + path + " ");
-  form.fan.Command8.click();
+  form.fan.saveType1GraphButton.click();
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].title, "Save graph...");
   EXPECT_EQ(platform.saveDialogs[0].defaultName, "Graph.bmp");
@@ -169,16 +169,16 @@ TEST_F(FanLoading, GraphsAreSavedAsBitmaps) {
   // Saving again asks first; No keeps the file, Yes replaces it.
   test::writeText(path, "old");
   platform.queueSavePath(path);
-  form.fan.Command8.click();
+  form.fan.saveType1GraphButton.click();
   EXPECT_EQ(platform.messages.back().text, "File exists. Overwrite?");
   EXPECT_EQ(platform.messages.back().title, "File exists.");
   EXPECT_EQ(test::readText(path), "old");
   platform.queueSavePath(path);
   platform.queueAnswer(MessageAnswer::Yes);
-  form.fan.Command8.click();
+  form.fan.saveType1GraphButton.click();
   EXPECT_EQ(test::readBytes(path).size(), bytes.size());
 
-  form.fan.Command9.click();  // cancelled: nothing written, nothing said
+  form.fan.saveType2GraphButton.click();  // cancelled: nothing written, nothing said
   EXPECT_EQ(platform.messages.size(), 2u);
 }
 

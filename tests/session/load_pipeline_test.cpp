@@ -27,13 +27,13 @@ class LoadPipeline : public ::testing::Test {
   }
 
   void expectEmptyDisplay() {
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(session.form.info.InfoText[i].text(), "") << i;
-    EXPECT_EQ(session.form.info.Label24.text(), "");
-    EXPECT_EQ(session.form.info.Label25.text(), "");
-    EXPECT_EQ(session.form.info.Combo1.text(), "");
-    EXPECT_EQ(session.form.info.Combo2.text(), "");
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(session.form.info.infoText[i].text(), "") << i;
+    EXPECT_EQ(session.form.info.checksum.text(), "");
+    EXPECT_EQ(session.form.info.biosSize.text(), "");
+    EXPECT_EQ(session.form.info.subVendor.text(), "");
+    EXPECT_EQ(session.form.info.videoCard.text(), "");
     EXPECT_TRUE(session.form.info.whiteLines().empty());
-    EXPECT_FALSE(session.form.info.Check1.checked());
+    EXPECT_FALSE(session.form.info.preModified.checked());
     EXPECT_EQ(session.loadedCheckSum, 0);
     EXPECT_TRUE(session.strings.chipType.empty());
   }
@@ -48,15 +48,15 @@ TEST_F(LoadPipeline, LoadsAFixtureImageIntoTheInformationTab) {
   const std::string path = save(fixture);
   EXPECT_TRUE(loadBiosFile(session, path));
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.form.Label49.text(), path);
-  EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
-  EXPECT_EQ(session.form.info.Combo2.text(), "HD 3870");
+  EXPECT_EQ(session.form.loadedFile.text(), path);
+  EXPECT_EQ(session.form.info.infoText[2].text(), "RV670");
+  EXPECT_EQ(session.form.info.videoCard.text(), "HD 3870");
   EXPECT_EQ(session.cardId, 0x9501);
   EXPECT_EQ(session.loadedCheckSum, test::sumOf(fixture.build()));
   EXPECT_EQ(session.loadedCheckSum % 256, 0);
-  EXPECT_EQ(session.form.info.Label24.text(), "0x" + std::string("0000").substr(0, 0) +
-                                                  session.form.info.Label24.text().substr(2));
-  EXPECT_FALSE(session.form.info.Check1.checked());
+  EXPECT_EQ(session.form.info.checksum.text(),
+            "0x" + std::string("0000").substr(0, 0) + session.form.info.checksum.text().substr(2));
+  EXPECT_FALSE(session.form.info.preModified.checked());
 }
 
 TEST_F(LoadPipeline, CancelledDialogChangesNothing) {
@@ -75,7 +75,7 @@ TEST_F(LoadPipeline, TheDialogPathLosesSurroundingBlanks) {
   const std::string path = save(test::FixtureImage());
   platform.queueOpenPath("  " + path + " ");
   EXPECT_TRUE(loadBiosFile(session, ""));
-  EXPECT_EQ(session.form.Label49.text(), path);
+  EXPECT_EQ(session.form.loadedFile.text(), path);
 }
 
 TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
@@ -85,7 +85,7 @@ TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
   EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
-  EXPECT_EQ(session.form.info.InfoText[2].text(), "RV670");
+  EXPECT_EQ(session.form.info.infoText[2].text(), "RV670");
 
   EXPECT_FALSE(loadBiosFile(session, dir.path()));  // a directory cannot be opened either
   EXPECT_EQ(platform.messages.back().icon, MessageIcon::Critical);
@@ -143,7 +143,7 @@ TEST_F(LoadPipeline, AFailedReadKeepsTheFormerImage) {
 TEST_F(LoadPipeline, ANonNumericStringPositionIsASplitFailureAndExactlyOneMillionBytesIsRead) {
   test::FixtureImage fixture(1000000);
   EXPECT_TRUE(loadBiosFile(session, save(fixture)));
-  EXPECT_EQ(session.form.info.Label25.text(), "0xF4240");
+  EXPECT_EQ(session.form.info.biosSize.text(), "0xF4240");
 }
 
 TEST_F(LoadPipeline, HostileFilesEndInAFailureMessage) {
@@ -175,10 +175,10 @@ TEST_F(LoadPipeline, SmallGddr5ImagesAskAboutCorruption) {
   EXPECT_EQ(platform.messages[0].text, "File may be corrupted. Show more detailed information?");
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_TRUE(session.textWindow.shown());
-  EXPECT_EQ(session.textWindow.Form3.text(), "File may be corrupted");
-  EXPECT_EQ(session.textWindow.Text1.text().substr(0, 40), "The problem is that the 4870's (and mayb");
+  EXPECT_EQ(session.textWindow.window.text(), "File may be corrupted");
+  EXPECT_EQ(session.textWindow.text.text().substr(0, 40), "The problem is that the 4870's (and mayb");
 
-  session.textWindow.Command1.click();
+  session.textWindow.okButton.click();
   EXPECT_FALSE(session.textWindow.shown());
   platform.messages.clear();
   ASSERT_TRUE(loadBiosFile(session, save(gddr5)));  // answered No
@@ -202,7 +202,7 @@ TEST_F(LoadPipeline, PreModifiedImagesAreFlagged) {
   bytes[0x21] = static_cast<std::uint8_t>(bytes[0x21] - 1);
   test::writeBytes(dir.file("mod.rom"), bytes);
   ASSERT_TRUE(loadBiosFile(session, dir.file("mod.rom")));
-  EXPECT_TRUE(session.form.info.Check1.checked());
+  EXPECT_TRUE(session.form.info.preModified.checked());
 }
 
 }  // namespace

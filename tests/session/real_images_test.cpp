@@ -26,16 +26,16 @@ class RealImages : public test::LoadedSession {
 // and voltage in its block.
 void expectTabShows(const MainForm& form, const std::vector<test::WalkedClock>& records) {
   const ClockTab& tab = form.clock;
-  EXPECT_EQ(tab.States.text(), std::to_string(records.size()));
+  EXPECT_EQ(tab.recordCount.text(), std::to_string(records.size()));
   for (std::size_t r = 0; r < records.size() && r < kMaxRecords; ++r) {
     const int i = static_cast<int>(r);
     SCOPED_TRACE("record " + std::to_string(r));
-    EXPECT_EQ(std::llround(textValue(tab.GPU[i].text()) * 100), records[r].engine);
-    EXPECT_EQ(std::llround(textValue(tab.RAM[i].text()) * 100), records[r].memory);
+    EXPECT_EQ(std::llround(textValue(tab.gpuClock[i].text()) * 100), records[r].engine);
+    EXPECT_EQ(std::llround(textValue(tab.memoryClock[i].text()) * 100), records[r].memory);
     if (records[r].millivolts > kLargestVoltage) {
-      EXPECT_EQ(tab.Voltage[i].text(), "---");
+      EXPECT_EQ(tab.voltage[i].text(), "---");
     } else {
-      EXPECT_EQ(std::llround(textValue(tab.Voltage[i].text()) * 1000), records[r].millivolts);
+      EXPECT_EQ(std::llround(textValue(tab.voltage[i].text()) * 1000), records[r].millivolts);
     }
   }
 }
@@ -72,14 +72,14 @@ TEST_F(RealImages, TheHd4670WithARevisionFiveTable) {
   load(test::readBytes(path));
   EXPECT_TRUE(platform.messages.empty());
   const ClockTab& tab = form.clock;
-  EXPECT_EQ(tab.States.text(), "5");
+  EXPECT_EQ(tab.recordCount.text(), "5");
   const char* gpu[] = {"680", "230", "290", "450", "290"};
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(tab.GPU[i].text(), gpu[i]);
-    EXPECT_EQ(tab.RAM[i].text(), "790");
+    EXPECT_EQ(tab.gpuClock[i].text(), gpu[i]);
+    EXPECT_EQ(tab.memoryClock[i].text(), "790");
   }
-  EXPECT_EQ(tab.Voltage[0].text(), "1.2");
-  EXPECT_EQ(tab.List1.items().size(), 6u);
+  EXPECT_EQ(tab.voltage[0].text(), "1.2");
+  EXPECT_EQ(tab.stateList.items().size(), 6u);
 }
 
 TEST_F(RealImages, TheHd4850WithARevisionFourTable) {
@@ -87,11 +87,11 @@ TEST_F(RealImages, TheHd4850WithARevisionFourTable) {
   OZA_SKIP_WITHOUT_REAL_ROM(path);
   load(test::readBytes(path));
   const ClockTab& tab = form.clock;
-  EXPECT_EQ(tab.States.text(), "16");
-  EXPECT_EQ(tab.GPU[0].text(), "503.12");
-  EXPECT_EQ(tab.RAM[0].text(), "850");
-  EXPECT_EQ(tab.Voltage[0].text(), "1.05");
-  EXPECT_EQ(tab.List1.items().size(), 6u);
+  EXPECT_EQ(tab.recordCount.text(), "16");
+  EXPECT_EQ(tab.gpuClock[0].text(), "503.12");
+  EXPECT_EQ(tab.memoryClock[0].text(), "850");
+  EXPECT_EQ(tab.voltage[0].text(), "1.05");
+  EXPECT_EQ(tab.stateList.items().size(), 6u);
 }
 
 TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
@@ -103,7 +103,7 @@ TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
     ASSERT_TRUE(saveTo("plain.rom")) << texts().front();
     EXPECT_EQ(saved("plain.rom"), loaded);  // byte for byte
 
-    form.clock.GPU[1].setText("300");
+    form.clock.gpuClock[1].setText("300");
     ASSERT_TRUE(saveTo("a.rom"));
     ASSERT_TRUE(saveTo("b.rom"));
     EXPECT_EQ(saved("a.rom"), saved("b.rom"));

@@ -41,9 +41,9 @@ TEST_F(SavePipeline, AnUneditedSaveWritesTheImageAsLoaded) {
 
 TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
   load(FixtureImage());
-  form.clock.GPU[3].setText("800");
-  form.fan.Text6.setText("100");
-  form.info.InfoText[1].setText("NEW");
+  form.clock.gpuClock[3].setText("800");
+  form.fan.tmax.setText("100");
+  form.info.infoText[1].setText("NEW");
   ASSERT_TRUE(saveTo("out.rom"));
   const auto saved = test::readBytes(dir.file("out.rom"));
   ASSERT_EQ(saved.size(), loaded.size());
@@ -54,20 +54,20 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
   Session reloaded(platform);
   reloaded.start();
   ASSERT_TRUE(loadBiosFile(reloaded, dir.file("out.rom")));
-  EXPECT_EQ(reloaded.form.clock.GPU[3].text(), "800");
-  EXPECT_EQ(reloaded.form.fan.Text6.text(), "100");
-  EXPECT_EQ(reloaded.form.info.InfoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
+  EXPECT_EQ(reloaded.form.clock.gpuClock[3].text(), "800");
+  EXPECT_EQ(reloaded.form.fan.tmax.text(), "100");
+  EXPECT_EQ(reloaded.form.info.infoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
   EXPECT_EQ(reloaded.loadedCheckSum, session.loadedCheckSum);
-  EXPECT_TRUE(reloaded.form.info.Check1.checked());  // the filler now shows the correction
+  EXPECT_TRUE(reloaded.form.info.preModified.checked());  // the filler now shows the correction
 }
 
 TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   load(FixtureImage());
-  form.clock.GPU[0].setText("abc");
+  form.clock.gpuClock[0].setText("abc");
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write clock settings. This may be due to illegal values set. "
                                                "- Debug information: 'WriteClockSettings' reported error."}));
-  form.clock.GPU[0].setText("300");
+  form.clock.gpuClock[0].setText("300");
 
   platform.messages.clear();
   session.fanLocation.registerPositions[1] = static_cast<std::int32_t>(loaded.size() - 2);
@@ -77,7 +77,7 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   session.fanLocation.registerPositions[1] = FixtureImage::kFanTable + 16;
 
   platform.messages.clear();
-  form.info.InfoText[2].setText(form.info.InfoText[2].text() + "X");
+  form.info.infoText[2].setText(form.info.infoText[2].text() + "X");
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error writing reported chip type. Maybe string too long (can't be "
                                                "longer than original one)? - Debug information: 'WriteInfoSettings' "
@@ -89,7 +89,7 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
 
 TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) {
   load(FixtureImage());
-  form.clock.GPU[3].setText("800");
+  form.clock.gpuClock[3].setText("800");
   EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.image.bytes(), loaded);
@@ -171,10 +171,10 @@ TEST_F(SavePipeline, DefaultFileNames) {
   fixture.clocks = {{10000, 20000, 1000}, {30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 1300}};
   load(fixture);
   EXPECT_EQ(defaultBiosFileName(session), "2D - 300, 500, 1.1 3D - 775, 1126, 1.3.rom");
-  form.clock.RAM[2].setText("");
+  form.clock.memoryClock[2].setText("");
   EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
-  form.clock.RAM[2].setText("1");
-  form.clock.GPU[1].setText(std::string(300, '1'));
+  form.clock.memoryClock[2].setText("1");
+  form.clock.gpuClock[1].setText(std::string(300, '1'));
   EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
 }
 
@@ -200,29 +200,29 @@ std::vector<std::uint8_t> withCorrectionAreas(const std::vector<std::uint8_t>& f
 TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
   load(withCorrectionAreas({0xFF, 0xFF}, 0x00));  // room (last - start) * 255 = 255
   ASSERT_EQ(correctionRoomDown(session.image), 255);
-  form.clock.GPU[0].setText("302.07");  // 0x007530 -> 0x0075FF: +207
-  form.clock.RAM[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
+  form.clock.gpuClock[0].setText("302.07");     // 0x007530 -> 0x0075FF: +207
+  form.clock.memoryClock[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
   EXPECT_FALSE(saveTo("out.rom"));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "Can't save.");
   EXPECT_EQ(platform.messages[0].text, "Checksumdifference too large. Can't correct (down).");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
 
-  form.info.Check1.setChecked(true);
+  form.info.preModified.setChecked(true);
   EXPECT_FALSE(saveTo("out.rom"));
   EXPECT_EQ(platform.messages.back().text,
             "Checksumdifference too large. Can't correct (down). Please try again with a plain, not previously "
             "modified BIOS file.");
 
   EXPECT_EQ(session.image.bytes(), loaded);  // nothing of the refused saves stays
-  form.clock.RAM[0].setText("500.47");  // one unit less fits
+  form.clock.memoryClock[0].setText("500.47");  // one unit less fits
   EXPECT_TRUE(saveTo("out.rom"));
   EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.loadedCheckSum);
 }
 
 TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {
   load(withCorrectionAreas({0xFF, 0xFF}, 0xFF));  // no room upwards at all
-  form.clock.GPU[0].setText("299.99");
+  form.clock.gpuClock[0].setText("299.99");
   EXPECT_FALSE(saveTo("out.rom"));
   ASSERT_FALSE(platform.messages.empty());
   EXPECT_EQ(platform.messages.back().text,  // the full header marks the image as modified before
@@ -231,7 +231,7 @@ TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {
 
   // A filler area of zeros has room on paper but nothing to lower.
   load(withCorrectionAreas({0x00, 0x00, 0x00}, 0x00));
-  form.clock.GPU[0].setText("300.01");
+  form.clock.gpuClock[0].setText("300.01");
   EXPECT_FALSE(saveTo("out.rom"));
   ASSERT_FALSE(platform.messages.empty());
   EXPECT_EQ(platform.messages.back().text,

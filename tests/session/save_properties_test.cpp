@@ -94,7 +94,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
     }
     case 2: {  // an information string, shorter, as long or too long
       const int box = pick(rng, 1, 6);
-      const std::string loaded = form.info.InfoText[box].text();
+      const std::string loaded = form.info.infoText[box].text();
       const std::size_t length = static_cast<std::size_t>(pick(rng, 0, static_cast<int>(loaded.size()) + 1));
       // What loading checks stays in the text, so that the saved file loads.
       static const char* const kept[] = {"", "", "R", "", "(C) ATI", "ATOM", ""};
@@ -109,7 +109,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
       return {"InfoText(0)", text, [text](const std::string& shown) { return shown == trimBlanks(text.substr(0, 14)); }};
     }
     case 4: {  // a vendor, from the list or typed
-      const auto& items = form.info.Combo1.items();
+      const auto& items = form.info.subVendor.items();
       const std::string item = items[static_cast<std::size_t>(pick(rng, 0, static_cast<int>(items.size()) - 1))];
       return {"Combo1", item, [item](const std::string& shown) { return shown == item; }};
     }
@@ -127,7 +127,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
     }
     default: {  // a card from the list
       const int entry = pick(rng, 0, 33);
-      return {"Combo2", session.form.info.Combo2.items()[static_cast<std::size_t>(entry)], {}};
+      return {"Combo2", session.form.info.videoCard.items()[static_cast<std::size_t>(entry)], {}};
     }
   }
 }
@@ -279,7 +279,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
         ++applied;
       }
       // A refused save first: it must leave nothing behind.
-      Control& chip = session.form.info.InfoText[2];
+      Control& chip = session.form.info.infoText[2];
       const std::string chipText = chip.text();
       chip.setText(chipText + "TOO LONG");
       EXPECT_FALSE(saveBiosFile(session));

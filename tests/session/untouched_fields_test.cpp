@@ -49,22 +49,22 @@ TEST_F(UntouchedFields, StoredPercentsThatWholePercentsCannotHoldKeepTheirBytes)
   }
   // The speeds 94, 121 and 135 of DutyScale 128 read as 73, 95 and 100 %.
   load(test::fixtureKinds().at("type1_odd_percents.rom"));
-  EXPECT_EQ(form.fan.Type1FanSpeed[3].text(), "73");
-  EXPECT_EQ(form.fan.Type1FanSpeed[6].text(), "95");
-  EXPECT_EQ(form.fan.Type1FanSpeed[7].text(), "100");
+  EXPECT_EQ(form.fan.type1Speed[3].text(), "73");
+  EXPECT_EQ(form.fan.type1Speed[6].text(), "95");
+  EXPECT_EQ(form.fan.type1Speed[7].text(), "100");
 }
 
 TEST_F(UntouchedFields, AValueChangedBackOrTypedAsShownKeepsItsBytes) {
   load(test::fixtureKinds().at("type1_odd_percents.rom"));
-  form.fan.Type1FanSpeed[3].setText("80");
-  form.fan.Type1FanSpeed[3].setText("73");
-  form.fan.Text9.setText("35.0");  // Duty cycle min as shown, typed otherwise
-  form.clock.GPU[2].setText("600");
-  form.clock.GPU[2].setText("500");
+  form.fan.type1Speed[3].setText("80");
+  form.fan.type1Speed[3].setText("73");
+  form.fan.dutyCycleMin.setText("35.0");  // Duty cycle min as shown, typed otherwise
+  form.clock.gpuClock[2].setText("600");
+  form.clock.gpuClock[2].setText("500");
   ASSERT_TRUE(saveTo("out.rom"));
   EXPECT_EQ(changedFields("out.rom"), std::set<std::int64_t>{});
 
-  form.fan.Type1FanSpeed[3].setText("80");  // a real change writes its own byte only
+  form.fan.type1Speed[3].setText("80");  // a real change writes its own byte only
   ASSERT_TRUE(saveTo("edited.rom"));
   EXPECT_EQ(changedFields("edited.rom"), std::set<std::int64_t>{lookUpSpeed(3)});
   EXPECT_EQ(saved("edited.rom")[static_cast<std::size_t>(lookUpSpeed(3))], 102);  // 80 % of 128
@@ -77,7 +77,7 @@ TEST_F(UntouchedFields, ValuesTheLookUpModeForcesCountAsChanges) {
   fields.pwmRamp = 2;  // of 255: shown as 1 %, which saves as 3
   fixture.registers = test::registersFor(fields);
   load(fixture);
-  ASSERT_EQ(form.fan.Text2.text(), "1");
+  ASSERT_EQ(form.fan.pwmRamp.text(), "1");
   ASSERT_TRUE(saveTo("out.rom"));
   ByteImage image(saved("out.rom"));
   EXPECT_EQ(image.at(session.fanLocation.registerPositions[0] + 3), 3);  // PWM ramp, bits 31..24
@@ -87,15 +87,15 @@ TEST_F(UntouchedFields, EditsInADisabledFanTabWriteNothing) {
   FixtureImage fixture;
   fixture.fanType = 0;  // an ordinary card without a fan table
   load(fixture);
-  ASSERT_FALSE(form.Option2.enabled());
-  form.fan.Text5.setText("50");
-  form.fan.Type1FanSpeed[0].setText("10");
+  ASSERT_FALSE(form.fanTabButton.enabled());
+  form.fan.tmin.setText("50");
+  form.fan.type1Speed[0].setText("10");
   ASSERT_TRUE(saveTo("out.rom"));
   EXPECT_EQ(saved("out.rom"), loaded);
 
   load(test::fixtureKinds().at("rv770_no_table.rom"));  // hidden look-up rows
-  form.fan.Type1FanSpeed[0].setText("10");
-  form.fan.Type1Threshold[0].setText("10");
+  form.fan.type1Speed[0].setText("10");
+  form.fan.type1Threshold[0].setText("10");
   ASSERT_TRUE(saveTo("rv770.rom"));
   EXPECT_EQ(changedFields("rv770.rom"), std::set<std::int64_t>{});
 }
@@ -105,18 +105,18 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   fixture.cableMessage = "PLEASE CONNECT THE POWER CABLE";
   load(fixture);
   // Refused after the writers ran: the string was patched into a copy only.
-  form.info.InfoText[6].setText("");
-  form.info.InfoText[2].setText(form.info.InfoText[2].text() + "TOO LONG");
+  form.info.infoText[6].setText("");
+  form.info.infoText[2].setText(form.info.infoText[2].text() + "TOO LONG");
   EXPECT_FALSE(saveBiosFile(session));
   EXPECT_EQ(session.image.bytes(), loaded);
 
-  form.info.InfoText[2].setText("RV670");
+  form.info.infoText[2].setText("RV670");
   platform.messages.clear();
   ASSERT_TRUE(saveTo("first.rom")) << texts().front();
   ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
   EXPECT_EQ(saved("first.rom"), saved("second.rom"));
   EXPECT_EQ(session.image.bytes(), loaded);
-  EXPECT_EQ(form.info.InfoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
+  EXPECT_EQ(form.info.infoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ class Writer {
         editor_ = std::make_unique<ProfileEditor>(platform, dir.file("appdata"));
         {
           std::string path = dir.file("Profiles.xml");
-          EXPECT_TRUE(LoadProfile(*editor_, path));
+          EXPECT_TRUE(loadProfile(*editor_, path));
         }
         break;
       case Kind::Graph: drawTransferCurve(graph_, 40, 106, 15); break;
@@ -85,7 +85,9 @@ class Writer {
     platform.queueSavePath(target);
     switch (kind_) {
       case Kind::Image: saveBiosFile(*session_); break;
-      case Kind::Profile: SaveProfile(*editor_); break;
+      case Kind::Profile:
+        saveProfile(*editor_);
+        break;
       case Kind::Graph: saveGraph(platform, graph_); break;
     }
   }

@@ -17,10 +17,10 @@ namespace oza {
 namespace {
 
 TEST(Mail, UrlEncodeKeepsTheSafeCharacters) {
-  EXPECT_EQ(UrlEncode("a b"), "a%20b");
-  EXPECT_EQ(UrlEncode("user@host:x"), "user@host:x");
-  EXPECT_EQ(UrlEncode("-./_~&?#!$*+"), "-./_~&?#!$*+");
-  EXPECT_EQ(UrlEncode("50%,=\"\xC3\xA4"), "50%25%2C%3D%22%E4");
+  EXPECT_EQ(urlEncode("a b"), "a%20b");
+  EXPECT_EQ(urlEncode("user@host:x"), "user@host:x");
+  EXPECT_EQ(urlEncode("-./_~&?#!$*+"), "-./_~&?#!$*+");
+  EXPECT_EQ(urlEncode("50%,=\"\xC3\xA4"), "50%25%2C%3D%22%E4");
   EXPECT_EQ(hexByte(5), "05");
   EXPECT_EQ(hexByte(255), "FF");
 }
@@ -33,7 +33,7 @@ TEST(Mail, QueryIsMadeOfTheNonEmptyParts) {
   EXPECT_EQ(mailtoText("me@x.org", "", "", "b", "x y"), "mailto:me@x.org?BCC=b&Body=x%20y");
 
   ScriptedPlatform platform;
-  EXPECT_TRUE(SendMail(platform, kAuthorMail, kMailSubject, "", "", ""));
+  EXPECT_TRUE(sendMail(platform, kAuthorMail, kMailSubject, "", "", ""));
   ASSERT_EQ(platform.openedUrls.size(), 1u);
   EXPECT_EQ(platform.openedUrls[0],
             std::string("mailto:") + kAuthorMail + "?Subject=Comments%20on%20ATI%20OZA%20-%20Ozarin%20BIOS%20editor");
@@ -62,7 +62,7 @@ class VersionCheck : public ::testing::Test {
  protected:
   void run() {
     bool finished = false;
-    CheckForNewVersion(platform, "1.12", [&] { finished = true; });
+    runVersionCheck(platform, "1.12", [&] { finished = true; });
     EXPECT_TRUE(finished);
     ASSERT_FALSE(platform.messages.empty());
     last = platform.messages.back();
@@ -140,23 +140,23 @@ TEST(Icosahedron, TwentyFacesOnTheUnitSphere) {
 }
 
 TEST(Icosahedron, RotationsAndProjection) {
-  const Mat3 x = RotationMatrix(Axis::X, 1, 0);
-  const Mat3 y = RotationMatrix(Axis::Y, 1, 0);
-  const Mat3 z = RotationMatrix(Axis::Z, 1, 0);
+  const Mat3 x = rotationMatrix(Axis::X, 1, 0);
+  const Mat3 y = rotationMatrix(Axis::Y, 1, 0);
+  const Mat3 z = rotationMatrix(Axis::Z, 1, 0);
   EXPECT_EQ(x, (Mat3{{{1, 0, 0}, {0, 0, -1}, {0, 1, 0}}}));
   EXPECT_EQ(y, (Mat3{{{0, 0, 1}, {0, 1, 0}, {-1, 0, 0}}}));
   EXPECT_EQ(z, (Mat3{{{0, -1, 0}, {1, 0, 0}, {0, 0, 1}}}));
   const Mat3 identity{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-  EXPECT_EQ(MatMul3x3(x, MatMul3x3(x, MatMul3x3(x, x))), identity);
+  EXPECT_EQ(multiply3x3(x, multiply3x3(x, multiply3x3(x, x))), identity);
   // A vertex row times the projection: (8y - 0.5x, 8z - 0.25x).
-  const Mat32 p = MatMul3x3by3x2(Mat3{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}, projectionMatrix());
+  const Mat32 p = multiply3x3by3x2(Mat3{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}, projectionMatrix());
   EXPECT_EQ(p, (Mat32{{{-0.5f, -0.25f}, {8, 0}, {0, 8}}}));
-  const Mat32 q = MatMul3x3by3x2(Mat3{{{2, 1, 3}, {0, 0, 0}, {0, 0, 0}}}, projectionMatrix());
+  const Mat32 q = multiply3x3by3x2(Mat3{{{2, 1, 3}, {0, 0, 0}, {0, 0, 0}}}, projectionMatrix());
   EXPECT_FLOAT_EQ(q[0][0], 8 * 1 - 0.5f * 2);
   EXPECT_FLOAT_EQ(q[0][1], 8 * 3 - 0.25f * 2);
   EXPECT_EQ(icosahedronFrame(1).size(), 20u);
   // At 360 degrees the solid is back where it started.
-  const auto start = MatMul3x3by3x2(icosahedronFaces()[0], projectionMatrix());
+  const auto start = multiply3x3by3x2(icosahedronFaces()[0], projectionMatrix());
   const auto full = icosahedronFrame(360)[0];
   for (int i = 0; i < 3; ++i)
     for (int j = 0; j < 2; ++j) EXPECT_NEAR(full[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], start[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], 1e-4);

@@ -35,7 +35,7 @@ TEST(VersionCheckTempFile, EveryEndLeavesTheTrapAsItWas) {
   const auto run = [&](auto setUp) {
     TrapPlatform platform(trap.folder());
     setUp(platform);
-    CheckForNewVersion(platform, "1.12");
+    runVersionCheck(platform, "1.12");
     return platform.messages.empty() ? std::string() : platform.messages.back().title;
   };
   EXPECT_EQ(run([](TrapPlatform& p) { p.pages[downloadPageUrl()] = "Ozarin Bios Editor v1.12"; }),

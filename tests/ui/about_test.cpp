@@ -1,20 +1,21 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/about_box.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
 
 TEST(About, OpensStillAndTurnsOnlyAfterAClick) {
-  Form1 window;
+  MainWindow window;
   window.start("");
   window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-  Form2* about = window.about();
+  AboutBox* about = window.about();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
   EXPECT_FALSE(about->animating());
@@ -39,9 +40,9 @@ TEST(About, OpensStillAndTurnsOnlyAfterAClick) {
 }
 
 TEST(About, TheLogoTurnsIntoItsInverseAfterTwoSeconds) {
-  Form1 window;
+  MainWindow window;
   window.start("");
-  Form2* about = window.showAbout();
+  AboutBox* about = window.showAbout();
   QImage before = about->picture().copy();
   QTest::qWait(4300);
   QImage expected = before;

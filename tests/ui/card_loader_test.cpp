@@ -1,14 +1,15 @@
 #include "ui/card_loader.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <gtest/gtest.h>
 
 #include "support/fake_sysfs.h"
 #include "support/fixture_image.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
@@ -26,7 +27,7 @@ class CardLoaderTest : public ::testing::Test {
   QString infoText(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name))->text(); }
 
   test::FakeSysfs sysfs;
-  Form1 window;
+  MainWindow window;
   test::FakeRomAccess* access = nullptr;
 };
 
@@ -47,7 +48,7 @@ TEST_F(CardLoaderTest, TheChosenCardsBiosIsLoaded) {
   EXPECT_EQ(offered, QStringList{QStringLiteral("0000:01:00.0  HD 3870 (0x1002:0x9501)")});
   EXPECT_EQ(infoText("InfoText(1)"), QStringLiteral("113-B50102-101"));
   EXPECT_TRUE(access->enabled.empty());
-  std::remove(window.session().form.Label49.text().c_str());
+  std::remove(window.session().form.loadedFile.text().c_str());
 }
 
 TEST_F(CardLoaderTest, ACancelledChoiceReadsNothing) {

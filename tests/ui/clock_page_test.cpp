@@ -1,14 +1,15 @@
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
@@ -32,12 +33,12 @@ class ClockPageTest : public ::testing::Test {
   QLineEdit* box(const char* kind, int i) { return find<QLineEdit>(window, QStringLiteral("%1(%2)").arg(kind).arg(i)); }
 
   test::TempDir dir;
-  Form1 window;
+  MainWindow window;
 };
 
 TEST_F(ClockPageTest, TypingWithTheLockOnMirrorsIntoTheFollowers) {
   QTest::mouseClick(find<QCheckBox>(window, "Check2"), Qt::LeftButton);
-  ASSERT_TRUE(window.session().form.clock.Check2.checked());
+  ASSERT_TRUE(window.session().form.clock.lock.checked());
   EXPECT_FALSE(box("GPU", 4)->isEnabled());
   EXPECT_FALSE(box("GPU", 9)->isEnabled());
 
@@ -63,7 +64,7 @@ TEST_F(ClockPageTest, NavigationAndDeletionKeysKeepWorking) {
   QTest::keyClick(gpu0, Qt::Key_Left);
   QTest::keyClick(gpu0, Qt::Key_Backspace);
   EXPECT_EQ(gpu0->text(), QStringLiteral("0"));
-  EXPECT_EQ(window.session().form.clock.GPU[0].text(), "0");
+  EXPECT_EQ(window.session().form.clock.gpuClock[0].text(), "0");
   QTest::keyClick(gpu0, Qt::Key_A, Qt::ControlModifier);  // no character the box takes
   QTest::keyClick(gpu0, Qt::Key_Tab);
   EXPECT_FALSE(gpu0->hasFocus());

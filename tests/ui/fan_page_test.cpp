@@ -1,16 +1,17 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "fan/graph_bitmap.h"
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
 #include "ui/fan_graph_widget.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
@@ -27,7 +28,7 @@ TEST(FanPage, DraggingOnTheTransferGraphMovesTheKnee) {
   test::TempDir dir;
   test::FixtureImage fixture;
   fixture.save(dir.file("fan.rom"));
-  Form1 window;
+  MainWindow window;
   window.start(dir.file("fan.rom"));
   window.findChild<QPushButton*>(QStringLiteral("Option2"))->click();
   auto* graph = window.findChild<FanGraphWidget*>(QStringLiteral("Picture2"));
@@ -49,13 +50,13 @@ TEST(FanPage, DraggingOnTheTransferGraphMovesTheKnee) {
   const FanTab& fan = window.session().form.fan;
   const double d = duty->text().toDouble();
   EXPECT_EQ(tslope->text().toInt(), static_cast<int>(std::nearbyint(16 * (100 - d) / (106 - 50))));
-  const auto segments = fan.graph2.segments();
+  const auto segments = fan.type1Graph.segments();
   ASSERT_FALSE(segments.empty());
   EXPECT_EQ(segments[0].x2, 50);
   EXPECT_EQ(segments[0].y1, d);
 
   // The widget shows exactly the pixels a saved bitmap holds.
-  const GraphRaster raster = rasterize(fan.graph2);
+  const GraphRaster raster = rasterize(fan.type1Graph);
   const QImage shown = graph->grab().toImage();
   const Rgb& pixel = raster.at(pixelX(100), pixelY(100));
   EXPECT_EQ(shown.pixelColor(pixelX(100), pixelY(100)), QColor(pixel.r, pixel.g, pixel.b));
@@ -66,7 +67,7 @@ TEST(FanPage, TheFanTabIsDisabledWithoutFanSettings) {
   test::FixtureImage fixture;
   fixture.fanType = 0;
   fixture.save(dir.file("nofan.rom"));
-  Form1 window;
+  MainWindow window;
   window.start(dir.file("nofan.rom"));
   EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("Option2"))->isEnabled());
 }
@@ -84,12 +85,12 @@ TEST(FanPage, AnImageWithoutALookUpTableShowsNoneLeftOver) {
   rv770.rv770Registers = true;
   rv770.save(dir.file("rv770.rom"));
 
-  Form1 fresh;
+  MainWindow fresh;
   fresh.start(dir.file("rv770.rom"));
   fresh.findChild<QPushButton*>(QStringLiteral("Option2"))->click();
   const QImage expected = fresh.findChild<FanGraphWidget*>(QStringLiteral("Picture2"))->grab().toImage();
 
-  Form1 window;
+  MainWindow window;
   window.start(dir.file("table.rom"));
   window.openPath(dir.file("rv770.rom"));
   window.findChild<QPushButton*>(QStringLiteral("Option2"))->click();

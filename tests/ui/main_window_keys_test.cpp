@@ -13,8 +13,8 @@
 #include "focus_walk.h"
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
+#include "ui/main_window.h"
+#include "ui/text_window_view.h"
 
 namespace oza::ui {
 namespace {
@@ -54,7 +54,7 @@ class MainWindowKeys : public ::testing::Test {
   QString caption(const char* name) { return find<QWidget>(QString::fromLatin1(name))->property("text").toString(); }
 
   ::oza::test::TempDir dir;
-  Form1 window;
+  MainWindow window;
 };
 
 TEST_F(MainWindowKeys, ArrowKeysInTheStateListShowTheModesWithoutHighlighting) {
@@ -78,7 +78,7 @@ TEST_F(MainWindowKeys, ArrowKeysInTheStateListShowTheModesWithoutHighlighting) {
 
 TEST_F(MainWindowKeys, TheMenuBarWinsTheAccessKeysItSharesWithButtons) {
   open(::oza::test::FixtureImage());
-  auto openedBy = [](Form1& w, Qt::Key key) {
+  auto openedBy = [](MainWindow& w, Qt::Key key) {
     QTest::keyClick(&w, key, Qt::AltModifier);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     const QString name = popup ? popup->menuAction()->objectName() : QString();
@@ -86,7 +86,7 @@ TEST_F(MainWindowKeys, TheMenuBarWinsTheAccessKeysItSharesWithButtons) {
     return name;
   };
   EXPECT_EQ(openedBy(window, Qt::Key_F), QStringLiteral("FileMother"));
-  Form1 other;
+  MainWindow other;
   other.start("");
   ASSERT_TRUE(test::activate(other));
   EXPECT_EQ(openedBy(other, Qt::Key_I), QStringLiteral("Info"));
@@ -122,7 +122,7 @@ TEST_F(MainWindowKeys, AClockBlockThatGetsTheFocusIsScrolledIntoView) {
 
   // Typing goes into the box the user now sees.
   QTest::keyClicks(box("GPU", 15), "7");
-  EXPECT_EQ(window.session().form.clock.GPU[15].text(), "7");
+  EXPECT_EQ(window.session().form.clock.gpuClock[15].text(), "7");
 
   const int value = scroll->value();
   QTest::keyClick(box("GPU", 15), Qt::Key_Backtab);

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -5,14 +7,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 
 #include "support/fixture_image.h"
 #include "support/real_roms.h"
 #include "support/temp_dir.h"
 #include "ui/check_window.h"
 #include "ui/compare_window.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
@@ -32,7 +33,7 @@ void keepScreenshot(QWidget& window, const char* name) {
   if (!folder.isEmpty()) window.grab().save(QString::fromLocal8Bit(folder) + '/' + QString::fromLatin1(name));
 }
 
-QAction* fileMenuItem(Form1& window, const QString& text) {
+QAction* fileMenuItem(MainWindow& window, const QString& text) {
   for (QAction* menu : window.menuBar()->actions())
     if (menu->menu())
       for (QAction* item : menu->menu()->actions())
@@ -43,7 +44,7 @@ QAction* fileMenuItem(Form1& window, const QString& text) {
 TEST(ReportWindows, CheckBiosShowsEveryCheckOfTheLoadedImage) {
   test::TempDir dir;
   const std::string path = imageFor(dir);
-  Form1 window;
+  MainWindow window;
   window.start("");
   window.openPath(path);
   QAction* item = fileMenuItem(window, QStringLiteral("Check BIOS..."));
@@ -71,7 +72,7 @@ TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
   bytes[0x21] ^= 0x10;  // a byte no field owns
   test::writeBytes(dir.file("other.rom"), bytes);
 
-  Form1 window;
+  MainWindow window;
   window.start("");
   window.openPath(path);
   ASSERT_NE(fileMenuItem(window, QStringLiteral("Compare with...")), nullptr);

@@ -76,7 +76,7 @@ Message check(const std::string& root, const std::function<void(RecordingPlatfor
   if (setUp) setUp(platform);
   QEventLoop loop;
   bool finished = false;
-  CheckForNewVersion(platform, "1.12", [&] {
+  runVersionCheck(platform, "1.12", [&] {
     finished = true;
     loop.quit();
   });

@@ -13,11 +13,11 @@
 #include "focus_walk.h"
 #include "support/profile_fixture.h"
 #include "support/temp_dir.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
+#include "ui/about_box.h"
+#include "ui/main_window.h"
 #include "ui/message_dialog.h"
+#include "ui/profile_editor_window.h"
+#include "ui/text_window_view.h"
 
 namespace oza::ui {
 namespace {
@@ -25,10 +25,10 @@ namespace {
 using test::tabWalk;
 
 TEST(WindowKeys, EscapeClosesTheTextWindowForGood) {
-  Form1 window;
+  MainWindow window;
   window.start("");
   window.findChild<QPushButton*>(QStringLiteral("Command6"))->click();
-  Form3& text = window.textWindow();
+  TextWindowView& text = window.textWindow();
   ASSERT_TRUE(test::activate(text));
   EXPECT_EQ(tabWalk(text.findChild<QWidget*>(QStringLiteral("Text1"))), (QStringList{"Text1", "Command1"}));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -40,10 +40,10 @@ TEST(WindowKeys, EscapeClosesTheTextWindowForGood) {
 }
 
 TEST(WindowKeys, TheAboutBoxIsReadByTabAndClosedByEscapeOrEnter) {
-  Form1 window;
+  MainWindow window;
   window.start("");
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-    QPointer<Form2> about = window.showAbout();
+    QPointer<AboutBox> about = window.showAbout();
     ASSERT_TRUE(test::activate(*about));
     EXPECT_EQ(test::focusName(), QStringLiteral("Command1"));
     if (key == Qt::Key_Escape) {
@@ -57,9 +57,9 @@ TEST(WindowKeys, TheAboutBoxIsReadByTabAndClosedByEscapeOrEnter) {
 }
 
 TEST(WindowKeys, EveryUncoveringOfTheAboutBoxInvertsThePicture) {
-  Form1 window;
+  MainWindow window;
   window.start("");
-  Form2* about = window.showAbout();
+  AboutBox* about = window.showAbout();
   ASSERT_TRUE(test::activate(*about));
   const QImage opened = about->picture().copy();
   QImage inverted = opened;
@@ -82,7 +82,7 @@ TEST(WindowKeys, EveryUncoveringOfTheAboutBoxInvertsThePicture) {
 TEST(WindowKeys, TheProfileEditorIsReadCardByCard) {
   ::oza::test::TempDir dir;
   ::oza::test::writeText(dir.file("Profiles.xml"), ::oza::test::realisticProfile());
-  Form4 window;
+  ProfileEditorWindow window;
   window.load(dir.file("Profiles.xml"));
   ASSERT_TRUE(test::activate(window));
   const QStringList walk = tabWalk(window.findChild<QWidget*>(QStringLiteral("FanSpeedAlgo(0)")));

@@ -1,4 +1,4 @@
-#include "ui/form3.h"
+#include "ui/text_window_view.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -11,23 +11,23 @@
 
 namespace oza::ui {
 
-Form3::Form3(TextWindow& window, Binder& binder) : window_(window), binder_(binder) {
-  binder.bind(window.Form3, this);
+TextWindowView::TextWindowView(TextWindow& window, Binder& binder) : window_(window), binder_(binder) {
+  binder.bind(window.window, this);
   auto* layout = new QVBoxLayout(this);
   auto* text = new QPlainTextEdit(this);
   text->setReadOnly(true);
   text->setWordWrapMode(QTextOption::WordWrap);
   text->setTabChangesFocus(true);
-  binder.bind(window.Text1, text);
+  binder.bind(window.text, text);
   auto* ok = new QPushButton(this);
-  binder.bind(window.Command1, ok);
+  binder.bind(window.okButton, ok);
   ok->setDefault(true);
   layout->addWidget(text);
   layout->addWidget(ok, 0, Qt::AlignRight);
   resize(620, 440);
 }
 
-void Form3::follow() {
+void TextWindowView::follow() {
   if (window_.shown() && !isVisible()) {
     show();
     raise();
@@ -36,12 +36,12 @@ void Form3::follow() {
   }
 }
 
-void Form3::showEvent(QShowEvent* event) {
+void TextWindowView::showEvent(QShowEvent* event) {
   chainTabInReadingOrder(this);
   QDialog::showEvent(event);
 }
 
-void Form3::closeEvent(QCloseEvent* event) {
+void TextWindowView::closeEvent(QCloseEvent* event) {
   binder_.userEvent([this] { window_.unload(); });
   event->accept();
 }

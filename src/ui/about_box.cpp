@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/about_box.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -96,7 +96,7 @@ void AboutPicture::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
 }
 
-Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("About OZA"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -105,7 +105,8 @@ Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
   picture_ = new AboutPicture(this);
   picture_->setObjectName(QStringLiteral("Picture1"));
   layout->addWidget(picture_, 0, Qt::AlignHCenter);
-  auto* title = new QLabel(QStringLiteral("OZA - Ozarin BIOS editor v") + QString::fromStdString(runningVersionText()), this);
+  auto* title =
+      new QLabel(QStringLiteral("OZA - Ozarin BIOS editor v") + QString::fromStdString(runningVersionText()), this);
   title->setAlignment(Qt::AlignHCenter);
   layout->addWidget(title);
   auto* credits = new QLabel(creditsText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
@@ -123,7 +124,7 @@ Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
   close->setFocus();
   layout->addWidget(close, 0, Qt::AlignHCenter);
 
-  connect(mail, &LinkLabel::clicked, this, [this] { SendMail(platform_, kAuthorMail, kMailSubject, "", "", ""); });
+  connect(mail, &LinkLabel::clicked, this, [this] { sendMail(platform_, kAuthorMail, kMailSubject, "", "", ""); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   connect(picture_, &AboutPicture::clicked, this, [this] { pictureClicked(); });
 
@@ -145,9 +146,9 @@ Form2::Form2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
   timer1_.start();
 }
 
-const QImage& Form2::picture() const { return picture_->image; }
+const QImage& AboutBox::picture() const { return picture_->image; }
 
-void Form2::startTransition() {
+void AboutBox::startTransition() {
   original_ = picture_->image;
   inverted_ = original_;
   inverted_.invertPixels();
@@ -155,7 +156,7 @@ void Form2::startTransition() {
   transition_.start();
 }
 
-void Form2::transitionStep() {
+void AboutBox::transitionStep() {
   const double fraction = static_cast<double>(transitionClock_.elapsed()) / kTransitionMs;
   if (fraction >= 1) {
     transition_.stop();
@@ -174,7 +175,7 @@ void Form2::transitionStep() {
   picture_->update();
 }
 
-void Form2::pictureClicked() {
+void AboutBox::pictureClicked() {
   timer1_.stop();
   transition_.stop();
   if (!animationFlag_) animationFlag_ = true;
@@ -183,7 +184,7 @@ void Form2::pictureClicked() {
   icosahedronStep();
 }
 
-void Form2::icosahedronStep() {
+void AboutBox::icosahedronStep() {
   angle_ = angle_ % 360 + 1;
   QImage& image = picture_->image;
   image.fill(kBackground);
@@ -194,9 +195,7 @@ void Form2::icosahedronStep() {
     // User scale: x from -10 (left) to 10, y from 10 (top) to -10.
     const double sx = image.width() / 20.0;
     const double sy = image.height() / 20.0;
-    auto point = [&](const std::array<float, 2>& p) {
-      return QPointF((p[0] + 10) * sx, (10 - p[1]) * sy);
-    };
+    auto point = [&](const std::array<float, 2>& p) { return QPointF((p[0] + 10) * sx, (10 - p[1]) * sy); };
     for (const Mat32& face : icosahedronFrame(angle_)) {
       painter.drawLine(point(face[0]), point(face[1]));
       painter.drawLine(point(face[1]), point(face[2]));
@@ -206,7 +205,7 @@ void Form2::icosahedronStep() {
   picture_->update();
 }
 
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
   // Every time the window is uncovered, wholly or in part, the picture turns
   // into its inverse once more. The platform reports an uncovering as an
   // expose of the window. X11 reports the opening itself with two exposes in
@@ -222,12 +221,12 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
   chainTabInReadingOrder(this);
   QDialog::showEvent(event);
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void AboutBox::closeEvent(QCloseEvent* event) {
   timer1_.stop();
   transition_.stop();
   icosahedron_.stop();

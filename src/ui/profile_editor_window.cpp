@@ -1,4 +1,4 @@
-#include "ui/form4.h"
+#include "ui/profile_editor_window.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -23,10 +23,11 @@ namespace {
 constexpr int kFieldWidth = 130;
 }  // namespace
 
-Form4::Form4(Platform* platform) : platform_(this), editor_(platform ? *platform : platform_) {
+ProfileEditorWindow::ProfileEditorWindow(Platform* platform)
+    : platform_(this), editor_(platform ? *platform : platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
   binder_.afterSync = [this] { afterSync(); };
-  binder_.bind(editor_.Form4, this);
+  binder_.bind(editor_.window, this);
   setAcceptDrops(true);
 
   auto* layout = new QVBoxLayout(this);
@@ -36,10 +37,10 @@ Form4::Form4(Platform* platform) : platform_(this), editor_(platform ? *platform
 
   auto* commands = new QHBoxLayout;
   auto* help = new LinkLabel(this);
-  binder_.bind(editor_.Label9, help);
+  binder_.bind(editor_.helpLink, help);
   commands->addWidget(help);
   commands->addStretch(1);
-  for (Control* command : {&editor_.Command1, &editor_.Command3, &editor_.Command2}) {
+  for (Control* command : {&editor_.loadButton, &editor_.saveButton, &editor_.exitButton}) {
     auto* button = new QPushButton(this);
     button->setMinimumWidth(120);
     binder_.bind(*command, button);
@@ -49,9 +50,9 @@ Form4::Form4(Platform* platform) : platform_(this), editor_(platform ? *platform
   binder_.syncAll();
 }
 
-QGroupBox* Form4::buildFrame(int card) {
+QGroupBox* ProfileEditorWindow::buildFrame(int card) {
   auto* frame = new QGroupBox(this);
-  binder_.bind(editor_.Frame[card], frame);
+  binder_.bind(editor_.cardFrame[card], frame);
   auto* rows = new QGridLayout(frame);
   for (int f = 0; f < kProfileFields; ++f) {
     const ProfileField& field = kProfileFieldTable[static_cast<std::size_t>(f)];
@@ -69,27 +70,27 @@ QGroupBox* Form4::buildFrame(int card) {
   return frame;
 }
 
-void Form4::load(const std::string& path) {
+void ProfileEditorWindow::load(const std::string& path) {
   binder_.userEvent([&] {
-    std::string sFile = path;
-    LoadProfile(editor_, sFile);
+    std::string chosen = path;
+    loadProfile(editor_, chosen);
   });
 }
 
-void Form4::afterSync() {
+void ProfileEditorWindow::afterSync() {
   if (editor_.unloaded() && isVisible()) close();
 }
 
-void Form4::showEvent(QShowEvent* event) {
+void ProfileEditorWindow::showEvent(QShowEvent* event) {
   chainTabInReadingOrder(this);
   QWidget::showEvent(event);
 }
 
-void Form4::dragEnterEvent(QDragEnterEvent* event) {
+void ProfileEditorWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void Form4::dropEvent(QDropEvent* event) {
+void ProfileEditorWindow::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();

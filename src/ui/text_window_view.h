@@ -10,11 +10,11 @@ namespace oza::ui {
 
 class Binder;
 
-// The text window `Form3`: shows the FAQ, help texts and warnings modeless.
-class Form3 : public QDialog {
+// The text window: shows the FAQ, help texts and warnings modeless.
+class TextWindowView : public QDialog {
   Q_OBJECT
  public:
-  Form3(TextWindow& window, Binder& binder);
+  TextWindowView(TextWindow& window, Binder& binder);
   // Shows or hides the window as the core says.
   void follow();
 

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,22 +13,22 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "text/number_text.h"
 #include "session/load_pipeline.h"
 #include "session/shell_paths.h"
+#include "text/number_text.h"
+#include "ui/about_box.h"
 #include "ui/card_loader.h"
 #include "ui/check_window.h"
 #include "ui/clock_page.h"
 #include "ui/compare_window.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
 #include "ui/info_diagram.h"
 #include "ui/info_page.h"
+#include "ui/profile_editor_window.h"
 #include "ui/publisher_logo.h"
 #include "ui/tab_order.h"
+#include "ui/text_window_view.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
 #include "verify/loaded_image.h"
@@ -40,18 +40,19 @@ constexpr int kPageWidth = 780;
 constexpr int kPageHeight = 520;
 }  // namespace
 
-Form1::Form1() : platform_(this), session_(platform_) {
+MainWindow::MainWindow() : platform_(this), session_(platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
   // The commands that open or close windows belong to the window.
   MainForm& f = session_.form;
-  for (Control* about : {&f.Command3, &f.About}) about->onClick = [this] { showAbout(); };
-  for (Control* exit : {&f.Command5, &f.Exit}) exit->onClick = [this] { exitProgram(); };
-  for (Control* editor : {&f.Command11, &f.PE}) editor->onClick = [this] { showProfileEditor(); };
-  f.BCheck.onClick = [this] { checkBios(); };
-  f.BCompare.onClick = [this] { compareWith(""); };
+  for (Control* about : {&f.aboutButton, &f.aboutItem}) about->onClick = [this] { showAbout(); };
+  for (Control* exit : {&f.exitButton, &f.exitItem}) exit->onClick = [this] { exitProgram(); };
+  for (Control* editor : {&f.profileEditorButton, &f.profileEditorItem})
+    editor->onClick = [this] { showProfileEditor(); };
+  f.checkItem.onClick = [this] { checkBios(); };
+  f.compareItem.onClick = [this] { compareWith(""); };
   binder_.afterSync = [this] { afterSync(); };
   cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
-  binder_.bind(session_.form.Form1, this);
+  binder_.bind(session_.form.window, this);
   setAcceptDrops(true);
   buildMenus();
   binder_.yieldAccessKeysTo(menuBar());
@@ -61,7 +62,7 @@ Form1::Form1() : platform_(this), session_(platform_) {
 
   auto* left = new QVBoxLayout;
   auto* tabs = new QHBoxLayout;
-  for (Control* option : {&session_.form.Option1, &session_.form.Option2, &session_.form.Option3}) {
+  for (Control* option : {&session_.form.clockTabButton, &session_.form.fanTabButton, &session_.form.infoTabButton}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
     button->setMinimumWidth(130);
@@ -78,16 +79,16 @@ Form1::Form1() : platform_(this), session_(platform_) {
   info->setGeometry(0, 0, kPageWidth, kPageHeight);
   clockPage_ = new ClockPage(session_.form.clock, binder_, pages);
   clockPage_->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildFrame4(session_.form.fan, binder_, pages, &graph2_)->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildFrame3(session_.form.fan, binder_, pages, &graph5_)->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildType1Frame(session_.form.fan, binder_, pages, &type1Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildType2Frame(session_.form.fan, binder_, pages, &type2Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
   left->addWidget(pages);
 
   auto* loaded = new QHBoxLayout;
   auto* loadedCaption = new QLabel(central);
-  binder_.bind(session_.form.Label48, loadedCaption);
+  binder_.bind(session_.form.loadedFileCaption, loadedCaption);
   auto* loadedPath = new QLabel(central);
   loadedPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  binder_.bind(session_.form.Label49, loadedPath);
+  binder_.bind(session_.form.loadedFile, loadedPath);
   loaded->addWidget(loadedCaption);
   loaded->addWidget(loadedPath, 1);
   left->addLayout(loaded);
@@ -95,45 +96,45 @@ Form1::Form1() : platform_(this), session_(platform_) {
   columns->addWidget(buildButtons());
   setCentralWidget(central);
 
-  form3_ = std::make_unique<Form3>(session_.textWindow, binder_);
+  textWindow_ = std::make_unique<TextWindowView>(session_.textWindow, binder_);
   binder_.syncAll();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
   MainForm& f = session_.form;
   QMenu* file = menuBar()->addMenu(QString());
-  binder_.bindAction(f.FileMother, file->menuAction());
+  binder_.bindAction(f.fileMenu, file->menuAction());
   auto add = [this](QMenu* menu, Control& control, const QKeySequence& shortcut = {}) {
     QAction* action = menu->addAction(QString());
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     binder_.bindAction(control, action);
   };
-  add(file, f.BLoad, QKeySequence::Open);
+  add(file, f.loadItem, QKeySequence::Open);
   QAction* fromCard = file->addAction(QStringLiteral("Load BIOS from installed card..."));
   fromCard->setObjectName(QStringLiteral("LoadFromCard"));
   connect(fromCard, &QAction::triggered, this, [this] { cardLoader_->run(); });
-  add(file, f.BSave, QKeySequence::Save);
-  add(file, f.BCheck);
-  add(file, f.BCompare);
-  binder_.bindAction(f.KeinName, file->addSeparator());
-  add(file, f.PE);
-  binder_.bindAction(f.KeinName2, file->addSeparator());
-  add(file, f.Exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  add(file, f.saveItem, QKeySequence::Save);
+  add(file, f.checkItem);
+  add(file, f.compareItem);
+  binder_.bindAction(f.fileSeparator, file->addSeparator());
+  add(file, f.profileEditorItem);
+  binder_.bindAction(f.exitSeparator, file->addSeparator());
+  add(file, f.exitItem, QKeySequence(Qt::CTRL | Qt::Key_Q));
   QMenu* info = menuBar()->addMenu(QString());
-  binder_.bindAction(f.Info, info->menuAction());
-  add(info, f.FAQ, QKeySequence(Qt::Key_F1));
-  add(info, f.About);
+  binder_.bindAction(f.infoMenu, info->menuAction());
+  add(info, f.faqItem, QKeySequence(Qt::Key_F1));
+  add(info, f.aboutItem);
 }
 
-QWidget* Form1::buildButtons() {
+QWidget* MainWindow::buildButtons() {
   MainForm& f = session_.form;
   auto* panel = new QWidget(this);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(6, 34, 0, 0);
-  for (Control* command : {&f.Command1, &f.Command2, &f.Command11, &f.Command6, &f.Command10, &f.Command4,
-                           &f.Command3, &f.Command5}) {
+  for (Control* command : {&f.loadButton, &f.saveButton, &f.profileEditorButton, &f.faqButton, &f.versionCheckButton,
+                           &f.winFlashButton, &f.aboutButton, &f.exitButton}) {
     auto* button = new QPushButton(panel);
     button->setMinimumWidth(200);
     binder_.bind(*command, button);
@@ -142,24 +143,25 @@ QWidget* Form1::buildButtons() {
   layout->addStretch(1);
   auto* cooperation = new QLabel(panel);
   cooperation->setAlignment(Qt::AlignCenter);
-  binder_.bind(f.Label55, cooperation);
+  binder_.bind(f.cooperationCaption, cooperation);
   layout->addWidget(cooperation);
   auto* logo = new PublisherLogo(panel);
-  binder_.bind(f.Picture1, logo);
-  connect(logo, &PublisherLogo::clicked, this, [this] { binder_.userEvent([this] { session_.form.Picture1.click(); }); });
+  binder_.bind(f.publisherLogo, logo);
+  connect(logo, &PublisherLogo::clicked, this,
+          [this] { binder_.userEvent([this] { session_.form.publisherLogo.click(); }); });
   layout->addWidget(logo, 0, Qt::AlignHCenter);
   return panel;
 }
 
-void Form1::afterSync() {
+void MainWindow::afterSync() {
   if (diagram_) diagram_->update();
   if (clockPage_) clockPage_->follow();
-  for (FanGraphWidget* graph : {graph2_, graph5_})
+  for (FanGraphWidget* graph : {type1Graph_, type2Graph_})
     if (graph) graph->follow();
-  if (form3_) form3_->follow();
+  if (textWindow_) textWindow_->follow();
 }
 
-void Form1::start(const std::string& commandLine) {
+void MainWindow::start(const std::string& commandLine) {
   binder_.userEvent([this] { session_.start(); });
   const std::string path = commandLineFile(commandLine);
   if (path.empty()) return;
@@ -167,7 +169,7 @@ void Form1::start(const std::string& commandLine) {
   openPath(path);
 }
 
-void Form1::openPath(const std::string& path) {
+void MainWindow::openPath(const std::string& path) {
   if (isProfilePath(path)) {
     showProfileEditor().load(path);
     return;
@@ -175,12 +177,12 @@ void Form1::openPath(const std::string& path) {
   binder_.userEvent([&] { loadBiosFile(session_, path); });
 }
 
-Form4& Form1::showProfileEditor() {
-  if (!form4_ || !form4_->isVisible()) form4_ = std::make_unique<Form4>();
-  form4_->show();
-  form4_->raise();
-  form4_->activateWindow();
-  return *form4_;
+ProfileEditorWindow& MainWindow::showProfileEditor() {
+  if (!profileEditor_ || !profileEditor_->isVisible()) profileEditor_ = std::make_unique<ProfileEditorWindow>();
+  profileEditor_->show();
+  profileEditor_->raise();
+  profileEditor_->activateWindow();
+  return *profileEditor_;
 }
 
 namespace {
@@ -188,7 +190,7 @@ namespace {
 // The file of the image the window shows; empty when none is shown (a failed
 // load empties the display but leaves the caption).
 std::string loadedPath(const Session& session) {
-  return session.loadedCheckSum != 0 ? session.form.Label49.text() : std::string();
+  return session.loadedCheckSum != 0 ? session.form.loadedFile.text() : std::string();
 }
 
 template <typename Window>
@@ -201,7 +203,7 @@ Window* showWindow(std::unique_ptr<Window>& window) {
 
 }  // namespace
 
-CheckWindow* Form1::checkBios() {
+CheckWindow* MainWindow::checkBios() {
   const std::string path = loadedPath(session_);
   if (path.empty()) {
     platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
@@ -212,7 +214,7 @@ CheckWindow* Form1::checkBios() {
   return showWindow(checkWindow_);
 }
 
-CompareWindow* Form1::compareWith(std::string path) {
+CompareWindow* MainWindow::compareWith(std::string path) {
   const std::string loaded = loadedPath(session_);
   if (loaded.empty()) {
     platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
@@ -236,40 +238,40 @@ CompareWindow* Form1::compareWith(std::string path) {
   return showWindow(compareWindow_);
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
   openPath(fromQt(urls.first().toLocalFile()));
 }
 
-Form2* Form1::showAbout() {
-  if (!about_) about_ = new Form2(platform_);
+AboutBox* MainWindow::showAbout() {
+  if (!about_) about_ = new AboutBox(platform_);
   about_->show();
   about_->raise();
   return about_;
 }
 
-void Form1::exitProgram() {
-  if (form4_) form4_->close();
+void MainWindow::exitProgram() {
+  if (profileEditor_) profileEditor_->close();
   for (QWidget* report : {static_cast<QWidget*>(checkWindow_.get()), static_cast<QWidget*>(compareWindow_.get())})
     if (report) report->close();
   close();  // closes the text window and the About box first
   QApplication::quit();
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   chainTabInReadingOrder(this);
   QMainWindow::showEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   binder_.userEvent([this] { session_.textWindow.unload(); });
-  form3_->hide();
+  textWindow_->hide();
   if (about_) about_->close();
   event->accept();
 }

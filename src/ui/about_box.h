@@ -13,13 +13,13 @@ namespace oza::ui {
 
 class AboutPicture;
 
-// The About box `Form2`: credits, the author's mail link and the logo with
+// The About box: credits, the author's mail link and the logo with
 // its two animations (the inversion two seconds after opening and the
 // turning icosahedron after a click).
-class Form2 : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit Form2(Platform& platform, QWidget* parent = nullptr);
+  explicit AboutBox(Platform& platform, QWidget* parent = nullptr);
 
   bool animating() const { return animationFlag_; }
   int angle() const { return angle_; }
@@ -44,12 +44,12 @@ class Form2 : public QDialog {
 
   Platform& platform_;
   AboutPicture* picture_;
-  QTimer timer1_;          // one shot, 2000 ms after opening
-  QTimer transition_;      // frames of the inversion
+  QTimer timer1_;      // one shot, 2000 ms after opening
+  QTimer transition_;  // frames of the inversion
   QElapsedTimer transitionClock_;
   QImage original_;
   QImage inverted_;
-  QTimer icosahedron_;     // one degree every 8 ms
+  QTimer icosahedron_;  // one degree every 8 ms
   bool animationFlag_ = false;
   int angle_ = 0;
   QElapsedTimer openedClock_;  // from the first expose on

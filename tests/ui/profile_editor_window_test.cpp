@@ -1,4 +1,6 @@
-#include "ui/form4.h"
+#include "ui/profile_editor_window.h"
+
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -11,12 +13,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "platform/scripted_platform.h"
 #include "support/profile_fixture.h"
 #include "support/temp_dir.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
@@ -60,22 +61,22 @@ void expectFirstState(QWidget& window) {
   EXPECT_EQ(text(window, "MemVolt(0)"), QString());
 }
 
-TEST(Form4, OpensWithFourDisabledCards) {
-  Form4 window;
+TEST(ProfileEditorWindow, OpensWithFourDisabledCards) {
+  ProfileEditorWindow window;
   expectFirstState(window);
   EXPECT_EQ(widget<QComboBox>(window, "Protocol(0)")->itemText(0), QStringLiteral("Percent"));
   EXPECT_EQ(widget<QPushButton>(window, "Command3")->text(), QStringLiteral("&Save profile..."));
   auto* help = widget<QLabel>(window, "Label9");
   EXPECT_EQ(help->text(), QStringLiteral("What's this?"));
   EXPECT_EQ(help->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(window.findChildren<QLabel*>().size(), 33);  // eight captions a card and Label9
+  EXPECT_EQ(window.findChildren<QLabel*>().size(), 33);  // eight captions a card and the help link
 }
 
-TEST(Form4, ADroppedFileLoadsWhateverItsName) {
+TEST(ProfileEditorWindow, ADroppedFileLoadsWhateverItsName) {
   test::TempDir dir;
   test::writeText(dir.file("profile.txt"), realisticProfile());
   test::writeText(dir.file("other.xml"), test::profileEntry("FanSpeedAlgorithm_3", "Manual"));
-  Form4 window;
+  ProfileEditorWindow window;
   dropFiles(window, {dir.file("profile.txt"), dir.file("other.xml")});
   EXPECT_TRUE(widget<QGroupBox>(window, "Frame(0)")->isEnabled());
   EXPECT_TRUE(widget<QGroupBox>(window, "Frame(1)")->isEnabled());
@@ -87,11 +88,11 @@ TEST(Form4, ADroppedFileLoadsWhateverItsName) {
   EXPECT_FALSE(widget<QLineEdit>(window, "CoreClock(2)")->isEnabled());
 }
 
-TEST(Form4, WhatTheUserTypesIsSaved) {
+TEST(ProfileEditorWindow, WhatTheUserTypesIsSaved) {
   test::TempDir dir;
   test::writeText(dir.file("Profiles.xml"), realisticProfile());
   ScriptedPlatform platform;
-  Form4 window(&platform);
+  ProfileEditorWindow window(&platform);
   window.show();
   window.load(dir.file("Profiles.xml"));
 
@@ -117,13 +118,13 @@ TEST(Form4, WhatTheUserTypesIsSaved) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(Form4, TheMainWindowOpensTheEditor) {
-  Form1 window;
+TEST(ProfileEditorWindow, TheMainWindowOpensTheEditor) {
+  MainWindow window;
   window.start("");
   EXPECT_EQ(window.profileEditor(), nullptr);
   widget<QPushButton>(window, "Command11")->click();
   ASSERT_NE(window.profileEditor(), nullptr);
-  Form4* first = window.profileEditor();
+  ProfileEditorWindow* first = window.profileEditor();
   EXPECT_TRUE(first->isVisible());
 
   // The menu item shows the same window while it is open.
@@ -132,13 +133,13 @@ TEST(Form4, TheMainWindowOpensTheEditor) {
   EXPECT_TRUE(first->isVisible());
 }
 
-TEST(Form4, AProfileNamedOrDroppedOnTheMainWindowOpensInTheEditor) {
+TEST(ProfileEditorWindow, AProfileNamedOrDroppedOnTheMainWindowOpensInTheEditor) {
   test::TempDir dir;
   test::writeText(dir.file("Profiles.XML"), realisticProfile());
-  Form1 window;
+  MainWindow window;
   window.start("\"" + dir.file("Profiles.XML") + "\"");
   ASSERT_NE(window.profileEditor(), nullptr);
-  Form4& editor = *window.profileEditor();
+  ProfileEditorWindow& editor = *window.profileEditor();
   EXPECT_TRUE(editor.isVisible());
   EXPECT_EQ(text(editor, "FanSpeedRPM(0)"), QStringLiteral("2200"));
   EXPECT_EQ(widget<QLabel>(window, "Label49")->text(), QString());  // no image was loaded

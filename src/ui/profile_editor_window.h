@@ -11,14 +11,14 @@ class QGroupBox;
 
 namespace oza::ui {
 
-// The profile editor window `Form4`: a top-level window of its own that owns
+// The profile editor window: a top-level window of its own that owns
 // the profile it shows. Files dropped on it are loaded as profiles, whatever
 // their extension.
-class Form4 : public QWidget {
+class ProfileEditorWindow : public QWidget {
   Q_OBJECT
  public:
   // `platform` stands in for the window's own message boxes and dialogs.
-  explicit Form4(Platform* platform = nullptr);
+  explicit ProfileEditorWindow(Platform* platform = nullptr);
 
   ProfileEditor& editor() { return editor_; }
 

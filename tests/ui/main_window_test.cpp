@@ -1,4 +1,6 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,11 +11,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
-#include "ui/form3.h"
+#include "ui/text_window_view.h"
 
 namespace oza::ui {
 namespace {
@@ -25,8 +26,8 @@ T* widget(QWidget& window, const char* name) {
   return found;
 }
 
-TEST(Form1, StartsOnTheEmptyInformationTab) {
-  Form1 window;
+TEST(MainWindow, StartsOnTheEmptyInformationTab) {
+  MainWindow window;
   window.start("");
   EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(": OZA - Ozarin BIOS editor v1.12")));
   EXPECT_TRUE(widget<QPushButton>(window, "Option3")->isChecked());
@@ -38,11 +39,11 @@ TEST(Form1, StartsOnTheEmptyInformationTab) {
   EXPECT_EQ(widget<QLabel>(window, "Label48")->text(), QStringLiteral("Loaded BIOS file:"));
 }
 
-TEST(Form1, LoadsAnImageFromTheCommandLineWithQuotes) {
+TEST(MainWindow, LoadsAnImageFromTheCommandLineWithQuotes) {
   test::TempDir dir;
   test::FixtureImage fixture;
   fixture.save(dir.file("my card.rom"));
-  Form1 window;
+  MainWindow window;
   window.start("\"" + dir.file("my card.rom") + "\"");
   EXPECT_EQ(widget<QLabel>(window, "Label49")->text().toStdString(), dir.file("my card.rom"));
   EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("113-B50102-101"));
@@ -54,7 +55,7 @@ TEST(Form1, LoadsAnImageFromTheCommandLineWithQuotes) {
   EXPECT_FALSE(widget<QCheckBox>(window, "Check1")->isChecked());
 }
 
-TEST(Form1, DroppingFilesLoadsTheFirstOnly) {
+TEST(MainWindow, DroppingFilesLoadsTheFirstOnly) {
   test::TempDir dir;
   test::FixtureImage first;
   first.version = "FIRST-VERSION";
@@ -63,7 +64,7 @@ TEST(Form1, DroppingFilesLoadsTheFirstOnly) {
   second.version = "SECOND-VERSION";
   second.save(dir.file("second.rom"));
 
-  Form1 window;
+  MainWindow window;
   window.start("");
   // As the desktop delivers it: enter, then drop.
   auto drop = [&](QMimeData& data) {
@@ -84,8 +85,8 @@ TEST(Form1, DroppingFilesLoadsTheFirstOnly) {
   EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("FIRST-VERSION"));
 }
 
-TEST(Form1, TheFaqOpensInTheTextWindow) {
-  Form1 window;
+TEST(MainWindow, TheFaqOpensInTheTextWindow) {
+  MainWindow window;
   window.start("");
   widget<QPushButton>(window, "Command6")->click();
   EXPECT_TRUE(window.textWindow().isVisible());

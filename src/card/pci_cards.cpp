@@ -1,6 +1,7 @@
 #include "card/pci_cards.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -33,8 +34,11 @@ bool isAtiDisplay(const fs::path& device) {
 }
 
 std::string cardName(const std::string& deviceId) {
-  std::string id = deviceId.size() == 6 ? deviceId.substr(2) : deviceId;
-  std::transform(id.begin(), id.end(), id.begin(), [](unsigned char c) { return std::toupper(c); });
+  // sysfs writes "0x" and four hexadecimal digits.
+  const std::string digits = deviceId.size() == 6 ? deviceId.substr(2) : deviceId;
+  std::uint16_t id = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id, 16);
+  if (digits.size() != 4 || error != std::errc() || end != digits.data() + digits.size()) return std::string();
   const int row = cardRow(id);
   return row < 0 ? std::string() : cardTable()[static_cast<std::size_t>(row)].item;
 }

@@ -7,14 +7,14 @@
 namespace oza {
 
 struct VendorEntry {
-  const char* id;    // four uppercase hex digits
+  std::uint16_t id;
   const char* item;  // the text of the vendor box entry
 };
 
 struct CardEntry {
   const char* item;
-  std::vector<std::string> ids;  // IDs that select the entry
-  const char* writtenId;         // the ID saved for the entry
+  std::vector<std::uint16_t> ids;  // IDs that select the entry
+  std::uint16_t writtenId;         // the ID saved for the entry
 };
 
 // The sub vendor list of the information tab, in list order.
@@ -23,8 +23,6 @@ const std::vector<VendorEntry>& vendorTable();
 const std::vector<CardEntry>& cardTable();
 
 // Row of `id` in a table, or -1.
-int vendorRow(const std::string& id);
-int cardRow(const std::string& id);
 int vendorRow(std::uint16_t id);
 int cardRow(std::uint16_t id);
 

@@ -61,8 +61,7 @@ std::optional<std::uint16_t> InfoTab::chosenCardId(std::uint16_t loadedCardId) c
   const int selected = videoCard.listIndex();
   if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return std::nullopt;
   if (cardRow(loadedCardId) == selected) return loadedCardId;
-  const std::string written = cardTable()[static_cast<std::size_t>(selected)].writtenId;
-  return static_cast<std::uint16_t>(hexPair(written.data()) << 8 | hexPair(written.data() + 2));
+  return cardTable()[static_cast<std::size_t>(selected)].writtenId;
 }
 
 void InfoTab::showMessagesHelp(Platform& platform) const {

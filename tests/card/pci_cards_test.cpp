@@ -40,6 +40,17 @@ TEST_F(PciCards, ListsTheDisplayDevicesOfVendor1002WithTheirNames) {
   EXPECT_EQ(access.enables, 0) << "listing must not touch the ROM";
 }
 
+TEST_F(PciCards, ADeviceIdInAnyLetterCaseFindsItsName) {
+  sysfs.addDevice("0000:05:00.0", "0x1002", "0x94c3", "0x030000", kRom);
+  sysfs.addDevice("0000:06:00.0", "0x1002", "0x94c", "0x030000", kRom);
+  sysfs.addDevice("0000:07:00.0", "0x1002", "0x-94c", "0x030000", kRom);
+  const auto cards = listCards(sysfs.root(), access);
+  ASSERT_EQ(cards.size(), 5u);
+  EXPECT_EQ(cards[2].name, "HD 2400 Pro");
+  EXPECT_EQ(cards[3].name, "");
+  EXPECT_EQ(cards[4].name, "");
+}
+
 TEST_F(PciCards, ARomIsUnreadableWithoutRightsOrWithoutItsFile) {
   sysfs.addDevice("0000:04:00.0", "0x1002", "0x9501", "0x030000", {}, false);
   for (const PciCard& card : listCards(sysfs.root(), access))

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "support/fixture_image.h"
 
@@ -24,7 +25,7 @@ TEST(Ids, ListsHoldTheVendorsAndCardsInOrder) {
   EXPECT_EQ(tab.subVendor.items()[44], "0x5333 - S3 Graphics Go. Ltd.");
   EXPECT_EQ(tab.videoCard.items()[0], "HD 2400");
   EXPECT_EQ(tab.videoCard.items()[33], "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)");
-  for (const auto& vendor : vendorTable()) EXPECT_EQ(std::string(vendor.item).substr(2, 4), vendor.id);
+  for (const auto& vendor : vendorTable()) EXPECT_EQ(std::string(vendor.item).substr(2, 4), hexText(vendor.id, 4));
 }
 
 TEST(Ids, KnownAndUnknownIdsAreShown) {

@@ -49,7 +49,44 @@ std::uint8_t hexPair(const char* first) {
   return error == std::errc() && end == first + 2 ? value : 0;
 }
 
+// A text padded with spaces to `length` characters, and cut to it if `cut`.
+std::string fitted(std::string text, std::size_t length, bool cut) {
+  const std::size_t current = utf8Length(text);
+  if (current < length) return text.append(length - current, ' ');
+  if (cut && current > length) return utf8Prefix(text, length);
+  return text;
+}
+
+// Fits a box's text as a save writes it; what it wrote differs from what
+// was loaded only when the fitted texts differ.
+std::optional<std::string> fitBox(Control& box, std::size_t length, bool cut) {
+  const std::string text = fitted(box.text(), length, cut);
+  const bool changed = text != fitted(box.loadedText(), length, cut);
+  box.setText(text);
+  return changed ? std::optional<std::string>(text) : std::nullopt;
+}
+
 }  // namespace
+
+InfoChanges InfoTab::changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId) {
+  InfoChanges changes;
+  changes.date = fitBox(infoText[0], static_cast<std::size_t>(kDateLength), true);
+  const std::string* loaded[kInfoStrings] = {&strings.biosVersion,   &strings.chipType,        &strings.hardwareSpecs,
+                                             &strings.copyright,     &strings.atomBiosVersion, &strings.powerCableMessage};
+  for (int i = 0; i < kInfoStrings; ++i) {
+    Control& box = infoText[i + 1];
+    const std::size_t length = loaded[i]->size();
+    if (utf8Length(box.text()) > length) {
+      changes.tooLong = i;
+      return changes;
+    }
+    changes.strings[static_cast<std::size_t>(i)] = fitBox(box, length, false);
+  }
+  changes.subVendorChanged = !subVendor.showsLoaded();
+  if (changes.subVendorChanged) changes.subVendorId = subVendorId();
+  if (!videoCard.showsLoaded()) changes.cardId = chosenCardId(loadedCardId);
+  return changes;
+}
 
 std::optional<std::uint16_t> InfoTab::subVendorId() const {
   const std::string text = utf8ToLatin1Lossy(subVendor.text());

@@ -9,6 +9,7 @@
 #include "controls/control.h"
 #include "controls/control_array.h"
 #include "image/byte_image.h"
+#include "image/info_settings.h"
 #include "image/info_strings.h"
 
 namespace oza {
@@ -48,6 +49,12 @@ class InfoTab {
   // a choice. The entry the loaded ID selects keeps that ID, even where
   // several IDs share one entry.
   std::optional<std::uint16_t> chosenCardId(std::uint16_t loadedCardId) const;
+  // What a save writes: the fields whose boxes no longer show what was
+  // loaded. Each text is fitted to the bytes it replaces, in its box too
+  // (the date cut or padded to its length, the strings padded), so padding
+  // counts as no change; at the first string longer than the one it replaces
+  // the boxes after it stay as they are.
+  InfoChanges changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId);
   // The messages help of messagesHelpLink.
   void showMessagesHelp(Platform& platform) const;
 

@@ -8,7 +8,7 @@
 #include "files/replace_question.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum_correction.h"
-#include "save/info_writer.h"
+#include "image/info_writer.h"
 #include "session/session.h"
 
 namespace oza {
@@ -56,7 +56,8 @@ bool saveBiosFile(Session& session) {
     return refuse(platform, clockWriteMessage(*error));
   const FanWriteError fanError = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled());
   if (fanError != FanWriteError::None) return refuse(platform, fanWriteMessage(fanError));
-  if (const auto error = writeInfoSettings(image, session.strings, form.info, session.cardId))
+  const InfoChanges infoChanges = form.info.changedSettings(session.strings, session.cardId);
+  if (const auto error = writeInfoSettings(image, session.strings, infoChanges))
     return refuse(platform, infoWriteMessage(*error));
   if (!correctChecksum(image, session.loadedCheckSum, form.info.preModified.checked(), platform)) return false;
 

@@ -1,4 +1,4 @@
-#include "save/info_writer.h"
+#include "image/info_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,9 @@ struct Info {
     cardId = showCardType(tab, image).value_or(0);
     showBiosInfo(tab, image, strings, "0x0000");
   }
-  std::optional<InfoWriteError> write() { return writeInfoSettings(image, strings, tab, cardId); }
+  std::optional<InfoWriteError> write() {
+    return writeInfoSettings(image, strings, tab.changedSettings(strings, cardId));
+  }
   std::string bytesAt(std::int64_t first, std::size_t count) const {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) text += static_cast<char>(image.at(first + static_cast<std::int64_t>(i)));
@@ -123,6 +125,51 @@ TEST(InfoWriter, ImagesWithoutCableMessageTakeOnlyAnEmptyOne) {
   EXPECT_EQ(info.write(), std::nullopt);
   info.tab.infoText[6].setText("x");
   EXPECT_EQ(info.write(), InfoWriteError::PowerCableMessageTooLong);
+}
+
+// The codec alone: it writes exactly the changes it is given.
+TEST(InfoWriter, WritesOnlyTheChangesItIsGiven) {
+  const FixtureImage fixture;
+  Info info(fixture);
+  InfoChanges changes;
+  changes.cardId = 0x9442;
+  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), std::nullopt);
+  std::vector<std::uint8_t> expected = fixture.build();
+  expected[0x88] = 0x42;
+  expected[0x89] = 0x94;
+  EXPECT_EQ(info.image.bytes(), expected);
+}
+
+TEST(InfoWriter, AChangedSubVendorWithoutAnIdFailsAndATooLongStringWinsOverAll) {
+  Info info{FixtureImage()};
+  InfoChanges changes;
+  changes.subVendorChanged = true;
+  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::SubVendor);
+  changes.tooLong = 3;
+  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::CopyrightTooLong);
+  info.strings.positions.reset();
+  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::CopyrightTooLong);
+  changes.tooLong.reset();
+  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::Failed);
+}
+
+TEST(InfoTabChanges, PaddingIsNoChangeAndATooLongStringStopsTheFitting) {
+  FixtureImage fixture;
+  fixture.date = "09/10/08 1:22 ";
+  Info info(fixture);
+  std::vector<Control*> boxes;
+  info.tab.collect(boxes);
+  rememberAsLoaded(boxes);
+  info.tab.infoText[0].setText("09/10/08 1:22    ");
+  EXPECT_FALSE(info.tab.changedSettings(info.strings, info.cardId).date);
+  EXPECT_EQ(info.tab.infoText[0].text(), "09/10/08 1:22 ");
+  info.tab.infoText[2].setText("A");
+  info.tab.infoText[3].setText(info.tab.infoText[3].text() + "X");
+  info.tab.infoText[4].setText("B");
+  const InfoChanges changes = info.tab.changedSettings(info.strings, info.cardId);
+  EXPECT_EQ(changes.tooLong, 2);
+  EXPECT_EQ(changes.strings[1], "A" + std::string(info.strings.chipType.size() - 1, ' '));
+  EXPECT_EQ(info.tab.infoText[4].text(), "B");  // after the long one: as typed
 }
 
 TEST(InfoWriter, MessagesNameTheirOldCodes) {

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "image/byte_image.h"
+#include "image/info_settings.h"
 #include "image/info_strings.h"
 
 namespace oza {
-
-class InfoTab;
 
 // Why the information writer stopped.
 enum class InfoWriteError {
@@ -27,12 +26,10 @@ enum class InfoWriteError {
 // The message a save shows for `error`.
 std::string infoWriteMessage(InfoWriteError error);
 
-// Writes the information tab back at the positions the load found: the
-// date/time, the six strings (never longer than the strings they replace;
-// shorter ones are padded with spaces in their box too), the sub vendor and
-// video card IDs. What still shows as loaded keeps its bytes. Nothing on
-// success.
-std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings, InfoTab& tab,
-                                                std::uint16_t loadedCardId);
+// Writes the changes at the positions the load found (`strings`): the
+// date/time, the six strings, the sub vendor and video card IDs; what is not
+// among the changes keeps its bytes. Nothing on success.
+std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings,
+                                                const InfoChanges& changes);
 
 }  // namespace oza

@@ -33,8 +33,8 @@ bool loadType2FanSettings(const ByteImage& image, FanLocation& location, FanTab&
   return true;
 }
 
-FanWriteError saveFanSettings(ByteImage& image, const FanLocation& location, FanTab& tab, bool fanTabEnabled) {
-  if (!fanTabEnabled) return FanWriteError::None;
+std::optional<FanWriteError> saveFanSettings(ByteImage& image, const FanLocation& location, FanTab& tab, bool fanTabEnabled) {
+  if (!fanTabEnabled) return std::nullopt;
   return writeFanSettings(image, location, tab.changedSettings());
 }
 

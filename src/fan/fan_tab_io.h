@@ -21,6 +21,6 @@ bool loadType2FanSettings(const ByteImage& image, FanLocation& location, FanTab&
 
 // Writes what the user changed on the tab (see FanTab::changedSettings); a
 // tab that is not enabled (the load could not read it) writes nothing.
-FanWriteError saveFanSettings(ByteImage& image, const FanLocation& location, FanTab& tab, bool fanTabEnabled);
+std::optional<FanWriteError> saveFanSettings(ByteImage& image, const FanLocation& location, FanTab& tab, bool fanTabEnabled);
 
 }  // namespace oza

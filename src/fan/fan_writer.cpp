@@ -8,7 +8,7 @@ namespace oza {
 namespace {
 
 // The register fields in their order of writing.
-FanWriteError writeRegisters(ByteImage& image, const FanLocation& location, const FanRegisterChanges& changes) {
+std::optional<FanWriteError> writeRegisters(ByteImage& image, const FanLocation& location, const FanRegisterChanges& changes) {
   const struct {
     FanWriteError error;
     const FanField& field;
@@ -29,7 +29,7 @@ FanWriteError writeRegisters(ByteImage& image, const FanLocation& location, cons
     if (write.value && !writeFanField(image, location.registerPosition(write.field.reg), write.field, *write.value))
       return write.error;
   }
-  return FanWriteError::None;
+  return std::nullopt;
 }
 
 // round(value) into the byte at `position`; OverflowError when it does not fit.
@@ -50,17 +50,16 @@ bool writeType1Table(ByteImage& image, std::int64_t section, const FanTableChang
   }
 }
 
-FanWriteError writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+std::optional<FanWriteError> writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   const std::optional<double>& mode = changes.registers.controlMode;
   if (mode && !writeFanField(image, location.registerPosition(kControlMode.reg), kControlMode, *mode))
     return FanWriteError::ControlMode;
-  if (const FanWriteError error = writeRegisters(image, location, changes.registers); error != FanWriteError::None)
-    return error;
+  if (const auto error = writeRegisters(image, location, changes.registers)) return error;
   if (!writeType1Table(image, location.type1Section, changes.type1Table)) return FanWriteError::LookUpTable;
-  return FanWriteError::None;
+  return std::nullopt;
 }
 
-FanWriteError writeType2(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+std::optional<FanWriteError> writeType2(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   const std::int64_t tableMarker = location.type2TableMarker;
   const std::int64_t hysteresisMarker = location.type2HysteresisMarker;
   if (tableMarker < 0 && hysteresisMarker < 0) return FanWriteError::NoType2Section;
@@ -71,7 +70,7 @@ FanWriteError writeType2(ByteImage& image, const FanLocation& location, const Fa
     writeByte(image, type2ThresholdAt(tableMarker, k), changes.type2Table.thresholds[k]);
   for (int k = 0; k < kFanTablePoints; ++k)
     writeByte(image, type2SpeedAt(tableMarker, k), changes.type2Table.speeds[k]);
-  return FanWriteError::None;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -82,14 +81,14 @@ std::string fanWriteMessage(FanWriteError error) {
          std::to_string(static_cast<int>(error)) + ".";
 }
 
-FanWriteError writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+std::optional<FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   try {
     switch (location.tableType) {
       case FanTableType::Type1: return writeType1(image, location, changes);
       case FanTableType::None: return writeRegisters(image, location, changes.registers);
       case FanTableType::Type2: return writeType2(image, location, changes);
     }
-    return FanWriteError::None;
+    return std::nullopt;
   } catch (const OutOfImage&) {
     return FanWriteError::Type2Value;
   } catch (const OverflowError&) {

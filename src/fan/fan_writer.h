@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "fan/fan_location.h"
@@ -12,7 +13,6 @@ namespace oza {
 // Why the fan settings could not be written. The numbers are shown in the
 // message and stay as they are.
 enum class FanWriteError : std::int16_t {
-  None = 0,
   Type2Value = 1,  // a type-2 value that does not fit a byte or lies outside the image
   ControlMode = 2,
   Tmin = 3,
@@ -34,7 +34,8 @@ enum class FanWriteError : std::int16_t {
 // "Unable to write fan settings. ... 'WriteFanSettings' <number>."
 std::string fanWriteMessage(FanWriteError error);
 
-// Writes the changed values at the positions the load found.
-FanWriteError writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes);
+// Writes the changed values at the positions the load found; nothing on
+// success.
+std::optional<FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes);
 
 }  // namespace oza

@@ -4,7 +4,6 @@
 
 #include "text/number_text.h"
 #include "powerplay/clock_location.h"
-#include "powerplay/clock_tab.h"
 
 namespace oza {
 
@@ -59,20 +58,10 @@ std::optional<ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t cl
   return std::nullopt;
 }
 
-bool readClocksAndVoltages(const ByteImage& image, std::int64_t clockPosition, int& recordCount, ClockTab& tab) {
-  recordCount = std::min(recordCount, kMaxRecords);
-  const std::vector<ClockInfo> records = readClockInfos(image, clockPosition, recordCount);
-  tab.showClockInfos(records);
-  return static_cast<int>(records.size()) == recordCount;
-}
-
-std::optional<ClockWriteError> writeClockSettings(ByteImage& image, ClockTab& tab, const ClockLocation& location,
-                                                  int recordCount) {
-  // The state list is shown afresh, as a save always did.
-  tab.showStates(location.states.value_or(PowerPlayStates{}));
+std::optional<ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
+                                                  const ClockChanges& changes) {
   // A save never writes records it cannot find (position 0 is the image's start).
   if (location.clockPosition == 0) return ClockWriteError::RecordsNotFound;
-  const ClockChanges changes = tab.clockChanges(std::min(recordCount, kMaxRecords));
   if (const auto error = writeClockInfos(image, location.clockPosition, changes.records)) return error;
   if (changes.illegal) return ClockWriteError::IllegalValue;
   return std::nullopt;
@@ -91,15 +80,6 @@ std::optional<OverdriveClocks> readOverdrive(const ByteImage& image) {
   } catch (const OutOfImage&) {
   }
   return clocks;
-}
-
-bool loadOverdrive(const ByteImage& image, ClockTab& tab) {
-  for (Control* label : {&tab.standardGpuClock, &tab.standardRamClock, &tab.ramLimit, &tab.gpuLimit})
-    label->setText("MHz");
-  const std::optional<OverdriveClocks> clocks = readOverdrive(image);
-  if (!clocks) return false;
-  tab.showOverdrive(*clocks);
-  return clocks->complete();
 }
 
 }  // namespace oza

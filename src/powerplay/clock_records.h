@@ -10,8 +10,6 @@
 
 namespace oza {
 
-class ClockTab;
-
 // A 16-byte clock info record: engine clock at 0, memory clock at 3 (24 bits,
 // 10 kHz), voltage at 6 (16 bits, mV).
 inline constexpr int kRecordSize = 16;
@@ -41,6 +39,14 @@ struct ClockInfoChange {
   bool voltageNone = false;
 };
 
+// What the boxes of the first records ask a save to write, up to the first
+// box whose text is no value its field can take (`illegal`); that record
+// holds the fields before it.
+struct ClockChanges {
+  std::vector<ClockInfoChange> records;
+  bool illegal = false;
+};
+
 enum class ClockWriteError {
   RecordsNotFound,  // the load found no records
   IllegalValue,     // a box holds no value its field can take
@@ -59,17 +65,11 @@ std::vector<ClockInfo> readClockInfos(const ByteImage& image, std::int64_t clock
 std::optional<ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t clockPosition,
                                                const std::vector<ClockInfoChange>& changes);
 
-// Shows records 0 .. recordCount - 1 (recordCount capped at 16) in the clock
-// blocks. False when a record reaches outside the image; blocks filled before
-// keep their texts.
-bool readClocksAndVoltages(const ByteImage& image, std::int64_t clockPosition, int& recordCount, ClockTab& tab);
-
-// Writes the GPU, memory and voltage boxes back into the `recordCount`
-// records the load found at `location` (at most 16). A box that still shows
-// what the load showed keeps its field's bytes. Stops at the first illegal
-// value or field outside the image; the fields written before stay written.
-std::optional<ClockWriteError> writeClockSettings(ByteImage& image, ClockTab& tab, const ClockLocation& location,
-                                                  int recordCount);
+// Writes the changes into the records the load found at `location`. Stops
+// at the first field outside the image; an illegal value fails after the
+// fields before it are written.
+std::optional<ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
+                                                  const ClockChanges& changes);
 
 // The Overdrive standard clocks and upper limits, in 10 kHz; a field that
 // lies outside the image has no value, and neither have those after it.
@@ -82,8 +82,5 @@ struct OverdriveClocks {
 };
 // Nothing when the image has no Overdrive block.
 std::optional<OverdriveClocks> readOverdrive(const ByteImage& image);
-
-// Reads the Overdrive standard clocks and upper limits into their labels.
-bool loadOverdrive(const ByteImage& image, ClockTab& tab);
 
 }  // namespace oza

@@ -92,7 +92,8 @@ void ClockTab::showClockInfos(const std::vector<oza::ClockInfo>& records) {
   }
 }
 
-ClockChanges ClockTab::clockChanges(int records) const {
+ClockChanges ClockTab::changedSettings(int records) const {
+  records = std::min(records, kMaxRecords);
   ClockChanges changes;
   auto stopIllegal = [&changes] {
     changes.illegal = true;

@@ -12,14 +12,6 @@ namespace oza {
 
 class Platform;
 
-// What the boxes of the first records ask a save to write, up to the first
-// box whose text is no value its field can take (`illegal`); that record
-// holds the fields before it.
-struct ClockChanges {
-  std::vector<ClockInfoChange> records;
-  bool illegal = false;
-};
-
 inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
 
@@ -66,9 +58,9 @@ class ClockTab {
 
   // Shows the records in the first blocks.
   void showClockInfos(const std::vector<oza::ClockInfo>& records);
-  // The values the boxes of the first `records` blocks hold where they
-  // no longer show what was loaded.
-  ClockChanges clockChanges(int records) const;
+  // What a save writes into the first `records` records the load found (at
+  // most 16): the values of the boxes that no longer show what was loaded.
+  ClockChanges changedSettings(int records) const;
   // Shows the Overdrive clocks and limits, those that were read.
   void showOverdrive(const OverdriveClocks& clocks);
 

@@ -8,9 +8,11 @@
 #include "image/atom_layout.h"
 #include "files/file_io.h"
 #include "image/info_strings.h"
+#include "image/info_tab_io.h"
 #include "text/number_text.h"
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_records.h"
+#include "powerplay/clock_tab_io.h"
 #include "save/checksum.h"
 #include "session/session.h"
 #include "session/tab_pages.h"
@@ -114,7 +116,7 @@ bool loadCardData(Session& session) {
     return false;
   }
   clock.clearClockBlocks();
-  if (!readClocksAndVoltages(image, clockPosition, recordCount, clock)) {
+  if (!loadClockInfos(image, clockPosition, recordCount, clock)) {
     fail(session,
          "Unable to display clock settings. This may be due to an unrecognized video card. Please "
          "drop a note to the eMail-address found in the about section. - Debug information: "

@@ -6,9 +6,9 @@
 #include "files/file_io.h"
 #include "text/number_text.h"
 #include "files/replace_question.h"
-#include "powerplay/clock_records.h"
+#include "powerplay/clock_tab_io.h"
 #include "save/checksum_correction.h"
-#include "image/info_writer.h"
+#include "image/info_tab_io.h"
 #include "session/session.h"
 
 namespace oza {
@@ -52,12 +52,11 @@ bool saveBiosFile(Session& session) {
   // leaves nothing behind, and the same edits always give the same file.
   ByteImage image = session.image;
 
-  if (const auto error = writeClockSettings(image, form.clock, session.clockLocation, session.clockRecords))
+  if (const auto error = saveClockSettings(image, session.clockLocation, session.clockRecords, form.clock))
     return refuse(platform, clockWriteMessage(*error));
-  const FanWriteError fanError = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled());
-  if (fanError != FanWriteError::None) return refuse(platform, fanWriteMessage(fanError));
-  const InfoChanges infoChanges = form.info.changedSettings(session.strings, session.cardId);
-  if (const auto error = writeInfoSettings(image, session.strings, infoChanges))
+  if (const auto error = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled()))
+    return refuse(platform, fanWriteMessage(*error));
+  if (const auto error = saveInfoSettings(image, session.strings, session.cardId, form.info))
     return refuse(platform, infoWriteMessage(*error));
   if (!correctChecksum(image, session.loadedCheckSum, form.info.preModified.checked(), platform)) return false;
 

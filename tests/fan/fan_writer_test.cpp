@@ -24,7 +24,10 @@ struct Loaded {
     tab.collect(controls);
     rememberAsLoaded(controls);
   }
-  int write(bool enabled = true) { return static_cast<int>(saveFanSettings(image, location, tab, enabled)); }
+  int write(bool enabled = true) {
+    const auto error = saveFanSettings(image, location, tab, enabled);
+    return error ? static_cast<int>(*error) : 0;
+  }
   int field(const FanField& f) const { return readFanField(image, location.registerPosition(f.reg), f); }
 
   ByteImage image;
@@ -220,7 +223,7 @@ TEST(FanWriter, OnlyTheChangesAreEncoded) {
   FanChanges changes;
   changes.registers.tmax = 90;
   changes.type1Table.speeds[7] = 200.4;
-  ASSERT_EQ(writeFanSettings(loaded.image, loaded.location, changes), FanWriteError::None);
+  ASSERT_EQ(writeFanSettings(loaded.image, loaded.location, changes), std::nullopt);
   EXPECT_EQ(loaded.field(kTmax), 90);
   const std::int64_t speed = type1SpeedAt(loaded.location.type1Section, 7);
   EXPECT_EQ(loaded.image.at(speed), 200);

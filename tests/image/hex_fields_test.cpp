@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/info_tab_io.h"
 namespace oza {
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/info_tab_io.h"
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "support/fixture_image.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/info_tab_io.h"
 #include "image/info_tab.h"
 #include "support/fixture_image.h"
 

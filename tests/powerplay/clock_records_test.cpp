@@ -4,6 +4,7 @@
 
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_tab.h"
+#include "powerplay/clock_tab_io.h"
 #include "support/fixture_image.h"
 
 namespace oza {
@@ -16,14 +17,14 @@ struct Loaded {
   explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
     states = static_cast<int>(fixture.clocks.size());
     tab.recordCount.setText(std::to_string(states));
-    EXPECT_TRUE(readClocksAndVoltages(image, position, states, tab));
+    EXPECT_TRUE(loadClockInfos(image, position, states, tab));
     std::vector<Control*> controls;
     tab.collect(controls);
     rememberAsLoaded(controls);
   }
   // Writes into the records where the image holds them; true when written.
   bool write() {
-    return !writeClockSettings(image, tab, findClockLocation(image), countClockRecords(image, position));
+    return !saveClockSettings(image, findClockLocation(image), countClockRecords(image, position), tab);
   }
   ByteImage image;
   std::int64_t position;
@@ -58,7 +59,7 @@ TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheBlocksRead) {
   ClockTab tab;
   int states = 3;
   std::vector<std::uint8_t> bytes(36, 0x10);
-  EXPECT_FALSE(readClocksAndVoltages(ByteImage(bytes), 0, states, tab));
+  EXPECT_FALSE(loadClockInfos(ByteImage(bytes), 0, states, tab));
   EXPECT_NE(tab.gpuClock[1].text(), "");  // the records read before the error stay
   EXPECT_EQ(tab.gpuClock[2].text(), "");
 }

@@ -3,13 +3,20 @@
 #include <algorithm>
 #include <array>
 
-#include "text/base_convert.h"
 #include "text/latin1.h"
 #include "text/number_text.h"
 
 namespace oza {
 
 namespace {
+
+// `text` with leading "0"s up to `width` characters, so that thresholds
+// compare as numbers; a longer text gives the empty key and sorts first.
+std::string padLeft(int width, std::string text) {
+  if (static_cast<int>(text.size()) > width) return {};
+  text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+  return text;
+}
 
 const Rgb kGridColour{64, 128, 0};
 const Rgb kAxisColour{255, 0, 0};

@@ -30,7 +30,6 @@ std::string decimalText(double value);
 bool isDecimalNumber(const std::string& text);
 
 std::string toLower(std::string text);
-std::string toUpper(std::string text);
 // Removes leading and trailing blanks (spaces only).
 std::string trimBlanks(const std::string& text);
 bool contains(const std::string& text, const std::string& part);

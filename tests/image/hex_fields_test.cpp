@@ -17,28 +17,6 @@ TEST(HexFields, ReadersShowTheHighestByteFirst) {
   EXPECT_THROW(readDWordHex(image, -1), OutOfImage);
 }
 
-TEST(HexFields, WritersStoreLittleEndianAndCheckTheirInput) {
-  ByteImage image = imageOf(std::vector<std::uint8_t>(8, 0xEE));
-  EXPECT_TRUE(writeDWordHex(image, 0, "00002710"));
-  EXPECT_EQ(readDWordHex(image, 0), "00002710");
-  EXPECT_EQ(image.at(0), 0x10);
-
-  EXPECT_FALSE(writeDWordHex(image, 4, "1234567"));
-  EXPECT_EQ(image.at(4), 0xEE);
-
-  EXPECT_TRUE(writeDWordHex(image, 3, "000012ZZ"));
-  EXPECT_EQ(image.at(3), 0x00);
-  EXPECT_EQ(image.at(4), 0x12);
-
-  EXPECT_TRUE(writeDWordHex(image, 4, "AABBCCDD"));
-  EXPECT_EQ(readDWordHex(image, 4), "AABBCCDD");
-
-  // A field reaching past the end stores what fits, then fails.
-  EXPECT_FALSE(writeDWordHex(image, 6, "12345678"));
-  EXPECT_EQ(image.at(6), 0x78);
-  EXPECT_EQ(image.at(7), 0x56);
-}
-
 TEST(HexFields, BiosSizeTexts) {
   const ByteImage small(std::vector<std::uint8_t>(65536));
   const ByteImage large(std::vector<std::uint8_t>(131072));

@@ -92,7 +92,7 @@ void LoadPipeline(benchmark::State& state) {
     ScriptedPlatform platform;
     Session session(platform);
     session.start();
-    benchmark::DoNotOptimize(LoadBIOSFile(session, path));
+    benchmark::DoNotOptimize(loadBiosFile(session, path));
   });
 }
 BENCHMARK(LoadPipeline)->Arg(65536)->Arg(131072)->Unit(benchmark::kMicrosecond);
@@ -104,19 +104,19 @@ void SaveWorstCorrection(benchmark::State& state) {
   ScriptedPlatform platform;
   Session session(platform);
   session.start();
-  LoadBIOSFile(session, path);
-  const ByteImage loaded = session.BIOSArray;
+  loadBiosFile(session, path);
+  const ByteImage loaded = session.image;
   const std::string target = scratch().file("saved.rom");
   bool saved = true;
   measure(
-      state, fileBytes(path), [&] { saved = SaveBIOSFile(session) && saved; },
+      state, fileBytes(path), [&] { saved = saveBiosFile(session) && saved; },
       [&] {
         // Raise the sum by the room less one in bytes no writer owns.
-        session.BIOSArray = loaded;
+        session.image = loaded;
         std::int64_t raise = correctionRoomDown(loaded) - 1;
         for (std::int64_t p = 0x3000; raise > 0; ++p) {
-          const int step = static_cast<int>(std::min<std::int64_t>(raise, 255 - session.BIOSArray.at(p)));
-          session.BIOSArray.set(p, static_cast<std::uint8_t>(session.BIOSArray.at(p) + step));
+          const int step = static_cast<int>(std::min<std::int64_t>(raise, 255 - session.image.at(p)));
+          session.image.set(p, static_cast<std::uint8_t>(session.image.at(p) + step));
           raise -= step;
         }
         platform.queueSavePath(target);
@@ -143,9 +143,9 @@ void ProfileLoadAndSave(benchmark::State& state) {
     platform.defaultAnswer = MessageAnswer::Yes;
     ProfileEditor editor(platform, "");
     std::string file = path;
-    LoadProfile(editor, file);
+    loadProfile(editor, file);
     platform.queueSavePath(target);
-    benchmark::DoNotOptimize(SaveProfile(editor));
+    benchmark::DoNotOptimize(saveProfile(editor));
   });
 }
 BENCHMARK(ProfileLoadAndSave)->Unit(benchmark::kMicrosecond);

@@ -7,9 +7,9 @@ namespace oza {
 
 bool askBeforeReplacing(Platform& platform, const std::string& path) {
   if (!fileExists(path)) return true;
-  if (platform.message("File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo, "File exists.") !=
-      MessageAnswer::Yes)
-    return false;
+  const Message question{"File exists.", "File exists. Overwrite?", MessageIcon::None, MessageButtons::YesNo,
+                         MessageQuestion::ReplaceFile};
+  if (platform.showMessage(question) != MessageAnswer::Yes) return false;
   if (!canReplaceFile(path)) {
     showCannotOverwrite(platform);
     return false;

@@ -15,11 +15,15 @@ enum class MessageIcon { None, Information, Critical, Error, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// What a question asks, for answering it without reading its texts.
+enum class MessageQuestion { Other, ReplaceFile };
+
 struct Message {
   std::string title;
   std::string text;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
+  MessageQuestion question = MessageQuestion::Other;
 };
 
 struct FileFilter {

@@ -39,7 +39,7 @@ void locateFanTable(const ByteImage& image, bool r680, FanLocation& location) {
 
 bool isRv770Card(std::uint16_t cardId) { return cardId >= 0x9440 && cardId <= 0x9447; }
 
-bool isR680(const std::string& chipTypeText) { return contains(chipTypeText, "R680"); }
+bool isR680(const std::string& chipType) { return contains(chipType, "R680"); }
 
 std::int32_t findFanRegister(const ByteImage& image, std::int32_t fanControlPosition, int n, bool rv770) {
   const std::uint32_t number = (rv770 ? 0x01DB : 0x0201) + static_cast<std::uint32_t>(n);

@@ -38,7 +38,8 @@ void locateFanTable(const ByteImage& image, bool r680, FanLocation& location);
 
 // The device ID names an RV770 (0x9440..0x9447).
 bool isRv770Card(std::uint16_t cardId);
-bool isR680(const std::string& chipTypeText);
+// The chip type string names an R680.
+bool isR680(const std::string& chipType);
 
 // Position of the immediate value of fan register write n (0..2), or 0.
 std::int32_t findFanRegister(const ByteImage& image, std::int32_t fanControlPosition, int n, bool rv770);

@@ -46,7 +46,7 @@ bool canOpenForReading(const std::string& path) {
 void loadFanSettings(Session& session) {
   MainForm& form = session.form;
   FanLocation& location = session.fanLocation;
-  session.fanCard.r680 = isR680(form.info.infoText[2].text());
+  session.fanCard.r680 = isR680(session.strings.chipType);
   session.fanCard.rv770 = isRv770Card(session.cardId);
   locateFanTable(session.image, session.fanCard.r680, location);
   // Whatever this image does not fill must not show the last image's values.

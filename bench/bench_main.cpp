@@ -143,9 +143,9 @@ void ProfileLoadAndSave(benchmark::State& state) {
     platform.defaultAnswer = MessageAnswer::Yes;
     ProfileEditor editor(platform, "");
     std::string file = path;
-    LoadProfile(editor, file);
+    loadProfile(editor, file);
     platform.queueSavePath(target);
-    benchmark::DoNotOptimize(SaveProfile(editor));
+    benchmark::DoNotOptimize(saveProfile(editor));
   });
 }
 BENCHMARK(ProfileLoadAndSave)->Unit(benchmark::kMicrosecond);

@@ -135,7 +135,7 @@ TEST_F(ProfileEncoding, OnlyTheQuotedValuesOfTheValueLinesChange) {
   EXPECT_EQ(valueLine(*encodeProfile(decoded.document, values), kProtocol, 0), decoded.document.lines[4]);
 }
 
-TEST_F(ProfileEncoding, AValueThatCannotBeWrittenFailsTheWhole) {
+TEST_F(ProfileEncoding, AValueThatCannotBeWrittenWritesNothing) {
   const std::vector<std::pair<std::size_t, ProfileValue>> unwritable = {
       {kCoreClock, number("1\"2")}, {kCoreClock, number("<")},   {kCoreClock, number("a&b")},
       {kCoreClock, number("\xE9")}, {kCoreClock, number("1\n")}, {kAlgorithm, entry(2)},

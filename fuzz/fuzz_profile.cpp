@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform.defaultAnswer = oza::MessageAnswer::Yes;
   oza::ProfileEditor editor(platform, "");
   std::string file = path;
-  if (!oza::LoadProfile(editor, file)) return 0;
-  const std::vector<std::string> loaded = editor.ProfileLines;
+  if (!oza::loadProfile(editor, file)) return 0;
+  const std::vector<std::string> loaded = editor.document.lines;
 
   const unsigned edits = data[0] & 7u;
   std::vector<oza::Control*> controls;
@@ -35,13 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (control.kind() == oza::ControlKind::ComboBox) control.setListIndex(e % 2 == 0 ? 0 : -1);
   }
   platform.queueSavePath(target);
-  if (!oza::SaveProfile(editor)) return 0;
+  if (!oza::saveProfile(editor)) return 0;
   std::string saved;
   if (!oza::readWholeFile(target, saved)) oza::fuzz::violated("the saved profile cannot be read");
   const std::vector<std::string> lines = oza::splitProfileLines(saved);
   if (lines.size() != loaded.size()) oza::fuzz::violated("the save changed the number of lines");
   std::vector<bool> valueLine(loaded.size(), false);
-  for (const auto& field : editor.ValueLines)
+  for (const auto& field : editor.document.valueLines)
     for (std::size_t line : field)
       if (line) valueLine[line] = true;
   for (std::size_t i = 0; i < loaded.size(); ++i) {

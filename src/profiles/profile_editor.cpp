@@ -47,14 +47,15 @@ void ProfileEditor::collect(std::vector<Control*>& out) {
 void resetProfileView(ProfileEditor& editor) {
   for (int k = 0; k < kProfileCards; ++k) {
     editor.cardFrame[k].setEnabled(false);
-    editor.protocol[k].clearItems();
-    editor.protocol[k].addItem("Percent");
-    editor.fanSpeedAlgorithm[k].clearItems();
-    editor.fanSpeedAlgorithm[k].addItem("Automatic");
-    editor.fanSpeedAlgorithm[k].addItem("Manual");
-    for (int f = 0; f < kProfileFields; ++f)
-      if (kProfileFieldTable[static_cast<std::size_t>(f)].kind == ProfileFieldKind::Number)
-        editor.field(f)[k].setText("");
+    for (int f = 0; f < kProfileFields; ++f) {
+      Control& box = editor.field(f)[k];
+      if (isProfileNumberField(f)) {
+        box.setText("");
+        continue;
+      }
+      box.clearItems();
+      for (const char* entry : profileListEntries(f)) box.addItem(entry);
+    }
   }
 }
 

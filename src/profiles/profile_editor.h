@@ -6,17 +6,13 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "profiles/profile_codec.h"
 #include "profiles/profile_fields.h"
 #include "profiles/profile_folder.h"
 
 namespace oza {
 
 class Platform;
-
-// For each field (table order) and card, the index of the line in
-// `lines` that holds the field's value; 0 when the file has none (a
-// value line follows its name line, so it is never line 0).
-using ValueLineTable = std::array<std::array<std::size_t, kProfileCards>, kProfileFields>;
 
 // The profile editor window: four card frames with the eight fields of
 // each card, and the profile it shows. The window that owns it (or the
@@ -44,12 +40,21 @@ class ProfileEditor {
   Control exitButton{"Command2", ControlKind::CommandButton, "&Exit"};
   Control helpLink{"Label9", ControlKind::Label, "What's this?"};
 
-  // The loaded file, one entry per line without its line end, as bytes.
-  std::vector<std::string> lines;
-  ValueLineTable valueLines{};
+  // The loaded file; a save puts the window's values into its lines.
+  ProfileDocument document;
 
   // The control array of field `f` in table order.
   ControlArray& field(int f) { return *fields_.at(static_cast<std::size_t>(f)); }
+  const ControlArray& field(int f) const { return *fields_.at(static_cast<std::size_t>(f)); }
+
+  // Shows decoded values: a list entry chosen or none, a number or empty text.
+  void showValues(const ProfileValues& values);
+  // What the window shows for cards 0 to `lastCard`, none for the others: a
+  // list without a choice gives none, so that its line stays as it is.
+  ProfileValues shownValues(int lastCard) const;
+  // Enables the frame of each card whose fan algorithm or protocol the
+  // document holds.
+  void enableCardsWithFanSettings();
   // The frame that holds `control`, or null for a control outside the frames.
   const Control* frameOf(const Control& control) const;
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace oza {
 
@@ -34,8 +36,25 @@ inline constexpr std::array<ProfileField, kProfileFields> kProfileFieldTable{{
     {"MemoryVoltageTarget_", "Memory voltage (mV):", ProfileFieldKind::Number},
 }};
 
+inline constexpr bool isProfileNumberField(int f) {
+  return kProfileFieldTable[static_cast<std::size_t>(f)].kind == ProfileFieldKind::Number;
+}
+
 // Positions of the two list fields in the table.
 inline constexpr int kAlgorithmField = 0;
 inline constexpr int kProtocolField = 1;
+
+// The entries of the two lists, as they are shown and written. A value line
+// chooses the last entry whose word it holds in any letter case, so "manual"
+// wins over "automatic".
+inline constexpr std::array<const char*, 2> kAlgorithmEntries{"Automatic", "Manual"};
+inline constexpr std::array<const char*, 1> kProtocolEntries{"Percent"};
+
+// The entries of list field `f`; none for a number field.
+inline constexpr std::span<const char* const> profileListEntries(int f) {
+  if (f == kAlgorithmField) return kAlgorithmEntries;
+  if (f == kProtocolField) return kProtocolEntries;
+  return {};
+}
 
 }  // namespace oza

@@ -1,14 +1,13 @@
 #include "profiles/profile_loading.h"
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
 #include "text/number_text.h"
 #include "platform/platform.h"
+#include "profiles/profile_codec.h"
 #include "profiles/profile_editor.h"
-#include "profiles/profile_lines.h"
 
 namespace oza {
 
@@ -16,28 +15,6 @@ namespace {
 
 void showLoadError(ProfileEditor& editor) {
   editor.platform.message("Error loading profile file.", MessageIcon::Error);
-}
-
-// Shows the value of field `f` of card `k` from its value line.
-void showValue(ProfileEditor& editor, int f, int k, const std::string& line) {
-  Control& box = editor.field(f)[k];
-  if (kProfileFieldTable[static_cast<std::size_t>(f)].kind == ProfileFieldKind::Number) {
-    const auto span = findQuotedValue(line);
-    box.setText(span ? shownNumber(line.substr(span->start, span->length)) : std::string());
-    return;
-  }
-  // The words may stand anywhere in the line; "manual" wins over
-  // "automatic". A later occurrence that holds neither clears the choice, so
-  // that saving cannot write an earlier line's word into this one.
-  const std::string lower = toLower(line);
-  int index = -1;
-  if (f == kAlgorithmField) {
-    if (contains(lower, "automatic")) index = 0;
-    if (contains(lower, "manual")) index = 1;
-  } else if (contains(lower, "percent")) {
-    index = 0;
-  }
-  box.setListIndex(index);
 }
 
 }  // namespace
@@ -76,33 +53,17 @@ bool loadProfile(ProfileEditor& editor, std::string& path) {
     return false;
   }
 
-  editor.valueLines = {};
-  editor.lines = splitProfileLines(bytes);
+  DecodedProfile decoded = decodeProfile(bytes);
+  editor.document = std::move(decoded.document);
   resetProfileView(editor);
-  const auto& lines = editor.lines;
-  for (int k = 0; k < kProfileCards; ++k) {
-    std::array<std::string, kProfileFields> keys;
-    for (int f = 0; f < kProfileFields; ++f)
-      keys[static_cast<std::size_t>(f)] = kProfileFieldTable[static_cast<std::size_t>(f)].key + std::to_string(k);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      for (int f = 0; f < kProfileFields; ++f) {
-        if (!contains(lines[i], keys[static_cast<std::size_t>(f)])) continue;
-        if (i + 1 == lines.size()) {
-          // A name without a value line; the window keeps what it shows so
-          // far, with every frame still disabled.
-          showLoadError(editor);
-          return false;
-        }
-        editor.valueLines[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)] = i + 1;
-        showValue(editor, f, k, lines[i + 1]);
-      }
-    }
+  editor.showValues(decoded.values);
+  if (decoded.error) {
+    // The window keeps what was found so far, with every frame still
+    // disabled, so that nothing of this file can be saved.
+    showLoadError(editor);
+    return false;
   }
-  for (int k = 0; k < kProfileCards; ++k) {
-    const auto card = static_cast<std::size_t>(k);
-    editor.cardFrame[k].setEnabled(editor.valueLines[kAlgorithmField][card] != 0 ||
-                                   editor.valueLines[kProtocolField][card] != 0);
-  }
+  editor.enableCardsWithFanSettings();
   return true;
 }
 

@@ -56,12 +56,12 @@ TEST_F(ProfileLoading, ARealProfileFillsTheCardsItHolds) {
             // Clock targets without algorithm or protocol: shown, not editable.
             "off:||||500000000|900000000||\n"
             "off:|||||||\n");
-  EXPECT_EQ(editor.lines.size(), 66u);
-  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 8u);
-  EXPECT_EQ(editor.valueLines[2][0], 14u);
-  EXPECT_EQ(editor.valueLines[4][2], 59u);
-  EXPECT_EQ(editor.valueLines[kAlgorithmField][2], 0u);
-  EXPECT_EQ(editor.valueLines[2][3], 0u);
+  EXPECT_EQ(editor.document.lines.size(), 66u);
+  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][0], 8u);
+  EXPECT_EQ(editor.document.valueLines[2][0], 14u);
+  EXPECT_EQ(editor.document.valueLines[4][2], 59u);
+  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][2], 0u);
+  EXPECT_EQ(editor.document.valueLines[2][3], 0u);
 }
 
 TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
@@ -71,17 +71,17 @@ TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
   EXPECT_TRUE(load(exact));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(editor.cardFrame[0].enabled());
-  const auto lines = editor.lines;
+  const auto lines = editor.document.lines;
 
   // One byte more: the message, and the loaded profile stays as it was.
   EXPECT_FALSE(load(profileEntry("FanSpeedAlgorithm_1", "Manual") + std::string(kLargestProfileFile, 'x')));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(platform.messages[0].title, "OZA");
-  EXPECT_EQ(editor.lines, lines);
+  EXPECT_EQ(editor.document.lines, lines);
   EXPECT_TRUE(editor.cardFrame[0].enabled());
   EXPECT_FALSE(editor.cardFrame[1].enabled());
-  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 1u);
+  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][0], 1u);
 }
 
 TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
@@ -93,7 +93,7 @@ TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
   EXPECT_FALSE(loadProfile(editor, folder));
   EXPECT_EQ(texts(), (std::vector<std::string>(2, "Error loading profile file.")));
   // What the window shows still belongs to the lines it will save into.
-  EXPECT_EQ(editor.valueLines[2][0], 14u);
+  EXPECT_EQ(editor.document.valueLines[2][0], 14u);
   EXPECT_EQ(editor.fanSpeed[0].text(), "60");
   EXPECT_TRUE(editor.cardFrame[0].enabled());
 }
@@ -104,7 +104,7 @@ TEST_F(ProfileLoading, OnlyTheNamedCardsAreEnabled) {
   // A new load replaces everything the last one showed.
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_3", "Manual") + profileEntry("CoreVoltageTarget_3", "1100")));
   EXPECT_EQ(view(), "off:|||||||\noff:|||||||\noff:|||||||\non:Manual||||||1100|\n");
-  EXPECT_EQ(editor.valueLines[kProtocolField][0], 0u);
+  EXPECT_EQ(editor.document.valueLines[kProtocolField][0], 0u);
 }
 
 TEST_F(ProfileLoading, KeysMatchInTheirCaseValuesInAny) {
@@ -125,8 +125,8 @@ TEST_F(ProfileLoading, TheLastOccurrenceOfAKeyWins) {
   ASSERT_TRUE(load(profileEntry("FanSpeedPercentTarget_0", "40") + profileEntry("FanSpeedAlgorithm_0", "Manual") +
                    profileEntry("FanSpeedPercentTarget_0", "55") + profileEntry("FanSpeedAlgorithm_0", "Unknown")));
   EXPECT_EQ(editor.fanSpeed[0].text(), "55");
-  EXPECT_EQ(editor.valueLines[2][0], 7u);
-  EXPECT_EQ(editor.valueLines[kAlgorithmField][0], 10u);
+  EXPECT_EQ(editor.document.valueLines[2][0], 7u);
+  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][0], 10u);
   // The last line names neither word, so nothing is chosen for it.
   EXPECT_EQ(editor.fanSpeedAlgorithm[0].listIndex(), -1);
   // "manual" wins over "automatic" in the same line.
@@ -141,7 +141,7 @@ TEST_F(ProfileLoading, NumbersAreNormalisedForTheWindow) {
                    "<Feature name=\"MemoryVoltageTarget_0\">\r\n  <Property name=\"Want\" />\r\n"));
   EXPECT_EQ(view().substr(0, view().find('\n')), "on:Manual||50|50|0||1.25|");
   // The memory voltage line has no value=: found, but nothing to show.
-  EXPECT_EQ(editor.valueLines[7][0], 16u);
+  EXPECT_EQ(editor.document.valueLines[7][0], 16u);
 }
 
 TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
@@ -159,7 +159,7 @@ TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
 TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
   ASSERT_TRUE(load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
                    "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
-  EXPECT_EQ(editor.lines.size(), 4u);
+  EXPECT_EQ(editor.document.lines.size(), 4u);
   EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
   EXPECT_EQ(editor.fanSpeed[0].text(), "70");
 }

@@ -100,7 +100,7 @@ TEST_F(ProfileSaving, AValueThatWouldBreakTheFileIsRefused) {
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(joinProfileLines(editor.lines), realisticProfile());
+  EXPECT_EQ(joinProfileLines(editor.document.lines), realisticProfile());
 }
 
 TEST_F(ProfileSaving, ACancelledSaveKeepsTheUpdatedLines) {
@@ -109,7 +109,7 @@ TEST_F(ProfileSaving, ACancelledSaveKeepsTheUpdatedLines) {
   EXPECT_FALSE(saveProfile(editor));
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(editor.lines[14], "      <Property name=\"Want_0\" value=\"60\" />");
+  EXPECT_EQ(editor.document.lines[14], "      <Property name=\"Want_0\" value=\"60\" />");
 }
 
 TEST_F(ProfileSaving, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {

@@ -1,0 +1,42 @@
+// Between the decoded values of a profile and the boxes that show them.
+#include "profiles/profile_editor.h"
+
+namespace oza {
+
+void ProfileEditor::showValues(const ProfileValues& values) {
+  for (int k = 0; k < kProfileCards; ++k) {
+    for (int f = 0; f < kProfileFields; ++f) {
+      const ProfileValue& value = values[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+      Control& box = field(f)[k];
+      if (isProfileNumberField(f))
+        box.setText(value.number.value_or(""));
+      else
+        box.setListIndex(value.entry.value_or(-1));
+    }
+  }
+}
+
+ProfileValues ProfileEditor::shownValues(int lastCard) const {
+  ProfileValues values;
+  for (int k = 0; k <= lastCard && k < kProfileCards; ++k) {
+    for (int f = 0; f < kProfileFields; ++f) {
+      ProfileValue& value = values[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+      const Control& box = field(f)[k];
+      if (isProfileNumberField(f))
+        value.number = box.text();
+      else if (box.listIndex() >= 0)
+        value.entry = box.listIndex();
+    }
+  }
+  return values;
+}
+
+void ProfileEditor::enableCardsWithFanSettings() {
+  for (int k = 0; k < kProfileCards; ++k) {
+    const auto card = static_cast<std::size_t>(k);
+    cardFrame[k].setEnabled(document.valueLines[kAlgorithmField][card] != 0 ||
+                            document.valueLines[kProtocolField][card] != 0);
+  }
+}
+
+}  // namespace oza

@@ -71,13 +71,10 @@ void FanTab::bindRules() {
     clampRule(type2Threshold[k], 120, type2);
     clampRule(type2Speed[k], 100, type2);
   }
-  auto modeChanged = [this] {
-    showFanControls(location_.tableType);
-    redrawFanGraph();
-  };
-  transferFunctionMode.onClick = modeChanged;
-  lookUpTableMode.onClick = modeChanged;
-  pwmRampOn.onClick = modeChanged;
+  auto onModeClick = [this] { modeChanged(); };
+  transferFunctionMode.onClick = onModeClick;
+  lookUpTableMode.onClick = onModeClick;
+  pwmRampOn.onClick = onModeClick;
   type1ContinuousGraph.onClick = [this] { drawLookUpGraph(); };
   type1StepGraph.onClick = [this] { drawLookUpGraph(); };
   // A new hysteresis redraws the graph beside it, as a user can type one
@@ -88,6 +85,17 @@ void FanTab::bindRules() {
   type2StepGraph.onClick = type2;
   type2ContinuousGraph.onClick = type2;
   recommendedValuesButton.onClick = [this] { setRecommendedValues(); };
+}
+
+void FanTab::modeChanged() {
+  showFanControls(location_.tableType);
+  redrawFanGraph();
+}
+
+void FanTab::turnPwmRampOn() {
+  if (pwmRampOn.checked()) return;
+  pwmRampOn.setChecked(true);
+  modeChanged();
 }
 
 void FanTab::load(Control& box, const std::string& text) {
@@ -157,10 +165,7 @@ void FanTab::setRecommendedValues() {
   dutyCycleMin.setText("15");
   hysteresis.setText("24");
   spinUpCycle.setText("0");
-  if (!pwmRampOn.checked()) {
-    pwmRampOn.setChecked(true);
-    pwmRampOn.onClick();
-  }
+  turnPwmRampOn();
   tminHysteresis.setText("4");
   spinUpTime.setText("0");
   pwmRamp.setText("1");

@@ -106,6 +106,11 @@ class FanTab {
 
  private:
   void bindRules();
+  // The rule of the mode options and the PWM ramp box: which boxes are
+  // enabled, and the graph.
+  void modeChanged();
+  // Ticks the PWM ramp box with its rule, as a click on it would.
+  void turnPwmRampOn();
   void editTransfer(double x, double y);
   void editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
   bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);

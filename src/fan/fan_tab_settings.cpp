@@ -91,10 +91,7 @@ std::vector<const Control*> FanTab::applyLookUpModeValues() {
   if (!lookUpTableMode.checked()) return {};
   hysteresis.setText("0");
   pwmRamp.setText("1");
-  if (!pwmRampOn.checked()) {
-    pwmRampOn.setChecked(true);
-    pwmRampOn.onClick();
-  }
+  turnPwmRampOn();
   tmin.setText("0");
   tminHysteresis.setText("0");
   return {&hysteresis, &pwmRamp, &pwmRampOn, &tmin, &tminHysteresis};

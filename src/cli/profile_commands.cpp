@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/cli_platform.h"
 #include "cli/control_edits.h"
 #include "cli/control_json.h"
 #include "cli/usage.h"
@@ -88,9 +89,7 @@ int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
     return 2;
   }
-  ScriptedPlatform platform;
-  // The only question is whether to overwrite.
-  platform.defaultAnswer = options.force ? MessageAnswer::Yes : MessageAnswer::No;
+  CliPlatform platform(MessageAnswer::No, options.force);
   ProfileEditor editor(platform);
   std::string path = options.path;
   bool done = loadProfile(editor, path);

@@ -100,32 +100,27 @@ std::vector<const Control*> FanTab::applyLookUpModeValues() {
 FanChanges FanTab::changedSettings() {
   FanChanges changes;
   const FanLocation& location = location_;
+  std::vector<const Control*> forced;
+  auto change = [&forced](const Control& box, double value) {
+    const bool isForced = std::find(forced.begin(), forced.end(), &box) != forced.end();
+    return isForced || !showsLoadedNumber(box) ? std::optional<double>(value) : std::nullopt;
+  };
   if (location.tableType == FanTableType::Type2) {
-    auto byteChange = [](const Control& box, double raw) {
-      return showsLoadedNumber(box) ? std::nullopt : std::optional<double>(raw);
-    };
-    changes.type2Hysteresis = byteChange(type2Hysteresis, textValue(type2Hysteresis.text()));
+    changes.type2Hysteresis = change(type2Hysteresis, textValue(type2Hysteresis.text()));
     for (int k = 0; k < kFanTablePoints; ++k) {
-      changes.type2Table.thresholds[k] = byteChange(type2Threshold[k], textValue(type2Threshold[k].text()));
+      changes.type2Table.thresholds[k] = change(type2Threshold[k], textValue(type2Threshold[k].text()));
       changes.type2Table.speeds[k] =
-          byteChange(type2Speed[k], roundHalfEven(textValue(type2Speed[k].text()) * location.type2SpeedScale / 100));
+          change(type2Speed[k], roundHalfEven(textValue(type2Speed[k].text()) * location.type2SpeedScale / 100));
     }
     return changes;
   }
 
-  std::vector<const Control*> forced;
   if (location.tableType == FanTableType::Type1) {
     // The look-up mode needs these values; they count as changes even when
     // they happen to be what was loaded.
     forced = applyLookUpModeValues();
     if (!transferFunctionMode.showsLoaded()) changes.registers.controlMode = transferFunctionMode.checked() ? 2 : 3;
   }
-  auto changed = [&forced](const Control& box) {
-    return std::find(forced.begin(), forced.end(), &box) != forced.end() || !showsLoadedNumber(box);
-  };
-  auto change = [&changed](const Control& box, double value) {
-    return changed(box) ? std::optional<double>(value) : std::nullopt;
-  };
   const int scale = location.dutyScale;
   FanRegisterChanges& registers = changes.registers;
   registers.tmin = change(tmin, wholeNumber(tmin.text()));

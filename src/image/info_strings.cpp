@@ -112,6 +112,8 @@ std::optional<std::string> biosDateTime(const ByteImage& image) {
   }
 }
 
+bool usesGddr5(const InfoStrings& strings) { return contains(toLower(strings.ramType), "dr5"); }
+
 bool checkValid(const InfoStrings& strings) {
   if (!contains(strings.chipType, "R") && !contains(strings.chipType, "M")) return false;
   if (strings.cardInterface.size() < 3 || strings.cardInterface.size() > 15) return false;

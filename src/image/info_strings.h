@@ -58,6 +58,9 @@ bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoSt
 // the image is too short.
 std::optional<std::string> biosDateTime(const ByteImage& image);
 
+// Whether the memory type names GDDR5.
+bool usesGddr5(const InfoStrings& strings);
+
 // Whether the strings look like those of an AtomBIOS image of this family.
 bool checkValid(const InfoStrings& strings);
 

@@ -82,10 +82,10 @@ void ClockTab::showStates(const PowerPlayStates& states) {
     stateList.addItem(std::to_string(s) + stateDescription(states.classification[s]));
 }
 
-void ClockTab::showClockInfos(const std::vector<oza::ClockInfo>& records) {
+void ClockTab::showClockInfos(const std::vector<ClockInfo>& records) {
   for (std::size_t i = 0; i < records.size() && i < static_cast<std::size_t>(kClockBlocks); ++i) {
     const int block = static_cast<int>(i);
-    const oza::ClockInfo& info = records[i];
+    const ClockInfo& info = records[i];
     gpuClock[block].setText(megahertz(info.engineClock));
     memoryClock[block].setText(megahertz(info.memoryClock));
     voltage[block].setText(info.voltage > kLargestVoltage ? "---" : decimalText(info.voltage / 1000.0));

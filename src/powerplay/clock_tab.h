@@ -57,7 +57,7 @@ class ClockTab {
   void showStates(const PowerPlayStates& states);
 
   // Shows the records in the first blocks.
-  void showClockInfos(const std::vector<oza::ClockInfo>& records);
+  void showClockInfos(const std::vector<ClockInfo>& records);
   // What a save writes into the first `records` records the load found (at
   // most 16): the values of the boxes that no longer show what was loaded.
   ClockChanges changedSettings(int records) const;

@@ -12,15 +12,6 @@ namespace {
 
 constexpr std::uint8_t kFillerMarker = 0x5B;  // '['
 
-// Sum of the bytes first..last; OutOfImage when `last` lies beyond the image.
-std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
-  first = std::max<std::int64_t>(first, 0);
-  if (first > last) return 0;
-  image.at(last);
-  const auto& bytes = image.bytes();
-  return std::accumulate(bytes.begin() + first, bytes.begin() + last + 1, std::int64_t{0});
-}
-
 // Highest i in [1, last] with byte i - 1 == before and byte i == 0xFF, or -1.
 std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t before) {
   const auto& bytes = image.bytes();
@@ -31,7 +22,19 @@ std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t be
 
 }  // namespace
 
+std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
+  first = std::max<std::int64_t>(first, 0);
+  if (first > last) return 0;
+  image.at(last);
+  const auto& bytes = image.bytes();
+  return std::accumulate(bytes.begin() + first, bytes.begin() + last + 1, std::int64_t{0});
+}
+
 std::int64_t byteSum(const ByteImage& image) { return rangeSum(image, 0, image.last()); }
+
+std::int64_t declaredLength(const ByteImage& image) {
+  return image.contains(kDeclaredSizeByte) ? std::int64_t{image.at(kDeclaredSizeByte)} * 512 : 0;
+}
 
 std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
   if (image.empty()) return std::nullopt;
@@ -46,8 +49,7 @@ std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheck
 }
 
 std::int64_t checkedLast(const ByteImage& image) {
-  if (image.size() < 3) return image.last();
-  const std::int64_t declared = std::int64_t{image.at(kDeclaredSizeByte)} * 512;
+  const std::int64_t declared = declaredLength(image);
   if (declared >= 512 && declared < image.size()) return declared - 1;
   return image.last();
 }

@@ -22,6 +22,12 @@ std::optional<std::int64_t> fileCheckSum(const ByteImage& image);
 std::string checkSumText(std::int64_t sum);
 
 std::int64_t byteSum(const ByteImage& image);
+// Sum of the bytes first..last; OutOfImage when `last` lies beyond the image.
+std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last);
+
+// The image length byte 0x02 declares (in 512-byte blocks); 0 when the image
+// is too short to hold that byte.
+std::int64_t declaredLength(const ByteImage& image);
 
 // Current byte sum minus the loaded one; kDifferenceFailed without an image.
 std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum);

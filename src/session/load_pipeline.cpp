@@ -178,7 +178,7 @@ void rememberLoadedControls(Session& session) {
 }
 
 void showGddr5SizeWarning(Session& session) {
-  if (!contains(toLower(session.strings.ramType), "dr5")) return;
+  if (!usesGddr5(session.strings)) return;
   if (session.image.size() >= kLargest64kImage) return;
   const MessageAnswer answer = session.platform.message(
       "File may be corrupted. Show more detailed information?", MessageIcon::None,

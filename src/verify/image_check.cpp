@@ -44,18 +44,18 @@ class Rules {
 std::string bytes(std::int64_t n) { return std::to_string(n) + " bytes"; }
 
 // The clock infos as the clock tab shows them.
-struct ClockInfo {
+struct ShownClockInfo {
   int block = 0;
   double gpu = 0, ram = 0;     // MHz
   std::optional<double> volt;  // V; none for "---"
 };
 
-std::vector<ClockInfo> clockInfos(const Session& s) {
-  std::vector<ClockInfo> infos;
+std::vector<ShownClockInfo> clockInfos(const Session& s) {
+  std::vector<ShownClockInfo> infos;
   const ClockTab& c = s.form.clock;
   const int records = std::min(c.statesShown(), kMaxRecords);
   for (int i = 0; i < records; ++i) {
-    ClockInfo info{i, textValue(c.gpuClock[i].text()), textValue(c.memoryClock[i].text()), std::nullopt};
+    ShownClockInfo info{i, textValue(c.gpuClock[i].text()), textValue(c.memoryClock[i].text()), std::nullopt};
     if (c.voltage[i].text() != "---") info.volt = textValue(c.voltage[i].text());
     infos.push_back(info);
   }
@@ -84,15 +84,14 @@ void checkFile(const LoadedImage& image, Rules& rules) {
     rules.passed("File length", bytes(b.size()));
   else
     rules.error("File length", bytes(b.size()) + ", neither 65536 nor 131072");
-  const std::int64_t declared = b.contains(2) ? b.at(2) * 512 : 0;
+  const std::int64_t declared = declaredLength(b);
   if (declared > b.size()) {
     rules.error("Declared image length", bytes(declared) + " declared, the file holds " + bytes(b.size()));
     rules.notRun("Declared image checksum", "the declared image is not all in the file");
     return;
   }
   rules.passed("Declared image length", bytes(declared) + " declared");
-  std::int64_t sum = 0;
-  for (std::int64_t p = 0; p < declared; ++p) sum += b.at(p);
+  const std::int64_t sum = rangeSum(b, 0, declared - 1);
   if (sum % 256 == 0)
     rules.passed("Declared image checksum", "sums to 0 modulo 256");
   else
@@ -124,7 +123,7 @@ void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rul
 
 void checkContent(const LoadedImage& image, Rules& rules) {
   const Session& s = image.session();
-  const bool gddr5 = contains(toLower(s.strings.ramType), "dr5");
+  const bool gddr5 = usesGddr5(s.strings);
   if (!image.loaded())
     rules.notRun("GDDR5 image size", "the image did not load");
   else if (gddr5 && image.bytes().size() <= k64k)
@@ -140,7 +139,7 @@ void checkContent(const LoadedImage& image, Rules& rules) {
     rules.notRun("Clocks within the Overdrive limits", image.loaded() ? "no Overdrive limits" : "the image did not load");
   } else {
     std::vector<std::string> problems;
-    for (const ClockInfo& info : clockInfos(s)) {
+    for (const ShownClockInfo& info : clockInfos(s)) {
       if (gpuLimit > 0 && info.gpu > gpuLimit)
         problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
       if (ramLimit > 0 && info.ram > ramLimit)
@@ -198,11 +197,11 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
     for (const char* name : {voltRule, raiseRule, bytesRule}) rules.notRun(name, "an image did not load");
     return;
   }
-  const std::vector<ClockInfo> mine = clockInfos(image.session());
-  const std::vector<ClockInfo> theirs = clockInfos(original.session());
+  const std::vector<ShownClockInfo> mine = clockInfos(image.session());
+  const std::vector<ShownClockInfo> theirs = clockInfos(original.session());
   std::optional<double> low, high;
   double gpuHigh = 0, ramHigh = 0;
-  for (const ClockInfo& info : theirs) {
+  for (const ShownClockInfo& info : theirs) {
     if (info.volt) {
       low = std::min(low.value_or(*info.volt), *info.volt);
       high = std::max(high.value_or(*info.volt), *info.volt);
@@ -215,13 +214,13 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
   } else {
     const std::string range = decimalText(*low) + " V to " + decimalText(*high) + " V";
     std::vector<std::string> problems;
-    for (const ClockInfo& info : mine)
+    for (const ShownClockInfo& info : mine)
       if (info.volt && (*info.volt < *low || *info.volt > *high))
         problems.push_back(block(info.block) + " " + decimalText(*info.volt) + " V outside " + range);
     rules.judge(voltRule, CheckOutcome::Warning, problems, range);
   }
   std::vector<std::string> raised;
-  for (const ClockInfo& info : mine) {
+  for (const ShownClockInfo& info : mine) {
     if (info.gpu > gpuHigh * kLargestRaise) raised.push_back(block(info.block) + " GPU " + mhz(info.gpu));
     if (info.ram > ramHigh * kLargestRaise) raised.push_back(block(info.block) + " RAM " + mhz(info.ram));
   }
@@ -230,10 +229,8 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
 
   const Session& a = original.session();
   const Session& b = image.session();
-  std::vector<KnownField> known = knownFields(a.image, a.fanLocation, a.fanCard);
-  for (const KnownField& field : knownFields(b.image, b.fanLocation, b.fanCard)) known.push_back(field);
-  for (const KnownField& area : correctionAreas(a.image)) known.push_back(area);
-  for (const KnownField& area : correctionAreas(b.image)) known.push_back(area);
+  std::vector<KnownField> known = knownFieldsOfEither(a, b);
+  for (const KnownField& area : correctionAreasOfEither(a.image, b.image)) known.push_back(area);
   const std::vector<ByteRange> ranges =
       differingRanges(a.image, b.image, [&](std::int64_t p) { return !insideAny(known, p); });
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");

@@ -131,10 +131,8 @@ void diffBytes(const Session& a, const Session& b, Collector& out) {
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
-  std::vector<KnownField> known = knownFields(ia, a.fanLocation, a.fanCard);
-  for (const KnownField& field : knownFields(ib, b.fanLocation, b.fanCard)) known.push_back(field);
-  std::vector<KnownField> areas = correctionAreas(ia);
-  for (const KnownField& area : correctionAreas(ib)) areas.push_back(area);
+  const std::vector<KnownField> known = knownFieldsOfEither(a, b);
+  const std::vector<KnownField> areas = correctionAreasOfEither(ia, ib);
 
   for (const char* name : {kHeaderArea, kFillerArea}) {
     auto inArea = [&](std::int64_t p) {

@@ -95,6 +95,18 @@ std::vector<KnownField> correctionAreas(const ByteImage& image) {
   return out;
 }
 
+std::vector<KnownField> knownFieldsOfEither(const Session& a, const Session& b) {
+  std::vector<KnownField> known = knownFields(a.image, a.fanLocation, a.fanCard);
+  for (const KnownField& field : knownFields(b.image, b.fanLocation, b.fanCard)) known.push_back(field);
+  return known;
+}
+
+std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteImage& b) {
+  std::vector<KnownField> areas = correctionAreas(a);
+  for (const KnownField& area : correctionAreas(b)) areas.push_back(area);
+  return areas;
+}
+
 bool insideAny(const std::vector<KnownField>& fields, std::int64_t position) {
   return std::any_of(fields.begin(), fields.end(),
                      [position](const KnownField& f) { return position >= f.first && position <= f.last; });

@@ -6,6 +6,7 @@
 
 #include "fan/fan_location.h"
 #include "image/byte_image.h"
+#include "session/session.h"
 
 namespace oza {
 
@@ -27,6 +28,11 @@ inline constexpr const char* kFillerArea = "Checksum correction (filler)";
 // The two areas the checksum correction may change: the reserved header
 // bytes and the filler at the end of the image (empty when it has none).
 std::vector<KnownField> correctionAreas(const ByteImage& image);
+
+// The fields, and the correction areas, of either of two loaded images:
+// what a comparison of the two leaves to the readers and writers.
+std::vector<KnownField> knownFieldsOfEither(const Session& a, const Session& b);
+std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteImage& b);
 
 // Whether `position` lies in one of `fields`.
 bool insideAny(const std::vector<KnownField>& fields, std::int64_t position);

@@ -37,11 +37,19 @@ void writeByte(ByteImage& image, std::int64_t position, const std::optional<doub
   if (value) image.set(position, static_cast<std::uint8_t>(roundToByte(*value)));
 }
 
+// Thresholds, then speeds, at the positions the reader took them from.
+template <typename ThresholdAt, typename SpeedAt>
+void writeTable(ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt, const FanTableChanges& table) {
+  for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, thresholdAt(k), table.thresholds[k]);
+  for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, speedAt(k), table.speeds[k]);
+}
+
 bool writeType1Table(ByteImage& image, std::int64_t section, const FanTableChanges& table) {
   if (section < 0) return false;
   try {
-    for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, type1ThresholdAt(section, k), table.thresholds[k]);
-    for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, type1SpeedAt(section, k), table.speeds[k]);
+    writeTable(
+        image, [section](int k) { return type1ThresholdAt(section, k); },
+        [section](int k) { return type1SpeedAt(section, k); }, table);
     return true;
   } catch (const OutOfImage&) {
     return false;
@@ -66,10 +74,9 @@ std::optional<FanWriteError> writeType2(ByteImage& image, const FanLocation& loc
   if (tableMarker < 0) return FanWriteError::NoType2TableMarker;
   if (hysteresisMarker < 0) return FanWriteError::NoType2HysteresisMarker;
   writeByte(image, type2HysteresisAt(hysteresisMarker), changes.type2Hysteresis);
-  for (int k = 0; k < kFanTablePoints; ++k)
-    writeByte(image, type2ThresholdAt(tableMarker, k), changes.type2Table.thresholds[k]);
-  for (int k = 0; k < kFanTablePoints; ++k)
-    writeByte(image, type2SpeedAt(tableMarker, k), changes.type2Table.speeds[k]);
+  writeTable(
+      image, [tableMarker](int k) { return type2ThresholdAt(tableMarker, k); },
+      [tableMarker](int k) { return type2SpeedAt(tableMarker, k); }, changes.type2Table);
   return std::nullopt;
 }
 

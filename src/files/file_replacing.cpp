@@ -20,7 +20,6 @@ namespace fs = std::filesystem;
 // As many links as the kernel follows in one lookup.
 constexpr int kLinkHops = 40;
 constexpr std::size_t kLongestName = 255;
-constexpr int kNameAttempts = 16;
 
 // The name a chain of symbolic links starting at `path` ends at (possibly a
 // file that does not exist yet); nothing for a loop or an unreadable link.
@@ -97,14 +96,10 @@ WriteOutcome replaceFile(const std::string& path, std::string_view bytes, const 
   // followed, and replacing it would miss the file the user meant.
   if (replacing && (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode))) return WriteOutcome::Failed;
 
-  std::string temporary;
-  FileDescriptor file;
-  for (int attempt = 0; attempt < kNameAttempts && !file; ++attempt) {
-    temporary = temporaryName(name, seams);
-    file.reset(::openat(folder.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!file && errno != EEXIST) return WriteOutcome::Failed;
-  }
-  if (!file) return WriteOutcome::Failed;
+  CreatedFile created = createExclusive(folder.get(), [&] { return temporaryName(name, seams); });
+  if (!created.file) return WriteOutcome::Failed;
+  FileDescriptor& file = created.file;
+  const std::string& temporary = created.name;
 
   const auto discard = [&](WriteOutcome outcome) {
     ::unlinkat(folder.get(), temporary.c_str(), 0);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
 #include <unistd.h>
 
@@ -21,6 +22,17 @@ bool FileDescriptor::close() {
 void FileDescriptor::reset(int descriptor) {
   close();
   descriptor_ = descriptor;
+}
+
+CreatedFile createExclusive(int folder, const std::function<std::string()>& drawName) {
+  constexpr int kNameAttempts = 16;
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    std::string name = drawName();
+    const int file = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file >= 0) return {FileDescriptor(file), std::move(name)};
+    if (errno != EEXIST) break;
+  }
+  return {FileDescriptor(), std::string()};
 }
 
 bool writeAll(int descriptor, std::string_view bytes) {

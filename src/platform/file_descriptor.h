@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,17 @@ class FileDescriptor {
  private:
   int descriptor_;
 };
+
+// A file made by createExclusive, open for writing, and its name.
+struct CreatedFile {
+  FileDescriptor file;
+  std::string name;
+};
+
+// Creates a new file (mode 0600, never through a link) in the open folder
+// `folder` under a name `drawName` gives, drawing again while the name is
+// taken (a few times); no file on any other failure.
+CreatedFile createExclusive(int folder, const std::function<std::string()>& drawName);
 
 // Writes every byte, resuming after partial writes and interruptions.
 bool writeAll(int descriptor, std::string_view bytes);

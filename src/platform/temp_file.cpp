@@ -15,8 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kNameAttempts = 16;
-
 // A real folder (no link) owned by this user that nobody else may enter.
 bool isPrivateFolder(const fs::path& folder) {
   struct stat status {};
@@ -30,14 +28,10 @@ std::string createTempFile(const std::string& folder, const std::string& prefix,
   if (folder.empty()) return {};
   FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!directory) return {};
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string name = prefix.substr(0, 3) + randomName(seams) + ".tmp";
-    FileDescriptor file(::openat(directory.get(), name.c_str(),
-                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (file) return (fs::path(folder) / name).string();
-    if (errno != EEXIST) return {};
-  }
-  return {};
+  const CreatedFile created =
+      createExclusive(directory.get(), [&] { return prefix.substr(0, 3) + randomName(seams) + ".tmp"; });
+  if (!created.file) return {};
+  return (fs::path(folder) / created.name).string();
 }
 
 bool writeCreatedFile(const std::string& path, std::string_view bytes) {

@@ -24,16 +24,6 @@ QColor outcomeColour(CheckOutcome outcome) {
   return QColor(0x00, 0x70, 0x00);
 }
 
-QString summary(const CheckReport& report) {
-  const int errors = report.count(CheckOutcome::Error);
-  const int warnings = report.count(CheckOutcome::Warning);
-  return QStringLiteral("%1 %2, %3 %4")
-      .arg(errors)
-      .arg(errors == 1 ? "error" : "errors")
-      .arg(warnings)
-      .arg(warnings == 1 ? "warning" : "warnings");
-}
-
 }  // namespace
 
 CheckWindow::CheckWindow(CheckReport report, QWidget* parent) : QDialog(parent), report_(std::move(report)) {
@@ -68,7 +58,7 @@ CheckWindow::CheckWindow(CheckReport report, QWidget* parent) : QDialog(parent),
   table_->resizeRowsToContents();
   layout->addWidget(table_, 1);
 
-  addReportFooter(*this, *layout, summary(report_), [this] { copyAsText(); });
+  addReportFooter(*this, *layout, toQt(checkSummary(report_)), [this] { copyAsText(); });
   resize(860, 420);
 }
 

@@ -49,11 +49,7 @@ CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
   copyKey->setShortcut(QKeySequence::Copy);
   connect(copyKey, &QAction::triggered, this, &CompareWindow::copyAsText);
   addAction(copyKey);
-  const std::size_t n = differences.size();
-  addReportFooter(*this, *layout,
-                  n == 0 ? QStringLiteral("The images are equal.")
-                         : QStringLiteral("%1 %2").arg(n).arg(n == 1 ? "difference" : "differences"),
-                  [this] { copyAsText(); });
+  addReportFooter(*this, *layout, toQt(differenceSummary(differences)), [this] { copyAsText(); });
   resize(860, 480);
 }
 

@@ -285,11 +285,14 @@ std::string checkText(const CheckReport& report) {
     outcome.resize(9, ' ');
     text += outcome + item.name + ": " + item.detail + "\n";
   }
+  return text + checkSummary(report) + "\n";
+}
+
+std::string checkSummary(const CheckReport& report) {
   const int errors = report.count(CheckOutcome::Error);
   const int warnings = report.count(CheckOutcome::Warning);
-  text += std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) +
-          (warnings == 1 ? " warning\n" : " warnings\n");
-  return text;
+  return std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) +
+         (warnings == 1 ? " warning" : " warnings");
 }
 
 }  // namespace oza

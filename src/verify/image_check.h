@@ -33,6 +33,9 @@ CheckReport checkImage(const LoadedImage& image, const LoadedImage* original);
 
 const char* outcomeName(CheckOutcome outcome);  // "ok", "warning", "error", "not run"
 
+// "2 errors, 1 warning".
+std::string checkSummary(const CheckReport& report);
+
 // The report as text: one line per rule and a closing summary.
 std::string checkText(const CheckReport& report);
 

@@ -179,10 +179,14 @@ std::string differenceRowsText(const std::vector<Difference>& differences) {
 std::string differencesText(const std::string& pathA, const std::string& pathB,
                             const std::vector<Difference>& differences) {
   std::string text = "A: " + pathA + "\nB: " + pathB + "\n";
-  if (differences.empty()) return text + "The images are equal.\n";
-  text += differenceRowsText(differences);
-  text += std::to_string(differences.size()) + (differences.size() == 1 ? " difference\n" : " differences\n");
-  return text;
+  if (differences.empty()) return text + differenceSummary(differences) + "\n";
+  return text + differenceRowsText(differences) + differenceSummary(differences) + "\n";
+}
+
+std::string differenceSummary(const std::vector<Difference>& differences) {
+  const std::size_t n = differences.size();
+  if (n == 0) return "The images are equal.";
+  return std::to_string(n) + (n == 1 ? " difference" : " differences");
 }
 
 }  // namespace oza

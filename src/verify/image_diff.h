@@ -25,6 +25,8 @@ std::vector<Difference> diffImages(const Session& a, const Session& b);
 // under a header line, and a closing count.
 std::string differencesText(const std::string& pathA, const std::string& pathB,
                             const std::vector<Difference>& differences);
+// "The images are equal.", "1 difference", "12 differences".
+std::string differenceSummary(const std::vector<Difference>& differences);
 // The rows alone, tab-separated under the header line, as copied.
 std::string differenceRowsText(const std::vector<Difference>& differences);
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/file_descriptor.h"
+#include "platform/platform.h"
 
 namespace oza {
 
@@ -41,6 +42,22 @@ bool writeCreatedFile(const std::string& path, std::string_view bytes) {
   struct stat status {};
   if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) return false;
   return ::ftruncate(file.get(), 0) == 0 && writeAll(file.get(), bytes) && file.close();
+}
+
+std::string tempFolder(Platform& platform) {
+  std::string folder = platform.tempDirectory();
+  // Not the current folder: it may be shared, and the user never chose it for this.
+  if (folder.empty()) folder = privateTempFolder();
+  return folder;
+}
+
+std::string tempFilePath(Platform& platform, const std::string& prefix) {
+  return createTempFile(tempFolder(platform), prefix, platform.fileWrites);
+}
+
+bool deleteTempFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(path, error) && !error;
 }
 
 std::string privateTempFolder() {

@@ -7,6 +7,8 @@
 
 namespace oza {
 
+class Platform;
+
 // Creates a new empty file in `folder` named with the first three characters
 // of `prefix`, 64 random bits in hexadecimal and ".tmp", readable and
 // writable by the user alone. The name is never opened when it exists, even
@@ -24,5 +26,14 @@ bool writeCreatedFile(const std::string& path, std::string_view bytes);
 // session's runtime folder, else ".cache/oza" in the home folder (made when
 // missing). "" when neither is usable.
 std::string privateTempFolder();
+
+// The platform's temporary folder, or a folder of the user's own when it
+// names none (see privateTempFolder).
+std::string tempFolder(Platform& platform);
+// A new empty file in the temporary folder, made by createTempFile: the first
+// three characters of `prefix`, 64 random bits, ".tmp"; "" when none could be
+// made.
+std::string tempFilePath(Platform& platform, const std::string& prefix);
+bool deleteTempFile(const std::string& path);
 
 }  // namespace oza

@@ -6,7 +6,6 @@
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
-#include "shell/version_check.h"
 
 namespace oza {
 

@@ -1,6 +1,5 @@
 #include "shell/version_check.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "files/file_io.h"
@@ -13,8 +12,6 @@
 
 namespace oza {
 
-namespace fs = std::filesystem;
-
 std::string latestVersion(const std::string& page) {
   const std::string marker = kVersionMarker;
   const auto found = toLower(page).find(toLower(marker));
@@ -25,22 +22,6 @@ std::string latestVersion(const std::string& page) {
 
 bool isUpToDate(const std::string& running, const std::string& latest) {
   return running == latest || textValue(running) >= textValue(latest);
-}
-
-std::string tempFolder(Platform& platform) {
-  std::string folder = platform.tempDirectory();
-  // Not the current folder: it may be shared, and the user never chose it for this.
-  if (folder.empty()) folder = privateTempFolder();
-  return folder;
-}
-
-std::string tempFilePath(Platform& platform, const std::string& prefix) {
-  return createTempFile(tempFolder(platform), prefix, platform.fileWrites);
-}
-
-bool deleteTempFile(const std::string& path) {
-  std::error_code error;
-  return fs::remove(path, error) && !error;
 }
 
 void runVersionCheck(Platform& platform, const std::string& running, std::function<void()> finished) {

@@ -16,15 +16,6 @@ std::string latestVersion(const std::string& page);
 // smaller than the latest one's.
 bool isUpToDate(const std::string& running, const std::string& latest);
 
-// The system's temporary folder, or a folder of the user's own when there is
-// none (see privateTempFolder).
-std::string tempFolder(Platform& platform);
-// A new empty file in the temporary folder, made by createTempFile: the first
-// three characters of `prefix`, 64 random bits, ".tmp"; "" when none could be
-// made.
-std::string tempFilePath(Platform& platform, const std::string& prefix);
-bool deleteTempFile(const std::string& path);
-
 // "Check for new OZA version...": reachability, download of the download
 // page, comparison, and the outcome as a message. Runs through the
 // platform's asynchronous network calls; `finished` runs at the end.

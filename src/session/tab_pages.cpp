@@ -4,31 +4,33 @@
 
 namespace oza {
 
+namespace {
+
+// Selects the tab's button and hides every page; the caller shows the one
+// that belongs to it.
+void selectTab(MainForm& form, Control& button) {
+  form.tabs.select(button);
+  for (Control* page : {&form.info.infoFrame, &form.clock.clockFrame, &form.fan.type1Frame, &form.fan.type2Frame})
+    page->setVisible(false);
+}
+
+}  // namespace
+
 void showInfoTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.infoTabButton);
-  form.clock.clockFrame.setVisible(false);
-  form.fan.type2Frame.setVisible(false);
-  form.fan.type1Frame.setVisible(false);
+  selectTab(form, form.infoTabButton);
   form.info.infoFrame.setVisible(true);
 }
 
 void showClockTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.clockTabButton);
-  form.fan.type1Frame.setVisible(false);
-  form.fan.type2Frame.setVisible(false);
-  form.info.infoFrame.setVisible(false);
+  selectTab(form, form.clockTabButton);
   form.clock.clockFrame.setVisible(true);
 }
 
 void showFanTab(Session& session) {
   MainForm& form = session.form;
-  form.tabs.select(form.fanTabButton);
-  form.clock.clockFrame.setVisible(false);
-  form.info.infoFrame.setVisible(false);
-  form.fan.type2Frame.setVisible(false);
-  form.fan.type1Frame.setVisible(false);
+  selectTab(form, form.fanTabButton);
   if (isRv770Card(session.cardId) || session.fanLocation.tableType == FanTableType::Type1) {
     form.fan.type1Frame.setVisible(true);
   } else if (session.fanLocation.tableType == FanTableType::Type2) {

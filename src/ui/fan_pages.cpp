@@ -47,6 +47,14 @@ void lookUpRows(ControlArray& thresholds, ControlArray& speeds, Binder& binder, 
   }
 }
 
+// Every mouse event on a graph is a user event: the binder mirrors its effects.
+FanGraphWidget::Mouse userMouse(Binder& binder, FanTab& tab, void (FanTab::*down)(double, double),
+                                void (FanTab::*move)(double, double, bool), void (FanTab::*up)()) {
+  return {[&binder, &tab, down](double x, double y) { binder.userEvent([&] { (tab.*down)(x, y); }); },
+          [&binder, &tab, move](double x, double y, bool left) { binder.userEvent([&] { (tab.*move)(x, y, left); }); },
+          [&binder, &tab, up] { binder.userEvent([&] { (tab.*up)(); }); }};
+}
+
 }  // namespace
 
 QGroupBox* buildType1Frame(FanTab& tab, Binder& binder, QWidget* parent, FanGraphWidget** graph) {
@@ -80,15 +88,8 @@ QGroupBox* buildType1Frame(FanTab& tab, Binder& binder, QWidget* parent, FanGrap
   caption("PWM ramp (%):", frame, QRect(14, y, 240, 22));
   numberBox(tab.pwmRamp, binder, frame, QRect(260, y, 60, 22));
 
-  // Every mouse event on a graph is a user event: the binder mirrors its effects.
-  *graph = new FanGraphWidget(
-      tab.type1Graph, FanGraphWidget::Mouse{[&binder, &tab](double x, double y) {
-                                              binder.userEvent([&] { tab.type1GraphMouseDown(x, y); });
-                                            },
-                                            [&binder, &tab](double x, double y, bool left) {
-                                              binder.userEvent([&] { tab.type1GraphMouseMove(x, y, left); });
-                                            },
-                                            [&binder, &tab] { binder.userEvent([&] { tab.type1GraphMouseUp(); }); }});
+  *graph = new FanGraphWidget(tab.type1Graph, userMouse(binder, tab, &FanTab::type1GraphMouseDown,
+                                                        &FanTab::type1GraphMouseMove, &FanTab::type1GraphMouseUp));
   binder.bind(tab.type1Picture, *graph);
   QWidget* panel = graphPanel(*graph, frame);
   panel->move(360, 22);
@@ -118,14 +119,8 @@ QGroupBox* buildType2Frame(FanTab& tab, Binder& binder, QWidget* parent, FanGrap
   caption("Fan speed (%):", frame, QRect(14, 104, 120, 22));
   lookUpRows(tab.type2Threshold, tab.type2Speed, binder, frame, 140, 76);
 
-  *graph = new FanGraphWidget(
-      tab.type2Graph, FanGraphWidget::Mouse{[&binder, &tab](double x, double y) {
-                                              binder.userEvent([&] { tab.type2GraphMouseDown(x, y); });
-                                            },
-                                            [&binder, &tab](double x, double y, bool left) {
-                                              binder.userEvent([&] { tab.type2GraphMouseMove(x, y, left); });
-                                            },
-                                            [&binder, &tab] { binder.userEvent([&] { tab.type2GraphMouseUp(); }); }});
+  *graph = new FanGraphWidget(tab.type2Graph, userMouse(binder, tab, &FanTab::type2GraphMouseDown,
+                                                        &FanTab::type2GraphMouseMove, &FanTab::type2GraphMouseUp));
   binder.bind(tab.type2Picture, *graph);
   QWidget* panel = graphPanel(*graph, frame);
   panel->move(14, 150);

@@ -23,8 +23,6 @@ struct FanLocation {
   std::int64_t type1Section = -1;
   std::int64_t type2HysteresisMarker = -1;  // "O"
   std::int64_t type2TableMarker = -1;       // "P"
-
-  std::int32_t registerPosition(int n) const { return registerPositions[n]; }
 };
 
 // What the fan code needs to know of the card besides the image.

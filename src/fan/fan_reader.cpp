@@ -17,7 +17,7 @@ bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const Fan
   // A register that was not found would be read from the image's first bytes.
   for (const std::int32_t position : location.registerPositions)
     if (position == 0) return false;
-  auto field = [&](const FanField& f) { return readFanField(image, location.registerPosition(f.reg), f); };
+  auto field = [&](const FanField& f) { return readFanField(image, location.registerPositions[f.reg], f); };
   registers.controlMode = field(kControlMode);
   if (registers.controlMode != 2 && registers.controlMode != 3) return false;
   registers.dutyScale = field(kDutyScale);

@@ -26,7 +26,7 @@ std::optional<FanWriteError> writeRegisters(ByteImage& image, const FanLocation&
       {FanWriteError::PwmRamp, kPwmRamp, changes.pwmRamp},
   };
   for (const auto& write : writes) {
-    if (write.value && !writeFanField(image, location.registerPosition(write.field.reg), write.field, *write.value))
+    if (write.value && !writeFanField(image, location.registerPositions[write.field.reg], write.field, *write.value))
       return write.error;
   }
   return std::nullopt;
@@ -60,7 +60,7 @@ bool writeType1Table(ByteImage& image, std::int64_t section, const FanTableChang
 
 std::optional<FanWriteError> writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   const std::optional<double>& mode = changes.registers.controlMode;
-  if (mode && !writeFanField(image, location.registerPosition(kControlMode.reg), kControlMode, *mode))
+  if (mode && !writeFanField(image, location.registerPositions[kControlMode.reg], kControlMode, *mode))
     return FanWriteError::ControlMode;
   if (const auto error = writeRegisters(image, location, changes.registers)) return error;
   if (!writeType1Table(image, location.type1Section, changes.type1Table)) return FanWriteError::LookUpTable;

@@ -82,7 +82,7 @@ std::string controlMode(const FanTab& fan) {
 }
 
 std::string registerValue(const Session& s, int n) {
-  const std::int32_t position = s.fanLocation.registerPosition(n);
+  const std::int32_t position = s.fanLocation.registerPositions[n];
   if (position == 0 || !s.image.contains(position + 3)) return "";
   return "0x" + readDWordHex(s.image, position);
 }

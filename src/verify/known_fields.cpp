@@ -58,8 +58,8 @@ void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
 
 void addFan(const ByteImage& image, const FanLocation& fan, const FanCard& card, std::vector<KnownField>& out) {
   for (int n = 0; n < 3; ++n)
-    if (fan.registerPosition(n))
-      out.push_back({"Fan register " + std::to_string(n), fan.registerPosition(n), fan.registerPosition(n) + 3, true});
+    if (fan.registerPositions[n])
+      out.push_back({"Fan register " + std::to_string(n), fan.registerPositions[n], fan.registerPositions[n] + 3, true});
   const std::int64_t z = findFanSection(image, fan.fanControlPosition, card.r680);
   if (z >= 0)
     out.push_back({"Fan look-up table", type1ThresholdAt(z, 0), type1SpeedAt(z, kFanTablePoints - 1), true});

@@ -28,7 +28,7 @@ struct Loaded {
     const auto error = saveFanSettings(image, location, tab, enabled);
     return error ? static_cast<int>(*error) : 0;
   }
-  int field(const FanField& f) const { return readFanField(image, location.registerPosition(f.reg), f); }
+  int field(const FanField& f) const { return readFanField(image, location.registerPositions[f.reg], f); }
 
   ByteImage image;
   FanLocation location;

@@ -3,15 +3,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QUrl>
 
 #include "ui/link_label.h"
 
@@ -19,6 +22,12 @@ namespace oza::ui {
 
 QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 std::string fromQt(const QString& text) { return text.toUtf8().toStdString(); }
+
+std::optional<std::string> firstDroppedFile(const QDropEvent& event) {
+  const QList<QUrl> urls = event.mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return std::nullopt;
+  return fromQt(urls.first().toLocalFile());
+}
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "controls/control.h"
@@ -11,6 +13,8 @@
 class QAction;
 class QKeySequence;
 class QMenuBar;
+
+class QDropEvent;
 
 namespace oza::ui {
 
@@ -63,5 +67,8 @@ class Binder : public QObject {
 
 QString toQt(const std::string& text);
 std::string fromQt(const QString& text);
+// The first file of a drop when it is a local file: a window opens that one
+// only, and ignores a drop without one.
+std::optional<std::string> firstDroppedFile(const QDropEvent& event);
 
 }  // namespace oza::ui

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "session/load_pipeline.h"
@@ -243,10 +242,10 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  const std::optional<std::string> path = firstDroppedFile(*event);
+  if (!path) return;
   event->acceptProposedAction();
-  openPath(fromQt(urls.first().toLocalFile()));
+  openPath(*path);
 }
 
 AboutBox* MainWindow::showAbout() {

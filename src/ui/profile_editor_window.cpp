@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "profiles/profile_loading.h"
@@ -91,10 +90,10 @@ void ProfileEditorWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void ProfileEditorWindow::dropEvent(QDropEvent* event) {
-  const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  const std::optional<std::string> path = firstDroppedFile(*event);
+  if (!path) return;
   event->acceptProposedAction();
-  load(fromQt(urls.first().toLocalFile()));
+  load(*path);
 }
 
 }  // namespace oza::ui

@@ -1,6 +1,7 @@
 // Profile loading and saving on arbitrary text. The first byte chooses a few
 // edits. A save changes nothing but the quoted values of the recorded value
 // lines: every other byte of the file comes back as it was.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string path = oza::fuzz::scratchPath("Profiles.xml");
   static const std::string target = oza::fuzz::scratchPath("saved.xml");
   oza::fuzz::writeScratch(path, data + 1, size - 1);
-  oza::deleteFile(target);
+  std::error_code removed;
+  std::filesystem::remove(target, removed);
 
   oza::ScriptedPlatform platform;
   platform.defaultAnswer = oza::MessageAnswer::Yes;
@@ -36,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   platform.queueSavePath(target);
   if (!oza::saveProfile(editor)) return 0;
-  std::string saved;
-  if (!oza::readWholeFile(target, saved)) oza::fuzz::violated("the saved profile cannot be read");
+  const auto read = oza::readProfileFile(target);
+  if (!read) oza::fuzz::violated("the saved profile cannot be read");
+  const std::string& saved = *read;
   const std::vector<std::string> lines = oza::splitProfileLines(saved);
   if (lines.size() != loaded.size()) oza::fuzz::violated("the save changed the number of lines");
   std::vector<bool> valueLine(loaded.size(), false);

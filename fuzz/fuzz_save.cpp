@@ -2,6 +2,7 @@
 // bytes of the input are the edits, the rest is the image (the seeds are the
 // fixture images).
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "fuzz_files.h"
@@ -70,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string image = oza::fuzz::scratchPath("in.rom");
   static const std::string target = oza::fuzz::scratchPath("out.rom");
   oza::fuzz::writeScratch(image, data + kEditBytes, size - kEditBytes);
-  oza::deleteFile(target);
+  std::error_code removed;
+  std::filesystem::remove(target, removed);
 
   oza::ScriptedPlatform platform;
   platform.defaultAnswer = oza::MessageAnswer::Yes;
@@ -80,11 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   applyEdits(session, data);
   platform.queueSavePath(target);
   if (!oza::saveBiosFile(session)) {
-    if (oza::fileExists(target)) oza::fuzz::violated("a save that stopped left a file");
+    if (std::filesystem::exists(target)) oza::fuzz::violated("a save that stopped left a file");
     return 0;
   }
-  oza::ByteImage saved;
-  if (!oza::readBiosFile(target, saved)) oza::fuzz::violated("the saved file cannot be read");
+  const auto read = oza::readBiosFile(target);
+  if (!read) oza::fuzz::violated("the saved file cannot be read");
+  const oza::ByteImage& saved = *read;
   if (saved.size() != static_cast<std::int64_t>(size - kEditBytes)) oza::fuzz::violated("length changed");
   if (oza::byteSum(saved) != session.loadedCheckSum) oza::fuzz::violated("byte sum not restored");
   return 0;

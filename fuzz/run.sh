@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer,
+# Builds the fuzz targets with clang 16 (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs one of them.
 #   fuzz/run.sh load|save|profile [SECONDS]     (default 600)
 # The seed corpus is fuzz/corpus/TARGET; what the run adds goes to
@@ -13,7 +13,7 @@ case "$target" in load|save|profile) ;; *) echo "unknown target $target" >&2; ex
 "$root/scripts/deps.sh" --fuzz
 build=${OZA_FUZZ_BUILD_DIR:-$root/build-fuzz}
 if [ ! -f "$build/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  CC=clang-16 CXX=clang++-16 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DOZA_BUILD_FUZZERS=ON -DOZA_BUILD_GUI=OFF -DOZA_BUILD_TESTS=OFF
 fi
 cmake --build "$build" --target "fuzz_$target"

@@ -4,6 +4,7 @@
 #include "ui/binder.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/termination_signals.h"
 
 int main(int argc, char** argv) {
   using oza::ui::CommandLine;
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   oza::ui::describeApplication();
   const CommandLine line = oza::ui::parseCommandLine(QApplication::arguments());
   if (line.action != CommandLine::Action::Run) return oza::ui::printCommandLineText(line);
+  oza::ui::quitOnTerminationSignals(&app);
   oza::ui::MainWindow window;
   window.show();
   window.start(oza::ui::fromQt(line.file));

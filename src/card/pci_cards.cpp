@@ -4,9 +4,13 @@
 #include <charconv>
 #include <cctype>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 
+#include "files/file_descriptor.h"
 #include "files/file_io.h"
+#include "files/file_reading.h"
 #include "image/id_tables.h"
 
 namespace oza {
@@ -19,11 +23,18 @@ constexpr const char* kAtiVendor = "0x1002";
 
 fs::path devicesFolder(const std::string& root) { return fs::path(root) / "bus" / "pci" / "devices"; }
 
-// The first line of a small attribute file such as `vendor`, lower case.
+// Kernel attributes hold a line or two; anything longer is no attribute.
+constexpr std::uintmax_t kLargestAttribute = 4096;
+
+// The first line of a small attribute file such as `vendor`, lower case: the
+// device folder's own entry, never a link out of it, and never more than a
+// few kilobytes, whatever has been put in its place.
 std::string attribute(const fs::path& device, const char* name) {
-  std::string text;
-  if (!readWholeFile((device / name).string(), text)) return {};
-  text = text.substr(0, text.find_first_of("\r\n"));
+  const FileDescriptor folder(::open(device.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder) return {};
+  const auto read = readFolderEntry(folder.get(), name, {kLargestAttribute, true, false});
+  if (!read) return {};
+  std::string text = read->substr(0, read->find_first_of("\r\n"));
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
   return text;
 }
@@ -51,6 +62,12 @@ bool isPciAddress(const std::string& address) {
   return std::all_of(address.begin(), address.end(),
                      [](unsigned char c) { return std::isxdigit(c) || c == ':' || c == '.'; }) &&
          address.find('.') != std::string::npos;
+}
+
+// The device's own `rom` attribute: a regular file in its folder, not a link.
+bool isRomAttribute(const fs::path& device) {
+  struct stat status {};
+  return ::lstat((device / "rom").c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 // Disables the ROM again however the read ends.
@@ -84,7 +101,7 @@ std::vector<PciCard> listCards(const std::string& root, RomAccess& access) {
     card.vendorId = kAtiVendor;
     card.deviceId = attribute(device, "device");
     card.name = cardName(card.deviceId);
-    card.romReadable = fs::exists(device / "rom", error) && access.mayRead((device / "rom").string());
+    card.romReadable = isRomAttribute(device) && access.mayRead((device / "rom").string());
     cards.push_back(std::move(card));
   }
   std::sort(cards.begin(), cards.end(), [](const PciCard& a, const PciCard& b) { return a.address < b.address; });
@@ -109,7 +126,7 @@ std::string readCardRom(const std::string& root, const std::string& address, Rom
   if (!isAtiDisplay(device))
     return "The PCI device " + full + " is not a display device of vendor 0x1002 (ATI/AMD).";
   const std::string rom = (device / "rom").string();
-  if (!fs::exists(rom, error)) return "The card " + full + " shows no BIOS to read.";
+  if (!isRomAttribute(device)) return "The card " + full + " shows no BIOS to read.";
 
   std::vector<std::uint8_t> content;
   {

@@ -9,6 +9,7 @@
 #include "session/card_loading.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
+#include "text/message_text.h"
 
 namespace oza {
 
@@ -23,14 +24,20 @@ struct ReadOptions {
 // What is wrong with the command line, or empty text.
 std::string parse(const std::vector<std::string>& args, ReadOptions& options) {
   if (args[0] == "cards") return args.size() > 1 ? "cards takes no arguments" : "";
+  bool optionsEnded = false;
+  bool outGiven = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--force") {
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg == "--force") {
       options.force = true;
-    } else if (arg == "--out") {
+    } else if (!optionsEnded && arg == "--out") {
       if (i + 1 >= args.size()) return "--out needs a value";
       options.out = args[++i];
-    } else if (arg.rfind("--", 0) == 0) {
+      if (options.out.empty()) return "--out needs a file name";
+      outGiven = true;
+    } else if (!optionsEnded && arg.rfind("--", 0) == 0) {
       return "unknown option '" + arg + "'";
     } else if (options.address.empty()) {
       options.address = arg;
@@ -39,7 +46,7 @@ std::string parse(const std::vector<std::string>& args, ReadOptions& options) {
     }
   }
   if (options.address.empty()) return "no card address given";
-  if (options.out.empty()) return "read-card needs --out FILE";
+  if (!outGiven) return "read-card needs --out FILE";
   return {};
 }
 
@@ -60,7 +67,7 @@ int listCards(RomAccess& access, std::ostream& out) {
 bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
   ByteImage image;
   return readCardBios(session.platform, options.address, access, image) &&
-         askBeforeReplacing(session.platform, options.out) && writeCardBios(session.platform, options.out, image) &&
+         askBeforeReplacing(session.platform, options.out, cardWriteFailed(options.out)) && writeCardBios(session.platform, options.out, image) &&
          loadBiosFile(session, options.out);
 }
 
@@ -71,7 +78,7 @@ bool isCardCommand(const std::string& command) { return command == "cards" || co
 int runCardCommand(const std::vector<std::string>& args, RomAccess& access, std::ostream& out, std::ostream& err) {
   ReadOptions options;
   if (const std::string problem = parse(args, options); !problem.empty()) {
-    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
+    err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(args[0]);
     return 2;
   }
   if (args[0] == "cards") return listCards(access, out);

@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <optional>
+
 #include "card/rom_access.h"
 #include "cli/card_commands.h"
 #include "cli/cli_platform.h"
@@ -11,6 +13,7 @@
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"
+#include "text/message_text.h"
 
 namespace oza {
 
@@ -18,8 +21,8 @@ namespace {
 
 struct Options {
   std::string command;
-  std::string path;
-  std::string out;
+  std::optional<std::string> path;
+  std::optional<std::string> out;
   bool force = false;
   MessageAnswer answer = MessageAnswer::No;
   std::vector<ControlEdit> edits;
@@ -38,12 +41,23 @@ Options parse(const std::vector<std::string>& args) {
   if (options.command != "dump" && options.command != "save")
     throw UsageError("unknown command '" + options.command + "'");
   const bool saving = options.command == "save";
+  bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto next = [&]() -> const std::string& {
       if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
       return args[++i];
     };
+    if (optionsEnded || arg == "--" || arg.rfind("--", 0) != 0) {
+      if (!optionsEnded && arg == "--") {
+        optionsEnded = true;
+      } else if (options.path) {
+        throw UsageError("more than one file given");
+      } else {
+        options.path = arg;
+      }
+      continue;
+    }
     auto edit = [&](ControlEdit::Kind kind) {
       ControlEdit parsed;
       if (!saving) throw UsageError(arg + " belongs to save");
@@ -56,6 +70,7 @@ Options parse(const std::vector<std::string>& args) {
       options.answer = answer == "yes" ? MessageAnswer::Yes : MessageAnswer::No;
     } else if (arg == "--out" && saving) {
       options.out = next();
+      if (options.out->empty()) throw UsageError("--out needs a file name");
     } else if (arg == "--force" && saving) {
       options.force = true;
     } else if (arg == "--set") {
@@ -64,16 +79,13 @@ Options parse(const std::vector<std::string>& args) {
       edit(ControlEdit::Kind::Check);
     } else if (arg == "--select") {
       edit(ControlEdit::Kind::Select);
-    } else if (arg.rfind("--", 0) == 0) {
-      throw UsageError("unknown option '" + arg + "'");
-    } else if (options.path.empty()) {
-      options.path = arg;
     } else {
-      throw UsageError("more than one file given");
+      throw UsageError("unknown option '" + arg + "'");
     }
   }
-  if (options.path.empty()) throw UsageError("no file given");
-  if (saving && options.out.empty()) throw UsageError("save needs --out FILE");
+  if (!options.path) throw UsageError("no file given");
+  if (options.path->empty()) throw UsageError("the file name is empty");
+  if (saving && !options.out) throw UsageError("save needs --out FILE");
   return options;
 }
 
@@ -112,23 +124,23 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   try {
     options = parse(args);
   } catch (const UsageError& error) {
-    err << "oza-cli: " << error.text << "\n" << usageText();
+    err << "oza-cli: " << escapeControls(error.text) << "\n" << usageText();
     return 2;
   }
   CliPlatform platform(options.answer, options.force);
   Session session(platform);
   session.start();
-  bool done = loadBiosFile(session, options.path);
+  bool done = loadBiosFile(session, *options.path);
   if (done && options.command == "save") {
     const std::vector<Control*> controls = session.controls();
     for (const ControlEdit& edit : options.edits) {
       const std::string problem = applyEdit(controls, edit);
       if (!problem.empty()) {
-        err << "oza-cli: " << problem << "\n";
+        err << "oza-cli: " << escapeControls(problem) << "\n";
         return 2;
       }
     }
-    platform.queueSavePath(options.out);
+    platform.queueSavePath(*options.out);
     done = saveBiosFile(session);
   }
   out << sessionJson(session, platform) << "\n";

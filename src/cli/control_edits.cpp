@@ -1,6 +1,9 @@
 #include "cli/control_edits.h"
 
 #include <algorithm>
+#include <charconv>
+
+#include "text/message_text.h"
 
 namespace oza {
 
@@ -21,7 +24,7 @@ bool parseEdit(ControlEdit::Kind kind, const std::string& argument, ControlEdit&
 
 std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& edit) {
   auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
-  if (found == controls.end()) return "no control named '" + edit.name + "'";
+  if (found == controls.end()) return "no control named '" + escapeControls(edit.name) + "'";
   Control& control = **found;
   if (!control.enabled()) return "'" + edit.name + "' is disabled";
 
@@ -29,6 +32,10 @@ std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& 
     case ControlEdit::Kind::Set:
       if (control.kind() != ControlKind::TextBox && control.kind() != ControlKind::ComboBox)
         return "'" + edit.name + "' takes no text";
+      // As the window's key filter has it: what the box refuses never gets in.
+      if (const auto refused = control.refusedCharacter(edit.value))
+        return "'" + edit.name + "' takes digits and the point only, not '" + escapeControls(std::string(1, *refused)) +
+               "'";
       control.setText(edit.value);
       return {};
     case ControlEdit::Kind::Check: {
@@ -51,12 +58,14 @@ std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& 
       const auto& items = control.items();
       int index = -1;
       if (isIndex(edit.value)) {
-        index = std::stoi(edit.value);
+        const auto [end, error] = std::from_chars(edit.value.data(), edit.value.data() + edit.value.size(), index);
+        if (error != std::errc() || end != edit.value.data() + edit.value.size()) index = -1;
       } else {
         const auto item = std::find(items.begin(), items.end(), edit.value);
         if (item != items.end()) index = static_cast<int>(item - items.begin());
       }
-      if (index < 0 || index >= static_cast<int>(items.size())) return "'" + edit.name + "' has no entry '" + edit.value + "'";
+      if (index < 0 || index >= static_cast<int>(items.size()))
+        return "'" + edit.name + "' has no entry '" + escapeControls(edit.value) + "'";
       control.choose(index);
       return {};
     }

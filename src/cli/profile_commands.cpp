@@ -10,6 +10,7 @@
 #include "profiles/profile_editor.h"
 #include "profiles/profile_loading.h"
 #include "profiles/profile_saving.h"
+#include "text/message_text.h"
 
 namespace oza {
 
@@ -26,33 +27,45 @@ struct ProfileOptions {
 // What is wrong with the command line, or empty text.
 std::string parse(const std::vector<std::string>& args, ProfileOptions& options) {
   options.saving = args[0] == "profile-save";
+  bool optionsEnded = false;
+  bool outGiven = false;
+  bool pathGiven = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool savingOption = arg == "--out" || arg == "--force" || arg == "--set" || arg == "--select";
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const bool option = !optionsEnded && arg.rfind("--", 0) == 0;
+    const bool savingOption = option && (arg == "--out" || arg == "--force" || arg == "--set" || arg == "--select");
     if (savingOption && !options.saving) return arg + " belongs to profile-save";
-    if (arg == "--force") {
+    if (savingOption && arg == "--force") {
       options.force = true;
     } else if (savingOption) {
       if (i + 1 >= args.size()) return arg + " needs a value";
       const std::string& value = args[++i];
       if (arg == "--out") {
+        if (value.empty()) return "--out needs a file name";
         options.out = value;
+        outGiven = true;
         continue;
       }
       ControlEdit edit;
       if (!parseEdit(arg == "--set" ? ControlEdit::Kind::Set : ControlEdit::Kind::Select, value, edit))
         return arg + " needs NAME=VALUE";
       options.edits.push_back(edit);
-    } else if (arg.rfind("--", 0) == 0) {
+    } else if (option) {
       return "unknown option '" + arg + "'";
-    } else if (options.path.empty()) {
+    } else if (!pathGiven) {
       options.path = arg;
+      pathGiven = true;
     } else {
       return "more than one file given";
     }
   }
-  if (options.path.empty()) return "no file given";
-  if (options.saving && options.out.empty()) return "profile-save needs --out OUT";
+  if (!pathGiven) return "no file given";
+  if (options.path.empty()) return "the file name is empty";
+  if (options.saving && !outGiven) return "profile-save needs --out OUT";
   return {};
 }
 
@@ -86,7 +99,7 @@ bool isProfileCommand(const std::string& command) {
 int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ProfileOptions options;
   if (const std::string problem = parse(args, options); !problem.empty()) {
-    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
+    err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(args[0]);
     return 2;
   }
   CliPlatform platform(MessageAnswer::No, options.force);
@@ -99,7 +112,7 @@ int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
     for (const ControlEdit& edit : options.edits) {
       const std::string problem = applyProfileEdit(editor, controls, edit);
       if (!problem.empty()) {
-        err << "oza-cli: " << problem << "\n";
+        err << "oza-cli: " << escapeControls(problem) << "\n";
         return 2;
       }
     }

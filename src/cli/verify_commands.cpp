@@ -2,6 +2,7 @@
 
 #include "cli/usage.h"
 #include "cli/verify_json.h"
+#include "text/message_text.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
 #include "verify/loaded_image.h"
@@ -20,6 +21,7 @@ struct VerifyOptions {
 // What is wrong with the command line, or empty text.
 std::string parse(const std::vector<std::string>& args, VerifyOptions& options) {
   const bool checking = args[0] == "check";
+  bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto value = [&](std::string& target) -> std::string {
@@ -28,19 +30,23 @@ std::string parse(const std::vector<std::string>& args, VerifyOptions& options) 
       return {};
     };
     std::string problem;
-    if (arg == "--format") {
+    if (optionsEnded || arg.rfind("--", 0) != 0) {
+      if (arg.empty()) return "a file name is empty";
+      options.paths.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--format") {
       std::string format;
       problem = value(format);
       if (problem.empty() && format != "json" && format != "text") problem = "--format needs json or text";
       options.json = format == "json";
     } else if (arg == "--against" && checking) {
       problem = value(options.against);
+      if (problem.empty() && options.against.empty()) problem = "--against needs a file name";
     } else if (arg == "--strict" && checking) {
       options.strict = true;
-    } else if (arg.rfind("--", 0) == 0) {
-      problem = "unknown option '" + arg + "'";
     } else {
-      options.paths.push_back(arg);
+      problem = "unknown option '" + arg + "'";
     }
     if (!problem.empty()) return problem;
   }
@@ -64,7 +70,8 @@ int runDiff(const VerifyOptions& options, std::ostream& out, std::ostream& err) 
   const LoadedImage b(options.paths[1]);
   for (const LoadedImage* image : {&a, &b})
     if (!image->loaded()) {
-      err << "oza-cli: " << image->path() << " does not load: " << image->failure() << "\n";
+      err << "oza-cli: " << escapeControls(image->path()) << " does not load: " << escapeControls(image->failure())
+          << "\n";
       return 2;
     }
   const std::vector<Difference> differences = diffImages(a.session(), b.session());
@@ -81,7 +88,7 @@ int runVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
   VerifyOptions options;
   const std::string problem = parse(args, options);
   if (!problem.empty()) {
-    err << "oza-cli: " << problem << "\n" << commandHelp(args[0]);
+    err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(args[0]);
     return 2;
   }
   return args[0] == "check" ? runCheck(options, out) : runDiff(options, out, err);

@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include "controls/number_keys.h"
+
 namespace oza {
 
 Control::Control(std::string name, ControlKind kind, std::string text)
@@ -86,6 +88,13 @@ void OptionGroup::select(Control& option) {
   if (option.checked()) return;
   for (Control* member : members_) member->setChecked(member == &option);
   if (option.onClick) option.onClick();
+}
+
+std::optional<char> Control::refusedCharacter(const std::string& text) const {
+  if (!numbersOnly_) return std::nullopt;
+  for (const char c : text)
+    if (!numberCharacter(c)) return c;
+  return std::nullopt;
 }
 
 }  // namespace oza

@@ -89,6 +89,14 @@ class Control {
   bool loadedChecked() const { return loadedChecked_; }
   bool showsLoaded() const;
 
+  // A number box takes digits and the point only, from the keyboard as from
+  // a script.
+  bool numbersOnly() const { return numbersOnly_; }
+  void setNumbersOnly(bool numbersOnly) { numbersOnly_ = numbersOnly; }
+  // The first character of `text` this control does not take; nothing when
+  // it takes them all.
+  std::optional<char> refusedCharacter(const std::string& text) const;
+
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& tip) { toolTip_ = tip; }
 
@@ -105,6 +113,7 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   bool checked_ = false;
+  bool numbersOnly_ = false;
   std::vector<std::string> items_;
   int listIndex_ = -1;
   int value_ = 0;

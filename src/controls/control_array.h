@@ -24,6 +24,10 @@ class ControlArray {
   int size() const { return static_cast<int>(items_.size()); }
   int first() const { return first_; }
 
+  void setNumbersOnly(bool numbersOnly) {
+    for (auto& item : items_) item->setNumbersOnly(numbersOnly);
+  }
+
   void collect(std::vector<Control*>& out) {
     for (auto& item : items_) out.push_back(item.get());
   }

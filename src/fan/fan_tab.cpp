@@ -39,6 +39,10 @@ void setRounded(Control& box, double value) {
 }  // namespace
 
 FanTab::FanTab(const FanLocation& location) : location_(location) {
+  for (Control* box : {&tmin, &tmax, &tslope, &dutyCycleMin, &hysteresis, &tminHysteresis, &spinUpCycle, &spinUpTime,
+                       &pwmRamp, &type2Hysteresis})
+    box->setNumbersOnly(true);
+  for (ControlArray* boxes : {&type1Threshold, &type1Speed, &type2Threshold, &type2Speed}) boxes->setNumbersOnly(true);
   type1StepGraph.setChecked(true);
   type2StepGraph.setChecked(true);
   bindRules();

@@ -13,17 +13,17 @@ std::string saveGraphDialog(Platform& platform) {
   request.title = "Save graph...";
   request.defaultName = "Graph.bmp";
   request.filters = {{"Bitmap files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}};
-  return trimBlanks(platform.saveFileDialog(request));
+  return platform.saveFileDialog(request);
 }
 
 void saveGraph(Platform& platform, const FanGraph& graph) {
   const std::string name = saveGraphDialog(platform);
   if (name.empty()) return;
-  if (!askBeforeReplacing(platform, name)) return;
-  if (!writeFileReplacing(name, bitmapFile(rasterize(graph)), platform.fileWrites)) {
-    platform.message("Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
-                     MessageButtons::Ok, "Write error");
-  }
+  const WriteMessage failed{"Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
+                            "Write error"};
+  if (!askBeforeReplacing(platform, name, failed)) return;
+  if (const WriteResult written = replaceFile(name, bitmapFile(rasterize(graph)), platform.fileWrites); !written)
+    showWriteFailure(platform, written.error(), failed);
 }
 
 }  // namespace oza

@@ -3,41 +3,20 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/file_descriptor.h"
+#include "files/file_descriptor.h"
+#include "files/held_signals.h"
+#include "files/write_target.h"
 
 namespace oza {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// As many links as the kernel follows in one lookup.
-constexpr int kLinkHops = 40;
 constexpr std::size_t kLongestName = 255;
-
-// The name a chain of symbolic links starting at `path` ends at (possibly a
-// file that does not exist yet); nothing for a loop or an unreadable link.
-std::optional<fs::path> finalTarget(fs::path path) {
-  for (int hop = 0; hop < kLinkHops; ++hop) {
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0) {
-      if (errno == ENOENT) return path;
-      return std::nullopt;
-    }
-    if (!S_ISLNK(status.st_mode)) return path;
-    std::error_code error;
-    const fs::path next = fs::read_symlink(path, error);
-    if (error) return std::nullopt;
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  return std::nullopt;
-}
 
 // Access rights of a new file: everyone may read and write, less the umask.
 // The umask is read from the process status rather than set and reset,
@@ -79,43 +58,51 @@ bool refusesReplacing(int cause) { return cause == EPERM || cause == EACCES || c
 
 }  // namespace
 
-WriteOutcome replaceFile(const std::string& path, std::string_view bytes, const FileWriteSeams& seams) {
-  if (path.empty()) return WriteOutcome::Failed;
-  const auto target = finalTarget(path);
-  if (!target) return WriteOutcome::Failed;
-  const std::string name = target->filename().string();
-  if (name.empty() || name == "." || name == "..") return WriteOutcome::Failed;
-  const fs::path folderPath = target->has_parent_path() ? target->parent_path() : fs::path(".");
-  FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder) return WriteOutcome::Failed;
+WriteResult replaceFile(const std::string& path, std::string_view bytes, const FileWriteSeams& seams) {
+  const auto failed = [](WriteProblem problem, std::string reason = {}) {
+    return std::unexpected(WriteFailure{problem, std::move(reason)});
+  };
+  auto target = resolveWriteTarget(path);
+  if (!target) {
+    const TargetProblem problem = target.error().problem;
+    // A missing folder or a full disk is what the write's message already says.
+    const bool refused = problem != TargetProblem::NoFolder && problem != TargetProblem::Failed;
+    return failed(refused ? WriteProblem::Refused : WriteProblem::Failed, targetFailureText(target.error()));
+  }
+  const std::string& name = target->name;
+  const FileDescriptor& folder = target->folder;
+  if (!folder) return failed(WriteProblem::Failed);
+  const std::optional<struct stat>& old = target->existing;
 
-  struct stat old {};
-  const bool replacing = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-  if (!replacing && errno != ENOENT) return WriteOutcome::Failed;
-  // A folder is never replaced; a link here appeared after the chain was
-  // followed, and replacing it would miss the file the user meant.
-  if (replacing && (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode))) return WriteOutcome::Failed;
-
+  const HeldSignals held;
   CreatedFile created = createExclusive(folder.get(), [&] { return temporaryName(name, seams); });
-  if (!created.file) return WriteOutcome::Failed;
+  if (!created.file) return failed(WriteProblem::Failed);
   FileDescriptor& file = created.file;
   const std::string& temporary = created.name;
 
-  const auto discard = [&](WriteOutcome outcome) {
+  const auto discard = [&](WriteProblem problem) {
     ::unlinkat(folder.get(), temporary.c_str(), 0);
-    return outcome;
+    return failed(problem);
   };
-  if (!writeAll(file.get(), bytes)) return discard(WriteOutcome::Failed);
-  takeRights(file.get(), replacing ? &old : nullptr);
-  if (!flushFile(file.get(), seams) || !file.close()) return discard(WriteOutcome::Failed);
+  if (!writeAll(file.get(), bytes)) return discard(WriteProblem::Failed);
+  takeRights(file.get(), old ? &*old : nullptr);
+  if (!flushFile(file.get(), seams) || !file.close()) return discard(WriteProblem::Failed);
+  // The name is looked at once more just before it is replaced: a link or
+  // a folder that appeared there since would be replaced instead of the file
+  // the user meant.
+  struct stat now {};
+  const bool present = ::fstatat(folder.get(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+  if (present != old.has_value() || (present && (!S_ISREG(now.st_mode) || now.st_ino != old->st_ino)))
+    return discard(WriteProblem::Failed);
   if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) {
-    const bool refused = replacing && refusesReplacing(errno);
-    return discard(refused ? WriteOutcome::CannotReplace : WriteOutcome::Failed);
+    const bool refused = old && refusesReplacing(errno);
+    return discard(refused ? WriteProblem::CannotReplace : WriteProblem::Failed);
   }
   // Only the synced folder holds the new name for certain. A file system
-  // that cannot sync folders (EINVAL) keeps it by other means.
-  if (!syncToStorage(folder.get()) && errno != EINVAL) return WriteOutcome::Failed;
-  return WriteOutcome::Written;
+  // that cannot sync folders (EINVAL), or a folder the user may enter but
+  // not read (EBADF), keeps it by other means.
+  if (!syncToStorage(folder.get()) && errno != EINVAL && errno != EBADF) return failed(WriteProblem::Failed);
+  return {};
 }
 
 }  // namespace oza

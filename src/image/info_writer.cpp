@@ -24,6 +24,20 @@ bool writeString(ByteImage& image, const StringRange& range, const std::string& 
 
 }  // namespace
 
+std::optional<std::string> unencodableReason(const InfoChanges& changes) {
+  for (int box = 0; box <= kInfoStrings; ++box) {
+    const std::optional<std::string>& text = box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
+    if (!text) continue;
+    const std::optional<std::string> character = firstNonLatin1(*text);
+    if (!character) continue;
+    const std::string name = characterName(*character);
+    const std::string shown = name.rfind("U+", 0) == 0 ? "\"" + *character + "\" (" + name + ")" : name;
+    return "The character " + shown + " in the " + kInfoBoxMeanings[box] + " (InfoText(" + std::to_string(box) +
+           ")) has no 8-bit code.";
+  }
+  return std::nullopt;
+}
+
 std::string infoWriteMessage(InfoWriteError error) {
   // In the order of InfoWriteError; the code is the one the message has
   // always named.

@@ -26,6 +26,11 @@ enum class InfoWriteError {
 // The message a save shows for `error`.
 std::string infoWriteMessage(InfoWriteError error);
 
+// Why a changed text cannot be written in the image's 8-bit character set:
+// "The character "€" (U+20AC) in the BIOS version (InfoText(1)) has no 8-bit
+// code."; nothing when every changed text can be.
+std::optional<std::string> unencodableReason(const InfoChanges& changes);
+
 // Writes the changes at the positions the load found (`strings`): the
 // date/time, the six strings, the sub vendor and video card IDs; what is not
 // among the changes keeps its bytes. Nothing on success.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_write_seams.h"
+#include "files/file_write_seams.h"
 
 namespace oza {
 

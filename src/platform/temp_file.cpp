@@ -7,7 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/file_descriptor.h"
+#include "files/file_descriptor.h"
+#include "files/held_signals.h"
 #include "platform/platform.h"
 
 namespace oza {
@@ -53,6 +54,15 @@ std::string tempFolder(Platform& platform) {
 
 std::string tempFilePath(Platform& platform, const std::string& prefix) {
   return createTempFile(tempFolder(platform), prefix, platform.fileWrites);
+}
+
+std::string writeTempFile(Platform& platform, const std::string& prefix, std::string_view bytes) {
+  const HeldSignals held;
+  const std::string path = tempFilePath(platform, prefix);
+  if (path.empty()) return {};
+  if (writeCreatedFile(path, bytes)) return path;
+  deleteTempFile(path);
+  return {};
 }
 
 bool deleteTempFile(const std::string& path) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_write_seams.h"
+#include "files/file_write_seams.h"
 
 namespace oza {
 
@@ -35,5 +35,10 @@ std::string tempFolder(Platform& platform);
 // made.
 std::string tempFilePath(Platform& platform, const std::string& prefix);
 bool deleteTempFile(const std::string& path);
+// A new file made by tempFilePath that holds `bytes`, written into the file
+// just made, never through a link that may have taken its name since; "" when
+// none could be made or written, and nothing is left behind then, also when a
+// signal asks the program to stop meanwhile.
+std::string writeTempFile(Platform& platform, const std::string& prefix, std::string_view bytes);
 
 }  // namespace oza

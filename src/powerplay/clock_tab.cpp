@@ -53,6 +53,7 @@ std::string megahertz(std::uint32_t clock) { return decimalText(clock / 100.0); 
 }  // namespace
 
 ClockTab::ClockTab() {
+  for (ControlArray* boxes : {&gpuClock, &memoryClock, &voltage}) boxes->setNumbersOnly(true);
   for (int i = 0; i < kClockBlocks; ++i) blockCaption[i].setText("Clock info " + twoDigits(i));
   for (int g = 0; g < kBands; ++g) {
     gpuCaption[g].setText("GPU (MHz):");

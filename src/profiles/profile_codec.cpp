@@ -41,7 +41,7 @@ std::optional<std::string> encodedText(int f, const ProfileValue& value) {
 
 DecodedProfile decodeProfile(const std::string& bytes) {
   DecodedProfile decoded;
-  decoded.document.lines = splitProfileLines(bytes);
+  decoded.document.lines = splitProfileLines(bytes, &decoded.document.lineEnds);
   const auto& lines = decoded.document.lines;
   for (int k = 0; k < kProfileCards; ++k) {
     const auto card = static_cast<std::size_t>(k);

@@ -22,6 +22,7 @@ using ValueLineTable = ProfileFieldTable<std::size_t>;
 // A profile file as lines of bytes, and where each setting's value lies.
 struct ProfileDocument {
   std::vector<std::string> lines;
+  std::vector<std::string> lineEnds;  // each line's own end, kept as the file had it
   ValueLineTable valueLines{};
 };
 

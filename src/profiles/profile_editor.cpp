@@ -9,6 +9,8 @@ namespace oza {
 ProfileEditor::ProfileEditor(Platform& platformRef, std::string localAppData)
     : platform(platformRef), localAppData_(std::move(localAppData)) {
   for (int k = 0; k < kProfileCards; ++k) cardFrame[k].setText("Card " + std::to_string(k));
+  for (int f = 0; f < kProfileFields; ++f)
+    if (isProfileNumberField(f)) field(f).setNumbersOnly(true);
   resetProfileView(*this);
   loadButton.onClick = [this] {
     std::string path;

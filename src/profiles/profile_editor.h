@@ -50,7 +50,8 @@ class ProfileEditor {
   // Shows decoded values: a list entry chosen or none, a number or empty text.
   void showValues(const ProfileValues& values);
   // What the window shows for cards 0 to `lastCard`, none for the others: a
-  // list without a choice gives none, so that its line stays as it is.
+  // list without a choice, and a box that still shows what the load showed,
+  // give none, so that its line stays as it is.
   ProfileValues shownValues(int lastCard) const;
   // Enables the frame of each card whose fan algorithm or protocol the
   // document holds.

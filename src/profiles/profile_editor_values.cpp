@@ -22,6 +22,8 @@ ProfileValues ProfileEditor::shownValues(int lastCard) const {
     for (int f = 0; f < kProfileFields; ++f) {
       ProfileValue& value = values[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
       const Control& box = field(f)[k];
+      // A box that still shows what was loaded keeps its line's bytes.
+      if (box.showsLoaded()) continue;
       if (isProfileNumberField(f))
         value.number = box.text();
       else if (box.listIndex() >= 0)

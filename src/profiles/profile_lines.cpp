@@ -9,25 +9,31 @@ constexpr char kValueOpening[] = "value=\"";
 constexpr std::size_t kValueOpeningLength = sizeof kValueOpening - 1;
 }  // namespace
 
-std::vector<std::string> splitProfileLines(const std::string& bytes) {
+std::vector<std::string> splitProfileLines(const std::string& bytes, std::vector<std::string>* ends) {
   std::vector<std::string> lines;
+  if (ends) ends->clear();
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
     if (c != '\r' && c != '\n') continue;
     lines.push_back(bytes.substr(start, i - start));
-    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    const bool crLf = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+    if (ends) ends->push_back(crLf ? "\r\n" : std::string(1, c));
+    if (crLf) ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  if (start < bytes.size()) {
+    lines.push_back(bytes.substr(start));
+    if (ends) ends->emplace_back();
+  }
   return lines;
 }
 
-std::string joinProfileLines(const std::vector<std::string>& lines) {
+std::string joinProfileLines(const std::vector<std::string>& lines, const std::vector<std::string>& ends) {
   std::string bytes;
-  for (const std::string& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    bytes += lines[i];
+    bytes += i < ends.size() ? ends[i] : "\r\n";
   }
   return bytes;
 }

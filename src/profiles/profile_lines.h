@@ -12,11 +12,13 @@ namespace oza {
 
 // Splits a file into lines without their ends. CR LF, a lone CR and a lone
 // LF each end a line; an end at the very end of the file starts no further
-// line.
-std::vector<std::string> splitProfileLines(const std::string& bytes);
+// line. With `ends`, each line's end goes there ("" for a last line without).
+std::vector<std::string> splitProfileLines(const std::string& bytes, std::vector<std::string>* ends = nullptr);
 
-// The lines as a file: each one, the last too, followed by CR LF.
-std::string joinProfileLines(const std::vector<std::string>& lines);
+// The lines as a file, each followed by its end in `ends`, or by CR LF where
+// `ends` has none; so a file goes back as it came, with CR-only or LF-only
+// lines too.
+std::string joinProfileLines(const std::vector<std::string>& lines, const std::vector<std::string>& ends = {});
 
 // Where the quoted text after the first `value="` (any letter case) of a line
 // lies. Empty when the line has no such opening or no closing quote after it:

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <expected>
 #include <string>
+
+#include "files/file_reading.h"
 
 namespace oza {
 
@@ -15,8 +18,7 @@ bool loadProfile(ProfileEditor& editor, std::string& path);
 // The open dialog of the profile editor: the chosen path, or empty text.
 std::string askProfileOpenPath(ProfileEditor& editor);
 
-// Reads a whole profile file; false when it cannot be read or is longer than
-// the largest profile accepted.
-bool readProfileFile(const std::string& path, std::string& bytes);
+// Reads a whole profile file: a regular file of at most 200,000 bytes.
+std::expected<std::string, ReadFailure> readProfileFile(const std::string& path);
 
 }  // namespace oza

@@ -1,7 +1,8 @@
 #include "profiles/profile_saving.h"
 
 #include "files/file_io.h"
-#include "text/number_text.h"
+#include "files/file_reading.h"
+#include "text/message_text.h"
 #include "platform/platform.h"
 #include "files/replace_question.h"
 #include "profiles/profile_codec.h"
@@ -15,35 +16,75 @@ std::string askProfileSavePath(ProfileEditor& editor) {
   request.title = "Save profile file...";
   request.filters = {{"XML files (*.xml)", "*.xml"}, {"All Files (*.*)", "*.*"}};
   request.defaultName = "Profiles.xml";
-  return trimBlanks(editor.platform.saveFileDialog(request));
+  return editor.platform.saveFileDialog(request);
 }
 
-bool writeProfileToFile(const ProfileEditor& editor, const std::string& path) {
-  return writeFileReplacing(path, joinProfileLines(editor.document.lines), editor.platform.fileWrites);
+WriteResult writeProfileToFile(const ProfileEditor& editor, const std::string& path) {
+  return replaceFile(path, joinProfileLines(editor.document.lines, editor.document.lineEnds),
+                     editor.platform.fileWrites);
 }
+
+namespace {
+
+bool refuse(ProfileEditor& editor, const std::string& reason = {}) {
+  editor.platform.message(withReason("Error saving profile file.", reason), MessageIcon::Error);
+  return false;
+}
+
+// An edited number box left empty: its value line would hold no number.
+std::optional<std::string> emptyNumber(const ProfileEditor& editor, int lastCard) {
+  for (int k = 0; k <= lastCard; ++k) {
+    for (int f = 0; f < kProfileFields; ++f) {
+      const Control& box = editor.field(f)[k];
+      if (!isProfileNumberField(f) || box.showsLoaded() || !box.text().empty()) continue;
+      std::string label = kProfileFieldTable[static_cast<std::size_t>(f)].label;
+      if (!label.empty() && label.back() == ':') label.pop_back();
+      return "Card " + std::to_string(k) + ": " + label + " (" + box.name() + ") is empty; it needs a number.";
+    }
+  }
+  return std::nullopt;
+}
+
+// Why the lines, written as a file, would not load again; nothing when they would.
+std::optional<std::string> reloadProblem(const std::vector<std::string>& lines, const std::vector<std::string>& ends) {
+  const std::string bytes = joinProfileLines(lines, ends);
+  if (bytes.size() > kLargestProfileFile)
+    return "The profile would hold " + groupedNumber(bytes.size()) + " bytes; at most " +
+           groupedNumber(kLargestProfileFile) + " are read.";
+  if (decodeProfile(bytes).error) return "The profile would no longer load.";
+  return std::nullopt;
+}
+
+}  // namespace
 
 bool saveProfile(ProfileEditor& editor) {
-  if (!editor.cardFrame[0].enabled()) return false;
+  if (!editor.cardFrame[0].enabled()) {
+    editor.platform.message(editor.document.lines.empty() && editor.document.lineEnds.empty()
+                                ? "No profile loaded. Load a profile file first."
+                                : "Nothing to save: this profile holds no Overdrive settings of card 0 (its fan "
+                                  "speed algorithm or protocol).",
+                            MessageIcon::Information);
+    return false;
+  }
   int last = 0;
   for (int k = 1; k < kProfileCards; ++k)
     if (editor.cardFrame[k].enabled()) last = k;
 
+  if (const auto empty = emptyNumber(editor, last)) return refuse(editor, *empty);
   auto lines = encodeProfile(editor.document, editor.shownValues(last));
-  if (!lines) {
-    editor.platform.message("Error saving profile file.", MessageIcon::Error);
-    return false;
-  }
+  if (!lines) return refuse(editor);
+  if (const auto problem = reloadProblem(*lines, editor.document.lineEnds)) return refuse(editor, *problem);
   // The updated lines stay even when no file is written, as the window
   // shows them anyway.
   editor.document.lines = std::move(*lines);
 
   const std::string path = askProfileSavePath(editor);
   if (path.empty()) return false;
-  if (!askBeforeReplacing(editor.platform, path)) return false;
-  if (!writeProfileToFile(editor, path)) {
-    editor.platform.message("Error writing profile to file. Maybe file system error (HD full/write protected)? - "
-                            "Debug information: 'WriteProfileToFile(sFile)' reported error.",
-                            MessageIcon::Information);
+  const WriteMessage failed{"Error writing profile to file. Maybe file system error (HD full/write protected)? - "
+                            "Debug information: 'WriteProfileToFile(sFile)' reported error."};
+  if (!askBeforeReplacing(editor.platform, path, failed)) return false;
+  if (const WriteResult written = writeProfileToFile(editor, path); !written) {
+    showWriteFailure(editor.platform, written.error(), failed);
     return false;
   }
   return true;

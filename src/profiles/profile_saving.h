@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/file_replacing.h"
+
 namespace oza {
 
 class ProfileEditor;
@@ -15,8 +17,8 @@ bool saveProfile(ProfileEditor& editor);
 // The save dialog of the profile editor: the chosen path, or empty text.
 std::string askProfileSavePath(ProfileEditor& editor);
 
-// Writes the editor's lines to `path`, each line ending in CR LF. An existing file
-// is replaced only once the new one is complete. False on any failure.
-bool writeProfileToFile(const ProfileEditor& editor, const std::string& path);
+// Writes the editor's lines to `path`. An existing file is replaced only once
+// the new one is complete.
+WriteResult writeProfileToFile(const ProfileEditor& editor, const std::string& path);
 
 }  // namespace oza

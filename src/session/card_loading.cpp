@@ -2,6 +2,7 @@
 
 #include "card/pci_cards.h"
 #include "files/file_io.h"
+#include "files/replace_question.h"
 #include "platform/platform.h"
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"
@@ -12,9 +13,7 @@ namespace oza {
 namespace {
 
 void showCardWriteFailed(Platform& platform, const std::string& path) {
-  platform.message("The card's BIOS could not be written to \"" + path +
-                       "\". Maybe file system error (HD full/write protected)?",
-                   MessageIcon::Critical);
+  platform.message(cardWriteFailed(path).text, MessageIcon::Critical);
 }
 
 }  // namespace
@@ -30,22 +29,24 @@ bool readCardBios(Platform& platform, const std::string& address, RomAccess& acc
   return true;
 }
 
+WriteMessage cardWriteFailed(const std::string& path) {
+  return {"The card's BIOS could not be written to \"" + path + "\". Maybe file system error (HD full/write protected)?",
+          MessageIcon::Critical};
+}
+
 bool writeCardBios(Platform& platform, const std::string& path, const ByteImage& image) {
-  if (!path.empty() && writeBiosFile(path, image)) return true;
-  showCardWriteFailed(platform, path);
-  return false;
+  const WriteResult written = writeImageFile(path, image, platform.fileWrites);
+  if (!written) showWriteFailure(platform, written.error(), cardWriteFailed(path));
+  return written.has_value();
 }
 
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
   ByteImage image;
   if (!readCardBios(session.platform, address, access, image)) return false;
-  const std::string path = tempFilePath(session.platform, "oza");
-  // Written into the file just made, never through a link that may have
-  // taken its name since; a copy that failed is not left behind.
   const auto& bytes = image.bytes();
-  if (path.empty() ||
-      !writeCreatedFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-    if (!path.empty()) deleteTempFile(path);
+  const std::string path =
+      writeTempFile(session.platform, "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (path.empty()) {
     showCardWriteFailed(session.platform, path);
     return false;
   }

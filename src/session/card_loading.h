@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/replace_question.h"
 #include "image/byte_image.h"
 
 namespace oza {
@@ -13,6 +14,9 @@ class Session;
 // Reads the BIOS of the installed card at `address` into `image`. A failure
 // shows its message; the card's ROM is left disabled either way.
 bool readCardBios(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image);
+
+// What a failed write of a card's BIOS to `path` shows.
+WriteMessage cardWriteFailed(const std::string& path);
 
 // Writes a card's BIOS to `path` through the image writer; a failure shows
 // its message.

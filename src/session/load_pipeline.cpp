@@ -1,12 +1,10 @@
 #include "session/load_pipeline.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "fan/fan_tab.h"
 #include "fan/fan_tab_io.h"
 #include "image/atom_layout.h"
 #include "files/file_io.h"
+#include "files/replace_question.h"
 #include "image/info_strings.h"
 #include "image/info_tab_io.h"
 #include "text/number_text.h"
@@ -34,11 +32,9 @@ void fail(Session& session, const std::string& text) {
   rememberLoadedControls(session);
 }
 
-bool canOpenForReading(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
-  return file.is_open();
+// A file that cannot even be opened as a file: the display stays as it is.
+bool cannotOpen(const ReadFailure& failure) {
+  return failure.problem != ReadProblem::Empty && failure.problem != ReadProblem::TooLarge;
 }
 
 // Detects the fan controller, reads it and decides whether the fan tab can
@@ -135,7 +131,7 @@ std::string openBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Open BIOS file...";
   request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
-  return trimBlanks(session.platform.openFileDialog(request));
+  return session.platform.openFileDialog(request);
 }
 
 bool loadBiosFile(Session& session, std::string path) {
@@ -143,14 +139,21 @@ bool loadBiosFile(Session& session, std::string path) {
     path = openBiosDialog(session);
     if (path.empty()) return false;
   }
-  if (!canOpenForReading(path)) {
-    session.platform.message("Unable to open file. Invalid file name specified?", MessageIcon::Critical);
+  auto read = readBiosFile(path);
+  if (!read && cannotOpen(read.error())) {
+    session.platform.message(withReason("Unable to open file. Invalid file name specified?", readFailureText(read.error())),
+                             MessageIcon::Critical);
     return false;
   }
-  if (!readBiosFile(path, session.image)) {
-    fail(session, std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.");
+  if (!read) {
+    fail(session, withReason(std::string(kNotAtiBios) + "'ReadBIOSToArray' reported error.", readFailureText(read.error())));
     return false;
   }
+  return loadBiosImage(session, path, std::move(*read));
+}
+
+bool loadBiosImage(Session& session, const std::string& path, ByteImage image) {
+  session.image = std::move(image);
   const std::optional<StringPositions> positions = findStringPositions(session.image);
   if (!positions) {
     fail(session, std::string(kNotAtiBios) + "'GetStringPos' reported error.");

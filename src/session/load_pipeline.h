@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "image/byte_image.h"
+
 namespace oza {
 
 class Session;
@@ -11,6 +13,9 @@ class Session;
 // a GDDR5 image that is too small. Every failure shows its message and
 // empties the display. True when the image was loaded to the end.
 bool loadBiosFile(Session& session, std::string path);
+
+// The load after the file was read: `image` as read from `path`.
+bool loadBiosImage(Session& session, const std::string& path, ByteImage image);
 
 // The open dialog of the load; the chosen path without surrounding blanks.
 std::string openBiosDialog(Session& session);

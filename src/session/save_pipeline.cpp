@@ -9,11 +9,17 @@
 #include "powerplay/clock_tab_io.h"
 #include "save/checksum_correction.h"
 #include "image/info_tab_io.h"
+#include "session/reload_check.h"
 #include "session/session.h"
+#include "text/message_text.h"
 
 namespace oza {
 
 namespace {
+
+const char* const kImageWriteFailed =
+    "Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug information: "
+    "'WriteBIOSToFile(sFile)' reported error.";
 
 // Longest default name the dialog takes.
 constexpr std::size_t kLongestDefaultName = 254;
@@ -42,7 +48,7 @@ std::string saveBiosDialog(Session& session) {
   request.title = "Save BIOS file...";
   request.filters = {{"BIOS files (*.rom)", "*.rom"}, {"All Files (*.*)", "*.*"}};
   request.defaultName = defaultBiosFileName(session);
-  return trimBlanks(session.platform.saveFileDialog(request));
+  return session.platform.saveFileDialog(request);
 }
 
 bool saveBiosFile(Session& session) {
@@ -56,23 +62,26 @@ bool saveBiosFile(Session& session) {
     return refuse(platform, clockWriteMessage(*error));
   if (const auto error = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled()))
     return refuse(platform, fanWriteMessage(*error));
-  if (const auto error = saveInfoSettings(image, session.strings, session.cardId, form.info))
+  const InfoChanges infoChanges = form.info.changedSettings(session.strings, session.cardId);
+  if (const auto unencodable = unencodableReason(infoChanges); unencodable && !infoChanges.tooLong)
+    return refuse(platform, withReason(infoWriteMessage(InfoWriteError::Failed), *unencodable));
+  if (const auto error = writeInfoSettings(image, session.strings, infoChanges))
     return refuse(platform, infoWriteMessage(*error));
   if (!correctChecksum(image, session.loadedCheckSum, form.info.preModified.checked(), platform)) return false;
+  // Never a file that this program would refuse: the next load must find
+  // what this save wrote.
+  if (const auto problem = reloadProblem(session, image, infoChanges))
+    return refuse(platform, withReason("Unable to save BIOS. The image would not load again with these changes.",
+                                       *problem));
 
   const std::string path = saveBiosDialog(session);
   if (path.empty()) return false;
-  if (!askBeforeReplacing(platform, path)) return false;
-  const WriteOutcome written = writeImageFile(path, image, platform.fileWrites);
-  if (written == WriteOutcome::CannotReplace) {
-    // Immutable, or in a folder that keeps other users' files: the same
-    // answer as for a write-protected file.
-    showCannotOverwrite(platform);
+  const WriteMessage failed{kImageWriteFailed, MessageIcon::Information, kDefaultTitle, true};
+  if (!askBeforeReplacing(platform, path, failed)) return false;
+  if (const WriteResult written = writeImageFile(path, image, platform.fileWrites); !written) {
+    showWriteFailure(platform, written.error(), failed);
     return false;
   }
-  if (written != WriteOutcome::Written)
-    return refuse(platform, "Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug "
-                            "information: 'WriteBIOSToFile(sFile)' reported error.");
   return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "files/file_io.h"
+#include "files/file_reading.h"
 #include "text/latin1.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
@@ -11,6 +11,11 @@
 #include "shell/mail.h"
 
 namespace oza {
+
+namespace {
+// The download page is a few kilobytes; a server that sends more is not read.
+constexpr std::uintmax_t kLargestDownloadPage = 4 * 1024 * 1024;
+}  // namespace
 
 std::string latestVersion(const std::string& page) {
   const std::string marker = kVersionMarker;
@@ -47,11 +52,12 @@ void runVersionCheck(Platform& platform, const std::string& running, std::functi
           deleteTempFile(temporary);
           return fail();
         }
-        std::string text;
-        if (!readWholeFile(temporary, text)) {
+        const auto read = readRegularFile(temporary, {kLargestDownloadPage, true});
+        if (!read) {
           deleteTempFile(temporary);
           return fail();
         }
+        const std::string& text = *read;
         if (!deleteTempFile(temporary))
           platform.message("Not critical: Tempfile " + temporary + " could not be deleted. Possibly access restricted?",
                            MessageIcon::Information);

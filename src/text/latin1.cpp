@@ -80,6 +80,28 @@ std::string utf8ToLatin1Lossy(const std::string& text) {
   return bytes;
 }
 
+std::optional<std::string> firstNonLatin1(const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    const long code = decodeOne(text, i);
+    if (code < 0 || code > 0xFF) return text.substr(start, i - start);
+  }
+  return std::nullopt;
+}
+
+std::string characterName(const std::string& character) {
+  static const char digits[] = "0123456789ABCDEF";
+  auto hex = [](unsigned long value, int width) {
+    std::string text;
+    for (int shift = (width - 1) * 4; shift >= 0; shift -= 4) text += digits[(value >> shift) & 15];
+    return text;
+  };
+  std::size_t i = 0;
+  const long code = character.empty() ? -1 : decodeOne(character, i);
+  if (code < 0) return "byte 0x" + hex(character.empty() ? 0 : static_cast<unsigned char>(character[0]), 2);
+  return "U+" + hex(static_cast<unsigned long>(code), code > 0xFFFF ? 5 : 4);
+}
+
 std::size_t utf8Length(const std::string& text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size();) {

@@ -15,7 +15,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QUrl>
+#include <QValidator>
 
+#include "controls/number_keys.h"
 #include "ui/link_label.h"
 
 namespace oza::ui {
@@ -30,6 +32,21 @@ std::optional<std::string> firstDroppedFile(const QDropEvent& event) {
 }
 
 namespace {
+
+// What a number box holds, however the text arrives (typed, pasted, dropped):
+// digits and the point; and dashes alone, what is left while the user
+// deletes the "---" of a field without a voltage.
+class NumberValidator : public QValidator {
+ public:
+  explicit NumberValidator(QObject* parent) : QValidator(parent) {}
+  State validate(QString& input, int&) const override {
+    const bool dashes = !input.isEmpty() && input.count(QLatin1Char('-')) == input.size();
+    if (dashes) return Intermediate;
+    for (const QChar c : input)
+      if (c.unicode() > 0x7F || !numberCharacter(static_cast<char>(c.unicode()))) return Invalid;
+    return Acceptable;
+  }
+};
 
 // Message texts and multi-line boxes carry CR LF line ends.
 QString displayText(const std::string& text) {
@@ -60,6 +77,10 @@ void Binder::bind(Control& control, QWidget* widget) {
 
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setAcceptDrops(false);
+    if (control.numbersOnly()) {
+      setKeyFilter(edit, numberKeyAccepted);
+      edit->setValidator(new NumberValidator(edit));
+    }
     connect(edit, &QLineEdit::textEdited, this,
             [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }); });
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {

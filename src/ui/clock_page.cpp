@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-#include "controls/number_keys.h"
 #include "powerplay/clock_tab.h"
 #include "ui/binder.h"
 #include "ui/link_label.h"
@@ -68,7 +67,6 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
         auto* edit = new QLineEdit(bands_);
         edit->setGeometry(left, y, kBlockWidth - 8, 22);
         binder.bind((*boxes)[block], edit);
-        binder.setKeyFilter(edit, numberKeyAccepted);
         edit->installEventFilter(this);
         y += 26;
       }

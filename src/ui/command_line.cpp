@@ -75,7 +75,12 @@ bool asksForText(int argc, char** argv) {
 int printCommandLineText(const CommandLine& line) {
   const QByteArray text = line.text.toLocal8Bit();
   const bool error = line.action == CommandLine::Action::UsageError;
-  std::fputs(text.constData(), error ? stderr : stdout);
+  std::FILE* stream = error ? stderr : stdout;
+  // Text that did not arrive (a full disk, a closed stream) is a failure.
+  if (std::fputs(text.constData(), stream) < 0 || std::fflush(stream) != 0) {
+    if (!error) std::fputs("oza: cannot write to standard output\n", stderr);
+    return error ? 2 : 1;
+  }
   return error ? 2 : 0;
 }
 

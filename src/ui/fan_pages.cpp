@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "controls/number_keys.h"
 #include "fan/fan_layout.h"
 #include "fan/fan_tab.h"
 #include "ui/binder.h"
@@ -21,7 +20,6 @@ QLineEdit* numberBox(Control& control, Binder& binder, QWidget* parent, const QR
   auto* edit = new QLineEdit(parent);
   edit->setGeometry(at);
   binder.bind(control, edit);
-  binder.setKeyFilter(edit, numberKeyAccepted);
   return edit;
 }
 

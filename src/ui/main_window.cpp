@@ -223,7 +223,7 @@ CompareWindow* MainWindow::compareWith(std::string path) {
     FileDialogRequest request;
     request.title = "Compare with...";
     request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
-    path = trimBlanks(platform_.openFileDialog(request));
+    path = platform_.openFileDialog(request);
     if (path.empty()) return nullptr;
   }
   const LoadedImage a(loaded);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "text/message_text.h"
 #include "text/number_text.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
@@ -278,12 +279,13 @@ const char* outcomeName(CheckOutcome outcome) {
 }
 
 std::string checkText(const CheckReport& report) {
-  std::string text = "Check of " + report.path + "\n";
-  if (!report.against.empty()) text += "against " + report.against + "\n";
+  // Names and strings come from files: a terminal must not take them for commands.
+  std::string text = "Check of " + escapeControls(report.path) + "\n";
+  if (!report.against.empty()) text += "against " + escapeControls(report.against) + "\n";
   for (const CheckItem& item : report.items) {
     std::string outcome = outcomeName(item.outcome);
     outcome.resize(9, ' ');
-    text += outcome + item.name + ": " + item.detail + "\n";
+    text += outcome + item.name + ": " + escapeControls(item.detail) + "\n";
   }
   return text + checkSummary(report) + "\n";
 }

@@ -5,6 +5,7 @@
 
 #include "image/hex_fields.h"
 #include "text/latin1.h"
+#include "text/message_text.h"
 #include "save/checksum.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"
@@ -172,13 +173,16 @@ std::vector<Difference> diffImages(const Session& a, const Session& b) {
 
 std::string differenceRowsText(const std::vector<Difference>& differences) {
   std::string text = "What\tIn A\tIn B\n";
-  for (const Difference& d : differences) text += d.what + "\t" + d.a + "\t" + d.b + "\n";
+  // Values come from files: a tab or a line end in one must not shift the
+  // columns, nor an escape sequence command the terminal.
+  for (const Difference& d : differences)
+    text += escapeControls(d.what) + "\t" + escapeControls(d.a) + "\t" + escapeControls(d.b) + "\n";
   return text;
 }
 
 std::string differencesText(const std::string& pathA, const std::string& pathB,
                             const std::vector<Difference>& differences) {
-  std::string text = "A: " + pathA + "\nB: " + pathB + "\n";
+  std::string text = "A: " + escapeControls(pathA) + "\nB: " + escapeControls(pathB) + "\n";
   if (differences.empty()) return text + differenceSummary(differences) + "\n";
   return text + differenceRowsText(differences) + differenceSummary(differences) + "\n";
 }

@@ -37,7 +37,7 @@ TEST_F(CliProfile, AFailedLoadExitsWithOne) {
   test::writeText(in, std::string(200001, ' '));
   const auto run = runCli("profile-dump " + in);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(has(run.out, "{\"title\":\"OZA\",\"text\":\"Error loading profile file.\",\"icon\":\"error\""));
+  EXPECT_TRUE(has(run.out, "{\"title\":\"OZA\",\"text\":\"Error loading profile file.\\nThe file holds 200,001 bytes; at most 200,000 are read.\",\"icon\":\"error\""));
   EXPECT_EQ(runCli("profile-save " + dir.file("missing.xml") + " --out " + out).exitCode, 1);
 }
 

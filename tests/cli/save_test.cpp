@@ -68,7 +68,7 @@ TEST_F(CliSave, AStringEditAndAnIdChoice) {
 }
 
 TEST_F(CliSave, RefusalsAndUsage) {
-  auto run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") + " --set 'GPU(0)=abc'");
+  auto run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") + " --set 'GPU(0)=1.2.3'");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(has(run.out, "'WriteClockSettings' reported error."));
 

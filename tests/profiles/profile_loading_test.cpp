@@ -75,7 +75,8 @@ TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
 
   // One byte more: the message, and the loaded profile stays as it was.
   EXPECT_FALSE(load(profileEntry("FanSpeedAlgorithm_1", "Manual") + std::string(kLargestProfileFile, 'x')));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file."}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file.\nThe file holds 200,093 bytes; at most "
+                                                "200,000 are read."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(platform.messages[0].title, "OZA");
   EXPECT_EQ(editor.document.lines, lines);
@@ -91,7 +92,8 @@ TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
   EXPECT_FALSE(loadProfile(editor, missing));
   std::string folder = dir.path();
   EXPECT_FALSE(loadProfile(editor, folder));
-  EXPECT_EQ(texts(), (std::vector<std::string>(2, "Error loading profile file.")));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file.\nThere is no such file.",
+                                                "Error loading profile file.\nIt is a folder."}));
   // What the window shows still belongs to the lines it will save into.
   EXPECT_EQ(editor.document.valueLines[2][0], 14u);
   EXPECT_EQ(editor.fanSpeed[0].text(), "60");
@@ -166,7 +168,7 @@ TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
 
 TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {
   test::writeText(dir.file("Profiles.xml"), realisticProfile());
-  platform.queueOpenPath("  " + dir.file("Profiles.xml") + "  ");
+  platform.queueOpenPath(dir.file("Profiles.xml"));
   editor.loadButton.click();
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   const FileDialogRequest& request = platform.openDialogs[0];

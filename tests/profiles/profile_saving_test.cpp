@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <sys/stat.h>
 
 #include "profiles/profile_lines.h"
@@ -28,27 +29,52 @@ TEST_F(ProfileSaving, ARealProfileSavedWithoutEditsKeepsEveryByte) {
   EXPECT_EQ(request.filters[1].pattern, "*.*");
 }
 
-TEST_F(ProfileSaving, WithoutEditsOnlyLineEndsAndShownFormsChange) {
-  // A value with something after its number (found by fuzzing) is written
-  // as the number the window shows, inside the same quotes.
+TEST_F(ProfileSaving, WithoutEditsTheFileComesBackByteForByte) {
+  // Line ends of every kind, values the window shows in another form (found
+  // by fuzzing), a value line of a NUL and a long run of digits: none of it
+  // was edited, so none of it changes.
+  const std::string file = "<a>\n" + profileEntry("FanSpeedAlgorithm_0", "manual") + "<b>\r" +
+                           profileEntry("FanSpeedPercentTarget_0", "050") +
+                           profileEntry("CoreClockTarget_0", std::string("775\0", 4) + "0000000") +
+                           profileEntry("MemoryClockTarget_0", std::string(5000, '9')) + "<c>";
+  ASSERT_TRUE(load(file));
+  ASSERT_TRUE(saveTo("out.xml"));
+  EXPECT_EQ(readText(dir.file("out.xml")), file);
+
+  // A file of CR-only line ends at the size limit saves as it came, and loads again.
+  std::string crOnly = profileEntry("FanSpeedAlgorithm_0", "Automatic");
+  for (char& c : crOnly)
+    if (c == '\n') c = ' ';
+  crOnly += std::string(kLargestProfileFile - crOnly.size(), '\r');
+  ASSERT_TRUE(load(crOnly));
+  ASSERT_TRUE(saveTo("cr.xml"));
+  EXPECT_EQ(readText(dir.file("cr.xml")), crOnly);
+  editor.fanSpeedAlgorithm[0].setListIndex(1);
+  ASSERT_TRUE(saveTo("manual.xml"));
+  EXPECT_TRUE(load(readText(dir.file("manual.xml"))));
+  EXPECT_EQ(editor.fanSpeedAlgorithm[0].listIndex(), 1);
+}
+
+TEST_F(ProfileSaving, EditedBoxesAreWrittenUnchangedOnesKeepTheirBytes) {
   ASSERT_TRUE(load("<a>\n" + profileEntry("FanSpeedAlgorithm_0", "manual") + "<b>\r" +
                    profileEntry("FanSpeedPercentTarget_0", "050") + profileEntry("CoreClockTarget_0", "74300&000") +
                    "<c>"));
+  editor.fanSpeed[0].setText("60");
   ASSERT_TRUE(saveTo("out.xml"));
-  EXPECT_EQ(readText(dir.file("out.xml")), "<a>\r\n" + profileEntry("FanSpeedAlgorithm_0", "Manual") + "<b>\r\n" +
-                                               profileEntry("FanSpeedPercentTarget_0", "50") +
-                                               profileEntry("CoreClockTarget_0", "74300") + "<c>\r\n");
+  EXPECT_EQ(readText(dir.file("out.xml")), "<a>\n" + profileEntry("FanSpeedAlgorithm_0", "manual") + "<b>\r" +
+                                               profileEntry("FanSpeedPercentTarget_0", "60") +
+                                               profileEntry("CoreClockTarget_0", "74300&000") + "<c>");
 }
 
 TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
   ASSERT_TRUE(load(realisticProfile()));
   editor.fanSpeed[0].setText("60");
   editor.fanSpeedAlgorithm[1].setListIndex(1);
-  editor.coreClock[1].setText("");
+  editor.coreClock[1].setText("5");
   ASSERT_TRUE(saveTo("out.xml"));
   std::string expected = replacedOnce(realisticProfile(), "value=\"45\"", "value=\"60\"");
   expected = replacedOnce(expected, "value=\"Automatic\"", "value=\"Manual\"");
-  expected = replacedOnce(expected, "value=\"743000000\"", "value=\"\"");
+  expected = replacedOnce(expected, "value=\"743000000\"", "value=\"5\"");
   EXPECT_EQ(readText(dir.file("out.xml")), expected);
 
   // The lines keep the edits and the same lines are updated again.
@@ -71,14 +97,31 @@ TEST_F(ProfileSaving, CardsUpToTheHighestEnabledOneAreWritten) {
                 profileEntry("FanSpeedProtocol_2", "Percent") + profileEntry("CoreClockTarget_3", "300"));
 }
 
-TEST_F(ProfileSaving, WithoutCardZeroNothingHappens) {
+TEST_F(ProfileSaving, WithoutCardZeroItSaysThereIsNothingToSave) {
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_1", "Manual")));
   EXPECT_FALSE(saveTo("out.xml"));
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Nothing to save: this profile holds no Overdrive settings of card 0 "
+                                                "(its fan speed algorithm or protocol)."}));
   ProfileEditor empty(platform, dir.path());
   empty.saveButton.click();
   EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_EQ(texts().back(), "No profile loaded. Load a profile file first.");
+}
+
+TEST_F(ProfileSaving, AnEditedNumberBoxLeftEmptyOrAFileGrownPastTheLimitIsRefused) {
+  ASSERT_TRUE(load(realisticProfile()));
+  editor.coreClock[1].setText("");
+  EXPECT_FALSE(saveTo("out.xml"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file.\nCard 1: Core clock (Hz) (CoreClock(1)) is "
+                                                "empty; it needs a number."}));
+  platform.messages.clear();
+  editor.coreClock[1].setText(std::string(kLargestProfileFile, '1'));
+  EXPECT_FALSE(saveTo("out.xml"));
+  ASSERT_EQ(texts().size(), 1u);
+  EXPECT_EQ(texts()[0].substr(0, texts()[0].find('\n')), "Error saving profile file.");
+  EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("out.xml")));
 }
 
 TEST_F(ProfileSaving, LinesTheWindowCannotShowStayAsTheyWere) {

@@ -151,7 +151,7 @@ TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {
 TEST_F(FanLoading, GraphsAreSavedAsBitmaps) {
   ASSERT_TRUE(load(FixtureImage()));
   const std::string path = dir.file("graph.bmp");
-  platform.queueSavePath("  " + path + " ");
+  platform.queueSavePath(path);
   form.fan.saveType1GraphButton.click();
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].title, "Save graph...");

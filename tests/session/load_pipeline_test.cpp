@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include "platform/scripted_platform.h"
 #include "session/session.h"
 #include "support/fixture_image.h"
@@ -71,24 +74,38 @@ TEST_F(LoadPipeline, CancelledDialogChangesNothing) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(LoadPipeline, TheDialogPathLosesSurroundingBlanks) {
-  const std::string path = save(test::FixtureImage());
-  platform.queueOpenPath("  " + path + " ");
+TEST_F(LoadPipeline, TheDialogPathIsTakenAsItIs) {
+  const std::string path = save(test::FixtureImage(), " card.rom ");
+  platform.queueOpenPath(path);
   EXPECT_TRUE(loadBiosFile(session, ""));
   EXPECT_EQ(session.form.loadedFile.text(), path);
 }
 
-TEST_F(LoadPipeline, AMissingFileKeepsThePreviousImageOnScreen) {
+TEST_F(LoadPipeline, WhatCannotBeOpenedAsAFileKeepsThePreviousImageAndSaysWhy) {
+  // None of these may be waited for or read without end: a FIFO without a
+  // writer, a device that never ends.
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  const bool device = ::mknod(dir.file("zero").c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {dir.file("missing.rom"), "There is no such file."},
+      {dir.path(), "It is a folder."},
+      {dir.file("fifo"), "It is a FIFO (named pipe), not a regular file."},
+      {device ? dir.file("zero") : dir.file("fifo"),
+       device ? "It is a character device, not a regular file." : "It is a FIFO (named pipe), not a regular file."},
+  };
   ASSERT_TRUE(loadBiosFile(session, save(test::FixtureImage())));
-  EXPECT_FALSE(loadBiosFile(session, dir.file("missing.rom")));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
-  EXPECT_EQ(session.form.info.infoText[2].text(), "RV670");
-
-  EXPECT_FALSE(loadBiosFile(session, dir.path()));  // a directory cannot be opened either
-  EXPECT_EQ(platform.messages.back().icon, MessageIcon::Critical);
+  for (const auto& c : cases) {
+    platform.messages.clear();
+    EXPECT_FALSE(loadBiosFile(session, c.path));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Unable to open file. Invalid file name specified?\n" + c.reason);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
+    EXPECT_EQ(session.form.info.infoText[2].text(), "RV670");
+  }
 }
 
 TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndEmptiesTheDisplay) {
@@ -98,18 +115,20 @@ TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndEmptiesTheDisplay) {
   wideBus.cardInterface = "PCI_EXPRESS_GEN2";
   const struct {
     std::string path;
-    const char* text;
+    std::string text;
   } cases[] = {
       {[&] {
          test::writeBytes(dir.file("big.rom"), std::vector<std::uint8_t>(1000001, 0));
          return dir.file("big.rom");
        }(),
-       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error."},
+       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error.\n"
+       "The file holds 1,000,001 bytes; at most 1,000,000 are read."},
       {[&] {
          test::writeBytes(dir.file("empty.rom"), {});
          return dir.file("empty.rom");
        }(),
-       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error."},
+       "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: 'ReadBIOSToArray' reported error.\n"
+       "The file is empty."},
       {[&] {
          test::writeBytes(dir.file("ff.rom"), std::vector<std::uint8_t>(1000000, 0xFF));
          return dir.file("ff.rom");

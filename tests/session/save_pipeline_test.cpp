@@ -137,7 +137,8 @@ TEST_F(SavePipeline, AFailedWriteSaysSoAndLeavesNothingBehind) {
   EXPECT_FALSE(saveTo("folder.rom"));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Error writing BIOS to file. Maybe file system error (HD full/write "
-                                       "protected)? - Debug information: 'WriteBIOSToFile(sFile)' reported error.");
+                                       "protected)? - Debug information: 'WriteBIOSToFile(sFile)' reported error.\n"
+                                       "\"folder.rom\" is a folder.");
   EXPECT_EQ(test::listDir(dir.path()).size(), 2u);
 }
 

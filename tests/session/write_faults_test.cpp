@@ -213,6 +213,7 @@ TEST_P(WriteFaults, KeepTheOldFileAndShowTheMessage) {
     case Fault::TargetIsFolder:
       fs::remove(target);
       fs::create_directory(target);
+      expected += "\n\"out\" is a folder.";
       break;
     case Fault::FailingFlush:
       platform.fileWrites.flush = [](int) { return false; };

@@ -114,7 +114,7 @@ TEST_F(ImageCheck, ErrorsNameWhatWasFound) {
   EXPECT_EQ(item(broken, "GDDR5 image size").outcome, CheckOutcome::NotRun);
   image = std::make_unique<LoadedImage>(pairs.dir.file("missing.rom"));
   const CheckReport missing = checkImage(*image, nullptr);
-  EXPECT_EQ(item(missing, "Loads").detail, "Unable to open file. Invalid file name specified?");
+  EXPECT_EQ(item(missing, "Loads").detail, "Unable to open file. Invalid file name specified?\nThere is no such file.");
   EXPECT_EQ(item(missing, "File length").outcome, CheckOutcome::NotRun);
 }
 

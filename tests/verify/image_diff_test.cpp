@@ -206,7 +206,7 @@ TEST_F(ImageDiff, AnImageThatDoesNotLoadSaysWhy) {
   EXPECT_FALSE(broken->loaded());
   EXPECT_NE(broken->failure().find("Debug information"), std::string::npos) << broken->failure();
   const LoadedImage missing(pairs.dir.file("missing.rom"));
-  EXPECT_EQ(missing.failure(), "Unable to open file. Invalid file name specified?");
+  EXPECT_EQ(missing.failure(), "Unable to open file. Invalid file name specified?\nThere is no such file.");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/file_descriptor.h"
+#include "files/file_descriptor.h"
 
 #include <cerrno>
 #include <cstdio>

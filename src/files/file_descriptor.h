@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_write_seams.h"
+#include "files/file_write_seams.h"
 
 namespace oza {
 
@@ -16,8 +16,19 @@ class FileDescriptor {
   ~FileDescriptor();
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor(FileDescriptor&& other) noexcept : descriptor_(other.release()) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
   // Closes what it held and takes `descriptor`.
   void reset(int descriptor);
+  // Gives up the descriptor without closing it.
+  int release() {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    return descriptor;
+  }
 
   int get() const { return descriptor_; }
   explicit operator bool() const { return descriptor_ >= 0; }

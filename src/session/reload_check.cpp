@@ -1,0 +1,85 @@
+#include "session/reload_check.h"
+
+#include <algorithm>
+
+#include "image/info_strings.h"
+#include "image/info_writer.h"
+#include "platform/scripted_platform.h"
+#include "session/load_pipeline.h"
+#include "session/session.h"
+#include "text/number_text.h"
+
+namespace oza {
+
+namespace {
+
+// Whether the strings lie where they lay. The hardware specs may end
+// earlier, as the blanks a save pads them with are not counted; a power cable
+// message the user emptied is blanks, which a load skips.
+bool sameLayout(StringPositions now, StringPositions loaded, bool cableEmptied) {
+  now.hardwareSpecs.last = loaded.hardwareSpecs.last = 0;
+  if (cableEmptied && !now.powerCableMessage) loaded.powerCableMessage.reset();
+  return now == loaded;
+}
+
+bool emptiesCable(const InfoChanges& changes) {
+  const std::optional<std::string>& cable = changes.strings[kInfoStrings - 1];
+  return cable && trimBlanks(*cable).empty();
+}
+
+// Whether the image still gives valid strings where the session found them.
+bool keepsStrings(const ByteImage& image, const StringPositions& loaded, bool cableEmptied) {
+  const std::optional<StringPositions> positions = findStringPositions(image);
+  if (!positions || !sameLayout(*positions, loaded, cableEmptied)) return false;
+  InfoStrings strings;
+  return splitInfos(image, *positions, strings) && checkValid(strings);
+}
+
+std::string boxName(int box) {
+  return std::string("The ") + kInfoBoxMeanings[box] + " (InfoText(" + std::to_string(box) + "))";
+}
+
+// What the validation looks for that the text of `box` lacks.
+std::string missingPart(int box, const std::string& text) {
+  if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+    return boxName(box) + " may not hold line ends or other control characters.";
+  if (box == 2 && !contains(text, "R") && !contains(text, "M"))
+    return boxName(box) + " must contain an upper-case R or M.";
+  if (box == 4 && !contains(toLower(text), "ati")) return boxName(box) + " must contain \"ATI\".";
+  if (box == 5 && !contains(toLower(text), "atom")) return boxName(box) + " must contain \"ATOM\".";
+  return boxName(box) + " would change where the image's information strings are found.";
+}
+
+// The first changed information text that alone keeps the image from
+// loading as it did.
+std::optional<std::string> culprit(const Session& session, const InfoChanges& changes) {
+  for (int box = 0; box <= kInfoStrings; ++box) {
+    InfoChanges single;
+    const std::optional<std::string>& text = box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
+    if (!text) continue;
+    (box == 0 ? single.date : single.strings[static_cast<std::size_t>(box - 1)]) = text;
+    ByteImage image = session.image;
+    if (writeInfoSettings(image, session.strings, single)) continue;
+    if (!keepsStrings(image, *session.strings.positions, emptiesCable(single))) return missingPart(box, *text);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> reloadProblem(const Session& session, const ByteImage& patched, const InfoChanges& changes) {
+  if (!session.strings.positions) return std::nullopt;
+  ScriptedPlatform quiet;
+  Session probe(quiet);
+  probe.start();
+  const bool loads = loadBiosImage(probe, session.form.loadedFile.text(), patched);
+  if (loads && probe.strings.positions &&
+      sameLayout(*probe.strings.positions, *session.strings.positions, emptiesCable(changes)))
+    return std::nullopt;
+  if (const auto reason = culprit(session, changes)) return reason;
+  if (loads) return "The information strings would be found elsewhere in the image.";
+  const std::string stop = quiet.messages.empty() ? std::string() : quiet.messages.back().text;
+  return "Loading it would stop with: " + stop.substr(0, stop.find('\n'));
+}
+
+}  // namespace oza

@@ -51,12 +51,14 @@ inline std::vector<std::string> cliWords(const std::string& arguments) {
 }
 
 // Runs oza-cli itself (no shell) with `arguments` and takes its standard
-// output, and its standard error too when `withErrors`.
-inline CliRun runCli(const std::vector<std::string>& arguments, bool withErrors = false) {
+// output, and its standard error too when `withErrors`. A run that takes
+// longer than `seconds` is stopped and gives the exit code -1.
+inline CliRun runCli(const std::vector<std::string>& arguments, bool withErrors = false, unsigned seconds = 60) {
   int pipeEnds[2];
   if (::pipe(pipeEnds) != 0) return {-1, {}};
   const pid_t child = ::fork();
   if (child == 0) {
+    ::alarm(seconds);  // kept across exec
     ::dup2(pipeEnds[1], STDOUT_FILENO);
     const int errors = withErrors ? pipeEnds[1] : ::open("/dev/null", O_WRONLY);
     ::dup2(errors, STDERR_FILENO);
@@ -83,8 +85,8 @@ inline CliRun runCli(const std::vector<std::string>& arguments, bool withErrors 
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
-inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
-  return runCli(cliWords(arguments), withErrors);
+inline CliRun runCli(const std::string& arguments, bool withErrors = false, unsigned seconds = 60) {
+  return runCli(cliWords(arguments), withErrors, seconds);
 }
 
 inline bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -1,12 +1,15 @@
 // A save killed at any moment: a child process writes a 128 kB image over the
 // same file again and again and is killed with SIGKILL at random moments.
 // After every kill the file holds one of the two images in full, and the
-// temporary files of killed runs never stop a later save.
+// temporary files of killed runs never stop a later save. A save stopped by
+// SIGINT, SIGTERM or SIGHUP, or by the file-size limit, leaves no temporary
+// file at all.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <random>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -77,6 +80,61 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewImage) {
     EXPECT_EQ(test::readBytes(target), images[0].bytes());
     break;
   }
+}
+
+class StoppedSave : public ::testing::TestWithParam<int> {};
+
+TEST_P(StoppedSave, LeavesTheOldOrTheNewImageAndNoTemporaryFile) {
+  const int signal = GetParam();
+  test::TempDir dir;
+  const std::string target = dir.file("card.rom");
+  const ByteImage images[2] = {patternImage(3), patternImage(4)};
+  ASSERT_TRUE(writeImageFile(target, images[0]).has_value());
+  const auto start = Clock::now();
+  for (int k = 0; k < 4; ++k) ASSERT_TRUE(writeImageFile(target, images[k % 2]).has_value());
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start) / 4;
+  std::mt19937 random(static_cast<std::uint32_t>(signal));
+  std::uniform_int_distribution<long> delay(0, 2 * saveTime.count() + 200);
+  for (int stop = 0; stop < 100; ++stop) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (unsigned n = 0;; ++n) (void)writeImageFile(target, images[n % 2]);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, signal);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal);
+    ASSERT_EQ(test::listDir(dir.path()), std::vector<std::string>{"card.rom"}) << "stop " << stop;
+    const auto bytes = test::readBytes(target);
+    ASSERT_TRUE(bytes == images[0].bytes() || bytes == images[1].bytes()) << "stop " << stop;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, StoppedSave, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == SIGINT ? "SIGINT" : info.param == SIGTERM ? "SIGTERM" : "SIGHUP");
+                         });
+
+TEST(CrashSafety, AFileSizeLimitFailsTheWriteWithoutKillingTheProcess) {
+  test::TempDir dir;
+  const std::string target = dir.file("card.rom");
+  test::writeText(target, "old");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{64 * 1024, 64 * 1024};  // ulimit -f 64
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const auto written = writeImageFile(target, patternImage(5));
+    _exit(!written && written.error().problem == WriteProblem::Failed ? 0 : 3);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(test::listDir(dir.path()), std::vector<std::string>{"card.rom"});
+  EXPECT_EQ(test::readText(target), "old");
 }
 
 }  // namespace

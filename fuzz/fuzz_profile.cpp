@@ -1,10 +1,14 @@
 // Profile loading and saving on arbitrary text. The first byte chooses a few
-// edits. A save changes nothing but the quoted values of the recorded value
-// lines: every other byte of the file comes back as it was.
+// edits, some made as oza-cli's --set and --select make them, with texts
+// drawn from the input. A save changes nothing but the quoted values of the
+// recorded value lines: every other byte of the file comes back as it was,
+// all of it when nothing was edited, and the saved file loads again.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/control_edits.h"
 #include "fuzz_files.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"
@@ -33,14 +37,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   editor.collect(controls);
   for (unsigned e = 0; e < edits; ++e) {
     oza::Control& control = *controls[(data[0] * 31u + e * 17u) % controls.size()];
+    if ((data[0] & 8) && size > 1) {
+      // A text of the input after its first byte, as a script would give it.
+      std::string value(reinterpret_cast<const char*>(data + 1 + e % (size - 1)),
+                        std::min<std::size_t>(size - 1 - e % (size - 1), 12));
+      oza::ControlEdit edit;
+      const auto kind = control.kind() == oza::ControlKind::ComboBox ? oza::ControlEdit::Kind::Select
+                                                                      : oza::ControlEdit::Kind::Set;
+      if (oza::parseEdit(kind, control.name() + "=" + value, edit)) oza::applyEdit(controls, edit);
+      continue;
+    }
     if (control.kind() == oza::ControlKind::TextBox) control.setText(std::to_string(e * 37));
     if (control.kind() == oza::ControlKind::ComboBox) control.setListIndex(e % 2 == 0 ? 0 : -1);
   }
+  bool edited = false;
+  for (const oza::Control* control : controls) edited = edited || !control->showsLoaded();
   platform.queueSavePath(target);
   if (!oza::saveProfile(editor)) return 0;
   const auto read = oza::readProfileFile(target);
   if (!read) oza::fuzz::violated("the saved profile cannot be read");
   const std::string& saved = *read;
+  if (!edited && saved != std::string(reinterpret_cast<const char*>(data + 1), size - 1))
+    oza::fuzz::violated("an unedited save changed the file");
+  oza::ProfileEditor again(platform, "");
+  std::string reloaded = target;
+  if (!oza::loadProfile(again, reloaded)) oza::fuzz::violated("the saved profile does not load again");
   const std::vector<std::string> lines = oza::splitProfileLines(saved);
   if (lines.size() != loaded.size()) oza::fuzz::violated("the save changed the number of lines");
   std::vector<bool> valueLine(loaded.size(), false);

@@ -1,10 +1,13 @@
-// Load, a run of control edits as a user could make them, save. The first
-// bytes of the input are the edits, the rest is the image (the seeds are the
-// fixture images).
+// Load, a run of control edits as a user could make them (or as oza-cli's
+// --set and --select make them, with texts drawn from the input), save. The
+// first bytes of the input are the edits, the rest is the image (the seeds
+// are the fixture images). A saved image keeps the length and byte sum and
+// loads again.
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
+#include "cli/control_edits.h"
 #include "fuzz_files.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"
@@ -22,12 +25,31 @@ const char* const kTexts[] = {"",    "0",     "1",    "-1",     "7",      "40.5"
                               "abc", "1e3",   ".",    "99999999999999999999", "0x1458 - x", "(C) ATI",
                               "\xC3\xA9", "\xE2\x82\xAC", "167772.15", "0.0004"};
 
-void applyEdits(oza::Session& session, const std::uint8_t* edits) {
+// A --set or --select of oza-cli with a text drawn from the input's bytes,
+// through the same checks as oza-cli (the box's filter, the list's range).
+void applyScriptedEdit(const std::vector<oza::Control*>& controls, oza::Control& control, const std::uint8_t* data,
+                       std::size_t size, std::size_t from, std::size_t length) {
+  std::string value;
+  for (std::size_t i = 0; i < length && size > 0; ++i) value += static_cast<char>(data[(from + i) % size]);
+  const bool list = control.kind() == oza::ControlKind::ListBox || !control.items().empty();
+  oza::ControlEdit edit;
+  if (!oza::parseEdit(list ? oza::ControlEdit::Kind::Select : oza::ControlEdit::Kind::Set,
+                      control.name() + "=" + value, edit))
+    return;
+  oza::applyEdit(controls, edit);
+}
+
+void applyEdits(oza::Session& session, const std::uint8_t* edits, const std::uint8_t* data, std::size_t size) {
   const std::vector<oza::Control*> controls = session.controls();
   for (std::size_t e = 0; e + 2 < kEditBytes; e += 3) {
     oza::Control& control = *controls[edits[e] * controls.size() / 256];
     if (!control.enabled()) continue;
     const int value = edits[e + 1];
+    if ((edits[e + 2] & 6) == 6) {
+      applyScriptedEdit(controls, control, data, size, static_cast<std::size_t>(value) * 256 + edits[e + 2],
+                        edits[e + 2] % 16);
+      continue;
+    }
     switch (control.kind()) {
       case oza::ControlKind::TextBox:
       case oza::ControlKind::ComboBox:
@@ -79,12 +101,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   oza::Session session(platform);
   session.start();
   if (!oza::loadBiosFile(session, image)) return 0;
-  applyEdits(session, data);
+  applyEdits(session, data, data + kEditBytes, size - kEditBytes);
   platform.queueSavePath(target);
   if (!oza::saveBiosFile(session)) {
     if (std::filesystem::exists(target)) oza::fuzz::violated("a save that stopped left a file");
     return 0;
   }
+  oza::ScriptedPlatform again;
+  oza::Session reloaded(again);
+  reloaded.start();
+  if (!oza::loadBiosFile(reloaded, target)) oza::fuzz::violated("the saved image does not load again");
   const auto read = oza::readBiosFile(target);
   if (!read) oza::fuzz::violated("the saved file cannot be read");
   const oza::ByteImage& saved = *read;

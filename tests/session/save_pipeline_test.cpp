@@ -83,6 +83,15 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
                                                "longer than original one)? - Debug information: 'WriteInfoSettings' "
                                                "reported 4."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+
+  // A character the image's 8-bit set cannot hold: the message says which.
+  platform.messages.clear();
+  form.info.infoText[2].setText("RV6\xE2\x82\xAC");
+  EXPECT_FALSE(saveTo("a.rom"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error writing BIOS information. Maybe no BIOS loaded before? - Debug "
+                                               "information: 'WriteInfoSettings' reported 0.\nThe character "
+                                               "\"\xE2\x82\xAC\" (U+20AC) in the chip type (InfoText(2)) has no 8-bit "
+                                               "code."}));
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.file("a.rom")));
 }

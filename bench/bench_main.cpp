@@ -12,9 +12,9 @@
 
 #include "cli/cli.h"
 #include "platform/scripted_platform.h"
-#include "profiles/profile_editor.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_editor.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 #include "save/checksum.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"

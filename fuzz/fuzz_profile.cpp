@@ -12,10 +12,10 @@
 #include "fuzz_files.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 #include "profiles/profile_lines.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

@@ -6,7 +6,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgl-dev
           fonts-dejavu-core nlohmann-json3-dev desktop-file-utils appstream man-db)
 case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
-  --fuzz) packages+=(clang-16 libclang-rt-16-dev) ;;
+  --fuzz) packages+=(clang-16 libclang-rt-16-dev libc++-16-dev libc++abi-16-dev) ;;
   --bench) packages+=(libbenchmark-dev) ;;
 esac
 

@@ -50,8 +50,8 @@ std::string cardName(const std::string& deviceId) {
   std::uint16_t id = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id, 16);
   if (digits.size() != 4 || error != std::errc() || end != digits.data() + digits.size()) return std::string();
-  const int row = cardRow(id);
-  return row < 0 ? std::string() : cardTable()[static_cast<std::size_t>(row)].item;
+  const std::optional<int> row = cardRow(id);
+  return row ? cardTable()[static_cast<std::size_t>(*row)].item : std::string();
 }
 
 // "0000:01:00.0", or "01:00.0" with the domain left out. Anything else could

@@ -5,7 +5,7 @@
 #include "cli/json_text.h"
 #include "cli/session_json.h"
 #include "cli/usage.h"
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 #include "session/card_loading.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
@@ -66,8 +66,8 @@ int listCards(RomAccess& access, std::ostream& out) {
 // the same write path.
 bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
   ByteImage image;
-  return readCardBios(session.platform, options.address, access, image) &&
-         askBeforeReplacing(session.platform, options.out, cardWriteFailed(options.out)) && writeCardBios(session.platform, options.out, image) &&
+  return readCardBios(session.platform(), options.address, access, image) &&
+         askBeforeReplacing(session.platform(), options.out, cardWriteFailed(options.out)) && writeCardBios(session.platform(), options.out, image) &&
          loadBiosFile(session, options.out);
 }
 

@@ -7,9 +7,9 @@
 #include "cli/control_json.h"
 #include "cli/usage.h"
 #include "platform/scripted_platform.h"
-#include "profiles/profile_editor.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_editor.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 #include "text/message_text.h"
 
 namespace oza {

@@ -23,18 +23,18 @@ std::function<void(Json&)> segments(const FanGraph& graph) {
 
 std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
   Json controls = Json::object();
-  const FanTab& fan = session.form.fan;
+  const FanTab& fan = session.form().fan;
   for (const Control* control : session.controls()) {
     std::function<void(Json&)> extra;
     if (control == &fan.type1Picture) extra = segments(fan.type1Graph);
     if (control == &fan.type2Picture) extra = segments(fan.type2Graph);
     controls[control->name()] = controlJson(*control, extra);
   }
-  controls["Linie"] = session.form.info.whiteLines();
+  controls["Linie"] = session.form().info.whiteLines();
   std::vector<Control*> textWindow;
-  session.textWindow.collect(textWindow);
+  session.textWindow().collect(textWindow);
   for (const Control* control : textWindow) {
-    const bool isForm = control == &session.textWindow.window;
+    const bool isForm = control == &session.textWindow().window;
     controls[isForm ? "Form3" : "Form3." + control->name()] = controlJson(*control);
   }
   Json json = Json::object();

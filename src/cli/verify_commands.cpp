@@ -5,7 +5,7 @@
 #include "text/message_text.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
-#include "verify/loaded_image.h"
+#include "verify/image_file.h"
 
 namespace oza {
 
@@ -57,26 +57,24 @@ std::string parse(const std::vector<std::string>& args, VerifyOptions& options) 
 }
 
 int runCheck(const VerifyOptions& options, std::ostream& out) {
-  const LoadedImage image(options.paths[0]);
-  std::unique_ptr<LoadedImage> original;
-  if (!options.against.empty()) original = std::make_unique<LoadedImage>(options.against);
-  const CheckReport report = checkImage(image, original.get());
+  const ImageFile image = loadImageFile(options.paths[0]);
+  std::optional<ImageFile> original;
+  if (!options.against.empty()) original = loadImageFile(options.against);
+  const CheckReport report = checkImage(image, original ? &*original : nullptr);
   out << (options.json ? checkJson(report) + "\n" : checkText(report));
   return report.exitCode(options.strict);
 }
 
 int runDiff(const VerifyOptions& options, std::ostream& out, std::ostream& err) {
-  const LoadedImage a(options.paths[0]);
-  const LoadedImage b(options.paths[1]);
-  for (const LoadedImage* image : {&a, &b})
+  const ImageFile a = loadImageFile(options.paths[0]);
+  const ImageFile b = loadImageFile(options.paths[1]);
+  for (const ImageFile* image : {&a, &b})
     if (!image->loaded()) {
-      err << "oza-cli: " << escapeControls(image->path()) << " does not load: " << escapeControls(image->failure())
-          << "\n";
+      err << "oza-cli: " << escapeControls(image->path) << " does not load: " << escapeControls(image->failure) << "\n";
       return 2;
     }
-  const std::vector<Difference> differences = diffImages(a.session(), b.session());
-  out << (options.json ? diffJson(a.path(), b.path(), differences) + "\n"
-                       : differencesText(a.path(), b.path(), differences));
+  const std::vector<Difference> differences = diffImages(*a.image, *b.image);
+  out << (options.json ? diffJson(a.path, b.path, differences) + "\n" : differencesText(a.path, b.path, differences));
   return differences.empty() ? 0 : 1;
 }
 

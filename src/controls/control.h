@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "text/rgb.h"
+
 namespace oza {
 
 enum class ControlKind {
@@ -21,11 +23,6 @@ enum class ControlKind {
   ScrollBar,
   PictureBox,
   MenuItem,
-};
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 // The headless state of one named control of a window: what the user sees of

@@ -24,6 +24,13 @@ class ControlArray {
   int size() const { return static_cast<int>(items_.size()); }
   int first() const { return first_; }
 
+  // The texts of the elements, in order.
+  std::vector<std::string> texts() const {
+    std::vector<std::string> all;
+    for (const auto& item : items_) all.push_back(item->text());
+    return all;
+  }
+
   void setNumbersOnly(bool numbersOnly) {
     for (auto& item : items_) item->setNumbersOnly(numbersOnly);
   }

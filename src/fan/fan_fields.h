@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "image/byte_image.h"
 
@@ -28,14 +29,13 @@ inline constexpr FanField kSpinUpTime{2, 10, 8};
 inline constexpr FanField kPwmRampOn{0, 23, 23};
 inline constexpr FanField kPwmRamp{0, 31, 24};
 
-// The field's value in the register whose immediate is at `position`; 0 on
-// any error.
-int readFanField(const ByteImage& image, std::int32_t position, const FanField& field);
+// The field's value in the register whose immediate is at `position`;
+// nothing when the register lies outside the image.
+std::optional<int> readFanField(const ByteImage& image, std::int64_t position, const FanField& field);
 
 // Writes `value` into the field. A value that is not a whole number from 0
 // to the field's largest leaves the register as it was and still counts as
-// written. False when the register lies outside the image or its position
-// is 0 (never found).
-bool writeFanField(ByteImage& image, std::int32_t position, const FanField& field, double value);
+// written. False when the register was never found or lies outside the image.
+bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field, double value);
 
 }  // namespace oza

@@ -48,13 +48,7 @@ std::vector<std::string> splitAt(const std::string& text, char separator) {
   return parts;
 }
 
-int roundedValue(const std::string& text) {
-  try {
-    return roundToInt16(textValue(text));
-  } catch (const OverflowError&) {
-    return 0;
-  }
-}
+int roundedValue(const std::string& text) { return roundToInt16(textValue(text)).value_or(0); }
 
 }  // namespace
 
@@ -91,15 +85,16 @@ std::vector<GraphLine> FanGraph::segments() const {
 
 void sortTexts(std::vector<std::string>& texts) { std::sort(texts.begin(), texts.end(), textLess); }
 
-std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds) {
+std::vector<LookUpPoint> sortedLookUpPoints(const std::vector<std::string>& thresholds,
+                                            const std::vector<std::string>& speeds) {
   struct Keyed {
     std::string key;
     int box;
   };
   std::vector<Keyed> keys;
-  for (int k = 0; k < thresholds.size(); ++k) {
-    const std::string threshold = padLeft(3, utf8ToLatin1Lossy(thresholds[k].text()));
-    keys.push_back({threshold + kKeySeparator + utf8ToLatin1Lossy(speeds[k].text()), k});
+  for (std::size_t k = 0; k < thresholds.size() && k < speeds.size(); ++k) {
+    const std::string threshold = padLeft(3, utf8ToLatin1Lossy(thresholds[k]));
+    keys.push_back({threshold + kKeySeparator + utf8ToLatin1Lossy(speeds[k]), static_cast<int>(k)});
   }
   std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) { return textLess(a.key, b.key); });
   std::vector<LookUpPoint> points;

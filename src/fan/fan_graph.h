@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
-#include "controls/control_array.h"
+#include "text/rgb.h"
 
 namespace oza {
 
@@ -45,9 +44,11 @@ struct LookUpPoint {
 // Sorts texts ascending, comparing them upper-cased character by character.
 void sortTexts(std::vector<std::string>& texts);
 
-// The eight points of a look-up table, ordered by threshold (equal
-// thresholds by the text of their speeds), as the graph draws them.
-std::vector<LookUpPoint> sortedLookUpPoints(const ControlArray& thresholds, const ControlArray& speeds);
+// The points of a look-up table as its boxes show them, ordered by threshold
+// (compared as texts of three digits, equal ones by the text of their
+// speeds), as the graph draws them.
+std::vector<LookUpPoint> sortedLookUpPoints(const std::vector<std::string>& thresholds,
+                                            const std::vector<std::string>& speeds);
 
 // Step or continuous curve through sorted look-up points.
 void drawLookUpCurve(FanGraph& graph, const std::vector<LookUpPoint>& points, bool continuous);

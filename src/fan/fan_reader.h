@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
 #include "image/byte_image.h"
@@ -21,7 +23,7 @@ bool decodeType1Table(const ByteImage& image, FanLocation& location, const FanCa
 // section or a marker is missing or the table runs past the image.
 bool decodeType2Settings(const ByteImage& image, FanLocation& location, FanSettings& settings);
 
-// raw / scale as a rounded percentage; OverflowError for a scale of 0.
-int percentOf(int raw, int scale);
+// raw / scale as a rounded percentage; nothing for a scale of 0.
+std::optional<int> percentOf(int raw, int scale);
 
 }  // namespace oza

@@ -7,8 +7,10 @@ namespace oza {
 
 namespace {
 
+using FanWritten = std::expected<void, FanWriteError>;
+
 // The register fields in their order of writing.
-std::optional<FanWriteError> writeRegisters(ByteImage& image, const FanLocation& location, const FanRegisterChanges& changes) {
+FanWritten writeRegisters(ByteImage& image, const FanLocation& location, const FanRegisterChanges& changes) {
   const struct {
     FanWriteError error;
     const FanField& field;
@@ -27,57 +29,61 @@ std::optional<FanWriteError> writeRegisters(ByteImage& image, const FanLocation&
   };
   for (const auto& write : writes) {
     if (write.value && !writeFanField(image, location.registerPositions[write.field.reg], write.field, *write.value))
-      return write.error;
+      return std::unexpected(write.error);
   }
-  return std::nullopt;
+  return {};
 }
 
-// round(value) into the byte at `position`; OverflowError when it does not fit.
-void writeByte(ByteImage& image, std::int64_t position, const std::optional<double>& value) {
-  if (value) image.set(position, static_cast<std::uint8_t>(roundToByte(*value)));
+// round(value) into the byte at `position`; false when it does not fit or
+// lies outside the image.
+bool writeByte(ByteImage& image, std::int64_t position, const std::optional<double>& value) {
+  if (!value) return true;
+  const std::optional<int> byte = roundToByte(*value);
+  return byte && image.set(position, static_cast<std::uint8_t>(*byte));
 }
 
 // Thresholds, then speeds, at the positions the reader took them from.
 template <typename ThresholdAt, typename SpeedAt>
-void writeTable(ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt, const FanTableChanges& table) {
-  for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, thresholdAt(k), table.thresholds[k]);
-  for (int k = 0; k < kFanTablePoints; ++k) writeByte(image, speedAt(k), table.speeds[k]);
+bool writeTable(ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt, const FanTableChanges& table) {
+  for (int k = 0; k < kFanTablePoints; ++k)
+    if (!writeByte(image, thresholdAt(k), table.thresholds[k])) return false;
+  for (int k = 0; k < kFanTablePoints; ++k)
+    if (!writeByte(image, speedAt(k), table.speeds[k])) return false;
+  return true;
 }
 
-bool writeType1Table(ByteImage& image, std::int64_t section, const FanTableChanges& table) {
-  if (section < 0) return false;
-  try {
-    writeTable(
-        image, [section](int k) { return type1ThresholdAt(section, k); },
-        [section](int k) { return type1SpeedAt(section, k); }, table);
-    return true;
-  } catch (const OutOfImage&) {
-    return false;
-  } catch (const OverflowError&) {
-    return false;
-  }
+bool writeType1Table(ByteImage& image, const std::optional<std::int64_t>& found, const FanTableChanges& table) {
+  if (!found) return false;
+  const std::int64_t section = *found;
+  return writeTable(
+      image, [section](int k) { return type1ThresholdAt(section, k); },
+      [section](int k) { return type1SpeedAt(section, k); }, table);
 }
 
-std::optional<FanWriteError> writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+FanWritten writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
   const std::optional<double>& mode = changes.registers.controlMode;
   if (mode && !writeFanField(image, location.registerPositions[kControlMode.reg], kControlMode, *mode))
-    return FanWriteError::ControlMode;
-  if (const auto error = writeRegisters(image, location, changes.registers)) return error;
-  if (!writeType1Table(image, location.type1Section, changes.type1Table)) return FanWriteError::LookUpTable;
-  return std::nullopt;
+    return std::unexpected(FanWriteError::ControlMode);
+  if (const FanWritten written = writeRegisters(image, location, changes.registers); !written) return written;
+  if (!writeType1Table(image, location.type1Section, changes.type1Table))
+    return std::unexpected(FanWriteError::LookUpTable);
+  return {};
 }
 
-std::optional<FanWriteError> writeType2(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
-  const std::int64_t tableMarker = location.type2TableMarker;
-  const std::int64_t hysteresisMarker = location.type2HysteresisMarker;
-  if (tableMarker < 0 && hysteresisMarker < 0) return FanWriteError::NoType2Section;
-  if (tableMarker < 0) return FanWriteError::NoType2TableMarker;
-  if (hysteresisMarker < 0) return FanWriteError::NoType2HysteresisMarker;
-  writeByte(image, type2HysteresisAt(hysteresisMarker), changes.type2Hysteresis);
-  writeTable(
-      image, [tableMarker](int k) { return type2ThresholdAt(tableMarker, k); },
-      [tableMarker](int k) { return type2SpeedAt(tableMarker, k); }, changes.type2Table);
-  return std::nullopt;
+FanWritten writeType2(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
+  const std::optional<std::int64_t>& tableMarker = location.type2TableMarker;
+  const std::optional<std::int64_t>& hysteresisMarker = location.type2HysteresisMarker;
+  if (!tableMarker && !hysteresisMarker) return std::unexpected(FanWriteError::NoType2Section);
+  if (!tableMarker) return std::unexpected(FanWriteError::NoType2TableMarker);
+  if (!hysteresisMarker) return std::unexpected(FanWriteError::NoType2HysteresisMarker);
+  const std::int64_t table = *tableMarker;
+  const bool written =
+      writeByte(image, type2HysteresisAt(*hysteresisMarker), changes.type2Hysteresis) &&
+      writeTable(
+          image, [table](int k) { return type2ThresholdAt(table, k); }, [table](int k) { return type2SpeedAt(table, k); },
+          changes.type2Table);
+  if (!written) return std::unexpected(FanWriteError::Type2Value);
+  return {};
 }
 
 }  // namespace
@@ -88,19 +94,14 @@ std::string fanWriteMessage(FanWriteError error) {
          std::to_string(static_cast<int>(error)) + ".";
 }
 
-std::optional<FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
-  try {
-    switch (location.tableType) {
-      case FanTableType::Type1: return writeType1(image, location, changes);
-      case FanTableType::None: return writeRegisters(image, location, changes.registers);
-      case FanTableType::Type2: return writeType2(image, location, changes);
-    }
-    return std::nullopt;
-  } catch (const OutOfImage&) {
-    return FanWriteError::Type2Value;
-  } catch (const OverflowError&) {
-    return FanWriteError::Type2Value;
+std::expected<void, FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location,
+                                                    const FanChanges& changes) {
+  switch (location.tableType) {
+    case FanTableType::Type1: return writeType1(image, location, changes);
+    case FanTableType::None: return writeRegisters(image, location, changes.registers);
+    case FanTableType::Type2: return writeType2(image, location, changes);
   }
+  return {};
 }
 
 }  // namespace oza

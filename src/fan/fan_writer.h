@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 
@@ -34,8 +35,8 @@ enum class FanWriteError : std::int16_t {
 // "Unable to write fan settings. ... 'WriteFanSettings' <number>."
 std::string fanWriteMessage(FanWriteError error);
 
-// Writes the changed values at the positions the load found; nothing on
-// success.
-std::optional<FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location, const FanChanges& changes);
+// Writes the changed values at the positions the load found.
+std::expected<void, FanWriteError> writeFanSettings(ByteImage& image, const FanLocation& location,
+                                                    const FanChanges& changes);
 
 }  // namespace oza

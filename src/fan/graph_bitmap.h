@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
 #include "fan/fan_graph.h"
 
 namespace oza {

@@ -2,23 +2,15 @@
 
 namespace oza {
 
-namespace {
-
-std::string readHex(const ByteImage& image, std::int64_t position, int bytes) {
-  std::string text;
-  for (int i = bytes - 1; i >= 0; --i) text += hexByte(image.at(position + i));
-  return text;
-}
-
-}  // namespace
-
 std::string hexByte(std::uint8_t value) {
   static const char digits[] = "0123456789ABCDEF";
   return {digits[value >> 4], digits[value & 15]};
 }
 
-std::string readDWordHex(const ByteImage& image, std::int64_t position) {
-  return readHex(image, position, 4);
+std::optional<std::string> readDWordHex(const ByteImage& image, std::int64_t position) {
+  const std::optional<std::uint32_t> value = image.dword(position);
+  if (!value) return std::nullopt;
+  return hexText(*value, 8);
 }
 
 std::string hexText(std::uint64_t value, int minDigits) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "image/byte_image.h"
@@ -8,9 +9,9 @@
 namespace oza {
 
 // A little-endian double word as uppercase hexadecimal text, highest byte
-// first, as a comparison shows a register. OutOfImage for a field outside
-// the image.
-std::string readDWordHex(const ByteImage& image, std::int64_t position);
+// first, as a comparison shows a register; nothing for a field outside the
+// image.
+std::optional<std::string> readDWordHex(const ByteImage& image, std::int64_t position);
 
 // Two uppercase hexadecimal digits.
 std::string hexByte(std::uint8_t value);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/hex_fields.h"
 
 namespace oza {
 
@@ -96,19 +97,29 @@ const std::vector<CardEntry>& cardTable() {
   return table;
 }
 
-int vendorRow(std::uint16_t id) {
+std::optional<int> vendorRow(std::uint16_t id) {
   const auto& table = vendorTable();
   for (std::size_t i = 0; i < table.size(); ++i)
     if (id == table[i].id) return static_cast<int>(i);
-  return -1;
+  return std::nullopt;
 }
 
-int cardRow(std::uint16_t id) {
+std::optional<int> cardRow(std::uint16_t id) {
   const auto& table = cardTable();
   for (std::size_t i = 0; i < table.size(); ++i)
     if (std::find(table[i].ids.begin(), table[i].ids.end(), id) != table[i].ids.end())
       return static_cast<int>(i);
-  return -1;
+  return std::nullopt;
+}
+
+std::string subVendorText(std::uint16_t id) {
+  if (const std::optional<int> row = vendorRow(id)) return vendorTable()[static_cast<std::size_t>(*row)].item;
+  return "0x" + hexText(id, 4) + " - (unkown)";
+}
+
+std::string videoCardText(std::uint16_t id) {
+  if (const std::optional<int> row = cardRow(id)) return cardTable()[static_cast<std::size_t>(*row)].item;
+  return "(unkown)";
 }
 
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,13 @@ const std::vector<VendorEntry>& vendorTable();
 // The video card list of the information tab, in list order.
 const std::vector<CardEntry>& cardTable();
 
-// Row of `id` in a table, or -1.
-int vendorRow(std::uint16_t id);
-int cardRow(std::uint16_t id);
+// Row of `id` in a table.
+std::optional<int> vendorRow(std::uint16_t id);
+std::optional<int> cardRow(std::uint16_t id);
+
+// What the vendor and card boxes show for an ID: its entry, or for an ID of
+// no entry its number and "(unkown)" (the box has always spelled it so).
+std::string subVendorText(std::uint16_t id);
+std::string videoCardText(std::uint16_t id);
 
 }  // namespace oza

@@ -10,16 +10,20 @@ namespace oza {
 
 namespace {
 
+// Writes the first `length` bytes of a text at `first`; false, writing
+// nothing, when the text is shorter or the range lies outside the image.
+bool writeBytes(ByteImage& image, std::int64_t first, std::int64_t length, const std::string& bytes) {
+  if (length > static_cast<std::int64_t>(bytes.size()) || !image.holds(first, length)) return false;
+  for (std::int64_t i = 0; i < length; ++i) image.set(first + i, static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)]));
+  return true;
+}
+
 // Writes the text's characters over the range; false when the text has a
-// character without an 8-bit code or is too short for the range. OutOfImage
-// when the range lies outside the image.
+// character without an 8-bit code, is too short for the range or the range
+// lies outside the image.
 bool writeString(ByteImage& image, const StringRange& range, const std::string& text) {
   const std::optional<std::string> bytes = utf8ToLatin1(text);
-  if (!bytes) return false;
-  if (range.last - range.first + 1 > static_cast<std::int64_t>(bytes->size())) return false;
-  for (std::int64_t p = range.first; p <= range.last; ++p)
-    image.set(p, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(p - range.first)]));
-  return true;
+  return bytes && writeBytes(image, range.first, range.last - range.first + 1, *bytes);
 }
 
 }  // namespace
@@ -61,49 +65,34 @@ std::string infoWriteMessage(InfoWriteError error) {
          " - Debug information: 'WriteInfoSettings' reported " + std::to_string(text.code) + ".";
 }
 
-std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings,
-                                                const InfoChanges& changes) {
+std::expected<void, InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings,
+                                                      const InfoChanges& changes) {
   static constexpr InfoWriteError kTooLong[kInfoStrings] = {
       InfoWriteError::BiosVersionTooLong,     InfoWriteError::ChipTypeTooLong,
       InfoWriteError::HardwareSpecsTooLong,   InfoWriteError::CopyrightTooLong,
       InfoWriteError::AtomBiosVersionTooLong, InfoWriteError::PowerCableMessageTooLong};
-  if (changes.tooLong) return kTooLong[*changes.tooLong];
+  if (changes.tooLong) return std::unexpected(kTooLong[*changes.tooLong]);
 
   // The positions the load found; the strings are never searched for again.
   const std::optional<StringPositions>& positions = strings.positions;
-  if (!positions) return InfoWriteError::Failed;
-  try {
-    if (changes.date) {
-      const std::optional<std::string> date = utf8ToLatin1(*changes.date);
-      if (!date || static_cast<std::int64_t>(date->size()) < kDateLength) return InfoWriteError::Failed;
-      for (std::int64_t i = 0; i < kDateLength; ++i)
-        image.set(kDateFirst + i, static_cast<std::uint8_t>((*date)[static_cast<std::size_t>(i)]));
-    }
-    const StringRange* ranges[] = {&positions->biosVersion, &positions->chipType, &positions->hardwareSpecs,
-                                   &positions->copyright, &positions->atomBiosVersion};
-    for (std::size_t i = 0; i < std::size(ranges); ++i)
-      if (changes.strings[i] && !writeString(image, *ranges[i], *changes.strings[i])) return InfoWriteError::Failed;
-    const std::optional<std::string>& cableMessage = changes.strings[kInfoStrings - 1];
-    if (!strings.powerCableMessage.empty() && cableMessage &&
-        (!positions->powerCableMessage || !writeString(image, *positions->powerCableMessage, *cableMessage)))
-      return InfoWriteError::Failed;
-  } catch (const OutOfImage&) {
-    return InfoWriteError::Failed;
+  if (!positions) return std::unexpected(InfoWriteError::Failed);
+  if (changes.date) {
+    const std::optional<std::string> date = utf8ToLatin1(*changes.date);
+    if (!date || !writeBytes(image, kDateFirst, kDateLength, *date)) return std::unexpected(InfoWriteError::Failed);
   }
-  try {
-    if (changes.subVendorChanged) {
-      if (!changes.subVendorId) return InfoWriteError::SubVendor;
-      image.setWord(kSubVendorId, *changes.subVendorId);
-    }
-  } catch (const OutOfImage&) {
-    return InfoWriteError::SubVendor;
-  }
-  try {
-    if (changes.cardId) image.setWord(kCardId, *changes.cardId);
-  } catch (const OutOfImage&) {
-    return InfoWriteError::CardId;
-  }
-  return std::nullopt;
+  const StringRange* ranges[] = {&positions->biosVersion, &positions->chipType, &positions->hardwareSpecs,
+                                 &positions->copyright, &positions->atomBiosVersion};
+  for (std::size_t i = 0; i < std::size(ranges); ++i)
+    if (changes.strings[i] && !writeString(image, *ranges[i], *changes.strings[i]))
+      return std::unexpected(InfoWriteError::Failed);
+  const std::optional<std::string>& cableMessage = changes.strings[kInfoStrings - 1];
+  if (!strings.powerCableMessage.empty() && cableMessage &&
+      (!positions->powerCableMessage || !writeString(image, *positions->powerCableMessage, *cableMessage)))
+    return std::unexpected(InfoWriteError::Failed);
+  if (changes.subVendorChanged && (!changes.subVendorId || !image.setWord(kSubVendorId, *changes.subVendorId)))
+    return std::unexpected(InfoWriteError::SubVendor);
+  if (changes.cardId && !image.setWord(kCardId, *changes.cardId)) return std::unexpected(InfoWriteError::CardId);
+  return {};
 }
 
 }  // namespace oza

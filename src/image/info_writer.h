@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 
@@ -33,8 +34,8 @@ std::optional<std::string> unencodableReason(const InfoChanges& changes);
 
 // Writes the changes at the positions the load found (`strings`): the
 // date/time, the six strings, the sub vendor and video card IDs; what is not
-// among the changes keeps its bytes. Nothing on success.
-std::optional<InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings,
-                                                const InfoChanges& changes);
+// among the changes keeps its bytes.
+std::expected<void, InfoWriteError> writeInfoSettings(ByteImage& image, const InfoStrings& strings,
+                                                      const InfoChanges& changes);
 
 }  // namespace oza

@@ -28,59 +28,56 @@ constexpr int kClockInfoRecordSize = 16;
 
 // A revision-5 header whose clock info array can be read as revision 4's:
 // 16-byte records at a non-zero offset inside the image.
-bool usableRevision5Header(const ByteImage& image, std::int64_t table) {
-  if (image.at(table + kPowerPlayClockInfoSize) != kClockInfoRecordSize) return false;
-  const std::int64_t offset = image.word(table + kPowerPlayClockInfoArray);
-  return offset != 0 && image.contains(table + offset);
+bool usableRevision5Header(ImageReader& read, std::int64_t table) {
+  if (read.byte(table + kPowerPlayClockInfoSize) != kClockInfoRecordSize) return false;
+  const std::int64_t offset = read.word(table + kPowerPlayClockInfoArray);
+  return offset != 0 && read.image().contains(table + offset);
 }
 
 }  // namespace
 
 ClockLocation findClockLocation(const ByteImage& image) {
-  ClockLocation location;
-  try {
-    const std::int64_t romHeader = image.word(kRomHeaderPointer);
-    const std::int64_t masterData = image.word(romHeader + kMasterDataTable);
-    const std::int64_t table = image.word(masterData + kPowerPlayEntry);
-    const int revision = image.at(table + kPowerPlayRevision);
-    // Revision 5 only appends fields to the revision-4 header, so a usable
-    // one is read the same way; one that is not usable keeps the signature
-    // search that such images have always loaded with.
-    if (revision == 4 || (revision == 5 && usableRevision5Header(image, table))) {
-      // Integrated-graphics tables use longer records; showing them as
-      // 16-byte ones would edit the wrong bytes.
-      if (image.at(table + kPowerPlayClockInfoSize) != kClockInfoRecordSize) return location;
-      PowerPlayHeader header;
-      header.stateCount = image.at(table + kPowerPlayStateCount);
-      header.stateEntrySize = image.at(table + kPowerPlayStateEntrySize);
-      header.nonClockSize = image.at(table + kPowerPlayNonClockSize);
-      header.stateArray = table + image.word(table + kPowerPlayStateArray);
-      header.clockInfoArray = table + image.word(table + kPowerPlayClockInfoArray);
-      header.nonClockArray = table + image.word(table + kPowerPlayNonClockArray);
-      location.states = readPowerPlayStates(image, header);
-      // A table whose state entries hold nothing is no table to edit.
-      if (!location.states) return ClockLocation{};
-      location.clockPosition = header.clockInfoArray;
-      return location;
-    }
-    for (const Signature& signature : kSignatures) {
-      const std::int64_t found = image.find(signature.bytes, signature.firstStart,
-                                            image.last() - signature.lastStartFromEnd);
-      if (found >= 0) {
-        location.clockPosition = found + signature.recordsOffset;
-        return location;
-      }
-    }
-  } catch (const OutOfImage&) {
-    location = ClockLocation{};
+  ImageReader read(image);
+  const std::int64_t romHeader = read.word(kRomHeaderPointer);
+  const std::int64_t masterData = read.word(romHeader + kMasterDataTable);
+  const std::int64_t table = read.word(masterData + kPowerPlayEntry);
+  const int revision = read.byte(table + kPowerPlayRevision);
+  if (!read.ok()) return {};
+  // Revision 5 only appends fields to the revision-4 header, so a usable
+  // one is read the same way; one that is not usable keeps the signature
+  // search that such images have always loaded with.
+  if (revision == 4 || (revision == 5 && usableRevision5Header(read, table))) {
+    // Integrated-graphics tables use longer records; showing them as
+    // 16-byte ones would edit the wrong bytes.
+    if (read.byte(table + kPowerPlayClockInfoSize) != kClockInfoRecordSize) return {};
+    PowerPlayHeader header;
+    header.stateCount = read.byte(table + kPowerPlayStateCount);
+    header.stateEntrySize = read.byte(table + kPowerPlayStateEntrySize);
+    header.nonClockSize = read.byte(table + kPowerPlayNonClockSize);
+    header.stateArray = table + read.word(table + kPowerPlayStateArray);
+    header.clockInfoArray = table + read.word(table + kPowerPlayClockInfoArray);
+    header.nonClockArray = table + read.word(table + kPowerPlayNonClockArray);
+    if (!read.ok()) return {};
+    ClockLocation location;
+    location.states = readPowerPlayStates(image, header);
+    // A table whose state entries hold nothing, or lie outside the image,
+    // is no table to edit; nor are records at the image's first byte.
+    if (!location.states || header.clockInfoArray == 0) return {};
+    location.clockPosition = header.clockInfoArray;
+    return location;
   }
-  return location;
+  if (!read.ok()) return {};
+  for (const Signature& signature : kSignatures) {
+    const auto found = image.find(signature.bytes, signature.firstStart, image.last() - signature.lastStartFromEnd);
+    if (found) return ClockLocation{*found + signature.recordsOffset, std::nullopt};
+  }
+  return {};
 }
 
 int countClockRecords(const ByteImage& image, std::int64_t clockPosition) {
   if (clockPosition < 0 || clockPosition > image.last()) return 0;
-  std::int64_t end = image.find(kClockInfoEnd, clockPosition, image.last() - 5);
-  if (end < 0) end = std::max(image.last() - 4, clockPosition);
+  const std::int64_t end = image.find(kClockInfoEnd, clockPosition, image.last() - 5)
+                               .value_or(std::max(image.last() - 4, clockPosition));
   const std::int64_t distance = end - clockPosition;
   if (distance % kClockInfoRecordSize != 0) return 0;
   const std::int64_t count = distance / kClockInfoRecordSize;

@@ -11,7 +11,7 @@ namespace oza {
 // Where the clock info records start, and on a table read through its
 // header (revision 4, or a usable revision 5) its states.
 struct ClockLocation {
-  std::int64_t clockPosition = 0;  // 0: not found
+  std::optional<std::int64_t> clockPosition;  // none: not found
   std::optional<PowerPlayStates> states;
 };
 
@@ -19,7 +19,7 @@ struct ClockLocation {
 // table, or a revision-5 one with 16-byte records at an offset inside the
 // image, gives the records and the states; any other the first of the four
 // clock table signatures found. A header-read table whose records are not 16
-// bytes long, or a chain or table reaching outside the image, gives 0.
+// bytes long, or a chain or table reaching outside the image, gives none.
 ClockLocation findClockLocation(const ByteImage& image);
 
 // Number of 16-byte records between clockPosition and the clock info end

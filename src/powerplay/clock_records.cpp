@@ -26,59 +26,54 @@ std::string clockWriteMessage(ClockWriteError) {
 
 std::vector<ClockInfo> readClockInfos(const ByteImage& image, std::int64_t clockPosition, int count) {
   std::vector<ClockInfo> records;
-  try {
-    for (int i = 0; i < count; ++i) {
-      const std::int64_t record = clockPosition + std::int64_t{kRecordSize} * i;
-      ClockInfo info;
-      info.engineClock = image.clock(record + kEngineClockOffset);
-      info.memoryClock = image.clock(record + kMemoryClockOffset);
-      info.voltage = static_cast<std::uint16_t>(image.word(record + kVoltageOffset));
-      records.push_back(info);
-    }
-  } catch (const OutOfImage&) {
+  ImageReader read(image);
+  for (int i = 0; i < count; ++i) {
+    const std::int64_t record = clockPosition + std::int64_t{kRecordSize} * i;
+    ClockInfo info;
+    info.engineClock = read.clock(record + kEngineClockOffset);
+    info.memoryClock = read.clock(record + kMemoryClockOffset);
+    info.voltage = static_cast<std::uint16_t>(read.word(record + kVoltageOffset));
+    if (!read.ok()) break;
+    records.push_back(info);
   }
   return records;
 }
 
-std::optional<ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t clockPosition,
-                                               const std::vector<ClockInfoChange>& changes) {
-  try {
-    for (std::size_t r = 0; r < changes.size(); ++r) {
-      const ClockInfoChange& change = changes[r];
-      const std::int64_t record = clockPosition + std::int64_t{kRecordSize} * static_cast<std::int64_t>(r);
-      if (change.engineClock) image.setClock(record + kEngineClockOffset, *change.engineClock);
-      if (change.memoryClock) image.setClock(record + kMemoryClockOffset, *change.memoryClock);
-      if (!change.voltage) continue;
-      if (change.voltageNone && image.word(record + kVoltageOffset) > kLargestVoltage) continue;
-      image.setWord(record + kVoltageOffset, *change.voltage);
-    }
-  } catch (const OutOfImage&) {
-    return ClockWriteError::OutsideImage;
+std::expected<void, ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t clockPosition,
+                                                     const std::vector<ClockInfoChange>& changes) {
+  for (std::size_t r = 0; r < changes.size(); ++r) {
+    const ClockInfoChange& change = changes[r];
+    const std::int64_t record = clockPosition + std::int64_t{kRecordSize} * static_cast<std::int64_t>(r);
+    const bool written = (!change.engineClock || image.setClock(record + kEngineClockOffset, *change.engineClock)) &&
+                         (!change.memoryClock || image.setClock(record + kMemoryClockOffset, *change.memoryClock));
+    if (!written) return std::unexpected(ClockWriteError::OutsideImage);
+    if (!change.voltage) continue;
+    const std::optional<std::uint32_t> stored = image.word(record + kVoltageOffset);
+    if (!stored) return std::unexpected(ClockWriteError::OutsideImage);
+    if (change.voltageNone && *stored > kLargestVoltage) continue;
+    image.setWord(record + kVoltageOffset, *change.voltage);
   }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
-                                                  const ClockChanges& changes) {
-  // A save never writes records it cannot find (position 0 is the image's start).
-  if (location.clockPosition == 0) return ClockWriteError::RecordsNotFound;
-  if (const auto error = writeClockInfos(image, location.clockPosition, changes.records)) return error;
-  if (changes.illegal) return ClockWriteError::IllegalValue;
-  return std::nullopt;
+std::expected<void, ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
+                                                        const ClockChanges& changes) {
+  if (!location.clockPosition) return std::unexpected(ClockWriteError::RecordsNotFound);
+  if (const auto written = writeClockInfos(image, *location.clockPosition, changes.records); !written) return written;
+  if (changes.illegal) return std::unexpected(ClockWriteError::IllegalValue);
+  return {};
 }
 
 std::optional<OverdriveClocks> readOverdrive(const ByteImage& image) {
-  const std::int64_t signature = image.find(kOverdriveSignature, 1, image.last() - 5);
-  if (signature < 0) return std::nullopt;
-  const std::int64_t fields = signature + kOverdriveFields;
+  const std::optional<std::int64_t> signature = image.find(kOverdriveSignature, 1, image.last() - 5);
+  if (!signature) return std::nullopt;
+  const std::int64_t fields = *signature + kOverdriveFields;
   OverdriveClocks clocks;
-  try {
-    clocks.engineClock = image.clock(fields + kOverdriveEngine);
-    clocks.memoryClock = image.clock(fields + kOverdriveMemory);
-    clocks.memoryLimit = image.clock(fields + kOverdriveMemoryLimit);
-    clocks.engineLimit = image.clock(fields + kOverdriveEngineLimit);
-  } catch (const OutOfImage&) {
-  }
+  // A field outside the image ends the block: those after it have no value either.
+  if (!(clocks.engineClock = image.clock(fields + kOverdriveEngine))) return clocks;
+  if (!(clocks.memoryClock = image.clock(fields + kOverdriveMemory))) return clocks;
+  if (!(clocks.memoryLimit = image.clock(fields + kOverdriveMemoryLimit))) return clocks;
+  clocks.engineLimit = image.clock(fields + kOverdriveEngineLimit);
   return clocks;
 }
 

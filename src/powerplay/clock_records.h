@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,14 +63,14 @@ std::vector<ClockInfo> readClockInfos(const ByteImage& image, std::int64_t clock
 
 // Writes the changes into the records from `clockPosition`, one record each,
 // in order; the fields written before a failure stay written.
-std::optional<ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t clockPosition,
-                                               const std::vector<ClockInfoChange>& changes);
+std::expected<void, ClockWriteError> writeClockInfos(ByteImage& image, std::int64_t clockPosition,
+                                                     const std::vector<ClockInfoChange>& changes);
 
 // Writes the changes into the records the load found at `location`. Stops
 // at the first field outside the image; an illegal value fails after the
 // fields before it are written.
-std::optional<ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
-                                                  const ClockChanges& changes);
+std::expected<void, ClockWriteError> writeClockSettings(ByteImage& image, const ClockLocation& location,
+                                                        const ClockChanges& changes);
 
 // The Overdrive standard clocks and upper limits, in 10 kHz; a field that
 // lies outside the image has no value, and neither have those after it.

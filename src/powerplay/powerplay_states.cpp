@@ -11,19 +11,21 @@ int PowerPlayStates::clockIndex(int state, int slot) const {
 
 std::optional<PowerPlayStates> readPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header) {
   if (header.stateEntrySize < 1) return std::nullopt;
+  ImageReader read(image);
   PowerPlayStates states;
   states.stateEntrySize = header.stateEntrySize;
   for (int s = 0; s < header.stateCount; ++s) {
     const std::int64_t entry = header.stateArray + std::int64_t{s} * header.stateEntrySize;
-    const int nonClock = image.at(entry);
+    const int nonClock = read.byte(entry);
     std::vector<int> slots;
-    for (int j = 1; j < header.stateEntrySize; ++j) slots.push_back(image.at(entry + j));
+    for (int j = 1; j < header.stateEntrySize; ++j) slots.push_back(read.byte(entry + j));
     states.stateClockIndex.push_back(std::move(slots));
     const std::int64_t word = header.nonClockArray + std::int64_t{nonClock} * header.nonClockSize;
-    states.classification.push_back(static_cast<std::uint16_t>(image.word(word)));
+    states.classification.push_back(static_cast<std::uint16_t>(read.word(word)));
     states.entryPositions.push_back(entry);
     states.classificationPositions.push_back(word);
   }
+  if (!read.ok()) return std::nullopt;
   return states;
 }
 

@@ -37,7 +37,7 @@ struct PowerPlayHeader {
 };
 
 // Reads the states of a revision-4 table; nothing for a state entry size of
-// 0, OutOfImage when the table points outside the image.
+// 0 or a table that reaches outside the image.
 std::optional<PowerPlayStates> readPowerPlayStates(const ByteImage& image, const PowerPlayHeader& header);
 
 // " - Boot", " - Power saving for notebooks in battery mode, Thermal (GPU too

@@ -22,18 +22,21 @@ std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t be
 
 }  // namespace
 
-std::int64_t rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
+std::optional<std::int64_t> rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
   first = std::max<std::int64_t>(first, 0);
   if (first > last) return 0;
-  image.at(last);
+  if (!image.contains(last)) return std::nullopt;
   const auto& bytes = image.bytes();
   return std::accumulate(bytes.begin() + first, bytes.begin() + last + 1, std::int64_t{0});
 }
 
-std::int64_t byteSum(const ByteImage& image) { return rangeSum(image, 0, image.last()); }
+std::int64_t byteSum(const ByteImage& image) {
+  const auto& bytes = image.bytes();
+  return std::accumulate(bytes.begin(), bytes.end(), std::int64_t{0});
+}
 
 std::int64_t declaredLength(const ByteImage& image) {
-  return image.contains(kDeclaredSizeByte) ? std::int64_t{image.at(kDeclaredSizeByte)} * 512 : 0;
+  return std::int64_t{image.at(kDeclaredSizeByte).value_or(0)} * 512;
 }
 
 std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
@@ -43,8 +46,8 @@ std::optional<std::int64_t> fileCheckSum(const ByteImage& image) {
 
 std::string checkSumText(std::int64_t sum) { return "0x" + hexText(static_cast<std::uint64_t>(sum) & 0xFFFF, 4); }
 
-std::int32_t checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
-  if (image.empty()) return kDifferenceFailed;
+std::optional<std::int32_t> checkSumDifference(const ByteImage& image, std::int32_t loadedCheckSum) {
+  if (image.empty()) return std::nullopt;
   return static_cast<std::int32_t>(byteSum(image) - loadedCheckSum);
 }
 
@@ -59,14 +62,16 @@ std::int64_t freeSpacePosition(const ByteImage& image) {
   std::int64_t i = lastPair(image, last, kFillerMarker);
   if (last + 1 > kLargest64kImage) {
     const std::int64_t j = lastPair(image, last, 0x00);
-    if (j >= 0 && rangeSum(image, j, last) % 255 == 0) i = j;
+    if (j >= 0 && rangeSum(image, j, last).value_or(1) % 255 == 0) i = j;
   }
   if (i < 0) return last + 1;
   return i + 5;
 }
 
-std::int32_t correctionRoomUp(const ByteImage& image) {
-  return static_cast<std::int32_t>(16 * 255 - rangeSum(image, kUpAreaFirst, kUpAreaLast));
+std::optional<std::int32_t> correctionRoomUp(const ByteImage& image) {
+  const std::optional<std::int64_t> sum = rangeSum(image, kUpAreaFirst, kUpAreaLast);
+  if (!sum) return std::nullopt;
+  return static_cast<std::int32_t>(16 * 255 - *sum);
 }
 
 std::int64_t correctionRoomDown(const ByteImage& image) {
@@ -74,39 +79,32 @@ std::int64_t correctionRoomDown(const ByteImage& image) {
 }
 
 bool checkPreModified(const ByteImage& image) {
-  try {
-    if (rangeSum(image, kUpAreaFirst, kUpAreaLast) != 0) return true;
-    return rangeSum(image, freeSpacePosition(image), checkedLast(image)) % 255 != 0;
-  } catch (const OutOfImage&) {
-    return false;
-  }
+  const std::optional<std::int64_t> header = rangeSum(image, kUpAreaFirst, kUpAreaLast);
+  if (!header) return false;
+  if (*header != 0) return true;
+  return rangeSum(image, freeSpacePosition(image), checkedLast(image)).value_or(0) % 255 != 0;
 }
 
 bool handleCorrectionDown(ByteImage& image, std::int32_t n) {
-  try {
-    const std::int64_t last = checkedLast(image);
-    for (std::int64_t p = freeSpacePosition(image); p <= last && n > 0; ++p) {
-      const int step = std::min<std::int32_t>(image.at(p), n);
-      image.set(p, static_cast<std::uint8_t>(image.at(p) - step));
-      n -= step;
-    }
-    return true;
-  } catch (const OutOfImage&) {
-    return false;
+  const std::int64_t last = checkedLast(image);
+  for (std::int64_t p = freeSpacePosition(image); p <= last && n > 0; ++p) {
+    const std::uint8_t byte = image.at(p).value_or(0);
+    const int step = std::min<std::int32_t>(byte, n);
+    image.set(p, static_cast<std::uint8_t>(byte - step));
+    n -= step;
   }
+  return true;
 }
 
 bool handleCorrectionUp(ByteImage& image, std::int32_t n) {
-  try {
-    for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
-      const int step = std::min<std::int32_t>(255 - image.at(p), -n);
-      image.set(p, static_cast<std::uint8_t>(image.at(p) + step));
-      n += step;
-    }
-    return true;
-  } catch (const OutOfImage&) {
-    return false;
+  if (!image.contains(kUpAreaLast)) return false;
+  for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
+    const std::uint8_t byte = *image.at(p);
+    const int step = std::min<std::int32_t>(255 - byte, -n);
+    image.set(p, static_cast<std::uint8_t>(byte + step));
+    n += step;
   }
+  return true;
 }
 
 }  // namespace oza

@@ -1,51 +1,58 @@
 #include "save/checksum_correction.h"
 
-#include <string>
-
-#include "platform/platform.h"
 #include "save/checksum.h"
 
 namespace oza {
 
-bool correctChecksum(ByteImage& image, std::int32_t loadedCheckSum, bool preModified, Platform& platform) {
-  const std::int32_t difference = checkSumDifference(image, loadedCheckSum);
-  if (difference == kDifferenceFailed) {
-    platform.message("Error calculation checksum difference. - Debug information: 'CheckSumDifference' reported error.",
-                     MessageIcon::Information);
-    return false;
+ChecksumCorrection correctChecksum(ByteImage& image, std::int32_t loadedCheckSum) {
+  ChecksumCorrection correction;
+  const std::optional<std::int32_t> difference = checkSumDifference(image, loadedCheckSum);
+  if (!difference) {
+    correction.refusal = CorrectionRefusal::NoDifference;
+    return correction;
   }
-  const std::string suffix = preModified ? " Please try again with a plain, not previously modified BIOS file." : "";
-  auto refuse = [&](const char* direction) {
-    platform.message(std::string("Checksumdifference too large. Can't correct (") + direction + ")." + suffix,
-                     MessageIcon::Error, MessageButtons::Ok, "Can't save.");
-    return false;
-  };
-  try {
-    if (difference > 0) {
-      if (difference >= correctionRoomDown(image)) return refuse("down");
-      if (!handleCorrectionDown(image, difference))
-        platform.message("Error correcting Checksum (down)! - Debug information: 'HandleCorrectionDown(" +
-                             std::to_string(difference) + ")' reported error.",
-                         MessageIcon::Information);
-    } else if (difference < 0) {
-      if (difference <= -correctionRoomUp(image)) return refuse("up");
-      if (!handleCorrectionUp(image, difference))
-        platform.message("Error correcting Checksum (up)! - Debug information: 'HandleCorrectionUp(" +
-                             std::to_string(difference) + ")' reported error.",
-                         MessageIcon::Information);
+  correction.difference = *difference;
+  if (*difference > 0) {
+    if (*difference >= correctionRoomDown(image)) {
+      correction.refusal = CorrectionRefusal::TooLargeDown;
+      return correction;
     }
-  } catch (const OutOfImage&) {
+    if (!handleCorrectionDown(image, *difference)) correction.failedStep = CorrectionStep::Down;
+  } else if (*difference < 0) {
     // An image too short for the header area cannot be corrected; the final
     // test reports it.
+    if (const std::optional<std::int32_t> room = correctionRoomUp(image)) {
+      if (*difference <= -*room) {
+        correction.refusal = CorrectionRefusal::TooLargeUp;
+        return correction;
+      }
+      if (!handleCorrectionUp(image, *difference)) correction.failedStep = CorrectionStep::Up;
+    }
   }
-  if (byteSum(image) != loadedCheckSum) {
-    platform.message(
-        "Error during checksum correction. - Debug information: Checksum after correction not equal to loaded "
-        "file checksum.",
-        MessageIcon::Information);
-    return false;
+  if (byteSum(image) != loadedCheckSum) correction.refusal = CorrectionRefusal::SumNotRestored;
+  return correction;
+}
+
+std::string correctionStepMessage(const ChecksumCorrection& correction) {
+  if (!correction.failedStep) return {};
+  const bool down = *correction.failedStep == CorrectionStep::Down;
+  return std::string("Error correcting Checksum (") + (down ? "down" : "up") + ")! - Debug information: '" +
+         (down ? "HandleCorrectionDown(" : "HandleCorrectionUp(") + std::to_string(correction.difference) +
+         ")' reported error.";
+}
+
+std::string correctionRefusalMessage(const ChecksumCorrection& correction, bool preModified) {
+  if (!correction.refusal) return {};
+  const std::string suffix = preModified ? " Please try again with a plain, not previously modified BIOS file." : "";
+  switch (*correction.refusal) {
+    case CorrectionRefusal::NoDifference:
+      return "Error calculation checksum difference. - Debug information: 'CheckSumDifference' reported error.";
+    case CorrectionRefusal::TooLargeDown: return "Checksumdifference too large. Can't correct (down)." + suffix;
+    case CorrectionRefusal::TooLargeUp: return "Checksumdifference too large. Can't correct (up)." + suffix;
+    case CorrectionRefusal::SumNotRestored: break;
   }
-  return true;
+  return "Error during checksum correction. - Debug information: Checksum after correction not equal to loaded file "
+         "checksum.";
 }
 
 }  // namespace oza

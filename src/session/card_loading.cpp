@@ -2,7 +2,7 @@
 
 #include "card/pci_cards.h"
 #include "files/file_io.h"
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 #include "platform/platform.h"
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"
@@ -42,12 +42,12 @@ bool writeCardBios(Platform& platform, const std::string& path, const ByteImage&
 
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
   ByteImage image;
-  if (!readCardBios(session.platform, address, access, image)) return false;
+  if (!readCardBios(session.platform(), address, access, image)) return false;
   const auto& bytes = image.bytes();
   const std::string path =
-      writeTempFile(session.platform, "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      writeTempFile(session.platform(), "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (path.empty()) {
-    showCardWriteFailed(session.platform, path);
+    showCardWriteFailed(session.platform(), path);
     return false;
   }
   return loadBiosFile(session, path);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 #include "image/byte_image.h"
 
 namespace oza {

@@ -3,17 +3,15 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "fan/fan_tab.h"
-#include "image/info_tab.h"
-#include "powerplay/clock_tab.h"
+#include "tabs/clock_tab.h"
+#include "tabs/fan_tab.h"
+#include "tabs/info_tab.h"
 
 namespace oza {
 
 // The controls of the main window that belong to no tab page, and
 // the tab pages themselves.
 struct MainForm {
-  explicit MainForm(const FanLocation& fanLocation) : fan(fanLocation) {}
-
   Control window{"Form1", ControlKind::Form};
 
   Control loadButton{"Command1", ControlKind::CommandButton, "&Load BIOS..."};

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
+#include "document/image_decoding.h"
 #include "image/info_strings.h"
 #include "image/info_writer.h"
-#include "platform/scripted_platform.h"
-#include "session/load_pipeline.h"
-#include "session/session.h"
 #include "text/number_text.h"
 
 namespace oza {
@@ -52,34 +50,31 @@ std::string missingPart(int box, const std::string& text) {
 
 // The first changed information text that alone keeps the image from
 // loading as it did.
-std::optional<std::string> culprit(const Session& session, const InfoChanges& changes) {
+std::optional<std::string> culprit(const LoadedImage& loaded, const InfoChanges& changes) {
   for (int box = 0; box <= kInfoStrings; ++box) {
     InfoChanges single;
     const std::optional<std::string>& text = box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
     if (!text) continue;
     (box == 0 ? single.date : single.strings[static_cast<std::size_t>(box - 1)]) = text;
-    ByteImage image = session.image;
-    if (writeInfoSettings(image, session.strings, single)) continue;
-    if (!keepsStrings(image, *session.strings.positions, emptiesCable(single))) return missingPart(box, *text);
+    ByteImage image = loaded.bytes;
+    if (!writeInfoSettings(image, loaded.strings, single)) continue;
+    if (!keepsStrings(image, *loaded.strings.positions, emptiesCable(single))) return missingPart(box, *text);
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> reloadProblem(const Session& session, const ByteImage& patched, const InfoChanges& changes) {
-  if (!session.strings.positions) return std::nullopt;
-  ScriptedPlatform quiet;
-  Session probe(quiet);
-  probe.start();
-  const bool loads = loadBiosImage(probe, session.form.loadedFile.text(), patched);
-  if (loads && probe.strings.positions &&
-      sameLayout(*probe.strings.positions, *session.strings.positions, emptiesCable(changes)))
+std::optional<std::string> reloadProblem(const LoadedImage& loaded, const ByteImage& patched,
+                                         const InfoChanges& changes) {
+  if (!loaded.strings.positions) return std::nullopt;
+  const auto again = decodeImage(loaded.path, patched);
+  if (again && again->strings.positions &&
+      sameLayout(*again->strings.positions, *loaded.strings.positions, emptiesCable(changes)))
     return std::nullopt;
-  if (const auto reason = culprit(session, changes)) return reason;
-  if (loads) return "The information strings would be found elsewhere in the image.";
-  const std::string stop = quiet.messages.empty() ? std::string() : quiet.messages.back().text;
-  return "Loading it would stop with: " + stop.substr(0, stop.find('\n'));
+  if (const auto reason = culprit(loaded, changes)) return reason;
+  if (again) return "The information strings would be found elsewhere in the image.";
+  return "Loading it would stop with: " + loadErrorMessage(again.error().error);
 }
 
 }  // namespace oza

@@ -1,14 +1,11 @@
 #include "session/save_pipeline.h"
 
-#include <algorithm>
-
-#include "fan/fan_tab_io.h"
+#include "fan/fan_writer.h"
 #include "files/file_io.h"
-#include "text/number_text.h"
-#include "files/replace_question.h"
-#include "powerplay/clock_tab_io.h"
+#include "session/replace_question.h"
+#include "image/info_writer.h"
+#include "powerplay/clock_records.h"
 #include "save/checksum_correction.h"
-#include "image/info_tab_io.h"
 #include "session/reload_check.h"
 #include "session/session.h"
 #include "text/message_text.h"
@@ -21,9 +18,6 @@ const char* const kImageWriteFailed =
     "Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug information: "
     "'WriteBIOSToFile(sFile)' reported error.";
 
-// Longest default name the dialog takes.
-constexpr std::size_t kLongestDefaultName = 254;
-
 // Shows why the save stopped; the save then writes nothing.
 bool refuse(Platform& platform, const std::string& text) {
   platform.message(text, MessageIcon::Information);
@@ -32,45 +26,52 @@ bool refuse(Platform& platform, const std::string& text) {
 
 }  // namespace
 
-std::string defaultBiosFileName(const Session& session) {
-  const ClockTab& c = session.form.clock;
-  if (c.memoryClock[1].text().empty() || c.memoryClock[2].text().empty()) return "Default.rom";
-  std::string name = "2D - " + c.gpuClock[1].text() + ", " + c.memoryClock[1].text() + ", " + c.voltage[1].text() +
-                     " 3D - " + c.gpuClock[3].text() + ", " + c.memoryClock[3].text() + ", " + c.voltage[3].text() +
-                     ".rom";
-  // A pasted "/" would turn the name into a folder.
-  std::replace(name.begin(), name.end(), '/', '-');
-  return name.size() > kLongestDefaultName ? "Default.rom" : name;
-}
-
 std::string saveBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Save BIOS file...";
   request.filters = {{"BIOS files (*.rom)", "*.rom"}, {"All Files (*.*)", "*.*"}};
-  request.defaultName = defaultBiosFileName(session);
-  return session.platform.saveFileDialog(request);
+  request.defaultName = session.form().clock.defaultFileName();
+  return session.platform().saveFileDialog(request);
 }
 
 bool saveBiosFile(Session& session) {
-  Platform& platform = session.platform;
-  MainForm& form = session.form;
+  Platform& platform = session.platform();
+  MainForm& form = session.form();
+  const LoadedImage* loaded = session.image();
+  // The state list is shown afresh, as a save always did.
+  form.clock.showStates(loaded ? loaded->states() : PowerPlayStates{});
+  if (!loaded) return refuse(platform, clockWriteMessage(ClockWriteError::RecordsNotFound));
   // Every save patches a fresh copy of the loaded bytes: a refused save
   // leaves nothing behind, and the same edits always give the same file.
-  ByteImage image = session.image;
+  ByteImage image = loaded->bytes;
 
-  if (const auto error = saveClockSettings(image, session.clockLocation, session.clockRecords, form.clock))
-    return refuse(platform, clockWriteMessage(*error));
-  if (const auto error = saveFanSettings(image, session.fanLocation, form.fan, form.fanTabButton.enabled()))
-    return refuse(platform, fanWriteMessage(*error));
-  const InfoChanges infoChanges = form.info.changedSettings(session.strings, session.cardId);
+  if (const auto written = writeClockSettings(image, loaded->clockLocation, form.clock.changedSettings()); !written)
+    return refuse(platform, clockWriteMessage(written.error()));
+  // A fan tab that is not enabled (the load could not read it) writes nothing.
+  if (form.fanTabButton.enabled()) {
+    const FanLocation& location = loaded->fan.location;
+    if (const auto written = writeFanSettings(image, location, form.fan.changedSettings(location)); !written)
+      return refuse(platform, fanWriteMessage(written.error()));
+  }
+  const InfoChanges infoChanges = form.info.changedSettings(loaded->strings, loaded->cardId);
   if (const auto unencodable = unencodableReason(infoChanges); unencodable && !infoChanges.tooLong)
     return refuse(platform, withReason(infoWriteMessage(InfoWriteError::Failed), *unencodable));
-  if (const auto error = writeInfoSettings(image, session.strings, infoChanges))
-    return refuse(platform, infoWriteMessage(*error));
-  if (!correctChecksum(image, session.loadedCheckSum, form.info.preModified.checked(), platform)) return false;
+  if (const auto written = writeInfoSettings(image, loaded->strings, infoChanges); !written)
+    return refuse(platform, infoWriteMessage(written.error()));
+
+  const ChecksumCorrection correction = correctChecksum(image, loaded->checkSum);
+  if (correction.failedStep) platform.message(correctionStepMessage(correction), MessageIcon::Information);
+  if (correction.refusal) {
+    const bool tooLarge = *correction.refusal == CorrectionRefusal::TooLargeDown ||
+                          *correction.refusal == CorrectionRefusal::TooLargeUp;
+    platform.message(correctionRefusalMessage(correction, form.info.preModified.checked()),
+                     tooLarge ? MessageIcon::Error : MessageIcon::Information, MessageButtons::Ok,
+                     tooLarge ? "Can't save." : kDefaultTitle);
+    return false;
+  }
   // Never a file that this program would refuse: the next load must find
   // what this save wrote.
-  if (const auto problem = reloadProblem(session, image, infoChanges))
+  if (const auto problem = reloadProblem(*loaded, image, infoChanges))
     return refuse(platform, withReason("Unable to save BIOS. The image would not load again with these changes.",
                                        *problem));
 

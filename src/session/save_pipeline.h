@@ -12,8 +12,6 @@ class Session;
 // dialog or a No shows none). True when the file was written.
 bool saveBiosFile(Session& session);
 
-// The default file name of the save dialog, made of the 2D and 3D clocks.
-std::string defaultBiosFileName(const Session& session);
 std::string saveBiosDialog(Session& session);
 
 }  // namespace oza

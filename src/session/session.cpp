@@ -1,18 +1,20 @@
 #include "session/session.h"
 
-#include "fan/graph_file.h"
-#include "powerplay/clock_tab.h"
 #include "session/faq.h"
-#include "shell/links.h"
-#include "shell/mail.h"
-#include "shell/version_check.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/tab_pages.h"
+#include "shell/links.h"
+#include "shell/mail.h"
+#include "shell/version_check.h"
+#include "tabs/clock_tab.h"
+#include "tabs/graph_file.h"
 
 namespace oza {
 
-Session::Session(Platform& platformRef) : platform(platformRef) {
+Session::Session(Platform& platform) : platform_(platform) {
+  MainForm& form = form_;
+  TextWindow& textWindow = textWindow_;
   form.loadButton.onClick = [this] { loadBiosFile(*this, ""); };
   form.loadItem.onClick = [this] { loadBiosFile(*this, ""); };
   form.saveButton.onClick = [this] { saveBiosFile(*this); };
@@ -22,22 +24,41 @@ Session::Session(Platform& platformRef) : platform(platformRef) {
   form.clockTabButton.onClick = [this] { showClockTab(*this); };
   form.fanTabButton.onClick = [this] { showFanTab(*this); };
   form.infoTabButton.onClick = [this] { showInfoTab(*this); };
-  form.info.messagesHelpLink.onClick = [this] { form.info.showMessagesHelp(platform); };
-  form.clock.lockHelpLink.onClick = [this] { form.clock.showLockHelp(platform); };
-  form.clock.stateHelpLink.onClick = [this] { textWindow.show("Help on PowerPlay states", powerPlayHelpText()); };
-  form.fan.saveType1GraphButton.onClick = [this] { saveGraph(platform, form.fan.type1Graph); };
-  form.fan.saveType2GraphButton.onClick = [this] { saveGraph(platform, form.fan.type2Graph); };
-  textWindow.okButton.onClick = [this] { textWindow.unload(); };
-  form.winFlashButton.onClick = [this] { shellOpen(platform, winFlashUrl()); };
-  form.publisherLogo.onClick = [this] { shellOpen(platform, forumUrl()); };
-  form.fan.settingsHelpLink.onClick = [this] { shellOpen(platform, fanHelpUrl()); };
+  form.info.messagesHelpLink.onClick = [this] { form_.info.showMessagesHelp(platform_); };
+  form.clock.lockHelpLink.onClick = [this] { form_.clock.showLockHelp(platform_); };
+  form.clock.stateHelpLink.onClick = [this] { textWindow_.show("Help on PowerPlay states", powerPlayHelpText()); };
+  form.fan.saveType1GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type1Graph); };
+  form.fan.saveType2GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type2Graph); };
+  textWindow.okButton.onClick = [this] { textWindow_.unload(); };
+  form.winFlashButton.onClick = [this] { shellOpen(platform_, winFlashUrl()); };
+  form.publisherLogo.onClick = [this] { shellOpen(platform_, forumUrl()); };
+  form.fan.settingsHelpLink.onClick = [this] { shellOpen(platform_, fanHelpUrl()); };
   form.versionCheckButton.onClick = [this] { checkForNewVersion(); };
 }
 
 std::vector<Control*> Session::controls() {
   std::vector<Control*> all;
-  form.collect(all);
+  form_.collect(all);
   return all;
+}
+
+void Session::show(LoadedImage image) {
+  image_ = std::make_shared<const LoadedImage>(std::move(image));
+  const LoadedImage& shown = *image_;
+  form_.loadedFile.setText(shown.path);
+  form_.info.show(shown);
+  form_.clock.show(shown);
+  showFanSettings(shown.fan);
+  // A save writes only the fields whose controls show something else.
+  rememberAsLoaded(controls());
+}
+
+void Session::showFanSettings(const FanReading& fan) {
+  form_.fan.show(fan);
+  Control& fanTab = form_.fanTabButton;
+  fanTab.setEnabled(fan.usable);
+  if (!fan.usable && fanTab.checked()) showInfoTab(*this);
+  if (fanTab.checked() && fanTab.enabled()) showFanTab(*this);
 }
 
 Control* Session::findControl(const std::string& name) {
@@ -47,21 +68,21 @@ Control* Session::findControl(const std::string& name) {
 }
 
 void Session::start() {
-  form.tabs.select(form.infoTabButton);
-  form.window.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
-  form.clock.applyClockInfoLock();
-  form.clock.bandScroll.setValue(0);
-  form.info.fillIdLists();
-  rememberLoadedControls(*this);
+  form_.tabs.select(form_.infoTabButton);
+  form_.window.setText(std::string(kSiteHost) + ": OZA - Ozarin BIOS editor v" + runningVersionText());
+  form_.clock.applyClockInfoLock();
+  form_.clock.bandScroll.setValue(0);
+  form_.info.fillIdLists();
+  rememberAsLoaded(controls());
 }
 
-void Session::showFaq() { textWindow.show("FAQ", faqText()); }
+void Session::showFaq() { textWindow_.show("FAQ", faqText()); }
 
 void Session::checkForNewVersion() {
   // One check at a time: the window stays usable while it runs.
   if (versionCheckRunning_) return;
   versionCheckRunning_ = true;
-  runVersionCheck(platform, runningVersionText(), [this] { versionCheckRunning_ = false; });
+  runVersionCheck(platform_, runningVersionText(), [this] { versionCheckRunning_ = false; });
 }
 
 std::string versionText(int major, int minor, int revision) {

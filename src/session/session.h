@@ -1,44 +1,38 @@
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/control.h"
-#include "fan/fan_location.h"
-#include "image/byte_image.h"
-#include "image/info_strings.h"
+#include "document/loaded_image.h"
 #include "platform/platform.h"
-#include "powerplay/clock_location.h"
 #include "session/main_form.h"
 #include "session/text_window.h"
 
 namespace oza {
 
-// One run of the editor: the loaded image, what the load found in it, and the
-// state of the main window and the text window. The main window owns it and
-// hands it to every operation; nothing of it is global.
+// One run of the editor: the image it shows and the state of the main window
+// and the text window. The main window owns it and hands it to every
+// operation; nothing of it is global.
 class Session {
  public:
   explicit Session(Platform& platform);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  Platform& platform;
+  Platform& platform() const { return platform_; }
+  MainForm& form() { return form_; }
+  const MainForm& form() const { return form_; }
+  TextWindow& textWindow() { return textWindow_; }
 
-  // The image as loaded; a save patches a copy of it, so that it is a
-  // function of these bytes and the controls alone.
-  ByteImage image;
-  InfoStrings strings;
-  std::uint16_t cardId = 0;  // set by each load
-  std::int32_t loadedCheckSum = 0;
-  FanLocation fanLocation;
-  FanCard fanCard;         // the card tests of the last load
-  ClockLocation clockLocation;  // where the load found the clock info records
-  int clockRecords = 0;         // records counted there (not capped)
-
-  MainForm form{fanLocation};  // the main window
-  TextWindow textWindow;
+  // The image the window shows, as loaded; none before the first load. A
+  // save writes a copy of its bytes, so that a save is a function of this
+  // image and the controls alone.
+  const LoadedImage* image() const { return image_.get(); }
+  // Puts a newly loaded image in place, in one step, and shows it in every
+  // tab: what the window showed before is gone only now.
+  void show(LoadedImage image);
 
   // The controls of the main window, and one of them by its name.
   std::vector<Control*> controls();
@@ -54,6 +48,12 @@ class Session {
   void checkForNewVersion();
 
  private:
+  void showFanSettings(const FanReading& fan);
+
+  Platform& platform_;
+  std::shared_ptr<const LoadedImage> image_;
+  MainForm form_;
+  TextWindow textWindow_;
   bool versionCheckRunning_ = false;
 };
 

@@ -17,23 +17,25 @@ void selectTab(MainForm& form, Control& button) {
 }  // namespace
 
 void showInfoTab(Session& session) {
-  MainForm& form = session.form;
+  MainForm& form = session.form();
   selectTab(form, form.infoTabButton);
   form.info.infoFrame.setVisible(true);
 }
 
 void showClockTab(Session& session) {
-  MainForm& form = session.form;
+  MainForm& form = session.form();
   selectTab(form, form.clockTabButton);
   form.clock.clockFrame.setVisible(true);
 }
 
 void showFanTab(Session& session) {
-  MainForm& form = session.form;
+  MainForm& form = session.form();
   selectTab(form, form.fanTabButton);
-  if (isRv770Card(session.cardId) || session.fanLocation.tableType == FanTableType::Type1) {
+  const LoadedImage* image = session.image();
+  const FanTableType table = image ? image->fan.location.tableType : FanTableType::None;
+  if ((image && image->fan.card.rv770) || table == FanTableType::Type1) {
     form.fan.type1Frame.setVisible(true);
-  } else if (session.fanLocation.tableType == FanTableType::Type2) {
+  } else if (table == FanTableType::Type2) {
     form.fan.type2Frame.setVisible(true);
   }
 }

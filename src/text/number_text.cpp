@@ -8,15 +8,15 @@ namespace oza {
 
 double roundHalfEven(double value) { return std::nearbyint(value); }
 
-int roundToInt16(double value) {
+std::optional<int> roundToInt16(double value) {
   const double rounded = roundHalfEven(value);
-  if (!(rounded >= -32768 && rounded <= 32767)) throw OverflowError();
+  if (!(rounded >= -32768 && rounded <= 32767)) return std::nullopt;
   return static_cast<int>(rounded);
 }
 
-int roundToByte(double value) {
+std::optional<int> roundToByte(double value) {
   const double rounded = roundHalfEven(value);
-  if (!(rounded >= 0 && rounded <= 255)) throw OverflowError();
+  if (!(rounded >= 0 && rounded <= 255)) return std::nullopt;
   return static_cast<int>(rounded);
 }
 

@@ -1,22 +1,16 @@
 #pragma once
 
-#include <stdexcept>
+#include <optional>
 #include <string>
 
 namespace oza {
 
-// A number that does not fit where it has to go (a 16-bit integer, a byte).
-class OverflowError : public std::runtime_error {
- public:
-  OverflowError() : std::runtime_error("overflow") {}
-};
-
 // Nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
-// roundHalfEven as a 16-bit integer; OverflowError outside -32768..32767.
-int roundToInt16(double value);
-// roundHalfEven as a byte; OverflowError outside 0..255.
-int roundToByte(double value);
+// roundHalfEven as a 16-bit integer; nothing outside -32768..32767.
+std::optional<int> roundToInt16(double value);
+// roundHalfEven as a byte; nothing outside 0..255.
+std::optional<int> roundToByte(double value);
 
 // The value of an edit box's text: its leading number (optional blanks and
 // sign, digits with at most one decimal point); 0 when there is none.

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-#include "powerplay/clock_tab.h"
+#include "tabs/clock_tab.h"
 #include "ui/binder.h"
 #include "ui/link_label.h"
 

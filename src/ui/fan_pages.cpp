@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "fan/fan_layout.h"
-#include "fan/fan_tab.h"
+#include "tabs/fan_tab.h"
 #include "ui/binder.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/link_label.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "image/info_tab.h"
+#include "tabs/info_tab.h"
 
 namespace oza::ui {
 

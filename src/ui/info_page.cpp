@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "image/info_tab.h"
+#include "tabs/info_tab.h"
 #include "ui/binder.h"
 #include "ui/info_diagram.h"
 #include "ui/link_label.h"

@@ -30,7 +30,7 @@
 #include "ui/text_window_view.h"
 #include "verify/image_check.h"
 #include "verify/image_diff.h"
-#include "verify/loaded_image.h"
+#include "verify/image_file.h"
 
 namespace oza::ui {
 
@@ -42,7 +42,7 @@ constexpr int kPageHeight = 520;
 MainWindow::MainWindow() : platform_(this), session_(platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
   // The commands that open or close windows belong to the window.
-  MainForm& f = session_.form;
+  MainForm& f = session_.form();
   for (Control* about : {&f.aboutButton, &f.aboutItem}) about->onClick = [this] { showAbout(); };
   for (Control* exit : {&f.exitButton, &f.exitItem}) exit->onClick = [this] { exitProgram(); };
   for (Control* editor : {&f.profileEditorButton, &f.profileEditorItem})
@@ -51,7 +51,7 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   f.compareItem.onClick = [this] { compareWith(""); };
   binder_.afterSync = [this] { afterSync(); };
   cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
-  binder_.bind(session_.form.window, this);
+  binder_.bind(session_.form().window, this);
   setAcceptDrops(true);
   buildMenus();
   binder_.yieldAccessKeysTo(menuBar());
@@ -61,7 +61,7 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
 
   auto* left = new QVBoxLayout;
   auto* tabs = new QHBoxLayout;
-  for (Control* option : {&session_.form.clockTabButton, &session_.form.fanTabButton, &session_.form.infoTabButton}) {
+  for (Control* option : {&session_.form().clockTabButton, &session_.form().fanTabButton, &session_.form().infoTabButton}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
     button->setMinimumWidth(130);
@@ -74,20 +74,20 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   // The pages lie on top of one another; the core shows one at a time.
   auto* pages = new QWidget(central);
   pages->setFixedSize(kPageWidth, kPageHeight);
-  QGroupBox* info = buildInfoPage(session_.form.info, binder_, pages, &diagram_);
+  QGroupBox* info = buildInfoPage(session_.form().info, binder_, pages, &diagram_);
   info->setGeometry(0, 0, kPageWidth, kPageHeight);
-  clockPage_ = new ClockPage(session_.form.clock, binder_, pages);
+  clockPage_ = new ClockPage(session_.form().clock, binder_, pages);
   clockPage_->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildType1Frame(session_.form.fan, binder_, pages, &type1Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildType2Frame(session_.form.fan, binder_, pages, &type2Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildType1Frame(session_.form().fan, binder_, pages, &type1Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
+  buildType2Frame(session_.form().fan, binder_, pages, &type2Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
   left->addWidget(pages);
 
   auto* loaded = new QHBoxLayout;
   auto* loadedCaption = new QLabel(central);
-  binder_.bind(session_.form.loadedFileCaption, loadedCaption);
+  binder_.bind(session_.form().loadedFileCaption, loadedCaption);
   auto* loadedPath = new QLabel(central);
   loadedPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  binder_.bind(session_.form.loadedFile, loadedPath);
+  binder_.bind(session_.form().loadedFile, loadedPath);
   loaded->addWidget(loadedCaption);
   loaded->addWidget(loadedPath, 1);
   left->addLayout(loaded);
@@ -95,14 +95,14 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   columns->addWidget(buildButtons());
   setCentralWidget(central);
 
-  textWindow_ = std::make_unique<TextWindowView>(session_.textWindow, binder_);
+  textWindow_ = std::make_unique<TextWindowView>(session_.textWindow(), binder_);
   binder_.syncAll();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-  MainForm& f = session_.form;
+  MainForm& f = session_.form();
   QMenu* file = menuBar()->addMenu(QString());
   binder_.bindAction(f.fileMenu, file->menuAction());
   auto add = [this](QMenu* menu, Control& control, const QKeySequence& shortcut = {}) {
@@ -128,7 +128,7 @@ void MainWindow::buildMenus() {
 }
 
 QWidget* MainWindow::buildButtons() {
-  MainForm& f = session_.form;
+  MainForm& f = session_.form();
   auto* panel = new QWidget(this);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(6, 34, 0, 0);
@@ -147,7 +147,7 @@ QWidget* MainWindow::buildButtons() {
   auto* logo = new PublisherLogo(panel);
   binder_.bind(f.publisherLogo, logo);
   connect(logo, &PublisherLogo::clicked, this,
-          [this] { binder_.userEvent([this] { session_.form.publisherLogo.click(); }); });
+          [this] { binder_.userEvent([this] { session_.form().publisherLogo.click(); }); });
   layout->addWidget(logo, 0, Qt::AlignHCenter);
   return panel;
 }
@@ -186,11 +186,8 @@ ProfileEditorWindow& MainWindow::showProfileEditor() {
 
 namespace {
 
-// The file of the image the window shows; empty when none is shown (a failed
-// load empties the display but leaves the caption).
-std::string loadedPath(const Session& session) {
-  return session.loadedCheckSum != 0 ? session.form.loadedFile.text() : std::string();
-}
+// The file of the image the window shows; empty when none is shown.
+std::string loadedPath(const Session& session) { return session.image() ? session.image()->path : std::string(); }
 
 template <typename Window>
 Window* showWindow(std::unique_ptr<Window>& window) {
@@ -208,7 +205,7 @@ CheckWindow* MainWindow::checkBios() {
     platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
     return nullptr;
   }
-  const LoadedImage image(path);
+  const ImageFile image = loadImageFile(path);
   checkWindow_ = std::make_unique<CheckWindow>(checkImage(image, nullptr), this);
   return showWindow(checkWindow_);
 }
@@ -226,14 +223,14 @@ CompareWindow* MainWindow::compareWith(std::string path) {
     path = platform_.openFileDialog(request);
     if (path.empty()) return nullptr;
   }
-  const LoadedImage a(loaded);
-  const LoadedImage b(path);
-  for (const LoadedImage* image : {&a, &b})
+  const ImageFile a = loadImageFile(loaded);
+  const ImageFile b = loadImageFile(path);
+  for (const ImageFile* image : {&a, &b})
     if (!image->loaded()) {
-      platform_.message(image->path() + " does not load: " + image->failure(), MessageIcon::Information);
+      platform_.message(image->path + " does not load: " + image->failure, MessageIcon::Information);
       return nullptr;
     }
-  compareWindow_ = std::make_unique<CompareWindow>(a.path(), b.path(), diffImages(a.session(), b.session()), this);
+  compareWindow_ = std::make_unique<CompareWindow>(a.path, b.path, diffImages(*a.image, *b.image), this);
   return showWindow(compareWindow_);
 }
 
@@ -269,7 +266,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  binder_.userEvent([this] { session_.textWindow.unload(); });
+  binder_.userEvent([this] { session_.textWindow().unload(); });
   textWindow_->hide();
   if (about_) about_->close();
   event->accept();

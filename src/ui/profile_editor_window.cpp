@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "profiles/profile_loading.h"
+#include "profile_editor/profile_loading.h"
 #include "ui/link_label.h"
 #include "ui/tab_order.h"
 

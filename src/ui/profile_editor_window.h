@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 #include "ui/binder.h"
 #include "ui/qt_platform.h"
 

@@ -50,7 +50,7 @@ std::string rangeText(const ByteRange& range) {
 std::string bytesText(const ByteImage& image, const ByteRange& range) {
   std::string text;
   const std::int64_t last = std::min({range.last, range.first + kShownBytes - 1, image.last()});
-  for (std::int64_t p = range.first; p <= last; ++p) text += (text.empty() ? "" : " ") + hexByte(image.at(p));
+  for (std::int64_t p = range.first; p <= last; ++p) text += (text.empty() ? "" : " ") + hexByte(image.at(p).value_or(0));
   if (last < range.last) text += " ...";
   return text;
 }

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "text/message_text.h"
-#include "text/number_text.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
+#include "tabs/clock_tab.h"
+#include "tabs/fan_tab.h"
+#include "text/message_text.h"
+#include "text/number_text.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"
 
@@ -51,36 +53,42 @@ struct ShownClockInfo {
   std::optional<double> volt;  // V; none for "---"
 };
 
-std::vector<ShownClockInfo> clockInfos(const Session& s) {
+std::vector<ShownClockInfo> clockInfos(const LoadedImage& image) {
   std::vector<ShownClockInfo> infos;
-  const ClockTab& c = s.form.clock;
-  const int records = std::min(c.statesShown(), kMaxRecords);
-  for (int i = 0; i < records; ++i) {
-    ShownClockInfo info{i, textValue(c.gpuClock[i].text()), textValue(c.memoryClock[i].text()), std::nullopt};
-    if (c.voltage[i].text() != "---") info.volt = textValue(c.voltage[i].text());
+  int block = 0;
+  for (const ClockInfo& record : image.clockInfos) {
+    ShownClockInfo info{block++, textValue(megahertzText(record.engineClock)), textValue(megahertzText(record.memoryClock)),
+                        std::nullopt};
+    if (record.voltage <= kLargestVoltage) info.volt = textValue(voltageText(record.voltage));
     infos.push_back(info);
   }
   return infos;
 }
 
+// An Overdrive limit in MHz; 0 where the image has none.
+double limit(const LoadedImage& image, std::optional<std::uint32_t> OverdriveClocks::*field) {
+  if (!image.overdrive || !(*image.overdrive.*field)) return 0;
+  return textValue(megahertzText(*(*image.overdrive.*field)));
+}
+
 std::string block(int i) { return "clock info " + std::to_string(i); }
 std::string mhz(double v) { return decimalText(v) + " MHz"; }
 
-void checkFile(const LoadedImage& image, Rules& rules) {
-  if (image.loaded()) {
+void checkFile(const ImageFile& file, Rules& rules) {
+  if (file.loaded()) {
     std::string detail = "loaded as the window loads it";
     // A load may go on past a message (the Overdrive limits, for one).
-    for (const Message& message : image.messages()) detail += "; it said: " + message.text;
+    for (const std::string& said : file.said) detail += "; it said: " + said;
     rules.passed("Loads", detail);
   } else {
-    rules.error("Loads", image.failure());
+    rules.error("Loads", file.failure);
   }
-  const ByteImage& b = image.bytes();
-  if (b.empty()) {
+  if (!file.bytes) {
     for (const char* name : {"File length", "Declared image length", "Declared image checksum"})
       rules.notRun(name, "the file could not be read");
     return;
   }
+  const ByteImage& b = *file.bytes;
   if (b.size() == k64k || b.size() == k128k)
     rules.passed("File length", bytes(b.size()));
   else
@@ -92,25 +100,25 @@ void checkFile(const LoadedImage& image, Rules& rules) {
     return;
   }
   rules.passed("Declared image length", bytes(declared) + " declared");
-  const std::int64_t sum = rangeSum(b, 0, declared - 1);
+  const std::int64_t sum = rangeSum(b, 0, declared - 1).value_or(0);
   if (sum % 256 == 0)
     rules.passed("Declared image checksum", "sums to 0 modulo 256");
   else
     rules.error("Declared image checksum", "sums to " + std::to_string(sum % 256) + " modulo 256, not 0");
 }
 
-void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rules& rules) {
-  const ByteImage& b = image.bytes();
-  const ByteImage& o = original.bytes();
+void checkAgainstFile(const ImageFile& file, const ImageFile& original, Rules& rules) {
   if (original.loaded())
     rules.passed("Original loads", "loaded as the window loads it");
   else
-    rules.error("Original loads", original.failure());
-  if (b.empty() || o.empty()) {
+    rules.error("Original loads", original.failure);
+  if (!file.bytes || !original.bytes) {
     rules.notRun("Length as the original", "a file could not be read");
     rules.notRun("Byte sum as the original", "a file could not be read");
     return;
   }
+  const ByteImage& b = *file.bytes;
+  const ByteImage& o = *original.bytes;
   if (b.size() == o.size())
     rules.passed("Length as the original", bytes(b.size()));
   else
@@ -122,25 +130,28 @@ void checkAgainstFile(const LoadedImage& image, const LoadedImage& original, Rul
                 std::to_string(byteSum(b)) + ", the original " + std::to_string(byteSum(o)));
 }
 
-void checkContent(const LoadedImage& image, Rules& rules) {
-  const Session& s = image.session();
-  const bool gddr5 = usesGddr5(s.strings);
-  if (!image.loaded())
+void checkContent(const ImageFile& file, Rules& rules) {
+  if (!file.loaded()) {
     rules.notRun("GDDR5 image size", "the image did not load");
-  else if (gddr5 && image.bytes().size() <= k64k)
-    rules.warning("GDDR5 image size", "a GDDR5 image of " + bytes(image.bytes().size()) + " may be cut short");
+    rules.notRun("Clocks within the Overdrive limits", "the image did not load");
+    return;
+  }
+  const LoadedImage& image = *file.image;
+  const bool gddr5 = usesGddr5(image.strings);
+  const std::int64_t size = image.bytes.size();
+  if (gddr5 && size <= k64k)
+    rules.warning("GDDR5 image size", "a GDDR5 image of " + bytes(size) + " may be cut short");
   else
-    rules.passed("GDDR5 image size", gddr5 ? "GDDR5, " + bytes(image.bytes().size()) : "no GDDR5 memory");
+    rules.passed("GDDR5 image size", gddr5 ? "GDDR5, " + bytes(size) : "no GDDR5 memory");
 
-  const ClockTab& c = s.form.clock;
-  const double gpuLimit = textValue(c.gpuLimit.text());
-  const double ramLimit = textValue(c.ramLimit.text());
+  const double gpuLimit = limit(image, &OverdriveClocks::engineLimit);
+  const double ramLimit = limit(image, &OverdriveClocks::memoryLimit);
   // A limit of 0 is no limit: some images set only one of them.
-  if (!image.loaded() || (gpuLimit <= 0 && ramLimit <= 0)) {
-    rules.notRun("Clocks within the Overdrive limits", image.loaded() ? "no Overdrive limits" : "the image did not load");
+  if (gpuLimit <= 0 && ramLimit <= 0) {
+    rules.notRun("Clocks within the Overdrive limits", "no Overdrive limits");
   } else {
     std::vector<std::string> problems;
-    for (const ShownClockInfo& info : clockInfos(s)) {
+    for (const ShownClockInfo& info : clockInfos(image)) {
       if (gpuLimit > 0 && info.gpu > gpuLimit)
         problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
       if (ramLimit > 0 && info.ram > ramLimit)
@@ -152,27 +163,27 @@ void checkContent(const LoadedImage& image, Rules& rules) {
   }
 }
 
-void checkFan(const LoadedImage& image, Rules& rules) {
-  const Session& s = image.session();
-  const FanTab& fan = s.form.fan;
+void checkFan(const ImageFile& file, Rules& rules) {
   const char* const tableRule = "Fan look-up table rises";
   const char* const tminRule = "Tmin below Tmax";
-  if (!image.loaded() || !s.form.fanTabButton.enabled()) {
-    const std::string why = image.loaded() ? "no fan settings" : "the image did not load";
+  if (!file.loaded() || !file.image->fan.usable) {
+    const std::string why = file.loaded() ? "no fan settings" : "the image did not load";
     rules.notRun(tableRule, why);
     rules.notRun(tminRule, why);
     return;
   }
-  const bool type2 = s.fanLocation.tableType == FanTableType::Type2;
-  const ControlArray& thresholds = type2 ? fan.type2Threshold : fan.type1Threshold;
-  const ControlArray& speeds = type2 ? fan.type2Speed : fan.type1Speed;
-  if (s.fanLocation.tableType == FanTableType::None) {
+  const FanReading& reading = file.image->fan;
+  const ShownFan fan = shownFan(reading);
+  const bool type2 = reading.location.tableType == FanTableType::Type2;
+  const auto& thresholds = type2 ? fan.type2Thresholds : fan.type1Thresholds;
+  const auto& speeds = type2 ? fan.type2Speeds : fan.type1Speeds;
+  if (reading.location.tableType == FanTableType::None) {
     rules.notRun(tableRule, "the card has no look-up table");
   } else {
     std::vector<std::string> problems;
-    for (int k = 1; k < kFanTablePoints; ++k) {
-      const double t0 = textValue(thresholds[k - 1].text()), t1 = textValue(thresholds[k].text());
-      const double s0 = textValue(speeds[k - 1].text()), s1 = textValue(speeds[k].text());
+    for (std::size_t k = 1; k < kFanTablePoints; ++k) {
+      const double t0 = textValue(thresholds[k - 1]), t1 = textValue(thresholds[k]);
+      const double s0 = textValue(speeds[k - 1]), s1 = textValue(speeds[k]);
       const std::string entry = "entry " + std::to_string(k);
       if (t1 <= t0) problems.push_back(entry + " threshold " + decimalText(t1) + " after " + decimalText(t0));
       if (s1 < s0) problems.push_back(entry + " speed " + decimalText(s1) + " % after " + decimalText(s0) + " %");
@@ -183,23 +194,25 @@ void checkFan(const LoadedImage& image, Rules& rules) {
     rules.notRun(tminRule, "a type-2 table has no Tmin and Tmax");
     return;
   }
-  const double tmin = textValue(fan.tmin.text()), tmax = textValue(fan.tmax.text());
+  const double tmin = textValue(fan.tmin), tmax = textValue(fan.tmax);
   if (tmin < tmax)
     rules.passed(tminRule, "Tmin " + decimalText(tmin) + ", Tmax " + decimalText(tmax));
   else
     rules.warning(tminRule, "Tmin " + decimalText(tmin) + " is not below Tmax " + decimalText(tmax));
 }
 
-void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, Rules& rules) {
+void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, Rules& rules) {
   const char* const voltRule = "Voltages within the original's range";
   const char* const raiseRule = "Clocks at most 20 % over the original's highest";
   const char* const bytesRule = "Bytes outside known fields as the original";
-  if (!image.loaded() || !original.loaded()) {
+  if (!file.loaded() || !originalFile.loaded()) {
     for (const char* name : {voltRule, raiseRule, bytesRule}) rules.notRun(name, "an image did not load");
     return;
   }
-  const std::vector<ShownClockInfo> mine = clockInfos(image.session());
-  const std::vector<ShownClockInfo> theirs = clockInfos(original.session());
+  const LoadedImage& image = *file.image;
+  const LoadedImage& original = *originalFile.image;
+  const std::vector<ShownClockInfo> mine = clockInfos(image);
+  const std::vector<ShownClockInfo> theirs = clockInfos(original);
   std::optional<double> low, high;
   double gpuHigh = 0, ramHigh = 0;
   for (const ShownClockInfo& info : theirs) {
@@ -228,12 +241,10 @@ void checkAgainstContent(const LoadedImage& image, const LoadedImage& original, 
   rules.judge(raiseRule, CheckOutcome::Warning, raised,
               "original's highest GPU " + mhz(gpuHigh) + ", RAM " + mhz(ramHigh));
 
-  const Session& a = original.session();
-  const Session& b = image.session();
-  std::vector<KnownField> known = knownFieldsOfEither(a, b);
-  for (const KnownField& area : correctionAreasOfEither(a.image, b.image)) known.push_back(area);
+  std::vector<KnownField> known = knownFieldsOfEither(original, image);
+  for (const KnownField& area : correctionAreasOfEither(original.bytes, image.bytes)) known.push_back(area);
   const std::vector<ByteRange> ranges =
-      differingRanges(a.image, b.image, [&](std::int64_t p) { return !insideAny(known, p); });
+      differingRanges(original.bytes, image.bytes, [&](std::int64_t p) { return !insideAny(known, p); });
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");
   std::int64_t differing = 0;
   for (const ByteRange& range : ranges) differing += range.differing;
@@ -255,10 +266,10 @@ int CheckReport::exitCode(bool strict) const {
   return strict && count(CheckOutcome::Warning) > 0 ? 1 : 0;
 }
 
-CheckReport checkImage(const LoadedImage& image, const LoadedImage* original) {
+CheckReport checkImage(const ImageFile& image, const ImageFile* original) {
   CheckReport report;
-  report.path = image.path();
-  if (original) report.against = original->path();
+  report.path = image.path;
+  if (original) report.against = original->path;
   Rules rules(report.items);
   checkFile(image, rules);
   if (original) checkAgainstFile(image, *original, rules);

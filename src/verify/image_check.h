@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "verify/loaded_image.h"
+#include "verify/image_file.h"
 
 namespace oza {
 
@@ -29,7 +29,7 @@ struct CheckReport {
 // Whether an image is sound to flash: every rule with its outcome, those
 // that could not run included. With `original` the image is also held
 // against the card's original.
-CheckReport checkImage(const LoadedImage& image, const LoadedImage* original);
+CheckReport checkImage(const ImageFile& image, const ImageFile* original);
 
 const char* outcomeName(CheckOutcome outcome);  // "ok", "warning", "error", "not run"
 

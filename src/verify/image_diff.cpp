@@ -1,12 +1,17 @@
 #include "verify/image_diff.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cstdint>
 
 #include "image/hex_fields.h"
+#include "image/id_tables.h"
+#include "save/checksum.h"
+#include "tabs/clock_tab.h"
+#include "tabs/fan_tab.h"
 #include "text/latin1.h"
 #include "text/message_text.h"
-#include "save/checksum.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"
 
@@ -27,38 +32,55 @@ class Collector {
 
 std::string count(std::int64_t n, const char* unit) { return std::to_string(n) + " " + unit; }
 
-void diffInfo(const Session& a, const Session& b, Collector& out) {
+// The strings as the information tab shows them, in box order.
+std::vector<std::string> shownStrings(const LoadedImage& image) {
+  const InfoStrings& s = image.strings;
+  std::vector<std::string> shown;
+  for (const std::string* text : {&image.dateTime, &s.biosVersion, &s.chipType, &s.hardwareSpecs, &s.copyright,
+                                  &s.atomBiosVersion, &s.powerCableMessage})
+    shown.push_back(latin1ToUtf8(*text));
+  return shown;
+}
+
+void diffInfo(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const char* const shown[] = {"Date",      "BIOS version",     "Chip type",          "Hardware specs",
                                "Copyright", "AtomBIOS version", "Power cable message"};
-  const InfoTab& ia = a.form.info;
-  const InfoTab& ib = b.form.info;
-  for (int i = 0; i < 7; ++i) {
-    out.add(shown[i], ia.infoText[i].text(), ib.infoText[i].text());
+  const std::vector<std::string> ia = shownStrings(a);
+  const std::vector<std::string> ib = shownStrings(b);
+  for (std::size_t i = 0; i < std::size(shown); ++i) {
+    out.add(shown[i], ia[i], ib[i]);
     // The two strings the tab does not show as text follow the chip type.
     if (i == 2) {
       out.add("Card interface", latin1ToUtf8(a.strings.cardInterface), latin1ToUtf8(b.strings.cardInterface));
       out.add("RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
     }
   }
-  out.add("Sub vendor ID", ia.subVendor.text(), ib.subVendor.text());
-  auto card = [](const Session& s) { return "0x" + hexText(s.cardId, 4) + " - " + s.form.info.videoCard.text(); };
+  out.add("Sub vendor ID", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
+  auto card = [](const LoadedImage& image) { return "0x" + hexText(image.cardId, 4) + " - " + videoCardText(image.cardId); };
   out.add("Video card ID", card(a), card(b));
-  out.add("Pre-modified", ia.preModified.checked() ? "yes" : "no", ib.preModified.checked() ? "yes" : "no");
+  out.add("Pre-modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
 }
 
-void diffClocks(const Session& a, const Session& b, Collector& out) {
-  const ClockTab& ca = a.form.clock;
-  const ClockTab& cb = b.form.clock;
-  out.add("Clock info records", ca.recordCount.text(), cb.recordCount.text());
-  const int records = std::min(std::max(ca.statesShown(), cb.statesShown()), kClockBlocks);
+// What clock info block `i` shows: GPU, RAM and voltage; empty beyond the records.
+std::array<std::string, 3> shownBlock(const LoadedImage& image, int i) {
+  if (i >= static_cast<int>(image.clockInfos.size())) return {};
+  const ClockInfo& info = image.clockInfos[static_cast<std::size_t>(i)];
+  return {megahertzText(info.engineClock), megahertzText(info.memoryClock), voltageText(info.voltage)};
+}
+
+void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
+  out.add("Clock info records", std::to_string(a.clockRecordCount), std::to_string(b.clockRecordCount));
+  const int records = std::min(std::max(a.clockRecordCount, b.clockRecordCount), kClockBlocks);
   for (int i = 0; i < records; ++i) {
     const std::string block = "Clock info " + std::to_string(i);
-    out.add(block + " GPU (MHz)", ca.gpuClock[i].text(), cb.gpuClock[i].text());
-    out.add(block + " RAM (MHz)", ca.memoryClock[i].text(), cb.memoryClock[i].text());
-    out.add(block + " voltage (V)", ca.voltage[i].text(), cb.voltage[i].text());
+    const auto ba = shownBlock(a, i);
+    const auto bb = shownBlock(b, i);
+    out.add(block + " GPU (MHz)", ba[0], bb[0]);
+    out.add(block + " RAM (MHz)", ba[1], bb[1]);
+    out.add(block + " voltage (V)", ba[2], bb[2]);
   }
-  const PowerPlayStates& sa = ca.powerPlayStates();
-  const PowerPlayStates& sb = cb.powerPlayStates();
+  const PowerPlayStates& sa = a.states();
+  const PowerPlayStates& sb = b.states();
   out.add("PowerPlay states", std::to_string(sa.classification.size()), std::to_string(sb.classification.size()));
   auto state = [](const PowerPlayStates& states, std::size_t s) -> std::string {
     if (s >= states.classification.size()) return "";
@@ -70,65 +92,68 @@ void diffClocks(const Session& a, const Session& b, Collector& out) {
   const std::size_t states = std::max(sa.classification.size(), sb.classification.size());
   for (std::size_t s = 0; s < states; ++s)
     out.add("PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
-  out.add("Standard clock GPU", ca.standardGpuClock.text(), cb.standardGpuClock.text());
-  out.add("Standard clock RAM", ca.standardRamClock.text(), cb.standardRamClock.text());
-  out.add("Upper limit GPU", ca.gpuLimit.text(), cb.gpuLimit.text());
-  out.add("Upper limit RAM", ca.ramLimit.text(), cb.ramLimit.text());
+  const auto overdrive = [](const LoadedImage& image, std::optional<std::uint32_t> OverdriveClocks::*field) {
+    return overdriveText(image.overdrive ? *image.overdrive.*field : std::nullopt);
+  };
+  out.add("Standard clock GPU", overdrive(a, &OverdriveClocks::engineClock), overdrive(b, &OverdriveClocks::engineClock));
+  out.add("Standard clock RAM", overdrive(a, &OverdriveClocks::memoryClock), overdrive(b, &OverdriveClocks::memoryClock));
+  out.add("Upper limit GPU", overdrive(a, &OverdriveClocks::engineLimit), overdrive(b, &OverdriveClocks::engineLimit));
+  out.add("Upper limit RAM", overdrive(a, &OverdriveClocks::memoryLimit), overdrive(b, &OverdriveClocks::memoryLimit));
 }
 
-std::string controlMode(const FanTab& fan) {
-  if (fan.transferFunctionMode.checked()) return "transfer function";
-  if (fan.lookUpTableMode.checked()) return "look up table";
-  return "";
+std::string controlMode(const ShownFan& fan) {
+  if (!fan.transferFunction) return "";
+  return *fan.transferFunction ? "transfer function" : "look up table";
 }
 
-std::string registerValue(const Session& s, int n) {
-  const std::int32_t position = s.fanLocation.registerPositions[n];
-  if (position == 0 || !s.image.contains(position + 3)) return "";
-  return "0x" + readDWordHex(s.image, position);
+std::string registerValue(const LoadedImage& image, int n) {
+  const std::optional<std::int64_t>& position = image.fan.location.registerPositions[static_cast<std::size_t>(n)];
+  if (!position) return "";
+  const std::optional<std::string> value = readDWordHex(image.bytes, *position);
+  return value ? "0x" + *value : "";
 }
 
-void diffFan(const Session& a, const Session& b, Collector& out) {
-  const FanTab& fa = a.form.fan;
-  const FanTab& fb = b.form.fan;
-  auto usable = [](const Session& s) {
-    if (!s.form.fanTabButton.enabled()) return std::string("none");
-    return std::string(s.fanLocation.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
+void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
+  const ShownFan fa = shownFan(a.fan);
+  const ShownFan fb = shownFan(b.fan);
+  auto usable = [](const LoadedImage& image) {
+    if (!image.fan.usable) return std::string("none");
+    return std::string(image.fan.location.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
   out.add("Fan settings", usable(a), usable(b));
   out.add("Fan control mode", controlMode(fa), controlMode(fb));
   const struct {
     const char* what;
-    const Control FanTab::*box;
-  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &FanTab::tmin},
-               {"Tmax (\xC2\xB0" "C)", &FanTab::tmax},
-               {"Tslope (%)", &FanTab::tslope},
-               {"Duty cycle min (%)", &FanTab::dutyCycleMin},
-               {"Hysteresis (%)", &FanTab::hysteresis},
-               {"Tmin hysteresis (\xC2\xB0" "C)", &FanTab::tminHysteresis},
-               {"Spin up cycle (%)", &FanTab::spinUpCycle},
-               {"Spin up time", &FanTab::spinUpTime},
-               {"PWM ramp (%)", &FanTab::pwmRamp},
-               {"Fan table hysteresis (\xC2\xB0" "C)", &FanTab::type2Hysteresis}};
-  for (const auto& box : boxes) out.add(box.what, (fa.*box.box).text(), (fb.*box.box).text());
-  out.add("PWM ramp on", fa.pwmRampOn.checked() ? "1" : "0", fb.pwmRampOn.checked() ? "1" : "0");
-  for (int k = 0; k < kFanTablePoints; ++k) {
+    std::string ShownFan::*box;
+  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &ShownFan::tmin},
+               {"Tmax (\xC2\xB0" "C)", &ShownFan::tmax},
+               {"Tslope (%)", &ShownFan::tslope},
+               {"Duty cycle min (%)", &ShownFan::dutyCycleMin},
+               {"Hysteresis (%)", &ShownFan::hysteresis},
+               {"Tmin hysteresis (\xC2\xB0" "C)", &ShownFan::tminHysteresis},
+               {"Spin up cycle (%)", &ShownFan::spinUpCycle},
+               {"Spin up time", &ShownFan::spinUpTime},
+               {"PWM ramp (%)", &ShownFan::pwmRamp},
+               {"Fan table hysteresis (\xC2\xB0" "C)", &ShownFan::type2Hysteresis}};
+  for (const auto& box : boxes) out.add(box.what, fa.*box.box, fb.*box.box);
+  out.add("PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
+  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Threshold[k].text(), fb.type1Threshold[k].text());
-    out.add("Look-up fan speed" + entry + " (%)", fa.type1Speed[k].text(), fb.type1Speed[k].text());
+    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Thresholds[k], fb.type1Thresholds[k]);
+    out.add("Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
   }
-  for (int k = 0; k < kFanTablePoints; ++k) {
+  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Threshold[k].text(), fb.type2Threshold[k].text());
-    out.add("Fan table speed" + entry + " (%)", fa.type2Speed[k].text(), fb.type2Speed[k].text());
+    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Thresholds[k], fb.type2Thresholds[k]);
+    out.add("Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
   }
   // Bits of the registers that no box shows (a stored Tslope, for one).
   for (int n = 0; n < 3; ++n) out.add("Fan register " + std::to_string(n), registerValue(a, n), registerValue(b, n));
 }
 
-void diffBytes(const Session& a, const Session& b, Collector& out) {
-  const ByteImage& ia = a.image;
-  const ByteImage& ib = b.image;
+void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
+  const ByteImage& ia = a.bytes;
+  const ByteImage& ib = b.bytes;
   out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
   out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
@@ -161,7 +186,7 @@ void diffBytes(const Session& a, const Session& b, Collector& out) {
 
 }  // namespace
 
-std::vector<Difference> diffImages(const Session& a, const Session& b) {
+std::vector<Difference> diffImages(const LoadedImage& a, const LoadedImage& b) {
   std::vector<Difference> differences;
   Collector out(differences);
   diffInfo(a, b, out);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "session/session.h"
+#include "document/loaded_image.h"
 
 namespace oza {
 
@@ -19,7 +19,7 @@ struct Difference {
 // settings and tables), lengths and byte sums, then the bytes that differ in
 // the checksum correction areas and outside every known field, so that
 // nothing that changed goes unreported. Empty for equal images.
-std::vector<Difference> diffImages(const Session& a, const Session& b);
+std::vector<Difference> diffImages(const LoadedImage& a, const LoadedImage& b);
 
 // The report as text: the two paths, one tab-separated line per difference
 // under a header line, and a closing count.

@@ -3,9 +3,6 @@
 #include <algorithm>
 
 #include "image/atom_layout.h"
-#include "image/info_strings.h"
-#include "powerplay/clock_location.h"
-#include "powerplay/clock_records.h"
 #include "save/checksum.h"
 
 namespace oza {
@@ -15,8 +12,8 @@ namespace {
 const char* const kStringNames[] = {"BIOS version",   "Chip type",          "Card interface", "RAM type",
                                     "Hardware specs", "Power cable message", "Copyright",      "AtomBIOS version"};
 
-void addStrings(const ByteImage& image, std::vector<KnownField>& out) {
-  const std::optional<StringPositions> positions = findStringPositions(image);
+void addStrings(const LoadedImage& image, std::vector<KnownField>& out) {
+  const std::optional<StringPositions>& positions = image.strings.positions;
   if (!positions) return;
   const std::optional<StringRange> ranges[] = {
       positions->biosVersion,   positions->chipType,          positions->cardInterface, positions->ramType,
@@ -26,10 +23,10 @@ void addStrings(const ByteImage& image, std::vector<KnownField>& out) {
       out.push_back({kStringNames[s], ranges[s]->first, ranges[s]->last, true});
 }
 
-void addClocks(const ByteImage& image, std::vector<KnownField>& out) {
-  const ClockLocation location = findClockLocation(image);
-  const std::int64_t clocks = location.clockPosition;
-  if (clocks == 0) return;
+void addClocks(const LoadedImage& image, std::vector<KnownField>& out) {
+  const ClockLocation& location = image.clockLocation;
+  if (!location.clockPosition) return;
+  const std::int64_t clocks = *location.clockPosition;
   if (location.states) {
     const PowerPlayStates& states = *location.states;
     for (std::size_t s = 0; s < states.entryPositions.size(); ++s) {
@@ -38,16 +35,16 @@ void addClocks(const ByteImage& image, std::vector<KnownField>& out) {
       out.push_back({name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
     }
   }
-  const int records = std::min(countClockRecords(image, clocks), kMaxRecords);
+  const int records = static_cast<int>(image.clockInfos.size());
   for (int r = 0; r < records; ++r)
     out.push_back({"Clock info " + std::to_string(r), clocks + kRecordSize * r, clocks + kRecordSize * r + 7, true});
 }
 
 // Read only: the Overdrive standard clocks and limits.
 void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
-  const std::int64_t i = image.find({0x59, 0x00, 0x01, 0x04}, 1, image.last() - 5);
-  if (i < 0) return;
-  const std::int64_t q = i + 8;
+  const std::optional<std::int64_t> i = image.find({0x59, 0x00, 0x01, 0x04}, 1, image.last() - 5);
+  if (!i) return;
+  const std::int64_t q = *i + 8;
   const struct {
     int offset;
     const char* name;
@@ -58,30 +55,30 @@ void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
 
 void addFan(const ByteImage& image, const FanLocation& fan, const FanCard& card, std::vector<KnownField>& out) {
   for (int n = 0; n < 3; ++n)
-    if (fan.registerPositions[n])
-      out.push_back({"Fan register " + std::to_string(n), fan.registerPositions[n], fan.registerPositions[n] + 3, true});
-  const std::int64_t z = findFanSection(image, fan.fanControlPosition, card.r680);
-  if (z >= 0)
-    out.push_back({"Fan look-up table", type1ThresholdAt(z, 0), type1SpeedAt(z, kFanTablePoints - 1), true});
-  const std::int64_t z2 = findType2Section(image, fan.fanControlPosition);
+    if (const auto& at = fan.registerPositions[static_cast<std::size_t>(n)])
+      out.push_back({"Fan register " + std::to_string(n), *at, *at + 3, true});
+  if (const auto z = findFanSection(image, fan.fanControlPosition, card.r680))
+    out.push_back({"Fan look-up table", type1ThresholdAt(*z, 0), type1SpeedAt(*z, kFanTablePoints - 1), true});
+  const auto z2 = findType2Section(image, fan.fanControlPosition);
   // The markers may lie anywhere in the section; their entries run up to 32
   // bytes past the last place a marker can be.
-  if (z2 >= 0 && image.contains(z2 + 2))
-    out.push_back({"Fan table", z2 + 4, z2 + static_cast<std::int64_t>(image.word(z2 + 1)) + 1 + 32, true});
+  if (!z2) return;
+  if (const auto length = image.word(*z2 + 1))
+    out.push_back({"Fan table", *z2 + 4, *z2 + static_cast<std::int64_t>(*length) + 1 + 32, true});
 }
 
 }  // namespace
 
-std::vector<KnownField> knownFields(const ByteImage& image, const FanLocation& fan, const FanCard& card) {
+std::vector<KnownField> knownFields(const LoadedImage& image) {
   std::vector<KnownField> out;
-  if (image.empty()) return out;
+  if (image.bytes.empty()) return out;
   out.push_back({"Date", kDateFirst, kDateFirst + kDateLength - 1, true});
   out.push_back({"Sub vendor ID", kSubVendorId, kSubVendorId + 1, true});
   out.push_back({"Video card ID", kCardId, kCardId + 1, true});
   addStrings(image, out);
   addClocks(image, out);
-  addOverdrive(image, out);
-  if (fan.fanControlPosition) addFan(image, fan, card, out);
+  addOverdrive(image.bytes, out);
+  if (image.fan.location.fanControlPosition) addFan(image.bytes, image.fan.location, image.fan.card, out);
   return out;
 }
 
@@ -95,9 +92,9 @@ std::vector<KnownField> correctionAreas(const ByteImage& image) {
   return out;
 }
 
-std::vector<KnownField> knownFieldsOfEither(const Session& a, const Session& b) {
-  std::vector<KnownField> known = knownFields(a.image, a.fanLocation, a.fanCard);
-  for (const KnownField& field : knownFields(b.image, b.fanLocation, b.fanCard)) known.push_back(field);
+std::vector<KnownField> knownFieldsOfEither(const LoadedImage& a, const LoadedImage& b) {
+  std::vector<KnownField> known = knownFields(a);
+  for (const KnownField& field : knownFields(b)) known.push_back(field);
   return known;
 }
 

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "fan/fan_location.h"
+#include "document/loaded_image.h"
 #include "image/byte_image.h"
-#include "session/session.h"
 
 namespace oza {
 
@@ -18,9 +17,8 @@ struct KnownField {
   bool written = false;   // saving may change it
 };
 
-// The fields of a loaded image, found the way the readers and writers find
-// them. `fan` and `card` are what the load of this image left behind.
-std::vector<KnownField> knownFields(const ByteImage& image, const FanLocation& fan, const FanCard& card);
+// The fields of a loaded image, where the load found them.
+std::vector<KnownField> knownFields(const LoadedImage& image);
 
 inline constexpr const char* kHeaderArea = "Checksum correction (header)";
 inline constexpr const char* kFillerArea = "Checksum correction (filler)";
@@ -31,7 +29,7 @@ std::vector<KnownField> correctionAreas(const ByteImage& image);
 
 // The fields, and the correction areas, of either of two loaded images:
 // what a comparison of the two leaves to the readers and writers.
-std::vector<KnownField> knownFieldsOfEither(const Session& a, const Session& b);
+std::vector<KnownField> knownFieldsOfEither(const LoadedImage& a, const LoadedImage& b);
 std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteImage& b);
 
 // Whether `position` lies in one of `fields`.

@@ -2,32 +2,34 @@
 
 #include <gtest/gtest.h>
 
-#include "image/info_tab_io.h"
-#include "image/info_tab.h"
+#include "document/image_decoding.h"
+#include "support/expected_error.h"
 #include "support/fixture_image.h"
+#include "tabs/info_tab.h"
 
 namespace oza {
 namespace {
 
 using test::FixtureImage;
 
+// An image loaded into an information tab; writes go into `image`.
 struct Info {
-  explicit Info(const FixtureImage& fixture) : image(fixture.build()) {
-    strings.positions = findStringPositions(image);
-    splitInfos(image, *strings.positions, strings);
+  explicit Info(const FixtureImage& fixture) : loaded(*decodeImage("", ByteImage(fixture.build()))) {
+    image = loaded.bytes;
+    strings = loaded.strings;
+    cardId = loaded.cardId;
     tab.fillIdLists();
-    showSubVendor(tab, image);
-    cardId = showCardType(tab, image).value_or(0);
-    showBiosInfo(tab, image, strings, "0x0000");
+    tab.show(loaded);
   }
   std::optional<InfoWriteError> write() {
-    return writeInfoSettings(image, strings, tab.changedSettings(strings, cardId));
+    return test::errorOf(writeInfoSettings(image, strings, tab.changedSettings(strings, cardId)));
   }
   std::string bytesAt(std::int64_t first, std::size_t count) const {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) text += static_cast<char>(image.at(first + static_cast<std::int64_t>(i)));
+    for (std::size_t i = 0; i < count; ++i) text += static_cast<char>(*image.at(first + static_cast<std::int64_t>(i)));
     return text;
   }
+  LoadedImage loaded;
   ByteImage image;
   InfoStrings strings;
   InfoTab tab;
@@ -89,7 +91,7 @@ TEST(InfoWriter, CharactersWithoutAnEightBitCodeFail) {
   Info latin{FixtureImage()};
   latin.tab.infoText[4].setText("(C) \xC3\xA9t\xC3\xA9 ATI");  // é is one byte
   EXPECT_EQ(latin.write(), std::nullopt);
-  const std::int64_t copyright = latin.image.find(std::vector<std::uint8_t>{'(', 'C', ')', ' '}, 0, 0x200);
+  const std::int64_t copyright = *latin.image.find(std::vector<std::uint8_t>{'(', 'C', ')', ' '}, 0, 0x200);
   EXPECT_EQ(latin.bytesAt(copyright, 11), "(C) \xE9t\xE9 ATI");
 }
 
@@ -134,7 +136,7 @@ TEST(InfoWriter, WritesOnlyTheChangesItIsGiven) {
   Info info(fixture);
   InfoChanges changes;
   changes.cardId = 0x9442;
-  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), std::nullopt);
+  EXPECT_EQ(test::errorOf(writeInfoSettings(info.image, info.strings, changes)), std::nullopt);
   std::vector<std::uint8_t> expected = fixture.build();
   expected[0x88] = 0x42;
   expected[0x89] = 0x94;
@@ -145,13 +147,13 @@ TEST(InfoWriter, AChangedSubVendorWithoutAnIdFailsAndATooLongStringWinsOverAll) 
   Info info{FixtureImage()};
   InfoChanges changes;
   changes.subVendorChanged = true;
-  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::SubVendor);
+  EXPECT_EQ(test::errorOf(writeInfoSettings(info.image, info.strings, changes)), InfoWriteError::SubVendor);
   changes.tooLong = 3;
-  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::CopyrightTooLong);
+  EXPECT_EQ(test::errorOf(writeInfoSettings(info.image, info.strings, changes)), InfoWriteError::CopyrightTooLong);
   info.strings.positions.reset();
-  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::CopyrightTooLong);
+  EXPECT_EQ(test::errorOf(writeInfoSettings(info.image, info.strings, changes)), InfoWriteError::CopyrightTooLong);
   changes.tooLong.reset();
-  EXPECT_EQ(writeInfoSettings(info.image, info.strings, changes), InfoWriteError::Failed);
+  EXPECT_EQ(test::errorOf(writeInfoSettings(info.image, info.strings, changes)), InfoWriteError::Failed);
 }
 
 TEST(InfoTabChanges, PaddingIsNoChangeAndATooLongStringStopsTheFitting) {

@@ -70,7 +70,7 @@ TEST(ClockLocation, UnusableRevisionFiveHeadersFallBackToTheSignatures) {
     EXPECT_FALSE(location.states.has_value()) << c.what;
     // Without a signature there is nothing to show.
     std::fill(bytes.begin() + p + 0x100, bytes.begin() + p + 0x140, 0);
-    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0) << c.what;
+    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, std::nullopt) << c.what;
   }
 }
 
@@ -80,7 +80,7 @@ TEST(ClockLocation, RevisionFourWithLongerRecordsShowsNoRecords) {
     fixture.clockInfoSize = size;
     auto bytes = fixture.build();
     put(bytes, 0x3000, signatureBytes(1));  // never taken instead
-    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0) << int{size};
+    EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, std::nullopt) << int{size};
   }
 }
 
@@ -111,7 +111,7 @@ TEST(ClockLocation, SignaturesAtTheEdgesOfTheImage) {
   auto bytes = plain.build();
   std::fill(bytes.begin() + FixtureImage::kPowerPlay + 0x100, bytes.begin() + FixtureImage::kPowerPlay + 0x10B, 0);
   put(bytes, bytes.size() - 11, signatureBytes(1));  // ends at the last byte
-  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, std::nullopt);
   put(bytes, bytes.size() - 12, signatureBytes(1));  // one byte earlier: found
   EXPECT_EQ(findClockLocation(ByteImage(bytes)).clockPosition, static_cast<std::int64_t>(bytes.size()) - 1);
 
@@ -121,12 +121,12 @@ TEST(ClockLocation, SignaturesAtTheEdgesOfTheImage) {
   test::putWord(tiny, 0x120, 0x140);
   test::putWord(tiny, 0x162, 0x200);
   put(tiny, 0, signatureBytes(2));
-  EXPECT_EQ(findClockLocation(ByteImage(tiny)).clockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(tiny)).clockPosition, std::nullopt);
   put(tiny, 1, signatureBytes(2));
   EXPECT_EQ(findClockLocation(ByteImage(tiny)).clockPosition, 1 + 36);
 }
 
-TEST(ClockLocation, HostileChainsGivePositionZero) {
+TEST(ClockLocation, HostileChainsGiveNoPosition) {
   FixtureImage fixture;
   auto bytes = fixture.build();
   const struct {
@@ -142,16 +142,16 @@ TEST(ClockLocation, HostileChainsGivePositionZero) {
   for (const auto& b : breaks) {
     auto broken = bytes;
     test::putWord(broken, b.at, b.word);
-    EXPECT_EQ(findClockLocation(ByteImage(broken)).clockPosition, 0) << std::hex << b.at;
+    EXPECT_EQ(findClockLocation(ByteImage(broken)).clockPosition, std::nullopt) << std::hex << b.at;
   }
   auto zeroEntry = bytes;
   zeroEntry[FixtureImage::kPowerPlay + 6] = 0;
-  EXPECT_EQ(findClockLocation(ByteImage(zeroEntry)).clockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(zeroEntry)).clockPosition, std::nullopt);
   auto huge = bytes;  // 255 states of 255 bytes run past the end of the image
   huge[FixtureImage::kPowerPlay + 5] = 255;
   huge[FixtureImage::kPowerPlay + 6] = 255;
-  EXPECT_EQ(findClockLocation(ByteImage(huge)).clockPosition, 0);
-  EXPECT_EQ(findClockLocation(ByteImage(std::vector<std::uint8_t>(0x49))).clockPosition, 0);
+  EXPECT_EQ(findClockLocation(ByteImage(huge)).clockPosition, std::nullopt);
+  EXPECT_EQ(findClockLocation(ByteImage(std::vector<std::uint8_t>(0x49))).clockPosition, std::nullopt);
 }
 
 TEST(StatesNum, CountsWholeRecordsUpToTheEndSignature) {

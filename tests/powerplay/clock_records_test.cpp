@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "document/image_decoding.h"
 #include "powerplay/clock_location.h"
-#include "powerplay/clock_tab.h"
-#include "powerplay/clock_tab_io.h"
+#include "support/expected_error.h"
 #include "support/fixture_image.h"
+#include "tabs/clock_tab.h"
 
 namespace oza {
 namespace {
@@ -13,22 +14,20 @@ namespace {
 using test::ClockRecord;
 using test::FixtureImage;
 
+// A fixture loaded into a clock tab; writes go into `image`.
 struct Loaded {
-  explicit Loaded(const FixtureImage& fixture) : image(fixture.build()), position(fixture.clockPosition()) {
-    states = static_cast<int>(fixture.clocks.size());
-    tab.recordCount.setText(std::to_string(states));
-    EXPECT_TRUE(loadClockInfos(image, position, states, tab));
+  explicit Loaded(const FixtureImage& fixture)
+      : loaded(*decodeImage("", ByteImage(fixture.build()))), image(loaded.bytes), position(fixture.clockPosition()) {
+    tab.show(loaded);
     std::vector<Control*> controls;
     tab.collect(controls);
     rememberAsLoaded(controls);
   }
   // Writes into the records where the image holds them; true when written.
-  bool write() {
-    return !saveClockSettings(image, findClockLocation(image), countClockRecords(image, position), tab);
-  }
+  bool write() { return writeClockSettings(image, loaded.clockLocation, tab.changedSettings()).has_value(); }
+  LoadedImage loaded;
   ByteImage image;
   std::int64_t position;
-  int states;
   ClockTab tab;
 };
 
@@ -50,18 +49,14 @@ TEST(ClockRecords, ReadingCapsAtSixteenRecords) {
   FixtureImage fixture;
   fixture.clocks.assign(20, ClockRecord{50000, 60000, 1100});
   Loaded loaded(fixture);
-  EXPECT_EQ(loaded.states, 16);
+  EXPECT_EQ(loaded.loaded.clockInfos.size(), 16u);
   EXPECT_EQ(loaded.tab.gpuClock[15].text(), "500");
   EXPECT_EQ(loaded.tab.gpuClock[16].text(), "");
 }
 
-TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheBlocksRead) {
-  ClockTab tab;
-  int states = 3;
-  std::vector<std::uint8_t> bytes(36, 0x10);
-  EXPECT_FALSE(loadClockInfos(ByteImage(bytes), 0, states, tab));
-  EXPECT_NE(tab.gpuClock[1].text(), "");  // the records read before the error stay
-  EXPECT_EQ(tab.gpuClock[2].text(), "");
+TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheRecordsRead) {
+  const std::vector<std::uint8_t> bytes(36, 0x10);
+  EXPECT_EQ(readClockInfos(ByteImage(bytes), 0, 3).size(), 2u);
 }
 
 // Writes one set of texts into record 0 and returns its first eight bytes,
@@ -76,7 +71,7 @@ std::optional<std::vector<int>> written(const std::string& gpu, const std::strin
   loaded.tab.voltage[0].setText(volt);
   if (!loaded.write()) return std::nullopt;
   std::vector<int> bytes;
-  for (int i = 0; i < 8; ++i) bytes.push_back(loaded.image.at(loaded.position + i));
+  for (int i = 0; i < 8; ++i) bytes.push_back(*loaded.image.at(loaded.position + i));
   return bytes;
 }
 
@@ -131,64 +126,49 @@ TEST(ClockRecords, OnlySixteenOfEighteenRecordsAreWritten) {
   EXPECT_EQ(loaded.image.clock(loaded.position + 16 * 16), 50000u);
 }
 
-TEST(ClockRecords, WritingRebuildsTheStateList) {
-  FixtureImage fixture;
-  Loaded loaded(fixture);
-  loaded.tab.showStates(findClockLocation(loaded.image).states.value());
-  loaded.tab.stateList.setListIndex(1);
-  loaded.tab.listClick();
-  EXPECT_EQ(loaded.tab.highModeIndex.text(), "3");
-  EXPECT_TRUE(loaded.write());
-  EXPECT_EQ(loaded.tab.stateList.listIndex(), -1);
-  EXPECT_EQ(loaded.tab.highModeIndex.text(), "0");
-  EXPECT_EQ(loaded.tab.stateList.items().size(), 2u);
-}
-
 TEST(Overdrive, ShowsTheStandardClocksAndLimits) {
   FixtureImage fixture;
   fixture.odGpu = 80000;
   fixture.odRam = 74250;
   fixture.odRamLimit = 120000;
   fixture.odGpuLimit = 90000;
-  ClockTab tab;
-  EXPECT_TRUE(loadOverdrive(ByteImage(fixture.build()), tab));
-  EXPECT_EQ(tab.standardGpuClock.text(), "800 MHz");
-  EXPECT_EQ(tab.standardRamClock.text(), "742.5 MHz");
-  EXPECT_EQ(tab.ramLimit.text(), "1200 MHz");
-  EXPECT_EQ(tab.gpuLimit.text(), "900 MHz");
+  const std::optional<OverdriveClocks> clocks = readOverdrive(ByteImage(fixture.build()));
+  ASSERT_TRUE(clocks && clocks->complete());
+  EXPECT_EQ(overdriveText(clocks->engineClock), "800 MHz");
+  EXPECT_EQ(overdriveText(clocks->memoryClock), "742.5 MHz");
+  EXPECT_EQ(overdriveText(clocks->memoryLimit), "1200 MHz");
+  EXPECT_EQ(overdriveText(clocks->engineLimit), "900 MHz");
 }
 
 TEST(Overdrive, ASignatureAtTheStartIsNotLookedAt) {
-  ClockTab tab;
   std::vector<std::uint8_t> bytes(200, 0);
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin());
-  EXPECT_FALSE(loadOverdrive(ByteImage(bytes), tab));  // position 0 is not looked at
-  EXPECT_EQ(tab.standardGpuClock.text(), "MHz");
+  EXPECT_EQ(readOverdrive(ByteImage(bytes)), std::nullopt);  // position 0 is not looked at
+  EXPECT_EQ(overdriveText(std::nullopt), "MHz");
 }
 
 TEST(Overdrive, TheFirstSignatureWins) {
-  ClockTab tab;
   std::vector<std::uint8_t> bytes(200, 0);
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::copy(signature.begin(), signature.end(), bytes.begin() + 10);
   std::copy(signature.begin(), signature.end(), bytes.begin() + 100);
   test::putClock(bytes, 18, 10000);
   test::putClock(bytes, 108, 20000);
-  EXPECT_TRUE(loadOverdrive(ByteImage(bytes), tab));
-  EXPECT_EQ(tab.standardGpuClock.text(), "100 MHz");  // the lower one wins
+  EXPECT_EQ(readOverdrive(ByteImage(bytes))->engineClock, 10000u);  // the lower one wins
 }
 
-TEST(Overdrive, AFieldOutsideTheImageFailsAndKeepsTheFieldsBeforeIt) {
-  ClockTab tab;
+TEST(Overdrive, AFieldOutsideTheImageEndsTheBlockAndKeepsTheFieldsBeforeIt) {
   const std::vector<std::uint8_t> signature = {0x59, 0x00, 0x01, 0x04};
   std::vector<std::uint8_t> shortImage(39, 0);
   std::copy(signature.begin(), signature.end(), shortImage.begin() + 5);
   test::putClock(shortImage, 13, 80000);
-  EXPECT_FALSE(loadOverdrive(ByteImage(shortImage), tab));
-  EXPECT_EQ(tab.standardGpuClock.text(), "800 MHz");
-  EXPECT_EQ(tab.standardRamClock.text(), "0 MHz");
-  EXPECT_EQ(tab.ramLimit.text(), "MHz");
+  const std::optional<OverdriveClocks> clocks = readOverdrive(ByteImage(shortImage));
+  ASSERT_TRUE(clocks);
+  EXPECT_FALSE(clocks->complete());
+  EXPECT_EQ(clocks->engineClock, 80000u);
+  EXPECT_EQ(clocks->memoryClock, 0u);
+  EXPECT_EQ(clocks->memoryLimit, std::nullopt);
 }
 
 TEST(ClockCodec, ReadsWholeRecordsUpToTheEnd) {
@@ -212,7 +192,7 @@ TEST(ClockCodec, WritesOnlyTheFieldsThatHaveValues) {
   first.memoryClock = 0x123456;
   ClockInfoChange second;
   second.voltage = 1100;
-  EXPECT_EQ(writeClockInfos(image, 0, {first, second}), std::nullopt);
+  EXPECT_EQ(test::errorOf(writeClockInfos(image, 0, {first, second})), std::nullopt);
   EXPECT_EQ(image.clock(0), 0xEEEEEEu);
   EXPECT_EQ(image.clock(3), 0x123456u);
   EXPECT_EQ(image.word(6), 0xEEEEu);
@@ -224,10 +204,10 @@ TEST(ClockCodec, NoVoltageOverAFieldWithoutOneKeepsItsBytes) {
   none.voltage = kNoVoltage;
   none.voltageNone = true;
   ByteImage withoutVoltage(std::vector<std::uint8_t>(16, 0xEE));  // 0xEEEE is no voltage
-  EXPECT_EQ(writeClockInfos(withoutVoltage, 0, {none}), std::nullopt);
+  EXPECT_EQ(test::errorOf(writeClockInfos(withoutVoltage, 0, {none})), std::nullopt);
   EXPECT_EQ(withoutVoltage.word(6), 0xEEEEu);
   ByteImage withVoltage(std::vector<std::uint8_t>(16, 0x01));  // 0x0101 = 257 mV
-  EXPECT_EQ(writeClockInfos(withVoltage, 0, {none}), std::nullopt);
+  EXPECT_EQ(test::errorOf(writeClockInfos(withVoltage, 0, {none})), std::nullopt);
   EXPECT_EQ(withVoltage.word(6), kNoVoltage);
 }
 
@@ -235,9 +215,9 @@ TEST(ClockCodec, ARecordOutsideTheImageStopsTheWriter) {
   ByteImage image(std::vector<std::uint8_t>(18, 0));
   ClockInfoChange change;
   change.engineClock = 0x010203;
-  EXPECT_EQ(writeClockInfos(image, 0, {change, change}), ClockWriteError::OutsideImage);
+  EXPECT_EQ(test::errorOf(writeClockInfos(image, 0, {change, change})), ClockWriteError::OutsideImage);
   EXPECT_EQ(image.clock(0), 0x010203u);
-  EXPECT_EQ(image.word(16), 0x0203u);  // what fitted stays written
+  EXPECT_EQ(image.word(16), 0u);  // a field that does not fit is not written at all
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/scripted_platform.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
+#include "support/control_snapshot.h"
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
 
@@ -27,13 +28,9 @@ class CardData : public ::testing::Test {
     return loadBiosFile(session, path);
   }
 
-  void expectResetClockTab() {
-    EXPECT_EQ(session.form.clock.recordCount.text(), "");
-    for (int i = 0; i < kClockBlocks; ++i) {
-      EXPECT_EQ(session.form.clock.gpuClock[i].text(), "");
-      EXPECT_TRUE(session.form.clock.gpuClock[i].enabled());
-    }
-    EXPECT_EQ(session.form.info.infoText[1].text(), "");
+  // A failed load leaves the window as it was before it.
+  void expectUnchanged(const std::map<std::string, test::ControlState>& before) {
+    EXPECT_EQ(test::changedControls(before, test::snapshot(session.controls())), std::vector<std::string>{});
   }
 
   test::TempDir dir;
@@ -47,7 +44,7 @@ TEST_F(CardData, ALoadedImageFillsTheClockTab) {
   fixture.clocks = {{30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 0xFF01}};
   ASSERT_TRUE(load(fixture.build()));
   EXPECT_TRUE(platform.messages.empty());
-  const ClockTab& clock = session.form.clock;
+  const ClockTab& clock = session.form().clock;
   EXPECT_EQ(clock.recordCount.text(), "3");
   EXPECT_EQ(clock.gpuClock[2].text(), "775");
   EXPECT_EQ(clock.memoryClock[2].text(), "1126");
@@ -63,15 +60,15 @@ TEST_F(CardData, ALoadedImageFillsTheClockTab) {
 
 TEST_F(CardData, SignatureImagesClearTheStatesOfAnEarlierImage) {
   ASSERT_TRUE(load(FixtureImage().build()));
-  session.form.clock.stateList.setListIndex(1);
-  session.form.clock.stateList.click();
+  session.form().clock.stateList.setListIndex(1);
+  session.form().clock.stateList.click();
   FixtureImage signature;
   signature.revision4 = false;
   signature.signature = 3;
   ASSERT_TRUE(load(signature.build()));
-  EXPECT_TRUE(session.form.clock.stateList.items().empty());
-  EXPECT_EQ(session.form.clock.highModeIndex.text(), "0");
-  EXPECT_EQ(session.form.clock.gpuClock[0].text(), "300");
+  EXPECT_TRUE(session.form().clock.stateList.items().empty());
+  EXPECT_EQ(session.form().clock.highModeIndex.text(), "0");
+  EXPECT_EQ(session.form().clock.gpuClock[0].text(), "300");
 }
 
 TEST_F(CardData, NoClockTableStopsTheLoad) {
@@ -79,11 +76,12 @@ TEST_F(CardData, NoClockTableStopsTheLoad) {
   fixture.revision4 = false;
   auto bytes = fixture.build();
   bytes[FixtureImage::kPowerPlay + 0x100] = 0x55;  // spoil the signature
+  const auto before = test::snapshot(session.controls());
   EXPECT_FALSE(load(bytes));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, std::string(kNoClocks) + "'GetClockPos' reported 0.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
-  expectResetClockTab();
+  expectUnchanged(before);
 
   auto pointers = FixtureImage().build();  // a chain pointing past the end
   test::putWord(pointers, FixtureImage::kMasterData + 0x22, 0xFFF0);
@@ -100,11 +98,11 @@ TEST_F(CardData, NoOverdriveOnlyWarns) {
             "Unable to find overdrive settings. Maybe your card simply does not support overdrive. "
             "If you're sure this card supports it, please drop a note to the eMail-address found in "
             "the about section. - Debug information: 'GetOverDrive' reported error.");
-  EXPECT_EQ(session.form.clock.gpuClock[0].text(), "300");
-  EXPECT_EQ(session.form.clock.standardGpuClock.text(), "MHz");
+  EXPECT_EQ(session.form().clock.gpuClock[0].text(), "300");
+  EXPECT_EQ(session.form().clock.standardGpuClock.text(), "MHz");
 }
 
-TEST_F(CardData, ZeroRecordsShowZeroUntilTheMessageIsClosed) {
+TEST_F(CardData, ZeroRecordsStopTheLoad) {
   FixtureImage fixture;
   auto bytes = fixture.build();
   // Move the end signature 8 bytes on: no whole number of records.
@@ -112,13 +110,11 @@ TEST_F(CardData, ZeroRecordsShowZeroUntilTheMessageIsClosed) {
   bytes[static_cast<std::size_t>(end + 4)] = 0;
   bytes[static_cast<std::size_t>(end + 12)] = 0x7A;
   bytes[static_cast<std::size_t>(end + 8)] = 0x08;
-  std::string shownWhileOpen;
-  platform.onMessage = [&](const Message&) { shownWhileOpen = session.form.clock.recordCount.text(); };
+  const auto before = test::snapshot(session.controls());
   EXPECT_FALSE(load(bytes));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, std::string(kNoClocks) + "'GetStatesNum(ClockPosition)' reported 0.");
-  EXPECT_EQ(shownWhileOpen, "0");
-  expectResetClockTab();
+  expectUnchanged(before);
 }
 
 TEST_F(CardData, MessagesComeInTheOrderOfTheSteps) {
@@ -138,19 +134,19 @@ TEST_F(CardData, TheLockIsOffAfterEveryLoad) {
   FixtureImage fixture;
   fixture.clocks.assign(10, test::ClockRecord{50000, 60000, 1100});
   ASSERT_TRUE(load(fixture.build()));
-  session.form.clock.lock.click();
-  ASSERT_TRUE(session.form.clock.lock.checked());
+  session.form().clock.lock.click();
+  ASSERT_TRUE(session.form().clock.lock.checked());
   ASSERT_TRUE(load(fixture.build()));
-  EXPECT_FALSE(session.form.clock.lock.checked());
-  EXPECT_TRUE(session.form.clock.gpuClock[4].enabled());
+  EXPECT_FALSE(session.form().clock.lock.checked());
+  EXPECT_TRUE(session.form().clock.gpuClock[4].enabled());
 }
 
 TEST_F(CardData, HelpLabelsOpenTheirTexts) {
-  session.form.clock.stateHelpLink.click();
-  EXPECT_TRUE(session.textWindow.shown());
-  EXPECT_EQ(session.textWindow.window.text(), "Help on PowerPlay states");
-  EXPECT_EQ(session.textWindow.text.text(), powerPlayHelpText());
-  session.form.clock.lockHelpLink.click();
+  session.form().clock.stateHelpLink.click();
+  EXPECT_TRUE(session.textWindow().shown());
+  EXPECT_EQ(session.textWindow().window.text(), "Help on PowerPlay states");
+  EXPECT_EQ(session.textWindow().text.text(), powerPlayHelpText());
+  session.form().clock.lockHelpLink.click();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, kDefaultTitle);
 }

@@ -29,9 +29,9 @@ TEST_F(CardLoading, TheCardsBiosIsLoadedFromATemporaryCopy) {
 
   ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access)) << platform.messages.size();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.image.bytes(), rom);
-  EXPECT_EQ(session.form.info.videoCard.text(), "HD 3870");
-  const std::string copy = session.form.loadedFile.text();
+  EXPECT_EQ(session.image()->bytes.bytes(), rom);
+  EXPECT_EQ(session.form().info.videoCard.text(), "HD 3870");
+  const std::string copy = session.form().loadedFile.text();
   EXPECT_EQ(test::readBytes(copy), rom);
   EXPECT_TRUE(access.enabled.empty());
   std::remove(copy.c_str());
@@ -44,8 +44,8 @@ TEST_F(CardLoading, AFailedReadShowsItsMessageAndLoadsNothing) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("does not begin with 0x55 0xAA"), std::string::npos);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_TRUE(session.image.bytes().empty());
-  EXPECT_EQ(session.form.loadedFile.text(), "");
+  EXPECT_EQ(session.image(), nullptr);
+  EXPECT_EQ(session.form().loadedFile.text(), "");
   EXPECT_TRUE(access.enabled.empty());
 }
 
@@ -74,7 +74,7 @@ TEST(CardLoadingTemporaryCopy, ATrappedTemporaryFolderChangesNothing) {
   session.start();
 
   ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access));
-  const std::string copy = session.form.loadedFile.text();
+  const std::string copy = session.form().loadedFile.text();
   EXPECT_EQ(copy, trap.folder() + "/oza0000000000000003.tmp");
   EXPECT_EQ(test::readBytes(copy), rom);
   std::remove(copy.c_str());

@@ -28,7 +28,7 @@ class FanLoading : public ::testing::Test {
   ScriptedPlatform platform;
   Session session;
   int count = 0;
-  MainForm& form = session.form;
+  MainForm& form = session.form();
 };
 
 TEST_F(FanLoading, NoUsableFanSettingsDisableTheFanTab) {
@@ -102,18 +102,6 @@ TEST_F(FanLoading, TslopeIsComputedEvenWhenNoBoxChanged) {
   second.registers = test::registersFor(fields);
   ASSERT_TRUE(load(second));
   EXPECT_EQ(form.fan.tslope.text(), "21");
-}
-
-TEST_F(FanLoading, ResetEmptiesTheTypeTwoTableIntoZeros) {
-  FixtureImage type2;
-  type2.fanType = 2;
-  ASSERT_TRUE(load(type2));
-  resetBiosDisplay(session);
-  // Emptying a box runs its rule, which turns the empty text into "0".
-  EXPECT_EQ(form.fan.type2Threshold[3].text(), "0");
-  EXPECT_EQ(session.fanLocation.type2SpeedScale, 0);
-  EXPECT_EQ(session.fanLocation.tableType, FanTableType::Type2);
-  EXPECT_TRUE(form.fanTabButton.enabled());
 }
 
 TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {

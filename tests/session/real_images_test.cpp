@@ -108,7 +108,7 @@ TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
     ASSERT_TRUE(saveTo("b.rom"));
     EXPECT_EQ(saved("a.rom"), saved("b.rom"));
     const auto bytes = saved("a.rom");
-    const std::int64_t record = session.clockLocation.clockPosition + 16;
+    const std::int64_t record = *session.image()->clockLocation.clockPosition + 16;
     const ByteImage image(loaded);
     const std::int64_t freeSpace = freeSpacePosition(image);
     const std::int64_t last = checkedLast(image);

@@ -54,11 +54,11 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
   Session reloaded(platform);
   reloaded.start();
   ASSERT_TRUE(loadBiosFile(reloaded, dir.file("out.rom")));
-  EXPECT_EQ(reloaded.form.clock.gpuClock[3].text(), "800");
-  EXPECT_EQ(reloaded.form.fan.tmax.text(), "100");
-  EXPECT_EQ(reloaded.form.info.infoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
-  EXPECT_EQ(reloaded.loadedCheckSum, session.loadedCheckSum);
-  EXPECT_TRUE(reloaded.form.info.preModified.checked());  // the filler now shows the correction
+  EXPECT_EQ(reloaded.form().clock.gpuClock[3].text(), "800");
+  EXPECT_EQ(reloaded.form().fan.tmax.text(), "100");
+  EXPECT_EQ(reloaded.form().info.infoText[1].text(), "NEW" + std::string(11, ' '));  // padded to its length
+  EXPECT_EQ(reloaded.image()->checkSum, session.image()->checkSum);
+  EXPECT_TRUE(reloaded.form().info.preModified.checked());  // the filler now shows the correction
 }
 
 TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
@@ -70,11 +70,14 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   form.clock.gpuClock[0].setText("300");
 
   platform.messages.clear();
-  session.fanLocation.registerPositions[1] = static_cast<std::int32_t>(loaded.size() - 2);
+  FixtureImage type2;  // a type-2 value beyond a byte
+  type2.fanType = 2;
+  load(type2);
+  form.fan.type2Hysteresis.setText("300");
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
-                                               "- Debug information: 'WriteFanSettings' 5."}));
-  session.fanLocation.registerPositions[1] = FixtureImage::kFanTable + 16;
+                                               "- Debug information: 'WriteFanSettings' 1."}));
+  load(FixtureImage());
 
   platform.messages.clear();
   form.info.infoText[2].setText(form.info.infoText[2].text() + "X");
@@ -101,12 +104,12 @@ TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) 
   form.clock.gpuClock[3].setText("800");
   EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(session.image.bytes(), loaded);
+  EXPECT_EQ(session.image()->bytes.bytes(), loaded);
   EXPECT_TRUE(saveTo("a.rom"));
   EXPECT_TRUE(saveTo("b.rom"));
-  EXPECT_EQ(test::sumOf(saved("a.rom")), session.loadedCheckSum);
+  EXPECT_EQ(test::sumOf(saved("a.rom")), session.image()->checkSum);
   EXPECT_EQ(saved("a.rom"), saved("b.rom"));
-  EXPECT_EQ(session.image.bytes(), loaded);
+  EXPECT_EQ(session.image()->bytes.bytes(), loaded);
 }
 
 TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {
@@ -180,12 +183,12 @@ TEST_F(SavePipeline, DefaultFileNames) {
   FixtureImage fixture;
   fixture.clocks = {{10000, 20000, 1000}, {30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 1300}};
   load(fixture);
-  EXPECT_EQ(defaultBiosFileName(session), "2D - 300, 500, 1.1 3D - 775, 1126, 1.3.rom");
+  EXPECT_EQ(form.clock.defaultFileName(), "2D - 300, 500, 1.1 3D - 775, 1126, 1.3.rom");
   form.clock.memoryClock[2].setText("");
-  EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
+  EXPECT_EQ(form.clock.defaultFileName(), "Default.rom");
   form.clock.memoryClock[2].setText("1");
   form.clock.gpuClock[1].setText(std::string(300, '1'));
-  EXPECT_EQ(defaultBiosFileName(session), "Default.rom");
+  EXPECT_EQ(form.clock.defaultFileName(), "Default.rom");
 }
 
 // An image whose filler area holds `filler` after the marker, and whose
@@ -209,7 +212,7 @@ std::vector<std::uint8_t> withCorrectionAreas(const std::vector<std::uint8_t>& f
 
 TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
   load(withCorrectionAreas({0xFF, 0xFF}, 0x00));  // room (last - start) * 255 = 255
-  ASSERT_EQ(correctionRoomDown(session.image), 255);
+  ASSERT_EQ(correctionRoomDown(session.image()->bytes), 255);
   form.clock.gpuClock[0].setText("302.07");     // 0x007530 -> 0x0075FF: +207
   form.clock.memoryClock[0].setText("500.48");  // 0x00C350 -> 0x00C380: +48
   EXPECT_FALSE(saveTo("out.rom"));
@@ -224,10 +227,10 @@ TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
             "Checksumdifference too large. Can't correct (down). Please try again with a plain, not previously "
             "modified BIOS file.");
 
-  EXPECT_EQ(session.image.bytes(), loaded);  // nothing of the refused saves stays
+  EXPECT_EQ(session.image()->bytes.bytes(), loaded);  // nothing of the refused saves stays
   form.clock.memoryClock[0].setText("500.47");  // one unit less fits
   EXPECT_TRUE(saveTo("out.rom"));
-  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.loadedCheckSum);
+  EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.image()->checkSum);
 }
 
 TEST_F(SavePipeline, UpwardRoomAndTheFinalTest) {

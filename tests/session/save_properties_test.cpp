@@ -71,7 +71,7 @@ struct Edit {
 };
 
 Edit randomEdit(std::mt19937& rng, Session& session) {
-  const MainForm& form = session.form;
+  const MainForm& form = session.form();
   const int kind = pick(rng, 0, 7);
   const int block = pick(rng, 0, 15);
   auto sameValue = [](double v) {
@@ -127,7 +127,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
     }
     default: {  // a card from the list
       const int entry = pick(rng, 0, 33);
-      return {"Combo2", session.form.info.videoCard.items()[static_cast<std::size_t>(entry)], {}};
+      return {"Combo2", session.form().info.videoCard.items()[static_cast<std::size_t>(entry)], {}};
     }
   }
 }
@@ -136,7 +136,7 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
 std::set<std::int64_t> writableBytes(Session& session, const ByteImage& loaded) {
   std::set<std::int64_t> writable;
   std::vector<KnownField> fields = correctionAreas(loaded);
-  for (const KnownField& field : knownFields(loaded, session.fanLocation, session.fanCard))
+  for (const KnownField& field : knownFields(*session.image()))
     if (field.written) fields.push_back(field);
   for (const KnownField& field : fields)
     for (std::int64_t p = field.first; p <= field.last; ++p) writable.insert(p);
@@ -157,7 +157,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     Session session(platform);
     session.start();
     ASSERT_TRUE(loadBiosFile(session, dir.file("in.rom")));
-    const ByteImage loaded = session.image;
+    const ByteImage loaded = session.image()->bytes;
 
     std::vector<Edit> edits;
     const int count = pick(rng, 0, 6);
@@ -186,7 +186,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ++written;
     const auto saved = test::readBytes(target);
     ASSERT_EQ(saved.size(), original.size());
-    EXPECT_EQ(test::sumOf(saved), session.loadedCheckSum);
+    EXPECT_EQ(test::sumOf(saved), session.image()->checkSum);
     const std::size_t declared = static_cast<std::size_t>(checkedLast(loaded) + 1);
     EXPECT_EQ(test::sumOf({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256,
               test::sumOf({original.begin(), original.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256);
@@ -218,22 +218,24 @@ std::set<std::int64_t> bytesOf(const Session& session, const ByteImage& loaded, 
   };
   range(kUpAreaFirst, kUpAreaLast);
   range(freeSpacePosition(loaded), checkedLast(loaded));
-  const FanLocation& fan = session.fanLocation;
-  if (fan.registerPositions[1]) range(fan.registerPositions[1] + 2, fan.registerPositions[1] + 2);
-  const std::int64_t clocks = session.clockLocation.clockPosition;
+  const FanLocation& fan = session.image()->fan.location;
+  if (fan.registerPositions[1]) range(*fan.registerPositions[1] + 2, *fan.registerPositions[1] + 2);
+  const std::int64_t clocks = *session.image()->clockLocation.clockPosition;
   const auto index = [&](const std::string& base) {
     return control.rfind(base + "(", 0) == 0 ? std::stoi(control.substr(base.size() + 1)) : -1;
   };
   if (int r = index("GPU"); r >= 0) range(clocks + 16 * r, clocks + 16 * r + 2);
   if (int r = index("RAM"); r >= 0) range(clocks + 16 * r + 3, clocks + 16 * r + 5);
   if (int r = index("Voltage"); r >= 0) range(clocks + 16 * r + 6, clocks + 16 * r + 7);
-  if (int k = index("Type1FanSpeed"); k >= 0) range(fan.type1Section + 13 + k, fan.type1Section + 13 + k);
-  if (int k = index("FanSpeed"); k >= 0) range(fan.type2TableMarker + 3 + 4 * k, fan.type2TableMarker + 3 + 4 * k);
-  if (int k = index("Threshold"); k >= 0) range(fan.type2TableMarker + 1 + 4 * k, fan.type2TableMarker + 1 + 4 * k);
-  if (control == "Text6") range(fan.registerPositions[2] + 2, fan.registerPositions[2] + 3);  // Tmax, bits 24..17
-  if (control == "Text1") range(fan.type2HysteresisMarker + 1, fan.type2HysteresisMarker + 1);
+  const std::int64_t section = fan.type1Section.value_or(-1000);
+  const std::int64_t table = fan.type2TableMarker.value_or(-1000);
+  if (int k = index("Type1FanSpeed"); k >= 0) range(section + 13 + k, section + 13 + k);
+  if (int k = index("FanSpeed"); k >= 0) range(table + 3 + 4 * k, table + 3 + 4 * k);
+  if (int k = index("Threshold"); k >= 0) range(table + 1 + 4 * k, table + 1 + 4 * k);
+  if (control == "Text6") range(*fan.registerPositions[2] + 2, *fan.registerPositions[2] + 3);  // Tmax, bits 24..17
+  if (control == "Text1") range(*fan.type2HysteresisMarker + 1, *fan.type2HysteresisMarker + 1);
   if (control == "InfoText(1)") {
-    const StringRange& version = session.strings.positions->biosVersion;
+    const StringRange& version = session.image()->strings.positions->biosVersion;
     range(version.first, version.last);
   }
   if (control == "Combo1") range(0x7C, 0x7D);
@@ -279,7 +281,7 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
         ++applied;
       }
       // A refused save first: it must leave nothing behind.
-      Control& chip = session.form.info.infoText[2];
+      Control& chip = session.form().info.infoText[2];
       const std::string chipText = chip.text();
       chip.setText(chipText + "TOO LONG");
       EXPECT_FALSE(saveBiosFile(session));

@@ -32,12 +32,13 @@ class UntouchedFields : public test::LoadedSession {
     for (std::size_t i = 0; i < bytes.size() && i < loaded.size(); ++i) {
       const auto p = static_cast<std::int64_t>(i);
       const bool correction = (p >= kUpAreaFirst && p <= kUpAreaLast) || (p >= freeSpace && p <= last);
-      const bool tslope = session.fanLocation.registerPositions[1] != 0 && p == session.fanLocation.registerPositions[1] + 2;
+      const std::optional<std::int64_t>& reg1 = session.image()->fan.location.registerPositions[1];
+      const bool tslope = reg1 && p == *reg1 + 2;
       if (bytes[i] != loaded[i] && !correction && !tslope) changed.insert(p);
     }
     return changed;
   }
-  std::int64_t lookUpSpeed(int k) const { return session.fanLocation.type1Section + 13 + k; }
+  std::int64_t lookUpSpeed(int k) const { return *session.image()->fan.location.type1Section + 13 + k; }
 };
 
 TEST_F(UntouchedFields, StoredPercentsThatWholePercentsCannotHoldKeepTheirBytes) {
@@ -80,7 +81,7 @@ TEST_F(UntouchedFields, ValuesTheLookUpModeForcesCountAsChanges) {
   ASSERT_EQ(form.fan.pwmRamp.text(), "1");
   ASSERT_TRUE(saveTo("out.rom"));
   ByteImage image(saved("out.rom"));
-  EXPECT_EQ(image.at(session.fanLocation.registerPositions[0] + 3), 3);  // PWM ramp, bits 31..24
+  EXPECT_EQ(image.at(*session.image()->fan.location.registerPositions[0] + 3), 3);  // PWM ramp, bits 31..24
 }
 
 TEST_F(UntouchedFields, EditsInADisabledFanTabWriteNothing) {
@@ -108,15 +109,15 @@ TEST_F(UntouchedFields, SavesStartFromTheLoadedImage) {
   form.info.infoText[6].setText("");
   form.info.infoText[2].setText(form.info.infoText[2].text() + "TOO LONG");
   EXPECT_FALSE(saveBiosFile(session));
-  EXPECT_EQ(session.image.bytes(), loaded);
+  EXPECT_EQ(session.image()->bytes.bytes(), loaded);
 
   form.info.infoText[2].setText("RV670");
   platform.messages.clear();
   ASSERT_TRUE(saveTo("first.rom")) << texts().front();
   ASSERT_TRUE(saveTo("second.rom")) << texts().front();  // the emptied message is found where it was
   EXPECT_EQ(saved("first.rom"), saved("second.rom"));
-  EXPECT_EQ(session.image.bytes(), loaded);
-  EXPECT_EQ(form.info.infoText[6].text(), std::string(session.strings.powerCableMessage.size(), ' '));
+  EXPECT_EQ(session.image()->bytes.bytes(), loaded);
+  EXPECT_EQ(form.info.infoText[6].text(), std::string(session.image()->strings.powerCableMessage.size(), ' '));
 }
 
 }  // namespace

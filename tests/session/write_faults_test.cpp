@@ -19,11 +19,11 @@
 #include <unistd.h>
 
 #include "fan/fan_graph.h"
-#include "fan/graph_file.h"
+#include "tabs/graph_file.h"
 #include "platform/scripted_platform.h"
-#include "profiles/profile_editor.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_editor.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"

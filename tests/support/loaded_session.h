@@ -38,7 +38,7 @@ class LoadedSession : public ::testing::Test {
   ScriptedPlatform platform;
   Session session;
   std::vector<std::uint8_t> loaded;
-  MainForm& form = session.form;
+  MainForm& form = session.form();
 };
 
 }  // namespace oza::test

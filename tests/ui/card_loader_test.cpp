@@ -48,7 +48,7 @@ TEST_F(CardLoaderTest, TheChosenCardsBiosIsLoaded) {
   EXPECT_EQ(offered, QStringList{QStringLiteral("0000:01:00.0  HD 3870 (0x1002:0x9501)")});
   EXPECT_EQ(infoText("InfoText(1)"), QStringLiteral("113-B50102-101"));
   EXPECT_TRUE(access->enabled.empty());
-  std::remove(window.session().form.loadedFile.text().c_str());
+  std::remove(window.session().form().loadedFile.text().c_str());
 }
 
 TEST_F(CardLoaderTest, ACancelledChoiceReadsNothing) {

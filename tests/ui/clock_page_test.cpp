@@ -38,7 +38,7 @@ class ClockPageTest : public ::testing::Test {
 
 TEST_F(ClockPageTest, TypingWithTheLockOnMirrorsIntoTheFollowers) {
   QTest::mouseClick(find<QCheckBox>(window, "Check2"), Qt::LeftButton);
-  ASSERT_TRUE(window.session().form.clock.lock.checked());
+  ASSERT_TRUE(window.session().form().clock.lock.checked());
   EXPECT_FALSE(box("GPU", 4)->isEnabled());
   EXPECT_FALSE(box("GPU", 9)->isEnabled());
 
@@ -64,7 +64,7 @@ TEST_F(ClockPageTest, NavigationAndDeletionKeysKeepWorking) {
   QTest::keyClick(gpu0, Qt::Key_Left);
   QTest::keyClick(gpu0, Qt::Key_Backspace);
   EXPECT_EQ(gpu0->text(), QStringLiteral("0"));
-  EXPECT_EQ(window.session().form.clock.gpuClock[0].text(), "0");
+  EXPECT_EQ(window.session().form().clock.gpuClock[0].text(), "0");
   QTest::keyClick(gpu0, Qt::Key_A, Qt::ControlModifier);  // no character the box takes
   QTest::keyClick(gpu0, Qt::Key_Tab);
   EXPECT_FALSE(gpu0->hasFocus());
@@ -74,7 +74,7 @@ TEST_F(ClockPageTest, ScrollingMovesTheBands) {
   QWidget* title = find<QWidget>(window, "ClockInfo(0)");
   const int before = title->mapTo(&window, QPoint(0, 0)).y();
   find<QScrollBar>(window, "VScroll1")->setValue(58);
-  EXPECT_EQ(window.session().form.clock.bandOffset(), -58);
+  EXPECT_EQ(window.session().form().clock.bandOffset(), -58);
   EXPECT_EQ(title->mapTo(&window, QPoint(0, 0)).y(), before - 58);
 }
 

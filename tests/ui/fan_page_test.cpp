@@ -47,7 +47,7 @@ TEST(FanPage, DraggingOnTheTransferGraphMovesTheKnee) {
   EXPECT_NE(tmin->palette().color(QPalette::Base), QColor(0, 255, 0));
 
   // Tslope and the curve follow the new knee.
-  const FanTab& fan = window.session().form.fan;
+  const FanTab& fan = window.session().form().fan;
   const double d = duty->text().toDouble();
   EXPECT_EQ(tslope->text().toInt(), static_cast<int>(std::nearbyint(16 * (100 - d) / (106 - 50))));
   const auto segments = fan.type1Graph.segments();

@@ -116,13 +116,13 @@ TEST_F(MainWindowKeys, AClockBlockThatGetsTheFocusIsScrolledIntoView) {
   QTest::keyClick(box("Voltage", 14), Qt::Key_Tab);
   ASSERT_TRUE(box("GPU", 15)->hasFocus());
   EXPECT_GT(scroll->value(), 0);
-  EXPECT_EQ(window.session().form.clock.lastScrollValue, scroll->value());
+  EXPECT_EQ(window.session().form().clock.lastScrollValue, scroll->value());
   EXPECT_TRUE(inView(box("GPU", 15)));
   EXPECT_TRUE(inView(box("Voltage", 19)));
 
   // Typing goes into the box the user now sees.
   QTest::keyClicks(box("GPU", 15), "7");
-  EXPECT_EQ(window.session().form.clock.gpuClock[15].text(), "7");
+  EXPECT_EQ(window.session().form().clock.gpuClock[15].text(), "7");
 
   const int value = scroll->value();
   QTest::keyClick(box("GPU", 15), Qt::Key_Backtab);

@@ -33,7 +33,7 @@ TEST(WindowKeys, EscapeClosesTheTextWindowForGood) {
   EXPECT_EQ(tabWalk(text.findChild<QWidget*>(QStringLiteral("Text1"))), (QStringList{"Text1", "Command1"}));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(text.isVisible());
-  EXPECT_FALSE(window.session().textWindow.shown());
+  EXPECT_FALSE(window.session().textWindow().shown());
   // The next event in the main window does not bring it back.
   window.findChild<QPushButton*>(QStringLiteral("Option1"))->click();
   EXPECT_FALSE(text.isVisible());

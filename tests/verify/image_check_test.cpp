@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "support/temp_dir.h"
 #include "verify/image_pairs.h"
 
 namespace oza {
@@ -27,7 +28,7 @@ class ImageCheck : public ::testing::Test {
   CheckReport check(const std::vector<std::uint8_t>& bytes, const std::vector<std::uint8_t>* original = nullptr) {
     image = pairs.load("image.rom", bytes);
     if (original) against = pairs.load("original.rom", *original);
-    return checkImage(*image, original ? against.get() : nullptr);
+    return checkImage(*image, original ? &*against : nullptr);
   }
   static Names with(const CheckReport& report, CheckOutcome outcome) {
     Names names;
@@ -41,7 +42,7 @@ class ImageCheck : public ::testing::Test {
     throw std::out_of_range(name);
   }
   test::ImagePairs pairs;
-  std::unique_ptr<LoadedImage> image, against;
+  std::optional<ImageFile> image, against;
 };
 
 TEST_F(ImageCheck, ASoundImageListsEveryCheckAsPassed) {
@@ -112,7 +113,8 @@ TEST_F(ImageCheck, ErrorsNameWhatWasFound) {
   EXPECT_NE(item(broken, "Loads").detail.find("'GetStringPos' reported error"), std::string::npos)
       << item(broken, "Loads").detail;
   EXPECT_EQ(item(broken, "GDDR5 image size").outcome, CheckOutcome::NotRun);
-  image = std::make_unique<LoadedImage>(pairs.dir.file("missing.rom"));
+  test::TempDir dir;
+  image = loadImageFile(dir.file("missing.rom"));
   const CheckReport missing = checkImage(*image, nullptr);
   EXPECT_EQ(item(missing, "Loads").detail, "Unable to open file. Invalid file name specified?\nThere is no such file.");
   EXPECT_EQ(item(missing, "File length").outcome, CheckOutcome::NotRun);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <set>
 
+#include "support/temp_dir.h"
 #include "verify/image_pairs.h"
 
 namespace oza {
@@ -104,12 +105,12 @@ class ImageDiff : public ::testing::Test {
   std::vector<Difference> diff(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
     first = pairs.load("a.rom", a);
     second = pairs.load("b.rom", b);
-    EXPECT_TRUE(first->loaded()) << first->failure();
-    EXPECT_TRUE(second->loaded()) << second->failure();
-    return diffImages(first->session(), second->session());
+    EXPECT_TRUE(first->loaded()) << first->failure;
+    EXPECT_TRUE(second->loaded()) << second->failure;
+    return diffImages(*first->image, *second->image);
   }
   test::ImagePairs pairs;
-  std::unique_ptr<LoadedImage> first, second;
+  std::optional<ImageFile> first, second;
 };
 
 TEST_F(ImageDiff, EqualImagesHaveNoDifference) {
@@ -202,11 +203,12 @@ TEST_F(ImageDiff, AllKindsTogether) {
 }
 
 TEST_F(ImageDiff, AnImageThatDoesNotLoadSaysWhy) {
-  const auto broken = pairs.load("broken.rom", std::vector<std::uint8_t>(65536, 0));
-  EXPECT_FALSE(broken->loaded());
-  EXPECT_NE(broken->failure().find("Debug information"), std::string::npos) << broken->failure();
-  const LoadedImage missing(pairs.dir.file("missing.rom"));
-  EXPECT_EQ(missing.failure(), "Unable to open file. Invalid file name specified?\nThere is no such file.");
+  const ImageFile broken = pairs.load("broken.rom", std::vector<std::uint8_t>(65536, 0));
+  EXPECT_FALSE(broken.loaded());
+  EXPECT_NE(broken.failure.find("Debug information"), std::string::npos) << broken.failure;
+  test::TempDir dir;
+  const ImageFile missing = loadImageFile(dir.file("missing.rom"));
+  EXPECT_EQ(missing.failure, "Unable to open file. Invalid file name specified?\nThere is no such file.");
 }
 
 }  // namespace

@@ -6,19 +6,15 @@
 #include <vector>
 
 #include "support/fixture_image.h"
-#include "support/temp_dir.h"
-#include "verify/loaded_image.h"
+#include "verify/image_file.h"
 
 namespace oza::test {
 
-// Writes images into a temporary folder and loads them as the window does.
-class ImagePairs {
- public:
-  std::unique_ptr<LoadedImage> load(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    writeBytes(dir.file(name), bytes);
-    return std::make_unique<LoadedImage>(dir.file(name));
+// Images taken as the window's load takes them, straight from their bytes.
+struct ImagePairs {
+  static ImageFile load(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    return decodeImageFile(name, ByteImage(bytes));
   }
-  TempDir dir;
 };
 
 // `changed` built, then brought back to the byte sum of `original` in the

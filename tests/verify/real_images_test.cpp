@@ -4,7 +4,10 @@
 
 #include <set>
 
+#include "platform/scripted_platform.h"
+#include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
+#include "session/session.h"
 #include "support/real_roms.h"
 #include "support/temp_dir.h"
 #include "verify/image_check.h"
@@ -27,33 +30,36 @@ class RealImages : public ::testing::TestWithParam<RealImage> {
   void SetUp() override {
     path = test::realRomPath(GetParam().file);
     OZA_SKIP_WITHOUT_REAL_ROM(path);
-    image = std::make_unique<LoadedImage>(path);
-    if (!image->loaded()) GTEST_SKIP() << "NOTE: " << GetParam().file << " does not load yet: " << image->failure();
+    image = loadImageFile(path);
+    if (!image.loaded()) GTEST_SKIP() << "NOTE: " << GetParam().file << " does not load yet: " << image.failure;
   }
   std::string path;
-  std::unique_ptr<LoadedImage> image;
+  ImageFile image;
 };
 
 TEST_P(RealImages, AgainstItselfNoDifferenceAndNoError) {
-  const LoadedImage again(path);
-  EXPECT_TRUE(diffImages(image->session(), again.session()).empty());
-  const CheckReport report = checkImage(*image, &again);
+  const ImageFile again = loadImageFile(path);
+  EXPECT_TRUE(diffImages(*image.image, *again.image).empty());
+  const CheckReport report = checkImage(image, &again);
   EXPECT_EQ(report.count(CheckOutcome::Error), 0) << checkText(report);
   EXPECT_EQ(report.count(CheckOutcome::Warning), 0) << checkText(report);
 }
 
 TEST_P(RealImages, AgainstASavedEditExactlyTheEditedFieldsAndTheCorrection) {
   test::TempDir dir;
-  Session& session = image->session();
+  ScriptedPlatform platform;
+  Session session(platform);
+  session.start();
+  ASSERT_TRUE(loadBiosFile(session, path));
   for (const auto& [name, text] : GetParam().edits) session.findControl(name)->setText(text);
-  image->platform().queueSavePath(dir.file("edit.rom"));
+  platform.queueSavePath(dir.file("edit.rom"));
   ASSERT_TRUE(saveBiosFile(session));
-  const LoadedImage original(path);
-  const LoadedImage edited(dir.file("edit.rom"));
-  ASSERT_TRUE(edited.loaded()) << edited.failure();
+  const ImageFile& original = image;
+  const ImageFile edited = loadImageFile(dir.file("edit.rom"));
+  ASSERT_TRUE(edited.loaded()) << edited.failure;
 
   std::set<std::string> edits, correction;
-  for (const Difference& d : diffImages(original.session(), edited.session())) {
+  for (const Difference& d : diffImages(*original.image, *edited.image)) {
     if (d.what.rfind("Checksum correction", 0) == 0 || d.what == "Pre-modified")
       correction.insert(d.what);
     else

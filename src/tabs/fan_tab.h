@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +14,21 @@
 namespace oza {
 
 class Platform;
+struct FanReading;
+
+// The largest value each kind of fan box takes; its rule brings a larger one down.
+inline constexpr double kLargestTemperature = 255;  // Tmin, Tmax
+inline constexpr double kLargestTslope = 255;
+inline constexpr double kLargestPercent = 100;
+inline constexpr double kLargestSeven = 7;  // Tmin hysteresis, spin up time
+inline constexpr double kLargestThreshold = 120;
 
 // The fan tab: the settings of type-1 tables and RV770 cards and those of
 // type-2 tables, their change rules, the graphs and the mouse editing. Each
 // control's name string is the name the window, oza-cli and JSON know it by.
 class FanTab {
  public:
-  explicit FanTab(const FanLocation& location);
+  FanTab();
   FanTab(const FanTab&) = delete;
   FanTab& operator=(const FanTab&) = delete;
 
@@ -65,6 +75,10 @@ class FanTab {
   FanGraph type1Graph;  // what type1Picture shows
   FanGraph type2Graph;  // what type2Picture shows
 
+  // Shows what the load read of the fan, as far as it read it: the boxes of
+  // what it could not read keep their texts.
+  void show(const FanReading& fan);
+
   void showFanControls(FanTableType type);
   void calculateTslope();
   void redrawFanGraph();
@@ -75,20 +89,11 @@ class FanTab {
   // Empties both look-up tables and both graphs.
   void clearFanTables();
 
-  // Shows decoded registers as texts; false when the duty scale is 0 (the
-  // boxes shown until then keep their texts).
-  bool showRegisters(const FanRegisterValues& registers);
-  // The bytes of a look-up table that were read; false when a speed is to be
-  // shown and the scale is 0 (the thresholds are shown by then).
-  bool showType1Table(const FanTableBytes& table, int dutyScale);
-  bool showType2Table(const FanTableBytes& table, int speedScale);
-  void showType2Hysteresis(int value);
-
-  // The values the user changed, for the table type the load found: a value
-  // whose box still shows what the load showed keeps its bytes; Tslope always
-  // counts as changed. In look-up mode the values that mode needs are set
-  // first and count as changed.
-  FanChanges changedSettings();
+  // The values the user changed, for the table type the load found at
+  // `location`: a value whose box still shows what the load showed keeps its
+  // bytes; Tslope always counts as changed. In look-up mode the values that
+  // mode needs are set first and count as changed.
+  FanChanges changedSettings(const FanLocation& location);
 
   // Sets a box as loading does: its rule runs even when the text is the one
   // it already had.
@@ -113,13 +118,36 @@ class FanTab {
   void turnPwmRampOn();
   void editTransfer(double x, double y);
   void editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
-  bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);
   // The boxes it set.
   std::vector<const Control*> applyLookUpModeValues();
-  const FanLocation& location_;
+  // Shows decoded registers as texts; false when the duty scale is 0 (the
+  // boxes shown until then keep their texts).
+  bool showRegisters(const FanRegisterValues& registers);
+  // The bytes of a look-up table that were read; false when a speed is to be
+  // shown and the scale is 0 (the thresholds are shown by then).
+  bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);
+  FanTableType tableType_ = FanTableType::None;
 };
 
 // "X: 40 °C; Y: 15 %".
 std::string pointerToolTip(double x, double y);
+
+// The Tslope box's value for Tmin, Tmax and Duty cycle min, before its clamp:
+// the slope of the transfer function in sixteenths of a percent per °C
+// (0 where a step would divide by zero); nothing when it does not round to
+// a 16-bit integer.
+std::optional<int> computedTslope(double tmin, double tmax, double dutyMin);
+
+// What the fan tab shows after a load of `fan`, box by box: the texts the
+// load and the boxes' rules leave there (empty: not shown); for reports that
+// speak as the window does.
+struct ShownFan {
+  std::optional<bool> transferFunction;  // which mode option is selected
+  std::string tmin, tmax, tslope, dutyCycleMin, hysteresis, tminHysteresis, spinUpCycle, spinUpTime, pwmRamp;
+  bool pwmRampOn = false;
+  std::array<std::string, kFanTablePoints> type1Thresholds, type1Speeds, type2Thresholds, type2Speeds;
+  std::string type2Hysteresis;
+};
+ShownFan shownFan(const FanReading& fan);
 
 }  // namespace oza

@@ -1,5 +1,5 @@
 // Between the decoded values of a profile and the boxes that show them.
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 
 namespace oza {
 

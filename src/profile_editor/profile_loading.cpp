@@ -1,10 +1,10 @@
-#include "profiles/profile_loading.h"
+#include "profile_editor/profile_loading.h"
 
 #include "text/message_text.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
 #include "profiles/profile_codec.h"
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 
 namespace oza {
 

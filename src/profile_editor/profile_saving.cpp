@@ -1,12 +1,12 @@
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_saving.h"
 
 #include "files/file_io.h"
 #include "files/file_reading.h"
 #include "text/message_text.h"
 #include "platform/platform.h"
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 #include "profiles/profile_codec.h"
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 #include "profiles/profile_lines.h"
 
 namespace oza {

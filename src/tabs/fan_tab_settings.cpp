@@ -2,8 +2,9 @@
 #include <cmath>
 #include <limits>
 
+#include "document/loaded_image.h"
 #include "fan/fan_reader.h"
-#include "fan/fan_tab.h"
+#include "tabs/fan_tab.h"
 #include "text/number_text.h"
 
 // The fan tab's side of loading and saving: settings into texts and texts
@@ -33,11 +34,8 @@ double wholeNumber(const std::string& text) {
 // round(value); a value beyond 16 bits, which the change rules never let
 // through, leaves its field as it is.
 double rounded(double value) {
-  try {
-    return roundToInt16(value);
-  } catch (const OverflowError&) {
-    return std::numeric_limits<double>::quiet_NaN();
-  }
+  const std::optional<int> whole = roundToInt16(value);
+  return whole ? *whole : std::numeric_limits<double>::quiet_NaN();
 }
 
 // round(percentage of the box / 100 * scale).
@@ -45,46 +43,54 @@ double rawOfPercent(const Control& box, int scale) { return rounded(textValue(bo
 
 }  // namespace
 
+void FanTab::show(const FanReading& fan) {
+  tableType_ = fan.location.tableType;
+  // Whatever this image does not fill must not show the last image's values.
+  clearFanTables();
+  if (!fan.supported) return;
+  if (tableType_ == FanTableType::Type2) {
+    showTable(type2Threshold, type2Speed, fan.type2Table, fan.location.type2SpeedScale);
+    if (!fan.usable) return;
+    type2Hysteresis.setText(std::to_string(fan.type2Hysteresis));
+    drawType2Graph();
+    return;
+  }
+  if (!fan.registers || !showRegisters(*fan.registers)) return;
+  showTable(type1Threshold, type1Speed, fan.type1Table, fan.registers->dutyScale);
+  if (!fan.usable) return;
+  showFanControls(tableType_);
+  redrawFanGraph();
+}
+
 bool FanTab::showRegisters(const FanRegisterValues& registers) {
   modes.select(registers.controlMode == 2 ? transferFunctionMode : lookUpTableMode);
   const int scale = registers.dutyScale;
-  try {
-    load(tmin, std::to_string(registers.tmin));
-    load(tmax, std::to_string(registers.tmax));
-    load(tslope, std::to_string(percentOf(registers.tslope, scale)));
-    load(dutyCycleMin, std::to_string(percentOf(registers.dutyMin, scale)));
-    load(hysteresis, std::to_string(registers.hysteresis));
-    load(tminHysteresis, std::to_string(registers.tminHysteresis));
-    load(spinUpCycle, std::to_string(percentOf(registers.spinUpCycle, scale)));
-    load(spinUpTime, std::to_string(registers.spinUpTime));
-    pwmRampOn.setChecked(registers.pwmRampOn == 1);
-    load(pwmRamp, std::to_string(percentOf(registers.pwmRamp, scale)));
-    return true;
-  } catch (const OverflowError&) {
-    return false;
-  }
+  // The boxes are filled in this order, so that each rule sees the ones before.
+  const auto percent = [scale](int raw) { return percentOf(raw, scale); };
+  load(tmin, std::to_string(registers.tmin));
+  load(tmax, std::to_string(registers.tmax));
+  if (!percent(registers.tslope)) return false;
+  load(tslope, std::to_string(*percent(registers.tslope)));
+  load(dutyCycleMin, std::to_string(*percent(registers.dutyMin)));
+  load(hysteresis, std::to_string(registers.hysteresis));
+  load(tminHysteresis, std::to_string(registers.tminHysteresis));
+  load(spinUpCycle, std::to_string(*percent(registers.spinUpCycle)));
+  load(spinUpTime, std::to_string(registers.spinUpTime));
+  pwmRampOn.setChecked(registers.pwmRampOn == 1);
+  load(pwmRamp, std::to_string(*percent(registers.pwmRamp)));
+  return true;
 }
-
-bool FanTab::showType1Table(const FanTableBytes& table, int dutyScale) {
-  return showTable(type1Threshold, type1Speed, table, dutyScale);
-}
-
-bool FanTab::showType2Table(const FanTableBytes& table, int speedScale) {
-  return showTable(type2Threshold, type2Speed, table, speedScale);
-}
-
-void FanTab::showType2Hysteresis(int value) { type2Hysteresis.setText(std::to_string(value)); }
 
 bool FanTab::showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale) {
   const int shownThresholds = std::min(table.bytesRead, kFanTablePoints);
   const int shownSpeeds = table.bytesRead - shownThresholds;
-  try {
-    for (int k = 0; k < shownThresholds; ++k) load(thresholds[k], std::to_string(table.thresholds[k]));
-    for (int k = 0; k < shownSpeeds; ++k) load(speeds[k], std::to_string(percentOf(table.speeds[k], scale)));
-    return true;
-  } catch (const OverflowError&) {
-    return false;
+  for (int k = 0; k < shownThresholds; ++k) load(thresholds[k], std::to_string(table.thresholds[k]));
+  for (int k = 0; k < shownSpeeds; ++k) {
+    const std::optional<int> speed = percentOf(table.speeds[k], scale);
+    if (!speed) return false;
+    load(speeds[k], std::to_string(*speed));
   }
+  return true;
 }
 
 std::vector<const Control*> FanTab::applyLookUpModeValues() {
@@ -97,9 +103,8 @@ std::vector<const Control*> FanTab::applyLookUpModeValues() {
   return {&hysteresis, &pwmRamp, &pwmRampOn, &tmin, &tminHysteresis};
 }
 
-FanChanges FanTab::changedSettings() {
+FanChanges FanTab::changedSettings(const FanLocation& location) {
   FanChanges changes;
-  const FanLocation& location = location_;
   std::vector<const Control*> forced;
   auto change = [&forced](const Control& box, double value) {
     const bool isForced = std::find(forced.begin(), forced.end(), &box) != forced.end();

@@ -1,8 +1,8 @@
-#include "profiles/profile_editor.h"
+#include "profile_editor/profile_editor.h"
 
 #include "platform/platform.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 
 namespace oza {
 

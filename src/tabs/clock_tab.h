@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 namespace oza {
 
 class Platform;
+struct LoadedImage;
 
 inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
@@ -51,18 +53,15 @@ class ClockTab {
   Control ramLimit{"Label103", ControlKind::Label, "MHz"};
   Control gpuLimit{"Label104", ControlKind::Label, "MHz"};
 
-  // The states of the last revision-4 table read.
-  const PowerPlayStates& powerPlayStates() const { return states_; }
+  // Shows a loaded image: its states, its Overdrive clocks and limits, the
+  // number of its records and the first of them, locked as the lock is.
+  void show(const LoadedImage& image);
   // Rebuilds the state list from a table's states, or clears it.
   void showStates(const PowerPlayStates& states);
 
-  // Shows the records in the first blocks.
-  void showClockInfos(const std::vector<ClockInfo>& records);
-  // What a save writes into the first `records` records the load found (at
-  // most 16): the values of the boxes that no longer show what was loaded.
-  ClockChanges changedSettings(int records) const;
-  // Shows the Overdrive clocks and limits, those that were read.
-  void showOverdrive(const OverdriveClocks& clocks);
+  // What a save writes into the first records the load found (at most 16):
+  // the values of the boxes that no longer show what was loaded.
+  ClockChanges changedSettings() const;
 
   // Empties and enables every block, then unlocks.
   void clearClockBlocks();
@@ -71,8 +70,8 @@ class ClockTab {
   // Copies the source blocks of one kind of box into their followers.
   void mirrorLockedBlocks(ControlArray& boxes);
 
-  // The number the label `recordCount` shows (0 when it is empty).
-  int statesShown() const;
+  // The number of records the loaded image has (0 before a load).
+  int statesShown() const { return records_; }
 
   // State list events.
   void listClick();
@@ -84,18 +83,31 @@ class ClockTab {
   int lastScrollValue = 0;
 
   void showLockHelp(Platform& platform) const;
+  // The save dialog's default file name, made of what the 2D and 3D clock
+  // infos (blocks 1 and 3) show.
+  std::string defaultFileName() const;
 
   void collect(std::vector<Control*>& out);
 
  private:
   void setBlockEnabled(int block, bool enabled);
   void colourBlock(int block, Rgb colour);
+  void showClockInfos(const std::vector<ClockInfo>& records);
+  void showOverdrive(const std::optional<OverdriveClocks>& clocks);
 
   PowerPlayStates states_;
+  int records_ = 0;
 };
 
 
 // The help on PowerPlay states of the text window.
 std::string powerPlayHelpText();
+
+// A clock of 10 kHz units as a clock box shows it in MHz: "750", "742.5".
+std::string megahertzText(std::uint32_t clock);
+// A voltage field as a voltage box shows it: volts, or "---" for none.
+std::string voltageText(std::uint16_t millivolts);
+// An Overdrive clock as its label shows it: "860 MHz", or "MHz" when unread.
+std::string overdriveText(const std::optional<std::uint32_t>& clock);
 
 }  // namespace oza

@@ -1,4 +1,4 @@
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 
 #include "files/write_target.h"
 

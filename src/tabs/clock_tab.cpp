@@ -1,7 +1,9 @@
-#include "powerplay/clock_tab.h"
+#include "tabs/clock_tab.h"
 
+#include <algorithm>
 #include <charconv>
 
+#include "document/loaded_image.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
 
@@ -48,9 +50,17 @@ std::optional<std::uint32_t> clockValue(const std::string& text) {
   return scaled(textValue(text), 100, kLargestClock);
 }
 
-std::string megahertz(std::uint32_t clock) { return decimalText(clock / 100.0); }
-
 }  // namespace
+
+std::string megahertzText(std::uint32_t clock) { return decimalText(clock / 100.0); }
+
+std::string voltageText(std::uint16_t millivolts) {
+  return millivolts > kLargestVoltage ? "---" : decimalText(millivolts / 1000.0);
+}
+
+std::string overdriveText(const std::optional<std::uint32_t>& clock) {
+  return clock ? megahertzText(*clock) + " MHz" : "MHz";
+}
 
 ClockTab::ClockTab() {
   for (ControlArray* boxes : {&gpuClock, &memoryClock, &voltage}) boxes->setNumbersOnly(true);
@@ -83,18 +93,28 @@ void ClockTab::showStates(const PowerPlayStates& states) {
     stateList.addItem(std::to_string(s) + stateDescription(states.classification[s]));
 }
 
+void ClockTab::show(const LoadedImage& image) {
+  showStates(image.states());
+  showOverdrive(image.overdrive);
+  records_ = image.clockRecordCount;
+  recordCount.setText(std::to_string(records_));
+  clearClockBlocks();
+  showClockInfos(image.clockInfos);
+  applyClockInfoLock();
+}
+
 void ClockTab::showClockInfos(const std::vector<ClockInfo>& records) {
   for (std::size_t i = 0; i < records.size() && i < static_cast<std::size_t>(kClockBlocks); ++i) {
     const int block = static_cast<int>(i);
     const ClockInfo& info = records[i];
-    gpuClock[block].setText(megahertz(info.engineClock));
-    memoryClock[block].setText(megahertz(info.memoryClock));
-    voltage[block].setText(info.voltage > kLargestVoltage ? "---" : decimalText(info.voltage / 1000.0));
+    gpuClock[block].setText(megahertzText(info.engineClock));
+    memoryClock[block].setText(megahertzText(info.memoryClock));
+    voltage[block].setText(voltageText(info.voltage));
   }
 }
 
-ClockChanges ClockTab::changedSettings(int records) const {
-  records = std::min(records, kMaxRecords);
+ClockChanges ClockTab::changedSettings() const {
+  const int records = std::min(records_, kMaxRecords);
   ClockChanges changes;
   auto stopIllegal = [&changes] {
     changes.illegal = true;
@@ -124,19 +144,13 @@ ClockChanges ClockTab::changedSettings(int records) const {
   return changes;
 }
 
-void ClockTab::showOverdrive(const OverdriveClocks& clocks) {
-  const struct {
-    const std::optional<std::uint32_t>& clock;
-    Control& label;
-  } fields[] = {{clocks.engineClock, standardGpuClock},
-                {clocks.memoryClock, standardRamClock},
-                {clocks.memoryLimit, ramLimit},
-                {clocks.engineLimit, gpuLimit}};
-  for (const auto& field : fields)
-    if (field.clock) field.label.setText(megahertz(*field.clock) + " MHz");
+void ClockTab::showOverdrive(const std::optional<OverdriveClocks>& read) {
+  const OverdriveClocks clocks = read.value_or(OverdriveClocks{});
+  standardGpuClock.setText(overdriveText(clocks.engineClock));
+  standardRamClock.setText(overdriveText(clocks.memoryClock));
+  ramLimit.setText(overdriveText(clocks.memoryLimit));
+  gpuLimit.setText(overdriveText(clocks.engineLimit));
 }
-
-int ClockTab::statesShown() const { return static_cast<int>(textValue(recordCount.text())); }
 
 void ClockTab::setBlockEnabled(int block, bool enabled) {
   gpuClock[block].setEnabled(enabled);
@@ -223,6 +237,17 @@ void ClockTab::showLockHelp(Platform& platform) const {
       "the success of your settings for 3xx0-cards then. If you are using a 4xx0-card,\r\n"
       "you shouldn't lock because some important information get hidden then.",
       MessageIcon::Information);
+}
+
+std::string ClockTab::defaultFileName() const {
+  // Longest default name the dialog takes.
+  constexpr std::size_t kLongestDefaultName = 254;
+  if (memoryClock[1].text().empty() || memoryClock[2].text().empty()) return "Default.rom";
+  std::string name = "2D - " + gpuClock[1].text() + ", " + memoryClock[1].text() + ", " + voltage[1].text() + " 3D - " +
+                     gpuClock[3].text() + ", " + memoryClock[3].text() + ", " + voltage[3].text() + ".rom";
+  // A pasted "/" would turn the name into a folder.
+  std::replace(name.begin(), name.end(), '/', '-');
+  return name.size() > kLongestDefaultName ? "Default.rom" : name;
 }
 
 void ClockTab::collect(std::vector<Control*>& out) {

@@ -1,15 +1,20 @@
-#include "fan/fan_tab.h"
+#include "tabs/fan_tab.h"
 
 #include <gtest/gtest.h>
 
 #include "controls/number_keys.h"
+#include "document/loaded_image.h"
 
 namespace oza {
 namespace {
 
 struct Tab {
-  Tab() : tab(location) { location.tableType = FanTableType::Type1; }
-  FanLocation location;
+  // A tab that shows a type-1 table, which the load could not read.
+  Tab() {
+    FanReading type1;
+    type1.location.tableType = FanTableType::Type1;
+    tab.show(type1);
+  }
   FanTab tab;
 
   void transfer(const char* tmin, const char* tmax, const char* dmin) {
@@ -168,7 +173,7 @@ TEST(Graphs, ContinuousCurveAndTheEdges) {
   // "1000" is clamped to 120 by its rule; a threshold of four characters
   // (say 60.5) pads to nothing and counts as 0.
   step.tab.type2Threshold[0].setText("60.5");
-  const auto points = sortedLookUpPoints(step.tab.type2Threshold, step.tab.type2Speed);
+  const auto points = sortedLookUpPoints(step.tab.type2Threshold.texts(), step.tab.type2Speed.texts());
   EXPECT_EQ(points.back().threshold, 0);
   EXPECT_EQ(points.back().box, 0);
 }

@@ -1,11 +1,15 @@
-#include "image/info_tab.h"
+#include "tabs/info_tab.h"
 
 #include <charconv>
 
+#include "document/loaded_image.h"
 #include "image/atom_layout.h"
+#include "image/hex_fields.h"
 #include "image/id_tables.h"
-#include "text/latin1.h"
 #include "platform/platform.h"
+#include "save/checksum.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
 
 namespace oza {
 
@@ -23,20 +27,62 @@ void InfoTab::fillIdLists() {
   for (const auto& card : cardTable()) videoCard.addItem(card.item);
 }
 
-void InfoTab::resetInfoLines() { white_.fill(false); }
-
 void InfoTab::setWhite(int first, int second) {
   white_.at(static_cast<std::size_t>(first - kFirstLine)) = true;
   white_.at(static_cast<std::size_t>(second - kFirstLine)) = true;
 }
 
-void InfoTab::clearInfoFields() {
-  for (int i = 0; i < infoText.size(); ++i) infoText[i].setText("");
-  checksum.setText("");
-  biosSize.setText("");
-  subVendor.setText("");
-  videoCard.setText("");
+void InfoTab::show(const LoadedImage& image) {
+  if (const std::optional<int> row = vendorRow(image.subVendorId)) {
+    subVendor.setListIndex(*row);
+  } else {
+    subVendor.setText(subVendorText(image.subVendorId));
+  }
+  if (const std::optional<int> row = cardRow(image.cardId)) {
+    videoCard.setListIndex(*row);
+  } else {
+    videoCard.setText(videoCardText(image.cardId));
+  }
+  const InfoStrings& s = image.strings;
+  const std::string* texts[] = {&image.dateTime, &s.biosVersion,     &s.chipType,         &s.hardwareSpecs,
+                                &s.copyright,    &s.atomBiosVersion, &s.powerCableMessage};
+  for (int i = 0; i < infoText.size(); ++i) infoText[i].setText(latin1ToUtf8(*texts[i]));
+  checksum.setText(checkSumText(image.checkSum));
+  biosSize.setText(biosSizeText(image.bytes));
+  preModified.setChecked(image.preModified);
+  showDiagram(s);
 }
+
+void InfoTab::showDiagram(const InfoStrings& s) {
+  white_.fill(false);
+  const struct {
+    int value, first;
+  } sizes[] = {{64, 102}, {128, 106}, {256, 110}, {512, 114}, {1024, 118}};
+  for (const auto& row : sizes)
+    if (s.ramSize == row.value) setWhite(row.first, row.first + 1);
+
+  const std::string ramType = toLower(s.ramType);
+  if (ramType == "ddr") setWhite(122, 123);
+  const struct {
+    const char* part;
+    int first;
+  } types[] = {{"dr2", 126}, {"dr3", 130}, {"dr4", 134}, {"dr5", 166}};
+  for (const auto& row : types)
+    if (contains(ramType, row.part)) setWhite(row.first, row.first + 1);
+
+  const struct {
+    int value, first;
+  } widths[] = {{64, 138}, {128, 142}, {256, 146}, {512, 150}};
+  for (const auto& row : widths)
+    if (s.ramBusWidth == row.value) setWhite(row.first, row.first + 1);
+
+  const std::string bus = toLower(s.cardInterface);
+  if (bus == "agp") setWhite(158, 159);
+  if (bus == "pci") setWhite(154, 155);
+  if (bus == "pci_express") setWhite(162, 163);
+}
+
+std::string biosSizeText(const ByteImage& image) { return "0x" + hexText(static_cast<std::uint64_t>(image.size()), 4); }
 
 namespace {
 
@@ -95,7 +141,7 @@ std::optional<std::uint16_t> InfoTab::subVendorId() const {
 std::optional<std::uint16_t> InfoTab::chosenCardId(std::uint16_t loadedCardId) const {
   const int selected = videoCard.listIndex();
   if (selected < 0 || selected >= static_cast<int>(cardTable().size())) return std::nullopt;
-  if (cardRow(loadedCardId) == selected) return loadedCardId;
+  if (cardRow(loadedCardId) == std::optional<int>(selected)) return loadedCardId;
   return cardTable()[static_cast<std::size_t>(selected)].writtenId;
 }
 

@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "profiles/profile_test_base.h"
+#include "profile_editor/profile_test_base.h"
 
 namespace oza {
 namespace {

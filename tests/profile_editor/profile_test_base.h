@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/scripted_platform.h"
-#include "profiles/profile_editor.h"
-#include "profiles/profile_loading.h"
-#include "profiles/profile_saving.h"
+#include "profile_editor/profile_editor.h"
+#include "profile_editor/profile_loading.h"
+#include "profile_editor/profile_saving.h"
 #include "support/profile_fixture.h"
 #include "support/temp_dir.h"
 

@@ -1,17 +1,22 @@
-#include "powerplay/clock_tab.h"
+#include "tabs/clock_tab.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/number_keys.h"
+#include "document/loaded_image.h"
 #include "platform/scripted_platform.h"
 
 namespace oza {
 namespace {
 
-// A tab showing `count` records with distinct values.
+// A tab showing an image of `count` records, with distinct values.
 void fill(ClockTab& tab, int count) {
-  tab.recordCount.setText(std::to_string(count));
-  tab.clearClockBlocks();
+  LoadedImage image;
+  image.clockRecordCount = count;
+  image.clockInfos.resize(static_cast<std::size_t>(std::min(count, 16)));
+  tab.show(image);
   for (int i = 0; i < count && i < 16; ++i) {
     tab.gpuClock[i].setText(std::to_string(100 + i));
     tab.memoryClock[i].setText(std::to_string(200 + i));

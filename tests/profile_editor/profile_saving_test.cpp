@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include "profiles/profile_lines.h"
-#include "profiles/profile_test_base.h"
+#include "profile_editor/profile_test_base.h"
 
 namespace oza {
 namespace {

@@ -1,4 +1,4 @@
-#include "fan/fan_tab.h"
+#include "tabs/fan_tab.h"
 
 #include <cmath>
 #include <functional>
@@ -22,23 +22,19 @@ void clampRule(Control& box, double upper, std::function<void()> action) {
 }
 
 // Rounded pointer coordinate as box text; nothing when it does not fit.
-bool roundedText(double value, std::string& text) {
-  try {
-    text = std::to_string(roundToInt16(value));
-    return true;
-  } catch (const OverflowError&) {
-    return false;
-  }
+std::optional<std::string> roundedText(double value) {
+  const std::optional<int> rounded = roundToInt16(value);
+  if (!rounded) return std::nullopt;
+  return std::to_string(*rounded);
 }
 
 void setRounded(Control& box, double value) {
-  std::string text;
-  if (roundedText(value, text)) box.setText(text);
+  if (const auto text = roundedText(value)) box.setText(*text);
 }
 
 }  // namespace
 
-FanTab::FanTab(const FanLocation& location) : location_(location) {
+FanTab::FanTab() {
   for (Control* box : {&tmin, &tmax, &tslope, &dutyCycleMin, &hysteresis, &tminHysteresis, &spinUpCycle, &spinUpTime,
                        &pwmRamp, &type2Hysteresis})
     box->setNumbersOnly(true);
@@ -57,23 +53,23 @@ void FanTab::bindRules() {
       redrawFanGraph();
     }
   };
-  clampRule(pwmRamp, 100, redraw);
-  clampRule(spinUpCycle, 100, redraw);
-  clampRule(spinUpTime, 7, redraw);
-  clampRule(tmin, 255, tslopeIfRising);
-  clampRule(tmax, 255, tslopeIfRising);
-  clampRule(tslope, 255, redraw);
-  clampRule(tminHysteresis, 7, redraw);
-  clampRule(dutyCycleMin, 100, [this] {
+  clampRule(pwmRamp, kLargestPercent, redraw);
+  clampRule(spinUpCycle, kLargestPercent, redraw);
+  clampRule(spinUpTime, kLargestSeven, redraw);
+  clampRule(tmin, kLargestTemperature, tslopeIfRising);
+  clampRule(tmax, kLargestTemperature, tslopeIfRising);
+  clampRule(tslope, kLargestTslope, redraw);
+  clampRule(tminHysteresis, kLargestSeven, redraw);
+  clampRule(dutyCycleMin, kLargestPercent, [this] {
     calculateTslope();
     redrawFanGraph();
   });
-  clampRule(hysteresis, 100, redraw);
+  clampRule(hysteresis, kLargestPercent, redraw);
   for (int k = 0; k < kFanTablePoints; ++k) {
-    clampRule(type1Threshold[k], 120, redraw);
-    clampRule(type1Speed[k], 100, redraw);
-    clampRule(type2Threshold[k], 120, type2);
-    clampRule(type2Speed[k], 100, type2);
+    clampRule(type1Threshold[k], kLargestThreshold, redraw);
+    clampRule(type1Speed[k], kLargestPercent, redraw);
+    clampRule(type2Threshold[k], kLargestThreshold, type2);
+    clampRule(type2Speed[k], kLargestPercent, type2);
   }
   auto onModeClick = [this] { modeChanged(); };
   transferFunctionMode.onClick = onModeClick;
@@ -92,7 +88,7 @@ void FanTab::bindRules() {
 }
 
 void FanTab::modeChanged() {
-  showFanControls(location_.tableType);
+  showFanControls(tableType_);
   redrawFanGraph();
 }
 
@@ -128,18 +124,21 @@ void FanTab::showFanControls(FanTableType type) {
 }
 
 void FanTab::calculateTslope() {
+  const std::optional<int> t =
+      computedTslope(textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
+  if (t) tslope.setText(std::to_string(*t));
+}
+
+std::optional<int> computedTslope(double low, double high, double dutyMin) {
   // Each step that fails (a division by zero) is skipped; what it would
   // have set stays 0.
-  const double low = textValue(tmin.text());
-  const double high = textValue(tmax.text());
-  const double dutyMin = textValue(dutyCycleMin.text());
   const double tmid = low + (high - low) / 2;
   double slope = 0;
   if (high - low != 0) slope = (100 - dutyMin) / (high - low);
   const double dutyMid = dutyMin + (tmid * slope - low * slope);
   double t = 0;
   if (tmid - low != 0) t = (dutyMid - dutyMin) * 16 / (tmid - low);
-  setRounded(tslope, t);
+  return roundToInt16(t);
 }
 
 void FanTab::redrawFanGraph() {
@@ -151,7 +150,7 @@ void FanTab::redrawFanGraph() {
 }
 
 void FanTab::drawLookUpGraph() {
-  drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold, type1Speed), type1ContinuousGraph.checked());
+  drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold.texts(), type1Speed.texts()), type1ContinuousGraph.checked());
 }
 
 void FanTab::drawTransferGraph() {
@@ -159,7 +158,7 @@ void FanTab::drawTransferGraph() {
 }
 
 void FanTab::drawType2Graph() {
-  drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold, type2Speed), type2ContinuousGraph.checked());
+  drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold.texts(), type2Speed.texts()), type2ContinuousGraph.checked());
 }
 
 void FanTab::setRecommendedValues() {
@@ -177,7 +176,7 @@ void FanTab::setRecommendedValues() {
   static const char* const speeds[] = {"30", "41", "50", "61", "70", "81", "90", "100"};
   for (int k = 0; k < kFanTablePoints; ++k) type1Threshold[k].setText(thresholds[k]);
   for (int k = 0; k < kFanTablePoints; ++k) type1Speed[k].setText(speeds[k]);
-  showFanControls(location_.tableType);
+  showFanControls(tableType_);
   calculateTslope();
 }
 
@@ -220,7 +219,7 @@ void FanTab::editTransfer(double x, double y) {
 }
 
 void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
-  const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds, speeds);
+  const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds.texts(), speeds.texts());
   std::size_t n = 0;
   for (std::size_t k = 1; k < points.size(); ++k)
     if (std::fabs(points[k].threshold - x) < std::fabs(points[k - 1].threshold - x)) n = k;
@@ -288,11 +287,7 @@ void FanTab::collect(std::vector<Control*>& out) {
 }
 
 std::string pointerToolTip(double x, double y) {
-  std::string xs = "0";
-  std::string ys = "0";
-  roundedText(x, xs);
-  roundedText(y, ys);
-  return "X: " + xs + " \xC2\xB0" "C; Y: " + ys + " %";
+  return "X: " + roundedText(x).value_or("0") + " \xC2\xB0" "C; Y: " + roundedText(y).value_or("0") + " %";
 }
 
 }  // namespace oza

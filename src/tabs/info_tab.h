@@ -15,6 +15,7 @@
 namespace oza {
 
 class Platform;
+struct LoadedImage;
 
 // The information tab of the main window: the strings, IDs, checksum and
 // size of the image and the diagram of its memory and bus.
@@ -38,10 +39,9 @@ class InfoTab {
 
   // Fills the vendor and card lists (start of the main window).
   void fillIdLists();
-  // All diagram lines black.
-  void resetInfoLines();
-  // Empties the texts, the checksum and size captions and both boxes.
-  void clearInfoFields();
+  // Shows a loaded image: the strings, the IDs, the checksum and size, the
+  // pre-modified mark and the diagram of what the strings name.
+  void show(const LoadedImage& image);
   // The sub vendor ID subVendor's text names in its characters 3 to 6; nothing
   // when the text is shorter. A pair that is no hexadecimal number counts as 00.
   std::optional<std::uint16_t> subVendorId() const;
@@ -61,9 +61,12 @@ class InfoTab {
   void collect(std::vector<Control*>& out);
 
  private:
-  friend void showBiosInfo(InfoTab&, const ByteImage&, const InfoStrings&, const std::string&);
+  void showDiagram(const InfoStrings& strings);
   void setWhite(int first, int second);
   std::array<bool, kLastLine - kFirstLine + 1> white_{};
 };
+
+// "0x" and the image size in hexadecimal, at least four digits.
+std::string biosSizeText(const ByteImage& image);
 
 }  // namespace oza

@@ -1,10 +1,10 @@
-#include "fan/graph_file.h"
+#include "tabs/graph_file.h"
 
 #include "fan/graph_bitmap.h"
 #include "files/file_io.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
-#include "files/replace_question.h"
+#include "session/replace_question.h"
 
 namespace oza {
 

@@ -1,0 +1,121 @@
+#include "document/image_decoding.h"
+
+#include <algorithm>
+
+#include "fan/fan_reader.h"
+#include "image/atom_layout.h"
+#include "save/checksum.h"
+
+namespace oza {
+
+namespace {
+
+const char* const kNotAtiBios = "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: ";
+const char* const kInvalidFile = "Invalid file specified. Not an ATI BIOS? - Debug information: ";
+const char* const kNoClockSettings =
+    "Unable to find clock settings. This may be due to an unrecognized video card. Please drop a "
+    "note to the eMail-address found in the about section. - Debug information: ";
+
+std::unexpected<LoadFailure> stop(LoadError error, const std::vector<LoadNotice>& notices = {}) {
+  return std::unexpected(LoadFailure{error, notices});
+}
+
+}  // namespace
+
+FanReading readFan(const ByteImage& image, const FanCard& card) {
+  FanReading fan;
+  fan.card = card;
+  locateFanTable(image, fan.card.r680, fan.location);
+  fan.supported = fan.card.rv770 || fan.location.tableType != FanTableType::None;
+  if (!fan.supported) return fan;
+  if (fan.location.tableType == FanTableType::Type2) {
+    FanSettings settings;
+    fan.type2Read = decodeType2Settings(image, fan.location, settings);
+    fan.type2Table = settings.type2Table;
+    fan.type2Hysteresis = settings.type2Hysteresis;
+    fan.usable = fan.type2Read && fan.location.type2SpeedScale != 0;
+    return fan;
+  }
+  FanRegisterValues registers;
+  if (!decodeFanRegisters(image, fan.location, fan.card, registers)) return fan;
+  fan.registers = registers;
+  // Percentages of a duty scale of 0 cannot be shown: the tab shows no table then.
+  if (registers.dutyScale == 0) return fan;
+  fan.type1TableRead = decodeType1Table(image, fan.location, fan.card, fan.type1Table);
+  fan.usable = fan.type1TableRead;
+  return fan;
+}
+
+const PowerPlayStates& LoadedImage::states() const {
+  static const PowerPlayStates none;
+  return clockLocation.states ? *clockLocation.states : none;
+}
+
+bool LoadedImage::mayBeCutShort() const { return usesGddr5(strings) && bytes.size() < kLargest64kImage; }
+
+std::string loadErrorMessage(LoadError error) {
+  switch (error) {
+    case LoadError::StringPositions: return std::string(kNotAtiBios) + "'GetStringPos' reported error.";
+    case LoadError::SplitInfos: return std::string(kInvalidFile) + "'SplitInfos' reported error.";
+    case LoadError::CheckValid: return std::string(kInvalidFile) + "'CheckValid' reported error.";
+    case LoadError::Checksum:
+      return "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.";
+    case LoadError::SubVendor: return "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.";
+    case LoadError::CardId:
+      return "Error reading video card ID. - Debug information: 'GetReportedVideoCardType' reported error.";
+    case LoadError::ClockPosition: return std::string(kNoClockSettings) + "'GetClockPos' reported 0.";
+    case LoadError::RecordCount: return std::string(kNoClockSettings) + "'GetStatesNum(ClockPosition)' reported 0.";
+    case LoadError::ClockRecords: break;
+  }
+  return "Unable to display clock settings. This may be due to an unrecognized video card. Please drop a note to the "
+         "eMail-address found in the about section. - Debug information: 'ReadClocksAndVoltages(ClockPosition, "
+         "States)' reported error.";
+}
+
+std::string loadNoticeMessage(LoadNotice) {
+  return "Unable to find overdrive settings. Maybe your card simply does not support overdrive. If you're sure this "
+         "card supports it, please drop a note to the eMail-address found in the about section. - Debug "
+         "information: 'GetOverDrive' reported error.";
+}
+
+std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage bytes) {
+  LoadedImage loaded;
+  loaded.path = std::move(path);
+  loaded.bytes = std::move(bytes);
+  const ByteImage& image = loaded.bytes;
+
+  const std::optional<StringPositions> positions = findStringPositions(image);
+  if (!positions) return stop(LoadError::StringPositions);
+  loaded.strings.positions = positions;
+  if (!splitInfos(image, *positions, loaded.strings)) return stop(LoadError::SplitInfos);
+  if (!checkValid(loaded.strings)) return stop(LoadError::CheckValid);
+
+  const std::optional<std::int64_t> sum = fileCheckSum(image);
+  if (!sum) return stop(LoadError::Checksum);
+  loaded.checkSum = static_cast<std::int32_t>(*sum);
+  const std::optional<std::uint32_t> subVendor = image.word(kSubVendorId);
+  if (!subVendor) return stop(LoadError::SubVendor);
+  loaded.subVendorId = static_cast<std::uint16_t>(*subVendor);
+  const std::optional<std::uint32_t> cardId = image.word(kCardId);
+  if (!cardId) return stop(LoadError::CardId);
+  loaded.cardId = static_cast<std::uint16_t>(*cardId);
+  loaded.dateTime = biosDateTime(image).value_or("");
+
+  loaded.clockLocation = findClockLocation(image);
+  if (!loaded.clockLocation.clockPosition) return stop(LoadError::ClockPosition);
+  loaded.overdrive = readOverdrive(image);
+  if (!loaded.overdrive || !loaded.overdrive->complete()) loaded.notices.push_back(LoadNotice::NoOverdrive);
+  loaded.preModified = checkPreModified(image);
+
+  const std::int64_t clockPosition = *loaded.clockLocation.clockPosition;
+  loaded.clockRecordCount = countClockRecords(image, clockPosition);
+  if (loaded.clockRecordCount == 0) return stop(LoadError::RecordCount, loaded.notices);
+  const int shown = std::min(loaded.clockRecordCount, kMaxRecords);
+  loaded.clockInfos = readClockInfos(image, clockPosition, shown);
+  if (static_cast<int>(loaded.clockInfos.size()) != shown) return stop(LoadError::ClockRecords, loaded.notices);
+
+  loaded.fan = readFan(image, FanCard{isRv770Card(loaded.cardId), isR680(loaded.strings.chipType)});
+  return loaded;
+}
+
+}  // namespace oza

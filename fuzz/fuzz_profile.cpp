@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (lines.size() != loaded.size()) oza::fuzz::violated("the save changed the number of lines");
   std::vector<bool> valueLine(loaded.size(), false);
   for (const auto& field : editor.document.valueLines)
-    for (std::size_t line : field)
-      if (line) valueLine[line] = true;
+    for (const auto& line : field)
+      if (line) valueLine[*line] = true;
   for (std::size_t i = 0; i < loaded.size(); ++i) {
     if (lines[i] == loaded[i]) continue;
     if (!valueLine[i]) oza::fuzz::violated("a line without a recorded value changed");

@@ -116,36 +116,35 @@ std::string cardLabel(const PciCard& card) {
   return label;
 }
 
-std::string readCardRom(const std::string& root, const std::string& address, RomAccess& access,
-                        std::vector<std::uint8_t>& bytes) {
+std::expected<std::vector<std::uint8_t>, std::string> readCardRom(const std::string& root, const std::string& address,
+                                                                   RomAccess& access) {
+  const auto refuse = [](std::string message) { return std::unexpected(std::move(message)); };
   const std::string full = std::count(address.begin(), address.end(), ':') == 1 ? "0000:" + address : address;
   const fs::path device = devicesFolder(root) / full;
   std::error_code error;
-  if (!isPciAddress(address) || !fs::is_directory(device, error))
-    return "There is no PCI device " + address + ".";
+  if (!isPciAddress(address) || !fs::is_directory(device, error)) return refuse("There is no PCI device " + address + ".");
   if (!isAtiDisplay(device))
-    return "The PCI device " + full + " is not a display device of vendor 0x1002 (ATI/AMD).";
+    return refuse("The PCI device " + full + " is not a display device of vendor 0x1002 (ATI/AMD).");
   const std::string rom = (device / "rom").string();
-  if (!isRomAttribute(device)) return "The card " + full + " shows no BIOS to read.";
+  if (!isRomAttribute(device)) return refuse("The card " + full + " shows no BIOS to read.");
 
-  std::vector<std::uint8_t> content;
+  std::optional<std::vector<std::uint8_t>> content;
   {
     EnabledRom enabled(access, rom);
     switch (access.enable(rom)) {
-      case RomStep::Denied: return kNeedsRootMessage;
-      case RomStep::Failed: return "The BIOS of the card " + full + " could not be enabled for reading.";
+      case RomStep::Denied: return refuse(kNeedsRootMessage);
+      case RomStep::Failed: return refuse("The BIOS of the card " + full + " could not be enabled for reading.");
       case RomStep::Done: break;
     }
-    if (!access.read(rom, static_cast<std::size_t>(kLargestImageFile) + 1, content))
-      return "Reading the BIOS of the card " + full + " failed before its end.";
+    content = access.read(rom, static_cast<std::size_t>(kLargestImageFile) + 1);
+    if (!content) return refuse("Reading the BIOS of the card " + full + " failed before its end.");
   }
-  if (content.empty()) return "The BIOS of the card " + full + " reads empty.";
-  if (content.size() > static_cast<std::size_t>(kLargestImageFile))
-    return "The BIOS of the card " + full + " is longer than 1,000,000 bytes.";
-  if (content.size() < 2 || content[0] != 0x55 || content[1] != 0xAA)
-    return "What the card " + full + " gives is no video BIOS: it does not begin with 0x55 0xAA.";
-  bytes = std::move(content);
-  return {};
+  if (content->empty()) return refuse("The BIOS of the card " + full + " reads empty.");
+  if (content->size() > static_cast<std::size_t>(kLargestImageFile))
+    return refuse("The BIOS of the card " + full + " is longer than 1,000,000 bytes.");
+  if (content->size() < 2 || (*content)[0] != 0x55 || (*content)[1] != 0xAA)
+    return refuse("What the card " + full + " gives is no video BIOS: it does not begin with 0x55 0xAA.");
+  return std::move(*content);
 }
 
 }  // namespace oza

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,10 @@ std::vector<PciCard> listCards(const std::string& root, RomAccess& access);
 std::string cardLabel(const PciCard& card);
 
 // Reads the ROM of the card at `address` (a missing domain means 0000):
-// enables it, reads it and disables it again on every path. Returns an empty
-// text with the ROM in `bytes`, or the message for the user.
-std::string readCardRom(const std::string& root, const std::string& address, RomAccess& access,
-                        std::vector<std::uint8_t>& bytes);
+// enables it, reads it and disables it again on every path. The ROM, or the
+// message for the user.
+std::expected<std::vector<std::uint8_t>, std::string> readCardRom(const std::string& root, const std::string& address,
+                                                                   RomAccess& access);
 
 inline constexpr const char* kNeedsRootMessage =
     "Reading a card's BIOS needs administrator rights: run `sudo oza-cli read-card ADDR --out FILE`";

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "files/file_descriptor.h"
-#include "files/file_reading.h"
 
 namespace oza {
 
@@ -47,19 +46,21 @@ bool SysfsRomAccess::mayRead(const std::string& romPath) {
 
 RomStep SysfsRomAccess::enable(const std::string& romPath) { return writeSwitch(romPath, '1'); }
 
-bool SysfsRomAccess::read(const std::string& romPath, std::size_t limit, std::vector<std::uint8_t>& bytes) {
-  const std::filesystem::path rom(romPath);
-  const FileDescriptor folder(::open(rom.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder) return false;
+std::optional<std::vector<std::uint8_t>> SysfsRomAccess::read(const std::string& romPath, std::size_t limit) {
+  const FileDescriptor file = openRom(romPath, O_RDONLY);
+  if (!file) return std::nullopt;
   // The attribute's size is the ROM window's, not what the read gives.
-  const auto read = readFolderEntry(folder.get(), rom.filename().string(), {limit, true, false});
-  if (!read && read.error().problem != ReadProblem::TooLarge) return false;
-  if (!read) {
-    bytes.assign(limit, 0);  // more than the limit: the caller tells the user so
-    return true;
+  std::vector<std::uint8_t> bytes(limit);
+  std::size_t got = 0;
+  while (got < limit) {
+    const ssize_t n = ::read(file.get(), bytes.data() + got, limit - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
   }
-  bytes.assign(read->begin(), read->end());
-  return true;
+  bytes.resize(got);
+  return bytes;
 }
 
 void SysfsRomAccess::disable(const std::string& romPath) { writeSwitch(romPath, '0'); }

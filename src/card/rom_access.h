@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,8 @@ class RomAccess {
   virtual bool mayRead(const std::string& romPath) = 0;
   // Denied when this user lacks the rights.
   virtual RomStep enable(const std::string& romPath) = 0;
-  // The whole ROM, at most `limit` bytes; false when the read fails.
-  virtual bool read(const std::string& romPath, std::size_t limit, std::vector<std::uint8_t>& bytes) = 0;
+  // The whole ROM, at most `limit` bytes; nothing when the read fails.
+  virtual std::optional<std::vector<std::uint8_t>> read(const std::string& romPath, std::size_t limit) = 0;
   virtual void disable(const std::string& romPath) = 0;
 };
 
@@ -29,7 +30,7 @@ class SysfsRomAccess : public RomAccess {
  public:
   bool mayRead(const std::string& romPath) override;
   RomStep enable(const std::string& romPath) override;
-  bool read(const std::string& romPath, std::size_t limit, std::vector<std::uint8_t>& bytes) override;
+  std::optional<std::vector<std::uint8_t>> read(const std::string& romPath, std::size_t limit) override;
   void disable(const std::string& romPath) override;
 };
 

@@ -65,10 +65,10 @@ int listCards(RomAccess& access, std::ostream& out) {
 // The read ROM is written like a saved image: the same overwrite question and
 // the same write path.
 bool readCard(Session& session, const ReadOptions& options, RomAccess& access) {
-  ByteImage image;
-  return readCardBios(session.platform(), options.address, access, image) &&
-         askBeforeReplacing(session.platform(), options.out, cardWriteFailed(options.out)) && writeCardBios(session.platform(), options.out, image) &&
-         loadBiosFile(session, options.out);
+  Platform& platform = session.platform();
+  const std::optional<ByteImage> image = readCardBios(platform, options.address, access);
+  return image && askBeforeReplacing(platform, options.out, cardWriteFailed(options.out)) &&
+         writeCardBios(platform, options.out, *image) && loadBiosFile(session, options.out);
 }
 
 }  // namespace

@@ -86,8 +86,9 @@ std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage 
 
   const std::optional<StringPositions> positions = findStringPositions(image);
   if (!positions) return stop(LoadError::StringPositions);
-  loaded.strings.positions = positions;
-  if (!splitInfos(image, *positions, loaded.strings)) return stop(LoadError::SplitInfos);
+  std::optional<InfoStrings> strings = splitInfos(image, *positions);
+  if (!strings) return stop(LoadError::SplitInfos);
+  loaded.strings = std::move(*strings);
   if (!checkValid(loaded.strings)) return stop(LoadError::CheckValid);
 
   const std::optional<std::int64_t> sum = fileCheckSum(image);

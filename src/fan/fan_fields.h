@@ -33,9 +33,11 @@ inline constexpr FanField kPwmRamp{0, 31, 24};
 // nothing when the register lies outside the image.
 std::optional<int> readFanField(const ByteImage& image, std::int64_t position, const FanField& field);
 
-// Writes `value` into the field. A value that is not a whole number from 0
-// to the field's largest leaves the register as it was and still counts as
-// written. False when the register was never found or lies outside the image.
-bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field, double value);
+// Writes `value` into the field. No value, or one that is not a whole number
+// from 0 to the field's largest, leaves the register as it was and still
+// counts as written. False when the register was never found or lies
+// outside the image.
+bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field,
+                   const std::optional<double>& value);
 
 }  // namespace oza

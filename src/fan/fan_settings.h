@@ -41,12 +41,17 @@ struct FanSettings {
   int type2Hysteresis = 0;
 };
 
-// The values the user changed, in the units of the image; an empty value
-// keeps its bytes. A register value that is not a whole number from 0 to
-// the field's largest (NaN for a text that is no number) also keeps them; a
-// table value is rounded to a byte and must fit one.
+// What a save writes into a register field whose box the user changed: the
+// number the box holds, or none for a text that is no number, which keeps
+// the field's bytes (the register must still be there).
+using FanFieldEdit = std::optional<double>;
+
+// The values the user changed, in the units of the image; a field without a
+// change keeps its bytes. A register value that is not a whole number from 0
+// to the field's largest keeps them too; a table value is rounded to a byte
+// and must fit one.
 struct FanRegisterChanges {
-  std::optional<double> controlMode, tmin, tmax, tslope, dutyMin, hysteresis, tminHysteresis, spinUpCycle,
+  std::optional<FanFieldEdit> controlMode, tmin, tmax, tslope, dutyMin, hysteresis, tminHysteresis, spinUpCycle,
       spinUpTime, pwmRampOn, pwmRamp;
 };
 

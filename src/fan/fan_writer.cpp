@@ -14,7 +14,7 @@ FanWritten writeRegisters(ByteImage& image, const FanLocation& location, const F
   const struct {
     FanWriteError error;
     const FanField& field;
-    const std::optional<double>& value;
+    const std::optional<FanFieldEdit>& value;
   } writes[] = {
       {FanWriteError::Tmin, kTmin, changes.tmin},
       {FanWriteError::Tmax, kTmax, changes.tmax},
@@ -61,7 +61,7 @@ bool writeType1Table(ByteImage& image, const std::optional<std::int64_t>& found,
 }
 
 FanWritten writeType1(ByteImage& image, const FanLocation& location, const FanChanges& changes) {
-  const std::optional<double>& mode = changes.registers.controlMode;
+  const std::optional<FanFieldEdit>& mode = changes.registers.controlMode;
   if (mode && !writeFanField(image, location.registerPositions[kControlMode.reg], kControlMode, *mode))
     return std::unexpected(FanWriteError::ControlMode);
   if (const FanWritten written = writeRegisters(image, location, changes.registers); !written) return written;

@@ -87,7 +87,9 @@ std::optional<StringPositions> findStringPositions(const ByteImage& image) {
   return found;
 }
 
-bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoStrings& strings) {
+std::optional<InfoStrings> splitInfos(const ByteImage& image, const StringPositions& positions) {
+  InfoStrings strings;
+  strings.positions = positions;
   const bool copied = copyString(image, positions.biosVersion, strings.biosVersion) &&
                       copyString(image, positions.chipType, strings.chipType) &&
                       copyString(image, positions.cardInterface, strings.cardInterface) &&
@@ -97,11 +99,11 @@ bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoSt
                       copyString(image, positions.atomBiosVersion, strings.atomBiosVersion) &&
                       (!positions.powerCableMessage ||
                        copyString(image, *positions.powerCableMessage, strings.powerCableMessage));
-  if (!copied) return false;
+  if (!copied) return std::nullopt;
   const std::string specs = toLower(strings.hardwareSpecs);
   strings.ramSize = namedValue(specs, "mb", {1024, 512, 256, 128, 64});
   strings.ramBusWidth = namedValue(specs, "bit", {64, 128, 256, 512});
-  return true;
+  return strings;
 }
 
 std::optional<std::string> biosDateTime(const ByteImage& image) {

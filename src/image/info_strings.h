@@ -49,10 +49,9 @@ struct InfoStrings {
 // outside the image.
 std::optional<StringPositions> findStringPositions(const ByteImage& image);
 
-// Copies the strings at `positions` into `strings` (which the caller has
-// cleared) and derives ramSize and ramBusWidth. False when a position lies
-// outside the image; the strings are then partly set.
-bool splitInfos(const ByteImage& image, const StringPositions& positions, InfoStrings& strings);
+// The strings at `positions`, with ramSize and ramBusWidth derived from
+// them; nothing when a position lies outside the image.
+std::optional<InfoStrings> splitInfos(const ByteImage& image, const StringPositions& positions);
 
 // The date/time text at 0x50..0x5E without surrounding blanks; nothing when
 // the image is too short.

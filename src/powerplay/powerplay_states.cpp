@@ -2,10 +2,10 @@
 
 namespace oza {
 
-int PowerPlayStates::clockIndex(int state, int slot) const {
-  if (state < 0 || state >= static_cast<int>(stateClockIndex.size())) return -1;
+std::optional<int> PowerPlayStates::clockIndex(int state, int slot) const {
+  if (state < 0 || state >= static_cast<int>(stateClockIndex.size())) return std::nullopt;
   const auto& slots = stateClockIndex[static_cast<std::size_t>(state)];
-  if (slot < 1 || slot > static_cast<int>(slots.size())) return -1;
+  if (slot < 1 || slot > static_cast<int>(slots.size())) return std::nullopt;
   return slots[static_cast<std::size_t>(slot - 1)];
 }
 

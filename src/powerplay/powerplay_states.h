@@ -22,8 +22,8 @@ struct PowerPlayStates {
   std::vector<std::int64_t> classificationPositions;
 
   int slotCount() const { return stateEntrySize > 0 ? stateEntrySize - 1 : 0; }
-  // Clock info index of slot j (1-based) of state s, or -1 when there is none.
-  int clockIndex(int state, int slot) const;
+  // Clock info index of slot j (1-based) of state s; nothing when there is none.
+  std::optional<int> clockIndex(int state, int slot) const;
 };
 
 // Header fields of a revision-4 PowerPlay table at position P.

@@ -36,8 +36,8 @@ ProfileValues ProfileEditor::shownValues(int lastCard) const {
 void ProfileEditor::enableCardsWithFanSettings() {
   for (int k = 0; k < kProfileCards; ++k) {
     const auto card = static_cast<std::size_t>(k);
-    cardFrame[k].setEnabled(document.valueLines[kAlgorithmField][card] != 0 ||
-                            document.valueLines[kProtocolField][card] != 0);
+    cardFrame[k].setEnabled(document.valueLines[kAlgorithmField][card].has_value() ||
+                            document.valueLines[kProtocolField][card].has_value());
   }
 }
 

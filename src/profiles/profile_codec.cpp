@@ -70,8 +70,9 @@ std::optional<std::vector<std::string>> encodeProfile(const ProfileDocument& doc
   for (std::size_t card = 0; card < kProfileCards; ++card) {
     for (int f = 0; f < kProfileFields; ++f) {
       const auto field = static_cast<std::size_t>(f);
-      const std::size_t index = document.valueLines[field][card];
-      if (index == 0 || index >= lines.size() || !findQuotedValue(lines[index])) continue;
+      const std::optional<std::size_t>& line = document.valueLines[field][card];
+      if (!line || *line >= lines.size() || !findQuotedValue(lines[*line])) continue;
+      const std::size_t index = *line;
       const ProfileValue& value = values[field][card];
       if (!canEncode(f, value)) return std::nullopt;
       if (const auto text = encodedText(f, value)) lines[index] = replaceQuotedValue(lines[index], *text);

@@ -15,9 +15,8 @@ template <typename T>
 using ProfileFieldTable = std::array<std::array<T, kProfileCards>, kProfileFields>;
 
 // For each field and card, the index of the line in the document's lines
-// that holds the field's value; 0 when the file has none (a value line
-// follows its name line, so it is never line 0).
-using ValueLineTable = ProfileFieldTable<std::size_t>;
+// that holds the field's value; none when the file has none.
+using ValueLineTable = ProfileFieldTable<std::optional<std::size_t>>;
 
 // A profile file as lines of bytes, and where each setting's value lies.
 struct ProfileDocument {

@@ -18,15 +18,13 @@ void showCardWriteFailed(Platform& platform, const std::string& path) {
 
 }  // namespace
 
-bool readCardBios(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image) {
-  std::vector<std::uint8_t> bytes;
-  const std::string problem = readCardRom(sysfsRoot(), address, access, bytes);
-  if (!problem.empty()) {
-    platform.message(problem, MessageIcon::Critical);
-    return false;
+std::optional<ByteImage> readCardBios(Platform& platform, const std::string& address, RomAccess& access) {
+  auto rom = readCardRom(sysfsRoot(), address, access);
+  if (!rom) {
+    platform.message(rom.error(), MessageIcon::Critical);
+    return std::nullopt;
   }
-  image = ByteImage(std::move(bytes));
-  return true;
+  return ByteImage(std::move(*rom));
 }
 
 WriteMessage cardWriteFailed(const std::string& path) {
@@ -41,9 +39,9 @@ bool writeCardBios(Platform& platform, const std::string& path, const ByteImage&
 }
 
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
-  ByteImage image;
-  if (!readCardBios(session.platform(), address, access, image)) return false;
-  const auto& bytes = image.bytes();
+  const std::optional<ByteImage> image = readCardBios(session.platform(), address, access);
+  if (!image) return false;
+  const auto& bytes = image->bytes();
   const std::string path =
       writeTempFile(session.platform(), "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (path.empty()) {

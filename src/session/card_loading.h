@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "session/replace_question.h"
@@ -11,9 +12,9 @@ class Platform;
 class RomAccess;
 class Session;
 
-// Reads the BIOS of the installed card at `address` into `image`. A failure
-// shows its message; the card's ROM is left disabled either way.
-bool readCardBios(Platform& platform, const std::string& address, RomAccess& access, ByteImage& image);
+// Reads the BIOS of the installed card at `address`. A failure shows its
+// message; the card's ROM is left disabled either way.
+std::optional<ByteImage> readCardBios(Platform& platform, const std::string& address, RomAccess& access);
 
 // What a failed write of a card's BIOS to `path` shows.
 WriteMessage cardWriteFailed(const std::string& path);

@@ -29,8 +29,8 @@ bool emptiesCable(const InfoChanges& changes) {
 bool keepsStrings(const ByteImage& image, const StringPositions& loaded, bool cableEmptied) {
   const std::optional<StringPositions> positions = findStringPositions(image);
   if (!positions || !sameLayout(*positions, loaded, cableEmptied)) return false;
-  InfoStrings strings;
-  return splitInfos(image, *positions, strings) && checkValid(strings);
+  const std::optional<InfoStrings> strings = splitInfos(image, *positions);
+  return strings && checkValid(*strings);
 }
 
 std::string boxName(int box) {

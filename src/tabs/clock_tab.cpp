@@ -198,13 +198,13 @@ void ClockTab::listClick() {
   if (s < 0) return;
   Control* labels[] = {&lowModeIndex, &mediumModeIndex, &highModeIndex};
   for (int slot = 1; slot <= 3; ++slot) {
-    const int index = states_.clockIndex(s, slot);
-    if (index >= 0) labels[slot - 1]->setText(std::to_string(index));
+    if (const std::optional<int> index = states_.clockIndex(s, slot)) labels[slot - 1]->setText(std::to_string(*index));
   }
 }
 
-void ClockTab::colourBlock(int block, Rgb colour) {
-  if (block < 0 || block >= kClockBlocks) return;
+void ClockTab::colourBlock(const std::optional<int>& index, Rgb colour) {
+  if (!index || *index < 0 || *index >= kClockBlocks) return;
+  const int block = *index;
   gpuClock[block].setBackColor(colour);
   memoryClock[block].setBackColor(colour);
   voltage[block].setBackColor(colour);

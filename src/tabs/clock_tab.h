@@ -91,7 +91,7 @@ class ClockTab {
 
  private:
   void setBlockEnabled(int block, bool enabled);
-  void colourBlock(int block, Rgb colour);
+  void colourBlock(const std::optional<int>& block, Rgb colour);
   void showClockInfos(const std::vector<ClockInfo>& records);
   void showOverdrive(const std::optional<OverdriveClocks>& clocks);
 

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "document/loaded_image.h"
 #include "fan/fan_reader.h"
@@ -21,11 +20,11 @@ bool showsLoadedNumber(const Control& box) {
 }
 
 // A text of decimal digits only as its number; anything else is no number.
-double wholeNumber(const std::string& text) {
-  if (text.empty()) return std::numeric_limits<double>::quiet_NaN();
+FanFieldEdit wholeNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
   double value = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') return std::numeric_limits<double>::quiet_NaN();
+    if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
   }
   return value;
@@ -33,13 +32,14 @@ double wholeNumber(const std::string& text) {
 
 // round(value); a value beyond 16 bits, which the change rules never let
 // through, leaves its field as it is.
-double rounded(double value) {
+FanFieldEdit rounded(double value) {
   const std::optional<int> whole = roundToInt16(value);
-  return whole ? *whole : std::numeric_limits<double>::quiet_NaN();
+  if (!whole) return std::nullopt;
+  return *whole;
 }
 
 // round(percentage of the box / 100 * scale).
-double rawOfPercent(const Control& box, int scale) { return rounded(textValue(box.text()) / 100 * scale); }
+FanFieldEdit rawOfPercent(const Control& box, int scale) { return rounded(textValue(box.text()) / 100 * scale); }
 
 }  // namespace
 
@@ -106,9 +106,14 @@ std::vector<const Control*> FanTab::applyLookUpModeValues() {
 FanChanges FanTab::changedSettings(const FanLocation& location) {
   FanChanges changes;
   std::vector<const Control*> forced;
-  auto change = [&forced](const Control& box, double value) {
-    const bool isForced = std::find(forced.begin(), forced.end(), &box) != forced.end();
-    return isForced || !showsLoadedNumber(box) ? std::optional<double>(value) : std::nullopt;
+  const auto changed = [&forced](const Control& box) {
+    return std::find(forced.begin(), forced.end(), &box) != forced.end() || !showsLoadedNumber(box);
+  };
+  const auto change = [&changed](const Control& box, double value) {
+    return changed(box) ? std::optional<double>(value) : std::nullopt;
+  };
+  const auto edit = [&changed](const Control& box, FanFieldEdit value) {
+    return changed(box) ? std::optional<FanFieldEdit>(value) : std::nullopt;
   };
   if (location.tableType == FanTableType::Type2) {
     changes.type2Hysteresis = change(type2Hysteresis, textValue(type2Hysteresis.text()));
@@ -124,22 +129,23 @@ FanChanges FanTab::changedSettings(const FanLocation& location) {
     // The look-up mode needs these values; they count as changes even when
     // they happen to be what was loaded.
     forced = applyLookUpModeValues();
-    if (!transferFunctionMode.showsLoaded()) changes.registers.controlMode = transferFunctionMode.checked() ? 2 : 3;
+    if (!transferFunctionMode.showsLoaded())
+      changes.registers.controlMode = FanFieldEdit(transferFunctionMode.checked() ? 2 : 3);
   }
   const int scale = location.dutyScale;
   FanRegisterChanges& registers = changes.registers;
-  registers.tmin = change(tmin, wholeNumber(tmin.text()));
-  registers.tmax = change(tmax, wholeNumber(tmax.text()));
+  registers.tmin = edit(tmin, wholeNumber(tmin.text()));
+  registers.tmax = edit(tmax, wholeNumber(tmax.text()));
   // Tslope is shown as computed from Tmin, Tmax and Duty cycle min, and
   // saved as shown.
   registers.tslope = rawOfPercent(tslope, scale);
-  registers.dutyMin = change(dutyCycleMin, rawOfPercent(dutyCycleMin, scale));
-  registers.hysteresis = change(hysteresis, rounded(textValue(hysteresis.text())));
-  registers.spinUpCycle = change(spinUpCycle, rawOfPercent(spinUpCycle, scale));
-  registers.tminHysteresis = change(tminHysteresis, wholeNumber(tminHysteresis.text()));
-  registers.spinUpTime = change(spinUpTime, wholeNumber(spinUpTime.text()));
-  registers.pwmRampOn = change(pwmRampOn, pwmRampOn.checked() ? 1 : 0);
-  registers.pwmRamp = change(pwmRamp, rawOfPercent(pwmRamp, scale));
+  registers.dutyMin = edit(dutyCycleMin, rawOfPercent(dutyCycleMin, scale));
+  registers.hysteresis = edit(hysteresis, rounded(textValue(hysteresis.text())));
+  registers.spinUpCycle = edit(spinUpCycle, rawOfPercent(spinUpCycle, scale));
+  registers.tminHysteresis = edit(tminHysteresis, wholeNumber(tminHysteresis.text()));
+  registers.spinUpTime = edit(spinUpTime, wholeNumber(spinUpTime.text()));
+  registers.pwmRampOn = edit(pwmRampOn, pwmRampOn.checked() ? 1 : 0);
+  registers.pwmRamp = edit(pwmRamp, rawOfPercent(pwmRamp, scale));
   if (location.tableType == FanTableType::Type1) {
     for (int k = 0; k < kFanTablePoints; ++k) {
       changes.type1Table.thresholds[k] = change(type1Threshold[k], textValue(type1Threshold[k].text()));

@@ -86,7 +86,7 @@ void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     if (s >= states.classification.size()) return "";
     std::string text = std::to_string(s) + stateDescription(states.classification[s]) + "; clock infos";
     for (int slot = 1; slot <= states.slotCount(); ++slot)
-      text += (slot == 1 ? " " : ", ") + std::to_string(states.clockIndex(static_cast<int>(s), slot));
+      text += (slot == 1 ? " " : ", ") + std::to_string(states.clockIndex(static_cast<int>(s), slot).value_or(-1));
     return text;
   };
   const std::size_t states = std::max(sa.classification.size(), sb.classification.size());

@@ -20,7 +20,13 @@ class PciCards : public ::testing::Test {
     sysfs.addDevice("0000:03:00.0", "0x1002", "0x68B8", "0x038000", kRom);
   }
 
-  std::string read(const std::string& address) { return readCardRom(sysfs.root(), address, access, bytes); }
+  // The message of a read, or "" with the ROM in `bytes`.
+  std::string read(const std::string& address) {
+    auto rom = readCardRom(sysfs.root(), address, access);
+    if (!rom) return rom.error();
+    bytes = std::move(*rom);
+    return {};
+  }
 
   test::FakeSysfs sysfs;
   test::FakeRomAccess access;

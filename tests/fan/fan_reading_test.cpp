@@ -172,10 +172,11 @@ TEST(FanFields, AWriteChangesOnlyItsFieldsBits) {
 
 TEST(FanFields, AValueThatDoesNotFitLeavesTheFieldAndCountsAsWritten) {
   const std::vector<std::uint8_t> bytes(8, 0x12);
-  for (const double value : {256.0, -1.0, 40.5, std::nan("")}) {
+  for (const std::optional<double> value : {std::optional<double>(256.0), std::optional<double>(-1.0),
+                                           std::optional<double>(40.5), std::optional<double>()}) {
     ByteImage image(bytes);
-    EXPECT_TRUE(writeFanField(image, 1, kTmin, value)) << value;
-    EXPECT_EQ(image.bytes(), bytes) << value;
+    EXPECT_TRUE(writeFanField(image, 1, kTmin, value)) << value.value_or(-999);
+    EXPECT_EQ(image.bytes(), bytes) << value.value_or(-999);
   }
   ByteImage image(bytes);
   EXPECT_TRUE(writeFanField(image, 1, kSpinUpTime, 7));  // three bits: 7 fits, 8 does not

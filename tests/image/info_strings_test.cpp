@@ -20,10 +20,12 @@ ByteImage blockImage(const std::string& block, std::size_t size = 1024) {
 const std::string kHead = "VER\0R600\0PCI_EXPRESS\0GDDR3\0"s;
 
 InfoStrings split(const ByteImage& image) {
-  InfoStrings strings;
   const std::optional<StringPositions> positions = findStringPositions(image);
-  EXPECT_TRUE(positions && splitInfos(image, *positions, strings));
-  return strings;
+  EXPECT_TRUE(positions.has_value());
+  if (!positions) return {};
+  const std::optional<InfoStrings> strings = splitInfos(image, *positions);
+  EXPECT_TRUE(strings.has_value());
+  return strings.value_or(InfoStrings{});
 }
 
 TEST(StringBlock, WithoutCableMessageTheCopyrightStartsAtTheParenthesis) {
@@ -93,10 +95,9 @@ TEST(StringBlock, ABlockRunningOffTheImageFails) {
   std::vector<std::uint8_t> ff(1000000, 0xFF);
   EXPECT_EQ(findStringPositions(ByteImage(ff)), std::nullopt);
 
-  InfoStrings strings;
   StringPositions outside;
   outside.atomBiosVersion = {15, 2000000};
-  EXPECT_FALSE(splitInfos(image, outside, strings));
+  EXPECT_EQ(splitInfos(image, outside), std::nullopt);
 }
 
 TEST(StringBlock, DateIsTrimmedOfSurroundingBlanks) {

@@ -195,7 +195,7 @@ TEST(PowerPlayStates, EntrySizeGivesTheNumberOfSlots) {
     EXPECT_EQ(states.slotCount(), entrySize - 1);
     EXPECT_EQ(states.clockIndex(1, 1), 3);
     EXPECT_EQ(states.clockIndex(1, 2), 2);
-    EXPECT_EQ(states.clockIndex(1, 3), entrySize == 4 ? 1 : -1);
+    EXPECT_EQ(states.clockIndex(1, 3), entrySize == 4 ? std::optional<int>(1) : std::nullopt);
     EXPECT_EQ(states.classification[1], 0x0100);
   }
 }

@@ -60,8 +60,8 @@ TEST_F(ProfileLoading, ARealProfileFillsTheCardsItHolds) {
   EXPECT_EQ(editor.document.valueLines[kAlgorithmField][0], 8u);
   EXPECT_EQ(editor.document.valueLines[2][0], 14u);
   EXPECT_EQ(editor.document.valueLines[4][2], 59u);
-  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][2], 0u);
-  EXPECT_EQ(editor.document.valueLines[2][3], 0u);
+  EXPECT_EQ(editor.document.valueLines[kAlgorithmField][2], std::nullopt);
+  EXPECT_EQ(editor.document.valueLines[2][3], std::nullopt);
 }
 
 TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
@@ -106,7 +106,7 @@ TEST_F(ProfileLoading, OnlyTheNamedCardsAreEnabled) {
   // A new load replaces everything the last one showed.
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_3", "Manual") + profileEntry("CoreVoltageTarget_3", "1100")));
   EXPECT_EQ(view(), "off:|||||||\noff:|||||||\noff:|||||||\non:Manual||||||1100|\n");
-  EXPECT_EQ(editor.document.valueLines[kProtocolField][0], 0u);
+  EXPECT_EQ(editor.document.valueLines[kProtocolField][0], std::nullopt);
 }
 
 TEST_F(ProfileLoading, KeysMatchInTheirCaseValuesInAny) {

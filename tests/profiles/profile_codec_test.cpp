@@ -33,9 +33,9 @@ TEST(ProfileDecoding, EachSettingIsFoundWithTheLineAfterItsName) {
   EXPECT_EQ(decoded.values[kAlgorithm][0], ProfileValue{});  // found, but no word of the list
   EXPECT_EQ(decoded.values[kProtocol][0], entry(0));
   // Settings the file does not name: no line, no value.
-  EXPECT_EQ(decoded.document.valueLines[kPercent][0], 0u);
+  EXPECT_EQ(decoded.document.valueLines[kPercent][0], std::nullopt);
   EXPECT_EQ(decoded.values[kPercent][0], ProfileValue{});
-  EXPECT_EQ(decoded.document.valueLines[kAlgorithm][3], 0u);
+  EXPECT_EQ(decoded.document.valueLines[kAlgorithm][3], std::nullopt);
 
   const DecodedProfile empty = decodeProfile("");
   EXPECT_FALSE(empty.error);
@@ -87,12 +87,12 @@ TEST(ProfileDecoding, ANameOnTheLastLineStopsWithWhatWasFound) {
   EXPECT_EQ(decoded.document.lines.size(), 7u);
   EXPECT_EQ(decoded.values[kAlgorithm][0], entry(1));
   EXPECT_EQ(decoded.values[kCoreClock][1], number("100"));
-  EXPECT_EQ(decoded.document.valueLines[kProtocol][1], 0u);
+  EXPECT_EQ(decoded.document.valueLines[kProtocol][1], std::nullopt);
 
   // Card 0 fails first, so card 1 is never looked for.
   decoded = decodeProfile(profileEntry("CoreClockTarget_1", "100") + "<Feature name=\"FanSpeedAlgorithm_0\">\r\n");
   EXPECT_EQ(decoded.error, ProfileDecodeError::NameWithoutValueLine);
-  EXPECT_EQ(decoded.document.valueLines[kCoreClock][1], 0u);
+  EXPECT_EQ(decoded.document.valueLines[kCoreClock][1], std::nullopt);
   EXPECT_EQ(decoded.values[kCoreClock][1], ProfileValue{});
 }
 
@@ -105,7 +105,7 @@ class ProfileEncoding : public ::testing::Test {
 
   // The value line of a field and card in the encoded lines.
   std::string valueLine(const std::vector<std::string>& lines, std::size_t field, std::size_t card) const {
-    return lines.at(decoded.document.valueLines[field][card]);
+    return lines.at(*decoded.document.valueLines[field][card]);
   }
 
   DecodedProfile decoded;

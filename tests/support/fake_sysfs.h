@@ -56,11 +56,11 @@ class FakeRomAccess : public RomAccess {
     enabled.insert(path);
     return RomStep::Done;
   }
-  bool read(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) override {
-    if (!enabled.count(path) || readFailsHalfway) return false;
-    bytes = readBytes(path);
+  std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t limit) override {
+    if (!enabled.count(path) || readFailsHalfway) return std::nullopt;
+    std::vector<std::uint8_t> bytes = readBytes(path);
     if (bytes.size() > limit) bytes.resize(limit);
-    return true;
+    return bytes;
   }
   void disable(const std::string& path) override {
     ++disables;

@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
+#include <map>
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
@@ -83,6 +86,44 @@ TEST(MainWindow, DroppingFilesLoadsTheFirstOnly) {
                  QUrl::fromLocalFile(QString::fromStdString(dir.file("second.rom")))});
   drop(files);
   EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("FIRST-VERSION"));
+}
+
+// What the window shows, widget by widget: texts, checks, choices, enabled
+// and hidden states.
+std::map<QString, QString> shown(QWidget& window) {
+  std::map<QString, QString> states;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty()) continue;
+    QString state = QStringLiteral("%1 %2").arg(w->isEnabled()).arg(w->isHidden());
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) state += edit->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) state += label->text();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) state += QString::number(combo->currentIndex()) + combo->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) state += QString::number(button->isChecked());
+    states[w->objectName() + QString::number(states.size())] = state;
+  }
+  return states;
+}
+
+TEST(MainWindow, AFailedLoadLeavesTheWindowAsItWas) {
+  test::TempDir dir;
+  test::FixtureImage fixture;
+  fixture.save(dir.file("card.rom"));
+  test::writeBytes(dir.file("refused.rom"), std::vector<std::uint8_t>(65536, 0xFF));
+  MainWindow window;
+  window.start(dir.file("card.rom"));
+  QLineEdit* gpu = widget<QLineEdit>(window, "GPU(3)");
+  gpu->selectAll();
+  QTest::keyClicks(gpu, "800");
+  widget<QPushButton>(window, "Option2")->click();
+  const auto before = shown(window);
+  // The refusal's message box is closed as soon as it is open.
+  QTimer::singleShot(0, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  window.openPath(dir.file("refused.rom"));
+  EXPECT_EQ(shown(window), before);
+  EXPECT_EQ(window.session().image()->path, dir.file("card.rom"));
+  EXPECT_EQ(gpu->text(), QStringLiteral("800"));
 }
 
 TEST(MainWindow, TheFaqOpensInTheTextWindow) {

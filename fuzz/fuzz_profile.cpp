@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/control_edits.h"
+#include "controls/control_edits.h"
 #include "fuzz_files.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"

@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "cli/cli_platform.h"
-#include "cli/control_edits.h"
+#include "controls/control_edits.h"
 #include "cli/control_json.h"
-#include "cli/usage.h"
+#include "cli/cli_edits.h"
+#include "cli/json_text.h"
 #include "platform/scripted_platform.h"
 #include "profile_editor/profile_editor.h"
 #include "profile_editor/profile_loading.h"
@@ -16,65 +17,13 @@ namespace oza {
 
 namespace {
 
-struct ProfileOptions {
-  bool saving = false;
-  std::string path;
-  std::string out;
-  bool force = false;
-  std::vector<ControlEdit> edits;
-};
-
-// What is wrong with the command line, or empty text.
-std::string parse(const std::vector<std::string>& args, ProfileOptions& options) {
-  options.saving = args[0] == "profile-save";
-  bool optionsEnded = false;
-  bool outGiven = false;
-  bool pathGiven = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (!optionsEnded && arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    const bool option = !optionsEnded && arg.rfind("--", 0) == 0;
-    const bool savingOption = option && (arg == "--out" || arg == "--force" || arg == "--set" || arg == "--select");
-    if (savingOption && !options.saving) return arg + " belongs to profile-save";
-    if (savingOption && arg == "--force") {
-      options.force = true;
-    } else if (savingOption) {
-      if (i + 1 >= args.size()) return arg + " needs a value";
-      const std::string& value = args[++i];
-      if (arg == "--out") {
-        if (value.empty()) return "--out needs a file name";
-        options.out = value;
-        outGiven = true;
-        continue;
-      }
-      ControlEdit edit;
-      if (!parseEdit(arg == "--set" ? ControlEdit::Kind::Set : ControlEdit::Kind::Select, value, edit))
-        return arg + " needs NAME=VALUE";
-      options.edits.push_back(edit);
-    } else if (option) {
-      return "unknown option '" + arg + "'";
-    } else if (!pathGiven) {
-      options.path = arg;
-      pathGiven = true;
-    } else {
-      return "more than one file given";
-    }
-  }
-  if (!pathGiven) return "no file given";
-  if (options.path.empty()) return "the file name is empty";
-  if (options.saving && !outGiven) return "profile-save needs --out OUT";
-  return {};
-}
-
 // An edit as the window allows it: not in a disabled frame either.
-std::string applyProfileEdit(ProfileEditor& editor, const std::vector<Control*>& controls, const ControlEdit& edit) {
+std::expected<void, std::string> applyProfileEdit(ProfileEditor& editor, const std::vector<Control*>& controls,
+                                                  const ControlEdit& edit) {
   const auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
   if (found != controls.end()) {
     const Control* frame = editor.frameOf(**found);
-    if (frame && !frame->enabled()) return "'" + edit.name + "' is disabled";
+    if (frame && !frame->enabled()) return std::unexpected("'" + edit.name + "' is disabled");
   }
   return applyEdit(controls, edit);
 }
@@ -92,34 +41,38 @@ std::string profileJson(ProfileEditor& editor, const ScriptedPlatform& platform)
 
 }  // namespace
 
-bool isProfileCommand(const std::string& command) {
-  return command == "profile-dump" || command == "profile-save";
+int runProfileDump(const ParsedCommand& command, CliContext& context) {
+  CliPlatform platform(MessageAnswer::No, false);
+  ProfileEditor editor(platform);
+  std::string path = command.positionals[0];
+  const bool done = loadProfile(editor, path);
+  context.out << profileJson(editor, platform) << "\n";
+  return done ? 0 : 1;
 }
 
-int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  ProfileOptions options;
-  if (const std::string problem = parse(args, options); !problem.empty()) {
-    err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(args[0]);
+int runProfileSave(const ParsedCommand& command, CliContext& context) {
+  const auto edits = controlEditsOf(command);
+  if (!edits) {
+    context.err << "oza-cli: " << escapeControls(edits.error()) << "\n" << commandHelp(*command.spec);
     return 2;
   }
-  CliPlatform platform(MessageAnswer::No, options.force);
+  CliPlatform platform(MessageAnswer::No, command.has("--force"));
   ProfileEditor editor(platform);
-  std::string path = options.path;
+  std::string path = command.positionals[0];
   bool done = loadProfile(editor, path);
-  if (done && options.saving) {
+  if (done) {
     std::vector<Control*> controls;
     editor.collect(controls);
-    for (const ControlEdit& edit : options.edits) {
-      const std::string problem = applyProfileEdit(editor, controls, edit);
-      if (!problem.empty()) {
-        err << "oza-cli: " << escapeControls(problem) << "\n";
+    for (const ControlEdit& edit : *edits) {
+      if (const auto applied = applyProfileEdit(editor, controls, edit); !applied) {
+        context.err << "oza-cli: " << escapeControls(applied.error()) << "\n";
         return 2;
       }
     }
-    platform.queueSavePath(options.out);
+    platform.queueSavePath(*command.value("--out"));
     done = saveProfile(editor);
   }
-  out << profileJson(editor, platform) << "\n";
+  context.out << profileJson(editor, platform) << "\n";
   return done ? 0 : 1;
 }
 

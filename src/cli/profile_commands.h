@@ -1,15 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/command_table.h"
 
 namespace oza {
 
-// The profile editor without a window: "profile-dump" and "profile-save"
-// print {"messages": [...], "controls": {...}} of the editor, with the same
-// exit codes as the image commands.
-bool isProfileCommand(const std::string& command);
-int runProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// "profile-dump" loads a Profiles.xml as the profile editor does and prints
+// its controls; "profile-save" applies edits and saves it.
+int runProfileDump(const ParsedCommand& command, CliContext& context);
+int runProfileSave(const ParsedCommand& command, CliContext& context);
 
 }  // namespace oza

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/command_table.h"
 
 namespace oza {
 
-// "check IMAGE [--against ORIGINAL] [--format json|text] [--strict]": exit 1
-// on an error (or a warning when strict), else 0. "diff A B [--format
-// json|text]": exit 0 for equal images, 1 when they differ, 2 when one does
-// not load. Usage errors exit 2. Reports are text unless --format json.
-bool isVerifyCommand(const std::string& command);
-int runVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// "check" reports whether an image is sound to flash, "diff" what differs
+// between two images.
+int runCheck(const ParsedCommand& command, CliContext& context);
+int runDiff(const ParsedCommand& command, CliContext& context);
 
 }  // namespace oza

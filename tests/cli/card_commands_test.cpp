@@ -1,4 +1,4 @@
-#include "cli/card_commands.h"
+#include "cli/command_table.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ class CardCommands : public ::testing::Test {
   int run(const std::vector<std::string>& args) {
     out.str("");
     err.str("");
-    return runCardCommand(args, access, out, err);
+    CliContext context{out, err, access};
+    return runCommandLine(args, context);
   }
 
   test::FakeSysfs sysfs;

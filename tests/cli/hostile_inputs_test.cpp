@@ -56,7 +56,7 @@ TEST_F(CliHostile, NumbersAndTextsABoxWouldRefuseAreUsageErrors) {
       {"profile-save " + profile + " --out " + out + " --set 'CoreClock(0)=NaN'", "'CoreClock(0)'"},
       {"profile-save " + profile + " --out " + out + " --set 'CoreClock(0)=-1'", "not '-'"},
       {"save " + image + " --out ''", "--out needs a file name"},
-      {"dump ''", "the file name is empty"},
+      {"dump ''", "an argument of dump is empty"},
       {"check " + image + " --against ''", "--against needs a file name"},
   };
   for (const auto& c : cases) {

@@ -1,4 +1,4 @@
-#include "cli/control_edits.h"
+#include "controls/control_edits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,46 +15,46 @@ bool isIndex(const std::string& text) {
 
 }  // namespace
 
-bool parseEdit(ControlEdit::Kind kind, const std::string& argument, ControlEdit& edit) {
+std::optional<ControlEdit> parseEdit(ControlEdit::Kind kind, const std::string& argument) {
   const auto equals = argument.find('=');
-  if (equals == std::string::npos || equals == 0) return false;
-  edit = {kind, argument.substr(0, equals), argument.substr(equals + 1)};
-  return true;
+  if (equals == std::string::npos || equals == 0) return std::nullopt;
+  return ControlEdit{kind, argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
-std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& edit) {
+std::expected<void, std::string> applyEdit(const std::vector<Control*>& controls, const ControlEdit& edit) {
+  const auto refuse = [](std::string why) { return std::unexpected(std::move(why)); };
   auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
-  if (found == controls.end()) return "no control named '" + escapeControls(edit.name) + "'";
+  if (found == controls.end()) return refuse("no control named '" + escapeControls(edit.name) + "'");
   Control& control = **found;
-  if (!control.enabled()) return "'" + edit.name + "' is disabled";
+  if (!control.enabled()) return refuse("'" + edit.name + "' is disabled");
 
   switch (edit.kind) {
     case ControlEdit::Kind::Set:
       if (control.kind() != ControlKind::TextBox && control.kind() != ControlKind::ComboBox)
-        return "'" + edit.name + "' takes no text";
+        return refuse("'" + edit.name + "' takes no text");
       // As the window's key filter has it: what the box refuses never gets in.
       if (const auto refused = control.refusedCharacter(edit.value))
-        return "'" + edit.name + "' takes digits and the point only, not '" + escapeControls(std::string(1, *refused)) +
-               "'";
+        return refuse("'" + edit.name + "' takes digits and the point only, not '" + escapeControls(std::string(1, *refused)) +
+               "'");
       control.setText(edit.value);
       return {};
     case ControlEdit::Kind::Check: {
-      if (edit.value != "0" && edit.value != "1") return "--check takes 0 or 1";
+      if (edit.value != "0" && edit.value != "1") return refuse("--check takes 0 or 1");
       const bool wanted = edit.value == "1";
       if (control.kind() == ControlKind::CheckBox) {
         if (control.checked() != wanted) control.click();
         return {};
       }
       if (control.kind() == ControlKind::OptionButton) {
-        if (!wanted) return "an option button is cleared by checking another one";
+        if (!wanted) return refuse("an option button is cleared by checking another one");
         control.click();
         return {};
       }
-      return "'" + edit.name + "' is no check box or option button";
+      return refuse("'" + edit.name + "' is no check box or option button");
     }
     case ControlEdit::Kind::Select: {
       if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::ListBox)
-        return "'" + edit.name + "' is no list";
+        return refuse("'" + edit.name + "' is no list");
       const auto& items = control.items();
       int index = -1;
       if (isIndex(edit.value)) {
@@ -65,7 +65,7 @@ std::string applyEdit(const std::vector<Control*>& controls, const ControlEdit& 
         if (item != items.end()) index = static_cast<int>(item - items.begin());
       }
       if (index < 0 || index >= static_cast<int>(items.size()))
-        return "'" + edit.name + "' has no entry '" + escapeControls(edit.value) + "'";
+        return refuse("'" + edit.name + "' has no entry '" + escapeControls(edit.value) + "'");
       control.choose(index);
       return {};
     }

@@ -1,0 +1,49 @@
+#include "cli/image_commands.h"
+
+#include "cli/cli_edits.h"
+#include "cli/cli_platform.h"
+#include "cli/session_json.h"
+#include "session/load_pipeline.h"
+#include "session/save_pipeline.h"
+#include "session/session.h"
+#include "text/message_text.h"
+
+namespace oza {
+
+namespace {
+
+MessageAnswer answerOf(const ParsedCommand& command) {
+  return command.value("--answer") == "yes" ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+}  // namespace
+
+int runDump(const ParsedCommand& command, CliContext& context) {
+  CliPlatform platform(answerOf(command), false);
+  Session session(platform);
+  session.start();
+  const bool done = loadBiosFile(session, command.positionals[0]);
+  context.out << sessionJson(session, platform) << "\n";
+  return done ? 0 : 1;
+}
+
+int runSave(const ParsedCommand& command, CliContext& context) {
+  const auto edits = controlEditsOf(command);
+  if (!edits) {
+    context.err << "oza-cli: " << escapeControls(edits.error()) << "\n" << commandHelp(*command.spec);
+    return 2;
+  }
+  CliPlatform platform(answerOf(command), command.has("--force"));
+  Session session(platform);
+  session.start();
+  bool done = loadBiosFile(session, command.positionals[0]);
+  if (done) {
+    if (!applyEdits(session.controls(), *edits, context.err)) return 2;
+    platform.queueSavePath(*command.value("--out"));
+    done = saveBiosFile(session);
+  }
+  context.out << sessionJson(session, platform) << "\n";
+  return done ? 0 : 1;
+}
+
+}  // namespace oza

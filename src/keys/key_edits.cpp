@@ -1,0 +1,122 @@
+#include "keys/key_edits.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "document/loaded_image.h"
+#include "image/hex_fields.h"
+#include "image/id_tables.h"
+#include "text/latin1.h"
+#include "text/message_text.h"
+#include "text/number_text.h"
+
+namespace oza {
+
+namespace {
+
+std::optional<double> numberOfText(const std::string& text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data() + 2, text.data() + text.size(), value, 16);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+  }
+  if (!isDecimalNumber(text)) return std::nullopt;
+  return textValue(text);
+}
+
+// Whether `value` is a whole number of steps.
+bool onStep(double value, double step) {
+  const double steps = value / step;
+  return std::fabs(steps - std::round(steps)) < 1e-6;
+}
+
+std::string named(const KeyRef& key, const std::string& problem) { return key.key() + ": " + problem; }
+
+}  // namespace
+
+KeyValue keyValueOfText(const std::string& text) {
+  if (text == "null") return std::monostate{};
+  if (text == "true") return true;
+  if (text == "false") return false;
+  if (const std::optional<double> number = numberOfText(text)) return *number;
+  return text;
+}
+
+std::string keyValueText(const KeyValue& value) {
+  if (const double* number = std::get_if<double>(&value)) return decimalText(*number);
+  if (const std::string* text = std::get_if<std::string>(&value)) return *text;
+  if (const bool* flag = std::get_if<bool>(&value)) return *flag ? "true" : "false";
+  return "null";
+}
+
+std::expected<ControlEdit, std::string> controlEditFor(const KeyRef& key, const KeyValue& given,
+                                                       const LoadedImage& image) {
+  const ValueKey& entry = *key.entry;
+  const auto refuse = [&key](const std::string& problem) { return std::unexpected(named(key, problem)); };
+  if (!entry.editable) return refuse("is read-only");
+  const std::string control = entry.controlName(key.index);
+  const KeyType& type = entry.type;
+  KeyValue value = given;
+  // A number given as text ("800" from a file of edits) is that number; a
+  // text key takes a number as its digits.
+  if (const std::string* text = std::get_if<std::string>(&value); text && type.kind == KeyKind::Number)
+    if (const auto number = numberOfText(*text)) value = *number;
+  if (const double* number = std::get_if<double>(&value); number && type.kind == KeyKind::Text)
+    value = decimalText(*number);
+
+  switch (type.kind) {
+    case KeyKind::Number: {
+      if (std::holds_alternative<std::monostate>(value)) {
+        if (!type.nullable) return refuse("takes a number, not null");
+        // A voltage of 0 is what the box takes for none.
+        return ControlEdit{ControlEdit::Kind::Set, control, "0"};
+      }
+      const double* number = std::get_if<double>(&value);
+      if (!number) return refuse("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
+      if (*number < type.lowest || *number > type.highest)
+        return refuse(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." + decimalText(type.highest));
+      if (!onStep(*number, type.step)) return refuse(keyValueText(value) + " is no whole number of " + decimalText(type.step));
+      const auto id = static_cast<std::uint16_t>(*number);
+      if (entry.pattern == "ids.sub_vendor") {
+        if (const std::optional<int> row = vendorRow(id)) return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
+        return ControlEdit{ControlEdit::Kind::Set, control, "0x" + hexText(id, 4)};
+      }
+      if (entry.pattern == "ids.card") {
+        if (const std::optional<int> row = cardRow(id)) return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
+        return refuse("no entry of the card list has the ID 0x" + hexText(id, 4));
+      }
+      return ControlEdit{ControlEdit::Kind::Set, control, decimalText(*number)};
+    }
+    case KeyKind::Text: {
+      const std::string* text = std::get_if<std::string>(&value);
+      if (!text) return refuse("takes a text");
+      const std::size_t largest =
+          type.largest ? type.largest : utf8Length(std::get<std::string>(entry.value(image, key.index)));
+      if (utf8Length(*text) > largest)
+        return refuse("takes at most " + std::to_string(largest) + " characters, the length of the text it replaces");
+      return ControlEdit{ControlEdit::Kind::Set, control, *text};
+    }
+    case KeyKind::Choice: {
+      const std::string* text = std::get_if<std::string>(&value);
+      for (std::size_t e = 0; text && e < type.entries.size(); ++e)
+        if (*text == type.entries[e]) {
+          // Each entry is its own option button, in the order of the entries.
+          const std::string names = control + " ";
+          std::size_t start = 0;
+          for (std::size_t skip = 0; skip < e; ++skip) start = names.find(' ', start) + 1;
+          return ControlEdit{ControlEdit::Kind::Check, names.substr(start, names.find(' ', start) - start), "1"};
+        }
+      return refuse("takes " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
+    }
+    case KeyKind::Flag: {
+      const bool* flag = std::get_if<bool>(&value);
+      const double* number = std::get_if<double>(&value);
+      if (!flag && !(number && (*number == 0 || *number == 1))) return refuse("takes true or false");
+      return ControlEdit{ControlEdit::Kind::Check, control, (flag ? *flag : *number == 1) ? "1" : "0"};
+    }
+  }
+  return refuse("cannot be set");
+}
+
+}  // namespace oza

@@ -1,0 +1,315 @@
+#include "keys/value_keys.h"
+
+#include <algorithm>
+
+#include "document/loaded_image.h"
+#include "image/atom_layout.h"
+#include "image/id_tables.h"
+#include "powerplay/clock_records.h"
+#include "save/checksum.h"
+#include "tabs/clock_tab.h"
+#include "tabs/fan_tab.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
+
+namespace oza {
+
+namespace {
+
+using Getter = std::function<KeyValue(const LoadedImage&, int)>;
+
+KeyType number(double lowest, double highest, double step = 1, bool nullable = false) {
+  KeyType type;
+  type.lowest = lowest;
+  type.highest = highest;
+  type.step = step;
+  type.nullable = nullable;
+  return type;
+}
+
+KeyType text(std::size_t largest = 0) {
+  KeyType type;
+  type.kind = KeyKind::Text;
+  type.largest = largest;
+  return type;
+}
+
+KeyType choice(std::vector<std::string> entries) {
+  KeyType type;
+  type.kind = KeyKind::Choice;
+  type.entries = std::move(entries);
+  return type;
+}
+
+KeyType flag() {
+  KeyType type;
+  type.kind = KeyKind::Flag;
+  return type;
+}
+
+KeyValue none() { return std::monostate{}; }
+KeyValue numberOf(const std::string& shown) {
+  if (shown.empty()) return none();
+  return textValue(shown);
+}
+KeyValue numberIf(std::uint32_t value, bool present) { return present ? KeyValue(double(value)) : none(); }
+
+// A text of the image as the window shows it.
+Getter shownText(const std::string InfoStrings::*field) {
+  return [field](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.strings.*field)); };
+}
+
+// A clock info value, as its box shows it; none beyond the records.
+Getter clockValue(std::string (*shown)(const ClockInfo&)) {
+  return [shown](const LoadedImage& image, int i) -> KeyValue {
+    if (i >= static_cast<int>(image.clockInfos.size())) return none();
+    const std::string text = shown(image.clockInfos[static_cast<std::size_t>(i)]);
+    return text == "---" ? none() : numberOf(text);
+  };
+}
+
+// An Overdrive clock in MHz; none when unread.
+Getter overdriveValue(std::optional<std::uint32_t> OverdriveClocks::*field) {
+  return [field](const LoadedImage& image, int) -> KeyValue {
+    if (!image.overdrive || !(*image.overdrive.*field)) return none();
+    return textValue(megahertzText(*(*image.overdrive.*field)));
+  };
+}
+
+// A fan box, as the fan tab shows it after the load; none when not shown.
+Getter fanValue(std::string ShownFan::*box) {
+  return [box](const LoadedImage& image, int) { return numberOf(shownFan(image.fan).*box); };
+}
+
+Getter fanTableValue(std::array<std::string, kFanTablePoints> ShownFan::*boxes) {
+  return [boxes](const LoadedImage& image, int i) {
+    return numberOf((shownFan(image.fan).*boxes)[static_cast<std::size_t>(i)]);
+  };
+}
+
+// A slot (1 low, 2 medium, 3 high) of a PowerPlay state.
+Getter stateSlot(int slot) {
+  return [slot](const LoadedImage& image, int s) -> KeyValue {
+    const std::optional<int> index = image.states().clockIndex(s, slot);
+    return index ? KeyValue(double(*index)) : none();
+  };
+}
+
+bool always(const LoadedImage&, int) { return true; }
+bool stateExists(const LoadedImage& image, int s) {
+  return s < static_cast<int>(image.states().classification.size());
+}
+
+std::vector<ValueKey> buildKeys() {
+  const KeyType clock = number(0, 167772.15, 0.01);
+  const KeyType percent = number(0, kLargestPercent);
+  const KeyType temperature = number(0, kLargestTemperature);
+  const std::string deg = "\xC2\xB0" "C";
+  std::vector<ValueKey> k;
+  auto add = [&k](ValueKey key) {
+    if (!key.present) key.present = always;
+    k.push_back(std::move(key));
+  };
+  // The information tab.
+  add({"strings.date", 1, "", text(kDateLength), "The BIOS date and time text (cut or padded to 14 characters)",
+       "InfoText(0)", true, [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }});
+  add({"strings.bios_version", 1, "", text(), "The BIOS version string, such as 113-B50102-101", "InfoText(1)", true,
+       shownText(&InfoStrings::biosVersion)});
+  add({"strings.chip_type", 1, "", text(), "The reported chip type, such as RV670 (must hold an upper-case R or M)",
+       "InfoText(2)", true, shownText(&InfoStrings::chipType)});
+  add({"strings.hardware_specs", 1, "", text(), "The hardware specs string: memory size, bus width and type",
+       "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)});
+  add({"strings.copyright", 1, "", text(), "The copyright message (must hold \"ATI\")", "InfoText(4)", true,
+       shownText(&InfoStrings::copyright)});
+  add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "InfoText(5)", true,
+       shownText(&InfoStrings::atomBiosVersion)});
+  add({"strings.power_cable_message", 1, "", text(), "The power cable error message, where the image has one",
+       "InfoText(6)", true, shownText(&InfoStrings::powerCableMessage)});
+  add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", false,
+       shownText(&InfoStrings::cardInterface)});
+  add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", false,
+       shownText(&InfoStrings::ramType)});
+  add({"memory.size_mb", 1, "MB", number(0, 1024), "The memory size the hardware specs name; none when they name none",
+       "", false, [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
+  add({"memory.bus_bits", 1, "bits", number(0, 512), "The memory bus width the hardware specs name; none when they name none",
+       "", false,
+       [](const LoadedImage& image, int) { return numberIf(image.strings.ramBusWidth, image.strings.ramBusWidth); }});
+  add({"ids.sub_vendor", 1, "", number(0, 0xFFFF), "The sub vendor ID: the maker of the card (0x1043 Asus, ...)",
+       "Combo1", true, [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }});
+  add({"ids.sub_vendor_name", 1, "", text(), "The sub vendor as the vendor list names it", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(subVendorText(image.subVendorId)); }});
+  add({"ids.card", 1, "", number(0, 0xFFFF),
+       "The video card ID the driver detects the card by (changing it is dangerous: see the FAQ)", "Combo2", true,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }});
+  add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(videoCardText(image.cardId)); }});
+  add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save",
+       "Check1", true, [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
+  add({"checksum", 1, "", number(0, 0xFFFF), "The low 16 bits of the byte sum, as the window shows the checksum",
+       "Label24", false, [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum & 0xFFFF)); }});
+  add({"byte_sum", 1, "", number(0, 255e6), "The sum of all bytes, which a save restores", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum)); }});
+  add({"size_bytes", 1, "bytes", number(1, 1000000), "The length of the image file", "Label25", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.bytes.size())); }});
+
+  // The clock tab.
+  add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds", "States",
+       false, [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
+  add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N", "GPU(N)", true,
+       clockValue([](const ClockInfo& c) { return megahertzText(c.engineClock); })});
+  add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N", "RAM(N)", true,
+       clockValue([](const ClockInfo& c) { return megahertzText(c.memoryClock); })});
+  add({"clock_info.N.voltage_v", kClockBlocks, "V", number(0, 65.535, 0.001, true),
+       "The voltage of clock info N; none where the driver sets it (\"---\")", "Voltage(N)", true,
+       clockValue([](const ClockInfo& c) { return voltageText(c.voltage); })});
+  add({"clocks.locked", 1, "", flag(), "Whether the locked clock infos follow their masters (cards of the 3xx0 family)",
+       "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
+  add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock", "Label101",
+       false, overdriveValue(&OverdriveClocks::engineClock)});
+  add({"overdrive.memory_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard memory clock",
+       "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)});
+  add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive upper limit of the GPU clock",
+       "Label104", false, overdriveValue(&OverdriveClocks::engineLimit)});
+  add({"overdrive.memory_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
+       "The Overdrive upper limit of the memory clock", "Label103", false, overdriveValue(&OverdriveClocks::memoryLimit)});
+  add({"states.count", 1, "", number(0, 255), "The number of PowerPlay states (none listed for a signature-found table)",
+       "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }});
+  add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "",
+       false, [](const LoadedImage& image, int s) {
+         return KeyValue(double(image.states().classification[static_cast<std::size_t>(s)]));
+       },
+       stateExists});
+  add({"states.N.description", 255, "", text(), "What the classification of PowerPlay state N says", "", false,
+       [](const LoadedImage& image, int s) {
+         return KeyValue(stateDescription(image.states().classification[static_cast<std::size_t>(s)]));
+       },
+       stateExists});
+  add({"states.N.low_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 1 ('low') of state N", "",
+       false, stateSlot(1), stateExists});
+  add({"states.N.medium_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 2 ('medium') of state N",
+       "", false, stateSlot(2), stateExists});
+  add({"states.N.high_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 3 ('high') of state N", "",
+       false, stateSlot(3), stateExists});
+
+  // The fan tab.
+  add({"fan.settings", 1, "", choice({"none", "type_1", "type_2"}),
+       "Which fan settings the image holds that can be edited: none, type-1 settings or a type-2 table", "", false,
+       [](const LoadedImage& image, int) {
+         if (!image.fan.usable) return KeyValue(std::string("none"));
+         return KeyValue(std::string(image.fan.location.tableType == FanTableType::Type2 ? "type_2" : "type_1"));
+       }});
+  add({"fan.mode", 1, "", choice({"transfer_function", "lookup_table"}),
+       "How the fan speed follows the temperature: the transfer function or the look-up table", "Option4 Option5", true,
+       [](const LoadedImage& image, int) -> KeyValue {
+         const std::optional<bool> transfer = shownFan(image.fan).transferFunction;
+         if (!transfer) return none();
+         return std::string(*transfer ? "transfer_function" : "lookup_table");
+       }});
+  add({"fan.tmin_c", 1, deg, temperature, "Tmin: below it the fan runs at Duty cycle min", "Text5", true,
+       fanValue(&ShownFan::tmin)});
+  add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Text6", true,
+       fanValue(&ShownFan::tmax)});
+  add({"fan.tslope_percent", 1, "%", number(0, kLargestTslope),
+       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min", "Text7", true,
+       fanValue(&ShownFan::tslope)});
+  add({"fan.duty_min_percent", 1, "%", percent, "Duty cycle min: the slowest the fan runs", "Text9", true,
+       fanValue(&ShownFan::dutyCycleMin)});
+  add({"fan.hysteresis_percent", 1, "%", percent, "The hysteresis of the fan speed", "Type1Hysteresis", true,
+       fanValue(&ShownFan::hysteresis)});
+  add({"fan.tmin_hysteresis_c", 1, deg, number(0, kLargestSeven), "The hysteresis around Tmin", "Text8", true,
+       fanValue(&ShownFan::tminHysteresis)});
+  add({"fan.spin_up_cycle_percent", 1, "%", percent, "The duty cycle the fan starts with", "Text3", true,
+       fanValue(&ShownFan::spinUpCycle)});
+  add({"fan.spin_up_time", 1, "", number(0, kLargestSeven), "How long the fan starts at the spin up cycle (internal time units)",
+       "Text4", true, fanValue(&ShownFan::spinUpTime)});
+  add({"fan.pwm_ramp_on", 1, "", flag(), "Whether the fan speed changes in ramps", "Check3", true,
+       [](const LoadedImage& image, int) -> KeyValue {
+         return shownFan(image.fan).transferFunction ? KeyValue(shownFan(image.fan).pwmRampOn) : none();
+       }});
+  add({"fan.pwm_ramp_percent", 1, "%", percent, "The step of a ramp", "Text2", true, fanValue(&ShownFan::pwmRamp)});
+  add({"fan.lookup.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
+       "The temperature of point N of the type-1 look-up table", "Type1Threshold(N)", true,
+       fanTableValue(&ShownFan::type1Thresholds)});
+  add({"fan.lookup.N.speed_percent", kFanTablePoints, "%", percent, "The fan speed of point N of the type-1 look-up table",
+       "Type1FanSpeed(N)", true, fanTableValue(&ShownFan::type1Speeds)});
+  add({"fan.table.hysteresis_c", 1, deg, number(0, 255), "The hysteresis of the type-2 fan table", "Text1", true,
+       fanValue(&ShownFan::type2Hysteresis)});
+  add({"fan.table.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
+       "The temperature of point N of the type-2 fan table", "Threshold(N)", true,
+       fanTableValue(&ShownFan::type2Thresholds)});
+  add({"fan.table.N.speed_percent", kFanTablePoints, "%", percent, "The fan speed of point N of the type-2 fan table",
+       "FanSpeed(N)", true, fanTableValue(&ShownFan::type2Speeds)});
+  add({"fan.register.N", 3, "", number(0, 4294967295.0, 1, true),
+       "The 32-bit value of fan register N, with the bits no box shows (a stored Tslope, for one)", "", false,
+       [](const LoadedImage& image, int n) -> KeyValue {
+         const auto& position = image.fan.location.registerPositions[static_cast<std::size_t>(n)];
+         const std::optional<std::uint32_t> value = position ? image.bytes.dword(*position) : std::nullopt;
+         return value ? KeyValue(double(*value)) : none();
+       }});
+  return k;
+}
+
+// The pattern's "N" replaced by `index`.
+std::string withIndex(const std::string& pattern, int index) {
+  std::string text = pattern;
+  const std::size_t at = text.find('N');
+  if (at != std::string::npos && (at == 0 || text[at - 1] == '.' || text[at - 1] == '(')) text.replace(at, 1, std::to_string(index));
+  return text;
+}
+
+}  // namespace
+
+std::string ValueKey::key(int index) const { return withIndex(pattern, index); }
+std::string ValueKey::controlName(int index) const { return withIndex(control, index); }
+
+const std::vector<ValueKey>& valueKeys() {
+  static const std::vector<ValueKey> keys = buildKeys();
+  return keys;
+}
+
+std::optional<KeyRef> findKey(const std::string& key) {
+  for (const ValueKey& entry : valueKeys())
+    for (int i = 0; i < entry.count; ++i)
+      if (entry.key(i) == key) return KeyRef{&entry, i};
+  return std::nullopt;
+}
+
+std::vector<KeyRef> keysUnder(const std::string& prefix) {
+  std::vector<KeyRef> keys;
+  for (const ValueKey& entry : valueKeys())
+    for (int i = 0; i < entry.count; ++i) {
+      const std::string key = entry.key(i);
+      if (prefix.empty() || key == prefix || key.rfind(prefix + ".", 0) == 0) keys.push_back({&entry, i});
+    }
+  return keys;
+}
+
+std::optional<KeyRef> keyOfControl(const std::string& control) {
+  for (const ValueKey& entry : valueKeys())
+    for (int i = 0; i < entry.count && !entry.control.empty(); ++i) {
+      // A key shown by a group of options names each of them.
+      const std::string names = " " + entry.controlName(i) + " ";
+      if (names.find(" " + control + " ") != std::string::npos) return KeyRef{&entry, i};
+    }
+  return std::nullopt;
+}
+
+std::string typeText(const KeyType& type) {
+  switch (type.kind) {
+    case KeyKind::Number:
+      return decimalText(type.lowest) + ".." + decimalText(type.highest) +
+             (type.step != 1 ? " step " + decimalText(type.step) : "") + (type.nullable ? " or none" : "");
+    case KeyKind::Text:
+      return type.largest ? "text of at most " + std::to_string(type.largest) + " characters"
+                          : "text no longer than the image's";
+    case KeyKind::Choice: {
+      std::string entries;
+      for (const std::string& entry : type.entries) entries += (entries.empty() ? "" : "|") + entry;
+      return entries;
+    }
+    case KeyKind::Flag: break;
+  }
+  return "true|false";
+}
+
+}  // namespace oza

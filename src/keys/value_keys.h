@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace oza {
+
+struct LoadedImage;
+
+// A value as scripts see it: none, a number, a text or a flag.
+using KeyValue = std::variant<std::monostate, double, std::string, bool>;
+
+enum class KeyKind { Number, Text, Choice, Flag };
+
+// What a key's values may be.
+struct KeyType {
+  KeyKind kind = KeyKind::Number;
+  double lowest = 0, highest = 0, step = 1;  // numbers
+  bool nullable = false;                     // a number that may be none ("---" voltages)
+  std::vector<std::string> entries;          // choices
+  // The longest text: `largest` characters, or as long as the text it
+  // replaces in the loaded image when 0.
+  std::size_t largest = 0;
+};
+
+// One value the program shows or edits. A key with "N" in it stands for
+// `count` keys, N from 0: "clock_info.N.gpu_mhz" for "clock_info.0.gpu_mhz" ...
+// and the control name likewise ("GPU(N)").
+struct ValueKey {
+  std::string pattern;
+  int count = 1;
+  std::string unit;
+  KeyType type;
+  std::string meaning;
+  // The name string of the control that shows it (of each option, for a
+  // choice of options, separated by a blank); empty for none.
+  std::string control;
+  bool editable = false;
+  // The value a loaded image holds for index N, as the window shows it;
+  // none where the image has none.
+  std::function<KeyValue(const LoadedImage& image, int index)> value;
+  // Whether the image has the value at N at all (states beyond its count have not).
+  std::function<bool(const LoadedImage& image, int index)> present = nullptr;
+
+  std::string key(int index) const;
+  std::string controlName(int index) const;
+};
+
+// Every value the program shows or edits, in the order of the window.
+const std::vector<ValueKey>& valueKeys();
+
+// A key with its index resolved.
+struct KeyRef {
+  const ValueKey* entry = nullptr;
+  int index = 0;
+  std::string key() const { return entry->key(index); }
+};
+
+// The key `key` names ("clock_info.3.gpu_mhz"); none for an unknown one.
+std::optional<KeyRef> findKey(const std::string& key);
+// The keys `prefix` selects: itself, or the keys under it ("fan", "clock_info.3").
+std::vector<KeyRef> keysUnder(const std::string& prefix);
+// The key whose control is the one named `control` ("GPU(3)").
+std::optional<KeyRef> keyOfControl(const std::string& control);
+
+// "0..167772.15 step 0.01", "text", "transfer_function|lookup_table", "flag".
+std::string typeText(const KeyType& type);
+
+}  // namespace oza

@@ -21,4 +21,11 @@ Json jsonNumber(double value) {
   return rounded;
 }
 
+Json keyValueJson(const KeyValue& value) {
+  if (const double* number = std::get_if<double>(&value)) return jsonNumber(*number);
+  if (const std::string* text = std::get_if<std::string>(&value)) return *text;
+  if (const bool* flag = std::get_if<bool>(&value)) return *flag;
+  return nullptr;
+}
+
 }  // namespace oza

@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "keys/value_keys.h"
+
 namespace oza {
 
 // Members keep the order in which they were added, as a reader of the output
@@ -15,5 +17,8 @@ std::string jsonText(const Json& json);
 // A measured or computed number as the output shows it: 15 significant
 // digits, whole numbers without a fraction.
 Json jsonNumber(double value);
+
+// A key's value as JSON: a number, a text, a flag or null.
+Json keyValueJson(const KeyValue& value);
 
 }  // namespace oza

@@ -21,13 +21,6 @@ int usageError(CliContext& context, const ParsedCommand& command, const std::str
   return 2;
 }
 
-Json valueJson(const KeyValue& value) {
-  if (const double* number = std::get_if<double>(&value)) return jsonNumber(*number);
-  if (const std::string* text = std::get_if<std::string>(&value)) return *text;
-  if (const bool* flag = std::get_if<bool>(&value)) return *flag;
-  return nullptr;
-}
-
 // The keys the arguments select, each once, in the order of the table; all
 // of them without arguments.
 std::expected<std::vector<KeyRef>, std::string> selectedKeys(const std::vector<std::string>& selections) {
@@ -52,7 +45,7 @@ std::string valuesText(const LoadedImage& image, const std::vector<KeyRef>& keys
   for (const KeyRef& key : keys) {
     if (!key.entry->present(image, key.index)) continue;
     const KeyValue value = key.entry->value(image, key.index);
-    values[key.key()] = valueJson(value);
+    values[key.key()] = keyValueJson(value);
     const bool none = std::holds_alternative<std::monostate>(value);
     text += key.key() + " = " + escapeControls(keyValueText(value)) +
             (none || key.entry->unit.empty() ? "" : " " + key.entry->unit) + "\n";

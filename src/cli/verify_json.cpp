@@ -9,8 +9,15 @@ std::string checkJson(const CheckReport& report) {
   json["image"] = report.path;
   if (!report.against.empty()) json["against"] = report.against;
   Json checks = Json::array();
-  for (const CheckItem& item : report.items)
-    checks.push_back({{"name", item.name}, {"outcome", outcomeName(item.outcome)}, {"detail", item.detail}});
+  for (const CheckItem& item : report.items) {
+    Json values = Json::object();
+    for (const auto& [key, value] : item.values) values[key] = keyValueJson(value);
+    checks.push_back({{"name", item.name},
+                      {"outcome", outcomeName(item.outcome)},
+                      {"detail", item.detail},
+                      {"key", item.key},
+                      {"values", std::move(values)}});
+  }
   json["checks"] = std::move(checks);
   json["errors"] = report.count(CheckOutcome::Error);
   json["warnings"] = report.count(CheckOutcome::Warning);
@@ -23,7 +30,13 @@ std::string diffJson(const std::string& pathA, const std::string& pathB, const s
   json["b"] = pathB;
   json["equal"] = differences.empty();
   Json rows = Json::array();
-  for (const Difference& d : differences) rows.push_back({{"what", d.what}, {"a", d.a}, {"b", d.b}});
+  for (const Difference& d : differences)
+    rows.push_back({{"what", d.what},
+                    {"a", d.a},
+                    {"b", d.b},
+                    {"key", d.key},
+                    {"valueA", keyValueJson(d.valueA)},
+                    {"valueB", keyValueJson(d.valueB)}});
   json["differences"] = std::move(rows);
   return jsonText(json);
 }

@@ -54,9 +54,14 @@ std::expected<ControlEdit, std::string> controlEditFor(const KeyRef& key, const 
                                                        const LoadedImage& image) {
   const ValueKey& entry = *key.entry;
   const auto refuse = [&key](const std::string& problem) { return std::unexpected(named(key, problem)); };
-  if (!entry.editable) return refuse("is read-only");
-  const std::string control = entry.controlName(key.index);
   const KeyType& type = entry.type;
+  if (!entry.editable) return refuse("is read-only");
+  // A value the image does not hold (a fan the load could not read, say) has
+  // no box that a save would write.
+  if (!entry.present(image, key.index) ||
+      (!type.nullable && std::holds_alternative<std::monostate>(entry.value(image, key.index))))
+    return refuse("this image holds no such value");
+  const std::string control = entry.controlName(key.index);
   KeyValue value = given;
   // A number given as text ("800" from a file of edits) is that number; a
   // text key takes a number as its digits.

@@ -7,6 +7,7 @@
 #include "save/checksum.h"
 #include "tabs/clock_tab.h"
 #include "tabs/fan_tab.h"
+#include "text/latin1.h"
 #include "text/message_text.h"
 #include "text/number_text.h"
 #include "verify/byte_ranges.h"
@@ -21,9 +22,35 @@ constexpr std::int64_t k128k = 131072;
 // A clock may rise this much over the original's highest before it is worth a warning.
 constexpr double kLargestRaise = 1.20;
 
+// The rules by their names, and the keys scripts know them by.
+const std::pair<const char*, const char*> kRuleKeys[] = {
+    {"Loads", "loads"},
+    {"File length", "file_length"},
+    {"Declared image length", "declared_length"},
+    {"Declared image checksum", "declared_checksum"},
+    {"Original loads", "original_loads"},
+    {"Length as the original", "length_as_original"},
+    {"Byte sum as the original", "byte_sum_as_original"},
+    {"GDDR5 image size", "gddr5_size"},
+    {"Clocks within the Overdrive limits", "clocks_within_overdrive_limits"},
+    {"Fan look-up table rises", "fan_table_rises"},
+    {"Tmin below Tmax", "tmin_below_tmax"},
+    {"Voltages within the original's range", "voltages_within_original_range"},
+    {"Clocks at most 20 % over the original's highest", "clocks_near_original"},
+    {"Bytes outside known fields as the original", "bytes_outside_known_fields"},
+};
+
+std::string ruleKey(const std::string& name) {
+  for (const auto& [rule, key] : kRuleKeys)
+    if (name == rule) return key;
+  return {};
+}
+
 class Rules {
  public:
   explicit Rules(std::vector<CheckItem>& items) : items_(items) {}
+  // A value the next rule looked at or found wrong.
+  void note(const std::string& key, KeyValue value) { values_.emplace_back(key, std::move(value)); }
   void passed(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Passed, detail); }
   void warning(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Warning, detail); }
   void error(const std::string& name, const std::string& detail) { add(name, CheckOutcome::Error, detail); }
@@ -39,9 +66,11 @@ class Rules {
 
  private:
   void add(const std::string& name, CheckOutcome outcome, const std::string& detail) {
-    items_.push_back({name, outcome, detail});
+    items_.push_back({name, outcome, detail, ruleKey(name), std::move(values_)});
+    values_.clear();
   }
   std::vector<CheckItem>& items_;
+  std::vector<std::pair<std::string, KeyValue>> values_;
 };
 
 std::string bytes(std::int64_t n) { return std::to_string(n) + " bytes"; }
@@ -89,11 +118,13 @@ void checkFile(const ImageFile& file, Rules& rules) {
     return;
   }
   const ByteImage& b = *file.bytes;
+  rules.note("size_bytes", double(b.size()));
   if (b.size() == k64k || b.size() == k128k)
     rules.passed("File length", bytes(b.size()));
   else
     rules.error("File length", bytes(b.size()) + ", neither 65536 nor 131072");
   const std::int64_t declared = declaredLength(b);
+  rules.note("declared_bytes", double(declared));
   if (declared > b.size()) {
     rules.error("Declared image length", bytes(declared) + " declared, the file holds " + bytes(b.size()));
     rules.notRun("Declared image checksum", "the declared image is not all in the file");
@@ -101,6 +132,7 @@ void checkFile(const ImageFile& file, Rules& rules) {
   }
   rules.passed("Declared image length", bytes(declared) + " declared");
   const std::int64_t sum = rangeSum(b, 0, declared - 1).value_or(0);
+  rules.note("declared_sum_mod_256", double(sum % 256));
   if (sum % 256 == 0)
     rules.passed("Declared image checksum", "sums to 0 modulo 256");
   else
@@ -119,10 +151,14 @@ void checkAgainstFile(const ImageFile& file, const ImageFile& original, Rules& r
   }
   const ByteImage& b = *file.bytes;
   const ByteImage& o = *original.bytes;
+  rules.note("size_bytes", double(b.size()));
+  rules.note("original.size_bytes", double(o.size()));
   if (b.size() == o.size())
     rules.passed("Length as the original", bytes(b.size()));
   else
     rules.error("Length as the original", bytes(b.size()) + ", the original " + bytes(o.size()));
+  rules.note("byte_sum", double(byteSum(b)));
+  rules.note("original.byte_sum", double(byteSum(o)));
   if (byteSum(b) == byteSum(o))
     rules.passed("Byte sum as the original", std::to_string(byteSum(b)));
   else
@@ -139,6 +175,8 @@ void checkContent(const ImageFile& file, Rules& rules) {
   const LoadedImage& image = *file.image;
   const bool gddr5 = usesGddr5(image.strings);
   const std::int64_t size = image.bytes.size();
+  rules.note("size_bytes", double(size));
+  rules.note("memory.type", latin1ToUtf8(image.strings.ramType));
   if (gddr5 && size <= k64k)
     rules.warning("GDDR5 image size", "a GDDR5 image of " + bytes(size) + " may be cut short");
   else
@@ -152,11 +190,18 @@ void checkContent(const ImageFile& file, Rules& rules) {
   } else {
     std::vector<std::string> problems;
     for (const ShownClockInfo& info : clockInfos(image)) {
-      if (gpuLimit > 0 && info.gpu > gpuLimit)
+      const std::string key = "clock_info." + std::to_string(info.block) + ".";
+      if (gpuLimit > 0 && info.gpu > gpuLimit) {
         problems.push_back(block(info.block) + " GPU " + mhz(info.gpu) + " above " + mhz(gpuLimit));
-      if (ramLimit > 0 && info.ram > ramLimit)
+        rules.note(key + "gpu_mhz", info.gpu);
+      }
+      if (ramLimit > 0 && info.ram > ramLimit) {
         problems.push_back(block(info.block) + " RAM " + mhz(info.ram) + " above " + mhz(ramLimit));
+        rules.note(key + "memory_mhz", info.ram);
+      }
     }
+    rules.note("overdrive.gpu_limit_mhz", gpuLimit);
+    rules.note("overdrive.memory_limit_mhz", ramLimit);
     const std::string gpu = gpuLimit > 0 ? "GPU up to " + mhz(gpuLimit) : "no GPU limit";
     const std::string ram = ramLimit > 0 ? "RAM up to " + mhz(ramLimit) : "no RAM limit";
     rules.judge("Clocks within the Overdrive limits", CheckOutcome::Warning, problems, gpu + ", " + ram);
@@ -185,8 +230,15 @@ void checkFan(const ImageFile& file, Rules& rules) {
       const double t0 = textValue(thresholds[k - 1]), t1 = textValue(thresholds[k]);
       const double s0 = textValue(speeds[k - 1]), s1 = textValue(speeds[k]);
       const std::string entry = "entry " + std::to_string(k);
-      if (t1 <= t0) problems.push_back(entry + " threshold " + decimalText(t1) + " after " + decimalText(t0));
-      if (s1 < s0) problems.push_back(entry + " speed " + decimalText(s1) + " % after " + decimalText(s0) + " %");
+      const std::string key = std::string(type2 ? "fan.table." : "fan.lookup.") + std::to_string(k) + ".";
+      if (t1 <= t0) {
+        problems.push_back(entry + " threshold " + decimalText(t1) + " after " + decimalText(t0));
+        rules.note(key + "threshold_c", t1);
+      }
+      if (s1 < s0) {
+        problems.push_back(entry + " speed " + decimalText(s1) + " % after " + decimalText(s0) + " %");
+        rules.note(key + "speed_percent", s1);
+      }
     }
     rules.judge(tableRule, CheckOutcome::Warning, problems, "thresholds rise, speeds do not fall");
   }
@@ -195,6 +247,8 @@ void checkFan(const ImageFile& file, Rules& rules) {
     return;
   }
   const double tmin = textValue(fan.tmin), tmax = textValue(fan.tmax);
+  rules.note("fan.tmin_c", tmin);
+  rules.note("fan.tmax_c", tmax);
   if (tmin < tmax)
     rules.passed(tminRule, "Tmin " + decimalText(tmin) + ", Tmax " + decimalText(tmax));
   else
@@ -229,14 +283,23 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
     const std::string range = decimalText(*low) + " V to " + decimalText(*high) + " V";
     std::vector<std::string> problems;
     for (const ShownClockInfo& info : mine)
-      if (info.volt && (*info.volt < *low || *info.volt > *high))
+      if (info.volt && (*info.volt < *low || *info.volt > *high)) {
         problems.push_back(block(info.block) + " " + decimalText(*info.volt) + " V outside " + range);
+        rules.note("clock_info." + std::to_string(info.block) + ".voltage_v", *info.volt);
+      }
     rules.judge(voltRule, CheckOutcome::Warning, problems, range);
   }
   std::vector<std::string> raised;
   for (const ShownClockInfo& info : mine) {
-    if (info.gpu > gpuHigh * kLargestRaise) raised.push_back(block(info.block) + " GPU " + mhz(info.gpu));
-    if (info.ram > ramHigh * kLargestRaise) raised.push_back(block(info.block) + " RAM " + mhz(info.ram));
+    const std::string key = "clock_info." + std::to_string(info.block) + ".";
+    if (info.gpu > gpuHigh * kLargestRaise) {
+      raised.push_back(block(info.block) + " GPU " + mhz(info.gpu));
+      rules.note(key + "gpu_mhz", info.gpu);
+    }
+    if (info.ram > ramHigh * kLargestRaise) {
+      raised.push_back(block(info.block) + " RAM " + mhz(info.ram));
+      rules.note(key + "memory_mhz", info.ram);
+    }
   }
   rules.judge(raiseRule, CheckOutcome::Warning, raised,
               "original's highest GPU " + mhz(gpuHigh) + ", RAM " + mhz(ramHigh));
@@ -248,6 +311,7 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");
   std::int64_t differing = 0;
   for (const ByteRange& range : ranges) differing += range.differing;
+  rules.note("bytes.differing", double(differing));
   std::string detail = std::to_string(differing) + (differing == 1 ? " byte differs at " : " bytes differ at ");
   const std::size_t shown = std::min(ranges.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r) detail += (r ? ", " : "") + rangeText(ranges[r]);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "keys/value_keys.h"
 #include "verify/image_file.h"
 
 namespace oza {
@@ -14,6 +15,9 @@ struct CheckItem {
   std::string name;
   CheckOutcome outcome = CheckOutcome::Passed;
   std::string detail;
+  std::string key;  // the rule's name for scripts ("file_length"), the same from one version to the next
+  // The values the rule looked at or found wrong, typed, under their keys.
+  std::vector<std::pair<std::string, KeyValue>> values;
 };
 
 struct CheckReport {

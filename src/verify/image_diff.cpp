@@ -21,14 +21,30 @@ namespace {
 
 class Collector {
  public:
-  explicit Collector(std::vector<Difference>& out) : out_(out) {}
-  void add(const std::string& what, const std::string& a, const std::string& b) {
-    if (a != b) out_.push_back({what, a, b});
+  Collector(const LoadedImage& a, const LoadedImage& b, std::vector<Difference>& out) : a_(a), b_(b), out_(out) {}
+  // A row when the texts differ; a row of a value key carries its values.
+  void add(const std::string& key, const std::string& what, const std::string& a, const std::string& b) {
+    if (a == b) return;
+    Difference difference{what, a, b, key, a, b};
+    if (const std::optional<KeyRef> ref = findKey(key)) {
+      difference.valueA = ref->entry->value(a_, ref->index);
+      difference.valueB = ref->entry->value(b_, ref->index);
+    }
+    out_.push_back(std::move(difference));
   }
 
  private:
+  const LoadedImage& a_;
+  const LoadedImage& b_;
   std::vector<Difference>& out_;
 };
+
+// "bytes.0x1234-0x123f" for a range, as a key.
+std::string rangeKey(const std::string& area, const ByteRange& range) {
+  std::string key = area + "." + offsetText(range.first);
+  if (range.last > range.first) key += "-" + offsetText(range.last);
+  return key;
+}
 
 std::string count(std::int64_t n, const char* unit) { return std::to_string(n) + " " + unit; }
 
@@ -45,20 +61,24 @@ std::vector<std::string> shownStrings(const LoadedImage& image) {
 void diffInfo(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const char* const shown[] = {"Date",      "BIOS version",     "Chip type",          "Hardware specs",
                                "Copyright", "AtomBIOS version", "Power cable message"};
+  const char* const keys[] = {"strings.date",      "strings.bios_version",     "strings.chip_type",
+                              "strings.hardware_specs", "strings.copyright", "strings.atom_bios_version",
+                              "strings.power_cable_message"};
   const std::vector<std::string> ia = shownStrings(a);
   const std::vector<std::string> ib = shownStrings(b);
   for (std::size_t i = 0; i < std::size(shown); ++i) {
-    out.add(shown[i], ia[i], ib[i]);
+    out.add(keys[i], shown[i], ia[i], ib[i]);
     // The two strings the tab does not show as text follow the chip type.
     if (i == 2) {
-      out.add("Card interface", latin1ToUtf8(a.strings.cardInterface), latin1ToUtf8(b.strings.cardInterface));
-      out.add("RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
+      out.add("strings.card_interface", "Card interface", latin1ToUtf8(a.strings.cardInterface),
+              latin1ToUtf8(b.strings.cardInterface));
+      out.add("memory.type", "RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
     }
   }
-  out.add("Sub vendor ID", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
+  out.add("ids.sub_vendor", "Sub vendor ID", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
   auto card = [](const LoadedImage& image) { return "0x" + hexText(image.cardId, 4) + " - " + videoCardText(image.cardId); };
-  out.add("Video card ID", card(a), card(b));
-  out.add("Pre-modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
+  out.add("ids.card", "Video card ID", card(a), card(b));
+  out.add("pre_modified", "Pre-modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
 }
 
 // What clock info block `i` shows: GPU, RAM and voltage; empty beyond the records.
@@ -69,19 +89,22 @@ std::array<std::string, 3> shownBlock(const LoadedImage& image, int i) {
 }
 
 void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
-  out.add("Clock info records", std::to_string(a.clockRecordCount), std::to_string(b.clockRecordCount));
+  out.add("clock_info.count", "Clock info records", std::to_string(a.clockRecordCount),
+          std::to_string(b.clockRecordCount));
   const int records = std::min(std::max(a.clockRecordCount, b.clockRecordCount), kClockBlocks);
   for (int i = 0; i < records; ++i) {
     const std::string block = "Clock info " + std::to_string(i);
+    const std::string key = "clock_info." + std::to_string(i) + ".";
     const auto ba = shownBlock(a, i);
     const auto bb = shownBlock(b, i);
-    out.add(block + " GPU (MHz)", ba[0], bb[0]);
-    out.add(block + " RAM (MHz)", ba[1], bb[1]);
-    out.add(block + " voltage (V)", ba[2], bb[2]);
+    out.add(key + "gpu_mhz", block + " GPU (MHz)", ba[0], bb[0]);
+    out.add(key + "memory_mhz", block + " RAM (MHz)", ba[1], bb[1]);
+    out.add(key + "voltage_v", block + " voltage (V)", ba[2], bb[2]);
   }
   const PowerPlayStates& sa = a.states();
   const PowerPlayStates& sb = b.states();
-  out.add("PowerPlay states", std::to_string(sa.classification.size()), std::to_string(sb.classification.size()));
+  out.add("states.count", "PowerPlay states", std::to_string(sa.classification.size()),
+          std::to_string(sb.classification.size()));
   auto state = [](const PowerPlayStates& states, std::size_t s) -> std::string {
     if (s >= states.classification.size()) return "";
     std::string text = std::to_string(s) + stateDescription(states.classification[s]) + "; clock infos";
@@ -91,14 +114,18 @@ void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   };
   const std::size_t states = std::max(sa.classification.size(), sb.classification.size());
   for (std::size_t s = 0; s < states; ++s)
-    out.add("PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
+    out.add("states." + std::to_string(s), "PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
   const auto overdrive = [](const LoadedImage& image, std::optional<std::uint32_t> OverdriveClocks::*field) {
     return overdriveText(image.overdrive ? *image.overdrive.*field : std::nullopt);
   };
-  out.add("Standard clock GPU", overdrive(a, &OverdriveClocks::engineClock), overdrive(b, &OverdriveClocks::engineClock));
-  out.add("Standard clock RAM", overdrive(a, &OverdriveClocks::memoryClock), overdrive(b, &OverdriveClocks::memoryClock));
-  out.add("Upper limit GPU", overdrive(a, &OverdriveClocks::engineLimit), overdrive(b, &OverdriveClocks::engineLimit));
-  out.add("Upper limit RAM", overdrive(a, &OverdriveClocks::memoryLimit), overdrive(b, &OverdriveClocks::memoryLimit));
+  out.add("overdrive.gpu_mhz", "Standard clock GPU", overdrive(a, &OverdriveClocks::engineClock),
+          overdrive(b, &OverdriveClocks::engineClock));
+  out.add("overdrive.memory_mhz", "Standard clock RAM", overdrive(a, &OverdriveClocks::memoryClock),
+          overdrive(b, &OverdriveClocks::memoryClock));
+  out.add("overdrive.gpu_limit_mhz", "Upper limit GPU", overdrive(a, &OverdriveClocks::engineLimit),
+          overdrive(b, &OverdriveClocks::engineLimit));
+  out.add("overdrive.memory_limit_mhz", "Upper limit RAM", overdrive(a, &OverdriveClocks::memoryLimit),
+          overdrive(b, &OverdriveClocks::memoryLimit));
 }
 
 std::string controlMode(const ShownFan& fan) {
@@ -120,53 +147,61 @@ void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     if (!image.fan.usable) return std::string("none");
     return std::string(image.fan.location.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
-  out.add("Fan settings", usable(a), usable(b));
-  out.add("Fan control mode", controlMode(fa), controlMode(fb));
+  out.add("fan.settings", "Fan settings", usable(a), usable(b));
+  out.add("fan.mode", "Fan control mode", controlMode(fa), controlMode(fb));
   const struct {
+    const char* key;
     const char* what;
     std::string ShownFan::*box;
-  } boxes[] = {{"Tmin (\xC2\xB0" "C)", &ShownFan::tmin},
-               {"Tmax (\xC2\xB0" "C)", &ShownFan::tmax},
-               {"Tslope (%)", &ShownFan::tslope},
-               {"Duty cycle min (%)", &ShownFan::dutyCycleMin},
-               {"Hysteresis (%)", &ShownFan::hysteresis},
-               {"Tmin hysteresis (\xC2\xB0" "C)", &ShownFan::tminHysteresis},
-               {"Spin up cycle (%)", &ShownFan::spinUpCycle},
-               {"Spin up time", &ShownFan::spinUpTime},
-               {"PWM ramp (%)", &ShownFan::pwmRamp},
-               {"Fan table hysteresis (\xC2\xB0" "C)", &ShownFan::type2Hysteresis}};
-  for (const auto& box : boxes) out.add(box.what, fa.*box.box, fb.*box.box);
-  out.add("PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
+  } boxes[] = {{"fan.tmin_c", "Tmin (\xC2\xB0" "C)", &ShownFan::tmin},
+               {"fan.tmax_c", "Tmax (\xC2\xB0" "C)", &ShownFan::tmax},
+               {"fan.tslope_percent", "Tslope (%)", &ShownFan::tslope},
+               {"fan.duty_min_percent", "Duty cycle min (%)", &ShownFan::dutyCycleMin},
+               {"fan.hysteresis_percent", "Hysteresis (%)", &ShownFan::hysteresis},
+               {"fan.tmin_hysteresis_c", "Tmin hysteresis (\xC2\xB0" "C)", &ShownFan::tminHysteresis},
+               {"fan.spin_up_cycle_percent", "Spin up cycle (%)", &ShownFan::spinUpCycle},
+               {"fan.spin_up_time", "Spin up time", &ShownFan::spinUpTime},
+               {"fan.pwm_ramp_percent", "PWM ramp (%)", &ShownFan::pwmRamp},
+               {"fan.table.hysteresis_c", "Fan table hysteresis (\xC2\xB0" "C)", &ShownFan::type2Hysteresis}};
+  for (const auto& box : boxes) out.add(box.key, box.what, fa.*box.box, fb.*box.box);
+  out.add("fan.pwm_ramp_on", "PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
   for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Thresholds[k], fb.type1Thresholds[k]);
-    out.add("Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
+    const std::string key = "fan.lookup." + std::to_string(k) + ".";
+    out.add(key + "threshold_c", "Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Thresholds[k],
+            fb.type1Thresholds[k]);
+    out.add(key + "speed_percent", "Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
   }
   for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
-    out.add("Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Thresholds[k], fb.type2Thresholds[k]);
-    out.add("Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
+    const std::string key = "fan.table." + std::to_string(k) + ".";
+    out.add(key + "threshold_c", "Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Thresholds[k],
+            fb.type2Thresholds[k]);
+    out.add(key + "speed_percent", "Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
   }
   // Bits of the registers that no box shows (a stored Tslope, for one).
-  for (int n = 0; n < 3; ++n) out.add("Fan register " + std::to_string(n), registerValue(a, n), registerValue(b, n));
+  for (int n = 0; n < 3; ++n)
+    out.add("fan.register." + std::to_string(n), "Fan register " + std::to_string(n), registerValue(a, n),
+            registerValue(b, n));
 }
 
 void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const ByteImage& ia = a.bytes;
   const ByteImage& ib = b.bytes;
-  out.add("Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
-  out.add("Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
+  out.add("size_bytes", "Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
+  out.add("byte_sum", "Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
   const std::vector<KnownField> known = knownFieldsOfEither(a, b);
   const std::vector<KnownField> areas = correctionAreasOfEither(ia, ib);
 
-  for (const char* name : {kHeaderArea, kFillerArea}) {
+  for (const auto& [name, area] : {std::pair{kHeaderArea, "bytes.correction_header"}, std::pair{kFillerArea, "bytes.correction_filler"}}) {
     auto inArea = [&](std::int64_t p) {
       return std::any_of(areas.begin(), areas.end(),
                          [&](const KnownField& f) { return f.name == name && p >= f.first && p <= f.last; });
     };
     for (const ByteRange& range : differingRanges(ia, ib, inArea))
-      out.add(std::string(name) + " " + rangeText(range), bytesText(ia, range), bytesText(ib, range));
+      out.add(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
+              bytesText(ib, range));
   }
   const std::vector<ByteRange> outside = differingRanges(ia, ib, [&](std::int64_t p) {
     return !insideAny(known, p) && !insideAny(areas, p);
@@ -175,20 +210,22 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;
   const auto ranges = static_cast<std::int64_t>(outside.size());
-  out.add("Bytes outside known fields", "",
+  out.add("bytes.outside", "Bytes outside known fields", "",
           count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " + count(ranges, ranges == 1 ? "range" : "ranges"));
   const std::size_t shown = std::min(outside.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r)
-    out.add("Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]), bytesText(ib, outside[r]));
+    out.add(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]),
+            bytesText(ib, outside[r]));
   if (outside.size() > shown)
-    out.add("Bytes in further ranges", "", count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));
+    out.add("bytes.further", "Bytes in further ranges", "",
+            count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));
 }
 
 }  // namespace
 
 std::vector<Difference> diffImages(const LoadedImage& a, const LoadedImage& b) {
   std::vector<Difference> differences;
-  Collector out(differences);
+  Collector out(a, b, differences);
   diffInfo(a, b, out);
   diffClocks(a, b, out);
   diffFan(a, b, out);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/loaded_image.h"
+#include "keys/value_keys.h"
 
 namespace oza {
 
@@ -12,6 +13,10 @@ struct Difference {
   std::string what;
   std::string a;  // as image A shows it
   std::string b;  // as image B shows it
+  // A value key ("clock_info.3.gpu_mhz"), or a named byte range
+  // ("bytes.0x3000-0x3003"), that stays the same from one version to the next.
+  std::string key;
+  KeyValue valueA, valueB;  // typed: a key's values, or the texts
 };
 
 // Everything that differs between two images both loaded to the end: what

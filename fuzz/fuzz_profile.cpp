@@ -41,10 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // A text of the input after its first byte, as a script would give it.
       std::string value(reinterpret_cast<const char*>(data + 1 + e % (size - 1)),
                         std::min<std::size_t>(size - 1 - e % (size - 1), 12));
-      oza::ControlEdit edit;
       const auto kind = control.kind() == oza::ControlKind::ComboBox ? oza::ControlEdit::Kind::Select
                                                                       : oza::ControlEdit::Kind::Set;
-      if (oza::parseEdit(kind, control.name() + "=" + value, edit)) oza::applyEdit(controls, edit);
+      if (const auto edit = oza::parseEdit(kind, control.name() + "=" + value)) (void)oza::applyEdit(controls, *edit);
       continue;
     }
     if (control.kind() == oza::ControlKind::TextBox) control.setText(std::to_string(e * 37));

@@ -9,6 +9,8 @@
 
 #include "controls/control_edits.h"
 #include "fuzz_files.h"
+#include "keys/key_edits.h"
+#include "keys/value_keys.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"
 #include "save/checksum.h"
@@ -26,17 +28,25 @@ const char* const kTexts[] = {"",    "0",     "1",    "-1",     "7",      "40.5"
                               "\xC3\xA9", "\xE2\x82\xAC", "167772.15", "0.0004"};
 
 // A --set or --select of oza-cli with a text drawn from the input's bytes,
-// through the same checks as oza-cli (the box's filter, the list's range).
-void applyScriptedEdit(const std::vector<oza::Control*>& controls, oza::Control& control, const std::uint8_t* data,
-                       std::size_t size, std::size_t from, std::size_t length) {
+// through the same checks as oza-cli (the box's filter, the list's range);
+// or, for every other draw, a KEY=VALUE of oza-cli set for the key of that
+// control.
+void applyScriptedEdit(const oza::Session& session, const std::vector<oza::Control*>& controls,
+                       oza::Control& control, const std::uint8_t* data, std::size_t size, std::size_t from,
+                       std::size_t length) {
   std::string value;
   for (std::size_t i = 0; i < length && size > 0; ++i) value += static_cast<char>(data[(from + i) % size]);
-  const bool list = control.kind() == oza::ControlKind::ListBox || !control.items().empty();
-  oza::ControlEdit edit;
-  if (!oza::parseEdit(list ? oza::ControlEdit::Kind::Select : oza::ControlEdit::Kind::Set,
-                      control.name() + "=" + value, edit))
+  if (from % 2 == 1) {
+    const std::optional<oza::KeyRef> key = oza::keyOfControl(control.name());
+    if (!key || !session.image()) return;
+    const auto edit = oza::controlEditFor(*key, oza::keyValueOfText(value), *session.image());
+    if (edit) (void)oza::applyEdit(controls, *edit);
     return;
-  oza::applyEdit(controls, edit);
+  }
+  const bool list = control.kind() == oza::ControlKind::ListBox || !control.items().empty();
+  const auto edit =
+      oza::parseEdit(list ? oza::ControlEdit::Kind::Select : oza::ControlEdit::Kind::Set, control.name() + "=" + value);
+  if (edit) (void)oza::applyEdit(controls, *edit);
 }
 
 void applyEdits(oza::Session& session, const std::uint8_t* edits, const std::uint8_t* data, std::size_t size) {
@@ -46,7 +56,7 @@ void applyEdits(oza::Session& session, const std::uint8_t* edits, const std::uin
     if (!control.enabled()) continue;
     const int value = edits[e + 1];
     if ((edits[e + 2] & 6) == 6) {
-      applyScriptedEdit(controls, control, data, size, static_cast<std::size_t>(value) * 256 + edits[e + 2],
+      applyScriptedEdit(session, controls, control, data, size, static_cast<std::size_t>(value) * 256 + edits[e + 2],
                         edits[e + 2] % 16);
       continue;
     }
@@ -70,7 +80,7 @@ void applyEdits(oza::Session& session, const std::uint8_t* edits, const std::uin
       case oza::ControlKind::PictureBox: {
         const double x = value * 125.0 / 255 - 5;
         const double y = edits[e + 2] * 110.0 / 255 - 5;
-        auto& fan = session.form.fan;
+        auto& fan = session.form().fan;
         if (&control == &fan.type1Picture) {
           fan.type1GraphMouseDown(x, y);
           fan.type1GraphMouseUp();
@@ -115,6 +125,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!read) oza::fuzz::violated("the saved file cannot be read");
   const oza::ByteImage& saved = *read;
   if (saved.size() != static_cast<std::int64_t>(size - kEditBytes)) oza::fuzz::violated("length changed");
-  if (oza::byteSum(saved) != session.loadedCheckSum) oza::fuzz::violated("byte sum not restored");
+  if (oza::byteSum(saved) != session.image()->checkSum) oza::fuzz::violated("byte sum not restored");
   return 0;
 }

@@ -201,14 +201,9 @@ int runKeys(const ParsedCommand& command, CliContext& context) {
     context.out << jsonText(Json{{"keys", std::move(list)}}) << "\n";
     return 0;
   }
-  for (const ValueKey* entry : entries) {
-    std::string line = entry->pattern;
-    if (entry->count > 1) line += "  (N 0.." + std::to_string(entry->count - 1) + ")";
-    line += "  " + (entry->unit.empty() ? std::string("-") : entry->unit) + "  " + typeText(entry->type) +
-            (entry->editable ? "" : ", read-only") + "\n    " + entry->meaning +
-            (entry->control.empty() ? "" : " [" + entry->control + "]") + "\n";
-    context.out << line;
-  }
+  for (const ValueKey* entry : entries)
+    context.out << entry->pattern << "  " << keyTerms(*entry) << "\n    " << entry->meaning
+                << (entry->control.empty() ? "" : " [" + entry->control + "]") << "\n";
   return 0;
 }
 

@@ -124,7 +124,10 @@ std::vector<ValueKey> buildKeys() {
   add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "InfoText(5)", true,
        shownText(&InfoStrings::atomBiosVersion)});
   add({"strings.power_cable_message", 1, "", text(), "The power cable error message, where the image has one",
-       "InfoText(6)", true, shownText(&InfoStrings::powerCableMessage)});
+       "InfoText(6)", true, [](const LoadedImage& image, int) {
+         const bool held = image.strings.positions && image.strings.positions->powerCableMessage;
+         return held ? KeyValue(latin1ToUtf8(image.strings.powerCableMessage)) : none();
+       }});
   add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", false,
        shownText(&InfoStrings::cardInterface)});
   add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", false,
@@ -310,6 +313,13 @@ std::string typeText(const KeyType& type) {
     case KeyKind::Flag: break;
   }
   return "true|false";
+}
+
+std::string keyTerms(const ValueKey& entry) {
+  std::string terms;
+  if (entry.count > 1) terms += "N 0.." + std::to_string(entry.count - 1) + ", ";
+  if (!entry.unit.empty()) terms += entry.unit + ", ";
+  return terms + typeText(entry.type) + (entry.editable ? "" : ", read-only");
 }
 
 }  // namespace oza

@@ -68,5 +68,7 @@ std::optional<KeyRef> keyOfControl(const std::string& control);
 
 // "0..167772.15 step 0.01", "text", "transfer_function|lookup_table", "flag".
 std::string typeText(const KeyType& type);
+// "N 0..19, MHz, 0..167772.15 step 0.01": indices, unit, type, read-only.
+std::string keyTerms(const ValueKey& entry);
 
 }  // namespace oza

@@ -1,7 +1,5 @@
 #include "cli/cli_edits.h"
 
-#include "text/message_text.h"
-
 namespace oza {
 
 std::expected<std::vector<ControlEdit>, std::string> controlEditsOf(const ParsedCommand& command) {
@@ -18,14 +16,11 @@ std::expected<std::vector<ControlEdit>, std::string> controlEditsOf(const Parsed
   return edits;
 }
 
-bool applyEdits(const std::vector<Control*>& controls, const std::vector<ControlEdit>& edits, std::ostream& err) {
-  for (const ControlEdit& edit : edits) {
-    if (const auto applied = applyEdit(controls, edit); !applied) {
-      err << "oza-cli: " << escapeControls(applied.error()) << "\n";
-      return false;
-    }
-  }
-  return true;
+std::expected<void, std::string> applyEdits(const std::vector<Control*>& controls,
+                                            const std::vector<ControlEdit>& edits) {
+  for (const ControlEdit& edit : edits)
+    if (auto applied = applyEdit(controls, edit); !applied) return applied;
+  return {};
 }
 
 }  // namespace oza

@@ -12,8 +12,8 @@ namespace oza {
 // The control edits of --set, --check and --select, in the order given.
 std::expected<std::vector<ControlEdit>, std::string> controlEditsOf(const ParsedCommand& command);
 
-// Applies the edits in order; the first one refused is a usage error: its
-// message on standard error, and false.
-bool applyEdits(const std::vector<Control*>& controls, const std::vector<ControlEdit>& edits, std::ostream& err);
+// Applies the edits in order, up to the first one refused: why it was.
+std::expected<void, std::string> applyEdits(const std::vector<Control*>& controls,
+                                            const std::vector<ControlEdit>& edits);
 
 }  // namespace oza

@@ -246,6 +246,11 @@ std::string commandHelp(const CommandSpec& spec) {
   return text;
 }
 
+int usageError(const ParsedCommand& command, CliContext& context, const std::string& problem) {
+  context.err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(*command.spec);
+  return 2;
+}
+
 int runCommandLine(const std::vector<std::string>& args, CliContext& context) {
   if (args.size() == 1 && args[0] == "--version") {
     context.out << "oza-cli " << runningVersionText() << "\n";
@@ -265,10 +270,7 @@ int runCommandLine(const std::vector<std::string>& args, CliContext& context) {
     return 2;
   }
   const auto parsed = parseCommand(*spec, args);
-  if (!parsed) {
-    context.err << "oza-cli: " << escapeControls(parsed.error()) << "\n" << commandHelp(*spec);
-    return 2;
-  }
+  if (!parsed) return usageError(ParsedCommand{spec, {}, {}}, context, parsed.error());
   return spec->run(*parsed, context);
 }
 

@@ -72,6 +72,10 @@ std::string usageText();
 // One command's synopsis, options and what it does.
 std::string commandHelp(const CommandSpec& spec);
 
+// The one way a command reports a usage error: the problem and the
+// command's usage on `err`, exit code 2.
+int usageError(const ParsedCommand& command, CliContext& context, const std::string& problem);
+
 // Runs an oza-cli command line. Exit codes: 0 done, 1 stopped at a failure
 // (its messages are in the JSON), 2 usage error (message on `err`).
 int runCommandLine(const std::vector<std::string>& args, CliContext& context);

@@ -29,16 +29,14 @@ int runDump(const ParsedCommand& command, CliContext& context) {
 
 int runSave(const ParsedCommand& command, CliContext& context) {
   const auto edits = controlEditsOf(command);
-  if (!edits) {
-    context.err << "oza-cli: " << escapeControls(edits.error()) << "\n" << commandHelp(*command.spec);
-    return 2;
-  }
+  if (!edits) return usageError(command, context, edits.error());
   CliPlatform platform(answerOf(command), command.has("--force"));
   Session session(platform);
   session.start();
   bool done = loadBiosFile(session, command.positionals[0]);
   if (done) {
-    if (!applyEdits(session.controls(), *edits, context.err)) return 2;
+    if (const auto applied = applyEdits(session.controls(), *edits); !applied)
+      return usageError(command, context, applied.error());
     platform.queueSavePath(*command.value("--out"));
     done = saveBiosFile(session);
   }

@@ -16,11 +16,6 @@ namespace oza {
 
 namespace {
 
-int usageError(CliContext& context, const ParsedCommand& command, const std::string& problem) {
-  context.err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(*command.spec);
-  return 2;
-}
-
 // The keys the arguments select, each once, in the order of the table; all
 // of them without arguments.
 std::expected<std::vector<KeyRef>, std::string> selectedKeys(const std::vector<std::string>& selections) {
@@ -138,7 +133,7 @@ Json keyJson(const ValueKey& entry) {
 
 int runGet(const ParsedCommand& command, CliContext& context) {
   const auto keys = selectedKeys({command.positionals.begin() + 1, command.positionals.end()});
-  if (!keys) return usageError(context, command, keys.error());
+  if (!keys) return usageError(command, context, keys.error());
   const bool json = command.value("--format") != "text";
   CliPlatform platform(MessageAnswer::No, false);
   Session session(platform);
@@ -153,7 +148,7 @@ int runGet(const ParsedCommand& command, CliContext& context) {
 
 int runSet(const ParsedCommand& command, CliContext& context) {
   const auto edits = keyEditsOf(command);
-  if (!edits) return usageError(context, command, edits.error());
+  if (!edits) return usageError(command, context, edits.error());
   CliPlatform platform(MessageAnswer::No, command.has("--force"));
   Session session(platform);
   session.start();
@@ -164,12 +159,12 @@ int runSet(const ParsedCommand& command, CliContext& context) {
   std::vector<std::pair<KeyRef, ControlEdit>> controlEdits;
   for (const KeyEdit& edit : *edits) {
     auto controlEdit = controlEditFor(edit.key, edit.value, *session.image());
-    if (!controlEdit) return usageError(context, command, controlEdit.error());
+    if (!controlEdit) return usageError(command, context, controlEdit.error());
     controlEdits.emplace_back(edit.key, *controlEdit);
   }
   for (const auto& [key, edit] : controlEdits)
     if (const auto applied = applyEdit(session.controls(), edit); !applied)
-      return usageError(context, command, key.key() + ": " + applied.error());
+      return usageError(command, context, key.key() + ": " + applied.error());
   const std::string out = *command.value("--out");
   platform.queueSavePath(out);
   if (!saveBiosFile(session)) {
@@ -194,7 +189,7 @@ int runKeys(const ParsedCommand& command, CliContext& context) {
   std::vector<const ValueKey*> entries;
   for (const KeyRef& key : keysUnder(prefix))
     if (entries.empty() || entries.back() != key.entry) entries.push_back(key.entry);
-  if (entries.empty()) return usageError(context, command, "no key or prefix '" + prefix + "'");
+  if (entries.empty()) return usageError(command, context, "no key or prefix '" + prefix + "'");
   if (command.value("--format") == "json") {
     Json list = Json::array();
     for (const ValueKey* entry : entries) list.push_back(keyJson(*entry));

@@ -52,10 +52,7 @@ int runProfileDump(const ParsedCommand& command, CliContext& context) {
 
 int runProfileSave(const ParsedCommand& command, CliContext& context) {
   const auto edits = controlEditsOf(command);
-  if (!edits) {
-    context.err << "oza-cli: " << escapeControls(edits.error()) << "\n" << commandHelp(*command.spec);
-    return 2;
-  }
+  if (!edits) return usageError(command, context, edits.error());
   CliPlatform platform(MessageAnswer::No, command.has("--force"));
   ProfileEditor editor(platform);
   std::string path = command.positionals[0];
@@ -64,10 +61,8 @@ int runProfileSave(const ParsedCommand& command, CliContext& context) {
     std::vector<Control*> controls;
     editor.collect(controls);
     for (const ControlEdit& edit : *edits) {
-      if (const auto applied = applyProfileEdit(editor, controls, edit); !applied) {
-        context.err << "oza-cli: " << escapeControls(applied.error()) << "\n";
-        return 2;
-      }
+      if (const auto applied = applyProfileEdit(editor, controls, edit); !applied)
+        return usageError(command, context, applied.error());
     }
     platform.queueSavePath(*command.value("--out"));
     done = saveProfile(editor);

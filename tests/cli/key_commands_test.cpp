@@ -228,6 +228,9 @@ TEST(KeyCommands, EditsAScriptCannotMakeAreUsageErrorsNamingTheKey) {
       {{"set", image, "fan.tmax_c", "--out", out}, "'fan.tmax_c' is no KEY=VALUE"},
       {{"get", image, "fan.nothing"}, "no key or prefix 'fan.nothing'"},
       {{"keys", "fan.nothing"}, "no key or prefix 'fan.nothing'"},
+      // Edits by control name take the same path.
+      {{"save", image, "--set=GPU(0)=abc", "--out", out}, "'GPU(0)' takes digits and the point only, not 'a'"},
+      {{"save", image, "--set=Nope=1", "--out", out}, "no control named 'Nope'"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.says);

@@ -94,6 +94,11 @@ class Control {
   // it takes them all.
   std::optional<char> refusedCharacter(const std::string& text) const;
 
+  // What is wrong with the value the box shows, which a graph cannot draw as
+  // it is; empty when nothing is. The window marks such a box.
+  const std::string& problem() const { return problem_; }
+  void setProblem(std::string problem) { problem_ = std::move(problem); }
+
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& tip) { toolTip_ = tip; }
 
@@ -116,6 +121,7 @@ class Control {
   int value_ = 0;
   std::optional<Rgb> backColor_;
   std::string toolTip_;
+  std::string problem_;
   std::string loadedText_;
   bool loadedChecked_ = false;
   int loadedListIndex_ = -1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/loaded_image.h"
+#include "fan/fan_reader.h"
 #include "image/atom_layout.h"
 #include "image/id_tables.h"
 #include "powerplay/clock_records.h"
@@ -213,8 +214,16 @@ std::vector<ValueKey> buildKeys() {
   add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Text6", true,
        fanValue(&ShownFan::tmax)});
   add({"fan.tslope_percent", 1, "%", number(0, kLargestTslope),
-       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min", "Text7", true,
+       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min",
+       "Text7", true,
        fanValue(&ShownFan::tslope)});
+  add({"fan.stored_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
+       "The Tslope the image stores, which a save keeps until Tmin, Tmax or Duty cycle min change", "", false,
+       [](const LoadedImage& image, int) -> KeyValue {
+         if (!image.fan.usable || !image.fan.registers) return none();
+         const std::optional<int> stored = percentOf(image.fan.registers->tslope, image.fan.registers->dutyScale);
+         return stored ? KeyValue(double(*stored)) : none();
+       }});
   add({"fan.duty_min_percent", 1, "%", percent, "Duty cycle min: the slowest the fan runs", "Text9", true,
        fanValue(&ShownFan::dutyCycleMin)});
   add({"fan.hysteresis_percent", 1, "%", percent, "The hysteresis of the fan speed", "Type1Hysteresis", true,

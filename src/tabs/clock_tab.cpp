@@ -75,7 +75,12 @@ ClockTab::ClockTab() {
     memoryClock[i].onChange = [this] { mirrorLockedBlocks(memoryClock); };
     voltage[i].onChange = [this] { mirrorLockedBlocks(voltage); };
   }
-  lock.onClick = [this] { applyClockInfoLock(); };
+  lock.onClick = [this] {
+    applyClockInfoLock();
+    // The locked clock infos take their masters' values at once, not only
+    // when a master is next edited.
+    for (ControlArray* boxes : {&gpuClock, &memoryClock, &voltage}) mirrorLockedBlocks(*boxes);
+  };
   stateList.onClick = [this] { listClick(); };
   bandScroll.onChange = [this] {
     // The bands sit as far up as the bar has scrolled.

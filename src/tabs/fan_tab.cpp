@@ -1,5 +1,6 @@
 #include "tabs/fan_tab.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -28,10 +29,6 @@ std::optional<std::string> roundedText(double value) {
   return std::to_string(*rounded);
 }
 
-void setRounded(Control& box, double value) {
-  if (const auto text = roundedText(value)) box.setText(*text);
-}
-
 }  // namespace
 
 FanTab::FanTab() {
@@ -47,11 +44,10 @@ FanTab::FanTab() {
 void FanTab::bindRules() {
   auto redraw = [this] { redrawFanGraph(); };
   auto type2 = [this] { drawType2Graph(); };
+  // The graph follows at once; Tslope only while Tmin lies below Tmax.
   auto tslopeIfRising = [this] {
-    if (textValue(tmin.text()) < textValue(tmax.text())) {
-      calculateTslope();
-      redrawFanGraph();
-    }
+    if (textValue(tmin.text()) < textValue(tmax.text())) calculateTslope();
+    redrawFanGraph();
   };
   clampRule(pwmRamp, kLargestPercent, redraw);
   clampRule(spinUpCycle, kLargestPercent, redraw);
@@ -151,14 +147,43 @@ void FanTab::redrawFanGraph() {
 
 void FanTab::drawLookUpGraph() {
   drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold.texts(), type1Speed.texts()), type1ContinuousGraph.checked());
+  markFallingSpeeds(type1Threshold, type1Speed);
 }
 
 void FanTab::drawTransferGraph() {
-  drawTransferCurve(type1Graph, textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
+  // A Tmin at or above Tmax is drawn at Tmax, and its box marked.
+  const double high = textValue(tmax.text());
+  drawTransferCurve(type1Graph, std::min(textValue(tmin.text()), high), high, textValue(dutyCycleMin.text()));
+  markTransferOrder();
 }
 
 void FanTab::drawType2Graph() {
   drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold.texts(), type2Speed.texts()), type2ContinuousGraph.checked());
+  markFallingSpeeds(type2Threshold, type2Speed);
+}
+
+void FanTab::markTransferOrder() {
+  const bool rising = tmin.text().empty() || tmax.text().empty() || textValue(tmin.text()) < textValue(tmax.text());
+  tmin.setProblem(rising ? "" : "Tmin must lie below Tmax; the graph draws it at Tmax.");
+  tmax.setProblem(rising ? "" : "Tmax must lie above Tmin.");
+}
+
+void FanTab::markFallingSpeeds(ControlArray& thresholds, ControlArray& speeds) {
+  for (int k = 0; k < kFanTablePoints; ++k) speeds[k].setProblem("");
+  const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds.texts(), speeds.texts());
+  for (std::size_t k = 1; k < points.size(); ++k)
+    if (points[k].speed < points[k - 1].speed && !speeds[points[k].box].text().empty())
+      speeds[points[k].box].setProblem("The fan speed falls below the one of the point before.");
+}
+
+void FanTab::redrawShownGraphs() {
+  if (!graphsShown_) return;
+  if (tableType_ == FanTableType::Type2) {
+    drawType2Graph();
+  } else {
+    showFanControls(tableType_);
+    redrawFanGraph();
+  }
 }
 
 void FanTab::setRecommendedValues() {
@@ -189,90 +214,133 @@ void FanTab::clearFanTables() {
   for (int k = 0; k < kFanTablePoints; ++k) type1Speed[k].setText("");
   type1Graph.clear();
   type2Graph.clear();
+  graphsShown_ = false;
+  for (Control* box : {&tmin, &tmax}) box->setProblem("");
+  for (ControlArray* speeds : {&type1Speed, &type2Speed})
+    for (int k = 0; k < kFanTablePoints; ++k) (*speeds)[k].setProblem("");
 }
 
-void FanTab::editTransfer(double x, double y) {
+namespace {
+
+int clampedInt(double value, int lowest, int highest) {
+  return static_cast<int>(std::clamp(std::round(value), double(lowest), double(highest)));
+}
+
+// How many whole units the pointer moved since the press.
+int movedBy(double now, double pressed) { return static_cast<int>(std::round(now - pressed)); }
+
+}  // namespace
+
+void FanTab::pressTransfer(double x, double y) {
   const double low = textValue(tmin.text());
   const double high = textValue(tmax.text());
   const double tmid = (high - low) / 2 + low;
-  int zone = 0;
-  if (x < low / 2) {
-    zone = 0;
-  } else if (x > low / 2 && x < tmid) {
-    zone = 1;
-  } else if (x > tmid) {
-    zone = 2;
-  }
-  if (zone == 0) {
+  drag_ = Drag{};
+  drag_.kind = Drag::Kind::Transfer;
+  drag_.pressX = x;
+  drag_.pressY = y;
+  // The zone is that of the press for the whole drag, so that the knee
+  // dragged towards Tmax stays the knee.
+  drag_.zone = x <= low / 2 ? 0 : x < tmid ? 1 : 2;
+  if (drag_.zone == 0) {
     for (Control* c : {&dutyCycleMin, &tslope}) c->setBackColor(kHighlight);
-    setRounded(dutyCycleMin, y);
-    calculateTslope();
-  } else if (zone == 1) {
+  } else if (drag_.zone == 1) {
     for (Control* c : {&dutyCycleMin, &tmin, &tslope}) c->setBackColor(kHighlight);
-    setRounded(dutyCycleMin, y);
-    setRounded(tmin, x);
-    calculateTslope();
   } else {
     for (Control* c : {&tmax, &tslope}) c->setBackColor(kHighlight);
-    setRounded(tmax, x);
   }
+  drag_.startX = static_cast<int>(drag_.zone == 2 ? high : low);
+  drag_.startY = static_cast<int>(textValue(dutyCycleMin.text()));
 }
 
-void FanTab::editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
+void FanTab::dragTransfer(double x, double y) {
+  const int low = static_cast<int>(textValue(tmin.text()));
+  const int high = static_cast<int>(textValue(tmax.text()));
+  if (drag_.zone != 2) {
+    dutyCycleMin.setText(std::to_string(clampedInt(drag_.startY + movedBy(y, drag_.pressY), 0, kLargestPercent)));
+    calculateTslope();
+  }
+  // The knee and the end of the rise never pass each other.
+  if (drag_.zone == 1 && high >= 1)
+    tmin.setText(std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), 0, std::max(high - 1, 0))));
+  if (drag_.zone == 2)
+    tmax.setText(
+        std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), std::min(low + 1, 255), kLargestTemperature)));
+}
+
+void FanTab::pressLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
   const std::vector<LookUpPoint> points = sortedLookUpPoints(thresholds.texts(), speeds.texts());
   std::size_t n = 0;
   for (std::size_t k = 1; k < points.size(); ++k)
     if (std::fabs(points[k].threshold - x) < std::fabs(points[k - 1].threshold - x)) n = k;
+  drag_ = Drag{};
+  drag_.kind = Drag::Kind::LookUp;
+  drag_.pressX = x;
+  drag_.pressY = y;
   // The boxes that hold the nearest point, wherever it stands in the table.
-  const int box = points[n].box;
-  thresholds[box].setBackColor(kHighlight);
-  speeds[box].setBackColor(kHighlight);
-  setRounded(thresholds[box], x);
-  setRounded(speeds[box], y);
+  const LookUpPoint& point = points[n];
+  drag_.box = point.box;
+  drag_.startX = point.threshold;
+  drag_.startY = point.speed;
+  // Held between its neighbours; where they leave no room, where it is.
+  drag_.lowest = n > 0 ? points[n - 1].threshold + 1 : 0;
+  drag_.highest = n + 1 < points.size() ? points[n + 1].threshold - 1 : static_cast<int>(kLargestThreshold);
+  drag_.lowest = std::min(drag_.lowest, point.threshold);
+  drag_.highest = std::max(drag_.highest, point.threshold);
+  thresholds[drag_.box].setBackColor(kHighlight);
+  speeds[drag_.box].setBackColor(kHighlight);
+}
+
+void FanTab::dragLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
+  const int box = drag_.box;
+  thresholds[box].setText(std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), drag_.lowest, drag_.highest)));
+  speeds[box].setText(std::to_string(clampedInt(drag_.startY + movedBy(y, drag_.pressY), 0, kLargestPercent)));
+}
+
+void FanTab::endDrag(ControlArray& thresholds, ControlArray& speeds) {
+  drag_ = Drag{};
+  for (int k = 0; k < kFanTablePoints; ++k) {
+    thresholds[k].setBackColor(std::nullopt);
+    speeds[k].setBackColor(std::nullopt);
+  }
 }
 
 void FanTab::type1GraphMouseDown(double x, double y) {
   if (transferFunctionMode.checked()) {
-    editTransfer(x, y);
+    pressTransfer(x, y);
   } else {
-    editLookUp(type1Threshold, type1Speed, x, y);
+    pressLookUp(type1Threshold, type1Speed, x, y);
   }
 }
 
 void FanTab::type1GraphMouseMove(double x, double y, bool leftButton) {
   type1Picture.setToolTip(pointerToolTip(x, y));
-  if (leftButton) type1GraphMouseDown(x, y);
+  if (!leftButton) return;
+  if (drag_.kind == Drag::Kind::Transfer && transferFunctionMode.checked()) dragTransfer(x, y);
+  if (drag_.kind == Drag::Kind::LookUp && lookUpTableMode.checked()) dragLookUp(type1Threshold, type1Speed, x, y);
 }
 
 void FanTab::type1GraphMouseUp() {
-  if (transferFunctionMode.checked()) {
+  const bool transfer = drag_.kind == Drag::Kind::Transfer;
+  endDrag(type1Threshold, type1Speed);
+  if (transfer) {
     for (Control* c : {&tmin, &tmax, &tslope, &dutyCycleMin}) c->setBackColor(std::nullopt);
     calculateTslope();
-  } else {
-    for (int k = 0; k < kFanTablePoints; ++k) {
-      type1Threshold[k].setBackColor(std::nullopt);
-      type1Speed[k].setBackColor(std::nullopt);
-    }
   }
 }
 
-void FanTab::type2GraphMouseDown(double x, double y) { editLookUp(type2Threshold, type2Speed, x, y); }
+void FanTab::type2GraphMouseDown(double x, double y) { pressLookUp(type2Threshold, type2Speed, x, y); }
 
 void FanTab::type2GraphMouseMove(double x, double y, bool leftButton) {
   type2Picture.setToolTip(pointerToolTip(x, y));
-  if (leftButton) type2GraphMouseDown(x, y);
+  if (leftButton && drag_.kind == Drag::Kind::LookUp) dragLookUp(type2Threshold, type2Speed, x, y);
 }
 
-void FanTab::type2GraphMouseUp() {
-  for (int k = 0; k < kFanTablePoints; ++k) {
-    type2Threshold[k].setBackColor(std::nullopt);
-    type2Speed[k].setBackColor(std::nullopt);
-  }
-}
+void FanTab::type2GraphMouseUp() { endDrag(type2Threshold, type2Speed); }
 
 void FanTab::collect(std::vector<Control*>& out) {
   for (Control* c :
-       {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &dutyCycleMin, &hysteresis,
+       {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &storedTslope, &dutyCycleMin, &hysteresis,
         &tminHysteresis, &spinUpCycle, &spinUpTime, &pwmRampOn, &pwmRamp, &thresholdCaption, &speedCaption})
     out.push_back(c);
   type1Threshold.collect(out);

@@ -47,6 +47,9 @@ class FanTab {
   Control spinUpTime{"Text4", ControlKind::TextBox};
   Control pwmRampOn{"Check3", ControlKind::CheckBox, "PWM ramp on"};
   Control pwmRamp{"Text2", ControlKind::TextBox};
+  // Beside Tslope: the Tslope the image stores, where it is not the one the
+  // box computes (a save keeps it until Tmin, Tmax or Duty cycle min change).
+  Control storedTslope{"StoredTslope", ControlKind::Label};
   Control thresholdCaption{"Label53", ControlKind::Label, "Threshold (\xC2\xB0" "C):"};
   Control speedCaption{"Label54", ControlKind::Label, "Fan speed (%):"};
   ControlArray type1Threshold{"Type1Threshold", ControlKind::TextBox, kFanTablePoints};
@@ -88,18 +91,24 @@ class FanTab {
   void setRecommendedValues();
   // Empties both look-up tables and both graphs.
   void clearFanTables();
+  // Redraws what the tab showed, after its boxes were set without their rules.
+  void redrawShownGraphs();
 
   // The values the user changed, for the table type the load found at
   // `location`: a value whose box still shows what the load showed keeps its
-  // bytes; Tslope always counts as changed. In look-up mode the values that
-  // mode needs are set first and count as changed.
+  // bytes; Tslope counts as changed with Tmin, Tmax or Duty cycle min. In
+  // look-up mode the values that mode needs are set first and count as
+  // changed.
   FanChanges changedSettings(const FanLocation& location);
 
   // Sets a box as loading does: its rule runs even when the text is the one
   // it already had.
   static void load(Control& box, const std::string& text);
 
-  // Mouse events on the graphs, in graph units.
+  // Mouse events on the graphs, in graph units. A press takes the nearest
+  // point (on the transfer graph: the knee or the end of the rise it is
+  // nearest); a drag moves that point only, by as much as the pointer moved,
+  // and never past its neighbours.
   void type1GraphMouseDown(double x, double y);
   void type1GraphMouseMove(double x, double y, bool leftButton);
   void type1GraphMouseUp();
@@ -116,8 +125,16 @@ class FanTab {
   void modeChanged();
   // Ticks the PWM ramp box with its rule, as a click on it would.
   void turnPwmRampOn();
-  void editTransfer(double x, double y);
-  void editLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
+  void pressTransfer(double x, double y);
+  void dragTransfer(double x, double y);
+  void pressLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
+  void dragLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y);
+  void endDrag(ControlArray& thresholds, ControlArray& speeds);
+  // Marks what the graph cannot show as typed: Tmin not below Tmax, a
+  // look-up speed below the one of the point before.
+  void markTransferOrder();
+  void markFallingSpeeds(ControlArray& thresholds, ControlArray& speeds);
+  void showStoredTslope(const FanRegisterValues& registers);
   // The boxes it set.
   std::vector<const Control*> applyLookUpModeValues();
   // Shows decoded registers as texts; false when the duty scale is 0 (the
@@ -127,6 +144,17 @@ class FanTab {
   // shown and the scale is 0 (the thresholds are shown by then).
   bool showTable(ControlArray& thresholds, ControlArray& speeds, const FanTableBytes& table, int scale);
   FanTableType tableType_ = FanTableType::None;
+  bool graphsShown_ = false;
+
+  // The point a press took, while the button is held.
+  struct Drag {
+    enum class Kind { None, Transfer, LookUp } kind = Kind::None;
+    int zone = 0;  // transfer: 0 Duty cycle min, 1 the knee (Tmin and Duty cycle min), 2 Tmax
+    int box = 0;   // look-up: the boxes of the point
+    double pressX = 0, pressY = 0;
+    int startX = 0, startY = 0;  // the point's values at the press
+    int lowest = 0, highest = 0; // how far its threshold may go
+  } drag_;
 };
 
 // "X: 40 °C; Y: 15 %".

@@ -45,6 +45,8 @@ FanFieldEdit rawOfPercent(const Control& box, int scale) { return rounded(textVa
 
 void FanTab::show(const FanReading& fan) {
   tableType_ = fan.location.tableType;
+  storedTslope.setText("");
+  storedTslope.setVisible(false);
   // Whatever this image does not fill must not show the last image's values.
   clearFanTables();
   if (!fan.supported) return;
@@ -53,6 +55,7 @@ void FanTab::show(const FanReading& fan) {
     if (!fan.usable) return;
     type2Hysteresis.setText(std::to_string(fan.type2Hysteresis));
     drawType2Graph();
+    graphsShown_ = true;
     return;
   }
   if (!fan.registers || !showRegisters(*fan.registers)) return;
@@ -60,6 +63,15 @@ void FanTab::show(const FanReading& fan) {
   if (!fan.usable) return;
   showFanControls(tableType_);
   redrawFanGraph();
+  graphsShown_ = true;
+  showStoredTslope(*fan.registers);
+}
+
+void FanTab::showStoredTslope(const FanRegisterValues& registers) {
+  const std::optional<int> stored = percentOf(registers.tslope, registers.dutyScale);
+  const bool differs = stored && rawOfPercent(tslope, registers.dutyScale) != FanFieldEdit(registers.tslope);
+  storedTslope.setText(differs ? "Stored: " + std::to_string(*stored) : "");
+  storedTslope.setVisible(differs);
 }
 
 bool FanTab::showRegisters(const FanRegisterValues& registers) {
@@ -136,9 +148,10 @@ FanChanges FanTab::changedSettings(const FanLocation& location) {
   FanRegisterChanges& registers = changes.registers;
   registers.tmin = edit(tmin, wholeNumber(tmin.text()));
   registers.tmax = edit(tmax, wholeNumber(tmax.text()));
-  // Tslope is shown as computed from Tmin, Tmax and Duty cycle min, and
-  // saved as shown.
-  registers.tslope = rawOfPercent(tslope, scale);
+  // Tslope is shown as computed from Tmin, Tmax and Duty cycle min; the
+  // image's own stays until one of them (or the box itself) changes.
+  const bool slopeChanged = changed(tmin) || changed(tmax) || changed(dutyCycleMin) || changed(tslope);
+  registers.tslope = slopeChanged ? std::optional<FanFieldEdit>(rawOfPercent(tslope, scale)) : std::nullopt;
   registers.dutyMin = edit(dutyCycleMin, rawOfPercent(dutyCycleMin, scale));
   registers.hysteresis = edit(hysteresis, rounded(textValue(hysteresis.text())));
   registers.spinUpCycle = edit(spinUpCycle, rawOfPercent(spinUpCycle, scale));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/number_text.h"
+
 #include <cmath>
 
 #include "document/image_decoding.h"
@@ -41,10 +43,10 @@ struct Loaded {
   bool ok = false;
 };
 
-TEST(FanWriter, UnchangedSettingsWriteTheSameBytesExceptTheComputedTslope) {
+TEST(FanWriter, UnchangedSettingsWriteTheSameBytesAStoredTslopeIncluded) {
   FixtureImage fixture;
   test::Type1Fields fields;
-  fields.tslope = 54;  // 21 % of 255
+  fields.tslope = 200;  // 78 % of 255; the tab computes 21 %
   fixture.registers = test::registersFor(fields);
   Loaded loaded(fixture);
   ASSERT_TRUE(loaded.ok);
@@ -232,17 +234,26 @@ TEST(FanWriter, OnlyTheChangesAreEncoded) {
   EXPECT_EQ(loaded.image.bytes(), expected);  // nothing outside the two
 }
 
-TEST(FanTabChanges, AnUntouchedTabChangesOnlyTslope) {
+TEST(FanTabChanges, AnUntouchedTabChangesNothingAndTslopeFollowsWhatItIsComputedFrom) {
   Loaded loaded{FixtureImage()};
   const FanChanges changes = loaded.tab.changedSettings(loaded.location);
-  EXPECT_TRUE(changes.registers.tslope.has_value());
   for (const auto* value : {&changes.registers.controlMode, &changes.registers.tmin, &changes.registers.tmax,
-                            &changes.registers.dutyMin, &changes.registers.pwmRampOn, &changes.registers.pwmRamp})
+                            &changes.registers.tslope, &changes.registers.dutyMin, &changes.registers.pwmRampOn,
+                            &changes.registers.pwmRamp})
     EXPECT_FALSE(value->has_value());
   for (int k = 0; k < kFanTablePoints; ++k) {
     EXPECT_FALSE(changes.type1Table.thresholds[k].has_value()) << k;
     EXPECT_FALSE(changes.type1Table.speeds[k].has_value()) << k;
   }
+  for (Control FanTab::*input : {&FanTab::tmin, &FanTab::tmax, &FanTab::dutyCycleMin, &FanTab::tslope}) {
+    Loaded edited{FixtureImage()};
+    Control& box = edited.tab.*input;
+    box.setText(std::to_string(static_cast<int>(textValue(box.text())) + 1));
+    EXPECT_TRUE(edited.tab.changedSettings(edited.location).registers.tslope.has_value()) << box.name();
+  }
+  Loaded lookUp{FixtureImage()};
+  lookUp.tab.lookUpTableMode.click();  // forces Tmin 0
+  EXPECT_TRUE(lookUp.tab.changedSettings(lookUp.location).registers.tslope.has_value());
 }
 
 TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {

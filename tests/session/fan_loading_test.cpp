@@ -90,18 +90,26 @@ TEST_F(FanLoading, ASecondImageShowsItsOwnFanSettingsAtOnce) {
   EXPECT_EQ(form.fan.tmin.text(), "45");
 }
 
-TEST_F(FanLoading, TslopeIsComputedEvenWhenNoBoxChanged) {
+TEST_F(FanLoading, TslopeIsComputedAndAStoredOneThatDiffersShownBesideIt) {
   FixtureImage first;
   test::Type1Fields fields;
   fields.tslope = 200;
   first.registers = test::registersFor(fields);
   ASSERT_TRUE(load(first));
   EXPECT_EQ(form.fan.tslope.text(), "21");
+  // The image's own is shown beside it, where it is another.
+  EXPECT_TRUE(form.fan.storedTslope.visible());
+  EXPECT_EQ(form.fan.storedTslope.text(), "Stored: 78");
   FixtureImage second = first;
   fields.tslope = 10;
   second.registers = test::registersFor(fields);
   ASSERT_TRUE(load(second));
   EXPECT_EQ(form.fan.tslope.text(), "21");
+  EXPECT_EQ(form.fan.storedTslope.text(), "Stored: 4");
+  fields.tslope = 54;  // 21 % of 255: the same
+  second.registers = test::registersFor(fields);
+  ASSERT_TRUE(load(second));
+  EXPECT_FALSE(form.fan.storedTslope.visible());
 }
 
 TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {

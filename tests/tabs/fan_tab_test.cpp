@@ -78,15 +78,31 @@ TEST(ChangeRules, EmptyBecomesZeroAndValuesAreClamped) {
   EXPECT_FALSE(numberKeyAccepted('x'));
 }
 
-TEST(ChangeRules, TminAboveTmaxNeitherRecomputesNorRedraws) {
+TEST(ChangeRules, TminAboveTmaxKeepsTslopeButTheGraphFollowsAndMarksTheBoxes) {
   Tab t;
   t.transfer("60", "40", "20");
   t.tab.tslope.setText("99");
   const int drawings = t.tab.type1Graph.drawings;
   t.tab.tmin.setText("61");
-  t.tab.tmax.setText("41");
   EXPECT_EQ(t.tab.tslope.text(), "99");
-  EXPECT_EQ(t.tab.type1Graph.drawings, drawings);
+  EXPECT_GT(t.tab.type1Graph.drawings, drawings);
+  EXPECT_FALSE(t.tab.tmin.problem().empty());
+  // The knee (Tmin, Duty cycle min) is drawn at Tmax.
+  bool kneeAtTmax = false;
+  for (const GraphLine& line : t.tab.type1Graph.segments())
+    kneeAtTmax |= (line.x1 == 40 && line.y1 == 20) || (line.x2 == 40 && line.y2 == 20);
+  EXPECT_TRUE(kneeAtTmax);
+  t.tab.tmin.setText("30");
+  EXPECT_TRUE(t.tab.tmin.problem().empty());
+  EXPECT_TRUE(t.tab.tmax.problem().empty());
+}
+
+TEST(ChangeRules, AFallingLookUpSpeedIsMarked) {
+  Tab t;
+  t.table(t.tab.type2Threshold, t.tab.type2Speed, {10, 20, 30, 40, 50, 60, 70, 80}, {10, 20, 30, 25, 50, 60, 70, 80});
+  for (int k = 0; k < kFanTablePoints; ++k) EXPECT_EQ(t.tab.type2Speed[k].problem().empty(), k != 3) << k;
+  t.tab.type2Speed[3].setText("35");
+  EXPECT_TRUE(t.tab.type2Speed[3].problem().empty());
 }
 
 TEST(Modes, OptionsSwitchControlsAndGraph) {
@@ -199,67 +215,90 @@ TEST(sortTexts, ComparesUpperCasedCharacterCodes) {
   EXPECT_EQ(texts, (std::vector<std::string>{"009", "010", "10", "A", "a", "ab", "b", "\xC4", "\xE4x"}));
 }
 
-TEST(MouseEditing, TransferZones) {
-  Tab t;
-  t.transfer("40", "106", "15");  // Tmid 73
-  t.tab.type1GraphMouseDown(10, 20);
-  EXPECT_EQ(t.tab.dutyCycleMin.text(), "20");
-  EXPECT_EQ(t.tab.tmin.text(), "40");
-  EXPECT_EQ(t.tab.dutyCycleMin.backColor(), (Rgb{0, 255, 0}));
-  EXPECT_FALSE(t.tab.tmin.backColor().has_value());
-  t.tab.type1GraphMouseUp();
-  EXPECT_FALSE(t.tab.dutyCycleMin.backColor().has_value());
-
-  t.tab.type1GraphMouseDown(50, 30);
-  EXPECT_EQ(t.tab.tmin.text(), "50");
-  EXPECT_EQ(t.tab.dutyCycleMin.text(), "30");
-  t.tab.type1GraphMouseUp();
-
-  t.tab.tmin.setText("40");
-  t.tab.type1GraphMouseDown(100, 90);
-  EXPECT_EQ(t.tab.tmax.text(), "100");
-  EXPECT_EQ(t.tab.dutyCycleMin.text(), "30");
-  EXPECT_EQ(t.tab.tmax.backColor(), (Rgb{0, 255, 0}));
-  t.tab.type1GraphMouseUp();
-
-  t.tab.type1GraphMouseDown(20, 44);  // exactly on the border Tmin / 2: zone 0
-  EXPECT_EQ(t.tab.tmin.text(), "40");
-  EXPECT_EQ(t.tab.dutyCycleMin.text(), "44");
-
-  Tab low;
-  low.transfer("0", "0", "0");
-  low.tab.type1GraphMouseDown(-3, 50);  // zone 2: Tmax -3 becomes 0
-  EXPECT_EQ(low.tab.tmax.text(), "0");
+TEST(MouseEditing, ATransferDragMovesWhatItsPressTookByAsMuchAsThePointerMoved) {
+  const struct {
+    double pressX, pressY, toX, toY;
+    const char *tmin, *tmax, *duty;
+  } drags[] = {
+      {10, 20, 30, 33, "40", "106", "28"},   // left of Tmin / 2: Duty cycle min only
+      {45, 20, 50, 30, "45", "106", "25"},   // the knee: Tmin and Duty cycle min
+      {45, 15, 45.4, 60, "40", "106", "60"}, // vertical: Tmin stays
+      {45, 15, 200, 15, "105", "106", "15"}, // the knee stops before Tmax
+      {100, 90, 90, 10, "40", "96", "15"},   // the end of the rise: Tmax only
+      {100, 90, -50, 90, "40", "41", "15"},  // ... and it stops after Tmin
+  };
+  for (const auto& d : drags) {
+    SCOPED_TRACE(testing::Message() << d.pressX << "," << d.pressY << " -> " << d.toX << "," << d.toY);
+    Tab t;
+    t.transfer("40", "106", "15");  // Tmid 73
+    t.tab.type1GraphMouseDown(d.pressX, d.pressY);
+    EXPECT_EQ(t.tab.tmin.text(), "40");  // a press alone changes nothing
+    EXPECT_EQ(t.tab.dutyCycleMin.text(), "15");
+    t.tab.type1GraphMouseMove((d.pressX + d.toX) / 2, (d.pressY + d.toY) / 2, true);
+    t.tab.type1GraphMouseMove(d.toX, d.toY, true);
+    EXPECT_EQ(t.tab.tmin.text(), d.tmin);
+    EXPECT_EQ(t.tab.tmax.text(), d.tmax);
+    EXPECT_EQ(t.tab.dutyCycleMin.text(), d.duty);
+    t.tab.type1GraphMouseUp();
+    EXPECT_FALSE(t.tab.tmin.backColor().has_value());
+    t.tab.type1GraphMouseMove(0, 0, true);  // no press: no drag
+    EXPECT_EQ(t.tab.dutyCycleMin.text(), d.duty);
+  }
 }
 
-TEST(MouseEditing, NearestPointRoundingAndTheToolTip) {
-  Tab t;
-  t.tab.modes.select(t.tab.lookUpTableMode);
-  t.table(t.tab.type1Threshold, t.tab.type1Speed, {60, 65, 70, 75, 80, 85, 90, 98}, {30, 41, 50, 61, 70, 81, 90, 100});
-  t.tab.type1GraphMouseDown(62.5, 35.5);  // ties to 60 and 65: the first wins
-  EXPECT_EQ(t.tab.type1Threshold[0].text(), "62");
-  EXPECT_EQ(t.tab.type1Speed[0].text(), "36");
-  EXPECT_EQ(t.tab.type1Threshold[0].backColor(), (Rgb{0, 255, 0}));
-  t.tab.type1GraphMouseUp();
-  EXPECT_FALSE(t.tab.type1Speed[0].backColor().has_value());
-
-  t.tab.type1GraphMouseMove(63.5, 40, false);
-  EXPECT_EQ(t.tab.type1Picture.toolTip(),
-            "X: 64 \xC2\xB0"
-            "C; Y: 40 %");
-  EXPECT_EQ(t.tab.type1Threshold[0].text(), "62");  // no button held: no edit
-  t.tab.type1GraphMouseMove(63.5, 40, true);        // 62 and 65 are equally near
-  EXPECT_EQ(t.tab.type1Threshold[0].text(), "64");
-  EXPECT_EQ(t.tab.type1Threshold[1].text(), "65");
+TEST(MouseEditing, ALookUpDragMovesThePointItTookOnlyAndNeverPastItsNeighbours) {
+  const struct {
+    double pressX, pressY, toX, toY;
+    int box;
+    int threshold, speed;
+  } drags[] = {
+      {61, 35, 95, 35, 2, 69, 30},      // towards its neighbour: held before it
+      {60, 30, 60.4, 80, 2, 60, 80},    // vertical: the threshold stays
+      {60, 30, 65, 30, 2, 65, 30},      // horizontal: the speed stays
+      {38, 15, -10, -40, 0, 0, 0},      // the first point: down to 0
+      {108, 50, 200, 200, 7, 120, 100}, // the last point: up to the largest threshold
+      {41, 15, 70, 20, 0, 49, 20},      // the first point stops before the second
+  };
+  for (const bool type2 : {false, true}) {
+    for (const auto& d : drags) {
+      SCOPED_TRACE(testing::Message() << (type2 ? "type 2 " : "type 1 ") << d.pressX << " -> " << d.toX);
+      Tab t;
+      ControlArray& thresholds = type2 ? t.tab.type2Threshold : t.tab.type1Threshold;
+      ControlArray& speeds = type2 ? t.tab.type2Speed : t.tab.type1Speed;
+      if (!type2) t.tab.modes.select(t.tab.lookUpTableMode);
+      t.table(thresholds, speeds, {40, 50, 60, 70, 80, 90, 100, 110}, {15, 20, 30, 35, 40, 45, 50, 50});
+      const auto down = [&](double x, double y) {
+        type2 ? t.tab.type2GraphMouseDown(x, y) : t.tab.type1GraphMouseDown(x, y);
+      };
+      const auto move = [&](double x, double y) {
+        type2 ? t.tab.type2GraphMouseMove(x, y, true) : t.tab.type1GraphMouseMove(x, y, true);
+      };
+      down(d.pressX, d.pressY);
+      EXPECT_EQ(thresholds[d.box].backColor(), (Rgb{0, 255, 0}));
+      for (int step = 1; step <= 10; ++step)
+        move(d.pressX + (d.toX - d.pressX) * step / 10, d.pressY + (d.toY - d.pressY) * step / 10);
+      const std::vector<int> startThresholds = {40, 50, 60, 70, 80, 90, 100, 110};
+      const std::vector<int> startSpeeds = {15, 20, 30, 35, 40, 45, 50, 50};
+      for (int k = 0; k < kFanTablePoints; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        EXPECT_EQ(thresholds[k].text(), std::to_string(k == d.box ? d.threshold : startThresholds[at])) << k;
+        EXPECT_EQ(speeds[k].text(), std::to_string(k == d.box ? d.speed : startSpeeds[at])) << k;
+      }
+      type2 ? t.tab.type2GraphMouseUp() : t.tab.type1GraphMouseUp();
+      EXPECT_FALSE(thresholds[d.box].backColor().has_value());
+    }
+  }
 }
 
-TEST(MouseEditing, UnsortedBoxesEditTheBoxesOfTheNearestPoint) {
+TEST(MouseEditing, UnsortedBoxesEditTheBoxesOfTheNearestPointAndTheToolTipFollows) {
   Tab t;
   t.table(t.tab.type2Threshold, t.tab.type2Speed, {90, 10, 20, 30, 40, 50, 60, 70}, {90, 10, 20, 30, 40, 50, 60, 70});
   t.tab.type2GraphMouseDown(88, 95);
+  t.tab.type2GraphMouseMove(86, 93, true);
   EXPECT_EQ(t.tab.type2Threshold[0].text(), "88");
-  EXPECT_EQ(t.tab.type2Speed[0].text(), "95");
+  EXPECT_EQ(t.tab.type2Speed[0].text(), "88");
   EXPECT_EQ(t.tab.type2Threshold[7].text(), "70");
+  EXPECT_EQ(t.tab.type2Picture.toolTip(), "X: 86 \xC2\xB0" "C; Y: 93 %");
   t.tab.type2GraphMouseUp();
   EXPECT_FALSE(t.tab.type2Threshold[0].backColor().has_value());
 }

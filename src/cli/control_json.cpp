@@ -55,7 +55,9 @@ Json messagesJson(const std::vector<Message>& messages) {
     list.push_back({{"title", m.title},
                     {"text", m.text},
                     {"icon", iconName(m.icon)},
-                    {"buttons", m.buttons == MessageButtons::YesNo ? "yesno" : "ok"}});
+                    {"buttons", m.buttons == MessageButtons::YesNo ? "yesno"
+                                : m.buttons == MessageButtons::SaveDiscardCancel ? "savediscardcancel"
+                                                                                 : "ok"}});
   return list;
 }
 

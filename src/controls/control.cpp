@@ -1,6 +1,7 @@
 #include "controls/control.h"
 
 #include "controls/number_keys.h"
+#include "text/number_text.h"
 
 namespace oza {
 
@@ -34,6 +35,28 @@ void rememberAsLoaded(const std::vector<Control*>& controls) {
 
 bool Control::showsLoaded() const {
   return text_ == loadedText_ && checked_ == loadedChecked_ && listIndex_ == loadedListIndex_;
+}
+
+bool Control::showsLoadedValue() const {
+  if (showsLoaded()) return true;
+  const bool numbers = kind_ == ControlKind::TextBox && isDecimalNumber(text_) && isDecimalNumber(loadedText_);
+  return numbers && textValue(text_) == textValue(loadedText_) && checked_ == loadedChecked_ &&
+         listIndex_ == loadedListIndex_;
+}
+
+bool anyEdited(const std::vector<Control*>& controls) {
+  for (const Control* control : controls)
+    if (!control->showsLoadedValue()) return true;
+  return false;
+}
+
+void Control::restore(const State& state) {
+  text_ = state.text;
+  enabled_ = state.enabled;
+  visible_ = state.visible;
+  checked_ = state.checked;
+  listIndex_ = state.listIndex;
+  problem_ = state.problem;
 }
 
 void Control::click() {

@@ -85,6 +85,20 @@ class Control {
   const std::string& loadedText() const { return loadedText_; }
   bool loadedChecked() const { return loadedChecked_; }
   bool showsLoaded() const;
+  // showsLoaded, with numbers compared as numbers.
+  bool showsLoadedValue() const;
+
+  // Everything of the control that rules change, to be put back as it was
+  // without running a rule.
+  struct State {
+    std::string text;
+    bool enabled = true, visible = true, checked = false;
+    int listIndex = -1;
+    std::string problem;
+    friend bool operator==(const State&, const State&) = default;
+  };
+  State state() const { return {text_, enabled_, visible_, checked_, listIndex_, problem_}; }
+  void restore(const State& state);
 
   // A number box takes digits and the point only, from the keyboard as from
   // a script.
@@ -131,6 +145,9 @@ class Control {
 
 // Takes what each of `controls` shows now as what the load showed.
 void rememberAsLoaded(const std::vector<Control*>& controls);
+// Whether any of `controls` holds a value other than the load showed: a
+// number typed back ("800.0" for "800") is no change.
+bool anyEdited(const std::vector<Control*>& controls);
 
 // Name of element `index` of a control array, e.g. "GPU(3)".
 std::string arrayName(const std::string& base, int index);

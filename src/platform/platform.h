@@ -12,11 +12,11 @@ namespace oza {
 inline constexpr const char* kDefaultTitle = "OZA";
 
 enum class MessageIcon { None, Information, Critical, Error, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // What a question asks, for answering it without reading its texts.
-enum class MessageQuestion { Other, ReplaceFile };
+enum class MessageQuestion { Other, ReplaceFile, UnsavedEdits };
 
 struct Message {
   std::string title;
@@ -24,6 +24,21 @@ struct Message {
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
   MessageQuestion question = MessageQuestion::Other;
+};
+
+// What a save is about to change, shown before it is written.
+struct SaveReview {
+  struct Change {
+    std::string what, before, after;
+  };
+  struct Finding {
+    bool error = false;  // else a warning
+    std::string rule, detail;
+  };
+  std::string title;
+  std::string summary;  // "3 changes; 1 warning"
+  std::vector<Change> changes;
+  std::vector<Finding> findings;
 };
 
 struct FileFilter {
@@ -51,6 +66,10 @@ class Platform {
   // Open and save dialogs; the chosen path, or empty text when cancelled.
   virtual std::string openFileDialog(const FileDialogRequest& request) = 0;
   virtual std::string saveFileDialog(const FileDialogRequest& request) = 0;
+
+  // Shows what a save will change and what the check says of it; true
+  // when the user goes on with the save.
+  virtual bool confirmSave(const SaveReview& review) = 0;
 
   // Opens a URL or a mailto: text in the user's default program.
   virtual bool openUrl(const std::string& url) = 0;

@@ -17,6 +17,15 @@ MessageAnswer ScriptedPlatform::showMessage(const Message& message) {
   messages.push_back(message);
   if (onMessage) onMessage(message);
   if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (message.buttons == MessageButtons::SaveDiscardCancel) {
+    const auto isOwn = [](MessageAnswer a) {
+      return a == MessageAnswer::Save || a == MessageAnswer::Discard || a == MessageAnswer::Cancel;
+    };
+    if (answers_.empty() || !isOwn(answers_.front())) return unsavedEditsAnswer;
+    const MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
   if (answers_.empty()) return defaultAnswer;
   MessageAnswer answer = answers_.front();
   answers_.pop_front();

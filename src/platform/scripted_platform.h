@@ -22,10 +22,20 @@ class ScriptedPlatform : public Platform {
   void testReachable(const std::string& url, std::function<void(bool)> done) override;
   void download(const std::string& url, const std::string& path, std::function<void(bool)> done) override;
   void setBusy(bool busy) override { busyChanges.push_back(busy); }
+  bool confirmSave(const SaveReview& review) override {
+    reviews.push_back(review);
+    return confirmSaves;
+  }
+  // The reviews shown, and how each is answered.
+  std::vector<SaveReview> reviews;
+  bool confirmSaves = true;
 
-  // Yes/No questions take the next scripted answer, else defaultAnswer.
+  // Yes/No questions take the next scripted answer, else defaultAnswer;
+  // Save/Discard/Cancel questions the next scripted one of theirs, else
+  // unsavedEditsAnswer.
   void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
   MessageAnswer defaultAnswer = MessageAnswer::No;
+  MessageAnswer unsavedEditsAnswer = MessageAnswer::Discard;
 
   // Dialogs take the next scripted path, else empty text (cancel).
   void queueOpenPath(const std::string& path) { openPaths_.push_back(path); }

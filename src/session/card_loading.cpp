@@ -7,6 +7,7 @@
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
+#include "session/unsaved_edits.h"
 
 namespace oza {
 
@@ -39,6 +40,7 @@ bool writeCardBios(Platform& platform, const std::string& path, const ByteImage&
 }
 
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
+  if (!settleUnsavedEdits(session)) return false;
   const std::optional<ByteImage> image = readCardBios(session.platform(), address, access);
   if (!image) return false;
   const auto& bytes = image->bytes();
@@ -48,7 +50,7 @@ bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& a
     showCardWriteFailed(session.platform(), path);
     return false;
   }
-  return loadBiosFile(session, path);
+  return loadBiosPath(session, path);
 }
 
 }  // namespace oza

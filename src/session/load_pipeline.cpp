@@ -3,6 +3,7 @@
 #include "document/image_decoding.h"
 #include "files/file_io.h"
 #include "session/session.h"
+#include "session/unsaved_edits.h"
 #include "text/message_text.h"
 
 namespace oza {
@@ -31,10 +32,15 @@ std::string openBiosDialog(Session& session) {
 }
 
 bool loadBiosFile(Session& session, std::string path) {
+  if (!settleUnsavedEdits(session)) return false;
   if (path.empty()) {
     path = openBiosDialog(session);
     if (path.empty()) return false;
   }
+  return loadBiosPath(session, path);
+}
+
+bool loadBiosPath(Session& session, const std::string& path) {
   Platform& platform = session.platform();
   auto read = readBiosFile(path);
   if (!read) {

@@ -20,7 +20,11 @@ std::string readFailureMessage(const ReadFailure& failure);
 // that is too small. A load that fails shows its message and changes nothing
 // else: the window keeps the image, the edits and every tab it had. True
 // when the image was loaded to the end.
+// Edits not yet saved are settled first (saved, discarded, or the load is
+// not made).
 bool loadBiosFile(Session& session, std::string path);
+// The load of `path` itself, once the edits are settled.
+bool loadBiosPath(Session& session, const std::string& path);
 
 // The load after the file was read: `image` as read from `path`.
 bool loadBiosImage(Session& session, const std::string& path, ByteImage image);

@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include <algorithm>
+
 #include "session/faq.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
@@ -12,7 +14,8 @@
 
 namespace oza {
 
-Session::Session(Platform& platform) : platform_(platform) {
+Session::Session(Platform& platform)
+    : platform_(platform), history_(editControls(), [this] { form_.fan.redrawShownGraphs(); }) {
   MainForm& form = form_;
   TextWindow& textWindow = textWindow_;
   form.loadButton.onClick = [this] { loadBiosFile(*this, ""); };
@@ -51,6 +54,7 @@ void Session::show(LoadedImage image) {
   showFanSettings(shown.fan);
   // A save writes only the fields whose controls show something else.
   rememberAsLoaded(controls());
+  history_.reset();
 }
 
 void Session::showFanSettings(const FanReading& fan) {
@@ -59,6 +63,34 @@ void Session::showFanSettings(const FanReading& fan) {
   fanTab.setEnabled(fan.usable);
   if (!fan.usable && fanTab.checked()) showInfoTab(*this);
   if (fanTab.checked() && fanTab.enabled()) showFanTab(*this);
+}
+
+std::vector<Control*> Session::editControls() {
+  MainForm& f = form_;
+  FanTab& fan = f.fan;
+  const Control* const view[] = {&f.window,          &f.clockTabButton,      &f.fanTabButton,
+                                 &f.infoTabButton,   &f.loadedFile,          &f.clock.bandScroll,
+                                 &f.clock.stateList, &f.clock.lowModeIndex,  &f.clock.mediumModeIndex,
+                                 &f.clock.highModeIndex, &f.clock.clockFrame, &f.info.infoFrame,
+                                 &fan.type1Frame,    &fan.type2Frame,        &fan.type1StepGraph,
+                                 &fan.type1ContinuousGraph, &fan.type2StepGraph, &fan.type2ContinuousGraph,
+                                 &fan.type1Picture,  &fan.type2Picture};
+  std::vector<Control*> edited;
+  for (Control* control : controls())
+    if (std::find(std::begin(view), std::end(view), control) == std::end(view)) edited.push_back(control);
+  return edited;
+}
+
+bool Session::hasUnsavedEdits() {
+  if (!image_) return false;
+  std::vector<Control*> values;
+  for (Control* control : editControls()) {
+    const ControlKind kind = control->kind();
+    if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::CheckBox ||
+        kind == ControlKind::OptionButton)
+      values.push_back(control);
+  }
+  return anyEdited(values);
 }
 
 Control* Session::findControl(const std::string& name) {
@@ -74,6 +106,7 @@ void Session::start() {
   form_.clock.bandScroll.setValue(0);
   form_.info.fillIdLists();
   rememberAsLoaded(controls());
+  history_.reset();
 }
 
 void Session::showFaq() { textWindow_.show("FAQ", faqText()); }

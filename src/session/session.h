@@ -2,11 +2,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/control.h"
 #include "document/loaded_image.h"
 #include "platform/platform.h"
+#include "session/edit_history.h"
 #include "session/main_form.h"
 #include "session/text_window.h"
 
@@ -37,6 +39,22 @@ class Session {
   // The controls of the main window, and one of them by its name.
   std::vector<Control*> controls();
   Control* findControl(const std::string& name);
+  // The controls that hold the image's values and the state their rules give
+  // the window (which boxes are enabled, ...); not those that only choose what
+  // the window shows (the tab, the scrolled band, the graph type, the state
+  // list's selection).
+  std::vector<Control*> editControls();
+
+  // Whether the controls hold values other than the image's, as loaded or as
+  // last saved.
+  bool hasUnsavedEdits();
+  // The user's edits as steps; a load or a save starts it anew.
+  EditHistory& history() { return history_; }
+
+  // Asks for the focus of a control (the box a save refused), for the window
+  // to give it; the front end takes it once.
+  void requestFocus(Control& control) { focusRequest_ = &control; }
+  Control* takeFocusRequest() { return std::exchange(focusRequest_, nullptr); }
 
   // The window's first steps: the information tab, the caption, the locked
   // empty clock tab and the two ID lists.
@@ -54,6 +72,8 @@ class Session {
   std::shared_ptr<const LoadedImage> image_;
   MainForm form_;
   TextWindow textWindow_;
+  EditHistory history_;
+  Control* focusRequest_ = nullptr;
   bool versionCheckRunning_ = false;
 };
 

@@ -118,24 +118,29 @@ void ClockTab::showClockInfos(const std::vector<ClockInfo>& records) {
   }
 }
 
-ClockChanges ClockTab::changedSettings() const {
+ClockChanges ClockTab::changedSettings(const Control** illegal) const {
   const int records = std::min(records_, kMaxRecords);
   ClockChanges changes;
-  auto stopIllegal = [&changes] {
+  const Control* box = nullptr;
+  auto stopIllegal = [&changes, &box, illegal] {
     changes.illegal = true;
+    if (illegal) *illegal = box;
     return changes;
   };
   for (int r = 0; r < records && r < kClockBlocks; ++r) {
     ClockInfoChange& change = changes.records.emplace_back();
     // A box that still shows what was loaded leaves its field as stored.
+    box = &gpuClock[r];
     if (!gpuClock[r].showsLoaded()) {
       change.engineClock = clockValue(gpuClock[r].text());
       if (!change.engineClock) return stopIllegal();
     }
+    box = &memoryClock[r];
     if (!memoryClock[r].showsLoaded()) {
       change.memoryClock = clockValue(memoryClock[r].text());
       if (!change.memoryClock) return stopIllegal();
     }
+    box = &voltage[r];
     if (voltage[r].showsLoaded()) continue;
     const std::string& text = voltage[r].text();
     // "---" stands for a field that holds no voltage; unless the user typed

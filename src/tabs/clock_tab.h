@@ -61,7 +61,8 @@ class ClockTab {
 
   // What a save writes into the first records the load found (at most 16):
   // the values of the boxes that no longer show what was loaded.
-  ClockChanges changedSettings() const;
+  // `illegal`, where given, names the box of an illegal value.
+  ClockChanges changedSettings(const Control** illegal = nullptr) const;
 
   // Empties and enables every block, then unlocks.
   void clearClockBlocks();

@@ -65,6 +65,11 @@ MessageDialog::MessageDialog(const Message& message, QWidget* parent) : QDialog(
     yes_ = buttons->addButton(QDialogButtonBox::Yes);
     no_ = buttons->addButton(QDialogButtonBox::No);
     answer_ = MessageAnswer::No;
+  } else if (message.buttons == MessageButtons::SaveDiscardCancel) {
+    yes_ = buttons->addButton(QDialogButtonBox::Save);
+    no_ = buttons->addButton(QDialogButtonBox::Discard);
+    cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
+    answer_ = MessageAnswer::Cancel;
   } else {
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
     answer_ = MessageAnswer::Ok;
@@ -72,8 +77,13 @@ MessageDialog::MessageDialog(const Message& message, QWidget* parent) : QDialog(
   auto* preferred = static_cast<QPushButton*>(yes_ ? yes_ : ok_);
   preferred->setDefault(true);
   preferred->setFocus();
-  connect(buttons, &QDialogButtonBox::clicked, this, [this](QAbstractButton* clicked) {
-    answer_ = clicked == yes_ ? MessageAnswer::Yes : clicked == no_ ? MessageAnswer::No : MessageAnswer::Ok;
+  const bool threeWay = message.buttons == MessageButtons::SaveDiscardCancel;
+  connect(buttons, &QDialogButtonBox::clicked, this, [this, threeWay](QAbstractButton* clicked) {
+    if (threeWay) {
+      answer_ = clicked == yes_ ? MessageAnswer::Save : clicked == no_ ? MessageAnswer::Discard : MessageAnswer::Cancel;
+    } else {
+      answer_ = clicked == yes_ ? MessageAnswer::Yes : clicked == no_ ? MessageAnswer::No : MessageAnswer::Ok;
+    }
     accept();
   });
   layout->addWidget(buttons);
@@ -88,6 +98,12 @@ QAbstractButton* MessageDialog::button(MessageAnswer answer) const {
       return no_;
     case MessageAnswer::Ok:
       return ok_;
+    case MessageAnswer::Save:
+      return yes_;
+    case MessageAnswer::Discard:
+      return no_;
+    case MessageAnswer::Cancel:
+      return cancel_;
   }
   return nullptr;
 }

@@ -11,7 +11,8 @@ namespace oza::ui {
 // A message box that shows each line of its text as written: a text with its
 // own line breaks gets a box wide enough not to break them again, as far as
 // the screen allows; wider paragraphs wrap evenly at the screen's width.
-// Enter takes the default button (Yes or OK), Escape answers No.
+// Enter takes the default button (Yes, Save or OK), Escape answers No (or
+// Cancel).
 class MessageDialog : public QDialog {
   Q_OBJECT
  public:
@@ -24,6 +25,7 @@ class MessageDialog : public QDialog {
   QAbstractButton* yes_ = nullptr;
   QAbstractButton* no_ = nullptr;
   QAbstractButton* ok_ = nullptr;
+  QAbstractButton* cancel_ = nullptr;
 };
 
 }  // namespace oza::ui

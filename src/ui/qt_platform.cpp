@@ -7,6 +7,7 @@
 
 #include "ui/binder.h"
 #include "ui/message_dialog.h"
+#include "ui/save_review_dialog.h"
 
 namespace oza::ui {
 
@@ -42,6 +43,12 @@ std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
   if (!request.startFolder.empty()) start = toQt(request.startFolder) + "/" + start;
   return fromQt(QFileDialog::getSaveFileName(owner_, toQt(request.title), start, qtFilters(request),
                                              nullptr, QFileDialog::DontConfirmOverwrite));
+}
+
+bool QtPlatform::confirmSave(const SaveReview& review) {
+  if (beforeModal) beforeModal();
+  SaveReviewDialog dialog(review, owner_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPlatform::openUrl(const std::string& url) {

@@ -22,6 +22,7 @@ class QtPlatform : public Platform {
   void testReachable(const std::string& url, std::function<void(bool)> done) override;
   void download(const std::string& url, const std::string& path, std::function<void(bool)> done) override;
   void setBusy(bool busy) override;
+  bool confirmSave(const SaveReview& review) override;
 
   // Runs before a modal box or dialog opens, so the windows show the state
   // the core has reached at that moment.

@@ -153,7 +153,7 @@ TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndKeepsTheImageItsEditsAndEveryT
   for (const Refusal& c : refusals(dir)) {
     platform.messages.clear();
     const auto before = test::snapshot(session.controls());
-    EXPECT_FALSE(loadBiosFile(session, c.path));
+    EXPECT_FALSE(loadBiosPath(session, c.path));
     ASSERT_EQ(platform.messages.size(), 1u) << c.path;
     EXPECT_EQ(platform.messages[0].text, c.text);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);

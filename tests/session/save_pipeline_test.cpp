@@ -63,10 +63,17 @@ TEST_F(SavePipeline, EditsAreWrittenAndTheSumRestored) {
 
 TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   load(FixtureImage());
+  form.clock.stateList.choose(1);
   form.clock.gpuClock[0].setText("abc");
   EXPECT_FALSE(saveTo("a.rom"));
+  // The box is named on a line of its own and gets the focus, on its tab;
+  // nothing else of the window changes.
   EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write clock settings. This may be due to illegal values set. "
-                                               "- Debug information: 'WriteClockSettings' reported error."}));
+                                               "- Debug information: 'WriteClockSettings' reported error.\nGPU(0) "
+                                               "holds \"abc\": the GPU (engine) clock of clock info 0."}));
+  EXPECT_EQ(session.takeFocusRequest(), &form.clock.gpuClock[0]);
+  EXPECT_TRUE(form.clockTabButton.checked());
+  EXPECT_EQ(form.clock.stateList.listIndex(), 1);
   form.clock.gpuClock[0].setText("300");
 
   platform.messages.clear();
@@ -76,7 +83,9 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   form.fan.type2Hysteresis.setText("300");
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
-                                               "- Debug information: 'WriteFanSettings' 1."}));
+                                               "- Debug information: 'WriteFanSettings' 1.\nText1 holds \"300\": "
+                                               "the hysteresis of the type-2 fan table."}));
+  EXPECT_EQ(session.takeFocusRequest(), &form.fan.type2Hysteresis);
   load(FixtureImage());
 
   platform.messages.clear();
@@ -84,7 +93,8 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error writing reported chip type. Maybe string too long (can't be "
                                                "longer than original one)? - Debug information: 'WriteInfoSettings' "
-                                               "reported 4."}));
+                                               "reported 4.\nInfoText(2) holds \"RV670X\": the reported chip "
+                                               "type, such as RV670 (must hold an upper-case R or M)."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
 
   // A character the image's 8-bit set cannot hold: the message says which.
@@ -99,17 +109,28 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   EXPECT_FALSE(std::filesystem::exists(dir.file("a.rom")));
 }
 
-TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndTheNextSaveWritesTheSameFile) {
+TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndASavedFileBecomesTheImage) {
   load(FixtureImage());
   form.clock.gpuClock[3].setText("800");
   EXPECT_FALSE(saveBiosFile(session));  // dialog cancelled
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(session.image()->bytes.bytes(), loaded);
+  EXPECT_TRUE(session.hasUnsavedEdits());
+  platform.confirmSaves = false;  // the review cancelled: no dialog
+  EXPECT_FALSE(saveBiosFile(session));
+  EXPECT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(platform.reviews.size(), 2u);
+  platform.confirmSaves = true;
   EXPECT_TRUE(saveTo("a.rom"));
-  EXPECT_TRUE(saveTo("b.rom"));
-  EXPECT_EQ(test::sumOf(saved("a.rom")), session.image()->checkSum);
+  EXPECT_EQ(test::sumOf(saved("a.rom")), test::sumOf(loaded));
+  // The saved file is the window's image now: named, nothing unsaved, and
+  // the next save compares with it.
+  EXPECT_EQ(session.image()->bytes.bytes(), saved("a.rom"));
+  EXPECT_EQ(form.loadedFile.text(), dir.file("a.rom"));
+  EXPECT_FALSE(session.hasUnsavedEdits());
+  EXPECT_EQ(form.clock.gpuClock[3].text(), "800");
+  EXPECT_TRUE(saveTo("b.rom")) << texts().back();
   EXPECT_EQ(saved("a.rom"), saved("b.rom"));
-  EXPECT_EQ(session.image()->bytes.bytes(), loaded);
 }
 
 TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {

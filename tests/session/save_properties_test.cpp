@@ -173,6 +173,7 @@ TEST(SaveProperties, ManyImagesManyEdits) {
       if (edit.expect && control->text() == edit.text) edits.push_back(edit);
     }
 
+    const std::set<std::int64_t> writable = writableBytes(session, loaded);
     const std::string target = dir.file("out.rom");
     const std::vector<std::uint8_t> previous(static_cast<std::size_t>(pick(rng, 0, 70000)), 0x3C);
     test::writeBytes(target, previous);
@@ -190,7 +191,6 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     const std::size_t declared = static_cast<std::size_t>(checkedLast(loaded) + 1);
     EXPECT_EQ(test::sumOf({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256,
               test::sumOf({original.begin(), original.begin() + static_cast<std::ptrdiff_t>(declared)}) % 256);
-    const std::set<std::int64_t> writable = writableBytes(session, loaded);
     for (std::size_t i = 0; i < saved.size(); ++i)
       if (saved[i] != original[i]) {
         EXPECT_TRUE(writable.count(static_cast<std::int64_t>(i))) << "byte " << i;

@@ -1,0 +1,189 @@
+#include "session/save_review.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/image_decoding.h"
+#include "fan/fan_writer.h"
+#include "image/info_writer.h"
+#include "keys/value_keys.h"
+#include "powerplay/clock_records.h"
+#include "save/checksum_correction.h"
+#include "session/reload_check.h"
+#include "session/session.h"
+#include "session/tab_pages.h"
+#include "text/message_text.h"
+
+namespace oza {
+
+namespace {
+
+bool holds(const std::vector<Control*>& controls, const Control* control) {
+  return std::find(controls.begin(), controls.end(), control) != controls.end();
+}
+
+// The box a save stopped at, as its message's second line names it:
+// GPU(3) holds "1e9": the GPU (engine) clock of clock info 3.
+std::string boxLine(const Control& box) {
+  std::string line = box.name() + " holds \"" + escapeControls(box.text()) + "\"";
+  const std::optional<KeyRef> key = keyOfControl(box.name());
+  if (!key) return line + ".";
+  std::string meaning = key->entry->meaning;
+  if (const std::size_t n = meaning.find(" N"); n != std::string::npos && key->entry->count > 1)
+    meaning.replace(n + 1, 1, std::to_string(key->index));
+  if (!meaning.empty() && meaning.starts_with("The ")) meaning[0] = 't';
+  return line + ": " + meaning + ".";
+}
+
+// Shows why the save stops, naming `box` where there is one and giving it
+// the focus on its tab; nothing else of the window changes.
+std::nullopt_t refuse(Session& session, const std::string& text, Control* box = nullptr) {
+  session.platform().message(box ? withReason(text, boxLine(*box)) : text, MessageIcon::Information);
+  if (!box) return std::nullopt;
+  MainForm& form = session.form();
+  std::vector<Control*> clock, fan;
+  form.clock.collect(clock);
+  form.fan.collect(fan);
+  if (holds(clock, box)) {
+    showClockTab(session);
+  } else if (holds(fan, box)) {
+    showFanTab(session);
+  } else {
+    showInfoTab(session);
+  }
+  session.requestFocus(*box);
+  return std::nullopt;
+}
+
+// The box whose value a fan writer refused.
+Control* fanBox(FanTab& fan, FanWriteError error, const FanChanges& changes) {
+  switch (error) {
+    case FanWriteError::Tmin: return &fan.tmin;
+    case FanWriteError::Tmax: return &fan.tmax;
+    case FanWriteError::Tslope: return &fan.tslope;
+    case FanWriteError::DutyMin: return &fan.dutyCycleMin;
+    case FanWriteError::Hysteresis: return &fan.hysteresis;
+    case FanWriteError::SpinUpCycle: return &fan.spinUpCycle;
+    case FanWriteError::TminHysteresis: return &fan.tminHysteresis;
+    case FanWriteError::SpinUpTime: return &fan.spinUpTime;
+    case FanWriteError::PwmRampOn: return &fan.pwmRampOn;
+    case FanWriteError::PwmRamp: return &fan.pwmRamp;
+    case FanWriteError::LookUpTable:
+    case FanWriteError::Type2Value: {
+      const bool type2 = error == FanWriteError::Type2Value;
+      const FanTableChanges& table = type2 ? changes.type2Table : changes.type1Table;
+      const auto outside = [](const std::optional<double>& value) {
+        return value && (std::round(*value) < 0 || std::round(*value) > 255);
+      };
+      if (type2 && outside(changes.type2Hysteresis)) return &fan.type2Hysteresis;
+      for (int k = 0; k < kFanTablePoints; ++k) {
+        if (outside(table.speeds[k])) return &(type2 ? fan.type2Speed : fan.type1Speed)[k];
+        if (outside(table.thresholds[k])) return &(type2 ? fan.type2Threshold : fan.type1Threshold)[k];
+      }
+      return nullptr;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+Control* infoBox(InfoTab& info, InfoWriteError error) {
+  switch (error) {
+    case InfoWriteError::BiosVersionTooLong: return &info.infoText[1];
+    case InfoWriteError::ChipTypeTooLong: return &info.infoText[2];
+    case InfoWriteError::HardwareSpecsTooLong: return &info.infoText[3];
+    case InfoWriteError::CopyrightTooLong: return &info.infoText[4];
+    case InfoWriteError::AtomBiosVersionTooLong: return &info.infoText[5];
+    case InfoWriteError::PowerCableMessageTooLong: return &info.infoText[6];
+    case InfoWriteError::SubVendor: return &info.subVendor;
+    case InfoWriteError::CardId: return &info.videoCard;
+    case InfoWriteError::Failed: break;
+  }
+  return nullptr;
+}
+
+ImageFile originalOf(const LoadedImage& loaded) {
+  ImageFile original;
+  original.path = loaded.path;
+  original.bytes = loaded.bytes;
+  original.image = loaded;
+  return original;
+}
+
+}  // namespace
+
+std::optional<PendingSave> prepareSave(Session& session) {
+  Platform& platform = session.platform();
+  MainForm& form = session.form();
+  const LoadedImage* loaded = session.image();
+  if (!loaded) return refuse(session, clockWriteMessage(ClockWriteError::RecordsNotFound));
+  // Every save patches a fresh copy of the loaded bytes: a refused save
+  // leaves nothing behind, and the same edits always give the same file.
+  ByteImage image = loaded->bytes;
+
+  const Control* illegal = nullptr;
+  const ClockChanges clockChanges = form.clock.changedSettings(&illegal);
+  if (const auto written = writeClockSettings(image, loaded->clockLocation, clockChanges); !written)
+    return refuse(session, clockWriteMessage(written.error()), const_cast<Control*>(illegal));
+  // A fan tab that is not enabled (the load could not read it) writes nothing.
+  if (form.fanTabButton.enabled()) {
+    const FanLocation& location = loaded->fan.location;
+    const FanChanges fanChanges = form.fan.changedSettings(location);
+    if (const auto written = writeFanSettings(image, location, fanChanges); !written)
+      return refuse(session, fanWriteMessage(written.error()), fanBox(form.fan, written.error(), fanChanges));
+  }
+  const InfoChanges infoChanges = form.info.changedSettings(loaded->strings, loaded->cardId);
+  if (const auto unencodable = unencodableReason(infoChanges); unencodable && !infoChanges.tooLong)
+    return refuse(session, withReason(infoWriteMessage(InfoWriteError::Failed), *unencodable));
+  if (const auto written = writeInfoSettings(image, loaded->strings, infoChanges); !written)
+    return refuse(session, infoWriteMessage(written.error()), infoBox(form.info, written.error()));
+
+  const ChecksumCorrection correction = correctChecksum(image, loaded->checkSum);
+  if (correction.failedStep) platform.message(correctionStepMessage(correction), MessageIcon::Information);
+  if (correction.refusal) {
+    const bool tooLarge = *correction.refusal == CorrectionRefusal::TooLargeDown ||
+                          *correction.refusal == CorrectionRefusal::TooLargeUp;
+    platform.message(correctionRefusalMessage(correction, form.info.preModified.checked()),
+                     tooLarge ? MessageIcon::Error : MessageIcon::Information, MessageButtons::Ok,
+                     tooLarge ? "Can't save." : kDefaultTitle);
+    return std::nullopt;
+  }
+  // Never a file that this program would refuse: the next load must find
+  // what this save wrote.
+  if (const auto problem = reloadProblem(*loaded, image, infoChanges))
+    return refuse(session,
+                  withReason("Unable to save BIOS. The image would not load again with these changes.", *problem));
+
+  PendingSave pending{image, decodeImageFile(loaded->path, image), {}, {}};
+  const ImageFile original = originalOf(*loaded);
+  if (pending.saved.image) pending.changes = diffImages(*loaded, *pending.saved.image);
+  pending.check = checkImage(pending.saved, &original);
+  return pending;
+}
+
+std::optional<PendingSave> previewSave(Session& session) {
+  const std::vector<Control*> controls = session.controls();
+  std::vector<Control::State> states;
+  for (const Control* control : controls) states.push_back(control->state());
+  std::optional<PendingSave> pending = prepareSave(session);
+  for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->restore(states[i]);
+  session.form().fan.redrawShownGraphs();
+  return pending;
+}
+
+SaveReview reviewOf(const PendingSave& pending) {
+  SaveReview review;
+  review.title = "Save BIOS: what changes";
+  for (const Difference& difference : pending.changes)
+    review.changes.push_back({difference.what, difference.a, difference.b});
+  for (const CheckItem& item : pending.check.items)
+    if (item.outcome == CheckOutcome::Warning || item.outcome == CheckOutcome::Error)
+      review.findings.push_back({item.outcome == CheckOutcome::Error, item.name, item.detail});
+  const std::size_t count = review.changes.size();
+  review.summary = count == 0 ? "The save changes nothing in the image."
+                              : std::to_string(count) + (count == 1 ? " change" : " changes");
+  if (!review.findings.empty()) review.summary += "; the check: " + checkSummary(pending.check);
+  return review;
+}
+
+}  // namespace oza

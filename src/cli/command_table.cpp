@@ -30,6 +30,7 @@ int runHelp(const ParsedCommand& command, CliContext& context) {
 
 const OptionSpec kAnswer{"--answer", "yes|no", false, false, {"yes", "no"}, "answers the questions of the load (default no)"};
 const OptionSpec kForce{"--force", "", false, false, {}, "answers the overwrite question with yes"};
+const OptionSpec kDryRun{"--dry-run", "", false, false, {}, "prints what the save would change and the check of it, writes nothing"};
 const OptionSpec kFormat{"--format", "json|text", false, false, {"json", "text"}, "the form of the report"};
 
 OptionSpec out(const std::string& value) {
@@ -51,9 +52,11 @@ std::vector<CommandSpec> buildTable() {
         {"--check", "NAME=0|1", false, true, {}, "clicks the check or option box NAME"},
         {"--select", "NAME=INDEX|TEXT", false, true, {}, "chooses an entry of the list NAME"},
         kAnswer,
-        kForce},
+        kForce,
+        kDryRun},
        "Loads IMAGE, applies each edit in order as a user would make it, saves to FILE and prints\n"
-       "the JSON after the save.",
+       "the JSON after the save. With --dry-run: what the save would change, by meaning, and the\n"
+       "check of the result against IMAGE; nothing is written.",
        runSave},
       {"get",
        {{"IMAGE"}, {"KEY|PREFIX", 0, -1}},
@@ -66,7 +69,8 @@ std::vector<CommandSpec> buildTable() {
        {{"IMAGE"}, {"KEY=VALUE", 0, -1}},
        {{"--edits", "FILE.json", false, false, {}, "more edits: a JSON object of key and value"},
         out("FILE"),
-        kForce},
+        kForce,
+        kDryRun},
        "Makes each edit through its control as the window takes it (every change rule runs), saves\n"
        "to FILE and prints the values of the saved image as get does. An unknown key, a read-only\n"
        "key or a value outside its type is a usage error naming the key.",

@@ -3,6 +3,8 @@
 #include "cli/cli_edits.h"
 #include "cli/cli_platform.h"
 #include "cli/session_json.h"
+#include "cli/verify_json.h"
+#include "session/save_review.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"
@@ -37,6 +39,11 @@ int runSave(const ParsedCommand& command, CliContext& context) {
   if (done) {
     if (const auto applied = applyEdits(session.controls(), *edits); !applied)
       return usageError(command, context, applied.error());
+    if (command.has("--dry-run")) {
+      const std::optional<PendingSave> pending = previewSave(session);
+      context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
+      return pending ? 0 : 1;
+    }
     platform.queueSavePath(*command.value("--out"));
     done = saveBiosFile(session);
   }

@@ -5,6 +5,8 @@
 #include "cli/cli_platform.h"
 #include "cli/control_json.h"
 #include "cli/json_text.h"
+#include "cli/verify_json.h"
+#include "session/save_review.h"
 #include "files/file_reading.h"
 #include "keys/key_edits.h"
 #include "session/load_pipeline.h"
@@ -165,6 +167,11 @@ int runSet(const ParsedCommand& command, CliContext& context) {
   for (const auto& [key, edit] : controlEdits)
     if (const auto applied = applyEdit(session.controls(), edit); !applied)
       return usageError(command, context, key.key() + ": " + applied.error());
+  if (command.has("--dry-run")) {
+    const std::optional<PendingSave> pending = previewSave(session);
+    context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
+    return pending ? 0 : 1;
+  }
   const std::string out = *command.value("--out");
   platform.queueSavePath(out);
   if (!saveBiosFile(session)) {

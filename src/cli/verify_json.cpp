@@ -1,10 +1,11 @@
 #include "cli/verify_json.h"
 
+#include "cli/control_json.h"
 #include "cli/json_text.h"
 
 namespace oza {
 
-std::string checkJson(const CheckReport& report) {
+Json checkJsonValue(const CheckReport& report) {
   Json json = Json::object();
   json["image"] = report.path;
   if (!report.against.empty()) json["against"] = report.against;
@@ -21,14 +22,12 @@ std::string checkJson(const CheckReport& report) {
   json["checks"] = std::move(checks);
   json["errors"] = report.count(CheckOutcome::Error);
   json["warnings"] = report.count(CheckOutcome::Warning);
-  return jsonText(json);
+  return json;
 }
 
-std::string diffJson(const std::string& pathA, const std::string& pathB, const std::vector<Difference>& differences) {
-  Json json = Json::object();
-  json["a"] = pathA;
-  json["b"] = pathB;
-  json["equal"] = differences.empty();
+std::string checkJson(const CheckReport& report) { return jsonText(checkJsonValue(report)); }
+
+Json differenceRowsJson(const std::vector<Difference>& differences) {
   Json rows = Json::array();
   for (const Difference& d : differences)
     rows.push_back({{"what", d.what},
@@ -37,7 +36,27 @@ std::string diffJson(const std::string& pathA, const std::string& pathB, const s
                     {"key", d.key},
                     {"valueA", keyValueJson(d.valueA)},
                     {"valueB", keyValueJson(d.valueB)}});
-  json["differences"] = std::move(rows);
+  return rows;
+}
+
+std::string diffJson(const std::string& pathA, const std::string& pathB, const std::vector<Difference>& differences) {
+  Json json = Json::object();
+  json["a"] = pathA;
+  json["b"] = pathB;
+  json["equal"] = differences.empty();
+  json["differences"] = differenceRowsJson(differences);
+  return jsonText(json);
+}
+
+std::string dryRunJson(const std::string& image, const std::vector<Message>& messages, const PendingSave* pending) {
+  Json json = Json::object();
+  json["image"] = image;
+  json["messages"] = messagesJson(messages);
+  json["written"] = false;
+  if (pending) {
+    json["changes"] = differenceRowsJson(pending->changes);
+    json["check"] = checkJsonValue(pending->check);
+  }
   return jsonText(json);
 }
 

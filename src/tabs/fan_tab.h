@@ -134,7 +134,7 @@ class FanTab {
   // look-up speed below the one of the point before.
   void markTransferOrder();
   void markFallingSpeeds(ControlArray& thresholds, ControlArray& speeds);
-  void showStoredTslope(const FanRegisterValues& registers);
+  void showStoredTslope(const FanReading& fan);
   // The boxes it set.
   std::vector<const Control*> applyLookUpModeValues();
   // Shows decoded registers as texts; false when the duty scale is 0 (the
@@ -177,5 +177,10 @@ struct ShownFan {
   std::string type2Hysteresis;
 };
 ShownFan shownFan(const FanReading& fan);
+
+// The Tslope (in percent) that the registers of `fan` store, where it is not
+// the one the tab computes from Tmin, Tmax and Duty cycle min; nothing where
+// they agree or the tab shows no Tslope.
+std::optional<int> storedTslopeIfOther(const FanReading& fan);
 
 }  // namespace oza

@@ -64,14 +64,23 @@ void FanTab::show(const FanReading& fan) {
   showFanControls(tableType_);
   redrawFanGraph();
   graphsShown_ = true;
-  showStoredTslope(*fan.registers);
+  showStoredTslope(fan);
 }
 
-void FanTab::showStoredTslope(const FanRegisterValues& registers) {
-  const std::optional<int> stored = percentOf(registers.tslope, registers.dutyScale);
-  const bool differs = stored && rawOfPercent(tslope, registers.dutyScale) != FanFieldEdit(registers.tslope);
-  storedTslope.setText(differs ? "Stored: " + std::to_string(*stored) : "");
-  storedTslope.setVisible(differs);
+void FanTab::showStoredTslope(const FanReading& fan) {
+  const std::optional<int> stored = storedTslopeIfOther(fan);
+  storedTslope.setText(stored ? "Stored: " + std::to_string(*stored) : "");
+  storedTslope.setVisible(stored.has_value());
+}
+
+std::optional<int> storedTslopeIfOther(const FanReading& fan) {
+  if (!fan.usable || !fan.registers || fan.location.tableType == FanTableType::Type2) return std::nullopt;
+  const ShownFan shown = shownFan(fan);
+  if (shown.tslope.empty()) return std::nullopt;
+  const FanRegisterValues& registers = *fan.registers;
+  const FanFieldEdit computed = rounded(textValue(shown.tslope) / 100 * registers.dutyScale);
+  if (computed == FanFieldEdit(registers.tslope)) return std::nullopt;
+  return percentOf(registers.tslope, registers.dutyScale);
 }
 
 bool FanTab::showRegisters(const FanRegisterValues& registers) {

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "powerplay/clock_records.h"
+#include "image/hex_fields.h"
+#include "image/info_strings.h"
 #include "save/checksum.h"
 #include "tabs/clock_tab.h"
 #include "tabs/fan_tab.h"
@@ -35,6 +37,10 @@ const std::pair<const char*, const char*> kRuleKeys[] = {
     {"Clocks within the Overdrive limits", "clocks_within_overdrive_limits"},
     {"Fan look-up table rises", "fan_table_rises"},
     {"Tmin below Tmax", "tmin_below_tmax"},
+    {"Stored Tslope as computed", "tslope_as_computed"},
+    {"PowerPlay classes in order", "powerplay_class_order"},
+    {"GDDR5 clock infos share one memory clock", "gddr5_memory_clocks"},
+    {"IDs as the original", "ids_as_original"},
     {"Voltages within the original's range", "voltages_within_original_range"},
     {"Clocks at most 20 % over the original's highest", "clocks_near_original"},
     {"Bytes outside known fields as the original", "bytes_outside_known_fields"},
@@ -166,10 +172,14 @@ void checkAgainstFile(const ImageFile& file, const ImageFile& original, Rules& r
                 std::to_string(byteSum(b)) + ", the original " + std::to_string(byteSum(o)));
 }
 
+void checkStates(const LoadedImage& image, Rules& rules);
+void checkMemoryClocks(const LoadedImage& image, Rules& rules);
+
 void checkContent(const ImageFile& file, Rules& rules) {
   if (!file.loaded()) {
-    rules.notRun("GDDR5 image size", "the image did not load");
-    rules.notRun("Clocks within the Overdrive limits", "the image did not load");
+    for (const char* name : {"GDDR5 image size", "Clocks within the Overdrive limits", "PowerPlay classes in order",
+                             "GDDR5 clock infos share one memory clock"})
+      rules.notRun(name, "the image did not load");
     return;
   }
   const LoadedImage& image = *file.image;
@@ -206,6 +216,8 @@ void checkContent(const ImageFile& file, Rules& rules) {
     const std::string ram = ramLimit > 0 ? "RAM up to " + mhz(ramLimit) : "no RAM limit";
     rules.judge("Clocks within the Overdrive limits", CheckOutcome::Warning, problems, gpu + ", " + ram);
   }
+  checkStates(image, rules);
+  checkMemoryClocks(image, rules);
 }
 
 void checkFan(const ImageFile& file, Rules& rules) {
@@ -213,8 +225,7 @@ void checkFan(const ImageFile& file, Rules& rules) {
   const char* const tminRule = "Tmin below Tmax";
   if (!file.loaded() || !file.image->fan.usable) {
     const std::string why = file.loaded() ? "no fan settings" : "the image did not load";
-    rules.notRun(tableRule, why);
-    rules.notRun(tminRule, why);
+    for (const char* name : {tableRule, tminRule, "Stored Tslope as computed"}) rules.notRun(name, why);
     return;
   }
   const FanReading& reading = file.image->fan;
@@ -244,6 +255,7 @@ void checkFan(const ImageFile& file, Rules& rules) {
   }
   if (type2) {
     rules.notRun(tminRule, "a type-2 table has no Tmin and Tmax");
+    rules.notRun("Stored Tslope as computed", "a type-2 table has no Tslope");
     return;
   }
   const double tmin = textValue(fan.tmin), tmax = textValue(fan.tmax);
@@ -253,14 +265,92 @@ void checkFan(const ImageFile& file, Rules& rules) {
     rules.passed(tminRule, "Tmin " + decimalText(tmin) + ", Tmax " + decimalText(tmax));
   else
     rules.warning(tminRule, "Tmin " + decimalText(tmin) + " is not below Tmax " + decimalText(tmax));
+
+  const char* const tslopeRule = "Stored Tslope as computed";
+  if (const std::optional<int> stored = storedTslopeIfOther(reading)) {
+    rules.note("fan.stored_tslope_percent", double(*stored));
+    rules.note("fan.tslope_percent", textValue(fan.tslope));
+    rules.warning(tslopeRule, "the image stores " + std::to_string(*stored) + " %; Tmin, Tmax and Duty cycle min give " +
+                                  fan.tslope + " %, which a save writes once one of them changes");
+  } else {
+    rules.passed(tslopeRule, "Tslope " + fan.tslope + " %");
+  }
+}
+
+// The UI class of a PowerPlay state (the low bits of its classification):
+// its rank from battery to performance, or nothing for another class.
+std::optional<int> uiRank(std::uint16_t classification) {
+  switch (classification & 0x0007) {
+    case 1: return 0;  // battery
+    case 3: return 1;  // balanced
+    case 5: return 2;  // performance
+    default: return std::nullopt;
+  }
+}
+
+const char* const kRankNames[] = {"battery", "balanced", "performance"};
+
+void checkStates(const LoadedImage& image, Rules& rules) {
+  const char* const rule = "PowerPlay classes in order";
+  const PowerPlayStates& states = image.states();
+  const std::vector<ShownClockInfo> infos = clockInfos(image);
+  struct Classed {
+    int state, rank;
+    ShownClockInfo info;
+  };
+  // Each classed state with the clock info of its highest mode.
+  std::vector<Classed> classed;
+  for (std::size_t s = 0; s < states.classification.size(); ++s) {
+    const std::optional<int> rank = uiRank(states.classification[s]);
+    if (!rank) continue;
+    for (int slot = 3; slot >= 1; --slot) {
+      const std::optional<int> index = states.clockIndex(static_cast<int>(s), slot);
+      if (!index) continue;
+      if (*index >= 0 && *index < static_cast<int>(infos.size()))
+        classed.push_back({static_cast<int>(s), *rank, infos[static_cast<std::size_t>(*index)]});
+      break;
+    }
+  }
+  if (classed.size() < 2) return rules.notRun(rule, "fewer than two states of the battery, balanced or performance class");
+  std::vector<std::string> problems;
+  const auto name = [](const Classed& c) {
+    return "state " + std::to_string(c.state) + " (" + kRankNames[c.rank] + ", " + block(c.info.block) + ")";
+  };
+  for (const Classed& high : classed)
+    for (const Classed& low : classed) {
+      if (high.rank <= low.rank) continue;
+      if (high.info.gpu < low.info.gpu) {
+        problems.push_back(name(high) + " GPU " + mhz(high.info.gpu) + " below " + name(low) + " " + mhz(low.info.gpu));
+        rules.note("clock_info." + std::to_string(high.info.block) + ".gpu_mhz", high.info.gpu);
+      }
+      if (high.info.volt && low.info.volt && *high.info.volt < *low.info.volt) {
+        problems.push_back(name(high) + " " + decimalText(*high.info.volt) + " V below " + name(low) + " " +
+                           decimalText(*low.info.volt) + " V");
+        rules.note("clock_info." + std::to_string(high.info.block) + ".voltage_v", *high.info.volt);
+      }
+    }
+  rules.judge(rule, CheckOutcome::Warning, problems, "a higher class never clocks or feeds lower than a lower one");
+}
+
+void checkMemoryClocks(const LoadedImage& image, Rules& rules) {
+  const char* const rule = "GDDR5 clock infos share one memory clock";
+  if (!usesGddr5(image.strings)) return rules.passed(rule, "no GDDR5 memory");
+  std::vector<double> clocks;
+  for (const ShownClockInfo& info : clockInfos(image))
+    if (std::find(clocks.begin(), clocks.end(), info.ram) == clocks.end()) clocks.push_back(info.ram);
+  if (clocks.size() <= 1) return rules.passed(rule, clocks.empty() ? "no clock infos" : "RAM " + mhz(clocks[0]));
+  std::string list;
+  for (const double clock : clocks) list += (list.empty() ? "" : ", ") + mhz(clock);
+  rules.warning(rule, "RAM clocks " + list + ": changing the memory clock makes the screen of a GDDR5 card flicker");
 }
 
 void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, Rules& rules) {
   const char* const voltRule = "Voltages within the original's range";
   const char* const raiseRule = "Clocks at most 20 % over the original's highest";
   const char* const bytesRule = "Bytes outside known fields as the original";
+  const char* const idsRule = "IDs as the original";
   if (!file.loaded() || !originalFile.loaded()) {
-    for (const char* name : {voltRule, raiseRule, bytesRule}) rules.notRun(name, "an image did not load");
+    for (const char* name : {voltRule, raiseRule, idsRule, bytesRule}) rules.notRun(name, "an image did not load");
     return;
   }
   const LoadedImage& image = *file.image;
@@ -303,6 +393,19 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
   }
   rules.judge(raiseRule, CheckOutcome::Warning, raised,
               "original's highest GPU " + mhz(gpuHigh) + ", RAM " + mhz(ramHigh));
+
+  // A flasher finds the card by its IDs.
+  std::vector<std::string> ids;
+  if (image.subVendorId != original.subVendorId) {
+    ids.push_back("sub vendor 0x" + hexText(image.subVendorId, 4) + ", the original 0x" + hexText(original.subVendorId, 4));
+    rules.note("ids.sub_vendor", double(image.subVendorId));
+  }
+  if (image.cardId != original.cardId) {
+    ids.push_back("card 0x" + hexText(image.cardId, 4) + ", the original 0x" + hexText(original.cardId, 4));
+    rules.note("ids.card", double(image.cardId));
+  }
+  rules.judge(idsRule, CheckOutcome::Warning, ids,
+              "sub vendor 0x" + hexText(image.subVendorId, 4) + ", card 0x" + hexText(image.cardId, 4));
 
   std::vector<KnownField> known = knownFieldsOfEither(original, image);
   for (const KnownField& area : correctionAreasOfEither(original.bytes, image.bytes)) known.push_back(area);

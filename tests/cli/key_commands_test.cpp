@@ -206,6 +206,36 @@ TEST(KeyCommands, GetAgreesWithAWalkOfTheClockInfosOfRealCards) {
   }
 }
 
+TEST(KeyCommands, ADryRunListsWhatDiffReportsAfterTheSaveAndWritesNothing) {
+  test::TempDir dir;
+  int compared = 0;
+  for (const std::string& image : everyImage(dir)) {
+    SCOPED_TRACE(image);
+    const Json values = Json::parse(cli({"get", image}).out)["values"];
+    std::vector<std::string> edits = {"clock_info.0.gpu_mhz=123.45", "strings.bios_version=113-DRY"};
+    if (values.contains("fan.tmax_c") && !values["fan.tmax_c"].is_null()) edits.push_back("fan.tmax_c=90");
+    const std::string out = dir.file("dry.rom");
+    std::vector<std::string> args = {"set", image, "--out", out, "--force"};
+    args.insert(args.end(), edits.begin(), edits.end());
+    std::vector<std::string> dryArgs = args;
+    dryArgs.push_back("--dry-run");
+    const CliResult dry = cli(dryArgs);
+    ASSERT_EQ(dry.exitCode, 0) << dry.err << dry.out.substr(0, 300);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    const Json review = Json::parse(dry.out);
+    EXPECT_EQ(review["written"], false);
+    ASSERT_EQ(cli(args).exitCode, 0);
+    const Json diff = Json::parse(cli({"diff", image, out, "--format", "json"}).out);
+    EXPECT_EQ(review["changes"], diff["differences"]);
+    EXPECT_GE(review["changes"].size(), edits.size());
+    // The check is of the saved image against the loaded one.
+    EXPECT_EQ(review["check"]["against"], image);
+    std::filesystem::remove(out);
+    ++compared;
+  }
+  EXPECT_GE(compared, 12);
+}
+
 TEST(KeyCommands, EditsAScriptCannotMakeAreUsageErrorsNamingTheKey) {
   test::TempDir dir;
   const std::string image = dir.file("in.rom"), out = dir.file("out.rom");

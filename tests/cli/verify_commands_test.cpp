@@ -14,6 +14,9 @@ class CliVerify : public ::testing::Test {
  protected:
   CliVerify() {
     test::FixtureImage fixture;
+    test::Type1Fields fields;
+    fields.tslope = 54;  // as Tmin, Tmax and Duty cycle min give it
+    fixture.registers = test::registersFor(fields);
     fixture.save(dir.file("a.rom"));
     fixture.clocks[3].gpu = 90000;  // above the Overdrive limit
     fixture.save(dir.file("b.rom"));

@@ -23,6 +23,9 @@ std::string imageFor(const test::TempDir& dir) {
   const std::string real = test::realRomPath("hd4850-rv770-imac.rom");
   if (!real.empty()) return real;
   test::FixtureImage fixture(131072);
+  test::Type1Fields fields;
+  fields.tslope = 54;  // as Tmin, Tmax and Duty cycle min give it
+  fixture.registers = test::registersFor(fields);
   fixture.save(dir.file("card.rom"));
   return dir.file("card.rom");
 }
@@ -54,7 +57,7 @@ TEST(ReportWindows, CheckBiosShowsEveryCheckOfTheLoadedImage) {
   ASSERT_NE(check, nullptr);
   EXPECT_TRUE(check->isVisible());
   auto* table = check->findChild<QTableWidget*>(QStringLiteral("checks"));
-  ASSERT_EQ(table->rowCount(), 8);
+  ASSERT_EQ(table->rowCount(), 11);
   EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("ok"));
   EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Loads"));
   EXPECT_EQ(check->findChild<QLabel*>(QStringLiteral("summary"))->text(), QStringLiteral("0 errors, 0 warnings"));

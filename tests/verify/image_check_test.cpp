@@ -48,12 +48,14 @@ class ImageCheck : public ::testing::Test {
 TEST_F(ImageCheck, ASoundImageListsEveryCheckAsPassed) {
   const auto bytes = sound().build();
   const CheckReport alone = check(bytes);
-  EXPECT_EQ(alone.items.size(), 8u);
-  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 8u);
+  // One classed PowerPlay state only: the class order is not checked.
+  EXPECT_EQ(alone.items.size(), 11u);
+  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 10u);
+  EXPECT_EQ(with(alone, CheckOutcome::NotRun), Names{"PowerPlay classes in order"});
   EXPECT_EQ(alone.exitCode(true), 0);
   const CheckReport paired = check(bytes, &bytes);
-  EXPECT_EQ(paired.items.size(), 14u);
-  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 14u);
+  EXPECT_EQ(paired.items.size(), 18u);
+  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 17u);
   const std::string text = checkText(paired);
   EXPECT_NE(text.find("ok       Byte sum as the original: "), std::string::npos) << text;
   EXPECT_NE(text.find("\n0 errors, 0 warnings\n"), std::string::npos) << text;
@@ -137,7 +139,27 @@ TEST_F(ImageCheck, EachWarningAlone) {
     };
   };
   const std::vector<Case> cases = {
-      {"GDDR5 64 kB", [](FixtureImage& f) { f.ramType = "GDDR5"; }, false, {"GDDR5 image size"}},
+      {"GDDR5 64 kB",
+       [](FixtureImage& f) {
+         f.ramType = "GDDR5";
+         for (test::ClockRecord& clock : f.clocks) clock.ram = 50000;
+       },
+       false, {"GDDR5 image size"}},
+      {"GDDR5 clock infos with two memory clocks",
+       [](FixtureImage& f) {
+         FixtureImage big(131072);
+         big.registers = f.registers;
+         big.ramType = "GDDR5";
+         f = big;
+       },
+       false, {"GDDR5 clock infos share one memory clock"}},
+      {"a performance state clocked and fed below a battery one",
+       [](FixtureImage& f) { f.states = {{0x0001, {2, 2, 2}}, {0x0005, {0, 0, 0}}}; }, false,
+       {"PowerPlay classes in order"}},
+      {"a stored Tslope other than the computed one", withFields([](test::Type1Fields& t) { t.tslope = 200; }), false,
+       {"Stored Tslope as computed"}},
+      {"another card ID", [](FixtureImage& f) { f.cardId = 0x9505; }, true, {"IDs as the original"}},
+      {"another sub vendor", [](FixtureImage& f) { f.subVendor = 0x1043; }, true, {"IDs as the original"}},
       {"above Overdrive GPU", [](FixtureImage& f) { f.clocks[3].gpu = 86001; }, false,
        {"Clocks within the Overdrive limits"}},
       {"above Overdrive RAM", [](FixtureImage& f) { f.clocks[0].ram = 120100; }, false,
@@ -151,7 +173,7 @@ TEST_F(ImageCheck, EachWarningAlone) {
       {"type-2 speeds fall", [](FixtureImage& f) { f.fanType = 2; f.type2Speeds[6] = 60; }, false,
        {"Fan look-up table rises"}},
       {"Tmin not below Tmax", withFields([](test::Type1Fields& t) { t.tmin = 90; t.tmax = 90; }), false,
-       {"Tmin below Tmax"}},
+       {"Tmin below Tmax", "Stored Tslope as computed"}},
       {"voltage above the original's", [](FixtureImage& f) { f.clocks[2].voltage = 1350; }, true,
        {"Voltages within the original's range"}},
       {"voltage below the original's", [](FixtureImage& f) { f.clocks[0].voltage = 1000; }, true,
@@ -192,6 +214,8 @@ TEST_F(ImageCheck, AllWarningsTogether) {
   changed.clocks[3].gpu = 95000;   // above the limit and 20 % over 775 MHz
   changed.clocks[2].voltage = 1400;
   changed.type1Thresholds[7] = 60;
+  changed.cardId = 0x9505;
+  changed.states = {{0x0001, {3, 3, 3}}, {0x0003, {0, 0, 0}}};
   test::Type1Fields fields;
   fields.tslope = 54;
   fields.tmin = 110;
@@ -203,9 +227,10 @@ TEST_F(ImageCheck, AllWarningsTogether) {
   EXPECT_EQ(with(report, CheckOutcome::Error), Names{});
   EXPECT_EQ(with(report, CheckOutcome::Warning),
             (Names{"GDDR5 image size", "Clocks within the Overdrive limits", "Fan look-up table rises", "Tmin below Tmax",
+                   "Stored Tslope as computed", "PowerPlay classes in order", "GDDR5 clock infos share one memory clock",
                    "Voltages within the original's range", "Clocks at most 20 % over the original's highest",
-                   "Bytes outside known fields as the original"}));
-  EXPECT_NE(checkText(report).find("\n0 errors, 7 warnings\n"), std::string::npos);
+                   "IDs as the original", "Bytes outside known fields as the original"}));
+  EXPECT_NE(checkText(report).find("\n0 errors, 11 warnings\n"), std::string::npos);
 }
 
 TEST_F(ImageCheck, AllErrorsTogether) {

@@ -17,7 +17,9 @@ ProfileEditor::ProfileEditor(Platform& platformRef, std::string localAppData)
     loadProfile(*this, path);
   };
   saveButton.onClick = [this] { saveProfile(*this); };
-  exitButton.onClick = [this] { unload(); };
+  exitButton.onClick = [this] {
+    if (settleProfileEdits(*this)) unload();
+  };
   helpLink.onClick = [this] { showHelp(); };
 }
 
@@ -37,6 +39,27 @@ void ProfileEditor::showHelp() {
       "Please note that for fan control you need to enable overdrive even if you do not overclock.\r\n"
       "Fan speed algorithm needs to be set to manual, also.",
       MessageIcon::Information);
+}
+
+bool ProfileEditor::hasUnsavedEdits() {
+  if (path.empty()) return false;
+  std::vector<Control*> values;
+  for (int f = 0; f < kProfileFields; ++f) field(f).collect(values);
+  return anyEdited(values);
+}
+
+bool settleProfileEdits(ProfileEditor& editor) {
+  if (!editor.hasUnsavedEdits()) return true;
+  const Message question{"Unsaved changes", "Save the changes to " + editor.path + "?", MessageIcon::Question,
+                         MessageButtons::SaveDiscardCancel, MessageQuestion::UnsavedEdits};
+  switch (editor.platform.showMessage(question)) {
+    case MessageAnswer::Save:
+      return saveProfile(editor);
+    case MessageAnswer::Discard:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void ProfileEditor::collect(std::vector<Control*>& out) {

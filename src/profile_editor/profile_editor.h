@@ -42,6 +42,12 @@ class ProfileEditor {
 
   // The loaded file; a save puts the window's values into its lines.
   ProfileDocument document;
+  // Where it was loaded from or last saved to; empty before.
+  std::string path;
+
+  // Whether the boxes hold values other than the file's, as loaded or last
+  // saved (numbers compared as numbers).
+  bool hasUnsavedEdits();
 
   // The control array of field `f` in table order.
   ControlArray& field(int f) { return *fields_.at(static_cast<std::size_t>(f)); }
@@ -81,5 +87,10 @@ class ProfileEditor {
 // Empties the window: every frame disabled, both lists of each card refilled
 // without a selection, every number empty.
 void resetProfileView(ProfileEditor& editor);
+
+// Before a load or closing would take the editor's edits away: when there
+// are edits not yet saved, asks whether to save them. True when the caller
+// may go on.
+bool settleProfileEdits(ProfileEditor& editor);
 
 }  // namespace oza

@@ -29,6 +29,7 @@ std::string askProfileOpenPath(ProfileEditor& editor) {
 }
 
 bool loadProfile(ProfileEditor& editor, std::string& path) {
+  if (!settleProfileEdits(editor)) return false;
   if (path.empty()) path = askProfileOpenPath(editor);
   if (path.empty()) return false;
   const auto bytes = readProfileFile(path);
@@ -39,6 +40,7 @@ bool loadProfile(ProfileEditor& editor, std::string& path) {
 
   DecodedProfile decoded = decodeProfile(*bytes);
   editor.document = std::move(decoded.document);
+  editor.path.clear();
   resetProfileView(editor);
   editor.showValues(decoded.values);
   std::vector<Control*> controls;
@@ -51,6 +53,7 @@ bool loadProfile(ProfileEditor& editor, std::string& path) {
     return false;
   }
   editor.enableCardsWithFanSettings();
+  editor.path = path;
   return true;
 }
 

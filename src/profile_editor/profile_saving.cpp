@@ -87,6 +87,11 @@ bool saveProfile(ProfileEditor& editor) {
     showWriteFailure(editor.platform, written.error(), failed);
     return false;
   }
+  // The saved file is the one the editor shows now.
+  std::vector<Control*> controls;
+  editor.collect(controls);
+  rememberAsLoaded(controls);
+  editor.path = path;
   return true;
 }
 

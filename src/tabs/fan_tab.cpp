@@ -38,6 +38,8 @@ FanTab::FanTab() {
   for (ControlArray* boxes : {&type1Threshold, &type1Speed, &type2Threshold, &type2Speed}) boxes->setNumbersOnly(true);
   type1StepGraph.setChecked(true);
   type2StepGraph.setChecked(true);
+  storedTslope.setVisible(false);
+  storedTslope.setToolTip("The Tslope the image stores. A save keeps it until Tmin, Tmax or Duty cycle min change.");
   bindRules();
 }
 

@@ -80,9 +80,12 @@ void Binder::bind(Control& control, QWidget* widget) {
     if (control.numbersOnly()) {
       setKeyFilter(edit, numberKeyAccepted);
       edit->setValidator(new NumberValidator(edit));
+    } else {
+      edit->installEventFilter(this);  // the end of its edit, and the window's keys
     }
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }); });
+    connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+      userEvent([&] { c->setText(fromQt(text)); }, Step::Continues);
+    });
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
     plain->setAcceptDrops(false);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -91,8 +94,10 @@ void Binder::bind(Control& control, QWidget* widget) {
             [this, c](int index) { userEvent([&] { c->setListIndex(index); }); });
     if (combo->lineEdit()) {
       combo->lineEdit()->setAcceptDrops(false);
-      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-              [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }); });
+      combo->lineEdit()->installEventFilter(this);
+      connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString& text) {
+        userEvent([&] { c->setText(fromQt(text)); }, Step::Continues);
+      });
     }
   } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
     connect(link, &LinkLabel::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
@@ -144,6 +149,15 @@ void Binder::setKeyFilter(QWidget* widget, std::function<bool(char)> accepts) {
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
+    userEvent([] {});  // the box's edit is complete
+  } else if (event->type() == QEvent::ShortcutOverride) {
+    // Left to the box, Ctrl+Z would undo its own typing only.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QKeySequence& windowKey : windowKeys_)
+      if (pressed == windowKey) return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     for (auto& [widget, accepts] : keyFilters_) {
       if (widget != watched) continue;
@@ -159,11 +173,19 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void Binder::userEvent(const std::function<void()>& event) {
+void Binder::userEvent(const std::function<void()>& event, Step step) {
   ++depth_;
   event();
   --depth_;
-  if (depth_ == 0) syncAll();
+  if (depth_ != 0) return;
+  if (step == Step::Ends && afterEditStep) afterEditStep();
+  syncAll();
+}
+
+QWidget* Binder::widgetOf(const Control& control) const {
+  for (const Binding& binding : bindings_)
+    if (binding.control == &control && binding.widget) return binding.widget;
+  return nullptr;
 }
 
 void Binder::syncAll() {
@@ -190,7 +212,9 @@ void Binder::sync(const Binding& b) {
         // A long text shows its start; the box being typed in keeps its cursor.
         if (!edit->hasFocus()) edit->setCursorPosition(0);
       }
-      setBackground(edit, c.backColor());
+      // A value the graph cannot draw as typed is marked until it can.
+      const std::optional<Rgb> marked = c.problem().empty() ? std::nullopt : std::optional<Rgb>(Rgb{255, 205, 205});
+      setBackground(edit, c.backColor() ? c.backColor() : marked);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
       if (plain->toPlainText() != displayText(c.text())) plain->setPlainText(displayText(c.text()));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -228,13 +252,15 @@ void Binder::sync(const Binding& b) {
       if (menuBar_ && takenByMenuBar(button->shortcut())) button->setShortcut(QKeySequence());
       if (button->isCheckable() && button->isChecked() != c.checked()) button->setChecked(c.checked());
     } else if (c.kind() == ControlKind::Form) {
-      w->setWindowTitle(toQt(c.text()));
+      // A window that marks unsaved edits keeps the place of its marker.
+      w->setWindowTitle(toQt(c.text()) + (w->property("ozaMarksEdits").toBool() ? "[*]" : ""));
     }
     if (!w->isWindow()) {
       if (w->testAttribute(Qt::WA_Disabled) == c.enabled()) w->setEnabled(c.enabled());
       if (w->isHidden() == c.visible()) w->setVisible(c.visible());
     }
-    if (w->toolTip() != toQt(c.toolTip())) w->setToolTip(toQt(c.toolTip()));
+    const QString tip = toQt(c.problem().empty() ? c.toolTip() : c.problem());
+    if (w->toolTip() != tip) w->setToolTip(tip);
   }
   syncing_ = false;
 }

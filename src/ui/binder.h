@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -42,11 +43,23 @@ class Binder : public QObject {
 
   // Mirrors every bound control into its widget.
   void syncAll();
+  // Whether a user event completes an edit (a click, a choice, a released
+  // drag) or is part of one still going on (a key typed in a box, a drag
+  // moving): the edit of a box ends when the box loses the focus.
+  enum class Step { Ends, Continues };
   // Runs a user event on the core, then mirrors the result.
-  void userEvent(const std::function<void()>& event);
+  void userEvent(const std::function<void()>& event, Step step = Step::Ends);
+
+  // The widget bound to `control`, if any.
+  QWidget* widgetOf(const Control& control) const;
 
   // Called after every sync (for widgets that draw core state themselves).
   std::function<void()> afterSync;
+  // Called when an edit is complete, before the sync.
+  std::function<void()> afterEditStep;
+  // Keys that the window's own actions take even in a box that has the
+  // focus (the window's undo, not the box's).
+  void giveKeysToWindow(std::vector<QKeySequence> keys) { windowKeys_ = std::move(keys); }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -60,6 +73,7 @@ class Binder : public QObject {
   bool takenByMenuBar(const QKeySequence& key) const;
   std::vector<Binding> bindings_;
   std::vector<std::pair<QWidget*, std::function<bool(char)>>> keyFilters_;
+  std::vector<QKeySequence> windowKeys_;
   QPointer<QMenuBar> menuBar_;
   bool syncing_ = false;
   int depth_ = 0;

@@ -48,8 +48,12 @@ void lookUpRows(ControlArray& thresholds, ControlArray& speeds, Binder& binder, 
 // Every mouse event on a graph is a user event: the binder mirrors its effects.
 FanGraphWidget::Mouse userMouse(Binder& binder, FanTab& tab, void (FanTab::*down)(double, double),
                                 void (FanTab::*move)(double, double, bool), void (FanTab::*up)()) {
-  return {[&binder, &tab, down](double x, double y) { binder.userEvent([&] { (tab.*down)(x, y); }); },
-          [&binder, &tab, move](double x, double y, bool left) { binder.userEvent([&] { (tab.*move)(x, y, left); }); },
+  // A drag is one edit, complete when the button is released.
+  using Step = Binder::Step;
+  return {[&binder, &tab, down](double x, double y) { binder.userEvent([&] { (tab.*down)(x, y); }, Step::Continues); },
+          [&binder, &tab, move](double x, double y, bool left) {
+            binder.userEvent([&] { (tab.*move)(x, y, left); }, Step::Continues);
+          },
           [&binder, &tab, up] { binder.userEvent([&] { (tab.*up)(); }); }};
 }
 
@@ -79,6 +83,8 @@ QGroupBox* buildType1Frame(FanTab& tab, Binder& binder, QWidget* parent, FanGrap
   for (const auto& row : rows) {
     caption(row.caption, frame, QRect(14, y, 240, 22));
     numberBox(*row.box, binder, frame, QRect(260, y, 60, 22));
+    if (row.box == &tab.tslope)
+      bound<QLabel>(tab.storedTslope, binder, frame, QRect(130, y, 124, 22))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     y += 27;
   }
   bound<QCheckBox>(tab.pwmRampOn, binder, frame, QRect(14, y, 200, 22));

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "session/load_pipeline.h"
+#include "session/save_review.h"
+#include "session/unsaved_edits.h"
 #include "session/shell_paths.h"
 #include "text/number_text.h"
 #include "ui/about_box.h"
@@ -28,7 +30,6 @@
 #include "ui/publisher_logo.h"
 #include "ui/tab_order.h"
 #include "ui/text_window_view.h"
-#include "verify/image_check.h"
 #include "verify/image_diff.h"
 #include "verify/image_file.h"
 
@@ -50,7 +51,9 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   f.checkItem.onClick = [this] { checkBios(); };
   f.compareItem.onClick = [this] { compareWith(""); };
   binder_.afterSync = [this] { afterSync(); };
+  binder_.afterEditStep = [this] { session_.history().record(); };
   cardLoader_ = std::make_unique<CardLoader>(this, session_, binder_);
+  setProperty("ozaMarksEdits", true);
   binder_.bind(session_.form().window, this);
   setAcceptDrops(true);
   buildMenus();
@@ -121,6 +124,20 @@ void MainWindow::buildMenus() {
   add(file, f.profileEditorItem);
   binder_.bindAction(f.exitSeparator, file->addSeparator());
   add(file, f.exitItem, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // Undo and redo belong to the window: a box's own would undo its typing only.
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("E&dit"));
+  edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+  undo_ = edit->addAction(QStringLiteral("&Undo"));
+  undo_->setObjectName(QStringLiteral("Undo"));
+  undo_->setShortcut(QKeySequence::Undo);
+  connect(undo_, &QAction::triggered, this, [this] { binder_.userEvent([this] { session_.history().undo(); }); });
+  redo_ = edit->addAction(QStringLiteral("&Redo"));
+  redo_->setObjectName(QStringLiteral("Redo"));
+  redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redo_, &QAction::triggered, this, [this] { binder_.userEvent([this] { session_.history().redo(); }); });
+  std::vector<QKeySequence> keys = {QKeySequence(QKeySequence::Undo)};
+  for (const QKeySequence& key : redo_->shortcuts()) keys.push_back(key);
+  binder_.giveKeysToWindow(keys);
   QMenu* info = menuBar()->addMenu(QString());
   binder_.bindAction(f.infoMenu, info->menuAction());
   add(info, f.faqItem, QKeySequence(Qt::Key_F1));
@@ -153,6 +170,14 @@ QWidget* MainWindow::buildButtons() {
 }
 
 void MainWindow::afterSync() {
+  setWindowModified(session_.hasUnsavedEdits());
+  if (undo_) {
+    // An edit still being typed can be undone too.
+    undo_->setEnabled(session_.history().canUndo() || session_.hasUnsavedEdits());
+    redo_->setEnabled(session_.history().canRedo());
+  }
+  if (Control* wanted = session_.takeFocusRequest())
+    if (QWidget* widget = binder_.widgetOf(*wanted)) widget->setFocus(Qt::OtherFocusReason);
   if (diagram_) diagram_->update();
   if (clockPage_) clockPage_->follow();
   for (FanGraphWidget* graph : {type1Graph_, type2Graph_})
@@ -205,8 +230,13 @@ CheckWindow* MainWindow::checkBios() {
     platform_.message("No BIOS loaded. Load a BIOS file first.", MessageIcon::Information);
     return nullptr;
   }
-  const ImageFile image = loadImageFile(path);
-  checkWindow_ = std::make_unique<CheckWindow>(checkImage(image, nullptr), this);
+  // The image as a save would write it now, against the file as loaded.
+  std::optional<PendingSave> pending;
+  binder_.userEvent([&] { pending = previewSave(session_); });
+  if (!pending) return nullptr;  // the save would be refused: its message was shown
+  CheckReport report = std::move(pending->check);
+  report.path = path + " as it would be saved, with the window's edits";
+  checkWindow_ = std::make_unique<CheckWindow>(std::move(report), this);
   return showWindow(checkWindow_);
 }
 
@@ -253,10 +283,11 @@ AboutBox* MainWindow::showAbout() {
 }
 
 void MainWindow::exitProgram() {
-  if (profileEditor_) profileEditor_->close();
+  // Each window with unsaved edits may keep the program running.
+  if (profileEditor_ && profileEditor_->isVisible() && !profileEditor_->close()) return;
+  if (!close()) return;  // closes the text window and the About box first
   for (QWidget* report : {static_cast<QWidget*>(checkWindow_.get()), static_cast<QWidget*>(compareWindow_.get())})
     if (report) report->close();
-  close();  // closes the text window and the About box first
   QApplication::quit();
 }
 
@@ -266,6 +297,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  bool settled = true;
+  binder_.userEvent([&] { settled = settleUnsavedEdits(session_); });
+  if (!settled) {
+    event->ignore();
+    return;
+  }
   binder_.userEvent([this] { session_.textWindow().unload(); });
   textWindow_->hide();
   if (about_) about_->close();

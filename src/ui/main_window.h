@@ -46,8 +46,9 @@ class MainWindow : public QMainWindow {
   // Shows the profile editor; one that was closed comes back new, as the
   // window first opens.
   ProfileEditorWindow& showProfileEditor();
-  // "Check BIOS...": the report of the loaded image, loaded afresh from its
-  // file as oza-cli loads it; null (after a message) when none is loaded.
+  // "Check BIOS...": the report of the image as a save would write it now
+  // (the loaded file with the window's edits), against the file as loaded;
+  // null (after a message) when none is loaded or the save would be refused.
   CheckWindow* checkBios();
   // "Compare with...": the differences of `path` (asked for when empty) to
   // the loaded image; null when cancelled or when an image does not load.
@@ -78,6 +79,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<CheckWindow> checkWindow_;
   std::unique_ptr<CompareWindow> compareWindow_;
   std::unique_ptr<CardLoader> cardLoader_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   InfoDiagram* diagram_ = nullptr;
   ClockPage* clockPage_ = nullptr;
   FanGraphWidget* type1Graph_ = nullptr;

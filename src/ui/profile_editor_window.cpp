@@ -1,5 +1,6 @@
 #include "ui/profile_editor_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,6 +27,7 @@ ProfileEditorWindow::ProfileEditorWindow(Platform* platform)
     : platform_(this), editor_(platform ? *platform : platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
   binder_.afterSync = [this] { afterSync(); };
+  setProperty("ozaMarksEdits", true);
   binder_.bind(editor_.window, this);
   setAcceptDrops(true);
 
@@ -77,7 +79,19 @@ void ProfileEditorWindow::load(const std::string& path) {
 }
 
 void ProfileEditorWindow::afterSync() {
+  setWindowModified(editor_.hasUnsavedEdits());
   if (editor_.unloaded() && isVisible()) close();
+}
+
+void ProfileEditorWindow::closeEvent(QCloseEvent* event) {
+  // Exit has settled the edits already; the window's own close has not.
+  bool settled = true;
+  if (!editor_.unloaded()) binder_.userEvent([&] { settled = settleProfileEdits(editor_); });
+  if (settled) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void ProfileEditorWindow::showEvent(QShowEvent* event) {

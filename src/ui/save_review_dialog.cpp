@@ -1,5 +1,7 @@
 #include "ui/save_review_dialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,7 +44,7 @@ SaveReviewDialog::SaveReviewDialog(const SaveReview& review, QWidget* parent) : 
   }
   changes_->resizeColumnsToContents();
   changes_->setVisible(!review.changes.empty());
-  layout->addWidget(changes_, 2);
+  layout->addWidget(changes_, 1);
 
   if (!review.findings.empty()) {
     layout->addWidget(new QLabel(QStringLiteral("The check of the image as it will be saved:"), this));
@@ -64,7 +66,8 @@ SaveReviewDialog::SaveReviewDialog(const SaveReview& review, QWidget* parent) : 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  resize(820, review.changes.size() + review.findings.size() > 6 ? 520 : 320);
+  const int rows = static_cast<int>(review.changes.size() + review.findings.size());
+  resize(860, std::clamp(220 + 34 * rows, 320, 640));
 }
 
 }  // namespace oza::ui

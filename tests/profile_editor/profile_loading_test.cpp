@@ -92,7 +92,9 @@ TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
   EXPECT_FALSE(loadProfile(editor, missing));
   std::string folder = dir.path();
   EXPECT_FALSE(loadProfile(editor, folder));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file.\nThere is no such file.",
+  // Each load asks about the edit first (answered Discard), then fails.
+  const std::string question = "Save the changes to " + dir.file("Profiles.xml") + "?";
+  EXPECT_EQ(texts(), (std::vector<std::string>{question, "Error loading profile file.\nThere is no such file.", question,
                                                 "Error loading profile file.\nIt is a folder."}));
   // What the window shows still belongs to the lines it will save into.
   EXPECT_EQ(editor.document.valueLines[2][0], 14u);

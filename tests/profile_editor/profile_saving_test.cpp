@@ -193,5 +193,34 @@ TEST_F(ProfileSaving, AFailedWriteSaysSoAndLeavesNoFile) {
   EXPECT_EQ(test::listDir(dir.path()).size(), 1u);
 }
 
+TEST_F(ProfileSaving, UnsavedEditsAreAskedAboutBeforeALoadOrExitAndASaveSettlesThem) {
+  ASSERT_TRUE(load(realisticProfile()));
+  EXPECT_FALSE(editor.hasUnsavedEdits());
+  editor.fanSpeed[0].setText("45.0");  // the same number
+  EXPECT_FALSE(editor.hasUnsavedEdits());
+  editor.fanSpeed[0].setText("60");
+  EXPECT_TRUE(editor.hasUnsavedEdits());
+
+  platform.queueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(load(realisticProfile(), "other.xml"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::SaveDiscardCancel);
+  EXPECT_EQ(platform.messages[0].text, "Save the changes to " + dir.file("Profiles.xml") + "?");
+  EXPECT_EQ(editor.fanSpeed[0].text(), "60");
+  platform.queueAnswer(MessageAnswer::Cancel);
+  editor.exitButton.click();
+  EXPECT_FALSE(editor.unloaded());
+
+  // Saved: nothing unsaved, and the saved file is the one named from now on.
+  platform.messages.clear();
+  platform.queueAnswer(MessageAnswer::Save);
+  platform.queueSavePath(dir.file("saved.xml"));
+  editor.exitButton.click();
+  EXPECT_TRUE(editor.unloaded());
+  EXPECT_FALSE(editor.hasUnsavedEdits());
+  EXPECT_EQ(editor.path, dir.file("saved.xml"));
+  EXPECT_NE(test::readText(dir.file("saved.xml")).find("value=\"60\""), std::string::npos);
+}
+
 }  // namespace
 }  // namespace oza

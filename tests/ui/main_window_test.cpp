@@ -17,6 +17,7 @@
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
+#include "ui/modal_answers.h"
 #include "ui/text_window_view.h"
 
 namespace oza::ui {
@@ -32,7 +33,8 @@ T* widget(QWidget& window, const char* name) {
 TEST(MainWindow, StartsOnTheEmptyInformationTab) {
   MainWindow window;
   window.start("");
-  EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(": OZA - Ozarin BIOS editor v1.12")));
+  EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(": OZA - Ozarin BIOS editor v1.12[*]")));
+  EXPECT_FALSE(window.isWindowModified());
   EXPECT_TRUE(widget<QPushButton>(window, "Option3")->isChecked());
   EXPECT_FALSE(widget<QPushButton>(window, "Option1")->isChecked());
   EXPECT_EQ(widget<QPushButton>(window, "Option2")->text(), QStringLiteral("Fan se&ttings"));
@@ -116,11 +118,11 @@ TEST(MainWindow, AFailedLoadLeavesTheWindowAsItWas) {
   QTest::keyClicks(gpu, "800");
   widget<QPushButton>(window, "Option2")->click();
   const auto before = shown(window);
-  // The refusal's message box is closed as soon as it is open.
-  QTimer::singleShot(0, [] {
-    if (QWidget* box = QApplication::activeModalWidget()) box->close();
-  });
+  // The edit is discarded for the load, and the refusal's message closed.
+  scripted::ModalAnswers answers;
+  answers.then(MessageAnswer::Discard).then(MessageAnswer::Ok);
   window.openPath(dir.file("refused.rom"));
+  EXPECT_TRUE(answers.allAnswered());
   EXPECT_EQ(shown(window), before);
   EXPECT_EQ(window.session().image()->path, dir.file("card.rom"));
   EXPECT_EQ(gpu->text(), QStringLiteral("800"));

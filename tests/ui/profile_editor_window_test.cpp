@@ -46,7 +46,8 @@ void dropFiles(QWidget& window, const std::vector<std::string>& paths) {
 }
 
 void expectFirstState(QWidget& window) {
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Profile editor"));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Profile editor[*]"));
+  EXPECT_FALSE(window.isWindowModified());
   for (int k = 0; k < 4; ++k) {
     const std::string frame = "Frame(" + std::to_string(k) + ")";
     auto* box = widget<QGroupBox>(window, frame.c_str());

@@ -57,13 +57,26 @@ TEST(ReportWindows, CheckBiosShowsEveryCheckOfTheLoadedImage) {
   ASSERT_NE(check, nullptr);
   EXPECT_TRUE(check->isVisible());
   auto* table = check->findChild<QTableWidget*>(QStringLiteral("checks"));
-  ASSERT_EQ(table->rowCount(), 11);
+  ASSERT_EQ(table->rowCount(), 18);  // the image as it would be saved, against the file
   EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("ok"));
   EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Loads"));
   EXPECT_EQ(check->findChild<QLabel*>(QStringLiteral("summary"))->text(), QStringLiteral("0 errors, 0 warnings"));
   keepScreenshot(*check, "check_window.png");
   check->findChild<QPushButton*>(QStringLiteral("copy"))->click();
-  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Check of ") + QString::fromStdString(path)));
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Check of ") + QString::fromStdString(path) +
+                                                           QStringLiteral(" as it would be saved")));
+
+  // It checks the window's edits, not the file on disk.
+  window.binder().userEvent([&] { window.session().form().clock.memoryClock[0].setText("5000"); });
+  item->trigger();
+  check = window.findChild<CheckWindow*>(QStringLiteral("CheckWindow"));
+  table = check->findChild<QTableWidget*>(QStringLiteral("checks"));
+  bool overLimit = false;
+  for (int row = 0; row < table->rowCount(); ++row)
+    overLimit |= table->item(row, 1)->text() == QStringLiteral("Clocks within the Overdrive limits") &&
+                 table->item(row, 0)->text() == QStringLiteral("warning");
+  EXPECT_TRUE(overLimit);
+  EXPECT_EQ(window.session().form().clock.memoryClock[0].text(), "5000");
 }
 
 TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {

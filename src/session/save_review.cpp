@@ -180,9 +180,10 @@ SaveReview reviewOf(const PendingSave& pending) {
     if (item.outcome == CheckOutcome::Warning || item.outcome == CheckOutcome::Error)
       review.findings.push_back({item.outcome == CheckOutcome::Error, item.name, item.detail});
   const std::size_t count = review.changes.size();
-  review.summary = count == 0 ? "The save changes nothing in the image."
-                              : std::to_string(count) + (count == 1 ? " change" : " changes");
-  if (!review.findings.empty()) review.summary += "; the check: " + checkSummary(pending.check);
+  review.summary = count == 0 ? "The save changes nothing in the image"
+                              : "The save makes " + std::to_string(count) + (count == 1 ? " change" : " changes");
+  if (!review.findings.empty()) review.summary += "; the check finds " + checkSummary(pending.check);
+  review.summary += ".";
   return review;
 }
 

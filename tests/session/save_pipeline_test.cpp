@@ -13,7 +13,9 @@
 #include "session/load_pipeline.h"
 #include "session/session.h"
 #include "support/fixture_image.h"
+#include "support/fixture_kinds.h"
 #include "support/loaded_session.h"
+#include "support/real_roms.h"
 #include "support/temp_dir.h"
 
 namespace oza {
@@ -22,6 +24,22 @@ namespace {
 using test::FixtureImage;
 
 using SavePipeline = test::LoadedSession;
+
+TEST_F(SavePipeline, AnUneditedSaveOfEveryKindOfImageGivesItBackByteForByte) {
+  std::vector<std::vector<std::uint8_t>> images;
+  for (const auto& [name, fixture] : test::fixtureKinds()) images.push_back(fixture.build());
+  for (const std::string& path : test::realRomPaths()) images.push_back(test::readBytes(path));
+  for (const auto& bytes : images) {
+    load(bytes);
+    ASSERT_TRUE(saveTo("unedited.rom"));
+    EXPECT_EQ(saved("unedited.rom"), bytes);
+    // The review said so before the save.
+    EXPECT_TRUE(platform.reviews.back().summary.starts_with("The save changes nothing in the image"));
+    EXPECT_TRUE(platform.reviews.back().changes.empty());
+    std::filesystem::remove(dir.file("unedited.rom"));
+  }
+  EXPECT_GE(images.size(), 12u);
+}
 
 TEST_F(SavePipeline, AnUneditedSaveWritesTheImageAsLoaded) {
   test::Type1Fields fields;

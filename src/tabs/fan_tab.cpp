@@ -340,6 +340,18 @@ void FanTab::type2GraphMouseMove(double x, double y, bool leftButton) {
 
 void FanTab::type2GraphMouseUp() { endDrag(type2Threshold, type2Speed); }
 
+FanTab::LookUpTable FanTab::type1Table() {
+  return {type1Threshold,  type1Speed,   type1GraphType, type1StepGraph,
+          type1ContinuousGraph, type1Picture, saveType1GraphButton, type1Graph,
+          &FanTab::type1GraphMouseDown, &FanTab::type1GraphMouseMove, &FanTab::type1GraphMouseUp};
+}
+
+FanTab::LookUpTable FanTab::type2Table() {
+  return {type2Threshold,  type2Speed,   type2GraphType, type2StepGraph,
+          type2ContinuousGraph, type2Picture, saveType2GraphButton, type2Graph,
+          &FanTab::type2GraphMouseDown, &FanTab::type2GraphMouseMove, &FanTab::type2GraphMouseUp};
+}
+
 void FanTab::collect(std::vector<Control*>& out) {
   for (Control* c :
        {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &storedTslope, &dutyCycleMin, &hysteresis,

@@ -78,6 +78,25 @@ class FanTab {
   FanGraph type1Graph;  // what type1Picture shows
   FanGraph type2Graph;  // what type2Picture shows
 
+  // The parts of one look-up table editor: its rows of boxes, its graph and
+  // the graph's controls and mouse events. The type-1 and type-2 pages each
+  // have one.
+  struct LookUpTable {
+    ControlArray& thresholds;
+    ControlArray& speeds;
+    Control& graphType;
+    Control& stepGraph;
+    Control& continuousGraph;
+    Control& picture;
+    Control& saveButton;
+    FanGraph& graph;
+    void (FanTab::*mouseDown)(double x, double y);
+    void (FanTab::*mouseMove)(double x, double y, bool leftButton);
+    void (FanTab::*mouseUp)();
+  };
+  LookUpTable type1Table();
+  LookUpTable type2Table();
+
   // Shows what the load read of the fan, as far as it read it: the boxes of
   // what it could not read keep their texts.
   void show(const FanReading& fan);

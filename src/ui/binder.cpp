@@ -205,7 +205,10 @@ void Binder::sync(const Binding& b) {
     b.action->setVisible(c.visible());
   }
   if (QWidget* w = b.widget) {
-    const QSignalBlocker block(w);
+    // A scroll bar tells what scrolls with it (its area) that it moved; its
+    // own echo is held off by syncing_.
+    std::optional<QSignalBlocker> block;
+    if (!qobject_cast<QScrollBar*>(w)) block.emplace(w);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       if (edit->text() != toQt(c.text())) {
         edit->setText(toQt(c.text()));

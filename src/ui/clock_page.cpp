@@ -1,31 +1,41 @@
 #include "ui/clock_page.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "tabs/clock_tab.h"
 #include "ui/binder.h"
 #include "ui/link_label.h"
+#include "ui/number_box.h"
 
 namespace oza::ui {
 
 namespace {
 
-constexpr int kBandHeight = 116;
-constexpr int kCaptionWidth = 78;
-constexpr int kBlockWidth = 86;
-constexpr int kViewportHeight = 3 * kBandHeight;
+// Three of the four bands show at a time.
+constexpr int kShownBands = 3;
 
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* l = new QLabel(text, parent);
-  l->setGeometry(geometry);
-  return l;
-}
+// The bands' area scrolls a whole band into view when a box gets the focus
+// (the page does that); left to Qt, it would scroll to the box alone.
+class BandsArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+
+ protected:
+  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 }  // namespace
 
@@ -33,72 +43,97 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
     : QGroupBox(parent), tab_(tab), binder_(binder) {
   binder.bind(tab.clockFrame, this);
 
-  // The four bands of five blocks scroll together inside a clipping viewport.
-  auto* viewport = new QWidget(this);
-  viewport->setGeometry(12, 26, kCaptionWidth + 5 * kBlockWidth + 8, kViewportHeight);
-  bands_ = new QWidget(viewport);
-  bands_->setGeometry(0, 0, viewport->width(), 4 * kBandHeight);
+  // The four bands of five blocks scroll together; three show at a time.
+  bandsArea_ = new BandsArea(this);
+  bandsArea_->setFrameShape(QFrame::NoFrame);
+  bandsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  bandsArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  bandsArea_->setFocusPolicy(Qt::NoFocus);  // Tab walks into the blocks
+  bands_ = new QWidget;
+  auto* grid = new QGridLayout(bands_);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(4);
   for (int g = 0; g < kBands; ++g) {
-    const int top = g * kBandHeight;
+    const int top = 5 * g;
     if (g > 0) {
       auto* line = new QFrame(bands_);
       line->setObjectName(QStringLiteral("Line99(%1)").arg(g - 1));
       line->setFrameShape(QFrame::HLine);
       line->setFrameShadow(QFrame::Sunken);
-      line->setGeometry(0, top - 6, bands_->width(), 4);
+      grid->addWidget(line, top - 1, 0, 1, 6);
     }
-    auto* gpuCaption = new QLabel(bands_);
-    auto* ramCaption = new QLabel(bands_);
-    auto* voltCaption = new QLabel(bands_);
-    binder.bind(tab.gpuCaption[g], gpuCaption);
-    binder.bind(tab.memoryCaption[g], ramCaption);
-    binder.bind(tab.voltageCaption[g], voltCaption);
-    gpuCaption->setGeometry(0, top + 24, kCaptionWidth, 22);
-    ramCaption->setGeometry(0, top + 50, kCaptionWidth, 22);
-    voltCaption->setGeometry(0, top + 76, kCaptionWidth, 22);
+    ControlArray* captions[] = {&tab.gpuCaption, &tab.memoryCaption, &tab.voltageCaption};
+    for (int r = 0; r < 3; ++r) {
+      auto* caption = new QLabel(bands_);
+      binder.bind((*captions[r])[g], caption);
+      grid->addWidget(caption, top + 1 + r, 0);
+    }
     for (int k = 0; k < 5; ++k) {
       const int block = 5 * g + k;
-      const int left = kCaptionWidth + k * kBlockWidth;
       auto* title = new QLabel(bands_);
       binder.bind(tab.blockCaption[block], title);
-      title->setGeometry(left + 2, top + 2, kBlockWidth - 6, 20);
-      int y = top + 24;
+      grid->addWidget(title, top, k + 1);
+      int r = 1;
       for (ControlArray* boxes : {&tab.gpuClock, &tab.memoryClock, &tab.voltage}) {
-        auto* edit = new QLineEdit(bands_);
-        edit->setGeometry(left, y, kBlockWidth - 8, 22);
-        binder.bind((*boxes)[block], edit);
+        QLineEdit* edit = numberBox((*boxes)[block], binder, bands_, 7);
         edit->installEventFilter(this);
-        y += 26;
+        grid->addWidget(edit, top + r++, k + 1);
+        // A band reaches from its first title to its last voltage box.
+        if (k == 0 && boxes == &tab.gpuClock) bandWidgets_.push_back({title, nullptr});
+        if (k == 0 && boxes == &tab.voltage) bandWidgets_.back().second = edit;
       }
     }
   }
-  auto* scroll = new QScrollBar(Qt::Vertical, this);
-  scroll->setGeometry(viewport->geometry().right() + 4, 26, 18, kViewportHeight);
-  scroll->setRange(0, 4 * kBandHeight - kViewportHeight);
-  scroll->setSingleStep(kBandHeight / 4);
-  scroll->setPageStep(kBandHeight);
-  scroll->setFocusPolicy(Qt::TabFocus);
-  binder.bind(tab.bandScroll, scroll);
+  bandsArea_->setWidget(bands_);
+  bandsArea_->viewport()->installEventFilter(this);
+  // The area's bar is the page's scroll bar, as the core knows it.
+  scroll_ = new QScrollBar(Qt::Vertical, this);
+  scroll_->setFocusPolicy(Qt::TabFocus);
+  bandsArea_->setVerticalScrollBar(scroll_);
+  binder.bind(tab.bandScroll, scroll_);
 
-  const int belowBands = 26 + kViewportHeight + 12;
+  auto* lockRow = new QHBoxLayout;
   auto* lock = new QCheckBox(this);
-  lock->setGeometry(14, belowBands, 90, 22);
   binder.bind(tab.lock, lock);
   auto* lockHelp = new LinkLabel(this);
-  lockHelp->setGeometry(104, belowBands, 260, 22);
   binder.bind(tab.lockHelpLink, lockHelp);
-  label(this, QStringLiteral("Clock infos found:"), QRect(380, belowBands, 120, 22));
   auto* count = new QLabel(this);
-  count->setGeometry(500, belowBands, 40, 22);
   binder.bind(tab.recordCount, count);
+  lockRow->addWidget(lock);
+  lockRow->addWidget(lockHelp);
+  lockRow->addStretch(1);
+  lockRow->addWidget(new QLabel(QStringLiteral("Clock infos found:"), this));
+  lockRow->addWidget(count);
+
+  // Overdrive values, shown only.
+  auto* overdrive = new QGroupBox(QStringLiteral("Overdrive information (reserved for future usage)"), this);
+  auto* values = new QGridLayout(overdrive);
+  const struct {
+    Control* caption;
+    Control* value;
+    int row, column;
+  } rows[] = {{&tab.standardGpuCaption, &tab.standardGpuClock, 0, 0},
+              {&tab.standardRamCaption, &tab.standardRamClock, 1, 0},
+              {&tab.gpuLimitCaption, &tab.gpuLimit, 0, 2},
+              {&tab.ramLimitCaption, &tab.ramLimit, 1, 2}};
+  for (const auto& r : rows) {
+    auto* caption = new QLabel(overdrive);
+    binder.bind(*r.caption, caption);
+    auto* value = new QLabel(overdrive);
+    binder.bind(*r.value, value);
+    values->addWidget(caption, r.row, r.column);
+    values->addWidget(value, r.row, r.column + 1);
+  }
+  values->setColumnStretch(1, 1);
+  values->setColumnStretch(3, 1);
 
   // PowerPlay states, read-only.
   auto* statesFrame = new QGroupBox(QStringLiteral("Powerplay states structure"), this);
-  statesFrame->setGeometry(560, 20, 208, 300);
-  label(statesFrame, QStringLiteral("State"), QRect(10, 22, 100, 18));
+  auto* states = new QVBoxLayout(statesFrame);
+  states->addWidget(new QLabel(QStringLiteral("State"), statesFrame));
   auto* list = new QListWidget(statesFrame);
-  list->setGeometry(10, 42, 188, 130);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("0 - Balanced, Boot")) + 30);
   binder.bind(tab.stateList, list);
   listViewport_ = list->viewport();
   listViewport_->installEventFilter(this);
@@ -108,55 +143,84 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
       tab_.listMouseDown();
     });
   });
-  label(statesFrame, QStringLiteral("Clock info modes used"), QRect(10, 180, 188, 18));
-  const char* const modes[] = {"mode 1 - 'low'", "mode 2 - 'medium'", "mode 3 - 'high'"};
+  states->addWidget(list, 1);
+  states->addWidget(new QLabel(QStringLiteral("Clock info modes used"), statesFrame));
+  auto* modes = new QGridLayout;
+  const char* const modeNames[] = {"mode 1 - 'low'", "mode 2 - 'medium'", "mode 3 - 'high'"};
   Control* modeLabels[] = {&tab.lowModeIndex, &tab.mediumModeIndex, &tab.highModeIndex};
   for (int m = 0; m < 3; ++m) {
-    label(statesFrame, QString::fromUtf8(modes[m]), QRect(10, 202 + 22 * m, 130, 20));
+    modes->addWidget(new QLabel(QString::fromUtf8(modeNames[m]), statesFrame), m, 0);
     auto* value = new QLabel(statesFrame);
-    value->setGeometry(150, 202 + 22 * m, 40, 20);
     binder.bind(*modeLabels[m], value);
+    modes->addWidget(value, m, 1);
   }
+  modes->setColumnStretch(1, 1);
+  states->addLayout(modes);
   auto* help = new LinkLabel(statesFrame);
-  help->setGeometry(10, 272, 60, 20);
   binder.bind(tab.stateHelpLink, help);
+  states->addWidget(help);
 
-  // Overdrive values, shown only.
-  auto* overdrive = new QGroupBox(QStringLiteral("Overdrive information (reserved for future usage)"), this);
-  overdrive->setGeometry(12, belowBands + 30, 540, 90);
-  const struct {
-    Control* caption;
-    Control* value;
-    QRect at;
-  } rows[] = {{&tab.standardGpuCaption, &tab.standardGpuClock, QRect(12, 26, 130, 22)},
-              {&tab.standardRamCaption, &tab.standardRamClock, QRect(12, 56, 130, 22)},
-              {&tab.gpuLimitCaption, &tab.gpuLimit, QRect(276, 26, 130, 22)},
-              {&tab.ramLimitCaption, &tab.ramLimit, QRect(276, 56, 130, 22)}};
-  for (const auto& row : rows) {
-    auto* caption = new QLabel(overdrive);
-    caption->setGeometry(row.at);
-    binder.bind(*row.caption, caption);
-    auto* value = new QLabel(overdrive);
-    value->setGeometry(row.at.translated(row.at.width(), 0));
-    binder.bind(*row.value, value);
-  }
+  auto* page = new QGridLayout(this);
+  page->addWidget(bandsArea_, 0, 0);
+  page->addWidget(statesFrame, 0, 1);
+  page->addLayout(lockRow, 1, 0, 1, 2);
+  page->addWidget(overdrive, 2, 0, 1, 2);
+  page->setRowStretch(3, 1);
+  page->setColumnStretch(1, 1);
+  placeBands();
 }
 
-void ClockPage::follow() {
-  if (bands_->y() != tab_.bandOffset()) bands_->move(0, tab_.bandOffset());
+void ClockPage::placeBands() {
+  // The grid's own geometry, with the style's sizes, so that the area has
+  // its size before it is first shown.
+  bands_->ensurePolished();
+  bands_->resize(bands_->sizeHint());
+  bands_->layout()->activate();
+  bandTop_.clear();
+  bandBottom_.clear();
+  for (int g = 0; g < kBands; ++g) {
+    bandTop_.push_back(bandWidgets_[static_cast<std::size_t>(g)].first->geometry().top());
+    bandBottom_.push_back(bandWidgets_[static_cast<std::size_t>(g)].second->geometry().bottom() + 1);
+  }
+  // Down to the fourth band's line.
+  const int shown = bandBottom_[kShownBands - 1] + (bandTop_[kShownBands] - bandBottom_[kShownBands - 1]) / 2;
+  const int bar = std::max(scroll_->sizeHint().width(), style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_));
+  bandsArea_->setFixedSize(bands_->width() + bar + 2, shown);
+  const int bandHeight = bandTop_[1] - bandTop_[0];
+  scroll_->setSingleStep(std::max(bandHeight / 4, 1));
+  scroll_->setPageStep(bandHeight);
+}
+
+void ClockPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) placeBands();
+  QGroupBox::changeEvent(event);
+}
+
+void ClockPage::showEvent(QShowEvent* event) {
+  placeBands();
+  QGroupBox::showEvent(event);
 }
 
 void ClockPage::showBandOf(const QWidget* box) {
   // The whole band, so that the block's title shows with the box.
-  const int top = box->y() / kBandHeight * kBandHeight;
+  std::size_t band = 0;
+  while (band + 1 < bandTop_.size() && box->y() >= bandTop_[band + 1]) ++band;
+  const int top = bandTop_[band];
+  const int bottom = bandBottom_[band];
   int value = tab_.bandScroll.value();
   if (top < value) value = top;
-  if (top + kBandHeight > value + kViewportHeight) value = top + kBandHeight - kViewportHeight;
+  const int height = bandsArea_->viewport()->height();
+  if (bottom > value + height) value = std::min(bottom - height, scroll_->maximum());
   if (value != tab_.bandScroll.value()) binder_.userEvent([&] { tab_.bandScroll.setValue(value); });
 }
 
 bool ClockPage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && watched->parent() == bands_) showBandOf(static_cast<QWidget*>(watched));
+  // The wheel over a box scrolls the bands, as over the rest of them.
+  if (event->type() == QEvent::Wheel && watched->parent() == bands_) {
+    QApplication::sendEvent(scroll_, event);
+    return true;
+  }
   if (watched == listViewport_ && event->type() == QEvent::MouseButtonRelease)
     binder_.userEvent([this] { tab_.listMouseUp(); });
   return QGroupBox::eventFilter(watched, event);

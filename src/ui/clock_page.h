@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QGroupBox>
+#include <vector>
+
+class QLabel;
+class QScrollArea;
+class QScrollBar;
 
 namespace oza {
 class ClockTab;
@@ -16,17 +21,27 @@ class ClockPage : public QGroupBox {
   Q_OBJECT
  public:
   ClockPage(ClockTab& tab, Binder& binder, QWidget* parent);
-  // Places the bands where the tab's scrolling has moved them.
-  void follow();
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Sizes the viewport to three bands of the font in use and the bar to the
+  // bands' height.
+  void placeBands();
   // Scrolls the bands so that the band holding `box` is in view.
   void showBandOf(const QWidget* box);
   ClockTab& tab_;
   Binder& binder_;
+  QScrollArea* bandsArea_ = nullptr;
   QWidget* bands_ = nullptr;
+  QScrollBar* scroll_ = nullptr;
+  std::vector<std::pair<QWidget*, QWidget*>> bandWidgets_;  // each band's first title and last box
+  std::vector<int> bandTop_;     // where each band starts in the bands' widget
+  std::vector<int> bandBottom_;  // and ends
   QWidget* listViewport_ = nullptr;
 };
 

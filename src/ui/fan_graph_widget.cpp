@@ -1,5 +1,8 @@
 #include "ui/fan_graph_widget.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,30 +57,68 @@ void FanGraphWidget::mouseReleaseEvent(QMouseEvent*) {
   if (mouse_.up) mouse_.up();
 }
 
-QWidget* graphPanel(FanGraphWidget* graph, QWidget* parent) {
-  constexpr int left = 58;
-  constexpr int top = 8;
-  auto* panel = new QWidget(parent);
-  panel->setFixedSize(left + FanGraph::kWidthPixels + 16, top + FanGraph::kHeightPixels + 36);
-  graph->setParent(panel);
-  graph->move(left, top);
-  auto place = [&](const QString& text, int x, int y, int w, Qt::Alignment align) {
-    auto* label = new QLabel(text, panel);
-    label->setGeometry(x, y, w, 16);
-    label->setAlignment(align);
-  };
-  const int originX = left + pixelX(0);
-  const int originY = top + pixelY(0);
-  place(QStringLiteral("0"), left - 40, originY - 8, 36, Qt::AlignRight | Qt::AlignVCenter);
-  place(QStringLiteral("100"), left - 40, top + pixelY(100) - 8, 36, Qt::AlignRight | Qt::AlignVCenter);
-  place(QStringLiteral("(%)"), left - 40, top + pixelY(100) + 10, 36, Qt::AlignRight | Qt::AlignVCenter);
-  place(QStringLiteral("F a n"), 2, top + 70, 50, Qt::AlignLeft);
-  place(QStringLiteral("c y c l e"), 2, top + 88, 54, Qt::AlignLeft);
-  place(QStringLiteral("0"), originX - 10, top + FanGraph::kHeightPixels + 2, 20, Qt::AlignHCenter);
-  place(QStringLiteral("120"), left + pixelX(120) - 24, top + FanGraph::kHeightPixels + 2, 30, Qt::AlignRight);
-  place(QString::fromUtf8("Threshold (\u00B0C)"), left + 90, top + FanGraph::kHeightPixels + 16, 160,
-        Qt::AlignHCenter);
-  return panel;
-}
+namespace {
+
+// The graph and, painted around it where the font puts them, the labels of
+// its axes: the value labels stand beside the grid lines they name.
+class GraphPanel : public QWidget {
+ public:
+  GraphPanel(FanGraphWidget* graph, QWidget* parent) : QWidget(parent), graph_(graph) {
+    graph->setParent(this);
+    place();
+  }
+  QSize sizeHint() const override {
+    return {left() + FanGraph::kWidthPixels + fontMetrics().horizontalAdvance(QStringLiteral("120")) / 2 + 4,
+            top() + FanGraph::kHeightPixels + 2 * fontMetrics().height() + 6};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    if (event->type() == QEvent::FontChange) {
+      place();
+      updateGeometry();
+    }
+    QWidget::changeEvent(event);
+  }
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height();
+    const int gx = left(), gy = top();
+    const auto rightAligned = [&](const QString& text, int centreY) {
+      painter.drawText(QRect(0, centreY - line / 2, gx - 6, line), Qt::AlignRight | Qt::AlignVCenter, text);
+    };
+    rightAligned(QStringLiteral("100"), gy + pixelY(100));
+    rightAligned(QStringLiteral("(%)"), gy + pixelY(100) + line);
+    rightAligned(QStringLiteral("0"), gy + pixelY(0));
+    const int middle = gy + FanGraph::kHeightPixels / 2;
+    painter.drawText(QRect(0, middle - line, gx - 6, line), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F a n"));
+    painter.drawText(QRect(0, middle, gx - 6, line), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("c y c l e"));
+    const int below = gy + FanGraph::kHeightPixels + 2;
+    const auto centred = [&](const QString& text, int centreX) {
+      const int w = metrics.horizontalAdvance(text) + 4;
+      painter.drawText(QRect(centreX - w / 2, below, w, line), Qt::AlignCenter, text);
+    };
+    centred(QStringLiteral("0"), gx + pixelX(0));
+    centred(QStringLiteral("120"), gx + pixelX(120));
+    centred(QString::fromUtf8("Threshold (\u00B0C)"), gx + FanGraph::kWidthPixels / 2);
+  }
+
+ private:
+  int left() const {
+    const QFontMetrics m = fontMetrics();
+    return std::max({m.horizontalAdvance(QStringLiteral("100")), m.horizontalAdvance(QStringLiteral("c y c l e")),
+                     m.horizontalAdvance(QStringLiteral("(%)"))}) + 10;
+  }
+  int top() const { return fontMetrics().height() / 2 + 2; }
+  void place() { graph_->move(left(), top()); }
+  FanGraphWidget* graph_;
+};
+
+}  // namespace
+
+QWidget* graphPanel(FanGraphWidget* graph, QWidget* parent) { return new GraphPanel(graph, parent); }
 
 }  // namespace oza::ui

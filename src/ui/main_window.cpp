@@ -10,6 +10,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "session/load_pipeline.h"
@@ -36,8 +41,24 @@
 namespace oza::ui {
 
 namespace {
-constexpr int kPageWidth = 780;
-constexpr int kPageHeight = 520;
+
+// The pages' scrolling area: as large as the largest page wants, so that the
+// window opens with every page whole where the screen has room for it, and
+// as small as a screen needs, with scroll bars then.
+class PagesArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    QSize largest;
+    if (widget())
+      for (const QObject* child : widget()->children())
+        if (const auto* page = qobject_cast<const QWidget*>(child)) largest = largest.expandedTo(page->sizeHint());
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return largest + QSize(bar, bar);
+  }
+  QSize minimumSizeHint() const override { return {200, 160}; }
+};
+
 }  // namespace
 
 MainWindow::MainWindow() : platform_(this), session_(platform_) {
@@ -74,16 +95,23 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   tabs->addStretch(1);
   left->addLayout(tabs);
 
-  // The pages lie on top of one another; the core shows one at a time.
-  auto* pages = new QWidget(central);
-  pages->setFixedSize(kPageWidth, kPageHeight);
-  QGroupBox* info = buildInfoPage(session_.form().info, binder_, pages, &diagram_);
-  info->setGeometry(0, 0, kPageWidth, kPageHeight);
+  // The core shows one page at a time; a hidden page takes no room. Where
+  // the screen is too small for a page, it scrolls.
+  auto* pages = new QWidget;
+  auto* stack = new QVBoxLayout(pages);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->addWidget(buildInfoPage(session_.form().info, binder_, pages, &diagram_));
   clockPage_ = new ClockPage(session_.form().clock, binder_, pages);
-  clockPage_->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildType1Frame(session_.form().fan, binder_, pages, &type1Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
-  buildType2Frame(session_.form().fan, binder_, pages, &type2Graph_)->setGeometry(0, 0, kPageWidth, kPageHeight);
-  left->addWidget(pages);
+  stack->addWidget(clockPage_);
+  stack->addWidget(buildType1Frame(session_.form().fan, binder_, pages, &type1Graph_));
+  stack->addWidget(buildType2Frame(session_.form().fan, binder_, pages, &type2Graph_));
+  auto* scroller = new PagesArea(central);
+  scroller->setObjectName(QStringLiteral("pages"));
+  scroller->setFocusPolicy(Qt::NoFocus);  // Tab walks into the page
+  scroller->setWidgetResizable(true);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidget(pages);
+  left->addWidget(scroller, 1);
 
   auto* loaded = new QHBoxLayout;
   auto* loadedCaption = new QLabel(central);
@@ -94,7 +122,7 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   loaded->addWidget(loadedCaption);
   loaded->addWidget(loadedPath, 1);
   left->addLayout(loaded);
-  columns->addLayout(left);
+  columns->addLayout(left, 1);
   columns->addWidget(buildButtons());
   setCentralWidget(central);
 
@@ -179,7 +207,6 @@ void MainWindow::afterSync() {
   if (Control* wanted = session_.takeFocusRequest())
     if (QWidget* widget = binder_.widgetOf(*wanted)) widget->setFocus(Qt::OtherFocusReason);
   if (diagram_) diagram_->update();
-  if (clockPage_) clockPage_->follow();
   for (FanGraphWidget* graph : {type1Graph_, type2Graph_})
     if (graph) graph->follow();
   if (textWindow_) textWindow_->follow();
@@ -292,6 +319,11 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
+  // Opened as large as its pages want, but no larger than its screen.
+  if (!shownBefore_ && screen()) {
+    shownBefore_ = true;
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() * 95 / 100));
+  }
   chainTabInReadingOrder(this);
   QMainWindow::showEvent(event);
 }

@@ -79,6 +79,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<CheckWindow> checkWindow_;
   std::unique_ptr<CompareWindow> compareWindow_;
   std::unique_ptr<CardLoader> cardLoader_;
+  bool shownBefore_ = false;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   InfoDiagram* diagram_ = nullptr;

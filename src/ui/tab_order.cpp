@@ -1,6 +1,8 @@
 #include "ui/tab_order.h"
 
+#include <QAbstractScrollArea>
 #include <QLayout>
+#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -63,6 +65,16 @@ void readingOrder(std::vector<Item> items, std::vector<Item>& out) {
 }
 
 void collect(QWidget* parent, std::vector<QWidget*>& chain) {
+  // A scrolled area: what it shows, then its bar.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(parent); area && !takesTab(area)) {
+    collect(area->viewport(), chain);
+    const std::pair<QScrollBar*, Qt::ScrollBarPolicy> bars[] = {
+        {area->verticalScrollBar(), area->verticalScrollBarPolicy()},
+        {area->horizontalScrollBar(), area->horizontalScrollBarPolicy()}};
+    for (const auto& [bar, policy] : bars)
+      if (bar && takesTab(bar) && policy != Qt::ScrollBarAlwaysOff) chain.push_back(bar);
+    return;
+  }
   std::vector<Item> items;
   for (QObject* object : parent->children()) {
     auto* child = qobject_cast<QWidget*>(object);

@@ -95,7 +95,8 @@ TEST(MainWindow, DroppingFilesLoadsTheFirstOnly) {
 std::map<QString, QString> shown(QWidget& window) {
   std::map<QString, QString> states;
   for (QWidget* w : window.findChildren<QWidget*>()) {
-    if (w->objectName().isEmpty()) continue;
+    // Qt's own parts (scroll bars that come and go with the room) are no content.
+    if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_"))) continue;
     QString state = QStringLiteral("%1 %2").arg(w->isEnabled()).arg(w->isHidden());
     if (auto* edit = qobject_cast<QLineEdit*>(w)) state += edit->text();
     if (auto* label = qobject_cast<QLabel*>(w)) state += label->text();
@@ -123,7 +124,9 @@ TEST(MainWindow, AFailedLoadLeavesTheWindowAsItWas) {
   answers.then(MessageAnswer::Discard).then(MessageAnswer::Ok);
   window.openPath(dir.file("refused.rom"));
   EXPECT_TRUE(answers.allAnswered());
-  EXPECT_EQ(shown(window), before);
+  const auto after = shown(window);
+  for (const auto& [name, state] : before)
+    EXPECT_EQ(after.count(name) ? after.at(name) : QStringLiteral("(gone)"), state) << name.toStdString();
   EXPECT_EQ(window.session().image()->path, dir.file("card.rom"));
   EXPECT_EQ(gpu->text(), QStringLiteral("800"));
 }

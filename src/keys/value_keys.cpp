@@ -331,4 +331,16 @@ std::string keyTerms(const ValueKey& entry) {
   return terms + typeText(entry.type) + (entry.editable ? "" : ", read-only");
 }
 
+std::string keyDescription(const KeyRef& key) {
+  const ValueKey& entry = *key.entry;
+  std::string meaning = entry.meaning;
+  // "clock info N": the index of this key.
+  for (std::size_t at = 0; entry.count > 1 && (at = meaning.find(" N", at)) != std::string::npos; at += 2)
+    if (at + 2 == meaning.size() || meaning[at + 2] == ' ' || meaning[at + 2] == ',' || meaning[at + 2] == ';')
+      meaning.replace(at + 1, 1, std::to_string(key.index));
+  std::string terms = entry.unit.empty() ? "" : entry.unit + ", ";
+  terms += typeText(entry.type);
+  return meaning + "\n" + terms;
+}
+
 }  // namespace oza

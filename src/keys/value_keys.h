@@ -70,5 +70,8 @@ std::optional<KeyRef> keyOfControl(const std::string& control);
 std::string typeText(const KeyType& type);
 // "N 0..19, MHz, 0..167772.15 step 0.01": indices, unit, type, read-only.
 std::string keyTerms(const ValueKey& entry);
+// What the value of `key` is, for a tool tip: its meaning (of this index),
+// then its unit and range: "The GPU (engine) clock of clock info 3\nMHz, 0..167772.15 step 0.01".
+std::string keyDescription(const KeyRef& key);
 
 }  // namespace oza

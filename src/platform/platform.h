@@ -70,6 +70,9 @@ class Platform {
   // Shows what a save will change and what the check says of it; true
   // when the user goes on with the save.
   virtual bool confirmSave(const SaveReview& review) = 0;
+  // A short word of what just happened ("Saved FILE"), for a status line;
+  // nothing to answer.
+  virtual void showStatus(const std::string& text) { (void)text; }
 
   // Opens a URL or a mailto: text in the user's default program.
   virtual bool openUrl(const std::string& url) = 0;

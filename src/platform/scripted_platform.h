@@ -26,6 +26,8 @@ class ScriptedPlatform : public Platform {
     reviews.push_back(review);
     return confirmSaves;
   }
+  void showStatus(const std::string& text) override { statuses.push_back(text); }
+  std::vector<std::string> statuses;
   // The reviews shown, and how each is answered.
   std::vector<SaveReview> reviews;
   bool confirmSaves = true;

@@ -1,5 +1,7 @@
 #include "profile_editor/profile_loading.h"
 
+#include <filesystem>
+
 #include "text/message_text.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
@@ -24,7 +26,9 @@ std::string askProfileOpenPath(ProfileEditor& editor) {
   FileDialogRequest request;
   request.title = "Open profile file...";
   request.filters = {{"XML files (*.xml)", "*.xml"}, {"All Files (*.*)", "*.*"}};
-  request.startFolder = editor.startFolder();
+  // The loaded profile's folder, else the control centre's.
+  const std::string loadedFolder = std::filesystem::path(editor.path).parent_path().string();
+  request.startFolder = loadedFolder.empty() ? editor.startFolder() : loadedFolder;
   return editor.platform.openFileDialog(request);
 }
 
@@ -54,6 +58,12 @@ bool loadProfile(ProfileEditor& editor, std::string& path) {
   }
   editor.enableCardsWithFanSettings();
   editor.path = path;
+  bool any = false;
+  for (int k = 0; k < kProfileCards; ++k) any = any || editor.cardFrame[k].enabled();
+  if (!any)
+    editor.platform.message("This profile holds no Overdrive settings (fan speed algorithm or protocol) of any card: "
+                            "there is nothing in it to edit.",
+                            MessageIcon::Information);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "profile_editor/profile_saving.h"
 
+#include <filesystem>
+
 #include "files/file_io.h"
 #include "files/file_reading.h"
 #include "text/message_text.h"
@@ -16,6 +18,7 @@ std::string askProfileSavePath(ProfileEditor& editor) {
   request.title = "Save profile file...";
   request.filters = {{"XML files (*.xml)", "*.xml"}, {"All Files (*.*)", "*.*"}};
   request.defaultName = "Profiles.xml";
+  request.startFolder = std::filesystem::path(editor.path).parent_path().string();
   return editor.platform.saveFileDialog(request);
 }
 
@@ -87,6 +90,7 @@ bool saveProfile(ProfileEditor& editor) {
     showWriteFailure(editor.platform, written.error(), failed);
     return false;
   }
+  editor.platform.showStatus("Saved " + path);
   // The saved file is the one the editor shows now.
   std::vector<Control*> controls;
   editor.collect(controls);

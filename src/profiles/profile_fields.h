@@ -17,23 +17,28 @@ inline constexpr std::uintmax_t kLargestProfileFile = 200000;
 enum class ProfileFieldKind { List, Number };
 
 // One setting of a card: the key its name line holds (the card number
-// follows it) and the caption beside its box.
+// follows it), the caption beside its box and what it sets.
 struct ProfileField {
   const char* key;
   const char* label;
   ProfileFieldKind kind;
+  const char* meaning;
 };
 
 // The settings in the order in which they are looked for and written.
 inline constexpr std::array<ProfileField, kProfileFields> kProfileFieldTable{{
-    {"FanSpeedAlgorithm_", "Fan speed algorithm:", ProfileFieldKind::List},
-    {"FanSpeedProtocol_", "Fan speed protocol:", ProfileFieldKind::List},
-    {"FanSpeedPercentTarget_", "Fan speed (percent):", ProfileFieldKind::Number},
-    {"FanSpeedRPMTarget_", "Fan speed (RPM):", ProfileFieldKind::Number},
-    {"CoreClockTarget_", "Core clock (Hz):", ProfileFieldKind::Number},
-    {"MemoryClockTarget_", "Memory clock (Hz):", ProfileFieldKind::Number},
-    {"CoreVoltageTarget_", "Core voltage (mV):", ProfileFieldKind::Number},
-    {"MemoryVoltageTarget_", "Memory voltage (mV):", ProfileFieldKind::Number},
+    {"FanSpeedAlgorithm_", "Fan speed algorithm:", ProfileFieldKind::List,
+     "Whether the driver sets the fan speed itself (Automatic) or holds the one below (Manual)"},
+    {"FanSpeedProtocol_", "Fan speed protocol:", ProfileFieldKind::List, "The unit of the fan speed target"},
+    {"FanSpeedPercentTarget_", "Fan speed (percent):", ProfileFieldKind::Number,
+     "The fan speed a manual fan runs at, in percent"},
+    {"FanSpeedRPMTarget_", "Fan speed (RPM):", ProfileFieldKind::Number,
+     "The fan speed a manual fan runs at, in revolutions per minute"},
+    {"CoreClockTarget_", "Core clock (Hz):", ProfileFieldKind::Number, "The GPU clock of the profile, in Hz"},
+    {"MemoryClockTarget_", "Memory clock (Hz):", ProfileFieldKind::Number, "The memory clock of the profile, in Hz"},
+    {"CoreVoltageTarget_", "Core voltage (mV):", ProfileFieldKind::Number, "The GPU voltage of the profile, in mV"},
+    {"MemoryVoltageTarget_", "Memory voltage (mV):", ProfileFieldKind::Number,
+     "The memory voltage of the profile, in mV"},
 }};
 
 inline constexpr bool isProfileNumberField(int f) {

@@ -28,7 +28,10 @@ std::string openBiosDialog(Session& session) {
   FileDialogRequest request;
   request.title = "Open BIOS file...";
   request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
-  return session.platform().openFileDialog(request);
+  request.startFolder = session.dialogFolder();
+  const std::string path = session.platform().openFileDialog(request);
+  session.rememberDialogPath(path);
+  return path;
 }
 
 bool loadBiosFile(Session& session, std::string path) {

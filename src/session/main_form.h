@@ -36,8 +36,8 @@ struct MainForm {
   Control fileMenu{"FileMother", ControlKind::MenuItem, "&File"};
   Control loadItem{"BLoad", ControlKind::MenuItem, "&Load BIOS..."};
   Control saveItem{"BSave", ControlKind::MenuItem, "&Save BIOS..."};
-  Control checkItem{"BCheck", ControlKind::MenuItem, "Check BIOS..."};
-  Control compareItem{"BCompare", ControlKind::MenuItem, "Compare with..."};
+  Control checkItem{"BCheck", ControlKind::MenuItem, "&Check BIOS..."};
+  Control compareItem{"BCompare", ControlKind::MenuItem, "Co&mpare with..."};
   Control fileSeparator{"KeinName", ControlKind::MenuItem, "-"};
   Control profileEditorItem{"PE", ControlKind::MenuItem, "&Profile editor..."};
   Control exitSeparator{"KeinName2", ControlKind::MenuItem, "-"};

@@ -21,7 +21,10 @@ std::string saveBiosDialog(Session& session) {
   request.title = "Save BIOS file...";
   request.filters = {{"BIOS files (*.rom)", "*.rom"}, {"All Files (*.*)", "*.*"}};
   request.defaultName = session.form().clock.defaultFileName();
-  return session.platform().saveFileDialog(request);
+  request.startFolder = session.dialogFolder();
+  const std::string path = session.platform().saveFileDialog(request);
+  session.rememberDialogPath(path);
+  return path;
 }
 
 bool saveBiosFile(Session& session) {
@@ -38,6 +41,7 @@ bool saveBiosFile(Session& session) {
     showWriteFailure(platform, written.error(), failed);
     return false;
   }
+  platform.showStatus("Saved " + path);
   // From now on the window shows the saved file, as if it had been loaded:
   // the next save compares with it.
   if (pending->saved.image) {

@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "session/faq.h"
 #include "session/load_pipeline.h"
@@ -30,8 +31,8 @@ Session::Session(Platform& platform)
   form.info.messagesHelpLink.onClick = [this] { form_.info.showMessagesHelp(platform_); };
   form.clock.lockHelpLink.onClick = [this] { form_.clock.showLockHelp(platform_); };
   form.clock.stateHelpLink.onClick = [this] { textWindow_.show("Help on PowerPlay states", powerPlayHelpText()); };
-  form.fan.saveType1GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type1Graph); };
-  form.fan.saveType2GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type2Graph); };
+  form.fan.saveType1GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type1Graph, dialogFolder()); };
+  form.fan.saveType2GraphButton.onClick = [this] { saveGraph(platform_, form_.fan.type2Graph, dialogFolder()); };
   textWindow.okButton.onClick = [this] { textWindow_.unload(); };
   form.winFlashButton.onClick = [this] { shellOpen(platform_, winFlashUrl()); };
   form.publisherLogo.onClick = [this] { shellOpen(platform_, forumUrl()); };
@@ -79,6 +80,18 @@ std::vector<Control*> Session::editControls() {
   for (Control* control : controls())
     if (std::find(std::begin(view), std::end(view), control) == std::end(view)) edited.push_back(control);
   return edited;
+}
+
+std::string Session::dialogFolder() const {
+  if (image_) {
+    const std::string folder = std::filesystem::path(image_->path).parent_path().string();
+    if (!folder.empty()) return folder;
+  }
+  return lastFolder_;
+}
+
+void Session::rememberDialogPath(const std::string& path) {
+  if (!path.empty()) lastFolder_ = std::filesystem::path(path).parent_path().string();
 }
 
 bool Session::hasUnsavedEdits() {

@@ -51,6 +51,12 @@ class Session {
   // The user's edits as steps; a load or a save starts it anew.
   EditHistory& history() { return history_; }
 
+  // Where a file dialog starts: the loaded file's folder, else the folder of
+  // the last file a dialog gave.
+  std::string dialogFolder() const;
+  // Takes note of a file a dialog gave.
+  void rememberDialogPath(const std::string& path);
+
   // Asks for the focus of a control (the box a save refused), for the window
   // to give it; the front end takes it once.
   void requestFocus(Control& control) { focusRequest_ = &control; }
@@ -74,6 +80,7 @@ class Session {
   TextWindow textWindow_;
   EditHistory history_;
   Control* focusRequest_ = nullptr;
+  std::string lastFolder_;
   bool versionCheckRunning_ = false;
 };
 

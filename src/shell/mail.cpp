@@ -32,7 +32,12 @@ std::string mailtoText(const std::string& address, const std::string& subject, c
   return "mailto:" + address + query;
 }
 
-bool shellOpen(Platform& platform, const std::string& target) { return platform.openUrl(target); }
+bool shellOpen(Platform& platform, const std::string& target) {
+  if (platform.openUrl(target)) return true;
+  // The address is in the message, to be copied into a program by hand.
+  platform.message("No program could open this address:\r\n" + target, MessageIcon::Information);
+  return false;
+}
 
 bool sendMail(Platform& platform, const std::string& address, const std::string& subject, const std::string& cc,
               const std::string& bcc, const std::string& body) {

@@ -8,16 +8,17 @@
 
 namespace oza {
 
-std::string saveGraphDialog(Platform& platform) {
+std::string saveGraphDialog(Platform& platform, const std::string& folder) {
   FileDialogRequest request;
+  request.startFolder = folder;
   request.title = "Save graph...";
   request.defaultName = "Graph.bmp";
   request.filters = {{"Bitmap files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}};
   return platform.saveFileDialog(request);
 }
 
-void saveGraph(Platform& platform, const FanGraph& graph) {
-  const std::string name = saveGraphDialog(platform);
+void saveGraph(Platform& platform, const FanGraph& graph, const std::string& folder) {
+  const std::string name = saveGraphDialog(platform, folder);
   if (name.empty()) return;
   const WriteMessage failed{"Unable to save graph. Maybe write protected or file system full?", MessageIcon::Error,
                             "Write error"};

@@ -72,7 +72,7 @@ void setBackground(QWidget* widget, const std::optional<Rgb>& color) {
 
 void Binder::bind(Control& control, QWidget* widget) {
   widget->setObjectName(toQt(control.name()));
-  bindings_.push_back({&control, widget, nullptr});
+  bindings_.push_back({&control, widget, nullptr, {}});
   Control* c = &control;
 
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -126,7 +126,7 @@ void Binder::bind(Control& control, QWidget* widget) {
 
 void Binder::bindAction(Control& control, QAction* action) {
   action->setObjectName(toQt(control.name()));
-  bindings_.push_back({&control, nullptr, action});
+  bindings_.push_back({&control, nullptr, action, {}});
   Control* c = &control;
   connect(action, &QAction::triggered, this, [this, c] { userEvent([&] { c->click(); }); });
   sync(bindings_.back());
@@ -162,8 +162,10 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     for (auto& [widget, accepts] : keyFilters_) {
       if (widget != watched) continue;
       const auto* key = static_cast<QKeyEvent*>(event);
-      // Focus keys and Delete type no character a box could take.
+      // Focus keys, Delete and the editing shortcuts (Ctrl+A, Ctrl+C, ...)
+      // type no character a box could take.
       if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) break;
+      if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
       const QString text = key->text();
       if (text.size() == 1 &&
           !accepts(text[0].unicode() < 256 ? static_cast<char>(text[0].unicode()) : '\0'))
@@ -180,6 +182,14 @@ void Binder::userEvent(const std::function<void()>& event, Step step) {
   if (depth_ != 0) return;
   if (step == Step::Ends && afterEditStep) afterEditStep();
   syncAll();
+}
+
+void Binder::describe(const Control& control, const QString& description) {
+  for (Binding& binding : bindings_)
+    if (binding.control == &control) {
+      binding.description = description;
+      sync(binding);
+    }
 }
 
 QWidget* Binder::widgetOf(const Control& control) const {
@@ -230,6 +240,8 @@ void Binder::sync(const Binding& b) {
       if (items != current) {
         combo->clear();
         combo->addItems(items);
+        // An entry cut by the box shows whole in its tip.
+        for (int i = 0; i < combo->count(); ++i) combo->setItemData(i, items[i], Qt::ToolTipRole);
       }
       if (combo->currentIndex() != c.listIndex()) combo->setCurrentIndex(c.listIndex());
       if (combo->isEditable() && combo->currentText() != toQt(c.text())) {
@@ -244,6 +256,7 @@ void Binder::sync(const Binding& b) {
       if (items != current) {
         list->clear();
         list->addItems(items);
+        for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(items[i]);
       }
       if (list->currentRow() != c.listIndex()) list->setCurrentRow(c.listIndex());
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
@@ -262,7 +275,8 @@ void Binder::sync(const Binding& b) {
       if (w->testAttribute(Qt::WA_Disabled) == c.enabled()) w->setEnabled(c.enabled());
       if (w->isHidden() == c.visible()) w->setVisible(c.visible());
     }
-    const QString tip = toQt(c.problem().empty() ? c.toolTip() : c.problem());
+    QString tip = toQt(c.problem().empty() ? c.toolTip() : c.problem());
+    if (tip.isEmpty()) tip = b.description;
     if (w->toolTip() != tip) w->setToolTip(tip);
   }
   syncing_ = false;

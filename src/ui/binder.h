@@ -52,6 +52,9 @@ class Binder : public QObject {
 
   // The widget bound to `control`, if any.
   QWidget* widgetOf(const Control& control) const;
+  // What the control's widget is for, its tool tip whenever the core gives
+  // it none of its own (a graph's pointer position, a problem with the value).
+  void describe(const Control& control, const QString& description);
 
   // Called after every sync (for widgets that draw core state themselves).
   std::function<void()> afterSync;
@@ -68,6 +71,7 @@ class Binder : public QObject {
     Control* control;
     QPointer<QWidget> widget;
     QPointer<QAction> action;
+    QString description;
   };
   void sync(const Binding& binding);
   bool takenByMenuBar(const QKeySequence& key) const;

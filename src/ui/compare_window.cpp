@@ -7,11 +7,40 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "ui/binder.h"
 #include "ui/report_parts.h"
 
 namespace oza::ui {
+
+namespace {
+
+// A value: numbers sort as numbers (700 before 750 before 1000, 0x1A before
+// 0x100), texts as texts, numbers before texts.
+class ValueItem : public QTableWidgetItem {
+ public:
+  using QTableWidgetItem::QTableWidgetItem;
+  bool operator<(const QTableWidgetItem& other) const override {
+    const std::optional<double> a = number(text()), b = number(other.text());
+    if (a && b) return *a < *b;
+    if (a || b) return a.has_value();
+    return text() < other.text();
+  }
+
+ private:
+  static std::optional<double> number(const QString& text) {
+    bool ok = false;
+    if (text.startsWith(QStringLiteral("0x"))) {
+      const qulonglong value = text.mid(2).toULongLong(&ok, 16);
+      return ok ? std::optional<double>(static_cast<double>(value)) : std::nullopt;
+    }
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+  }
+};
+
+}  // namespace
 
 CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
                              const std::vector<Difference>& differences, QWidget* parent)
@@ -32,7 +61,7 @@ CompareWindow::CompareWindow(const std::string& pathA, const std::string& pathB,
     const Difference& d = differences[static_cast<std::size_t>(row)];
     int column = 0;
     for (const std::string* text : {&d.what, &d.a, &d.b}) {
-      auto* item = new QTableWidgetItem(toQt(*text));
+      auto* item = column == 0 ? new QTableWidgetItem(toQt(*text)) : new ValueItem(toQt(*text));
       item->setToolTip(toQt(*text));
       table_->setItem(row, column++, item);
     }

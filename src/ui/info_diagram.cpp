@@ -1,6 +1,9 @@
 #include "ui/info_diagram.h"
 
 #include <QPainter>
+#include <algorithm>
+
+#include "ui/palette_colours.h"
 
 #include "tabs/info_tab.h"
 
@@ -27,68 +30,86 @@ const std::vector<Row>& rows() {
   return table;
 }
 
-constexpr int kRowHeight = 36;
-constexpr int kCaptionWidth = 140;
-constexpr int kValueWidth = 104;
+// The diagram's measures in the font it is drawn with, so that a large font
+// gets a large diagram.
+struct Measures {
+  int rowHeight, captionWidth, valueWidth;
+};
+
+Measures measuresOf(const QFont& font) {
+  const QFontMetrics metrics(font);
+  QFont bold = font;
+  bold.setBold(true);
+  const QFontMetrics boldMetrics(bold);
+  int caption = 0, value = 0;
+  for (const Row& row : rows()) {
+    caption = std::max(caption, metrics.horizontalAdvance(QString::fromUtf8(row.caption)));
+    for (const Value& v : row.values) value = std::max(value, boldMetrics.horizontalAdvance(QString::fromUtf8(v.text)));
+  }
+  return {metrics.height() * 2 + 4, caption + 36, value + 32};
+}
 
 }  // namespace
 
 InfoDiagram::InfoDiagram(const InfoTab& tab, QWidget* parent) : QWidget(parent), tab_(tab) {
   setObjectName(QStringLiteral("Linie"));
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor(132, 140, 150));
-  setPalette(palette);
 }
 
 QSize InfoDiagram::sizeHint() const {
-  return {kCaptionWidth + 5 * kValueWidth + 20, static_cast<int>(rows().size()) * kRowHeight + 8};
+  const Measures m = measuresOf(font());
+  return {m.captionWidth + 5 * m.valueWidth + 20, static_cast<int>(rows().size()) * m.rowHeight + 8};
 }
+
+QSize InfoDiagram::minimumSizeHint() const { return sizeHint(); }
 
 void InfoDiagram::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QFontMetrics metrics(font());
+  const Measures m = measuresOf(font());
+  const int rowHeight = m.rowHeight, captionWidth = m.captionWidth, valueWidth = m.valueWidth;
+  const DiagramColours colours = diagramColours(palette());
+  painter.fillRect(rect(), colours.background);
 
   // Two passes: black lines first, then the white ones on top, so that the
   // detected value's path shows through where lines overlap.
   for (int pass = 0; pass < 2; ++pass) {
     int top = 6;
     for (const Row& row : rows()) {
-      const int captionY = top + kRowHeight / 2 - 2;
+      const int captionY = top + rowHeight / 2 - 2;
       const int captionRight = 12 + metrics.horizontalAdvance(QString::fromUtf8(row.caption)) + 6;
-      int x = kCaptionWidth;
+      int x = captionWidth;
       for (const Value& value : row.values) {
         const bool white = tab_.lineWhite(value.firstLine);
         if (white == (pass == 1)) {
-          painter.setPen(QPen(white ? Qt::white : Qt::black, 2));
+          painter.setPen(QPen(white ? colours.named : colours.other, 2));
           const int knee = x + 10;
           painter.drawLine(captionRight, captionY, knee, captionY);     // first line of the pair
-          painter.drawLine(knee, captionY, knee, top + kRowHeight - 10);  // second line
+          painter.drawLine(knee, captionY, knee, top + rowHeight - 10);  // second line
         }
-        x += kValueWidth;
+        x += valueWidth;
       }
-      top += kRowHeight;
+      top += rowHeight;
     }
   }
-  painter.setPen(Qt::black);
+  painter.setPen(colours.text);
   int top = 6;
   for (const Row& row : rows()) {
-    painter.drawText(QRect(12, top, kCaptionWidth, kRowHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(12, top, captionWidth, rowHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromUtf8(row.caption));
-    int x = kCaptionWidth;
+    int x = captionWidth;
     for (const Value& value : row.values) {
       QFont font = painter.font();
       font.setBold(tab_.lineWhite(value.firstLine));
       painter.setFont(font);
-      painter.drawText(QRect(x + 15, top + kRowHeight - 20, kValueWidth - 16, 16),
+      painter.drawText(QRect(x + 15, top + rowHeight - metrics.height() - 4, valueWidth - 16, metrics.height()),
                        Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(value.text));
-      x += kValueWidth;
+      x += valueWidth;
     }
     QFont font = painter.font();
     font.setBold(false);
     painter.setFont(font);
-    top += kRowHeight;
+    top += rowHeight;
   }
 }
 

@@ -16,6 +16,7 @@ class InfoDiagram : public QWidget {
  public:
   InfoDiagram(const InfoTab& tab, QWidget* parent = nullptr);
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -12,6 +12,7 @@
 #include "ui/binder.h"
 #include "ui/info_diagram.h"
 #include "ui/link_label.h"
+#include "ui/palette_colours.h"
 
 namespace oza::ui {
 
@@ -60,10 +61,7 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   idLayout->addWidget(vendor, 0, 0, 1, 3);
   idLayout->addWidget(new QLabel(QStringLiteral("Video card:"), ids), 1, 0);
   idLayout->addWidget(card, 1, 1);
-  auto* warning = new QLabel(QStringLiteral("(WARNING! Refer to the FAQ before changing this!)"), ids);
-  QPalette warningPalette = warning->palette();
-  warningPalette.setColor(QPalette::WindowText, QColor(176, 0, 0));
-  warning->setPalette(warningPalette);
+  auto* warning = new WarningLabel(QStringLiteral("(WARNING! Refer to the FAQ before changing this!)"), ids);
   idLayout->addWidget(warning, 1, 2);
   idLayout->setColumnStretch(1, 1);
   layout->addWidget(ids);

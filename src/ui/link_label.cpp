@@ -10,9 +10,8 @@ namespace oza::ui {
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
   clickableByKeyboard(this, [this] { emit clicked(); });
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-  setPalette(palette);
+  // The palette's link colour, light or dark.
+  setForegroundRole(QPalette::Link);
   QFont font = this->font();
   font.setUnderline(true);
   setFont(font);

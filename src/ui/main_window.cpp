@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -27,6 +28,7 @@
 #include "ui/check_window.h"
 #include "ui/clock_page.h"
 #include "ui/compare_window.h"
+#include "ui/control_descriptions.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
 #include "ui/info_diagram.h"
@@ -127,6 +129,9 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   setCentralWidget(central);
 
   textWindow_ = std::make_unique<TextWindowView>(session_.textWindow(), binder_);
+  describeControls(binder_, session_);
+  platform_.statusLine = [this](const QString& text) { statusBar()->showMessage(text, 15000); };
+  addTabKeys();
   binder_.syncAll();
 }
 
@@ -142,7 +147,7 @@ void MainWindow::buildMenus() {
     binder_.bindAction(control, action);
   };
   add(file, f.loadItem, QKeySequence::Open);
-  QAction* fromCard = file->addAction(QStringLiteral("Load BIOS from installed card..."));
+  QAction* fromCard = file->addAction(QStringLiteral("Load BIOS from &installed card..."));
   fromCard->setObjectName(QStringLiteral("LoadFromCard"));
   connect(fromCard, &QAction::triggered, this, [this] { cardLoader_->run(); });
   add(file, f.saveItem, QKeySequence::Save);
@@ -170,6 +175,31 @@ void MainWindow::buildMenus() {
   binder_.bindAction(f.infoMenu, info->menuAction());
   add(info, f.faqItem, QKeySequence(Qt::Key_F1));
   add(info, f.aboutItem);
+}
+
+void MainWindow::addTabKeys() {
+  MainForm& f = session_.form();
+  Control* const tabs[] = {&f.clockTabButton, &f.fanTabButton, &f.infoTabButton};
+  const auto choose = [this](Control* tab) {
+    if (tab->enabled()) binder_.userEvent([tab] { tab->click(); });
+  };
+  for (int t = 0; t < 3; ++t) {
+    auto* key = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + t)), this);
+    connect(key, &QShortcut::activated, this, [choose, tab = tabs[t]] { choose(tab); });
+  }
+  // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab that is enabled.
+  for (const int step : {1, 2}) {
+    auto* key = new QShortcut(step == 1 ? QKeySequence(Qt::CTRL | Qt::Key_Tab) : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(key, &QShortcut::activated, this, [tabs, choose, step] {
+      int current = 0;
+      for (int t = 0; t < 3; ++t)
+        if (tabs[t]->checked()) current = t;
+      for (int n = 1; n < 3; ++n) {
+        Control* next = tabs[(current + step * n) % 3];
+        if (next->enabled()) return choose(next);
+      }
+    });
+  }
 }
 
 QWidget* MainWindow::buildButtons() {
@@ -277,7 +307,9 @@ CompareWindow* MainWindow::compareWith(std::string path) {
     FileDialogRequest request;
     request.title = "Compare with...";
     request.filters = {{"BIOS files (*.rom; *.bin)", "*.rom; *.bin"}, {"All Files (*.*)", "*.*"}};
+    request.startFolder = session_.dialogFolder();
     path = platform_.openFileDialog(request);
+    session_.rememberDialogPath(path);
     if (path.empty()) return nullptr;
   }
   const ImageFile a = loadImageFile(loaded);

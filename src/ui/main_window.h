@@ -67,6 +67,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  // Ctrl+1, 2, 3 for the tabs; Ctrl+Tab and Ctrl+Shift+Tab through them.
+  void addTabKeys();
   QWidget* buildButtons();
   void afterSync();
 

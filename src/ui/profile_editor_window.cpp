@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "profile_editor/profile_loading.h"
+#include "ui/control_descriptions.h"
 #include "ui/link_label.h"
 #include "ui/tab_order.h"
 
@@ -48,6 +49,11 @@ ProfileEditorWindow::ProfileEditorWindow(Platform* platform)
     commands->addWidget(button);
   }
   layout->addLayout(commands);
+  auto* status = new QLabel(this);
+  status->setObjectName(QStringLiteral("status"));
+  layout->addWidget(status);
+  platform_.statusLine = [status](const QString& text) { status->setText(text); };
+  describeControls(binder_, editor_);
   binder_.syncAll();
 }
 
@@ -79,6 +85,9 @@ void ProfileEditorWindow::load(const std::string& path) {
 }
 
 void ProfileEditorWindow::afterSync() {
+  // The title names the file the editor shows.
+  const QString title = toQt(editor_.window.text()) + (editor_.path.empty() ? QString() : " - " + toQt(editor_.path));
+  if (windowTitle() != title + "[*]") setWindowTitle(title + "[*]");
   setWindowModified(editor_.hasUnsavedEdits());
   if (editor_.unloaded() && isVisible()) close();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QScreen>
 #include <QUrl>
 
 #include "ui/binder.h"
@@ -10,6 +11,17 @@
 #include "ui/save_review_dialog.h"
 
 namespace oza::ui {
+
+QString toQtText(const std::string& text) { return toQt(text); }
+
+void centreOn(QWidget& dialog, const QWidget* owner) {
+  dialog.adjustSize();
+  // On the window it belongs to, or, before that window shows, on the screen.
+  const QRect over = owner && owner->isVisible() ? owner->window()->frameGeometry()
+                     : dialog.screen()                 ? dialog.screen()->availableGeometry()
+                                                       : QRect();
+  if (over.isValid()) dialog.move(over.center() - dialog.rect().center());
+}
 
 QString qtFilters(const FileDialogRequest& request) {
   QStringList filters;
@@ -27,6 +39,7 @@ QString qtFilters(const FileDialogRequest& request) {
 MessageAnswer QtPlatform::showMessage(const Message& message) {
   if (beforeModal) beforeModal();
   MessageDialog box(message, owner_);
+  centreOn(box, owner_);
   box.exec();
   return box.answer();
 }
@@ -48,6 +61,7 @@ std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
 bool QtPlatform::confirmSave(const SaveReview& review) {
   if (beforeModal) beforeModal();
   SaveReviewDialog dialog(review, owner_);
+  centreOn(dialog, owner_);
   return dialog.exec() == QDialog::Accepted;
 }
 

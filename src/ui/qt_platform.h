@@ -9,6 +9,8 @@
 
 namespace oza::ui {
 
+QString toQtText(const std::string& text);
+
 // Message boxes, file dialogs and links through Qt.
 class QtPlatform : public Platform {
  public:
@@ -23,6 +25,11 @@ class QtPlatform : public Platform {
   void download(const std::string& url, const std::string& path, std::function<void(bool)> done) override;
   void setBusy(bool busy) override;
   bool confirmSave(const SaveReview& review) override;
+  void showStatus(const std::string& text) override {
+    if (statusLine) statusLine(toQtText(text));
+  }
+  // Where the window shows showStatus's words.
+  std::function<void(const QString&)> statusLine;
 
   // Runs before a modal box or dialog opens, so the windows show the state
   // the core has reached at that moment.
@@ -34,6 +41,8 @@ class QtPlatform : public Platform {
   bool busy_ = false;
 };
 
+// Places a dialog over the middle of `owner`'s window, or of the screen.
+void centreOn(QWidget& dialog, const QWidget* owner);
 // "Name (*.a; *.b)" filters in Qt's form "Name (*.a *.b)".
 QString qtFilters(const FileDialogRequest& request);
 

@@ -184,10 +184,13 @@ TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {
   EXPECT_TRUE(editor.cardFrame[0].enabled());
 
   // Cancelling is silent and changes nothing; the dialog now starts in the
-  // control centre's folder.
+  // loaded profile's folder, and without one in the control centre's.
   std::filesystem::create_directories(dir.file("appdata/ATI/ACE"));
   editor.loadButton.click();
-  EXPECT_EQ(platform.openDialogs[1].startFolder, dir.file("appdata/ATI/ACE/"));
+  EXPECT_EQ(platform.openDialogs[1].startFolder, dir.path());
+  ProfileEditor fresh(platform, dir.file("appdata"));
+  fresh.loadButton.click();
+  EXPECT_EQ(platform.openDialogs[2].startFolder, dir.file("appdata/ATI/ACE/"));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(editor.cardFrame[0].enabled());
 }

@@ -23,7 +23,7 @@ TEST_F(ProfileSaving, ARealProfileSavedWithoutEditsKeepsEveryByte) {
   const FileDialogRequest& request = platform.saveDialogs[0];
   EXPECT_EQ(request.title, "Save profile file...");
   EXPECT_EQ(request.defaultName, "Profiles.xml");
-  EXPECT_EQ(request.startFolder, "");
+  EXPECT_EQ(request.startFolder, dir.path());  // the loaded profile's
   ASSERT_EQ(request.filters.size(), 2u);
   EXPECT_EQ(request.filters[0].name, "XML files (*.xml)");
   EXPECT_EQ(request.filters[1].pattern, "*.*");

@@ -35,7 +35,7 @@ TEST_F(CardLoaderTest, TheFileMenuOffersTheInstalledCardAfterLoad) {
   const QList<QAction*> items = window.menuBar()->actions().first()->menu()->actions();
   ASSERT_GE(items.size(), 2);
   EXPECT_EQ(items[0]->text(), QStringLiteral("&Load BIOS..."));
-  EXPECT_EQ(items[1]->text(), QStringLiteral("Load BIOS from installed card..."));
+  EXPECT_EQ(items[1]->text(), QStringLiteral("Load BIOS from &installed card..."));
 }
 
 TEST_F(CardLoaderTest, TheChosenCardsBiosIsLoaded) {

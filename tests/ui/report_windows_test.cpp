@@ -50,7 +50,7 @@ TEST(ReportWindows, CheckBiosShowsEveryCheckOfTheLoadedImage) {
   MainWindow window;
   window.start("");
   window.openPath(path);
-  QAction* item = fileMenuItem(window, QStringLiteral("Check BIOS..."));
+  QAction* item = fileMenuItem(window, QStringLiteral("&Check BIOS..."));
   ASSERT_NE(item, nullptr);
   item->trigger();
   auto* check = window.findChild<CheckWindow*>(QStringLiteral("CheckWindow"));
@@ -91,7 +91,7 @@ TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
   MainWindow window;
   window.start("");
   window.openPath(path);
-  ASSERT_NE(fileMenuItem(window, QStringLiteral("Compare with...")), nullptr);
+  ASSERT_NE(fileMenuItem(window, QStringLiteral("Co&mpare with...")), nullptr);
   CompareWindow* compare = window.compareWith(dir.file("other.rom"));
   ASSERT_NE(compare, nullptr);
   EXPECT_TRUE(compare->isVisible());

@@ -28,6 +28,7 @@ void describeControls(Binder& binder, Session& session) {
        "The PowerPlay states. Hold the mouse button on one to see the clock infos it uses: green low, yellow "
        "medium, red high"},
       {&f.clock.bandScroll, "Scrolls the clock infos"},
+      {&f.loadedFile, "The file of the image the window shows"},
       {&fan.type1StepGraph, "Draws the look-up table as steps"},
       {&fan.type2StepGraph, "Draws the look-up table as steps"},
       {&fan.type1ContinuousGraph, "Draws the look-up table as a continuous line"},

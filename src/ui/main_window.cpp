@@ -90,7 +90,6 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   for (Control* option : {&session_.form().clockTabButton, &session_.form().fanTabButton, &session_.form().infoTabButton}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
-    button->setMinimumWidth(130);
     binder_.bind(*option, button);
     tabs->addWidget(button);
   }
@@ -118,8 +117,13 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   auto* loaded = new QHBoxLayout;
   auto* loadedCaption = new QLabel(central);
   binder_.bind(session_.form().loadedFileCaption, loadedCaption);
-  auto* loadedPath = new QLabel(central);
-  loadedPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long path scrolls in its box instead of widening the window; it can
+  // still be selected and copied.
+  auto* loadedPath = new QLineEdit(central);
+  loadedPath->setReadOnly(true);
+  loadedPath->setFrame(false);
+  loadedPath->setFocusPolicy(Qt::ClickFocus);
+  loadedPath->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
   binder_.bind(session_.form().loadedFile, loadedPath);
   loaded->addWidget(loadedCaption);
   loaded->addWidget(loadedPath, 1);
@@ -210,7 +214,6 @@ QWidget* MainWindow::buildButtons() {
   for (Control* command : {&f.loadButton, &f.saveButton, &f.profileEditorButton, &f.faqButton, &f.versionCheckButton,
                            &f.winFlashButton, &f.aboutButton, &f.exitButton}) {
     auto* button = new QPushButton(panel);
-    button->setMinimumWidth(200);
     binder_.bind(*command, button);
     layout->addWidget(button);
   }

@@ -20,10 +20,6 @@
 
 namespace oza::ui {
 
-namespace {
-constexpr int kFieldWidth = 130;
-}  // namespace
-
 ProfileEditorWindow::ProfileEditorWindow(Platform* platform)
     : platform_(this), editor_(platform ? *platform : platform_) {
   platform_.beforeModal = [this] { binder_.syncAll(); };
@@ -69,7 +65,8 @@ QGroupBox* ProfileEditorWindow::buildFrame(int card) {
       box = new QComboBox(frame);
     else
       box = new QLineEdit(frame);
-    box->setFixedWidth(kFieldWidth);
+    // Room for a clock in Hz, in the font in use.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     binder_.bind(editor_.field(f)[card], box);
     rows->addWidget(box, f, 1);
   }

@@ -39,13 +39,15 @@ void PublisherLogo::paintEvent(QPaintEvent*) {
   painter.setBrush(QColor(70, 70, 80));
   painter.drawRect(chip);
   painter.setPen(Qt::white);
+  // The logo is a picture: its letters have the picture's sizes, not the
+  // window's font size.
   QFont font = painter.font();
   font.setBold(true);
-  font.setPointSize(font.pointSize() + 3);
+  font.setPixelSize(20);
   painter.setFont(font);
   painter.drawText(QRectF(52, 8, box.width() - 56, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("OZA"));
   font.setBold(false);
-  font.setPointSize(font.pointSize() - 4);
+  font.setPixelSize(12);
   painter.setFont(font);
   painter.drawText(QRectF(52, 30, box.width() - 56, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(kSiteHost));

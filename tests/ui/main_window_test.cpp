@@ -50,7 +50,7 @@ TEST(MainWindow, LoadsAnImageFromTheCommandLineWithQuotes) {
   fixture.save(dir.file("my card.rom"));
   MainWindow window;
   window.start("\"" + dir.file("my card.rom") + "\"");
-  EXPECT_EQ(widget<QLabel>(window, "Label49")->text().toStdString(), dir.file("my card.rom"));
+  EXPECT_EQ(widget<QLineEdit>(window, "Label49")->text().toStdString(), dir.file("my card.rom"));
   EXPECT_EQ(widget<QLineEdit>(window, "InfoText(1)")->text(), QStringLiteral("113-B50102-101"));
   EXPECT_EQ(widget<QLineEdit>(window, "InfoText(0)")->text(), QStringLiteral("09/10/08 14:22"));
   EXPECT_EQ(widget<QComboBox>(window, "Combo2")->currentText(), QStringLiteral("HD 3870"));

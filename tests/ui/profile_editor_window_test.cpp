@@ -143,7 +143,7 @@ TEST(ProfileEditorWindow, AProfileNamedOrDroppedOnTheMainWindowOpensInTheEditor)
   ProfileEditorWindow& editor = *window.profileEditor();
   EXPECT_TRUE(editor.isVisible());
   EXPECT_EQ(text(editor, "FanSpeedRPM(0)"), QStringLiteral("2200"));
-  EXPECT_EQ(widget<QLabel>(window, "Label49")->text(), QString());  // no image was loaded
+  EXPECT_EQ(widget<QLineEdit>(window, "Label49")->text(), QString());  // no image was loaded
 
   // Closed, the editor comes back new; a drop on the main window loads into it.
   editor.close();

@@ -44,7 +44,7 @@ std::string ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) {
 
 bool ScriptedPlatform::openUrl(const std::string& url) {
   openedUrls.push_back(url);
-  return true;
+  return urlsOpen;
 }
 
 void ScriptedPlatform::testReachable(const std::string&, std::function<void(bool)> done) { done(!unreachable); }

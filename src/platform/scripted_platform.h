@@ -52,6 +52,7 @@ class ScriptedPlatform : public Platform {
   std::vector<FileDialogRequest> openDialogs;
   std::vector<FileDialogRequest> saveDialogs;
   std::vector<std::string> openedUrls;
+  bool urlsOpen = true;  // whether a program takes the URLs
   std::vector<bool> busyChanges;
 
   // Network: every URL is reachable unless `unreachable`; a download gives

@@ -141,6 +141,9 @@ TEST_F(SavePipeline, CancelLeavesTheLoadedImageAndASavedFileBecomesTheImage) {
   platform.confirmSaves = true;
   EXPECT_TRUE(saveTo("a.rom"));
   EXPECT_EQ(test::sumOf(saved("a.rom")), test::sumOf(loaded));
+  EXPECT_EQ(platform.statuses.back(), "Saved " + dir.file("a.rom"));
+  // The file dialogs start in the folder of the file the window shows.
+  EXPECT_EQ(platform.saveDialogs.back().startFolder, dir.path());
   // The saved file is the window's image now: named, nothing unsaved, and
   // the next save compares with it.
   EXPECT_EQ(session.image()->bytes.bytes(), saved("a.rom"));

@@ -115,6 +115,16 @@ TEST(Links, SiteRootCanBeReplaced) {
   unsetenv("OZA_SITE_URL");
 }
 
+TEST(Links, AnAddressNoProgramOpensIsShownToBeCopied) {
+  ScriptedPlatform platform;
+  EXPECT_TRUE(shellOpen(platform, "https://example.org/faq"));
+  EXPECT_TRUE(platform.messages.empty());
+  platform.urlsOpen = false;
+  EXPECT_FALSE(shellOpen(platform, "https://example.org/faq"));
+  EXPECT_EQ(platform.messageTexts(),
+            std::vector<std::string>{"No program could open this address:\r\nhttps://example.org/faq"});
+}
+
 TEST(Icosahedron, TwentyFacesOnTheUnitSphere) {
   const auto& faces = icosahedronFaces();
   ASSERT_EQ(faces.size(), 20u);

@@ -116,6 +116,15 @@ TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
   compare->copyAsText();
   EXPECT_EQ(QApplication::clipboard()->text().count('\n'), 2);
 
+  // Values sort as numbers: 71 before 200 before 700 before 750.
+  std::vector<Difference> clocks;
+  for (const char* value : {"200", "700", "71", "750", "0x1A", "0x100"}) clocks.push_back({"GPU", value, value, {}, {}, {}});
+  CompareWindow numbers("a.rom", "b.rom", clocks, nullptr);
+  numbers.table()->sortItems(1, Qt::AscendingOrder);
+  QStringList sorted;
+  for (int row = 0; row < numbers.table()->rowCount(); ++row) sorted << numbers.table()->item(row, 1)->text();
+  EXPECT_EQ(sorted, (QStringList{"0x1A", "71", "200", "0x100", "700", "750"}));
+
   // The same image: an empty list that says so.
   CompareWindow* same = window.compareWith(path);
   ASSERT_NE(same, nullptr);

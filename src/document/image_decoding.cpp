@@ -83,6 +83,7 @@ std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage 
   loaded.path = std::move(path);
   loaded.bytes = std::move(bytes);
   const ByteImage& image = loaded.bytes;
+  loaded.pciImages = walkPciImages(image);
 
   const std::optional<StringPositions> positions = findStringPositions(image);
   if (!positions) return stop(LoadError::StringPositions);

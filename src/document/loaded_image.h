@@ -9,6 +9,7 @@
 #include "fan/fan_settings.h"
 #include "image/byte_image.h"
 #include "image/info_strings.h"
+#include "image/pci_images.h"
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_records.h"
 
@@ -60,6 +61,7 @@ struct LoadedImage {
   std::optional<OverdriveClocks> overdrive;  // none: the image has no Overdrive block
 
   FanReading fan;
+  PciImageChain pciImages;  // every image of the file's chain, and what follows it
   std::vector<LoadNotice> notices;
 
   // The PowerPlay states of a header-read table (none for a signature-found one).

@@ -104,12 +104,6 @@ std::string fileKindName(unsigned mode) {
   }
 }
 
-std::string groupedNumber(std::uintmax_t value) {
-  std::string digits = std::to_string(value);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-  return digits;
-}
-
 std::string readFailureText(const ReadFailure& failure) {
   switch (failure.problem) {
     case ReadProblem::NotFound: return "There is no such file.";

@@ -4,6 +4,8 @@
 #include <expected>
 #include <string>
 
+#include "text/number_text.h"
+
 namespace oza {
 
 // Why a file could not be read.
@@ -50,8 +52,5 @@ std::expected<std::string, ReadFailure> readFolderEntry(int folder, const std::s
 
 // "a FIFO", "a character device", "a folder", ... for a file's mode bits.
 std::string fileKindName(unsigned mode);
-
-// 1000001 -> "1,000,001".
-std::string groupedNumber(std::uintmax_t value);
 
 }  // namespace oza

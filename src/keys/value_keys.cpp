@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/loaded_image.h"
+#include "files/file_io.h"
 #include "fan/fan_reader.h"
 #include "image/atom_layout.h"
 #include "image/id_tables.h"
@@ -258,6 +259,42 @@ std::vector<ValueKey> buildKeys() {
          const std::optional<std::uint32_t> value = position ? image.bytes.dword(*position) : std::nullopt;
          return value ? KeyValue(double(*value)) : none();
        }});
+
+  // The chain of PCI images of the file, and what follows it.
+  constexpr int kImages = 8;
+  const auto imageField = [](auto get) {
+    return [get](const LoadedImage& image, int n) -> KeyValue {
+      const auto& images = image.pciImages.images;
+      return n < static_cast<int>(images.size()) ? get(images[static_cast<std::size_t>(n)]) : none();
+    };
+  };
+  const auto imageExists = [](const LoadedImage& image, int n) {
+    return n < static_cast<int>(image.pciImages.images.size());
+  };
+  add({"images.count", 1, "", number(0, 255), "How many PCI images the file's chain holds (the AtomBIOS image first)",
+       "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
+  add({"images.N.offset", kImages, "", number(0, kLargestImageFile), "Where PCI image N begins in the file", "", false,
+       imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists});
+  add({"images.N.length_bytes", kImages, "bytes", number(0, 65535 * 512.0),
+       "The length of PCI image N, as its data structure declares it", "", false,
+       imageField([](const PciImage& p) { return KeyValue(double(p.length)); }), imageExists});
+  add({"images.N.code_type", kImages, "", text(), "The code PCI image N holds: x86, EFI, Open Firmware or another type",
+       "", false, imageField([](const PciImage& p) { return KeyValue(codeTypeName(p.codeType)); }), imageExists});
+  add({"images.N.vendor_id", kImages, "", number(0, 0xFFFF), "The vendor ID the data structure of PCI image N names",
+       "", false, imageField([](const PciImage& p) { return KeyValue(double(p.vendorId)); }), imageExists});
+  add({"images.N.device_id", kImages, "", number(0, 0xFFFF), "The device ID the data structure of PCI image N names",
+       "", false, imageField([](const PciImage& p) { return KeyValue(double(p.deviceId)); }), imageExists});
+  add({"images.N.last", kImages, "", flag(), "Whether PCI image N is marked as the last of the chain", "", false,
+       imageField([](const PciImage& p) { return KeyValue(p.last); }), imageExists});
+  add({"images.end_offset", 1, "", number(0, 65535 * 512.0 * 8),
+       "Where the chain of PCI images ends (beyond the file when an image claims more than it has)", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.end)); }});
+  add({"images.tail_bytes", 1, "bytes", number(0, kLargestImageFile),
+       "The bytes of the file after its PCI images (memory set-up data on some cards)", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailBytes)); }});
+  add({"images.tail_data_bytes", 1, "bytes", number(0, kLargestImageFile),
+       "Of the bytes after the PCI images, those that are neither 0x00 nor 0xFF", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailData)); }});
   return k;
 }
 

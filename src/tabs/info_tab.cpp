@@ -50,7 +50,23 @@ void InfoTab::show(const LoadedImage& image) {
   checksum.setText(checkSumText(image.checkSum));
   biosSize.setText(biosSizeText(image.bytes));
   preModified.setChecked(image.preModified);
+  pciImages.setText(pciChainText(image.pciImages));
   showDiagram(s);
+}
+
+std::string pciChainText(const PciImageChain& chain) {
+  std::string text;
+  for (std::size_t n = 0; n < chain.images.size(); ++n) {
+    const PciImage& image = chain.images[n];
+    text += "Image " + std::to_string(n) + ": " + codeTypeName(image.codeType) + ", " + groupedNumber(image.length) +
+            " bytes at 0x" + hexText(static_cast<std::uint32_t>(image.offset), 5) + ", " + hexText(image.vendorId, 4) +
+            ":" + hexText(image.deviceId, 4) + (image.last ? ", last" : "") + "\r\n";
+  }
+  if (chain.images.empty()) text += "No PCI image header\r\n";
+  if (chain.pastEnd) text += "The chain runs " + groupedNumber(chain.end) + " bytes, past the end of the file\r\n";
+  text += "After the images: " + groupedNumber(chain.tailBytes) + " bytes, " + groupedNumber(chain.tailData) +
+          " of them data";
+  return text;
 }
 
 void InfoTab::showDiagram(const InfoStrings& s) {
@@ -157,7 +173,8 @@ void InfoTab::showMessagesHelp(Platform& platform) const {
 void InfoTab::collect(std::vector<Control*>& out) {
   for (Control* c : {&infoFrame, &idFrame}) out.push_back(c);
   infoText.collect(out);
-  for (Control* c : {&checksum, &biosSize, &subVendor, &videoCard, &preModified, &messagesHelpLink}) out.push_back(c);
+  for (Control* c : {&checksum, &biosSize, &subVendor, &videoCard, &preModified, &messagesHelpLink, &pciImages})
+    out.push_back(c);
 }
 
 }  // namespace oza

@@ -11,6 +11,7 @@
 #include "image/byte_image.h"
 #include "image/info_settings.h"
 #include "image/info_strings.h"
+#include "image/pci_images.h"
 
 namespace oza {
 
@@ -30,6 +31,8 @@ class InfoTab {
   Control videoCard{"Combo2", ControlKind::ComboBox};
   Control preModified{"Check1", ControlKind::CheckBox, "BIOS had been pre-modified using OZA"};
   Control messagesHelpLink{"Label57", ControlKind::Label, "What are all those messages for?"};
+  // The file's chain of PCI images, a line each, and what follows it.
+  Control pciImages{"PciImages", ControlKind::Label};
 
   // Diagram lines `Linie`(100..167): true where drawn white.
   static constexpr int kFirstLine = 100;
@@ -68,5 +71,9 @@ class InfoTab {
 
 // "0x" and the image size in hexadecimal, at least four digits.
 std::string biosSizeText(const ByteImage& image);
+
+// The chain as the information tab shows it: "Image 0: x86, 63,488 bytes at
+// 0x00000, 1002:944A", a line each, then "After the images: ...".
+std::string pciChainText(const PciImageChain& chain);
 
 }  // namespace oza

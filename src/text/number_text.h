@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <cstdint>
 #include <string>
 
 namespace oza {
@@ -24,6 +25,8 @@ std::string decimalText(double value);
 bool isDecimalNumber(const std::string& text);
 
 std::string toLower(std::string text);
+// 1000001 -> "1,000,001".
+std::string groupedNumber(std::uintmax_t value);
 // Removes leading and trailing blanks (spaces only).
 std::string trimBlanks(const std::string& text);
 bool contains(const std::string& text, const std::string& part);

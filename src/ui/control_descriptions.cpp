@@ -29,6 +29,9 @@ void describeControls(Binder& binder, Session& session) {
        "medium, red high"},
       {&f.clock.bandScroll, "Scrolls the clock infos"},
       {&f.loadedFile, "The file of the image the window shows"},
+      {&f.info.pciImages,
+       "The images of the file's PCI option ROM chain (the AtomBIOS image first, often an EFI image after it) and "
+       "the bytes after them, which some cards need (memory set-up data)"},
       {&fan.type1StepGraph, "Draws the look-up table as steps"},
       {&fan.type2StepGraph, "Draws the look-up table as steps"},
       {&fan.type1ContinuousGraph, "Draws the look-up table as a continuous line"},

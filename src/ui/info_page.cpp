@@ -78,6 +78,10 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
 
   *diagram = new InfoDiagram(tab, frame);
   layout->addWidget(*diagram);
+  auto* images = new QLabel(frame);
+  images->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  binder.bind(tab.pciImages, images);
+  layout->addWidget(images);
   layout->addStretch(1);
   return frame;
 }

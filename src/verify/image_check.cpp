@@ -41,6 +41,8 @@ const std::pair<const char*, const char*> kRuleKeys[] = {
     {"PowerPlay classes in order", "powerplay_class_order"},
     {"GDDR5 clock infos share one memory clock", "gddr5_memory_clocks"},
     {"IDs as the original", "ids_as_original"},
+    {"PCI image chain", "pci_image_chain"},
+    {"Whole ROM copy", "whole_rom"},
     {"Voltages within the original's range", "voltages_within_original_range"},
     {"Clocks at most 20 % over the original's highest", "clocks_near_original"},
     {"Bytes outside known fields as the original", "bytes_outside_known_fields"},
@@ -174,11 +176,12 @@ void checkAgainstFile(const ImageFile& file, const ImageFile& original, Rules& r
 
 void checkStates(const LoadedImage& image, Rules& rules);
 void checkMemoryClocks(const LoadedImage& image, Rules& rules);
+void checkPciChain(const LoadedImage& image, Rules& rules);
 
 void checkContent(const ImageFile& file, Rules& rules) {
   if (!file.loaded()) {
     for (const char* name : {"GDDR5 image size", "Clocks within the Overdrive limits", "PowerPlay classes in order",
-                             "GDDR5 clock infos share one memory clock"})
+                             "GDDR5 clock infos share one memory clock", "PCI image chain", "Whole ROM copy"})
       rules.notRun(name, "the image did not load");
     return;
   }
@@ -218,6 +221,50 @@ void checkContent(const ImageFile& file, Rules& rules) {
   }
   checkStates(image, rules);
   checkMemoryClocks(image, rules);
+  checkPciChain(image, rules);
+}
+
+void checkPciChain(const LoadedImage& image, Rules& rules) {
+  const char* const chainRule = "PCI image chain";
+  const char* const wholeRule = "Whole ROM copy";
+  const PciImageChain& chain = image.pciImages;
+  rules.note("images.count", double(chain.images.size()));
+  rules.note("images.tail_bytes", double(chain.tailBytes));
+  if (chain.images.empty()) {
+    rules.notRun(chainRule, "the image has no PCI data structure");
+  } else {
+    std::string listed;
+    std::vector<std::string> problems;
+    for (std::size_t n = 0; n < chain.images.size(); ++n) {
+      const PciImage& p = chain.images[n];
+      listed += (n ? "; " : "") + codeTypeName(p.codeType) + " " + groupedNumber(p.length) + " bytes at " +
+                offsetText(p.offset);
+      if (p.deviceId != chain.images.front().deviceId) {
+        problems.push_back("image " + std::to_string(n) + " names device 0x" + hexText(p.deviceId, 4) +
+                           ", the first 0x" + hexText(chain.images.front().deviceId, 4));
+        rules.note("images." + std::to_string(n) + ".device_id", double(p.deviceId));
+      }
+    }
+    if (chain.pastEnd) {
+      problems.push_back("the chain runs to " + offsetText(chain.end) + ", past the end of the file (" +
+                         groupedNumber(image.bytes.size()) + " bytes)");
+      rules.note("images.end_offset", double(chain.end));
+    }
+    rules.judge(chainRule, CheckOutcome::Warning, problems,
+                listed + "; " + groupedNumber(chain.tailBytes) + " bytes after them, " + groupedNumber(chain.tailData) +
+                    " of them data");
+  }
+  // The kernel gives only the chain; a file that ends where its chain ends
+  // and is no whole ROM size (or belongs to a GDDR5 card) may lack the data
+  // after the images.
+  const std::int64_t size = image.bytes.size();
+  const bool wholeSize = size == k64k || size == k128k;
+  if (!chain.images.empty() && chain.tailBytes == 0 && (!wholeSize || usesGddr5(image.strings)))
+    rules.warning(wholeRule, "the file ends where its PCI images end (" + groupedNumber(size) +
+                                 " bytes): it may be a partial copy of the card's ROM, as the kernel gives it; the data "
+                                 "after the images (memory set-up on GDDR5 cards) may be missing");
+  else
+    rules.passed(wholeRule, groupedNumber(chain.tailBytes) + " bytes follow the PCI images");
 }
 
 void checkFan(const ImageFile& file, Rules& rules) {

@@ -185,6 +185,33 @@ void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
             registerValue(b, n));
 }
 
+// The chain of PCI images, image by image, and what follows it.
+void diffPciChain(const LoadedImage& a, const LoadedImage& b, Collector& out) {
+  const PciImageChain& ca = a.pciImages;
+  const PciImageChain& cb = b.pciImages;
+  out.add("images.count", "PCI images", std::to_string(ca.images.size()), std::to_string(cb.images.size()));
+  const std::size_t n = std::max(ca.images.size(), cb.images.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const PciImage* pa = i < ca.images.size() ? &ca.images[i] : nullptr;
+    const PciImage* pb = i < cb.images.size() ? &cb.images[i] : nullptr;
+    const std::string key = "images." + std::to_string(i) + ".";
+    const std::string what = "PCI image " + std::to_string(i) + " ";
+    const auto text = [](const PciImage* p, auto field) { return p ? field(*p) : std::string(); };
+    const auto field = [&](const char* name, const char* shown, auto get) {
+      out.add(key + name, what + shown, text(pa, get), text(pb, get));
+    };
+    field("offset", "offset", [](const PciImage& p) { return offsetText(p.offset); });
+    field("length_bytes", "length (bytes)", [](const PciImage& p) { return std::to_string(p.length); });
+    field("code_type", "code type", [](const PciImage& p) { return codeTypeName(p.codeType); });
+    field("vendor_id", "vendor ID", [](const PciImage& p) { return "0x" + hexText(p.vendorId, 4); });
+    field("device_id", "device ID", [](const PciImage& p) { return "0x" + hexText(p.deviceId, 4); });
+    field("last", "marked last", [](const PciImage& p) { return std::string(p.last ? "yes" : "no"); });
+  }
+  out.add("images.tail_bytes", "Bytes after the PCI images", std::to_string(ca.tailBytes), std::to_string(cb.tailBytes));
+  out.add("images.tail_data_bytes", "Data bytes after the PCI images", std::to_string(ca.tailData),
+          std::to_string(cb.tailData));
+}
+
 void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const ByteImage& ia = a.bytes;
   const ByteImage& ib = b.bytes;
@@ -229,6 +256,7 @@ std::vector<Difference> diffImages(const LoadedImage& a, const LoadedImage& b) {
   diffInfo(a, b, out);
   diffClocks(a, b, out);
   diffFan(a, b, out);
+  diffPciChain(a, b, out);
   diffBytes(a, b, out);
   return differences;
 }

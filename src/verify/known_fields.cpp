@@ -79,6 +79,15 @@ std::vector<KnownField> knownFields(const LoadedImage& image) {
   addClocks(image, out);
   addOverdrive(image.bytes, out);
   if (image.fan.location.fanControlPosition) addFan(image.bytes, image.fan.location, image.fan.card, out);
+  // The chain's headers and data structures, which the comparison shows by
+  // what they say.
+  for (std::size_t n = 0; n < image.pciImages.images.size(); ++n) {
+    const PciImage& pci = image.pciImages.images[n];
+    const std::string name = "PCI image " + std::to_string(n);
+    out.push_back({name + " header", pci.offset, pci.offset + 1, false});
+    out.push_back({name + " data structure pointer", pci.offset + 0x18, pci.offset + 0x19, false});
+    out.push_back({name + " data structure", pci.dataOffset, pci.dataOffset + 0x17, false});
+  }
   return out;
 }
 

@@ -335,7 +335,8 @@ TEST(KeyCommands, EveryKeySaysWhatItHoldsAndItsUnit) {
   const std::set<std::string> unitless = {
       "ids.sub_vendor", "ids.card", "checksum", "byte_sum", "clock_info.count", "states.count",
       "states.N.classification", "states.N.low_clock_info", "states.N.medium_clock_info",
-      "states.N.high_clock_info", "fan.spin_up_time", "fan.register.N"};
+      "states.N.high_clock_info", "fan.spin_up_time", "fan.register.N", "images.count", "images.N.offset",
+      "images.N.vendor_id", "images.N.device_id", "images.end_offset"};
   std::set<std::string> patterns;
   for (const ValueKey& entry : valueKeys()) {
     SCOPED_TRACE(entry.pattern);

@@ -8,6 +8,7 @@
 
 #include "text/number_text.h"
 #include "powerplay/clock_records.h"
+#include "image/pci_images.h"
 #include "save/checksum.h"
 #include "support/atom_walk.h"
 #include "support/fixture_kinds.h"
@@ -121,6 +122,28 @@ TEST_F(RealImages, SavesChangeOnlyWhatWasEdited) {
       }
     }
     EXPECT_EQ(ByteImage(bytes).clock(record), 30000u);
+  }
+}
+
+// A save patches the AtomBIOS image only: the images after it and the bytes
+// after the chain (memory set-up data on some cards) stay as they were.
+TEST_F(RealImages, SavesKeepEveryPciImageAndTheBytesAfterThem) {
+  const auto paths = test::realRomPaths();
+  OZA_SKIP_WITHOUT_REAL_ROM(paths);
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    load(test::readBytes(path));
+    const PciImageChain chain = session.image()->pciImages;
+    ASSERT_GE(chain.images.size(), 2u);
+    form.clock.gpuClock[0].setText("400");
+    form.clock.voltage[0].setText("1.1");
+    form.info.infoText[0].setText("01/02/09");
+    ASSERT_TRUE(saveTo("edited.rom")) << texts().front();
+    const auto bytes = saved("edited.rom");
+    ASSERT_EQ(bytes.size(), loaded.size());
+    const auto second = static_cast<std::ptrdiff_t>(chain.images[1].offset);
+    EXPECT_TRUE(std::equal(bytes.begin() + second, bytes.end(), loaded.begin() + second));
+    EXPECT_EQ(walkPciImages(ByteImage(bytes)), chain);
   }
 }
 

@@ -43,4 +43,21 @@ std::optional<std::vector<WalkedClock>> walkClockInfos(const std::vector<std::ui
   return records;
 }
 
+std::vector<WalkedPciImage> walkPciChain(const std::vector<std::uint8_t>& bytes) {
+  std::vector<WalkedPciImage> chain;
+  Reader read{bytes};
+  for (std::size_t at = 0;;) {
+    if (read.word(at) != 0xAA55) break;
+    const std::size_t pcir = at + read.word(at + 0x18);
+    if (read.word(pcir) != ('P' | 'C' << 8) || read.word(pcir + 2) != ('I' | 'R' << 8) || !read.ok) break;
+    WalkedPciImage image{at, read.word(pcir + 0x10) * std::size_t{512}, read.byte(pcir + 0x14), read.word(pcir + 6),
+                         (read.byte(pcir + 0x15) & 0x80) != 0};
+    if (!read.ok) break;
+    chain.push_back(image);
+    if (image.length == 0 || image.last) break;
+    at += image.length;
+  }
+  return chain;
+}
+
 }  // namespace oza::test

@@ -23,4 +23,18 @@ struct WalkedClock {
 // bytes long or it lies outside the bytes.
 std::optional<std::vector<WalkedClock>> walkClockInfos(const std::vector<std::uint8_t>& bytes);
 
+// One image of a PCI option ROM's chain, as its data structure says.
+struct WalkedPciImage {
+  std::size_t offset = 0;
+  std::size_t length = 0;
+  unsigned codeType = 0;
+  unsigned deviceId = 0;
+  bool last = false;
+};
+
+// The chain walked as the kernel sizes a ROM: image by image while one
+// starts with 55 AA and its pointer at 0x18 finds "PCIR", to the one marked
+// last (bit 7 of the indicator byte) or of length 0.
+std::vector<WalkedPciImage> walkPciChain(const std::vector<std::uint8_t>& bytes);
+
 }  // namespace oza::test

@@ -62,11 +62,29 @@ std::int64_t FixtureImage::clockPosition() const {
   return kPowerPlay + 0x100 + offsets[signature];
 }
 
+// A PCI data structure ("PCIR") of 24 bytes: vendor 0x1002, `device`, the
+// image's length in 512-byte units, its code type and the last-image flag.
+void putPciData(std::vector<std::uint8_t>& b, std::int64_t at, std::uint16_t device, std::size_t sectors,
+                std::uint8_t codeType, bool last) {
+  putBytes(b, at, {'P', 'C', 'I', 'R'});
+  putWord(b, at + 4, 0x1002);
+  putWord(b, at + 6, device);
+  putWord(b, at + 0x0A, 0x18);
+  b.at(static_cast<std::size_t>(at + 0x0C)) = 0;
+  putBytes(b, at + 0x0D, {0x00, 0x00, 0x03});  // display controller
+  putWord(b, at + 0x10, static_cast<std::uint32_t>(sectors));
+  b.at(static_cast<std::size_t>(at + 0x14)) = codeType;
+  b.at(static_cast<std::size_t>(at + 0x15)) = last ? 0x80 : 0x00;
+}
+
 std::vector<std::uint8_t> FixtureImage::build() const {
   std::vector<std::uint8_t> b(size_, 0);
   const std::size_t declared = declaredSize ? declaredSize : size_;
   putBytes(b, 0, {0x55, 0xAA, static_cast<std::uint8_t>((declared / 512) & 0xFF)});
   putWord(b, 0x48, kRomHeader);
+  // The PCI data structure of the first image.
+  putWord(b, 0x18, kPciData);
+  putPciData(b, kPciData, pciDeviceId, declared / 512, 0, declared == size_);
   putText(b, 0x50, (date + std::string(15, ' ')).substr(0, 15));
   b[0x6E] = kStrings;
   putWord(b, 0x7C, subVendor);
@@ -176,6 +194,8 @@ std::vector<std::uint8_t> FixtureImage::build() const {
     for (std::size_t i = declared + 3; i < declared + 0x2000 && i < size_; ++i)
       b[i] = static_cast<std::uint8_t>(i * 7 + 3);
     for (std::size_t i = declared + 0x2000; i < size_; ++i) b[i] = 0xFF;
+    putWord(b, static_cast<std::int64_t>(declared) + 0x18, 0x1C);
+    putPciData(b, static_cast<std::int64_t>(declared) + 0x1C, secondPciDeviceId, 0x2000 / 512, 3, true);
   }
   b[0x21] = 0;
   const auto declaredSum = std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(declared), std::int64_t{0});

@@ -44,6 +44,7 @@ class FixtureImage {
   static constexpr std::int64_t kPowerPlay = 0x0800;
   static constexpr std::int64_t kOverdrive = 0x1000;
   static constexpr std::int64_t kStrings = 0x90;
+  static constexpr std::int64_t kPciData = 0x24;  // the first image's "PCIR", from the word at 0x18
 
   explicit FixtureImage(std::size_t size = 65536);
 
@@ -61,6 +62,10 @@ class FixtureImage {
   std::string date = "09/10/08 14:22 ";
   std::uint16_t subVendor = 0x1002;
   std::uint16_t cardId = 0x9501;
+  // The device IDs the PCI data structures of the first image and of the
+  // second one (where the declared image is shorter than the file) name.
+  std::uint16_t pciDeviceId = 0x9501;
+  std::uint16_t secondPciDeviceId = 0x9501;
 
   // PowerPlay. With `revision4`, a revision-4 table with `states`; otherwise
   // the records follow clock table signature `signature` (1..4) placed at

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "support/real_roms.h"
 #include "support/temp_dir.h"
 #include "verify/image_pairs.h"
 
@@ -49,13 +50,13 @@ TEST_F(ImageCheck, ASoundImageListsEveryCheckAsPassed) {
   const auto bytes = sound().build();
   const CheckReport alone = check(bytes);
   // One classed PowerPlay state only: the class order is not checked.
-  EXPECT_EQ(alone.items.size(), 11u);
-  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 10u);
+  EXPECT_EQ(alone.items.size(), 13u);
+  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 12u);
   EXPECT_EQ(with(alone, CheckOutcome::NotRun), Names{"PowerPlay classes in order"});
   EXPECT_EQ(alone.exitCode(true), 0);
   const CheckReport paired = check(bytes, &bytes);
-  EXPECT_EQ(paired.items.size(), 18u);
-  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 17u);
+  EXPECT_EQ(paired.items.size(), 20u);
+  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 19u);
   const std::string text = checkText(paired);
   EXPECT_NE(text.find("ok       Byte sum as the original: "), std::string::npos) << text;
   EXPECT_NE(text.find("\n0 errors, 0 warnings\n"), std::string::npos) << text;
@@ -72,7 +73,10 @@ TEST_F(ImageCheck, EachErrorAlone) {
   std::vector<Case> cases;
   cases.push_back({"does not load", std::vector<std::uint8_t>(65536, 0), false, {"Loads"}});
   {
+    // With an image beyond the declared one, so that it is no copy that ends
+    // with its images.
     FixtureImage odd(70144);
+    odd.declaredSize = 57344;
     odd.registers = sound().registers;
     cases.push_back({"length", odd.build(), false, {"File length"}});
   }
@@ -144,15 +148,25 @@ TEST_F(ImageCheck, EachWarningAlone) {
          f.ramType = "GDDR5";
          for (test::ClockRecord& clock : f.clocks) clock.ram = 50000;
        },
-       false, {"GDDR5 image size"}},
+       false, {"GDDR5 image size", "Whole ROM copy"}},
       {"GDDR5 clock infos with two memory clocks",
        [](FixtureImage& f) {
          FixtureImage big(131072);
+         big.declaredSize = 65536;  // an EFI image and data after it
          big.registers = f.registers;
          big.ramType = "GDDR5";
          f = big;
        },
        false, {"GDDR5 clock infos share one memory clock"}},
+      {"an EFI image of another device",
+       [](FixtureImage& f) {
+         FixtureImage big(131072);
+         big.declaredSize = 65536;
+         big.registers = f.registers;
+         big.secondPciDeviceId = 0x9440;
+         f = big;
+       },
+       false, {"PCI image chain"}},
       {"a performance state clocked and fed below a battery one",
        [](FixtureImage& f) { f.states = {{0x0001, {2, 2, 2}}, {0x0005, {0, 0, 0}}}; }, false,
        {"PowerPlay classes in order"}},
@@ -229,8 +243,8 @@ TEST_F(ImageCheck, AllWarningsTogether) {
             (Names{"GDDR5 image size", "Clocks within the Overdrive limits", "Fan look-up table rises", "Tmin below Tmax",
                    "Stored Tslope as computed", "PowerPlay classes in order", "GDDR5 clock infos share one memory clock",
                    "Voltages within the original's range", "Clocks at most 20 % over the original's highest",
-                   "IDs as the original", "Bytes outside known fields as the original"}));
-  EXPECT_NE(checkText(report).find("\n0 errors, 11 warnings\n"), std::string::npos);
+                   "IDs as the original", "Whole ROM copy", "Bytes outside known fields as the original"}));
+  EXPECT_NE(checkText(report).find("\n0 errors, 12 warnings\n"), std::string::npos);
 }
 
 TEST_F(ImageCheck, AllErrorsTogether) {
@@ -247,6 +261,28 @@ TEST_F(ImageCheck, AllErrorsTogether) {
   const CheckReport worst = check(unreadable, &good);
   EXPECT_EQ(with(worst, CheckOutcome::Error),
             (Names{"Loads", "File length", "Declared image length", "Length as the original", "Byte sum as the original"}));
+}
+
+// As the kernel gives a card's ROM: the chain of images and nothing after it.
+TEST_F(ImageCheck, RealImagesCutWhereTheirChainEndsArePartialCopies) {
+  const auto paths = test::realRomPaths();
+  OZA_SKIP_WITHOUT_REAL_ROM(paths);
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    const auto whole = test::readBytes(path);
+    EXPECT_EQ(item(check(whole), "Whole ROM copy").outcome, CheckOutcome::Passed);
+    const PciImageChain chain = walkPciImages(ByteImage(whole));
+    ASSERT_EQ(chain.images.size(), 2u);
+    const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + chain.end);
+    const CheckReport report = check(cut);
+    EXPECT_EQ(with(report, CheckOutcome::Warning), Names{"Whole ROM copy"});
+    EXPECT_NE(item(report, "Whole ROM copy").detail.find("partial copy"), std::string::npos);
+    // Cut inside the EFI image: the chain runs past the end.
+    const std::vector<std::uint8_t> shorter(whole.begin(), whole.begin() + chain.end - 4096);
+    const CheckItem& past = item(check(shorter), "PCI image chain");
+    EXPECT_EQ(past.outcome, CheckOutcome::Warning);
+    EXPECT_NE(past.detail.find("past the end of the file"), std::string::npos) << past.detail;
+  }
 }
 
 }  // namespace

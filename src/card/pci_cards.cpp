@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 
 #include "files/file_descriptor.h"
 #include "files/file_io.h"
 #include "files/file_reading.h"
 #include "image/id_tables.h"
+#include "text/number_text.h"
 
 namespace oza {
 
@@ -26,18 +28,50 @@ fs::path devicesFolder(const std::string& root) { return fs::path(root) / "bus" 
 // Kernel attributes hold a line or two; anything longer is no attribute.
 constexpr std::uintmax_t kLargestAttribute = 4096;
 
-// The first line of a small attribute file such as `vendor`, lower case: the
-// device folder's own entry, never a link out of it, and never more than a
-// few kilobytes, whatever has been put in its place.
-std::string attribute(const fs::path& device, const char* name) {
+// A small attribute file such as `vendor`, lower case: the device folder's
+// own entry, never a link out of it, and never more than a few kilobytes,
+// whatever has been put in its place.
+std::string attributeText(const fs::path& device, const char* name) {
   const FileDescriptor folder(::open(device.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder) return {};
-  const auto read = readFolderEntry(folder.get(), name, {kLargestAttribute, true, false});
+  auto read = readFolderEntry(folder.get(), name, {kLargestAttribute, true, false});
   if (!read) return {};
-  std::string text = read->substr(0, read->find_first_of("\r\n"));
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
+  std::transform(read->begin(), read->end(), read->begin(), [](unsigned char c) { return std::tolower(c); });
+  return std::move(*read);
 }
+
+// Its first line.
+std::string attribute(const fs::path& device, const char* name) {
+  const std::string text = attributeText(device, name);
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::optional<std::uint64_t> hexNumber(const std::string& text) {
+  if (text.rfind("0x", 0) != 0) return std::nullopt;
+  std::uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data() + 2, text.data() + text.size(), value, 16);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The size of the device's ROM window: the seventh line of `resource` (one
+// line per region: start, end and flags) is the expansion ROM's. Nothing
+// when the device has none or the line is no such triple.
+std::optional<std::int64_t> romWindow(const fs::path& device) {
+  constexpr int kRomLine = 6;
+  std::istringstream lines(attributeText(device, "resource"));
+  std::string line;
+  for (int n = 0; n <= kRomLine; ++n)
+    if (!std::getline(lines, line)) return std::nullopt;
+  std::istringstream fields(line);
+  std::string startText, endText, flagsText;
+  if (!(fields >> startText >> endText >> flagsText)) return std::nullopt;
+  const auto start = hexNumber(startText), end = hexNumber(endText);
+  if (!start || !end || *end <= *start || *end - *start >= std::uint64_t{1} << 32) return std::nullopt;
+  return static_cast<std::int64_t>(*end - *start + 1);
+}
+
+bool isBootDisplay(const fs::path& device) { return attribute(device, "boot_vga") == "1"; }
 
 bool isAtiDisplay(const fs::path& device) {
   const std::string cardClass = attribute(device, "class");
@@ -102,6 +136,8 @@ std::vector<PciCard> listCards(const std::string& root, RomAccess& access) {
     card.deviceId = attribute(device, "device");
     card.name = cardName(card.deviceId);
     card.romReadable = isRomAttribute(device) && access.mayRead((device / "rom").string());
+    card.romWindow = romWindow(device);
+    card.bootDisplay = isBootDisplay(device);
     cards.push_back(std::move(card));
   }
   std::sort(cards.begin(), cards.end(), [](const PciCard& a, const PciCard& b) { return a.address < b.address; });
@@ -112,11 +148,13 @@ std::string cardLabel(const PciCard& card) {
   std::string label = card.address + "  ";
   if (!card.name.empty()) label += card.name + " ";
   label += "(" + card.vendorId + ":" + card.deviceId + ")";
+  if (card.romWindow) label += ", ROM window " + groupedNumber(static_cast<std::uintmax_t>(*card.romWindow)) + " bytes";
+  if (card.bootDisplay) label += ", boot display";
   if (!card.romReadable) label += " - needs administrator rights";
   return label;
 }
 
-std::expected<std::vector<std::uint8_t>, std::string> readCardRom(const std::string& root, const std::string& address,
+std::expected<CardRom, std::string> readCardRom(const std::string& root, const std::string& address,
                                                                    RomAccess& access) {
   const auto refuse = [](std::string message) { return std::unexpected(std::move(message)); };
   const std::string full = std::count(address.begin(), address.end(), ':') == 1 ? "0000:" + address : address;
@@ -144,7 +182,31 @@ std::expected<std::vector<std::uint8_t>, std::string> readCardRom(const std::str
     return refuse("The BIOS of the card " + full + " is longer than 1,000,000 bytes.");
   if (content->size() < 2 || (*content)[0] != 0x55 || (*content)[1] != 0xAA)
     return refuse("What the card " + full + " gives is no video BIOS: it does not begin with 0x55 0xAA.");
-  return std::move(*content);
+  return CardRom{std::move(*content), romWindow(device), isBootDisplay(device)};
+}
+
+std::string partialCopyReason(const CardRom& rom) {
+  std::vector<std::string> reasons;
+  const auto read = static_cast<std::int64_t>(rom.bytes.size());
+  if (rom.romWindow && read < *rom.romWindow)
+    reasons.push_back("the kernel gave " + groupedNumber(static_cast<std::uintmax_t>(read)) + " of the ROM window's " +
+                      groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow)) +
+                      " bytes, only the PCI images the ROM declares: the " +
+                      groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow - read)) +
+                      " bytes after them (memory set-up data on some cards) are missing");
+  if (rom.bootDisplay)
+    reasons.push_back(
+        "the card is the boot display, so the kernel gave the copy of its BIOS in system memory, which the BIOS may "
+        "have changed while the system started, not what the chip holds");
+  std::string text;
+  for (const std::string& reason : reasons) text += (text.empty() ? "" : "; and ") + reason;
+  return text;
+}
+
+std::string partialCopyWarning(const CardRom& rom) {
+  return "This copy of the card's BIOS is partial: " + partialCopyReason(rom) +
+         ".\nDo not flash an edit of this copy onto the card: read the whole chip with the card's flashing tool "
+         "instead.";
 }
 
 }  // namespace oza

@@ -21,18 +21,31 @@ int listCards(RomAccess& access, std::ostream& out) {
                      {"vendor", card.vendorId},
                      {"device", card.deviceId},
                      {"name", card.name.empty() ? Json() : Json(card.name)},
-                     {"romReadable", card.romReadable}});
+                     {"romReadable", card.romReadable},
+                     {"romWindowBytes", card.romWindow ? Json(*card.romWindow) : Json()},
+                     {"bootDisplay", card.bootDisplay}});
   out << jsonText(Json{{"cards", std::move(cards)}}) << "\n";
   return 0;
 }
 
-// The read ROM is written like a saved image: the same overwrite question and
-// the same write path.
-bool readCard(Session& session, const std::string& address, const std::string& out, RomAccess& access) {
+// The read ROM is written like a saved image (the same overwrite question and
+// the same write path), exactly as the kernel gave it, whole or not.
+bool readCard(Session& session, const std::string& address, const std::string& out, RomAccess& access,
+              std::optional<CardRom>& rom) {
   Platform& platform = session.platform();
-  const std::optional<ByteImage> image = readCardBios(platform, address, access);
-  return image && askBeforeReplacing(platform, out, cardWriteFailed(out)) && writeCardBios(platform, out, *image) &&
-         loadBiosFile(session, out);
+  rom = readCardBios(platform, address, access);
+  return rom && askBeforeReplacing(platform, out, cardWriteFailed(out)) &&
+         writeCardBios(platform, out, ByteImage(rom->bytes)) && loadBiosFile(session, out);
+}
+
+// Whether the copy holds all of the chip, and both sizes to tell.
+void addCompleteness(Json& json, const CardRom& rom) {
+  const std::string reason = partialCopyReason(rom);
+  json["complete"] = reason.empty();
+  json["partialReason"] = reason.empty() ? Json() : Json(reason);
+  json["bytesRead"] = rom.bytes.size();
+  json["romWindowBytes"] = rom.romWindow ? Json(*rom.romWindow) : Json();
+  json["bootDisplay"] = rom.bootDisplay;
 }
 
 }  // namespace
@@ -43,8 +56,14 @@ int runReadCard(const ParsedCommand& command, CliContext& context) {
   CliPlatform platform(MessageAnswer::No, command.has("--force"));
   Session session(platform);
   session.start();
-  const bool done = readCard(session, command.positionals[0], *command.value("--out"), context.access);
-  context.out << sessionJson(session, platform) << "\n";
+  std::optional<CardRom> rom;
+  const bool done = readCard(session, command.positionals[0], *command.value("--out"), context.access, rom);
+  Json json = sessionJsonValue(session, platform);
+  if (rom) {
+    addCompleteness(json, *rom);
+    if (done && !partialCopyReason(*rom).empty()) context.err << "Warning: " << partialCopyWarning(*rom) << "\n";
+  }
+  context.out << jsonText(json) << "\n";
   return done ? 0 : 1;
 }
 

@@ -95,13 +95,16 @@ std::vector<CommandSpec> buildTable() {
        {},
        {},
        "Lists the installed display devices of vendor 0x1002: PCI address, vendor and device ID,\n"
-       "card name and whether this user may read their BIOS.",
+       "card name, whether this user may read their BIOS, the ROM window's size and whether it is\n"
+       "the boot display.",
        runCards},
       {"read-card",
        {{"ADDR"}},
        {out("FILE"), kForce},
        "Reads the BIOS of the card at PCI address ADDR (needs root), writes it to FILE and prints\n"
-       "the JSON of loading FILE.",
+       "the JSON of loading FILE. A copy shorter than the ROM window, or the boot display's copy\n"
+       "in system memory, is partial: the JSON says \"complete\": false and a warning goes to\n"
+       "standard error.",
        runReadCard},
       {"check",
        {{"IMAGE"}},

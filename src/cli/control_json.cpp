@@ -9,6 +9,7 @@ namespace {
 const char* iconName(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information: return "information";
+    case MessageIcon::Warning: return "warning";
     case MessageIcon::Critical: return "critical";
     case MessageIcon::Error: return "error";
     case MessageIcon::Question: return "question";

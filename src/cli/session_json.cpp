@@ -22,6 +22,10 @@ std::function<void(Json&)> segments(const FanGraph& graph) {
 }  // namespace
 
 std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
+  return jsonText(sessionJsonValue(session, platform));
+}
+
+Json sessionJsonValue(Session& session, const ScriptedPlatform& platform) {
   Json controls = Json::object();
   const FanTab& fan = session.form().fan;
   for (const Control* control : session.controls()) {
@@ -40,7 +44,7 @@ std::string sessionJson(Session& session, const ScriptedPlatform& platform) {
   Json json = Json::object();
   json["messages"] = messagesJson(platform.messages);
   json["controls"] = std::move(controls);
-  return jsonText(json);
+  return json;
 }
 
 }  // namespace oza

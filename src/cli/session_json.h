@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cli/json_text.h"
+
 #include "platform/scripted_platform.h"
 #include "session/session.h"
 
@@ -9,5 +11,7 @@ namespace oza {
 
 // {"messages": [...], "controls": {...}} of a session of the main window.
 std::string sessionJson(Session& session, const ScriptedPlatform& platform);
+// The same as a value, for commands that add fields of their own.
+Json sessionJsonValue(Session& session, const ScriptedPlatform& platform);
 
 }  // namespace oza

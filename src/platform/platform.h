@@ -11,7 +11,7 @@ namespace oza {
 // Title of every message box that has no title of its own.
 inline constexpr const char* kDefaultTitle = "OZA";
 
-enum class MessageIcon { None, Information, Critical, Error, Question };
+enum class MessageIcon { None, Information, Warning, Critical, Error, Question };
 enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 

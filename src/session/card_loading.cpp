@@ -19,13 +19,17 @@ void showCardWriteFailed(Platform& platform, const std::string& path) {
 
 }  // namespace
 
-std::optional<ByteImage> readCardBios(Platform& platform, const std::string& address, RomAccess& access) {
+std::optional<CardRom> readCardBios(Platform& platform, const std::string& address, RomAccess& access) {
   auto rom = readCardRom(sysfsRoot(), address, access);
   if (!rom) {
     platform.message(rom.error(), MessageIcon::Critical);
     return std::nullopt;
   }
-  return ByteImage(std::move(*rom));
+  return std::move(*rom);
+}
+
+void warnOfPartialCopy(Platform& platform, const CardRom& rom) {
+  if (!partialCopyReason(rom).empty()) platform.message(partialCopyWarning(rom), MessageIcon::Warning);
 }
 
 WriteMessage cardWriteFailed(const std::string& path) {
@@ -41,16 +45,18 @@ bool writeCardBios(Platform& platform, const std::string& path, const ByteImage&
 
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access) {
   if (!settleUnsavedEdits(session)) return false;
-  const std::optional<ByteImage> image = readCardBios(session.platform(), address, access);
-  if (!image) return false;
-  const auto& bytes = image->bytes();
+  const std::optional<CardRom> rom = readCardBios(session.platform(), address, access);
+  if (!rom) return false;
+  const auto& bytes = rom->bytes;
   const std::string path =
       writeTempFile(session.platform(), "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (path.empty()) {
     showCardWriteFailed(session.platform(), path);
     return false;
   }
-  return loadBiosPath(session, path);
+  if (!loadBiosPath(session, path)) return false;
+  warnOfPartialCopy(session.platform(), *rom);
+  return true;
 }
 
 }  // namespace oza

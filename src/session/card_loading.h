@@ -4,6 +4,7 @@
 #include <string>
 
 #include "session/replace_question.h"
+#include "card/pci_cards.h"
 #include "image/byte_image.h"
 
 namespace oza {
@@ -14,7 +15,7 @@ class Session;
 
 // Reads the BIOS of the installed card at `address`. A failure shows its
 // message; the card's ROM is left disabled either way.
-std::optional<ByteImage> readCardBios(Platform& platform, const std::string& address, RomAccess& access);
+std::optional<CardRom> readCardBios(Platform& platform, const std::string& address, RomAccess& access);
 
 // What a failed write of a card's BIOS to `path` shows.
 WriteMessage cardWriteFailed(const std::string& path);
@@ -23,9 +24,13 @@ WriteMessage cardWriteFailed(const std::string& path);
 // its message.
 bool writeCardBios(Platform& platform, const std::string& path, const ByteImage& image);
 
+// The warning a partial copy of a card's BIOS gives, shown as a message.
+void warnOfPartialCopy(Platform& platform, const CardRom& rom);
+
 // "Load BIOS from installed card...": the card's BIOS goes into a new
 // temporary file, which is then loaded like any other. The file stays as the
-// untouched copy of what the card holds.
+// untouched copy of what the card gave. A partial copy is loaded too, then
+// a warning says what it lacks.
 bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& access);
 
 }  // namespace oza

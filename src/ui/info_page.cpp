@@ -81,6 +81,9 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   auto* images = new QLabel(frame);
   images->setTextInteractionFlags(Qt::TextSelectableByMouse);
   binder.bind(tab.pciImages, images);
+  // Room for the usual chain (an AtomBIOS and an EFI image, then the bytes
+  // after them), so that a load does not push the page past the window.
+  images->setMinimumHeight(images->fontMetrics().lineSpacing() * 3);
   layout->addWidget(images);
   layout->addStretch(1);
   return frame;

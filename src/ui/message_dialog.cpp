@@ -18,6 +18,8 @@ QStyle::StandardPixmap iconOf(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information:
       return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Warning:
+      return QStyle::SP_MessageBoxWarning;
     case MessageIcon::Critical:
     case MessageIcon::Error:
       return QStyle::SP_MessageBoxCritical;

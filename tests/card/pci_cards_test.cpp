@@ -24,13 +24,17 @@ class PciCards : public ::testing::Test {
   std::string read(const std::string& address) {
     auto rom = readCardRom(sysfs.root(), address, access);
     if (!rom) return rom.error();
-    bytes = std::move(*rom);
+    bytes = std::move(rom->bytes);
+    window = rom->romWindow;
+    boot = rom->bootDisplay;
     return {};
   }
 
   test::FakeSysfs sysfs;
   test::FakeRomAccess access;
   std::vector<std::uint8_t> bytes;
+  std::optional<std::int64_t> window;
+  bool boot = false;
 };
 
 TEST_F(PciCards, ListsTheDisplayDevicesOfVendor1002WithTheirNames) {
@@ -110,6 +114,60 @@ TEST_F(PciCards, EveryBadCaseGivesItsMessageAndLeavesNothingEnabled) {
     EXPECT_GE(access.disables, access.enables) << c.name;
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3})) << c.name << ": bytes untouched on failure";
   }
+}
+
+// The kernel gives the chain of images the ROM declares, and for the boot
+// display the copy in system memory: neither need be all of the chip.
+TEST_F(PciCards, APartialCopyIsNamedWithWhatItLacks) {
+  struct Case {
+    const char* name;
+    std::int64_t window;  // 0: no `resource` file
+    const char* bootVga;  // nullptr: no `boot_vga` file
+    std::vector<const char*> reasons;
+  };
+  const Case cases[] = {
+      {"complete", 6, "0", {}},
+      {"window larger than the read", 131072, "0", {"gave 6 of the ROM window's 131,072 bytes", "131,066 bytes after them"}},
+      {"shadow copy of the boot display", 6, "1", {"the boot display", "system memory"}},
+      {"both", 65536, "1", {"gave 6 of", "; and the card is the boot display"}},
+      {"no resource, no boot_vga", 0, nullptr, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::FakeSysfs tree;
+    tree.addDevice("0000:01:00.0", "0x1002", "0x9440", "0x030000", kRom);
+    if (c.window) tree.setRomWindow("0000:01:00.0", c.window);
+    if (c.bootVga) tree.setAttribute("0000:01:00.0", "boot_vga", std::string(c.bootVga) + "\n");
+    const auto rom = readCardRom(tree.root(), "0000:01:00.0", access);
+    ASSERT_TRUE(rom) << rom.error();
+    EXPECT_EQ(rom->bytes, kRom) << "the copy is what was read";
+    const std::string reason = partialCopyReason(*rom);
+    EXPECT_EQ(reason.empty(), c.reasons.empty()) << reason;
+    for (const char* part : c.reasons) EXPECT_NE(reason.find(part), std::string::npos) << reason;
+    if (!reason.empty()) {
+      EXPECT_NE(partialCopyWarning(*rom).find("Do not flash an edit of this copy"), std::string::npos);
+    }
+    const auto cards = listCards(tree.root(), access);
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].romWindow, c.window ? std::optional<std::int64_t>(c.window) : std::nullopt);
+    EXPECT_EQ(cards[0].bootDisplay, c.bootVga && *c.bootVga == '1');
+  }
+}
+
+// Only a well-formed seventh line of `resource` names the window.
+TEST_F(PciCards, AResourceFileThatSaysNothingClearGivesNoWindow) {
+  const std::string none = "0x0000000000000000 0x0000000000000000 0x0000000000000000\n";
+  std::string six;
+  for (int n = 0; n < 6; ++n) six += none;
+  for (const std::string& text :
+       {std::string(), six, six + none, six + "0xe0000000 0xe001ffff\n", six + "e0000000 e001ffff 0\n",
+        six + "0xe001ffff 0xe0000000 0x0\n", six + "0x0 0xffffffffffffffff 0x0\n", std::string(5000, 'x')}) {
+    sysfs.setAttribute("0000:01:00.0", "resource", text);
+    EXPECT_EQ(listCards(sysfs.root(), access)[0].romWindow, std::nullopt) << text.substr(0, 200);
+  }
+  sysfs.setRomWindow("0000:01:00.0", 131072);
+  EXPECT_EQ(listCards(sysfs.root(), access)[0].romWindow, 131072);
+  EXPECT_NE(cardLabel(listCards(sysfs.root(), access)[0]).find("ROM window 131,072 bytes"), std::string::npos);
 }
 
 TEST_F(PciCards, TheNotRootMessageNamesTheCommandToRun) {

@@ -39,7 +39,11 @@ TEST_F(CardCommands, CardsListsTheCardsAsJson) {
   EXPECT_EQ(run({"cards"}), 0);
   EXPECT_EQ(out.str(),
             "{\"cards\":[{\"address\":\"0000:01:00.0\",\"vendor\":\"0x1002\",\"device\":\"0x9501\","
-            "\"name\":\"HD 3870\",\"romReadable\":true}]}\n");
+            "\"name\":\"HD 3870\",\"romReadable\":true,\"romWindowBytes\":null,\"bootDisplay\":false}]}\n");
+  sysfs.setRomWindow("0000:01:00.0", 131072);
+  sysfs.setBootDisplay("0000:01:00.0", true);
+  EXPECT_EQ(run({"cards"}), 0);
+  EXPECT_TRUE(has(out.str(), "\"romWindowBytes\":131072,\"bootDisplay\":true}")) << out.str();
   EXPECT_EQ(run({"cards", "extra"}), 2);
 }
 
@@ -59,6 +63,40 @@ TEST_F(CardCommands, ReadCardWritesTheBiosAndPrintsTheLoad) {
   EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file, "--force"}), 0);
   EXPECT_EQ(test::readBytes(file), rom);
   EXPECT_TRUE(access.enabled.empty());
+}
+
+// A card whose kernel copy is its chain of images only: the AtomBIOS image
+// and an EFI one, 73,728 of the window's 131,072 bytes.
+TEST_F(CardCommands, ReadCardNamesAPartialCopyAndWritesWhatWasRead) {
+  test::FixtureImage whole(131072);
+  whole.declaredSize = 65536;
+  const auto bytes = whole.build();
+  const std::vector<std::uint8_t> chain(bytes.begin(), bytes.begin() + 73728);
+  test::writeBytes(sysfs.root() + "/bus/pci/devices/0000:01:00.0/rom", chain);
+  const std::string file = dir.file("card.rom");
+
+  sysfs.setRomWindow("0000:01:00.0", 73728);
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file}), 0) << out.str();
+  EXPECT_TRUE(has(out.str(), "\"complete\":true,\"partialReason\":null,\"bytesRead\":73728,\"romWindowBytes\":73728,"
+                             "\"bootDisplay\":false"))
+      << out.str();
+  EXPECT_EQ(err.str(), "");
+
+  sysfs.setRomWindow("0000:01:00.0", 131072);
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file, "--force"}), 0) << out.str();
+  EXPECT_TRUE(has(out.str(), "\"complete\":false,\"partialReason\":\"the kernel gave 73,728 of the ROM window's 131,072"))
+      << out.str();
+  EXPECT_TRUE(has(out.str(), "\"bytesRead\":73728,\"romWindowBytes\":131072,\"bootDisplay\":false"));
+  EXPECT_TRUE(has(err.str(), "Warning: This copy of the card's BIOS is partial: ")) << err.str();
+  EXPECT_TRUE(has(err.str(), "Do not flash an edit of this copy onto the card: read the whole chip with the card's "
+                             "flashing tool instead."));
+  EXPECT_EQ(test::readBytes(file), chain);
+
+  sysfs.setBootDisplay("0000:01:00.0", true);
+  sysfs.setRomWindow("0000:01:00.0", 73728);
+  EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file, "--force"}), 0) << out.str();
+  EXPECT_TRUE(has(out.str(), "\"complete\":false,\"partialReason\":\"the card is the boot display")) << out.str();
+  EXPECT_TRUE(has(err.str(), "system memory")) << err.str();
 }
 
 TEST_F(CardCommands, AFailedReadWritesNothingAndReportsItsMessage) {

@@ -37,6 +37,23 @@ TEST_F(CardLoading, TheCardsBiosIsLoadedFromATemporaryCopy) {
   std::remove(copy.c_str());
 }
 
+TEST_F(CardLoading, APartialCopyIsLoadedWithAWarning) {
+  const std::vector<std::uint8_t> rom = test::FixtureImage().build();
+  sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", rom);
+  sysfs.setRomWindow("0000:01:00.0", 131072);
+
+  ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning);
+  EXPECT_NE(platform.messages[0].text.find("gave 65,536 of the ROM window's 131,072 bytes"), std::string::npos)
+      << platform.messages[0].text;
+  EXPECT_NE(platform.messages[0].text.find("Do not flash an edit of this copy"), std::string::npos);
+  EXPECT_EQ(session.image()->bytes.bytes(), rom);
+  const std::string copy = session.form().loadedFile.text();
+  EXPECT_EQ(test::readBytes(copy), rom);
+  std::remove(copy.c_str());
+}
+
 TEST_F(CardLoading, AFailedReadShowsItsMessageAndLoadsNothing) {
   sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", {0x00, 0x00, 0x00});
 

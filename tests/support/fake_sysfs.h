@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -30,6 +31,28 @@ class FakeSysfs {
     writeText(folder + "/device", device + "\n");
     writeText(folder + "/class", cardClass + "\n");
     if (withRom) writeBytes(folder + "/rom", rom);
+  }
+
+  // The `resource` file of a device: six empty regions, then the expansion
+  // ROM's window of `bytes` at 0xe0000000 (none for 0), then the rest.
+  void setRomWindow(const std::string& address, std::int64_t bytes) {
+    std::string lines;
+    const std::string none = "0x0000000000000000 0x0000000000000000 0x0000000000000000\n";
+    for (int n = 0; n < 6; ++n) lines += none;
+    if (bytes > 0) {
+      char line[80];
+      std::snprintf(line, sizeof line, "0x%016llx 0x%016llx 0x0000000000046200\n", 0xe0000000ull,
+                    0xe0000000ull + static_cast<unsigned long long>(bytes) - 1);
+      lines += line;
+    } else {
+      lines += none;
+    }
+    for (int n = 7; n < 13; ++n) lines += none;
+    setAttribute(address, "resource", lines);
+  }
+  void setBootDisplay(const std::string& address, bool boot) { setAttribute(address, "boot_vga", boot ? "1\n" : "0\n"); }
+  void setAttribute(const std::string& address, const std::string& name, const std::string& text) {
+    writeText(dir_.path() + "/bus/pci/devices/" + address + "/" + name, text);
   }
 
  private:

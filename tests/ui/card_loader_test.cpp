@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "support/fake_sysfs.h"
 #include "support/fixture_image.h"
+#include "modal_answers.h"
 #include "ui/main_window.h"
+#include "ui/screenshots.h"
 
 namespace oza::ui {
 namespace {
@@ -48,6 +51,36 @@ TEST_F(CardLoaderTest, TheChosenCardsBiosIsLoaded) {
   EXPECT_EQ(offered, QStringList{QStringLiteral("0000:01:00.0  HD 3870 (0x1002:0x9501)")});
   EXPECT_EQ(infoText("InfoText(1)"), QStringLiteral("113-B50102-101"));
   EXPECT_TRUE(access->enabled.empty());
+  std::remove(window.session().form().loadedFile.text().c_str());
+}
+
+// The boot display's copy, and fewer bytes than its ROM window: loaded, with
+// a warning that names what is missing.
+TEST_F(CardLoaderTest, APartialCopyIsLoadedWithAWarning) {
+  sysfs.setRomWindow("0000:01:00.0", 131072);
+  sysfs.setBootDisplay("0000:01:00.0", true);
+  QStringList offered;
+  window.cardLoader().choose = [&](const QStringList& cards) {
+    offered = cards;
+    return 0;
+  };
+  QString warning;
+  scripted::ModalAnswers answers;
+  answers.then([&](QDialog& dialog) {
+    warning = dialog.findChild<QLabel*>(QStringLiteral("text"))->text();
+    keepScreenshot(dialog, "partial_card_copy.png");
+    dialog.accept();
+  });
+  window.show();
+  window.findChild<QAction*>(QStringLiteral("LoadFromCard"))->trigger();
+  EXPECT_TRUE(answers.allAnswered());
+  EXPECT_EQ(offered, QStringList{QStringLiteral("0000:01:00.0  HD 3870 (0x1002:0x9501), ROM window 131,072 bytes, "
+                                                "boot display")});
+  EXPECT_TRUE(warning.startsWith(QStringLiteral("This copy of the card's BIOS is partial: the kernel gave 65,536 of")))
+      << warning.toStdString();
+  EXPECT_TRUE(warning.contains(QStringLiteral("the boot display"))) << warning.toStdString();
+  EXPECT_TRUE(warning.contains(QStringLiteral("read the whole chip with the card's flashing tool")));
+  EXPECT_EQ(infoText("InfoText(1)"), QStringLiteral("113-B50102-101"));
   std::remove(window.session().form().loadedFile.text().c_str());
 }
 

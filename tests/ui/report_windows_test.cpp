@@ -14,6 +14,7 @@
 #include "ui/check_window.h"
 #include "ui/compare_window.h"
 #include "ui/main_window.h"
+#include "ui/screenshots.h"
 
 namespace oza::ui {
 namespace {
@@ -28,12 +29,6 @@ std::string imageFor(const test::TempDir& dir) {
   fixture.registers = test::registersFor(fields);
   fixture.save(dir.file("card.rom"));
   return dir.file("card.rom");
-}
-
-// Saves a copy of the window when OZA_SCREENSHOTS names a folder.
-void keepScreenshot(QWidget& window, const char* name) {
-  const QByteArray folder = qgetenv("OZA_SCREENSHOTS");
-  if (!folder.isEmpty()) window.grab().save(QString::fromLocal8Bit(folder) + '/' + QString::fromLatin1(name));
 }
 
 QAction* fileMenuItem(MainWindow& window, const QString& text) {

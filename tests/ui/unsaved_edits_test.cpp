@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/modal_answers.h"
 #include "ui/save_review_dialog.h"
+#include "ui/screenshots.h"
 
 namespace oza::ui {
 namespace {
@@ -29,12 +30,6 @@ T* widget(QWidget& window, const char* name) {
 }
 
 QAction* action(MainWindow& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-
-// Saves a copy of a window when OZA_SCREENSHOTS names a folder.
-void keepScreenshot(QWidget& window, const char* name) {
-  const QByteArray folder = qgetenv("OZA_SCREENSHOTS");
-  if (!folder.isEmpty()) window.grab().save(QString::fromLocal8Bit(folder) + '/' + QString::fromLatin1(name));
-}
 
 class WindowEdits : public ::testing::Test {
  protected:

@@ -40,5 +40,7 @@ if [ "$gui" = 1 ]; then
   [ -x "$prefix/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")" ] || fail "Exec names no installed program"
   grep -q '<metadata_license>CC0-1.0</metadata_license>' "$prefix/share/metainfo/org.example.oza.metainfo.xml" ||
     fail "metadata licence"
+  grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/share/metainfo/org.example.oza.metainfo.xml" ||
+    fail "project licence"
 fi
 echo "install tree ok"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds into build/ (or $OZA_BUILD_DIR) with any extra CMake options given.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

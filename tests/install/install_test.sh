@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks what a Linux desktop
 # gets: the programs, the desktop entry, the icons, the AppStream metainfo and
 # the manual pages, each accepted by the tool that reads it.

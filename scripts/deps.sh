@@ -9,6 +9,7 @@ case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
   --fuzz) packages+=(clang-16 libclang-rt-16-dev libc++-16-dev libc++abi-16-dev) ;;
   --bench) packages+=(libbenchmark-dev) ;;
+  --format) packages+=(clang-format-14) ;;
 esac
 
 missing=()

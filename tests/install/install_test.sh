@@ -12,8 +12,13 @@ trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$dest cmake --install "$build" >/dev/null
-[ "$(ls "$dest")" = usr ] || fail "installed outside the prefix: $(ls "$dest")"
-prefix=$dest/usr/local
+# The prefix the build was configured with: /usr/local by default, /usr in
+# the Debian package.
+installed=$(sed -n 's/^CMAKE_INSTALL_PREFIX:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ -n "$installed" ] || fail "no CMAKE_INSTALL_PREFIX in $build/CMakeCache.txt"
+prefix=$dest$installed
+outside=$(find "$dest" -mindepth 1 -path "$prefix" -prune -o -type f -print -o -type l -print)
+[ -z "$outside" ] || fail "installed outside the prefix $installed: $outside"
 
 files=(bin/oza-cli share/man/man1/oza-cli.1)
 pages=(oza-cli)

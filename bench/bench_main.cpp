@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the load and save pipelines, the profile editor and oza-cli,
 // each next to one plain pass that sums the same bytes, measured in the same
 // run: the counter `x_sum` is how many such passes one operation costs.

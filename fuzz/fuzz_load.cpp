@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole load pipeline on arbitrary bytes.
 #include "fuzz_files.h"
 #include "platform/scripted_platform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Profile loading and saving on arbitrary text. The first byte chooses a few
 // edits, some made as oza-cli's --set and --select make them, with texts
 // drawn from the input. A save changes nothing but the quoted values of the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Load, a run of control edits as a user could make them (or as oza-cli's
 // --set and --select make them, with texts drawn from the input), save. The
 // first bytes of the input are the edits, the rest is the image (the seeds

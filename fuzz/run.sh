@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang 16 (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs one of them.
 #   fuzz/run.sh load|save|profile [SECONDS]     (default 600)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the benchmarks (a release build in build-bench/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

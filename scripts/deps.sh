@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
   --fuzz) packages+=(clang-16 libclang-rt-16-dev libc++-16-dev libc++abi-16-dev) ;;
   --bench) packages+=(libbenchmark-dev) ;;
+  --format) packages+=(clang-format-14) ;;
 esac
 
 missing=()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds OZA and runs every test (widgets offscreen), then builds the same
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer and runs them
 # again (set OZA_SKIP_SANITIZERS=1 to skip that second pass).

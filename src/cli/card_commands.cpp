@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/card_commands.h"
 
 #include "card/pci_cards.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/image_commands.h"
 
 #include "cli/cli_edits.h"

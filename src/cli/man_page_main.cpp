@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build step: writes oza-cli(1) from its source, with the commands and keys
 // of the program itself.
 #include <fstream>

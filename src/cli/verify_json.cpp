@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/verify_json.h"
 
 #include "cli/control_json.h"

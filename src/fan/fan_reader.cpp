@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fan/fan_reader.h"
 
 #include "fan/fan_fields.h"

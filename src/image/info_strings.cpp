@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "image/info_strings.h"
 
 #include "image/atom_layout.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Between the decoded values of a profile and the boxes that show them.
 #include "profile_editor/profile_editor.h"
 

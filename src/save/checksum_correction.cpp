@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "save/checksum_correction.h"
 
 #include "save/checksum.h"

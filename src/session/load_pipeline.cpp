@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "session/load_pipeline.h"
 
 #include "document/image_decoding.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "session/unsaved_edits.h"
 
 #include "session/save_pipeline.h"

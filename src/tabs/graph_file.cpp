@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tabs/graph_file.h"
 
 #include "fan/graph_bitmap.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fan tab shows after a load, worked out from the values alone: the
 // texts FanTab::show puts in the boxes, with what the boxes' rules make of
 // them (each kept within its range, Tslope computed from Tmin, Tmax and Duty

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/look_up_table_editor.h"
 
 #include <QBoxLayout>

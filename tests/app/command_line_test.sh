@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window program's own options, run as a user runs them.
 # usage: command_line_test.sh PATH_TO_OZA
 set -uo pipefail

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "card/rom_access.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // oza-cli against what a careless or hostile caller hands it: numbers out of
 // range, texts no box would take, inputs that are no regular file, nodes and
 // links as targets, reports nobody can receive, strings that would command a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // get, set and keys against the control names scripts used before them: the
 // same edits give the same files, get shows what dump shows, typed.
 #include "cli/command_table.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The manual page and the README against the command and key tables.
 #include "cli/man_page.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loaded image holds every value of an image, typed, and where it lies;
 // a load that stops says why and what it had said before.
 #include "document/image_decoding.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save killed at any moment: a child process writes a 128 kB image over the
 // same file again and again and is killed with SIGKILL at random moments.
 // After every kill the file holds one of the two images in full, and the

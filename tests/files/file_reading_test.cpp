@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a read takes: a regular file within its limit, examined before a byte
 // is read, so that nothing named by mistake or by someone else can stall the
 // program or feed it without end; and the reason it gives for anything else.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The replacing write itself: what the replaced file keeps, the rights of a
 // new one, names at the edge of what a folder takes, and the ways it gives up.
 #include "files/file_replacing.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a write may land: the name finally reached must be a regular file or
 // nothing, links are followed only as the kernel's protected_symlinks rule
 // would follow them, and a name that cannot be examined is no absent name.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks what a Linux desktop
 # gets: the programs, the desktop entry, the icons, the AppStream metainfo and
 # the manual pages, each accepted by the tool that reads it.
@@ -11,8 +12,13 @@ trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$dest cmake --install "$build" >/dev/null
-[ "$(ls "$dest")" = usr ] || fail "installed outside the prefix: $(ls "$dest")"
-prefix=$dest/usr/local
+# The prefix the build was configured with: /usr/local by default, /usr in
+# the Debian package.
+installed=$(sed -n 's/^CMAKE_INSTALL_PREFIX:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ -n "$installed" ] || fail "no CMAKE_INSTALL_PREFIX in $build/CMakeCache.txt"
+prefix=$dest$installed
+outside=$(find "$dest" -mindepth 1 -path "$prefix" -prune -o -type f -print -o -type l -print)
+[ -z "$outside" ] || fail "installed outside the prefix $installed: $outside"
 
 files=(bin/oza-cli share/man/man1/oza-cli.1)
 pages=(oza-cli)
@@ -40,5 +46,7 @@ if [ "$gui" = 1 ]; then
   [ -x "$prefix/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")" ] || fail "Exec names no installed program"
   grep -q '<metadata_license>CC0-1.0</metadata_license>' "$prefix/share/metainfo/org.example.oza.metainfo.xml" ||
     fail "metadata licence"
+  grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/share/metainfo/org.example.oza.metainfo.xml" ||
+    fail "project licence"
 fi
 echo "install tree ok"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The format codecs depend on nothing but each other and the standard
 # library: no header of the model (controls, platform, tabs, session, ...)
 # or of a front end may appear in a codec folder. The codec target compiles

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Temporary files in a folder other users share: names nobody can guess,
 // created only where nothing exists (not even a link to nowhere), private to
 // the user, written without following a link swapped in later.

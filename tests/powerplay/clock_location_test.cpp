@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "powerplay/clock_location.h"
 
 #include <gtest/gtest.h>

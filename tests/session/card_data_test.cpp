@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PowerPlay steps of the load: their messages, in order, and the reset.
 #include <gtest/gtest.h>
 

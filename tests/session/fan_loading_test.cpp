@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fan steps of the load and the fan page.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock tab against an independent walk of the AtomBIOS tables, over the
 // fixtures and the images of real cards; and what the real images show and
 // how they save.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Properties of saving over many generated images and random edits, legal
 // and not: a written file keeps the length and byte sum of the loaded one,
 // changes no byte outside the fields the writers own and the two correction

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Edits not yet saved: what counts as one, the question before they would be
 // lost, and undo and redo of each kind of edit.
 #include "session/unsaved_edits.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save writes what the user changed and nothing else: a field whose box
 // still shows what the load showed keeps its stored bytes, whatever
 // converting the shown value back would give; and every save starts again

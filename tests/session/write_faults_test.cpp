@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every file the program writes (image, profile, graph bitmap) under faults:
 // a file-size limit, a write-protected or immutable target, a read-only
 // folder, a folder that keeps other users' files, a target that is a folder,

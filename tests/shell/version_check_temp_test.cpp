@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The version check's temporary file in a temporary folder laid with traps:
 // it succeeds, creates no link target, changes no planted file and leaves
 // nothing behind, whichever way the check ends.

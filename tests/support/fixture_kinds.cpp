@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/fixture_kinds.h"
 
 namespace oza::test {

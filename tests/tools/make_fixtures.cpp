@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the synthetic fixture images to a folder, for trying the program by
 // hand and for screenshots; with --fuzz-corpus, the seed corpora of the fuzz
 // targets (load/, save/, profile/).

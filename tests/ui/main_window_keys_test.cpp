@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window by keyboard: tab order, access keys, the state list and
 // the clock blocks scrolled into view.
 #include <gtest/gtest.h>

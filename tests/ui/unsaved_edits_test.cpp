@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of unsaved edits: the title's marker, the question on
 // closing and loading, undo and redo from the keyboard and the Edit menu, the
 // review before a save, the focus on a refused box and marked boxes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The version check over real HTTP, against a small server on 127.0.0.1.
 #include <QEventLoop>
 #include <QTcpServer>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The other windows by keyboard: the text window, the About box, the profile
 // editor and the message boxes.
 #include <gtest/gtest.h>

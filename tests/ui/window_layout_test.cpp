@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window as laid out by its layouts, with the default font and a
 // 16 pt one (and, run again with QT_SCALE_FACTOR=2, at twice the scale): no
 // visible widget smaller than it needs, none over a sibling, the main window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "verify/image_diff.h"
 
 #include <gtest/gtest.h>

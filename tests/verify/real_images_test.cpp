@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real card images against themselves and against a saved edit of
 // themselves.
 #include <gtest/gtest.h>

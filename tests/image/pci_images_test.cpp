@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chain of PCI images a file holds, against an independent walk over
 // every fixture kind and the images of real cards, and on broken chains.
 #include <gtest/gtest.h>

@@ -21,25 +21,25 @@ int runHelp(const ParsedCommand& command, CliContext& context) {
     context.out << usageText();
     return 0;
   }
-  const CommandSpec* spec = findCommand(command.positionals[0]);
-  if (!spec) {
+  const CommandEntry* entry = findCommand(command.positionals[0]);
+  if (!entry) {
     context.err << "oza-cli: no command named '" << escapeControls(command.positionals[0]) << "'\n" << usageText();
     return 2;
   }
-  context.out << commandHelp(*spec);
+  context.out << commandHelp(*entry);
   return 0;
 }
 
-const OptionSpec kAnswer{"--answer", "yes|no", false, false, {"yes", "no"}, "answers the questions of the load (default no)"};
-const OptionSpec kForce{"--force", "", false, false, {}, "answers the overwrite question with yes"};
-const OptionSpec kDryRun{"--dry-run", "", false, false, {}, "prints what the save would change and the check of it, writes nothing"};
-const OptionSpec kFormat{"--format", "json|text", false, false, {"json", "text"}, "the form of the report"};
+const OptionEntry kAnswer{"--answer", "yes|no", false, false, {"yes", "no"}, "answers the questions of the load (default no)"};
+const OptionEntry kForce{"--force", "", false, false, {}, "answers the overwrite question with yes"};
+const OptionEntry kDryRun{"--dry-run", "", false, false, {}, "prints what the save would change and the check of it, writes nothing"};
+const OptionEntry kFormat{"--format", "json|text", false, false, {"json", "text"}, "the form of the report"};
 
-OptionSpec out(const std::string& value) {
+OptionEntry out(const std::string& value) {
   return {"--out", value, true, false, {}, "the file to write (asked by the save dialog in the window)"};
 }
 
-std::vector<CommandSpec> buildTable() {
+std::vector<CommandEntry> buildTable() {
   return {
       {"dump",
        {{"IMAGE"}},
@@ -127,14 +127,14 @@ std::vector<CommandSpec> buildTable() {
   };
 }
 
-const OptionSpec* findOption(const CommandSpec& spec, const std::string& name) {
-  for (const OptionSpec& option : spec.options)
+const OptionEntry* findOption(const CommandEntry& entry, const std::string& name) {
+  for (const OptionEntry& option : entry.options)
     if (option.name == name) return &option;
   return nullptr;
 }
 
 // The file a value names must have a name; a choice must be one of its choices.
-std::optional<std::string> valueProblem(const OptionSpec& option, const std::string& value) {
+std::optional<std::string> valueProblem(const OptionEntry& option, const std::string& value) {
   if (!option.choices.empty() && std::find(option.choices.begin(), option.choices.end(), value) == option.choices.end())
     return option.name + " needs " + option.value;
   if (value.empty()) return option.name + " needs " + (option.value.find("FILE") != std::string::npos ||
@@ -163,21 +163,21 @@ std::vector<std::string> ParsedCommand::values(const std::string& option) const 
   return all;
 }
 
-const std::vector<CommandSpec>& commandTable() {
-  static const std::vector<CommandSpec> table = buildTable();
+const std::vector<CommandEntry>& commandTable() {
+  static const std::vector<CommandEntry> table = buildTable();
   return table;
 }
 
-const CommandSpec* findCommand(const std::string& name) {
-  for (const CommandSpec& spec : commandTable())
-    if (spec.name == name) return &spec;
+const CommandEntry* findCommand(const std::string& name) {
+  for (const CommandEntry& entry : commandTable())
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 
-std::expected<ParsedCommand, std::string> parseCommand(const CommandSpec& spec, const std::vector<std::string>& args) {
+std::expected<ParsedCommand, std::string> parseCommand(const CommandEntry& entry, const std::vector<std::string>& args) {
   const auto usage = [](std::string problem) { return std::unexpected(std::move(problem)); };
   ParsedCommand parsed;
-  parsed.spec = &spec;
+  parsed.entry = &entry;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -191,8 +191,8 @@ std::expected<ParsedCommand, std::string> parseCommand(const CommandSpec& spec, 
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* option = findOption(spec, name);
-    if (!option) return usage("unknown option '" + name + "' for " + spec.name);
+    const OptionEntry* option = findOption(entry, name);
+    if (!option) return usage("unknown option '" + name + "' for " + entry.name);
     if (!option->repeated && parsed.has(name)) return usage(name + " is given twice");
     std::string value;
     if (option->value.empty()) {
@@ -208,30 +208,30 @@ std::expected<ParsedCommand, std::string> parseCommand(const CommandSpec& spec, 
       if (const auto problem = valueProblem(*option, value)) return usage(*problem);
     parsed.options.emplace_back(name, value);
   }
-  for (const OptionSpec& option : spec.options)
-    if (option.required && !parsed.has(option.name)) return usage(spec.name + " needs " + option.name + " " + option.value);
+  for (const OptionEntry& option : entry.options)
+    if (option.required && !parsed.has(option.name)) return usage(entry.name + " needs " + option.name + " " + option.value);
   int least = 0, most = 0;
-  for (const PositionalSpec& positional : spec.positionals) {
+  for (const PositionalEntry& positional : entry.positionals) {
     least += positional.least;
     most = most < 0 || positional.most < 0 ? -1 : most + positional.most;
   }
   const auto given = static_cast<int>(parsed.positionals.size());
-  if (given < least) return usage(spec.name + " needs " + spec.positionals[std::min<std::size_t>(parsed.positionals.size(), spec.positionals.size() - 1)].name);
-  if (most >= 0 && given > most) return usage("more arguments than " + spec.name + " takes");
+  if (given < least) return usage(entry.name + " needs " + entry.positionals[std::min<std::size_t>(parsed.positionals.size(), entry.positionals.size() - 1)].name);
+  if (most >= 0 && given > most) return usage("more arguments than " + entry.name + " takes");
   for (const std::string& positional : parsed.positionals)
-    if (positional.empty()) return usage("an argument of " + spec.name + " is empty");
+    if (positional.empty()) return usage("an argument of " + entry.name + " is empty");
   return parsed;
 }
 
-std::string synopsis(const CommandSpec& spec) {
-  std::string text = "oza-cli " + spec.name;
-  for (const PositionalSpec& positional : spec.positionals) {
+std::string synopsis(const CommandEntry& entry) {
+  std::string text = "oza-cli " + entry.name;
+  for (const PositionalEntry& positional : entry.positionals) {
     if (positional.least == 0)
       text += " [" + positional.name + "]" + (positional.most != 1 ? "..." : "");
     else
       text += " " + positional.name + (positional.most != 1 ? "..." : "");
   }
-  for (const OptionSpec& option : spec.options) {
+  for (const OptionEntry& option : entry.options) {
     const std::string usage = option.name + (option.value.empty() ? "" : " " + option.value);
     text += option.required ? " " + usage : " [" + usage + "]" + (option.repeated ? "..." : "");
   }
@@ -240,14 +240,14 @@ std::string synopsis(const CommandSpec& spec) {
 
 std::string usageText() {
   std::string text;
-  for (const CommandSpec& spec : commandTable()) text += (text.empty() ? "usage: " : "       ") + synopsis(spec) + "\n";
+  for (const CommandEntry& entry : commandTable()) text += (text.empty() ? "usage: " : "       ") + synopsis(entry) + "\n";
   return text + "       oza-cli --help | --version\n";
 }
 
-std::string commandHelp(const CommandSpec& spec) {
-  std::string text = "usage: " + synopsis(spec) + "\n\n" + spec.description + "\n";
-  if (!spec.options.empty()) text += "\n";
-  for (const OptionSpec& option : spec.options) {
+std::string commandHelp(const CommandEntry& entry) {
+  std::string text = "usage: " + synopsis(entry) + "\n\n" + entry.description + "\n";
+  if (!entry.options.empty()) text += "\n";
+  for (const OptionEntry& option : entry.options) {
     std::string usage = option.name + (option.value.empty() ? "" : " " + option.value);
     usage.resize(std::max<std::size_t>(usage.size() + 2, 24), ' ');
     text += "  " + usage + option.help + "\n";
@@ -256,7 +256,7 @@ std::string commandHelp(const CommandSpec& spec) {
 }
 
 int usageError(const ParsedCommand& command, CliContext& context, const std::string& problem) {
-  context.err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(*command.spec);
+  context.err << "oza-cli: " << escapeControls(problem) << "\n" << commandHelp(*command.entry);
   return 2;
 }
 
@@ -273,14 +273,14 @@ int runCommandLine(const std::vector<std::string>& args, CliContext& context) {
     context.err << "oza-cli: no command given\n" << usageText();
     return 2;
   }
-  const CommandSpec* spec = findCommand(args[0]);
-  if (!spec) {
+  const CommandEntry* entry = findCommand(args[0]);
+  if (!entry) {
     context.err << "oza-cli: unknown command '" << escapeControls(args[0]) << "'\n" << usageText();
     return 2;
   }
-  const auto parsed = parseCommand(*spec, args);
-  if (!parsed) return usageError(ParsedCommand{spec, {}, {}}, context, parsed.error());
-  return spec->run(*parsed, context);
+  const auto parsed = parseCommand(*entry, args);
+  if (!parsed) return usageError(ParsedCommand{entry, {}, {}}, context, parsed.error());
+  return entry->run(*parsed, context);
 }
 
 }  // namespace oza

@@ -20,7 +20,7 @@ struct CliContext {
   RomAccess& access;
 };
 
-struct OptionSpec {
+struct OptionEntry {
   std::string name;   // "--out"
   std::string value;  // "FILE"; empty for a flag
   bool required = false;
@@ -29,7 +29,7 @@ struct OptionSpec {
   std::string help;
 };
 
-struct PositionalSpec {
+struct PositionalEntry {
   std::string name;  // "IMAGE"
   int least = 1;
   int most = 1;  // -1: any number
@@ -37,17 +37,17 @@ struct PositionalSpec {
 
 struct ParsedCommand;
 
-struct CommandSpec {
+struct CommandEntry {
   std::string name;
-  std::vector<PositionalSpec> positionals;
-  std::vector<OptionSpec> options;
+  std::vector<PositionalEntry> positionals;
+  std::vector<OptionEntry> options;
   std::string description;
   int (*run)(const ParsedCommand& command, CliContext& context) = nullptr;
 };
 
-// A command line as its command's spec reads it.
+// A command line as its command's table entry reads it.
 struct ParsedCommand {
-  const CommandSpec* spec = nullptr;
+  const CommandEntry* entry = nullptr;
   std::vector<std::string> positionals;
   // Every option given, in order, with its value (empty for a flag).
   std::vector<std::pair<std::string, std::string>> options;
@@ -58,21 +58,21 @@ struct ParsedCommand {
 };
 
 // Every command of oza-cli, in the order the usage lists them.
-const std::vector<CommandSpec>& commandTable();
-const CommandSpec* findCommand(const std::string& name);
+const std::vector<CommandEntry>& commandTable();
+const CommandEntry* findCommand(const std::string& name);
 
-// Reads `args` (the command's name first) by the command's spec: options
+// Reads `args` (the command's name first) by the command's table entry: options
 // anywhere, "--" ends them, a value after its option or joined by "="; a
 // missing, unknown, repeated or empty file value, or a wrong number of
 // positionals, is a usage error.
-std::expected<ParsedCommand, std::string> parseCommand(const CommandSpec& spec, const std::vector<std::string>& args);
+std::expected<ParsedCommand, std::string> parseCommand(const CommandEntry& entry, const std::vector<std::string>& args);
 
 // "oza-cli save IMAGE --out FILE [--set NAME=TEXT]... [--force]".
-std::string synopsis(const CommandSpec& spec);
+std::string synopsis(const CommandEntry& entry);
 // Every command's synopsis, as "usage: ..." lines.
 std::string usageText();
 // One command's synopsis, options and what it does.
-std::string commandHelp(const CommandSpec& spec);
+std::string commandHelp(const CommandEntry& entry);
 
 // The one way a command reports a usage error: the problem and the
 // command's usage on `err`, exit code 2.

@@ -25,9 +25,9 @@ std::string roff(const std::string& text) {
 }
 
 // A synopsis with the place holders (IMAGE, FILE, ...) in italics.
-std::string synopsisLines(const CommandSpec& spec) {
-  const std::string line = synopsis(spec);
-  const std::string head = "oza-cli " + spec.name;
+std::string synopsisLines(const CommandEntry& entry) {
+  const std::string line = synopsis(entry);
+  const std::string head = "oza-cli " + entry.name;
   std::string body;
   for (std::size_t i = head.size(); i < line.size();) {
     if (std::isupper(static_cast<unsigned char>(line[i]))) {
@@ -66,7 +66,7 @@ std::string manPage(const std::string& source) {
     if (line == "@SYNOPSIS@") {
       // Broken at blanks only, without stretching them.
       page += ".nh\n.ad l\n";
-      for (const CommandSpec& spec : commandTable()) page += synopsisLines(spec);
+      for (const CommandEntry& entry : commandTable()) page += synopsisLines(entry);
       page += ".B oza\\-cli\n.BR \\-\\-help \" | \" \\-\\-version\n.ad\n.hy\n";
     } else if (line == "@KEYS@") {
       page += keysText();

@@ -46,9 +46,9 @@ TEST(ManPage, DescribesEveryCommandAndEveryKeyOfTheTables) {
   ASSERT_FALSE(source.empty());
   const std::string page = manPage(source);
   std::set<std::string> commands;
-  for (const CommandSpec& spec : commandTable()) {
-    commands.insert(roffName(spec.name));
-    EXPECT_NE(page.find(".B " + roffName("oza-cli " + spec.name) + "\n"), std::string::npos) << spec.name;
+  for (const CommandEntry& entry : commandTable()) {
+    commands.insert(roffName(entry.name));
+    EXPECT_NE(page.find(".B " + roffName("oza-cli " + entry.name) + "\n"), std::string::npos) << entry.name;
   }
   EXPECT_EQ(entriesOf(page, "COMMANDS", "KEYS"), commands);
 
@@ -63,8 +63,8 @@ TEST(ManPage, DescribesEveryCommandAndEveryKeyOfTheTables) {
 
 TEST(ManPage, TheReadmeListsEveryCommandAsTheUsageDoes) {
   const std::string readme = sourceFile("README.md");
-  for (const CommandSpec& spec : commandTable())
-    EXPECT_NE(readme.find("\n    " + synopsis(spec) + "\n"), std::string::npos) << synopsis(spec);
+  for (const CommandEntry& entry : commandTable())
+    EXPECT_NE(readme.find("\n    " + synopsis(entry) + "\n"), std::string::npos) << synopsis(entry);
 }
 
 }  // namespace

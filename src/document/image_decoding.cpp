@@ -27,23 +27,35 @@ std::unexpected<LoadFailure> stop(LoadError error, const std::vector<LoadNotice>
 FanReading readFan(const ByteImage& image, const FanCard& card) {
   FanReading fan;
   fan.card = card;
-  locateFanTable(image, fan.card.r680, fan.location);
-  fan.supported = fan.card.rv770 || fan.location.tableType != FanTableType::None;
+  fan.location = locateFanTable(image, fan.card.r680);
+  FanLocation& location = fan.location;
+  fan.supported = fan.card.rv770 || location.tableType != FanTableType::None;
   if (!fan.supported) return fan;
-  if (fan.location.tableType == FanTableType::Type2) {
-    FanSettings settings;
-    fan.type2Read = decodeType2Settings(image, fan.location, settings);
-    fan.type2Table = settings.type2Table;
-    fan.type2Hysteresis = settings.type2Hysteresis;
-    fan.usable = fan.type2Read && fan.location.type2SpeedScale != 0;
+  if (location.tableType == FanTableType::Type2) {
+    const Type2Reading type2 = decodeType2Settings(image, location.fanControlPosition);
+    location.type2SpeedScale = type2.speedScale;
+    location.type2HysteresisMarker = type2.hysteresisMarker;
+    location.type2TableMarker = type2.tableMarker;
+    fan.type2Table = type2.table;
+    fan.type2Hysteresis = type2.hysteresis;
+    fan.type2Read = type2.complete();
+    fan.usable = fan.type2Read && location.type2SpeedScale != 0;
     return fan;
   }
-  FanRegisterValues registers;
-  if (!decodeFanRegisters(image, fan.location, fan.card, registers)) return fan;
-  fan.registers = registers;
+  location.registerPositions = findFanRegisters(image, location.fanControlPosition, fan.card.rv770);
+  fan.registers = decodeFanRegisters(image, location.registerPositions);
+  if (!fan.registers) return fan;
+  location.dutyScale = fan.registers->dutyScale;
   // Percentages of a duty scale of 0 cannot be shown: the tab shows no table then.
-  if (registers.dutyScale == 0) return fan;
-  fan.type1TableRead = decodeType1Table(image, fan.location, fan.card, fan.type1Table);
+  if (location.dutyScale == 0) return fan;
+  if (fan.card.rv770 && location.tableType == FanTableType::None) {
+    // An RV770 card without a data section keeps its curve in the registers alone.
+    fan.type1TableRead = true;
+  } else {
+    location.type1Section = findFanSection(image, location.fanControlPosition, fan.card.r680);
+    if (location.type1Section) fan.type1Table = readType1Table(image, *location.type1Section);
+    fan.type1TableRead = location.type1Section && fan.type1Table.whole();
+  }
   fan.usable = fan.type1TableRead;
   return fan;
 }

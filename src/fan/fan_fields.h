@@ -39,7 +39,7 @@ std::optional<int> readFanField(const ByteImage& image, std::int64_t position, c
 // from 0 to the field's largest, leaves the register as it was and still
 // counts as written. False when the register was never found or lies
 // outside the image.
-bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field,
+[[nodiscard]] bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field,
                    const std::optional<double>& value);
 
 }  // namespace oza

@@ -24,20 +24,21 @@ std::optional<std::int64_t> findType2Marker(const ByteImage& image, std::int64_t
   return image.find(marker, section + 4, section + *length + 1);
 }
 
-void locateFanTable(const ByteImage& image, bool r680, FanLocation& location) {
-  location.tableType = FanTableType::None;
+FanLocation locateFanTable(const ByteImage& image, bool r680) {
+  FanLocation location;
   const std::optional<std::uint32_t> header = image.word(kRomHeaderPointer);
-  if (!header) return;
+  if (!header) return location;
   const std::optional<std::uint32_t> commandTable = image.word(*header + kMasterCommandTable);
-  if (!commandTable) return;
+  if (!commandTable) return location;
   location.commandTablePosition = static_cast<std::int32_t>(*commandTable);
   const std::optional<std::uint32_t> fanControl = image.word(location.commandTablePosition + kFanControlTableOffset);
-  if (!fanControl) return;
+  if (!fanControl) return location;
   location.fanControlPosition = static_cast<std::int32_t>(*fanControl);
   const std::optional<std::int64_t> section = findFanSection(image, location.fanControlPosition, r680);
-  if (!section) return;
+  if (!section) return location;
   const int type = image.at(*section + kFanSectionTypeOffset).value_or(0);
   location.tableType = type == 1 ? FanTableType::Type1 : type == 2 ? FanTableType::Type2 : FanTableType::None;
+  return location;
 }
 
 bool isRv770Card(std::uint16_t cardId) { return cardId >= 0x9440 && cardId <= 0x9447; }

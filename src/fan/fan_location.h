@@ -37,8 +37,9 @@ struct FanCard {
   bool r680 = false;         // the chip type text names "R680"
 };
 
-// Finds the fan-control command table and the type of its data section.
-void locateFanTable(const ByteImage& image, bool r680, FanLocation& location);
+// Finds the fan-control command table and the type of its data section, as
+// far as the pointer chain can be followed.
+FanLocation locateFanTable(const ByteImage& image, bool r680);
 
 // The device ID names an RV770 (0x9440..0x9447).
 bool isRv770Card(std::uint16_t cardId);

@@ -12,15 +12,19 @@ std::optional<int> percentOf(int raw, int scale) {
   return roundToInt16(static_cast<double>(raw) / scale * 100);
 }
 
-bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const FanCard& card,
-                        FanRegisterValues& registers) {
-  for (int n = 0; n < 3; ++n)
-    location.registerPositions[n] = findFanRegister(image, location.fanControlPosition, n, card.rv770);
-  for (const auto& position : location.registerPositions)
-    if (!position || !image.holds(*position, 4)) return false;
-  auto field = [&](const FanField& f) { return *readFanField(image, *location.registerPositions[f.reg], f); };
+FanRegisterPositions findFanRegisters(const ByteImage& image, std::int32_t fanControlPosition, bool rv770) {
+  FanRegisterPositions positions;
+  for (int n = 0; n < 3; ++n) positions[n] = findFanRegister(image, fanControlPosition, n, rv770);
+  return positions;
+}
+
+std::optional<FanRegisterValues> decodeFanRegisters(const ByteImage& image, const FanRegisterPositions& positions) {
+  for (const auto& position : positions)
+    if (!position || !image.holds(*position, 4)) return std::nullopt;
+  auto field = [&](const FanField& f) { return *readFanField(image, *positions[f.reg], f); };
+  FanRegisterValues registers;
   registers.controlMode = field(kControlMode);
-  if (registers.controlMode != 2 && registers.controlMode != 3) return false;
+  if (registers.controlMode != 2 && registers.controlMode != 3) return std::nullopt;
   registers.dutyScale = field(kDutyScale);
   registers.tmin = field(kTmin);
   registers.tmax = field(kTmax);
@@ -32,63 +36,58 @@ bool decodeFanRegisters(const ByteImage& image, FanLocation& location, const Fan
   registers.spinUpTime = field(kSpinUpTime);
   registers.pwmRampOn = field(kPwmRampOn);
   registers.pwmRamp = field(kPwmRamp);
-  location.dutyScale = registers.dutyScale;
-  return true;
+  return registers;
 }
 
 namespace {
 
 // Thresholds, then speeds, as far as the image holds them.
 template <typename ThresholdAt, typename SpeedAt>
-bool readTable(const ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt, FanTableBytes& table) {
-  table.bytesRead = 0;
+FanTableBytes readTable(const ByteImage& image, ThresholdAt thresholdAt, SpeedAt speedAt) {
+  FanTableBytes table;
   for (int k = 0; k < kFanTablePoints; ++k, ++table.bytesRead) {
     const std::optional<std::uint8_t> threshold = image.at(thresholdAt(k));
-    if (!threshold) return false;
+    if (!threshold) return table;
     table.thresholds[k] = *threshold;
   }
   for (int k = 0; k < kFanTablePoints; ++k, ++table.bytesRead) {
     const std::optional<std::uint8_t> speed = image.at(speedAt(k));
-    if (!speed) return false;
+    if (!speed) return table;
     table.speeds[k] = *speed;
   }
-  return true;
+  return table;
 }
 
 }  // namespace
 
-bool decodeType1Table(const ByteImage& image, FanLocation& location, const FanCard& card, FanTableBytes& table) {
-  if (card.rv770 && location.tableType == FanTableType::None) return true;
-  const std::optional<std::int64_t> found = findFanSection(image, location.fanControlPosition, card.r680);
-  if (!found) return false;
-  const std::int64_t section = *found;
-  location.type1Section = section;
+FanTableBytes readType1Table(const ByteImage& image, std::int64_t section) {
   return readTable(
       image, [section](int k) { return type1ThresholdAt(section, k); },
-      [section](int k) { return type1SpeedAt(section, k); }, table);
+      [section](int k) { return type1SpeedAt(section, k); });
 }
 
-bool decodeType2Settings(const ByteImage& image, FanLocation& location, FanSettings& settings) {
-  const std::optional<std::int64_t> section = findType2Section(image, location.fanControlPosition);
-  if (!section) return false;
+Type2Reading decodeType2Settings(const ByteImage& image, std::int32_t fanControlPosition) {
+  Type2Reading reading;
+  const std::optional<std::int64_t> section = findType2Section(image, fanControlPosition);
+  if (!section) return reading;
   const std::optional<std::int64_t> scaleMarker = findType2Marker(image, *section, 'M');
-  if (!scaleMarker) return false;
+  if (!scaleMarker) return reading;
   const std::optional<std::uint8_t> scale = image.at(type2ScaleAt(*scaleMarker));
-  if (!scale) return false;
-  location.type2SpeedScale = static_cast<std::int16_t>(2 * *scale);
+  if (!scale) return reading;
+  reading.speedScale = static_cast<std::int16_t>(2 * *scale);
   const std::optional<std::int64_t> hysteresisMarker = findType2Marker(image, *section, 'O');
-  if (!hysteresisMarker) return false;
+  if (!hysteresisMarker) return reading;
   const std::optional<std::uint8_t> hysteresis = image.at(type2HysteresisAt(*hysteresisMarker));
-  if (!hysteresis) return false;
-  settings.type2Hysteresis = *hysteresis;
+  if (!hysteresis) return reading;
+  reading.hysteresis = *hysteresis;
   const std::optional<std::int64_t> tableMarker = findType2Marker(image, *section, 'P');
-  if (!tableMarker) return false;
-  location.type2HysteresisMarker = hysteresisMarker;
-  location.type2TableMarker = tableMarker;
+  if (!tableMarker) return reading;
+  reading.hysteresisMarker = hysteresisMarker;
+  reading.tableMarker = tableMarker;
   const std::int64_t table = *tableMarker;
-  return readTable(
-      image, [table](int k) { return type2ThresholdAt(table, k); }, [table](int k) { return type2SpeedAt(table, k); },
-      settings.type2Table);
+  reading.table = readTable(
+      image, [table](int k) { return type2ThresholdAt(table, k); }, [table](int k) { return type2SpeedAt(table, k); });
+  return reading;
 }
 
 }  // namespace oza

@@ -33,14 +33,7 @@ struct FanTableBytes {
   // How many of them the image held, thresholds first (all 16 for a whole
   // table): a table cut off by the image's end is shown as far as it goes.
   int bytesRead = 0;
-};
-
-// What the fan code decodes from an image.
-struct FanSettings {
-  FanRegisterValues registers;  // type-1 tables and RV770 cards
-  FanTableBytes type1Table;
-  FanTableBytes type2Table;
-  int type2Hysteresis = 0;
+  bool whole() const { return bytesRead == 2 * kFanTablePoints; }
 };
 
 // What a save writes into a register field whose box the user changed: the

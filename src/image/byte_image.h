@@ -33,10 +33,10 @@ class ByteImage {
 
   // Lowest byte first. A field that does not lie wholly inside the image is
   // not written at all: false.
-  bool set(std::int64_t position, std::uint8_t value);
-  bool setWord(std::int64_t position, std::uint16_t value);
-  bool setClock(std::int64_t position, std::uint32_t value);  // the low 24 bits
-  bool setDword(std::int64_t position, std::uint32_t value);
+  [[nodiscard]] bool set(std::int64_t position, std::uint8_t value);
+  [[nodiscard]] bool setWord(std::int64_t position, std::uint16_t value);
+  [[nodiscard]] bool setClock(std::int64_t position, std::uint32_t value);  // the low 24 bits
+  [[nodiscard]] bool setDword(std::int64_t position, std::uint32_t value);
 
   // First position in [from, to] whose byte is `value`; nothing when there
   // is none. Positions outside the image are not looked at.
@@ -49,7 +49,7 @@ class ByteImage {
 
  private:
   std::uint32_t field(std::int64_t position, int length) const;
-  bool setField(std::int64_t position, int length, std::uint32_t value);
+  [[nodiscard]] bool setField(std::int64_t position, int length, std::uint32_t value);
   std::vector<std::uint8_t> bytes_;
 };
 

@@ -16,7 +16,8 @@ namespace {
 // nothing, when the text is shorter or the range lies outside the image.
 bool writeBytes(ByteImage& image, std::int64_t first, std::int64_t length, const std::string& bytes) {
   if (length > static_cast<std::int64_t>(bytes.size()) || !image.holds(first, length)) return false;
-  for (std::int64_t i = 0; i < length; ++i) image.set(first + i, static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)]));
+  for (std::int64_t i = 0; i < length; ++i)
+    if (!image.set(first + i, static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)]))) return false;
   return true;
 }
 

@@ -53,7 +53,7 @@ std::expected<void, ClockWriteError> writeClockInfos(ByteImage& image, std::int6
     const std::optional<std::uint32_t> stored = image.word(record + kVoltageOffset);
     if (!stored) return std::unexpected(ClockWriteError::OutsideImage);
     if (change.voltageNone && *stored > kLargestVoltage) continue;
-    image.setWord(record + kVoltageOffset, *change.voltage);
+    if (!image.setWord(record + kVoltageOffset, *change.voltage)) return std::unexpected(ClockWriteError::OutsideImage);
   }
   return {};
 }

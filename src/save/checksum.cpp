@@ -92,7 +92,7 @@ bool handleCorrectionDown(ByteImage& image, std::int32_t n) {
   for (std::int64_t p = freeSpacePosition(image); p <= last && n > 0; ++p) {
     const std::uint8_t byte = image.at(p).value_or(0);
     const int step = std::min<std::int32_t>(byte, n);
-    image.set(p, static_cast<std::uint8_t>(byte - step));
+    if (!image.set(p, static_cast<std::uint8_t>(byte - step))) return false;
     n -= step;
   }
   return true;
@@ -103,7 +103,7 @@ bool handleCorrectionUp(ByteImage& image, std::int32_t n) {
   for (std::int64_t p = kUpAreaFirst; p <= kUpAreaLast && n < 0; ++p) {
     const std::uint8_t byte = *image.at(p);
     const int step = std::min<std::int32_t>(255 - byte, -n);
-    image.set(p, static_cast<std::uint8_t>(byte + step));
+    if (!image.set(p, static_cast<std::uint8_t>(byte + step))) return false;
     n += step;
   }
   return true;

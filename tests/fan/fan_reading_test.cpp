@@ -133,7 +133,12 @@ TEST(FanDetection, TypeTwoMarkersInAnyOrder) {
     auto without = fixture.build();
     for (std::size_t i = at + 4; i < at + 10; ++i)
       if (without[i] == missing) without[i] = 0x01;
-    EXPECT_FALSE(Read(ByteImage(without)).ok) << missing;
+    const Read read{ByteImage(without)};
+    EXPECT_FALSE(read.ok) << missing;
+    // What comes before the missing marker is still read; where the table lies is not known.
+    EXPECT_EQ(read.location.type2SpeedScale, missing == 'M' ? 0 : 254) << missing;
+    EXPECT_FALSE(read.location.type2TableMarker) << missing;
+    EXPECT_FALSE(read.location.type2HysteresisMarker) << missing;
   }
 }
 
@@ -244,6 +249,10 @@ TEST(FanDetection, AMissingRegisterWriteFails) {
   const Read missing{ByteImage(bytes)};
   EXPECT_FALSE(missing.ok);
   EXPECT_FALSE(missing.fan.registers);
+  // The writes that were found stay known to the check and the diff.
+  EXPECT_TRUE(missing.location.registerPositions[0]);
+  EXPECT_TRUE(missing.location.registerPositions[1]);
+  EXPECT_FALSE(missing.location.registerPositions[2]);
 }
 
 TEST(FanDetection, IsRv770Card) {

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // A text of the input after its first byte, as a script would give it.
       std::string value(reinterpret_cast<const char*>(data + 1 + e % (size - 1)),
                         std::min<std::size_t>(size - 1 - e % (size - 1), 12));
-      const auto kind = control.kind() == oza::ControlKind::ComboBox ? oza::ControlEdit::Kind::Select
-                                                                      : oza::ControlEdit::Kind::Set;
+      const auto kind =
+          control.kind() == oza::ControlKind::ComboBox ? oza::ControlEdit::Kind::Select : oza::ControlEdit::Kind::Set;
       if (const auto edit = oza::parseEdit(kind, control.name() + "=" + value)) (void)oza::applyEdit(controls, *edit);
       continue;
     }

@@ -24,18 +24,20 @@ namespace {
 
 constexpr std::size_t kEditBytes = 48;  // 16 edits of three bytes
 
-const char* const kTexts[] = {"",    "0",     "1",    "-1",     "7",      "40.5",      "100",     "120",
-                              "255", "256",   "300",  "65535",  "1.2",    "742.57",    "800",     "---",
-                              "abc", "1e3",   ".",    "99999999999999999999", "0x1458 - x", "(C) ATI",
-                              "\xC3\xA9", "\xE2\x82\xAC", "167772.15", "0.0004"};
+const char* const kTexts[] = {"",           "0",       "1",        "-1",
+                              "7",          "40.5",    "100",      "120",
+                              "255",        "256",     "300",      "65535",
+                              "1.2",        "742.57",  "800",      "---",
+                              "abc",        "1e3",     ".",        "99999999999999999999",
+                              "0x1458 - x", "(C) ATI", "\xC3\xA9", "\xE2\x82\xAC",
+                              "167772.15",  "0.0004"};
 
 // A --set or --select of oza-cli with a text drawn from the input's bytes,
 // through the same checks as oza-cli (the box's filter, the list's range);
 // or, for every other draw, a KEY=VALUE of oza-cli set for the key of that
 // control.
-void applyScriptedEdit(const oza::Session& session, const std::vector<oza::Control*>& controls,
-                       oza::Control& control, const std::uint8_t* data, std::size_t size, std::size_t from,
-                       std::size_t length) {
+void applyScriptedEdit(const oza::Session& session, const std::vector<oza::Control*>& controls, oza::Control& control,
+                       const std::uint8_t* data, std::size_t size, std::size_t from, std::size_t length) {
   std::string value;
   for (std::size_t i = 0; i < length && size > 0; ++i) value += static_cast<char>(data[(from + i) % size]);
   if (from % 2 == 1) {
@@ -92,8 +94,7 @@ void applyEdits(oza::Session& session, const std::uint8_t* edits, const std::uin
         }
         break;
       }
-      default:
-        break;  // buttons open windows and dialogs: not edits
+      default: break;  // buttons open windows and dialogs: not edits
     }
   }
 }

@@ -157,12 +157,13 @@ std::string cardLabel(const PciCard& card) {
 }
 
 std::expected<CardRom, std::string> readCardRom(const std::string& root, const std::string& address,
-                                                                   RomAccess& access) {
+                                                RomAccess& access) {
   const auto refuse = [](std::string message) { return std::unexpected(std::move(message)); };
   const std::string full = std::count(address.begin(), address.end(), ':') == 1 ? "0000:" + address : address;
   const fs::path device = devicesFolder(root) / full;
   std::error_code error;
-  if (!isPciAddress(address) || !fs::is_directory(device, error)) return refuse("There is no PCI device " + address + ".");
+  if (!isPciAddress(address) || !fs::is_directory(device, error))
+    return refuse("There is no PCI device " + address + ".");
   if (!isAtiDisplay(device))
     return refuse("The PCI device " + full + " is not a display device of vendor 0x1002 (ATI/AMD).");
   const std::string rom = (device / "rom").string();

@@ -52,8 +52,7 @@ std::string cardLabel(const PciCard& card);
 // Reads the ROM of the card at `address` (a missing domain means 0000):
 // enables it, reads it and disables it again on every path. The ROM, or the
 // message for the user.
-std::expected<CardRom, std::string> readCardRom(const std::string& root, const std::string& address,
-                                                                   RomAccess& access);
+std::expected<CardRom, std::string> readCardRom(const std::string& root, const std::string& address, RomAccess& access);
 
 inline constexpr const char* kNeedsRootMessage =
     "Reading a card's BIOS needs administrator rights: run `sudo oza-cli read-card ADDR --out FILE`";

@@ -11,8 +11,7 @@ class CliPlatform : public ScriptedPlatform {
  public:
   CliPlatform(MessageAnswer answer, bool force) : force_(force) { defaultAnswer = answer; }
   MessageAnswer showMessage(const Message& message) override {
-    if (message.question == MessageQuestion::ReplaceFile)
-      queueAnswer(force_ ? MessageAnswer::Yes : MessageAnswer::No);
+    if (message.question == MessageQuestion::ReplaceFile) queueAnswer(force_ ? MessageAnswer::Yes : MessageAnswer::No);
     return ScriptedPlatform::showMessage(message);
   }
 

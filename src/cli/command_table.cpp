@@ -30,9 +30,11 @@ int runHelp(const ParsedCommand& command, CliContext& context) {
   return 0;
 }
 
-const OptionEntry kAnswer{"--answer", "yes|no", false, false, {"yes", "no"}, "answers the questions of the load (default no)"};
+const OptionEntry kAnswer{"--answer", "yes|no",      false,
+                          false,      {"yes", "no"}, "answers the questions of the load (default no)"};
 const OptionEntry kForce{"--force", "", false, false, {}, "answers the overwrite question with yes"};
-const OptionEntry kDryRun{"--dry-run", "", false, false, {}, "prints what the save would change and the check of it, writes nothing"};
+const OptionEntry kDryRun{"--dry-run", "", false,
+                          false,       {}, "prints what the save would change and the check of it, writes nothing"};
 const OptionEntry kFormat{"--format", "json|text", false, false, {"json", "text"}, "the form of the report"};
 
 OptionEntry out(const std::string& value) {
@@ -83,7 +85,10 @@ std::vector<CommandEntry> buildTable() {
        "Lists the keys: key, unit, type and range, meaning and the control that shows it. Text\n"
        "unless --format json.",
        runKeys},
-      {"profile-dump", {{"FILE"}}, {}, "Loads a Profiles.xml as the profile editor does and prints its controls.",
+      {"profile-dump",
+       {{"FILE"}},
+       {},
+       "Loads a Profiles.xml as the profile editor does and prints its controls.",
        runProfileDump},
       {"profile-save",
        {{"FILE"}},
@@ -137,10 +142,11 @@ const OptionEntry* findOption(const CommandEntry& entry, const std::string& name
 std::optional<std::string> valueProblem(const OptionEntry& option, const std::string& value) {
   if (!option.choices.empty() && std::find(option.choices.begin(), option.choices.end(), value) == option.choices.end())
     return option.name + " needs " + option.value;
-  if (value.empty()) return option.name + " needs " + (option.value.find("FILE") != std::string::npos ||
-                                                               option.value == "OUT" || option.value == "ORIGINAL"
-                                                           ? "a file name"
-                                                           : "a value");
+  if (value.empty())
+    return option.name + " needs " +
+           (option.value.find("FILE") != std::string::npos || option.value == "OUT" || option.value == "ORIGINAL"
+                ? "a file name"
+                : "a value");
   return std::nullopt;
 }
 
@@ -174,7 +180,8 @@ const CommandEntry* findCommand(const std::string& name) {
   return nullptr;
 }
 
-std::expected<ParsedCommand, std::string> parseCommand(const CommandEntry& entry, const std::vector<std::string>& args) {
+std::expected<ParsedCommand, std::string> parseCommand(const CommandEntry& entry,
+                                                       const std::vector<std::string>& args) {
   const auto usage = [](std::string problem) { return std::unexpected(std::move(problem)); };
   ParsedCommand parsed;
   parsed.entry = &entry;
@@ -209,14 +216,18 @@ std::expected<ParsedCommand, std::string> parseCommand(const CommandEntry& entry
     parsed.options.emplace_back(name, value);
   }
   for (const OptionEntry& option : entry.options)
-    if (option.required && !parsed.has(option.name)) return usage(entry.name + " needs " + option.name + " " + option.value);
+    if (option.required && !parsed.has(option.name))
+      return usage(entry.name + " needs " + option.name + " " + option.value);
   int least = 0, most = 0;
   for (const PositionalEntry& positional : entry.positionals) {
     least += positional.least;
     most = most < 0 || positional.most < 0 ? -1 : most + positional.most;
   }
   const auto given = static_cast<int>(parsed.positionals.size());
-  if (given < least) return usage(entry.name + " needs " + entry.positionals[std::min<std::size_t>(parsed.positionals.size(), entry.positionals.size() - 1)].name);
+  if (given < least)
+    return usage(
+        entry.name + " needs " +
+        entry.positionals[std::min<std::size_t>(parsed.positionals.size(), entry.positionals.size() - 1)].name);
   if (most >= 0 && given > most) return usage("more arguments than " + entry.name + " takes");
   for (const std::string& positional : parsed.positionals)
     if (positional.empty()) return usage("an argument of " + entry.name + " is empty");
@@ -240,7 +251,8 @@ std::string synopsis(const CommandEntry& entry) {
 
 std::string usageText() {
   std::string text;
-  for (const CommandEntry& entry : commandTable()) text += (text.empty() ? "usage: " : "       ") + synopsis(entry) + "\n";
+  for (const CommandEntry& entry : commandTable())
+    text += (text.empty() ? "usage: " : "       ") + synopsis(entry) + "\n";
   return text + "       oza-cli --help | --version\n";
 }
 

@@ -29,19 +29,14 @@ Json controlJson(const Control& control, const std::function<void(Json&)>& extra
   json["visible"] = control.visible();
   switch (control.kind()) {
     case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-      json["checked"] = control.checked();
-      break;
+    case ControlKind::OptionButton: json["checked"] = control.checked(); break;
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
       json["items"] = control.items();
       json["index"] = control.listIndex();
       break;
-    case ControlKind::ScrollBar:
-      json["value"] = control.value();
-      break;
-    default:
-      break;
+    case ControlKind::ScrollBar: json["value"] = control.value(); break;
+    default: break;
   }
   if (control.backColor()) {
     const Rgb c = *control.backColor();
@@ -58,7 +53,7 @@ Json messagesJson(const std::vector<Message>& messages) {
     list.push_back({{"title", m.title},
                     {"text", m.text},
                     {"icon", iconName(m.icon)},
-                    {"buttons", m.buttons == MessageButtons::YesNo ? "yesno"
+                    {"buttons", m.buttons == MessageButtons::YesNo               ? "yesno"
                                 : m.buttons == MessageButtons::SaveDiscardCancel ? "savediscardcancel"
                                                                                  : "ok"}});
   return list;

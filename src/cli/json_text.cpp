@@ -8,9 +8,7 @@
 
 namespace oza {
 
-std::string jsonText(const Json& json) {
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
+std::string jsonText(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 Json jsonNumber(double value) {
   if (!std::isfinite(value)) return 0;

@@ -104,7 +104,8 @@ std::expected<std::vector<KeyEdit>, std::string> keyEditsOf(const ParsedCommand&
     for (const auto& [name, value] : json.items()) {
       const std::optional<KeyRef> key = findKey(name);
       if (!key) return std::unexpected("no key '" + name + "' (in " + *file + ")");
-      if (value.is_array() || value.is_object()) return std::unexpected(name + ": takes a number, a text, a flag or null");
+      if (value.is_array() || value.is_object())
+        return std::unexpected(name + ": takes a number, a text, a flag or null");
       edits.push_back({*key, keyValueOfJson(value)});
     }
   }

@@ -16,9 +16,12 @@ namespace {
 std::string roff(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
-    if (c == '\\') escaped += "\\e";
-    else if (c == '-') escaped += "\\-";
-    else escaped += c;
+    if (c == '\\')
+      escaped += "\\e";
+    else if (c == '-')
+      escaped += "\\-";
+    else
+      escaped += c;
   }
   if (!escaped.empty() && (escaped[0] == '.' || escaped[0] == '\'')) escaped.insert(0, "\\&");
   return escaped;

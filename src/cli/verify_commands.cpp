@@ -34,5 +34,4 @@ int runDiff(const ParsedCommand& command, CliContext& context) {
   return differences.empty() ? 0 : 1;
 }
 
-
 }  // namespace oza

@@ -101,9 +101,7 @@ void Control::setValue(int value) {
   if (onChange) onChange();
 }
 
-std::string arrayName(const std::string& base, int index) {
-  return base + "(" + std::to_string(index) + ")";
-}
+std::string arrayName(const std::string& base, int index) { return base + "(" + std::to_string(index) + ")"; }
 
 OptionGroup::OptionGroup(std::vector<Control*> members) : members_(std::move(members)) {
   for (Control* member : members_) member->group_ = this;

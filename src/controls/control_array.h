@@ -13,16 +13,12 @@ namespace oza {
 // An indexed control array: elements base(first) ... base(first + count - 1).
 class ControlArray {
  public:
-  ControlArray(const std::string& base, ControlKind kind, int count, int first = 0)
-      : first_(first) {
-    for (int i = 0; i < count; ++i)
-      items_.push_back(std::make_unique<Control>(arrayName(base, first + i), kind));
+  ControlArray(const std::string& base, ControlKind kind, int count, int first = 0) : first_(first) {
+    for (int i = 0; i < count; ++i) items_.push_back(std::make_unique<Control>(arrayName(base, first + i), kind));
   }
 
   Control& operator[](int index) { return *items_.at(static_cast<std::size_t>(index - first_)); }
-  const Control& operator[](int index) const {
-    return *items_.at(static_cast<std::size_t>(index - first_));
-  }
+  const Control& operator[](int index) const { return *items_.at(static_cast<std::size_t>(index - first_)); }
   int size() const { return static_cast<int>(items_.size()); }
   int first() const { return first_; }
 

@@ -36,8 +36,8 @@ std::expected<void, std::string> applyEdit(const std::vector<Control*>& controls
         return refuse("'" + edit.name + "' takes no text");
       // As the window's key filter has it: what the box refuses never gets in.
       if (const auto refused = control.refusedCharacter(edit.value))
-        return refuse("'" + edit.name + "' takes digits and the point only, not '" + escapeControls(std::string(1, *refused)) +
-               "'");
+        return refuse("'" + edit.name + "' takes digits and the point only, not '" +
+                      escapeControls(std::string(1, *refused)) + "'");
       control.setText(edit.value);
       return {};
     case ControlEdit::Kind::Check: {

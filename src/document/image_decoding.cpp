@@ -74,7 +74,8 @@ std::string loadErrorMessage(LoadError error) {
     case LoadError::CheckValid: return std::string(kInvalidFile) + "'CheckValid' reported error.";
     case LoadError::Checksum:
       return "Unable to calculate file checksum. - Debug information: 'GetFileCheckSum(1)' reported error.";
-    case LoadError::SubVendor: return "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.";
+    case LoadError::SubVendor:
+      return "Error reading sub vendor ID. - Debug information: 'GetSubVendor' reported error.";
     case LoadError::CardId:
       return "Error reading video card ID. - Debug information: 'GetReportedVideoCardType' reported error.";
     case LoadError::ClockPosition: return std::string(kNoClockSettings) + "'GetClockPos' reported 0.";

@@ -57,9 +57,9 @@ struct LoadedImage {
   std::uint16_t cardId = 0;
   bool preModified = false;  // a correction of an earlier save shows in the correction areas
 
-  ClockLocation clockLocation;   // where the records start; the states of a header-read table
-  int clockRecordCount = 0;      // records counted there (not capped)
-  std::vector<ClockInfo> clockInfos;  // the first 16 of them
+  ClockLocation clockLocation;               // where the records start; the states of a header-read table
+  int clockRecordCount = 0;                  // records counted there (not capped)
+  std::vector<ClockInfo> clockInfos;         // the first 16 of them
   std::optional<OverdriveClocks> overdrive;  // none: the image has no Overdrive block
 
   FanReading fan;

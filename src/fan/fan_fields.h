@@ -40,6 +40,6 @@ std::optional<int> readFanField(const ByteImage& image, std::int64_t position, c
 // counts as written. False when the register was never found or lies
 // outside the image.
 [[nodiscard]] bool writeFanField(ByteImage& image, const std::optional<std::int64_t>& position, const FanField& field,
-                   const std::optional<double>& value);
+                                 const std::optional<double>& value);
 
 }  // namespace oza

@@ -62,8 +62,10 @@ void FanGraph::clear() {
 void FanGraph::drawGrid() {
   lines.clear();
   ++drawings;
-  for (int y = 10; y <= 100; y += 10) lines.push_back({GraphLine::Kind::Grid, 0, double(y), 120, double(y), kGridColour});
-  for (int x = 10; x <= 120; x += 10) lines.push_back({GraphLine::Kind::Grid, double(x), 0, double(x), 105, kGridColour});
+  for (int y = 10; y <= 100; y += 10)
+    lines.push_back({GraphLine::Kind::Grid, 0, double(y), 120, double(y), kGridColour});
+  for (int x = 10; x <= 120; x += 10)
+    lines.push_back({GraphLine::Kind::Grid, double(x), 0, double(x), 105, kGridColour});
   lines.push_back({GraphLine::Kind::Axis, -5, 0, 120, 0, kAxisColour});
   lines.push_back({GraphLine::Kind::Axis, 0, -5, 0, 105, kAxisColour});
 }

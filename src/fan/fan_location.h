@@ -33,8 +33,8 @@ struct FanLocation {
 
 // What the fan code needs to know of the card besides the image.
 struct FanCard {
-  bool rv770 = false;        // device ID 0x9440..0x9447
-  bool r680 = false;         // the chip type text names "R680"
+  bool rv770 = false;  // device ID 0x9440..0x9447
+  bool r680 = false;   // the chip type text names "R680"
 };
 
 // Finds the fan-control command table and the type of its data section, as

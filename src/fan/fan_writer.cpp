@@ -79,11 +79,10 @@ FanWritten writeType2(ByteImage& image, const FanLocation& location, const FanCh
   if (!tableMarker) return std::unexpected(FanWriteError::NoType2TableMarker);
   if (!hysteresisMarker) return std::unexpected(FanWriteError::NoType2HysteresisMarker);
   const std::int64_t table = *tableMarker;
-  const bool written =
-      writeByte(image, type2HysteresisAt(*hysteresisMarker), changes.type2Hysteresis) &&
-      writeTable(
-          image, [table](int k) { return type2ThresholdAt(table, k); }, [table](int k) { return type2SpeedAt(table, k); },
-          changes.type2Table);
+  const bool written = writeByte(image, type2HysteresisAt(*hysteresisMarker), changes.type2Hysteresis) &&
+                       writeTable(
+                           image, [table](int k) { return type2ThresholdAt(table, k); },
+                           [table](int k) { return type2SpeedAt(table, k); }, changes.type2Table);
   if (!written) return std::unexpected(FanWriteError::Type2Value);
   return {};
 }

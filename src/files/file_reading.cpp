@@ -61,7 +61,8 @@ std::expected<std::string, ReadFailure> readOpened(const FileDescriptor& file, c
   }
   if (got > limits.largest) {
     ReadFailure tooLarge = failure(ReadProblem::TooLarge);
-    tooLarge.size = limits.sizeStated ? std::max<std::uintmax_t>(got, static_cast<std::uintmax_t>(status.st_size)) : got;
+    tooLarge.size =
+        limits.sizeStated ? std::max<std::uintmax_t>(got, static_cast<std::uintmax_t>(status.st_size)) : got;
     tooLarge.limit = limits.largest;
     return std::unexpected(tooLarge);
   }

@@ -15,10 +15,10 @@ enum class ReadProblem {
   NotFound,
   NoPermission,  // the file, or a folder on the way to it
   Folder,
-  NotRegular,    // a device, FIFO or socket; or a link where none is taken
+  NotRegular,  // a device, FIFO or socket; or a link where none is taken
   Empty,
   TooLarge,
-  Failed,        // any other refusal of the system
+  Failed,  // any other refusal of the system
 };
 
 struct ReadFailure {

@@ -14,12 +14,12 @@ namespace oza {
 // Why a name may not be written.
 enum class TargetProblem {
   EmptyName,
-  Folder,         // the name, or what its links lead to, is a folder
-  NotRegular,     // a device, FIFO or socket
-  PlantedLink,    // a link in a shared sticky folder that someone else made
-  LinkLoop,       // links that lead round in a circle, or too many of them
-  NoFolder,       // a folder on the way does not exist or is no folder
-  NoPermission,   // a folder on the way or the name cannot be examined
+  Folder,        // the name, or what its links lead to, is a folder
+  NotRegular,    // a device, FIFO or socket
+  PlantedLink,   // a link in a shared sticky folder that someone else made
+  LinkLoop,      // links that lead round in a circle, or too many of them
+  NoFolder,      // a folder on the way does not exist or is no folder
+  NoPermission,  // a folder on the way or the name cannot be examined
   Failed,
 };
 

@@ -34,7 +34,8 @@ std::optional<std::uint32_t> ByteImage::dword(std::int64_t position) const {
 
 bool ByteImage::setField(std::int64_t position, int length, std::uint32_t value) {
   if (!holds(position, length)) return false;
-  for (int i = 0; i < length; ++i) bytes_[static_cast<std::size_t>(position + i)] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (int i = 0; i < length; ++i)
+    bytes_[static_cast<std::size_t>(position + i)] = static_cast<std::uint8_t>(value >> (8 * i));
   return true;
 }
 

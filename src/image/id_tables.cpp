@@ -109,8 +109,7 @@ std::optional<int> vendorRow(std::uint16_t id) {
 std::optional<int> cardRow(std::uint16_t id) {
   const auto& table = cardTable();
   for (std::size_t i = 0; i < table.size(); ++i)
-    if (std::find(table[i].ids.begin(), table[i].ids.end(), id) != table[i].ids.end())
-      return static_cast<int>(i);
+    if (std::find(table[i].ids.begin(), table[i].ids.end(), id) != table[i].ids.end()) return static_cast<int>(i);
   return std::nullopt;
 }
 
@@ -123,6 +122,5 @@ std::string videoCardText(std::uint16_t id) {
   if (const std::optional<int> row = cardRow(id)) return cardTable()[static_cast<std::size_t>(*row)].item;
   return "(unkown)";
 }
-
 
 }  // namespace oza

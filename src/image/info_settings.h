@@ -17,7 +17,7 @@ inline constexpr int kInfoStrings = 6;
 // What the information boxes hold, for messages: the date, then the strings
 // in box order.
 inline constexpr const char* kInfoBoxMeanings[kInfoStrings + 1] = {
-    "date",      "BIOS version",     "chip type", "hardware specs text",
+    "date",      "BIOS version",      "chip type",          "hardware specs text",
     "copyright", "ATOM BIOS version", "power cable message"};
 
 // What a save writes into the information fields: only what the user

@@ -30,8 +30,7 @@ bool copyString(const ByteImage& image, const StringRange& range, std::string& t
   return true;
 }
 
-std::uint16_t namedValue(const std::string& lowerText, const char* unit,
-                         std::initializer_list<int> values) {
+std::uint16_t namedValue(const std::string& lowerText, const char* unit, std::initializer_list<int> values) {
   std::uint16_t found = 0;
   for (int value : values) {
     const std::string number = std::to_string(value);
@@ -92,15 +91,15 @@ std::optional<StringPositions> findStringPositions(const ByteImage& image) {
 std::optional<InfoStrings> splitInfos(const ByteImage& image, const StringPositions& positions) {
   InfoStrings strings;
   strings.positions = positions;
-  const bool copied = copyString(image, positions.biosVersion, strings.biosVersion) &&
-                      copyString(image, positions.chipType, strings.chipType) &&
-                      copyString(image, positions.cardInterface, strings.cardInterface) &&
-                      copyString(image, positions.ramType, strings.ramType) &&
-                      copyString(image, positions.hardwareSpecs, strings.hardwareSpecs) &&
-                      copyString(image, positions.copyright, strings.copyright) &&
-                      copyString(image, positions.atomBiosVersion, strings.atomBiosVersion) &&
-                      (!positions.powerCableMessage ||
-                       copyString(image, *positions.powerCableMessage, strings.powerCableMessage));
+  const bool copied =
+      copyString(image, positions.biosVersion, strings.biosVersion) &&
+      copyString(image, positions.chipType, strings.chipType) &&
+      copyString(image, positions.cardInterface, strings.cardInterface) &&
+      copyString(image, positions.ramType, strings.ramType) &&
+      copyString(image, positions.hardwareSpecs, strings.hardwareSpecs) &&
+      copyString(image, positions.copyright, strings.copyright) &&
+      copyString(image, positions.atomBiosVersion, strings.atomBiosVersion) &&
+      (!positions.powerCableMessage || copyString(image, *positions.powerCableMessage, strings.powerCableMessage));
   if (!copied) return std::nullopt;
   const std::string specs = toLower(strings.hardwareSpecs);
   strings.ramSize = namedValue(specs, "mb", {1024, 512, 256, 128, 64});

@@ -42,8 +42,8 @@ struct InfoStrings {
   std::string powerCableMessage;  // empty when the image has none
   std::string copyright;
   std::string atomBiosVersion;
-  std::uint16_t ramSize = 0;      // MB named in hardwareSpecs, 0 when none
-  std::uint16_t ramBusWidth = 0;  // bits named in hardwareSpecs, 0 when none
+  std::uint16_t ramSize = 0;                 // MB named in hardwareSpecs, 0 when none
+  std::uint16_t ramBusWidth = 0;             // bits named in hardwareSpecs, 0 when none
   std::optional<StringPositions> positions;  // where the load found them
 };
 

@@ -33,7 +33,8 @@ bool writeString(ByteImage& image, const StringRange& range, const std::string& 
 
 std::optional<std::string> unencodableReason(const InfoChanges& changes) {
   for (int box = 0; box <= kInfoStrings; ++box) {
-    const std::optional<std::string>& text = box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
+    const std::optional<std::string>& text =
+        box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
     if (!text) continue;
     const std::optional<std::string> character = firstNonLatin1(*text);
     if (!character) continue;

@@ -15,8 +15,8 @@ namespace oza {
 
 // Why the information writer stopped.
 enum class InfoWriteError {
-  Failed,                    // no positions from a load, or a field outside the image
-  BiosVersionTooLong,        // the string errors write nothing
+  Failed,              // no positions from a load, or a field outside the image
+  BiosVersionTooLong,  // the string errors write nothing
   ChipTypeTooLong,
   HardwareSpecsTooLong,
   CopyrightTooLong,

@@ -53,7 +53,8 @@ PciImageChain walkPciImages(const ByteImage& image) {
   const std::int64_t tail = std::min(at, image.size());
   chain.tailBytes = image.size() - tail;
   const auto& bytes = image.bytes();
-  chain.tailData = std::count_if(bytes.begin() + tail, bytes.end(), [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
+  chain.tailData =
+      std::count_if(bytes.begin() + tail, bytes.end(), [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
   return chain;
 }
 

@@ -15,11 +15,11 @@ namespace oza {
 // ("PCIR"), as the kernel reads the chain to size the ROM it gives.
 struct PciImage {
   std::int64_t offset = 0;
-  std::int64_t length = 0;  // bytes: the data structure's length in 512-byte units
+  std::int64_t length = 0;    // bytes: the data structure's length in 512-byte units
   std::uint8_t codeType = 0;  // 0 x86 (PC-AT), 1 Open Firmware, 3 EFI
   std::uint16_t vendorId = 0;
   std::uint16_t deviceId = 0;
-  bool last = false;  // the data structure marks it as the last one
+  bool last = false;            // the data structure marks it as the last one
   std::int64_t dataOffset = 0;  // where its data structure lies
   bool operator==(const PciImage&) const = default;
 };

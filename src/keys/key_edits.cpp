@@ -80,17 +80,22 @@ std::expected<ControlEdit, std::string> controlEditFor(const KeyRef& key, const 
         return ControlEdit{ControlEdit::Kind::Set, control, "0"};
       }
       const double* number = std::get_if<double>(&value);
-      if (!number) return refuse("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
+      if (!number)
+        return refuse("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
       if (*number < type.lowest || *number > type.highest)
-        return refuse(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." + decimalText(type.highest));
-      if (!onStep(*number, type.step)) return refuse(keyValueText(value) + " is no whole number of " + decimalText(type.step));
+        return refuse(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." +
+                      decimalText(type.highest));
+      if (!onStep(*number, type.step))
+        return refuse(keyValueText(value) + " is no whole number of " + decimalText(type.step));
       const auto id = static_cast<std::uint16_t>(*number);
       if (entry.pattern == "ids.sub_vendor") {
-        if (const std::optional<int> row = vendorRow(id)) return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
+        if (const std::optional<int> row = vendorRow(id))
+          return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
         return ControlEdit{ControlEdit::Kind::Set, control, "0x" + hexText(id, 4)};
       }
       if (entry.pattern == "ids.card") {
-        if (const std::optional<int> row = cardRow(id)) return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
+        if (const std::optional<int> row = cardRow(id))
+          return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
         return refuse("no entry of the card list has the ID 0x" + hexText(id, 4));
       }
       return ControlEdit{ControlEdit::Kind::Set, control, decimalText(*number)};

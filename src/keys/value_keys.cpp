@@ -100,15 +100,15 @@ Getter stateSlot(int slot) {
 }
 
 bool always(const LoadedImage&, int) { return true; }
-bool stateExists(const LoadedImage& image, int s) {
-  return s < static_cast<int>(image.states().classification.size());
-}
+bool stateExists(const LoadedImage& image, int s) { return s < static_cast<int>(image.states().classification.size()); }
 
 std::vector<ValueKey> buildKeys() {
   const KeyType clock = number(0, 167772.15, 0.01);
   const KeyType percent = number(0, kLargestPercent);
   const KeyType temperature = number(0, kLargestTemperature);
-  const std::string deg = "\xC2\xB0" "C";
+  const std::string deg =
+      "\xC2\xB0"
+      "C";
   std::vector<ValueKey> k;
   auto add = [&k](ValueKey key) {
     if (!key.present) key.present = always;
@@ -137,9 +137,10 @@ std::vector<ValueKey> buildKeys() {
   add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", false,
        shownText(&InfoStrings::ramType)});
   add({"memory.size_mb", 1, "MB", number(0, 1024), "The memory size the hardware specs name; none when they name none",
-       "", false, [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
-  add({"memory.bus_bits", 1, "bits", number(0, 512), "The memory bus width the hardware specs name; none when they name none",
        "", false,
+       [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
+  add({"memory.bus_bits", 1, "bits", number(0, 512),
+       "The memory bus width the hardware specs name; none when they name none", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramBusWidth, image.strings.ramBusWidth); }});
   add({"ids.sub_vendor", 1, "", number(0, 0xFFFF), "The sub vendor ID: the maker of the card (0x1043 Asus, ...)",
        "Combo1", true, [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }});
@@ -150,8 +151,8 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }});
   add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", false,
        [](const LoadedImage& image, int) { return KeyValue(videoCardText(image.cardId)); }});
-  add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save",
-       "Check1", true, [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
+  add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save", "Check1",
+       true, [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
   add({"checksum", 1, "", number(0, 0xFFFF), "The low 16 bits of the byte sum, as the window shows the checksum",
        "Label24", false, [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum & 0xFFFF)); }});
   add({"byte_sum", 1, "", number(0, 255e6), "The sum of all bytes, which a save restores", "", false,
@@ -160,8 +161,8 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int) { return KeyValue(double(image.bytes.size())); }});
 
   // The clock tab.
-  add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds", "States",
-       false, [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
+  add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds", "States", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
   add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N", "GPU(N)", true,
        clockValue([](const ClockInfo& c) { return megahertzText(c.engineClock); })});
   add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N", "RAM(N)", true,
@@ -175,14 +176,16 @@ std::vector<ValueKey> buildKeys() {
        false, overdriveValue(&OverdriveClocks::engineClock)});
   add({"overdrive.memory_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard memory clock",
        "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)});
-  add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive upper limit of the GPU clock",
-       "Label104", false, overdriveValue(&OverdriveClocks::engineLimit)});
+  add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
+       "The Overdrive upper limit of the GPU clock", "Label104", false, overdriveValue(&OverdriveClocks::engineLimit)});
   add({"overdrive.memory_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
-       "The Overdrive upper limit of the memory clock", "Label103", false, overdriveValue(&OverdriveClocks::memoryLimit)});
-  add({"states.count", 1, "", number(0, 255), "The number of PowerPlay states (none listed for a signature-found table)",
-       "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }});
-  add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "",
-       false, [](const LoadedImage& image, int s) {
+       "The Overdrive upper limit of the memory clock", "Label103", false,
+       overdriveValue(&OverdriveClocks::memoryLimit)});
+  add({"states.count", 1, "", number(0, 255),
+       "The number of PowerPlay states (none listed for a signature-found table)", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }});
+  add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "", false,
+       [](const LoadedImage& image, int s) {
          return KeyValue(double(image.states().classification[static_cast<std::size_t>(s)]));
        },
        stateExists});
@@ -217,8 +220,7 @@ std::vector<ValueKey> buildKeys() {
   add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Text6", true,
        fanValue(&ShownFan::tmax)});
   add({"fan.tslope_percent", 1, "%", number(0, kLargestTslope),
-       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min",
-       "Text7", true,
+       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min", "Text7", true,
        fanValue(&ShownFan::tslope)});
   add({"fan.stored_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
        "The Tslope the image stores, which a save keeps until Tmin, Tmax or Duty cycle min change", "", false,
@@ -235,8 +237,9 @@ std::vector<ValueKey> buildKeys() {
        fanValue(&ShownFan::tminHysteresis)});
   add({"fan.spin_up_cycle_percent", 1, "%", percent, "The duty cycle the fan starts with", "Text3", true,
        fanValue(&ShownFan::spinUpCycle)});
-  add({"fan.spin_up_time", 1, "", number(0, kLargestSeven), "How long the fan starts at the spin up cycle (internal time units)",
-       "Text4", true, fanValue(&ShownFan::spinUpTime)});
+  add({"fan.spin_up_time", 1, "", number(0, kLargestSeven),
+       "How long the fan starts at the spin up cycle (internal time units)", "Text4", true,
+       fanValue(&ShownFan::spinUpTime)});
   add({"fan.pwm_ramp_on", 1, "", flag(), "Whether the fan speed changes in ramps", "Check3", true,
        [](const LoadedImage& image, int) -> KeyValue {
          return shownFan(image.fan).transferFunction ? KeyValue(shownFan(image.fan).pwmRampOn) : none();
@@ -245,8 +248,9 @@ std::vector<ValueKey> buildKeys() {
   add({"fan.lookup.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
        "The temperature of point N of the type-1 look-up table", "Type1Threshold(N)", true,
        fanTableValue(&ShownFan::type1Thresholds)});
-  add({"fan.lookup.N.speed_percent", kFanTablePoints, "%", percent, "The fan speed of point N of the type-1 look-up table",
-       "Type1FanSpeed(N)", true, fanTableValue(&ShownFan::type1Speeds)});
+  add({"fan.lookup.N.speed_percent", kFanTablePoints, "%", percent,
+       "The fan speed of point N of the type-1 look-up table", "Type1FanSpeed(N)", true,
+       fanTableValue(&ShownFan::type1Speeds)});
   add({"fan.table.hysteresis_c", 1, deg, number(0, 255), "The hysteresis of the type-2 fan table", "Text1", true,
        fanValue(&ShownFan::type2Hysteresis)});
   add({"fan.table.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
@@ -304,7 +308,8 @@ std::vector<ValueKey> buildKeys() {
 std::string withIndex(const std::string& pattern, int index) {
   std::string text = pattern;
   const std::size_t at = text.find('N');
-  if (at != std::string::npos && (at == 0 || text[at - 1] == '.' || text[at - 1] == '(')) text.replace(at, 1, std::to_string(index));
+  if (at != std::string::npos && (at == 0 || text[at - 1] == '.' || text[at - 1] == '('))
+    text.replace(at, 1, std::to_string(index));
   return text;
 }
 

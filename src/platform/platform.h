@@ -96,8 +96,7 @@ class Platform {
   FileWriteSeams fileWrites;
 
   MessageAnswer message(const std::string& text, MessageIcon icon = MessageIcon::None,
-                        MessageButtons buttons = MessageButtons::Ok,
-                        const std::string& title = kDefaultTitle) {
+                        MessageButtons buttons = MessageButtons::Ok, const std::string& title = kDefaultTitle) {
     return showMessage(Message{title, text, icon, buttons});
   }
 };

@@ -78,8 +78,8 @@ ClockLocation findClockLocation(const ByteImage& image) {
 
 int countClockRecords(const ByteImage& image, std::int64_t clockPosition) {
   if (clockPosition < 0 || clockPosition > image.last()) return 0;
-  const std::int64_t end = image.find(kClockInfoEnd, clockPosition, image.last() - 5)
-                               .value_or(std::max(image.last() - 4, clockPosition));
+  const std::int64_t end =
+      image.find(kClockInfoEnd, clockPosition, image.last() - 5).value_or(std::max(image.last() - 4, clockPosition));
   const std::int64_t distance = end - clockPosition;
   if (distance % kClockInfoRecordSize != 0) return 0;
   const std::int64_t count = distance / kClockInfoRecordSize;

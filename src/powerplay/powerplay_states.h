@@ -33,7 +33,7 @@ struct PowerPlayHeader {
   int stateCount = 0;
   int stateEntrySize = 0;
   int nonClockSize = 0;
-  std::int64_t stateArray = 0;     // absolute positions
+  std::int64_t stateArray = 0;  // absolute positions
   std::int64_t clockInfoArray = 0;
   std::int64_t nonClockArray = 0;
 };

@@ -55,12 +55,9 @@ bool settleProfileEdits(ProfileEditor& editor) {
   const Message question{"Unsaved changes", "Save the changes to " + editor.path + "?", MessageIcon::Question,
                          MessageButtons::SaveDiscardCancel, MessageQuestion::UnsavedEdits};
   switch (editor.platform.showMessage(question)) {
-    case MessageAnswer::Save:
-      return saveProfile(editor);
-    case MessageAnswer::Discard:
-      return true;
-    default:
-      return false;
+    case MessageAnswer::Save: return saveProfile(editor);
+    case MessageAnswer::Discard: return true;
+    default: return false;
   }
 }
 

@@ -63,9 +63,10 @@ bool loadProfile(ProfileEditor& editor, std::string& path) {
   bool any = false;
   for (int k = 0; k < kProfileCards; ++k) any = any || editor.cardFrame[k].enabled();
   if (!any)
-    editor.platform.message("This profile holds no Overdrive settings (fan speed algorithm or protocol) of any card: "
-                            "there is nothing in it to edit.",
-                            MessageIcon::Information);
+    editor.platform.message(
+        "This profile holds no Overdrive settings (fan speed algorithm or protocol) of any card: "
+        "there is nothing in it to edit.",
+        MessageIcon::Information);
   return true;
 }
 

@@ -85,8 +85,9 @@ bool saveProfile(ProfileEditor& editor) {
 
   const std::string path = askProfileSavePath(editor);
   if (path.empty()) return false;
-  const WriteMessage failed{"Error writing profile to file. Maybe file system error (HD full/write protected)? - "
-                            "Debug information: 'WriteProfileToFile(sFile)' reported error."};
+  const WriteMessage failed{
+      "Error writing profile to file. Maybe file system error (HD full/write protected)? - "
+      "Debug information: 'WriteProfileToFile(sFile)' reported error."};
   if (!askBeforeReplacing(editor.platform, path, failed)) return false;
   if (const WriteResult written = writeProfileToFile(editor, path); !written) {
     showWriteFailure(editor.platform, written.error(), failed);

@@ -35,8 +35,9 @@ void warnOfPartialCopy(Platform& platform, const CardRom& rom) {
 }
 
 WriteMessage cardWriteFailed(const std::string& path) {
-  return {"The card's BIOS could not be written to \"" + path + "\". Maybe file system error (HD full/write protected)?",
-          MessageIcon::Critical};
+  return {
+      "The card's BIOS could not be written to \"" + path + "\". Maybe file system error (HD full/write protected)?",
+      MessageIcon::Critical};
 }
 
 bool writeCardBios(Platform& platform, const std::string& path, const ByteImage& image) {
@@ -50,8 +51,8 @@ bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& a
   const std::optional<CardRom> rom = readCardBios(session.platform(), address, access);
   if (!rom) return false;
   const auto& bytes = rom->bytes;
-  const std::string path =
-      writeTempFile(session.platform(), "oza", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const std::string path = writeTempFile(session.platform(), "oza",
+                                         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (path.empty()) {
     showCardWriteFailed(session.platform(), path);
     return false;

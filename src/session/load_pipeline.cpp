@@ -72,8 +72,8 @@ bool loadBiosImage(Session& session, const std::string& path, ByteImage image) {
 
 void showGddr5SizeWarning(Session& session) {
   if (!session.image() || !session.image()->mayBeCutShort()) return;
-  const MessageAnswer answer = session.platform().message(
-      kGddr5Question, MessageIcon::None, MessageButtons::YesNo, "Warning!");
+  const MessageAnswer answer =
+      session.platform().message(kGddr5Question, MessageIcon::None, MessageButtons::YesNo, "Warning!");
   if (answer != MessageAnswer::Yes) return;
   session.textWindow().show(
       "File may be corrupted",

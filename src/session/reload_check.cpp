@@ -55,7 +55,8 @@ std::string missingPart(int box, const std::string& text) {
 std::optional<std::string> culprit(const LoadedImage& loaded, const InfoChanges& changes) {
   for (int box = 0; box <= kInfoStrings; ++box) {
     InfoChanges single;
-    const std::optional<std::string>& text = box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
+    const std::optional<std::string>& text =
+        box == 0 ? changes.date : changes.strings[static_cast<std::size_t>(box - 1)];
     if (!text) continue;
     (box == 0 ? single.date : single.strings[static_cast<std::size_t>(box - 1)]) = text;
     ByteImage image = loaded.bytes;

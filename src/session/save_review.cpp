@@ -84,8 +84,7 @@ Control* fanBox(FanTab& fan, FanWriteError error, const FanChanges& changes) {
       }
       return nullptr;
     }
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 
@@ -143,8 +142,8 @@ std::optional<PendingSave> prepareSave(Session& session) {
   const ChecksumCorrection correction = correctChecksum(image, loaded->checkSum);
   if (correction.failedStep) platform.message(correctionStepMessage(correction), MessageIcon::Information);
   if (correction.refusal) {
-    const bool tooLarge = *correction.refusal == CorrectionRefusal::TooLargeDown ||
-                          *correction.refusal == CorrectionRefusal::TooLargeUp;
+    const bool tooLarge =
+        *correction.refusal == CorrectionRefusal::TooLargeDown || *correction.refusal == CorrectionRefusal::TooLargeUp;
     platform.message(correctionRefusalMessage(correction, form.info.preModified.checked()),
                      tooLarge ? MessageIcon::Error : MessageIcon::Information, MessageButtons::Ok,
                      tooLarge ? "Can't save." : kDefaultTitle);

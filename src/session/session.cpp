@@ -71,13 +71,26 @@ void Session::showFanSettings(const FanReading& fan) {
 std::vector<Control*> Session::editControls() {
   MainForm& f = form_;
   FanTab& fan = f.fan;
-  const Control* const view[] = {&f.window,          &f.clockTabButton,      &f.fanTabButton,
-                                 &f.infoTabButton,   &f.loadedFile,          &f.clock.bandScroll,
-                                 &f.clock.stateList, &f.clock.lowModeIndex,  &f.clock.mediumModeIndex,
-                                 &f.clock.highModeIndex, &f.clock.clockFrame, &f.info.infoFrame,
-                                 &fan.type1Frame,    &fan.type2Frame,        &fan.type1StepGraph,
-                                 &fan.type1ContinuousGraph, &fan.type2StepGraph, &fan.type2ContinuousGraph,
-                                 &fan.type1Picture,  &fan.type2Picture};
+  const Control* const view[] = {&f.window,
+                                 &f.clockTabButton,
+                                 &f.fanTabButton,
+                                 &f.infoTabButton,
+                                 &f.loadedFile,
+                                 &f.clock.bandScroll,
+                                 &f.clock.stateList,
+                                 &f.clock.lowModeIndex,
+                                 &f.clock.mediumModeIndex,
+                                 &f.clock.highModeIndex,
+                                 &f.clock.clockFrame,
+                                 &f.info.infoFrame,
+                                 &fan.type1Frame,
+                                 &fan.type2Frame,
+                                 &fan.type1StepGraph,
+                                 &fan.type1ContinuousGraph,
+                                 &fan.type2StepGraph,
+                                 &fan.type2ContinuousGraph,
+                                 &fan.type1Picture,
+                                 &fan.type2Picture};
   std::vector<Control*> edited;
   for (Control* control : controls())
     if (std::find(std::begin(view), std::end(view), control) == std::end(view)) edited.push_back(control);
@@ -137,8 +150,6 @@ std::string versionText(int major, int minor, int revision) {
   return std::to_string(major) + "." + std::to_string(minor) + std::to_string(revision);
 }
 
-std::string runningVersionText() {
-  return versionText(OZA_VERSION_MAJOR, OZA_VERSION_MINOR, OZA_VERSION_REVISION);
-}
+std::string runningVersionText() { return versionText(OZA_VERSION_MAJOR, OZA_VERSION_MINOR, OZA_VERSION_REVISION); }
 
 }  // namespace oza

@@ -9,15 +9,12 @@ namespace oza {
 
 bool settleUnsavedEdits(Session& session) {
   if (!session.hasUnsavedEdits()) return true;
-  const Message question{"Unsaved changes", "Save the changes to " + session.image()->path + "?",
-                         MessageIcon::Question, MessageButtons::SaveDiscardCancel, MessageQuestion::UnsavedEdits};
+  const Message question{"Unsaved changes", "Save the changes to " + session.image()->path + "?", MessageIcon::Question,
+                         MessageButtons::SaveDiscardCancel, MessageQuestion::UnsavedEdits};
   switch (session.platform().showMessage(question)) {
-    case MessageAnswer::Save:
-      return saveBiosFile(session);
-    case MessageAnswer::Discard:
-      return true;
-    default:
-      return false;
+    case MessageAnswer::Save: return saveBiosFile(session);
+    case MessageAnswer::Discard: return true;
+    default: return false;
   }
 }
 

@@ -102,7 +102,6 @@ class ClockTab {
   int records_ = 0;
 };
 
-
 // The help on PowerPlay states of the text window.
 std::string powerPlayHelpText();
 

@@ -150,7 +150,8 @@ void FanTab::redrawFanGraph() {
 }
 
 void FanTab::drawLookUpGraph() {
-  drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold.texts(), type1Speed.texts()), type1ContinuousGraph.checked());
+  drawLookUpCurve(type1Graph, sortedLookUpPoints(type1Threshold.texts(), type1Speed.texts()),
+                  type1ContinuousGraph.checked());
   markFallingSpeeds(type1Threshold, type1Speed);
 }
 
@@ -162,7 +163,8 @@ void FanTab::drawTransferGraph() {
 }
 
 void FanTab::drawType2Graph() {
-  drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold.texts(), type2Speed.texts()), type2ContinuousGraph.checked());
+  drawLookUpCurve(type2Graph, sortedLookUpPoints(type2Threshold.texts(), type2Speed.texts()),
+                  type2ContinuousGraph.checked());
   markFallingSpeeds(type2Threshold, type2Speed);
 }
 
@@ -268,8 +270,8 @@ void FanTab::dragTransfer(double x, double y) {
   if (drag_.zone == 1 && high >= 1)
     tmin.setText(std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), 0, std::max(high - 1, 0))));
   if (drag_.zone == 2)
-    tmax.setText(
-        std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), std::min(low + 1, 255), kLargestTemperature)));
+    tmax.setText(std::to_string(
+        clampedInt(drag_.startX + movedBy(x, drag_.pressX), std::min(low + 1, 255), kLargestTemperature)));
 }
 
 void FanTab::pressLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
@@ -297,7 +299,8 @@ void FanTab::pressLookUp(ControlArray& thresholds, ControlArray& speeds, double 
 
 void FanTab::dragLookUp(ControlArray& thresholds, ControlArray& speeds, double x, double y) {
   const int box = drag_.box;
-  thresholds[box].setText(std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), drag_.lowest, drag_.highest)));
+  thresholds[box].setText(
+      std::to_string(clampedInt(drag_.startX + movedBy(x, drag_.pressX), drag_.lowest, drag_.highest)));
   speeds[box].setText(std::to_string(clampedInt(drag_.startY + movedBy(y, drag_.pressY), 0, kLargestPercent)));
 }
 
@@ -343,21 +346,37 @@ void FanTab::type2GraphMouseMove(double x, double y, bool leftButton) {
 void FanTab::type2GraphMouseUp() { endDrag(type2Threshold, type2Speed); }
 
 FanTab::LookUpTable FanTab::type1Table() {
-  return {type1Threshold,  type1Speed,   type1GraphType, type1StepGraph,
-          type1ContinuousGraph, type1Picture, saveType1GraphButton, type1Graph,
-          &FanTab::type1GraphMouseDown, &FanTab::type1GraphMouseMove, &FanTab::type1GraphMouseUp};
+  return {type1Threshold,
+          type1Speed,
+          type1GraphType,
+          type1StepGraph,
+          type1ContinuousGraph,
+          type1Picture,
+          saveType1GraphButton,
+          type1Graph,
+          &FanTab::type1GraphMouseDown,
+          &FanTab::type1GraphMouseMove,
+          &FanTab::type1GraphMouseUp};
 }
 
 FanTab::LookUpTable FanTab::type2Table() {
-  return {type2Threshold,  type2Speed,   type2GraphType, type2StepGraph,
-          type2ContinuousGraph, type2Picture, saveType2GraphButton, type2Graph,
-          &FanTab::type2GraphMouseDown, &FanTab::type2GraphMouseMove, &FanTab::type2GraphMouseUp};
+  return {type2Threshold,
+          type2Speed,
+          type2GraphType,
+          type2StepGraph,
+          type2ContinuousGraph,
+          type2Picture,
+          saveType2GraphButton,
+          type2Graph,
+          &FanTab::type2GraphMouseDown,
+          &FanTab::type2GraphMouseMove,
+          &FanTab::type2GraphMouseUp};
 }
 
 void FanTab::collect(std::vector<Control*>& out) {
-  for (Control* c :
-       {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &storedTslope, &dutyCycleMin, &hysteresis,
-        &tminHysteresis, &spinUpCycle, &spinUpTime, &pwmRampOn, &pwmRamp, &thresholdCaption, &speedCaption})
+  for (Control* c : {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &storedTslope,
+                     &dutyCycleMin, &hysteresis, &tminHysteresis, &spinUpCycle, &spinUpTime, &pwmRampOn, &pwmRamp,
+                     &thresholdCaption, &speedCaption})
     out.push_back(c);
   type1Threshold.collect(out);
   type1Speed.collect(out);
@@ -371,7 +390,10 @@ void FanTab::collect(std::vector<Control*>& out) {
 }
 
 std::string pointerToolTip(double x, double y) {
-  return "X: " + roundedText(x).value_or("0") + " \xC2\xB0" "C; Y: " + roundedText(y).value_or("0") + " %";
+  return "X: " + roundedText(x).value_or("0") +
+         " \xC2\xB0"
+         "C; Y: " +
+         roundedText(y).value_or("0") + " %";
 }
 
 }  // namespace oza

@@ -52,7 +52,9 @@ class FanTab {
   // Beside Tslope: the Tslope the image stores, where it is not the one the
   // box computes (a save keeps it until Tmin, Tmax or Duty cycle min change).
   Control storedTslope{"StoredTslope", ControlKind::Label};
-  Control thresholdCaption{"Label53", ControlKind::Label, "Threshold (\xC2\xB0" "C):"};
+  Control thresholdCaption{"Label53", ControlKind::Label,
+                           "Threshold (\xC2\xB0"
+                           "C):"};
   Control speedCaption{"Label54", ControlKind::Label, "Fan speed (%):"};
   ControlArray type1Threshold{"Type1Threshold", ControlKind::TextBox, kFanTablePoints};
   ControlArray type1Speed{"Type1FanSpeed", ControlKind::TextBox, kFanTablePoints};
@@ -173,8 +175,8 @@ class FanTab {
     int zone = 0;  // transfer: 0 Duty cycle min, 1 the knee (Tmin and Duty cycle min), 2 Tmax
     int box = 0;   // look-up: the boxes of the point
     double pressX = 0, pressY = 0;
-    int startX = 0, startY = 0;  // the point's values at the press
-    int lowest = 0, highest = 0; // how far its threshold may go
+    int startX = 0, startY = 0;   // the point's values at the press
+    int lowest = 0, highest = 0;  // how far its threshold may go
   } drag_;
 };
 

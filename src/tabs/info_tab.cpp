@@ -73,9 +73,7 @@ std::string pciChainText(const PciImageChain& chain) {
 
 void InfoTab::showDiagram(const InfoStrings& s) {
   white_.fill(false);
-  const struct {
-    int value, first;
-  } sizes[] = {{64, 102}, {128, 106}, {256, 110}, {512, 114}, {1024, 118}};
+  const struct { int value, first; } sizes[] = {{64, 102}, {128, 106}, {256, 110}, {512, 114}, {1024, 118}};
   for (const auto& row : sizes)
     if (s.ramSize == row.value) setWhite(row.first, row.first + 1);
 
@@ -88,9 +86,7 @@ void InfoTab::showDiagram(const InfoStrings& s) {
   for (const auto& row : types)
     if (contains(ramType, row.part)) setWhite(row.first, row.first + 1);
 
-  const struct {
-    int value, first;
-  } widths[] = {{64, 138}, {128, 142}, {256, 146}, {512, 150}};
+  const struct { int value, first; } widths[] = {{64, 138}, {128, 142}, {256, 146}, {512, 150}};
   for (const auto& row : widths)
     if (s.ramBusWidth == row.value) setWhite(row.first, row.first + 1);
 
@@ -133,8 +129,9 @@ std::optional<std::string> fitBox(Control& box, std::size_t length, bool cut) {
 InfoChanges InfoTab::changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId) {
   InfoChanges changes;
   changes.date = fitBox(infoText[0], static_cast<std::size_t>(kDateLength), true);
-  const std::string* loaded[kInfoStrings] = {&strings.biosVersion,   &strings.chipType,        &strings.hardwareSpecs,
-                                             &strings.copyright,     &strings.atomBiosVersion, &strings.powerCableMessage};
+  const std::string* loaded[kInfoStrings] = {&strings.biosVersion,     &strings.chipType,
+                                             &strings.hardwareSpecs,   &strings.copyright,
+                                             &strings.atomBiosVersion, &strings.powerCableMessage};
   for (int i = 0; i < kInfoStrings; ++i) {
     Control& box = infoText[i + 1];
     const std::size_t length = loaded[i]->size();

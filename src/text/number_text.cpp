@@ -105,9 +105,7 @@ std::string trimBlanks(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string groupedNumber(std::uintmax_t value) {
   std::string digits = std::to_string(value);

@@ -85,21 +85,18 @@ void Binder::bind(Control& control, QWidget* widget) {
     } else {
       edit->installEventFilter(this);  // the end of its edit, and the window's keys
     }
-    connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
-      userEvent([&] { c->setText(fromQt(text)); }, Step::Continues);
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }, Step::Continues); });
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
     plain->setAcceptDrops(false);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setAcceptDrops(false);
-    connect(combo, &QComboBox::activated, this,
-            [this, c](int index) { userEvent([&] { c->setListIndex(index); }); });
+    connect(combo, &QComboBox::activated, this, [this, c](int index) { userEvent([&] { c->setListIndex(index); }); });
     if (combo->lineEdit()) {
       combo->lineEdit()->setAcceptDrops(false);
       combo->lineEdit()->installEventFilter(this);
-      connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString& text) {
-        userEvent([&] { c->setText(fromQt(text)); }, Step::Continues);
-      });
+      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+              [this, c](const QString& text) { userEvent([&] { c->setText(fromQt(text)); }, Step::Continues); });
     }
   } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
     connect(link, &LinkLabel::clicked, this, [this, c] { userEvent([&] { c->click(); }); });
@@ -134,9 +131,7 @@ void Binder::bindAction(Control& control, QAction* action) {
   sync(bindings_.back());
 }
 
-void Binder::yieldAccessKeysTo(QMenuBar* menuBar) {
-  menuBar_ = menuBar;
-}
+void Binder::yieldAccessKeysTo(QMenuBar* menuBar) { menuBar_ = menuBar; }
 
 bool Binder::takenByMenuBar(const QKeySequence& key) const {
   if (key.isEmpty()) return false;
@@ -169,8 +164,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) break;
       if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
       const QString text = key->text();
-      if (text.size() == 1 &&
-          !accepts(text[0].unicode() < 256 ? static_cast<char>(text[0].unicode()) : '\0'))
+      if (text.size() == 1 && !accepts(text[0].unicode() < 256 ? static_cast<char>(text[0].unicode()) : '\0'))
         return true;
     }
   }

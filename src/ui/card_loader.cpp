@@ -25,8 +25,7 @@ void CardLoader::run() {
   const std::vector<PciCard> cards = listCards(sysfsRoot(), *access);
   if (cards.empty()) {
     binder_.userEvent([this] {
-      session_.platform().message("No display device of vendor 0x1002 (ATI/AMD) was found.",
-                                MessageIcon::Information);
+      session_.platform().message("No display device of vendor 0x1002 (ATI/AMD) was found.", MessageIcon::Information);
     });
     return;
   }

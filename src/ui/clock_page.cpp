@@ -41,8 +41,7 @@ class BandsArea : public QScrollArea {
 
 }  // namespace
 
-ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent)
-    : QGroupBox(parent), tab_(tab), binder_(binder) {
+ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox(parent), tab_(tab), binder_(binder) {
   binder.bind(tab.clockFrame, this);
 
   // The four bands of five blocks scroll together; three show at a time.
@@ -186,7 +185,8 @@ void ClockPage::placeBands() {
   }
   // Down to the fourth band's line.
   const int shown = bandBottom_[kShownBands - 1] + (bandTop_[kShownBands] - bandBottom_[kShownBands - 1]) / 2;
-  const int bar = std::max(scroll_->sizeHint().width(), style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_));
+  const int bar =
+      std::max(scroll_->sizeHint().width(), style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_));
   bandsArea_->setFixedSize(bands_->width() + bar + 2, shown);
   const int bandHeight = bandTop_[1] - bandTop_[0];
   scroll_->setSingleStep(std::max(bandHeight / 4, 1));

@@ -42,8 +42,8 @@ class ClockPage : public QGroupBox {
   QWidget* bands_ = nullptr;
   QScrollBar* scroll_ = nullptr;
   std::vector<std::pair<QWidget*, QWidget*>> bandWidgets_;  // each band's first title and last box
-  std::vector<int> bandTop_;     // where each band starts in the bands' widget
-  std::vector<int> bandBottom_;  // and ends
+  std::vector<int> bandTop_;                                // where each band starts in the bands' widget
+  std::vector<int> bandBottom_;                             // and ends
   QWidget* listViewport_ = nullptr;
 };
 

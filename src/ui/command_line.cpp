@@ -15,8 +15,8 @@ namespace oza::ui {
 namespace {
 
 void setUp(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QStringLiteral(
-      "Editor for the video BIOS of ATI HD 2000, 3000 and 4000 series graphics cards."));
+  parser.setApplicationDescription(
+      QStringLiteral("Editor for the video BIOS of ATI HD 2000, 3000 and 4000 series graphics cards."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("file"),

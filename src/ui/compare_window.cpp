@@ -89,7 +89,8 @@ QString CompareWindow::rowsText() const {
   const bool selectedOnly = !table_->selectionModel()->selectedRows().isEmpty();
   for (int row = 0; row < table_->rowCount(); ++row) {
     if (selectedOnly && !table_->selectionModel()->isRowSelected(row, QModelIndex())) continue;
-    text += table_->item(row, 0)->text() + '\t' + table_->item(row, 1)->text() + '\t' + table_->item(row, 2)->text() + '\n';
+    text +=
+        table_->item(row, 0)->text() + '\t' + table_->item(row, 1)->text() + '\t' + table_->item(row, 2)->text() + '\n';
   }
   return text;
 }

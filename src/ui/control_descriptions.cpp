@@ -47,9 +47,8 @@ void describeControls(Binder& binder, Session& session) {
 void describeControls(Binder& binder, ProfileEditor& editor) {
   for (int f = 0; f < kProfileFields; ++f)
     for (int k = 0; k < kProfileCards; ++k)
-      binder.describe(editor.field(f)[k],
-                      QString::fromUtf8(kProfileFieldTable[static_cast<std::size_t>(f)].meaning) +
-                          QStringLiteral(" (card %1)").arg(k));
+      binder.describe(editor.field(f)[k], QString::fromUtf8(kProfileFieldTable[static_cast<std::size_t>(f)].meaning) +
+                                              QStringLiteral(" (card %1)").arg(k));
 }
 
 }  // namespace oza::ui

@@ -112,7 +112,8 @@ class GraphPanel : public QWidget {
   int left() const {
     const QFontMetrics m = fontMetrics();
     return std::max({m.horizontalAdvance(QStringLiteral("100")), m.horizontalAdvance(QStringLiteral("c y c l e")),
-                     m.horizontalAdvance(QStringLiteral("(%)"))}) + 10;
+                     m.horizontalAdvance(QStringLiteral("(%)"))}) +
+           10;
   }
   int top() const { return fontMetrics().height() / 2 + 2; }
   void place() { graph_->move(left(), top()); }

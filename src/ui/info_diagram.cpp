@@ -86,7 +86,7 @@ void InfoDiagram::paintEvent(QPaintEvent*) {
         if (white == (pass == 1)) {
           painter.setPen(QPen(white ? colours.named : colours.other, 2));
           const int knee = x + 10;
-          painter.drawLine(captionRight, captionY, knee, captionY);     // first line of the pair
+          painter.drawLine(captionRight, captionY, knee, captionY);      // first line of the pair
           painter.drawLine(knee, captionY, knee, top + rowHeight - 10);  // second line
         }
         x += valueWidth;

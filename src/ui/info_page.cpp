@@ -24,10 +24,9 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   auto* layout = new QVBoxLayout(frame);
 
   auto* fields = new QGridLayout;
-  static const char* const captions[] = {"Bios date/time:",      "BIOS version string:",
-                                         "Reported chip type:",  "Hardware specs string:",
-                                         "Copyright message:",   "AtomBIOS version:",
-                                         "Power cabel error message:"};
+  static const char* const captions[] = {
+      "Bios date/time:",    "BIOS version string:", "Reported chip type:",       "Hardware specs string:",
+      "Copyright message:", "AtomBIOS version:",    "Power cabel error message:"};
   for (int i = 0; i < 7; ++i) {
     fields->addWidget(new QLabel(QString::fromUtf8(captions[i]), frame), i, 0);
     auto* edit = new QLineEdit(frame);

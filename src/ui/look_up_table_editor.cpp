@@ -37,14 +37,13 @@ LookUpTableEditor::LookUpTableEditor(FanTab& tab, const FanTab::LookUpTable& par
   // Every mouse event on the graph is a user event; a drag is one edit,
   // complete when the button is released.
   using Step = Binder::Step;
-  FanGraphWidget::Mouse mouse{
-      [&binder, &tab, down = parts.mouseDown](double x, double y) {
-        binder.userEvent([&] { (tab.*down)(x, y); }, Step::Continues);
-      },
-      [&binder, &tab, move = parts.mouseMove](double x, double y, bool left) {
-        binder.userEvent([&] { (tab.*move)(x, y, left); }, Step::Continues);
-      },
-      [&binder, &tab, up = parts.mouseUp] { binder.userEvent([&] { (tab.*up)(); }); }};
+  FanGraphWidget::Mouse mouse{[&binder, &tab, down = parts.mouseDown](double x, double y) {
+                                binder.userEvent([&] { (tab.*down)(x, y); }, Step::Continues);
+                              },
+                              [&binder, &tab, move = parts.mouseMove](double x, double y, bool left) {
+                                binder.userEvent([&] { (tab.*move)(x, y, left); }, Step::Continues);
+                              },
+                              [&binder, &tab, up = parts.mouseUp] { binder.userEvent([&] { (tab.*up)(); }); }};
   graphWidget_ = new FanGraphWidget(parts.graph, std::move(mouse));
   binder.bind(parts.picture, graphWidget_);
 

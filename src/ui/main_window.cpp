@@ -89,7 +89,8 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
 
   auto* left = new QVBoxLayout;
   auto* tabs = new QHBoxLayout;
-  for (Control* option : {&session_.form().clockTabButton, &session_.form().fanTabButton, &session_.form().infoTabButton}) {
+  for (Control* option :
+       {&session_.form().clockTabButton, &session_.form().fanTabButton, &session_.form().infoTabButton}) {
     auto* button = new QPushButton(central);
     button->setCheckable(true);
     binder_.bind(*option, button);
@@ -195,7 +196,8 @@ void MainWindow::addTabKeys() {
   }
   // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab that is enabled.
   for (const int step : {1, 2}) {
-    auto* key = new QShortcut(step == 1 ? QKeySequence(Qt::CTRL | Qt::Key_Tab) : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    auto* key = new QShortcut(
+        step == 1 ? QKeySequence(Qt::CTRL | Qt::Key_Tab) : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
     connect(key, &QShortcut::activated, this, [tabs, choose, step] {
       int current = 0;
       for (int t = 0; t < 3; ++t)

@@ -18,17 +18,12 @@ namespace {
 
 QStyle::StandardPixmap iconOf(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information:
-      return QStyle::SP_MessageBoxInformation;
-    case MessageIcon::Warning:
-      return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Information: return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Warning: return QStyle::SP_MessageBoxWarning;
     case MessageIcon::Critical:
-    case MessageIcon::Error:
-      return QStyle::SP_MessageBoxCritical;
-    case MessageIcon::Question:
-      return QStyle::SP_MessageBoxQuestion;
-    case MessageIcon::None:
-      break;
+    case MessageIcon::Error: return QStyle::SP_MessageBoxCritical;
+    case MessageIcon::Question: return QStyle::SP_MessageBoxQuestion;
+    case MessageIcon::None: break;
   }
   return QStyle::SP_CustomBase;
 }
@@ -96,18 +91,12 @@ MessageDialog::MessageDialog(const Message& message, QWidget* parent) : QDialog(
 
 QAbstractButton* MessageDialog::button(MessageAnswer answer) const {
   switch (answer) {
-    case MessageAnswer::Yes:
-      return yes_;
-    case MessageAnswer::No:
-      return no_;
-    case MessageAnswer::Ok:
-      return ok_;
-    case MessageAnswer::Save:
-      return yes_;
-    case MessageAnswer::Discard:
-      return no_;
-    case MessageAnswer::Cancel:
-      return cancel_;
+    case MessageAnswer::Yes: return yes_;
+    case MessageAnswer::No: return no_;
+    case MessageAnswer::Ok: return ok_;
+    case MessageAnswer::Save: return yes_;
+    case MessageAnswer::Discard: return no_;
+    case MessageAnswer::Cancel: return cancel_;
   }
   return nullptr;
 }

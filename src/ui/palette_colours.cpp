@@ -28,8 +28,10 @@ DiagramColours diagramColours(const QPalette& palette) {
   const QColor base = palette.color(QPalette::Base);
   QColor lighter = text, darker = text;
   for (const QColor& c : {window, base})
-    if (c.lightness() > lighter.lightness()) lighter = c;
-    else if (c.lightness() < darker.lightness()) darker = c;
+    if (c.lightness() > lighter.lightness())
+      lighter = c;
+    else if (c.lightness() < darker.lightness())
+      darker = c;
   DiagramColours colours;
   colours.background = blend(lighter, darker, 0.48);
   colours.named = lighter;

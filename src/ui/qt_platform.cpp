@@ -20,8 +20,8 @@ void centreOn(QWidget& dialog, const QWidget* owner) {
   dialog.adjustSize();
   // On the window it belongs to, or, before that window shows, on the screen.
   const QRect over = owner && owner->isVisible() ? owner->window()->frameGeometry()
-                     : dialog.screen()                 ? dialog.screen()->availableGeometry()
-                                                       : QRect();
+                     : dialog.screen()           ? dialog.screen()->availableGeometry()
+                                                 : QRect();
   if (over.isValid()) dialog.move(over.center() - dialog.rect().center());
 }
 
@@ -48,16 +48,16 @@ MessageAnswer QtPlatform::showMessage(const Message& message) {
 
 std::string QtPlatform::openFileDialog(const FileDialogRequest& request) {
   if (beforeModal) beforeModal();
-  return fromQt(QFileDialog::getOpenFileName(owner_, toQt(request.title), toQt(request.startFolder),
-                                             qtFilters(request)));
+  return fromQt(
+      QFileDialog::getOpenFileName(owner_, toQt(request.title), toQt(request.startFolder), qtFilters(request)));
 }
 
 std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
   if (beforeModal) beforeModal();
   QString start = toQt(request.defaultName);
   if (!request.startFolder.empty()) start = toQt(request.startFolder) + "/" + start;
-  return fromQt(QFileDialog::getSaveFileName(owner_, toQt(request.title), start, qtFilters(request),
-                                             nullptr, QFileDialog::DontConfirmOverwrite));
+  return fromQt(QFileDialog::getSaveFileName(owner_, toQt(request.title), start, qtFilters(request), nullptr,
+                                             QFileDialog::DontConfirmOverwrite));
 }
 
 bool QtPlatform::confirmSave(const SaveReview& review) {
@@ -67,9 +67,7 @@ bool QtPlatform::confirmSave(const SaveReview& review) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPlatform::openUrl(const std::string& url) {
-  return QDesktopServices::openUrl(QUrl(toQt(url)));
-}
+bool QtPlatform::openUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(toQt(url))); }
 
 void QtPlatform::testReachable(const std::string& url, std::function<void(bool)> done) {
   network_.testReachable(url, std::move(done));

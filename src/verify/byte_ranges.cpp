@@ -35,8 +35,7 @@ std::vector<ByteRange> differingRanges(const ByteImage& a, const ByteImage& b,
 
 std::string offsetText(std::int64_t position) {
   std::string hex;
-  for (int shift = 16; shift >= 0; shift -= 8)
-    hex += hexByte(static_cast<std::uint8_t>((position >> shift) & 0xFF));
+  for (int shift = 16; shift >= 0; shift -= 8) hex += hexByte(static_cast<std::uint8_t>((position >> shift) & 0xFF));
   // Four digits for 64 kB, five past it.
   hex.erase(0, std::min(hex.find_first_not_of('0'), hex.size() - 4));
   return "0x" + hex;
@@ -52,7 +51,8 @@ std::string rangeText(const ByteRange& range) {
 std::string bytesText(const ByteImage& image, const ByteRange& range) {
   std::string text;
   const std::int64_t last = std::min({range.last, range.first + kShownBytes - 1, image.last()});
-  for (std::int64_t p = range.first; p <= last; ++p) text += (text.empty() ? "" : " ") + hexByte(image.at(p).value_or(0));
+  for (std::int64_t p = range.first; p <= last; ++p)
+    text += (text.empty() ? "" : " ") + hexByte(image.at(p).value_or(0));
   if (last < range.last) text += " ...";
   return text;
 }

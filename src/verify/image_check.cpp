@@ -96,8 +96,8 @@ std::vector<ShownClockInfo> clockInfos(const LoadedImage& image) {
   std::vector<ShownClockInfo> infos;
   int block = 0;
   for (const ClockInfo& record : image.clockInfos) {
-    ShownClockInfo info{block++, textValue(megahertzText(record.engineClock)), textValue(megahertzText(record.memoryClock)),
-                        std::nullopt};
+    ShownClockInfo info{block++, textValue(megahertzText(record.engineClock)),
+                        textValue(megahertzText(record.memoryClock)), std::nullopt};
     if (record.voltage <= kLargestVoltage) info.volt = textValue(voltageText(record.voltage));
     infos.push_back(info);
   }
@@ -262,9 +262,10 @@ void checkPciChain(const LoadedImage& image, Rules& rules) {
   const std::int64_t size = image.bytes.size();
   const bool wholeSize = size == k64k || size == k128k;
   if (!chain.images.empty() && chain.tailBytes == 0 && (!wholeSize || usesGddr5(image.strings)))
-    rules.warning(wholeRule, "the file ends where its PCI images end (" + groupedNumber(size) +
-                                 " bytes): it may be a partial copy of the card's ROM, as the kernel gives it; the data "
-                                 "after the images (memory set-up on GDDR5 cards) may be missing");
+    rules.warning(wholeRule,
+                  "the file ends where its PCI images end (" + groupedNumber(size) +
+                      " bytes): it may be a partial copy of the card's ROM, as the kernel gives it; the data "
+                      "after the images (memory set-up on GDDR5 cards) may be missing");
   else
     rules.passed(wholeRule, groupedNumber(chain.tailBytes) + " bytes follow the PCI images");
 }
@@ -319,8 +320,9 @@ void checkFan(const ImageFile& file, Rules& rules) {
   if (const std::optional<int> stored = storedTslopeIfOther(reading)) {
     rules.note("fan.stored_tslope_percent", double(*stored));
     rules.note("fan.tslope_percent", textValue(fan.tslope));
-    rules.warning(tslopeRule, "the image stores " + std::to_string(*stored) + " %; Tmin, Tmax and Duty cycle min give " +
-                                  fan.tslope + " %, which a save writes once one of them changes");
+    rules.warning(tslopeRule, "the image stores " + std::to_string(*stored) +
+                                  " %; Tmin, Tmax and Duty cycle min give " + fan.tslope +
+                                  " %, which a save writes once one of them changes");
   } else {
     rules.passed(tslopeRule, "Tslope " + fan.tslope + " %");
   }
@@ -360,7 +362,8 @@ void checkStates(const LoadedImage& image, Rules& rules) {
       break;
     }
   }
-  if (classed.size() < 2) return rules.notRun(rule, "fewer than two states of the battery, balanced or performance class");
+  if (classed.size() < 2)
+    return rules.notRun(rule, "fewer than two states of the battery, balanced or performance class");
   std::vector<std::string> problems;
   const auto name = [](const Classed& c) {
     return "state " + std::to_string(c.state) + " (" + kRankNames[c.rank] + ", " + block(c.info.block) + ")";
@@ -446,7 +449,8 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
   // A flasher finds the card by its IDs.
   std::vector<std::string> ids;
   if (image.subVendorId != original.subVendorId) {
-    ids.push_back("sub vendor 0x" + hexText(image.subVendorId, 4) + ", the original 0x" + hexText(original.subVendorId, 4));
+    ids.push_back("sub vendor 0x" + hexText(image.subVendorId, 4) + ", the original 0x" +
+                  hexText(original.subVendorId, 4));
     rules.note("ids.sub_vendor", double(image.subVendorId));
   }
   if (image.cardId != original.cardId) {
@@ -474,7 +478,8 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
 }  // namespace
 
 int CheckReport::count(CheckOutcome outcome) const {
-  return static_cast<int>(std::count_if(items.begin(), items.end(), [outcome](const CheckItem& i) { return i.outcome == outcome; }));
+  return static_cast<int>(
+      std::count_if(items.begin(), items.end(), [outcome](const CheckItem& i) { return i.outcome == outcome; }));
 }
 
 int CheckReport::exitCode(bool strict) const {

@@ -63,9 +63,9 @@ std::vector<std::string> shownStrings(const LoadedImage& image) {
 void diffInfo(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const char* const shown[] = {"Date",      "BIOS version",     "Chip type",          "Hardware specs",
                                "Copyright", "AtomBIOS version", "Power cable message"};
-  const char* const keys[] = {"strings.date",      "strings.bios_version",     "strings.chip_type",
-                              "strings.hardware_specs", "strings.copyright", "strings.atom_bios_version",
-                              "strings.power_cable_message"};
+  const char* const keys[] = {
+      "strings.date",      "strings.bios_version",      "strings.chip_type",          "strings.hardware_specs",
+      "strings.copyright", "strings.atom_bios_version", "strings.power_cable_message"};
   const std::vector<std::string> ia = shownStrings(a);
   const std::vector<std::string> ib = shownStrings(b);
   for (std::size_t i = 0; i < std::size(shown); ++i) {
@@ -78,7 +78,9 @@ void diffInfo(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     }
   }
   out.add("ids.sub_vendor", "Sub vendor ID", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
-  auto card = [](const LoadedImage& image) { return "0x" + hexText(image.cardId, 4) + " - " + videoCardText(image.cardId); };
+  auto card = [](const LoadedImage& image) {
+    return "0x" + hexText(image.cardId, 4) + " - " + videoCardText(image.cardId);
+  };
   out.add("ids.card", "Video card ID", card(a), card(b));
   out.add("pre_modified", "Pre-modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
 }
@@ -155,30 +157,48 @@ void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     const char* key;
     const char* what;
     std::string ShownFan::*box;
-  } boxes[] = {{"fan.tmin_c", "Tmin (\xC2\xB0" "C)", &ShownFan::tmin},
-               {"fan.tmax_c", "Tmax (\xC2\xB0" "C)", &ShownFan::tmax},
+  } boxes[] = {{"fan.tmin_c",
+                "Tmin (\xC2\xB0"
+                "C)",
+                &ShownFan::tmin},
+               {"fan.tmax_c",
+                "Tmax (\xC2\xB0"
+                "C)",
+                &ShownFan::tmax},
                {"fan.tslope_percent", "Tslope (%)", &ShownFan::tslope},
                {"fan.duty_min_percent", "Duty cycle min (%)", &ShownFan::dutyCycleMin},
                {"fan.hysteresis_percent", "Hysteresis (%)", &ShownFan::hysteresis},
-               {"fan.tmin_hysteresis_c", "Tmin hysteresis (\xC2\xB0" "C)", &ShownFan::tminHysteresis},
+               {"fan.tmin_hysteresis_c",
+                "Tmin hysteresis (\xC2\xB0"
+                "C)",
+                &ShownFan::tminHysteresis},
                {"fan.spin_up_cycle_percent", "Spin up cycle (%)", &ShownFan::spinUpCycle},
                {"fan.spin_up_time", "Spin up time", &ShownFan::spinUpTime},
                {"fan.pwm_ramp_percent", "PWM ramp (%)", &ShownFan::pwmRamp},
-               {"fan.table.hysteresis_c", "Fan table hysteresis (\xC2\xB0" "C)", &ShownFan::type2Hysteresis}};
+               {"fan.table.hysteresis_c",
+                "Fan table hysteresis (\xC2\xB0"
+                "C)",
+                &ShownFan::type2Hysteresis}};
   for (const auto& box : boxes) out.add(box.key, box.what, fa.*box.box, fb.*box.box);
   out.add("fan.pwm_ramp_on", "PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
   for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     const std::string key = "fan.lookup." + std::to_string(k) + ".";
-    out.add(key + "threshold_c", "Look-up threshold" + entry + " (\xC2\xB0" "C)", fa.type1Thresholds[k],
-            fb.type1Thresholds[k]);
+    out.add(key + "threshold_c",
+            "Look-up threshold" + entry +
+                " (\xC2\xB0"
+                "C)",
+            fa.type1Thresholds[k], fb.type1Thresholds[k]);
     out.add(key + "speed_percent", "Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
   }
   for (std::size_t k = 0; k < kFanTablePoints; ++k) {
     const std::string entry = " " + std::to_string(k);
     const std::string key = "fan.table." + std::to_string(k) + ".";
-    out.add(key + "threshold_c", "Fan table threshold" + entry + " (\xC2\xB0" "C)", fa.type2Thresholds[k],
-            fb.type2Thresholds[k]);
+    out.add(key + "threshold_c",
+            "Fan table threshold" + entry +
+                " (\xC2\xB0"
+                "C)",
+            fa.type2Thresholds[k], fb.type2Thresholds[k]);
     out.add(key + "speed_percent", "Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
   }
   // Bits of the registers that no box shows (a stored Tslope, for one).
@@ -209,7 +229,8 @@ void diffPciChain(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     field("device_id", "device ID", [](const PciImage& p) { return "0x" + hexText(p.deviceId, 4); });
     field("last", "marked last", [](const PciImage& p) { return std::string(p.last ? "yes" : "no"); });
   }
-  out.add("images.tail_bytes", "Bytes after the PCI images", std::to_string(ca.tailBytes), std::to_string(cb.tailBytes));
+  out.add("images.tail_bytes", "Bytes after the PCI images", std::to_string(ca.tailBytes),
+          std::to_string(cb.tailBytes));
   out.add("images.tail_data_bytes", "Data bytes after the PCI images", std::to_string(ca.tailData),
           std::to_string(cb.tailData));
 }
@@ -223,7 +244,8 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const std::vector<KnownField> known = knownFieldsOfEither(a, b);
   const std::vector<KnownField> areas = correctionAreasOfEither(ia, ib);
 
-  for (const auto& [name, area] : {std::pair{kHeaderArea, "bytes.correction_header"}, std::pair{kFillerArea, "bytes.correction_filler"}}) {
+  for (const auto& [name, area] :
+       {std::pair{kHeaderArea, "bytes.correction_header"}, std::pair{kFillerArea, "bytes.correction_filler"}}) {
     auto inArea = [&](std::int64_t p) {
       return std::any_of(areas.begin(), areas.end(),
                          [&](const KnownField& f) { return f.name == name && p >= f.first && p <= f.last; });
@@ -232,15 +254,15 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
       out.add(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
               bytesText(ib, range));
   }
-  const std::vector<ByteRange> outside = differingRanges(ia, ib, [&](std::int64_t p) {
-    return !insideAny(known, p) && !insideAny(areas, p);
-  });
+  const std::vector<ByteRange> outside =
+      differingRanges(ia, ib, [&](std::int64_t p) { return !insideAny(known, p) && !insideAny(areas, p); });
   if (outside.empty()) return;
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;
   const auto ranges = static_cast<std::int64_t>(outside.size());
   out.add("bytes.outside", "Bytes outside known fields", "",
-          count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " + count(ranges, ranges == 1 ? "range" : "ranges"));
+          count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " +
+              count(ranges, ranges == 1 ? "range" : "ranges"));
   const std::size_t shown = std::min(outside.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r)
     out.add(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]),

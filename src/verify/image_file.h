@@ -16,7 +16,7 @@ namespace oza {
 // it read, if any, for the checks that need none of the decoded values.
 struct ImageFile {
   std::string path;
-  std::optional<ByteImage> bytes;   // what was read, when the file could be read
+  std::optional<ByteImage> bytes;    // what was read, when the file could be read
   std::optional<LoadedImage> image;  // when it loaded to the end
   std::string failure;               // the message of a load that failed
   std::vector<std::string> said;     // the messages a load that went on showed

@@ -11,7 +11,7 @@ namespace oza {
 
 namespace {
 
-const char* const kStringNames[] = {"BIOS version",   "Chip type",          "Card interface", "RAM type",
+const char* const kStringNames[] = {"BIOS version",   "Chip type",           "Card interface", "RAM type",
                                     "Hardware specs", "Power cable message", "Copyright",      "AtomBIOS version"};
 
 void addStrings(const LoadedImage& image, std::vector<KnownField>& out) {
@@ -34,7 +34,8 @@ void addClocks(const LoadedImage& image, std::vector<KnownField>& out) {
     for (std::size_t s = 0; s < states.entryPositions.size(); ++s) {
       const std::string name = "PowerPlay state " + std::to_string(s);
       out.push_back({name, states.entryPositions[s], states.entryPositions[s] + states.stateEntrySize - 1, false});
-      out.push_back({name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
+      out.push_back(
+          {name + " classification", states.classificationPositions[s], states.classificationPositions[s] + 1, false});
     }
   }
   const int records = static_cast<int>(image.clockInfos.size());
@@ -52,7 +53,8 @@ void addOverdrive(const ByteImage& image, std::vector<KnownField>& out) {
     const char* name;
   } limits[] = {{0, "Standard clock GPU"}, {4, "Standard clock RAM"}, {24, "Upper limit RAM"}, {28, "Upper limit GPU"}};
   for (const auto& limit : limits)
-    if (image.contains(q + limit.offset + 2)) out.push_back({limit.name, q + limit.offset, q + limit.offset + 2, false});
+    if (image.contains(q + limit.offset + 2))
+      out.push_back({limit.name, q + limit.offset, q + limit.offset + 2, false});
 }
 
 void addFan(const ByteImage& image, const FanLocation& fan, const FanCard& card, std::vector<KnownField>& out) {

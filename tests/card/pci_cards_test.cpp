@@ -100,7 +100,11 @@ TEST_F(PciCards, EveryBadCaseGivesItsMessageAndLeavesNothingEnabled) {
       {"enable fails", card, [&] { access.enableFails = true; }, "could not be enabled"},
       {"read fails halfway", card, [&] { access.readFailsHalfway = true; }, "failed before its end"},
       {"empty ROM", card, [&] { test::writeBytes(rom, {}); }, "reads empty"},
-      {"no signature", card, [&] { test::writeBytes(rom, {0x55, 0xAB, 0, 0}); }, "does not begin with 0x55 0xAA"},
+      {"no signature", card,
+       [&] {
+         test::writeBytes(rom, {0x55, 0xAB, 0, 0});
+       },
+       "does not begin with 0x55 0xAA"},
       {"one byte", card, [&] { test::writeBytes(rom, {0x55}); }, "does not begin with 0x55 0xAA"},
       {"too long", card, [&] { test::writeBytes(rom, std::vector<std::uint8_t>(1000001, 0x55)); },
        "longer than 1,000,000 bytes"},
@@ -129,7 +133,10 @@ TEST_F(PciCards, APartialCopyIsNamedWithWhatItLacks) {
   };
   const Case cases[] = {
       {"complete", 6, "0", {}},
-      {"window larger than the read", 131072, "0", {"gave 6 of the ROM window's 131,072 bytes", "131,066 bytes after them"}},
+      {"window larger than the read",
+       131072,
+       "0",
+       {"gave 6 of the ROM window's 131,072 bytes", "131,066 bytes after them"}},
       {"shadow copy of the boot display", 6, "1", {"the boot display", "system memory"}},
       {"both", 65536, "1", {"gave 6 of", "; and the card is the boot display"}},
       {"no resource, no boot_vga", 0, nullptr, {}},

@@ -79,19 +79,22 @@ TEST_F(CardCommands, ReadCardNamesAPartialCopyAndWritesWhatWasRead) {
 
   sysfs.setRomWindow("0000:01:00.0", 73728);
   EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file}), 0) << out.str();
-  EXPECT_TRUE(has(out.str(), "\"complete\":true,\"partialReason\":null,\"bytesRead\":73728,\"romWindowBytes\":73728,"
-                             "\"bootDisplay\":false"))
+  EXPECT_TRUE(has(out.str(),
+                  "\"complete\":true,\"partialReason\":null,\"bytesRead\":73728,\"romWindowBytes\":73728,"
+                  "\"bootDisplay\":false"))
       << out.str();
   EXPECT_EQ(err.str(), "");
 
   sysfs.setRomWindow("0000:01:00.0", 131072);
   EXPECT_EQ(run({"read-card", "0000:01:00.0", "--out", file, "--force"}), 0) << out.str();
-  EXPECT_TRUE(has(out.str(), "\"complete\":false,\"partialReason\":\"the kernel gave 73,728 of the ROM window's 131,072"))
+  EXPECT_TRUE(
+      has(out.str(), "\"complete\":false,\"partialReason\":\"the kernel gave 73,728 of the ROM window's 131,072"))
       << out.str();
   EXPECT_TRUE(has(out.str(), "\"bytesRead\":73728,\"romWindowBytes\":131072,\"bootDisplay\":false"));
   EXPECT_TRUE(has(err.str(), "Warning: This copy of the card's BIOS is partial: ")) << err.str();
-  EXPECT_TRUE(has(err.str(), "Do not flash an edit of this copy onto the card: read the whole chip with the card's "
-                             "flashing tool instead."));
+  EXPECT_TRUE(has(err.str(),
+                  "Do not flash an edit of this copy onto the card: read the whole chip with the card's "
+                  "flashing tool instead."));
   EXPECT_EQ(test::readBytes(file), chain);
 
   sysfs.setBootDisplay("0000:01:00.0", true);

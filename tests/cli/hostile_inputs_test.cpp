@@ -46,7 +46,8 @@ TEST_F(CliHostile, NumbersAndTextsABoxWouldRefuseAreUsageErrors) {
       {"save " + image + " --out " + out + " --select 'Combo1=2147483648'", "'Combo1'"},
       {"save " + image + " --out " + out + " --select 'List1=99999999999999999999'", "'List1'"},
       {"profile-save " + profile + " --out " + out + " --select 'FanSpeedAlgo(0)=2147483648'", "'FanSpeedAlgo(0)'"},
-      {"save " + image + " --out " + out + " --set 'Voltage(0)=abc'", "'Voltage(0)' takes digits and the point only, not 'a'"},
+      {"save " + image + " --out " + out + " --set 'Voltage(0)=abc'",
+       "'Voltage(0)' takes digits and the point only, not 'a'"},
       {"save " + image + " --out " + out + " --set 'Voltage(0)=NaN'", "not 'N'"},
       {"save " + image + " --out " + out + " --set 'Voltage(0)=-1'", "not '-'"},
       {"save " + image + " --out " + out + " --set 'Voltage(0)= 1.2'", "not ' '"},
@@ -148,9 +149,10 @@ TEST_F(CliHostile, NamesAreTakenAsGivenAndDashDashEndsTheOptions) {
 
 TEST_F(CliHostile, AReportThatCannotBeDeliveredIsAFailure) {
   for (const bool closed : {false, true}) {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"dump", image}, {"check", image}, {"save", image, "--out", out, "--force"},
-          {"--help"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"dump", image},
+                                                      {"check", image},
+                                                      {"save", image, "--out", out, "--force"},
+                                                      {"--help"}}) {
       const pid_t child = ::fork();
       if (child == 0) {
         ::dup2(::open("/dev/null", O_WRONLY | O_CLOEXEC), STDERR_FILENO);

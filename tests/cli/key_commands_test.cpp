@@ -56,8 +56,7 @@ std::vector<std::string> everyImage(const test::TempDir& dir) {
 // "GPU(N)" and "clock_info.N.gpu_mhz" with N replaced by `index`.
 std::string withIndex(std::string text, int index) {
   for (const std::string mark : {"(N)", ".N."})
-    if (const std::size_t at = text.find(mark); at != std::string::npos)
-      text.replace(at + 1, 1, std::to_string(index));
+    if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at + 1, 1, std::to_string(index));
   return text;
 }
 
@@ -125,7 +124,8 @@ TEST(KeyCommands, SetByKeyAndSaveByControlNameGiveTheSameFile) {
         }
         ASSERT_EQ(set.exitCode, save.exitCode) << set.out.substr(0, 300) << save.out.substr(0, 300);
         if (set.exitCode == 0) {
-          EXPECT_TRUE(test::readBytes(byKey) == test::readBytes(byName)) << cli({"diff", byKey, byName, "--format", "text"}).out;
+          EXPECT_TRUE(test::readBytes(byKey) == test::readBytes(byName))
+              << cli({"diff", byKey, byName, "--format", "text"}).out;
         }
         ++compared[edit.pattern];
         std::filesystem::remove(byKey);
@@ -291,8 +291,9 @@ TEST(KeyCommands, AFileOfEditsServesLikeArgumentsAndSetPrintsTheSavedValues) {
   EXPECT_EQ(saved["strings.bios_version"], "113-TEST      ");  // padded to the length it replaces
 
   const std::string text = cli({"get", dir.file("a.rom"), "clock_info.0", "fan.mode", "--format", "text"}).out;
-  EXPECT_EQ(text, "clock_info.0.gpu_mhz = 700 MHz\nclock_info.0.memory_mhz = 500 MHz\n"
-                  "clock_info.0.voltage_v = 1.1 V\nfan.mode = transfer_function\n");
+  EXPECT_EQ(text,
+            "clock_info.0.gpu_mhz = 700 MHz\nclock_info.0.memory_mhz = 500 MHz\n"
+            "clock_info.0.voltage_v = 1.1 V\nfan.mode = transfer_function\n");
 
   for (const char* bad : {"[1, 2]", "{\"fan.tmax_c\": [90]}", "{\"fan.tmax_c\": ", "{\"no.such\": 1}"}) {
     SCOPED_TRACE(bad);
@@ -330,15 +331,27 @@ TEST(KeyCommands, EveryEditableControlOfTheWindowHasExactlyOneKey) {
 }
 
 TEST(KeyCommands, EveryKeySaysWhatItHoldsAndItsUnit) {
-  const std::map<std::string, std::string> suffixUnits = {{"_mhz", "MHz"}, {"_v", "V"},       {"_c", "°C"},
-                                                          {"_percent", "%"}, {"_mb", "MB"}, {"_bits", "bits"},
+  const std::map<std::string, std::string> suffixUnits = {{"_mhz", "MHz"},    {"_v", "V"},   {"_c", "°C"},
+                                                          {"_percent", "%"},  {"_mb", "MB"}, {"_bits", "bits"},
                                                           {"_bytes", "bytes"}};
   // Numbers that count or identify rather than measure.
-  const std::set<std::string> unitless = {
-      "ids.sub_vendor", "ids.card", "checksum", "byte_sum", "clock_info.count", "states.count",
-      "states.N.classification", "states.N.low_clock_info", "states.N.medium_clock_info",
-      "states.N.high_clock_info", "fan.spin_up_time", "fan.register.N", "images.count", "images.N.offset",
-      "images.N.vendor_id", "images.N.device_id", "images.end_offset"};
+  const std::set<std::string> unitless = {"ids.sub_vendor",
+                                          "ids.card",
+                                          "checksum",
+                                          "byte_sum",
+                                          "clock_info.count",
+                                          "states.count",
+                                          "states.N.classification",
+                                          "states.N.low_clock_info",
+                                          "states.N.medium_clock_info",
+                                          "states.N.high_clock_info",
+                                          "fan.spin_up_time",
+                                          "fan.register.N",
+                                          "images.count",
+                                          "images.N.offset",
+                                          "images.N.vendor_id",
+                                          "images.N.device_id",
+                                          "images.end_offset"};
   std::set<std::string> patterns;
   for (const ValueKey& entry : valueKeys()) {
     SCOPED_TRACE(entry.pattern);

@@ -28,8 +28,9 @@ TEST_F(CliProfile, DumpShowsTheWindowsControls) {
   EXPECT_TRUE(has(run.out, "{\"messages\":[],\"controls\":{\"Form4\":{\"text\":\"Profile editor\""));
   EXPECT_TRUE(has(run.out, "\"Frame(0)\":{\"text\":\"Card 0\",\"enabled\":true,\"visible\":true}"));
   EXPECT_TRUE(has(run.out, "\"Frame(2)\":{\"text\":\"Card 2\",\"enabled\":false,\"visible\":true}"));
-  EXPECT_TRUE(has(run.out, "\"FanSpeedAlgo(0)\":{\"text\":\"Manual\",\"enabled\":true,\"visible\":true,"
-                           "\"items\":[\"Automatic\",\"Manual\"],\"index\":1}"));
+  EXPECT_TRUE(has(run.out,
+                  "\"FanSpeedAlgo(0)\":{\"text\":\"Manual\",\"enabled\":true,\"visible\":true,"
+                  "\"items\":[\"Automatic\",\"Manual\"],\"index\":1}"));
   EXPECT_TRUE(has(run.out, "\"CoreVolt(0)\":{\"text\":\"1.25\""));
   EXPECT_TRUE(has(run.out, "\"CoreClock(2)\":{\"text\":\"500000000\""));
   EXPECT_TRUE(has(run.out, "\"Label9\":{\"text\":\"What's this?\""));
@@ -39,12 +40,15 @@ TEST_F(CliProfile, AFailedLoadExitsWithOne) {
   test::writeText(in, std::string(200001, ' '));
   const auto run = runCli("profile-dump " + in);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(has(run.out, "{\"title\":\"OZA\",\"text\":\"Error loading profile file.\\nThe file holds 200,001 bytes; at most 200,000 are read.\",\"icon\":\"error\""));
+  EXPECT_TRUE(has(run.out,
+                  "{\"title\":\"OZA\",\"text\":\"Error loading profile file.\\nThe file holds 200,001 bytes; at most "
+                  "200,000 are read.\",\"icon\":\"error\""));
   EXPECT_EQ(runCli("profile-save " + dir.file("missing.xml") + " --out " + out).exitCode, 1);
 }
 
 TEST_F(CliProfile, SaveChangesOnlyTheEditedValues) {
-  const auto run = runCli("profile-save " + in + " --out " + out + " --set 'FanSpeed(0)=60' --select 'FanSpeedAlgo(1)=Manual'");
+  const auto run =
+      runCli("profile-save " + in + " --out " + out + " --set 'FanSpeed(0)=60' --select 'FanSpeedAlgo(1)=Manual'");
   EXPECT_EQ(run.exitCode, 0) << run.out.substr(0, 300);
   EXPECT_TRUE(has(run.out, "\"messages\":[]"));
   const std::string expected = replacedOnce(replacedOnce(realisticProfile(), "value=\"45\"", "value=\"60\""),
@@ -67,10 +71,10 @@ TEST_F(CliProfile, AnExistingFileIsReplacedOnlyWithForce) {
 }
 
 TEST_F(CliProfile, EditsTheWindowWouldRefuseAreUsageErrors) {
-  for (const char* edit : {"--set 'CoreClock(2)=1'",       // its frame is disabled
-                           "--set 'Nothing(0)=1'",         // no such control
-                           "--select 'Protocol(0)=RPM'",   // no such entry
-                           "--set FanSpeed"}) {            // no value
+  for (const char* edit : {"--set 'CoreClock(2)=1'",      // its frame is disabled
+                           "--set 'Nothing(0)=1'",        // no such control
+                           "--select 'Protocol(0)=RPM'",  // no such entry
+                           "--set FanSpeed"}) {           // no value
     EXPECT_EQ(runCli("profile-save " + in + " --out " + out + " " + edit).exitCode, 2) << edit;
   }
   EXPECT_EQ(runCli("profile-dump " + in + " --out " + out).exitCode, 2);

@@ -91,8 +91,8 @@ TEST_F(CliSave, RefusalsAndUsage) {
 }
 
 TEST_F(CliSave, ChecksAndOptionsAreClicks) {
-  const auto run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") +
-                          " --check Option5=1 --select 'Combo2=3'");
+  const auto run =
+      runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") + " --check Option5=1 --select 'Combo2=3'");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_TRUE(has(run.out, "\"Type1Hysteresis\":{\"text\":\"0\""));
   EXPECT_TRUE(has(run.out, "\"Combo2\":{\"text\":\"HD 2400 Pro AGP\""));

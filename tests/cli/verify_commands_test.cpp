@@ -39,9 +39,11 @@ TEST_F(CliVerify, CheckExitsOneOnErrorsAndOnWarningsOnlyWhenStrict) {
   const auto paired = runCli("check " + file("b.rom") + " --against " + file("a.rom") + " --format json");
   EXPECT_EQ(paired.exitCode, 0);
   // The fixture's checksum byte evens out the clock's bytes.
-  EXPECT_TRUE(has(paired.out, "{\"name\":\"Bytes outside known fields as the original\",\"outcome\":\"warning\","
-                              "\"detail\":\"1 byte differs at 0x0021 (1 byte)\",\"key\":\"bytes_outside_known_fields\","
-                              "\"values\":{\"bytes.differing\":1}}")) << paired.out;
+  EXPECT_TRUE(has(paired.out,
+                  "{\"name\":\"Bytes outside known fields as the original\",\"outcome\":\"warning\","
+                  "\"detail\":\"1 byte differs at 0x0021 (1 byte)\",\"key\":\"bytes_outside_known_fields\","
+                  "\"values\":{\"bytes.differing\":1}}"))
+      << paired.out;
   EXPECT_TRUE(has(paired.out, "\"key\":\"clocks_within_overdrive_limits\",\"values\":{\"clock_info.3.gpu_mhz\":900,"))
       << paired.out;
   EXPECT_TRUE(has(paired.out, "\"errors\":0,\"warnings\":2}")) << paired.out;
@@ -61,8 +63,10 @@ TEST_F(CliVerify, DiffExitsZeroForEqualOneForDifferentTwoForAnImageThatDoesNotLo
   EXPECT_EQ(differ.exitCode, 1);
   EXPECT_TRUE(has(differ.out, "Clock info 3 GPU (MHz)\t775\t900\n")) << differ.out;
   const auto json = runCli("diff " + file("a.rom") + " " + file("b.rom") + " --format json");
-  EXPECT_TRUE(has(json.out, "{\"what\":\"Clock info 3 GPU (MHz)\",\"a\":\"775\",\"b\":\"900\",\"key\":\"clock_info.3.gpu_mhz\","
-                            "\"valueA\":775,\"valueB\":900}")) << json.out;
+  EXPECT_TRUE(has(json.out,
+                  "{\"what\":\"Clock info 3 GPU (MHz)\",\"a\":\"775\",\"b\":\"900\",\"key\":\"clock_info.3.gpu_mhz\","
+                  "\"valueA\":775,\"valueB\":900}"))
+      << json.out;
 
   const auto broken = runCli({"diff", file("a.rom"), file("broken.rom")}, true);
   EXPECT_EQ(broken.exitCode, 2);
@@ -70,9 +74,10 @@ TEST_F(CliVerify, DiffExitsZeroForEqualOneForDifferentTwoForAnImageThatDoesNotLo
 }
 
 TEST_F(CliVerify, UsageErrors) {
-  for (const std::string& args : std::vector<std::string>{"diff " + file("a.rom"), "check", "check " + file("a.rom") + " --format xml",
-                                 "diff " + file("a.rom") + " " + file("a.rom") + " --strict",
-                                 "check " + file("a.rom") + " " + file("b.rom"), "check " + file("a.rom") + " --against"})
+  for (const std::string& args : std::vector<std::string>{
+           "diff " + file("a.rom"), "check", "check " + file("a.rom") + " --format xml",
+           "diff " + file("a.rom") + " " + file("a.rom") + " --strict", "check " + file("a.rom") + " " + file("b.rom"),
+           "check " + file("a.rom") + " --against"})
     EXPECT_EQ(runCli(args).exitCode, 2) << args;
 }
 

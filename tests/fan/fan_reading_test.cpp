@@ -156,8 +156,8 @@ TEST(FanFields, BitsOfEveryField) {
 
   test::putDword(bytes, 0, 0xFFFFFFFF);
   const ByteImage ones(bytes);
-  for (const FanField& f : {kControlMode, kDutyScale, kTmin, kTmax, kTslope, kDutyMin, kHysteresis,
-                            kTminHysteresis, kSpinUpCycle, kSpinUpTime, kPwmRampOn, kPwmRamp})
+  for (const FanField& f : {kControlMode, kDutyScale, kTmin, kTmax, kTslope, kDutyMin, kHysteresis, kTminHysteresis,
+                            kSpinUpCycle, kSpinUpTime, kPwmRampOn, kPwmRamp})
     EXPECT_EQ(readFanField(ones, 0, f), (1 << f.width()) - 1);
   EXPECT_EQ(kHysteresis.mask(), 0x007E0000u);
   EXPECT_EQ(kPwmRamp.mask(), 0xFF000000u);
@@ -180,7 +180,7 @@ TEST(FanFields, AWriteChangesOnlyItsFieldsBits) {
 TEST(FanFields, AValueThatDoesNotFitLeavesTheFieldAndCountsAsWritten) {
   const std::vector<std::uint8_t> bytes(8, 0x12);
   for (const std::optional<double> value : {std::optional<double>(256.0), std::optional<double>(-1.0),
-                                           std::optional<double>(40.5), std::optional<double>()}) {
+                                            std::optional<double>(40.5), std::optional<double>()}) {
     ByteImage image(bytes);
     EXPECT_TRUE(writeFanField(image, 1, kTmin, value)) << value.value_or(-999);
     EXPECT_EQ(image.bytes(), bytes) << value.value_or(-999);
@@ -201,8 +201,8 @@ TEST(FanFields, RegistersNeverFoundAndPositionsOutsideTheImageAreNotWritten) {
 
 TEST(FanFields, PercentOfTheDutyScaleRoundsHalfToEven) {
   EXPECT_EQ(percentOf(64, 255), 25);
-  EXPECT_EQ(percentOf(1, 200), 0);   // 0.5
-  EXPECT_EQ(percentOf(3, 200), 2);   // 1.5
+  EXPECT_EQ(percentOf(1, 200), 0);  // 0.5
+  EXPECT_EQ(percentOf(3, 200), 2);  // 1.5
   EXPECT_EQ(percentOf(255, 255), 100);
   EXPECT_EQ(percentOf(5, 0), std::nullopt);
 }

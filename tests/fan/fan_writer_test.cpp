@@ -239,9 +239,9 @@ TEST(FanWriter, OnlyTheChangesAreEncoded) {
 TEST(FanTabChanges, AnUntouchedTabChangesNothingAndTslopeFollowsWhatItIsComputedFrom) {
   Loaded loaded{FixtureImage()};
   const FanChanges changes = loaded.tab.changedSettings(loaded.location);
-  for (const auto* value : {&changes.registers.controlMode, &changes.registers.tmin, &changes.registers.tmax,
-                            &changes.registers.tslope, &changes.registers.dutyMin, &changes.registers.pwmRampOn,
-                            &changes.registers.pwmRamp})
+  for (const auto* value :
+       {&changes.registers.controlMode, &changes.registers.tmin, &changes.registers.tmax, &changes.registers.tslope,
+        &changes.registers.dutyMin, &changes.registers.pwmRampOn, &changes.registers.pwmRamp})
     EXPECT_FALSE(value->has_value());
   for (int k = 0; k < kFanTablePoints; ++k) {
     EXPECT_FALSE(changes.type1Table.thresholds[k].has_value()) << k;

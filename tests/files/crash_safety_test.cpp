@@ -114,10 +114,10 @@ TEST_P(StoppedSave, LeavesTheOldOrTheNewImageAndNoTemporaryFile) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, StoppedSave, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                           return std::string(info.param == SIGINT ? "SIGINT" : info.param == SIGTERM ? "SIGTERM" : "SIGHUP");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Signals, StoppedSave, ::testing::Values(SIGINT, SIGTERM, SIGHUP), [](const ::testing::TestParamInfo<int>& info) {
+      return std::string(info.param == SIGINT ? "SIGINT" : info.param == SIGTERM ? "SIGTERM" : "SIGHUP");
+    });
 
 TEST(CrashSafety, AFileSizeLimitFailsTheWriteWithoutKillingTheProcess) {
   test::TempDir dir;

@@ -39,10 +39,13 @@ TEST(WriteTarget, OnlyARegularFileOrNothingIsWritten) {
     const char* name;
     TargetProblem problem;
   } cases[] = {
-      {"fifo", TargetProblem::NotRegular},       {"to-fifo", TargetProblem::NotRegular},
+      {"fifo", TargetProblem::NotRegular},
+      {"to-fifo", TargetProblem::NotRegular},
       {device ? "null" : "fifo", TargetProblem::NotRegular},
-      {"to-device", TargetProblem::NotRegular},  {"folder", TargetProblem::Folder},
-      {"to-folder", TargetProblem::Folder},      {"folder/", TargetProblem::Folder},
+      {"to-device", TargetProblem::NotRegular},
+      {"folder", TargetProblem::Folder},
+      {"to-folder", TargetProblem::Folder},
+      {"folder/", TargetProblem::Folder},
       {"missing/new", TargetProblem::NoFolder},
   };
   for (const auto& c : cases) {
@@ -82,8 +85,9 @@ TEST(WriteTarget, ALinkPlantedInASharedFolderIsNotFollowed) {
     platform.defaultAnswer = MessageAnswer::Yes;
     EXPECT_FALSE(askBeforeReplacing(platform, shared + "/" + name, kFailed));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Unable to write.\n\"" + std::string(name) +
-                                             "\" is a link made by another user in a shared folder; it is not followed.");
+    EXPECT_EQ(platform.messages[0].text,
+              "Unable to write.\n\"" + std::string(name) +
+                  "\" is a link made by another user in a shared folder; it is not followed.");
     const auto written = replaceFile(shared + "/" + name, "overwritten");
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error().problem, WriteProblem::Refused);

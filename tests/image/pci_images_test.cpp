@@ -56,8 +56,8 @@ TEST(PciImages, RealCardsHoldAnAtomBiosAndAnEfiImage) {
     std::int64_t first, second;
     std::uint16_t device;
   };
-  for (const Card& card : {Card{"hd4670-rv730-imac.rom", 64000, 46080, 0x9488},
-                           Card{"hd4850-rv770-imac.rom", 63488, 48128, 0x944A}}) {
+  for (const Card& card :
+       {Card{"hd4670-rv730-imac.rom", 64000, 46080, 0x9488}, Card{"hd4850-rv770-imac.rom", 63488, 48128, 0x944A}}) {
     const std::string path = test::realRomPath(card.file);
     OZA_SKIP_WITHOUT_REAL_ROM(path);
     SCOPED_TRACE(card.file);

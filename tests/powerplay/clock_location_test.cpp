@@ -60,8 +60,10 @@ TEST(ClockLocation, UnusableRevisionFiveHeadersFallBackToTheSignatures) {
     const char* what;
     std::uint8_t recordSize;
     std::uint32_t clockInfoOffset;
-  } cases[] = {{"records of 20 bytes", 20, 0x20}, {"records of 24 bytes", 24, 0x20},
-               {"no clock info array", 16, 0}, {"array outside the image", 16, 0xFFF0}};
+  } cases[] = {{"records of 20 bytes", 20, 0x20},
+               {"records of 24 bytes", 24, 0x20},
+               {"no clock info array", 16, 0},
+               {"array outside the image", 16, 0xFFF0}};
   for (const auto& c : cases) {
     auto bytes = fixture.build();
     bytes[p + 2] = 5;
@@ -135,11 +137,11 @@ TEST(ClockLocation, HostileChainsGiveNoPosition) {
     std::int64_t at;
     std::uint32_t word;
   } breaks[] = {
-      {0x48, 0xFFF0},                                  // ROM header past the end
-      {FixtureImage::kRomHeader + 0x20, 0xFFFF},       // master data table past the end
-      {FixtureImage::kMasterData + 0x22, 0xFFFE},      // PowerPlay table past the end
-      {FixtureImage::kPowerPlay + 0x09, 0xFFFF},       // state array past the end
-      {FixtureImage::kPowerPlay + 0x0D, 0xFF00},       // non-clock array past the end
+      {0x48, 0xFFF0},                              // ROM header past the end
+      {FixtureImage::kRomHeader + 0x20, 0xFFFF},   // master data table past the end
+      {FixtureImage::kMasterData + 0x22, 0xFFFE},  // PowerPlay table past the end
+      {FixtureImage::kPowerPlay + 0x09, 0xFFFF},   // state array past the end
+      {FixtureImage::kPowerPlay + 0x0D, 0xFF00},   // non-clock array past the end
   };
   for (const auto& b : breaks) {
     auto broken = bytes;

@@ -63,8 +63,8 @@ TEST(ClockRecords, ReadingStopsAtTheEndAndKeepsTheRecordsRead) {
 
 // Writes one set of texts into record 0 and returns its first eight bytes,
 // or nothing when the writer refused.
-std::optional<std::vector<int>> written(const std::string& gpu, const std::string& ram,
-                                        const std::string& volt, std::uint16_t oldVoltage = 1100) {
+std::optional<std::vector<int>> written(const std::string& gpu, const std::string& ram, const std::string& volt,
+                                        std::uint16_t oldVoltage = 1100) {
   FixtureImage fixture;
   fixture.clocks[0].voltage = oldVoltage;
   Loaded loaded(fixture);

@@ -78,7 +78,7 @@ TEST_F(ProfileLoading, TheSizeLimitIsTwoHundredThousandBytes) {
   // One byte more: the message, and the loaded profile stays as it was.
   EXPECT_FALSE(load(profileEntry("FanSpeedAlgorithm_1", "Manual") + std::string(kLargestProfileFile, 'x')));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error loading profile file.\nThe file holds 200,093 bytes; at most "
-                                                "200,000 are read."}));
+                                               "200,000 are read."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(platform.messages[0].title, "OZA");
   EXPECT_EQ(editor.document.lines, lines);
@@ -96,8 +96,8 @@ TEST_F(ProfileLoading, AFileThatCannotBeReadChangesNothing) {
   EXPECT_FALSE(loadProfile(editor, folder));
   // Each load asks about the edit first (answered Discard), then fails.
   const std::string question = "Save the changes to " + dir.file("Profiles.xml") + "?";
-  EXPECT_EQ(texts(), (std::vector<std::string>{question, "Error loading profile file.\nThere is no such file.", question,
-                                                "Error loading profile file.\nIt is a folder."}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{question, "Error loading profile file.\nThere is no such file.",
+                                               question, "Error loading profile file.\nIt is a folder."}));
   // What the window shows still belongs to the lines it will save into.
   EXPECT_EQ(editor.document.valueLines[2][0], 14u);
   EXPECT_EQ(editor.fanSpeed[0].text(), "60");
@@ -163,8 +163,9 @@ TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
 }
 
 TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
-  ASSERT_TRUE(load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
-                   "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
+  ASSERT_TRUE(
+      load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
+           "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
   EXPECT_EQ(editor.document.lines.size(), 4u);
   EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
   EXPECT_EQ(editor.fanSpeed[0].text(), "70");

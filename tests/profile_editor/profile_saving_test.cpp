@@ -104,7 +104,7 @@ TEST_F(ProfileSaving, WithoutCardZeroItSaysThereIsNothingToSave) {
   EXPECT_FALSE(saveTo("out.xml"));
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(texts(), (std::vector<std::string>{"Nothing to save: this profile holds no Overdrive settings of card 0 "
-                                                "(its fan speed algorithm or protocol)."}));
+                                               "(its fan speed algorithm or protocol)."}));
   ProfileEditor empty(platform, dir.path());
   empty.saveButton.click();
   EXPECT_TRUE(platform.saveDialogs.empty());
@@ -116,7 +116,7 @@ TEST_F(ProfileSaving, AnEditedNumberBoxLeftEmptyOrAFileGrownPastTheLimitIsRefuse
   editor.coreClock[1].setText("");
   EXPECT_FALSE(saveTo("out.xml"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file.\nCard 1: Core clock (Hz) (CoreClock(1)) is "
-                                                "empty; it needs a number."}));
+                                               "empty; it needs a number."}));
   platform.messages.clear();
   editor.coreClock[1].setText(std::string(kLargestProfileFile, '1'));
   EXPECT_FALSE(saveTo("out.xml"));

@@ -25,8 +25,8 @@ ProfileValue number(const std::string& text) { return {std::nullopt, text}; }
 
 TEST(ProfileDecoding, EachSettingIsFoundWithTheLineAfterItsName) {
   const DecodedProfile decoded =
-      decodeProfile("<a>\n" + profileEntry("FanSpeedPercentTarget_1", "050") + profileEntry("FanSpeedAlgorithm_0", "x") +
-                    profileEntry("FanSpeedProtocol_0", "Percent"));
+      decodeProfile("<a>\n" + profileEntry("FanSpeedPercentTarget_1", "050") +
+                    profileEntry("FanSpeedAlgorithm_0", "x") + profileEntry("FanSpeedProtocol_0", "Percent"));
   EXPECT_FALSE(decoded.error);
   EXPECT_EQ(decoded.document.lines.size(), 10u);
   EXPECT_EQ(decoded.document.valueLines[kPercent][1], 2u);
@@ -52,8 +52,12 @@ TEST(ProfileDecoding, ListWordsStandAnywhereInAnyCase) {
     std::optional<int> entry;
   };
   const std::vector<Case> cases = {
-      {kAlgorithm, "Automatic", 0},       {kAlgorithm, "MANUAL", 1},  {kAlgorithm, "Manual or Automatic", 1},
-      {kAlgorithm, "automatic, manual", 1}, {kAlgorithm, "Auto", {}}, {kProtocol, "pErCeNt", 0},
+      {kAlgorithm, "Automatic", 0},
+      {kAlgorithm, "MANUAL", 1},
+      {kAlgorithm, "Manual or Automatic", 1},
+      {kAlgorithm, "automatic, manual", 1},
+      {kAlgorithm, "Auto", {}},
+      {kProtocol, "pErCeNt", 0},
       {kProtocol, "RPM", {}},
   };
   for (const Case& c : cases) {

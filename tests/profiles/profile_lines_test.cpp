@@ -21,7 +21,7 @@ TEST(ProfileLines, EveryKindOfLineEndEndsALine) {
       {"a\rb\r", {"a", "b"}},
       {"a\nb\n", {"a", "b"}},
       {"a\r\n\r\nb", {"a", "", "b"}},
-      {"\n\r", {"", ""}},      // LF, then a lone CR: two empty lines
+      {"\n\r", {"", ""}},  // LF, then a lone CR: two empty lines
       {"a\r\r\nb", {"a", "", "b"}},
       {std::string("\xE9\x00\xFF\r\n", 5), {std::string("\xE9\x00\xFF", 3)}},
   };
@@ -63,8 +63,16 @@ TEST(ProfileLines, NumbersAreShownWithoutLeadingZerosOrTrailingDecimals) {
     const char* value;
     const char* shown;
   } cases[] = {
-      {"050", "50"},     {"1.25", "1.25"}, {"1.50", "1.5"},  {"50%", "50"}, {"abc", "0"},
-      {"", "0"},         {"2.", "2"},      {".5", "0.5"},    {"-0", "0"},   {"1.2.3", "1.2"},
+      {"050", "50"},
+      {"1.25", "1.25"},
+      {"1.50", "1.5"},
+      {"50%", "50"},
+      {"abc", "0"},
+      {"", "0"},
+      {"2.", "2"},
+      {".5", "0.5"},
+      {"-0", "0"},
+      {"1.2.3", "1.2"},
       {"1125000000", "1125000000"},
   };
   for (const auto& c : cases) EXPECT_EQ(shownNumber(c.value), c.shown) << c.value;

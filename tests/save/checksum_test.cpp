@@ -21,7 +21,7 @@ std::vector<std::uint8_t> plainImage(std::size_t size = 65536) {
 
 TEST(Checksum, DisplayAndDecimalForms) {
   std::vector<std::uint8_t> bytes(293, 0xFF);  // 293 * 255 = 74715 = 0x123DB
-  bytes[0] = 0x69;                              // 74715 - 0xFF + 0x69 = 74565 = 0x12345
+  bytes[0] = 0x69;                             // 74715 - 0xFF + 0x69 = 74565 = 0x12345
   const ByteImage image(bytes);
   EXPECT_EQ(checkSumText(*fileCheckSum(image)), "0x2345");
   EXPECT_EQ(fileCheckSum(image), 74565);

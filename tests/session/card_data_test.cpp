@@ -124,7 +124,7 @@ TEST_F(CardData, MessagesComeInTheOrderOfTheSteps) {
   fixture.revision4 = false;
   fixture.overdrive = false;
   auto bytes = fixture.build();
-  bytes[static_cast<std::size_t>(fixture.clockPosition() + 16 * 4)] = 0;  // no end signature...
+  bytes[static_cast<std::size_t>(fixture.clockPosition() + 16 * 4)] = 0;         // no end signature...
   bytes.resize(static_cast<std::size_t>(fixture.clockPosition() + 16 * 4 + 7));  // ...and 3 bytes short
   EXPECT_FALSE(load(bytes));
   ASSERT_EQ(platform.messages.size(), 2u);

@@ -38,10 +38,12 @@ TEST(Faq, HeaderThenTwelveQuestionsEachWithItsAnswer) {
   ASSERT_EQ(questions.size(), 12u);
   EXPECT_EQ(questions[0], "Q: Why do I get three dashes instead of a number in some of the 'voltage' boxes?");
   EXPECT_EQ(questions[2], "Q: What's that 'BIOS had been pre-modified using OZA' checkbox for?");
-  EXPECT_EQ(questions[8], "Q: Are you certain I can modify my 3870 X\xC2\xB2 BIOS using OZA? I heard rumors about "
-                          "problems with it.");
-  EXPECT_EQ(questions[11], "Q: The BIOS checksum displayed in OZA sometimes differs from the one displayed in "
-                           "WinFlash. Why?");
+  EXPECT_EQ(questions[8],
+            "Q: Are you certain I can modify my 3870 X\xC2\xB2 BIOS using OZA? I heard rumors about "
+            "problems with it.");
+  EXPECT_EQ(questions[11],
+            "Q: The BIOS checksum displayed in OZA sometimes differs from the one displayed in "
+            "WinFlash. Why?");
 }
 
 }  // namespace

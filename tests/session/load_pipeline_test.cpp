@@ -33,7 +33,6 @@ class LoadPipeline : public ::testing::Test {
     return texts;
   }
 
-
   test::TempDir dir;
   ScriptedPlatform platform;
   Session session;
@@ -134,9 +133,11 @@ std::vector<Refusal> refusals(const test::TempDir& dir) {
   return {
       {dir.file("missing.rom"), "Unable to open file. Invalid file name specified?\nThere is no such file."},
       {write("big.rom", std::vector<std::uint8_t>(1000001, 0)),
-       std::string(notAti) + "'ReadBIOSToArray' reported error.\nThe file holds 1,000,001 bytes; at most 1,000,000 are read."},
+       std::string(notAti) +
+           "'ReadBIOSToArray' reported error.\nThe file holds 1,000,001 bytes; at most 1,000,000 are read."},
       {write("empty.rom", {}), std::string(notAti) + "'ReadBIOSToArray' reported error.\nThe file is empty."},
-      {write("ff.rom", std::vector<std::uint8_t>(1000000, 0xFF)), std::string(notAti) + "'GetStringPos' reported error."},
+      {write("ff.rom", std::vector<std::uint8_t>(1000000, 0xFF)),
+       std::string(notAti) + "'GetStringPos' reported error."},
       {write("nochip.rom", noChip.build()), std::string(invalid) + "'CheckValid' reported error."},
       {write("bus.rom", wideBus.build()), std::string(invalid) + "'CheckValid' reported error."},
       {write("noclocks.rom", spoiled), std::string(noClockSettings) + "'GetClockPos' reported 0."},
@@ -159,8 +160,7 @@ TEST_F(LoadPipeline, EachRefusalShowsItsMessageAndKeepsTheImageItsEditsAndEveryT
     ASSERT_EQ(platform.messages.size(), 1u) << c.path;
     EXPECT_EQ(platform.messages[0].text, c.text);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(test::changedControls(before, test::snapshot(session.controls())), std::vector<std::string>{})
-        << c.path;
+    EXPECT_EQ(test::changedControls(before, test::snapshot(session.controls())), std::vector<std::string>{}) << c.path;
     EXPECT_EQ(session.image(), loaded);
   }
   // Save still writes the edits into the image that was loaded.

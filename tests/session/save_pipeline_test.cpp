@@ -171,7 +171,7 @@ TEST_F(SavePipeline, ExistingFilesAreReplacedOnlyAfterYes) {
   const auto saved = test::readBytes(dir.file("old.rom"));
   EXPECT_EQ(saved.size(), loaded.size());  // exactly as long as the image
   EXPECT_EQ(test::sumOf(saved), test::sumOf(loaded));
-  EXPECT_EQ(test::listDir(dir.path()).size(), 2u);           // no temporary file left
+  EXPECT_EQ(test::listDir(dir.path()).size(), 2u);  // no temporary file left
 }
 
 TEST_F(SavePipeline, AWriteProtectedTargetIsLeftAsItWas) {
@@ -192,9 +192,10 @@ TEST_F(SavePipeline, AFailedWriteSaysSoAndLeavesNothingBehind) {
   std::filesystem::create_directory(dir.file("folder.rom"));
   EXPECT_FALSE(saveTo("folder.rom"));
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Error writing BIOS to file. Maybe file system error (HD full/write "
-                                       "protected)? - Debug information: 'WriteBIOSToFile(sFile)' reported error.\n"
-                                       "\"folder.rom\" is a folder.");
+  EXPECT_EQ(platform.messages[0].text,
+            "Error writing BIOS to file. Maybe file system error (HD full/write "
+            "protected)? - Debug information: 'WriteBIOSToFile(sFile)' reported error.\n"
+            "\"folder.rom\" is a folder.");
   EXPECT_EQ(test::listDir(dir.path()).size(), 2u);
 }
 
@@ -272,7 +273,7 @@ TEST_F(SavePipeline, ADifferenceOfExactlyTheRoomIsRefused) {
             "modified BIOS file.");
 
   EXPECT_EQ(session.image()->bytes.bytes(), loaded);  // nothing of the refused saves stays
-  form.clock.memoryClock[0].setText("500.47");  // one unit less fits
+  form.clock.memoryClock[0].setText("500.47");        // one unit less fits
   EXPECT_TRUE(saveTo("out.rom"));
   EXPECT_EQ(test::sumOf(test::readBytes(dir.file("out.rom"))), session.image()->checkSum);
 }

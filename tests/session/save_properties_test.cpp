@@ -102,13 +102,13 @@ Edit randomEdit(std::mt19937& rng, Session& session) {
       static const char* const kept[] = {"", "", "R", "", "(C) ATI", "ATOM", ""};
       std::string text = kept[box];
       while (text.size() < length) text += static_cast<char>('A' + pick(rng, 0, 25));
-      return {"InfoText(" + std::to_string(box) + ")", text, [text](const std::string& shown) {
-                return trimBlanks(shown) == trimBlanks(text);
-              }};
+      return {"InfoText(" + std::to_string(box) + ")", text,
+              [text](const std::string& shown) { return trimBlanks(shown) == trimBlanks(text); }};
     }
     case 3: {  // the date
       std::string text = std::to_string(pick(rng, 0, 999999)) + "/" + std::to_string(pick(rng, 0, 999999999));
-      return {"InfoText(0)", text, [text](const std::string& shown) { return shown == trimBlanks(text.substr(0, 14)); }};
+      return {"InfoText(0)", text,
+              [text](const std::string& shown) { return shown == trimBlanks(text.substr(0, 14)); }};
     }
     case 4: {  // a vendor, from the list or typed
       const auto& items = form.info.subVendor.items();
@@ -204,7 +204,8 @@ TEST(SaveProperties, ManyImagesManyEdits) {
     ASSERT_TRUE(loadBiosFile(reloaded, target)) << again.messages.front().text;
     for (const Edit& edit : edits)
       EXPECT_TRUE(edit.expect(reloaded.findControl(edit.control)->text()))
-          << edit.control << " typed '" << edit.text << "' reads '" << reloaded.findControl(edit.control)->text() << "'";
+          << edit.control << " typed '" << edit.text << "' reads '" << reloaded.findControl(edit.control)->text()
+          << "'";
   }
   // Both outcomes must have been exercised.
   EXPECT_GT(written, 40);
@@ -258,11 +259,17 @@ TEST(SaveProperties, EveryKindOfImageSavesOnlyWhatWasEdited) {
   if (real.empty()) std::cout << "[   NOTE   ] real card images not found: fixtures only\n";
   for (const std::string& path : real) images.emplace_back(path, test::readBytes(path));
 
-  const std::pair<std::string, std::string> edits[] = {
-      {"", ""},  // no edit at all
-      {"GPU(1)", "401.25"}, {"RAM(0)", "999"},         {"Voltage(2)", "1.333"}, {"Type1FanSpeed(6)", "61"},
-      {"FanSpeed(3)", "44"}, {"Threshold(5)", "77"},   {"Text6", "99"},        {"Text1", "5"},
-      {"InfoText(1)", "X"},  {"Combo1", "0x1458 - GigaByte"}};
+  const std::pair<std::string, std::string> edits[] = {{"", ""},  // no edit at all
+                                                       {"GPU(1)", "401.25"},
+                                                       {"RAM(0)", "999"},
+                                                       {"Voltage(2)", "1.333"},
+                                                       {"Type1FanSpeed(6)", "61"},
+                                                       {"FanSpeed(3)", "44"},
+                                                       {"Threshold(5)", "77"},
+                                                       {"Text6", "99"},
+                                                       {"Text1", "5"},
+                                                       {"InfoText(1)", "X"},
+                                                       {"Combo1", "0x1458 - GigaByte"}};
   test::TempDir dir;
   int applied = 0;
   for (const auto& [name, bytes] : images) {

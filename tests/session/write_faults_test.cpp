@@ -87,9 +87,7 @@ class Writer {
     platform.queueSavePath(target);
     switch (kind_) {
       case Kind::Image: saveBiosFile(*session_); break;
-      case Kind::Profile:
-        saveProfile(*editor_);
-        break;
+      case Kind::Profile: saveProfile(*editor_); break;
       case Kind::Graph: saveGraph(platform, graph_); break;
     }
   }
@@ -130,7 +128,8 @@ bool lastMessageInChild(const std::function<void(ScriptedPlatform&)>& write, Scr
     platform.messages.clear();
     write(platform);
     const bool matches = !platform.messages.empty() && platform.messages.back().text == text;
-    if (!matches) std::cerr << "last message: " << (platform.messages.empty() ? "(none)" : platform.messages.back().text) << "\n";
+    if (!matches)
+      std::cerr << "last message: " << (platform.messages.empty() ? "(none)" : platform.messages.back().text) << "\n";
     _exit(matches ? 0 : 3);
   }
   int status = 0;
@@ -196,7 +195,8 @@ TEST_P(WriteFaults, KeepTheOldFileAndShowTheMessage) {
       expected = kProtected;
       break;
     case Fault::ImmutableTarget:
-      if (!setImmutable(target, true)) GTEST_SKIP() << "cannot make a file immutable here (needs root and ext4 or similar)";
+      if (!setImmutable(target, true))
+        GTEST_SKIP() << "cannot make a file immutable here (needs root and ext4 or similar)";
       expected = writer.cannotReplace();
       break;
     case Fault::ReadOnlyFolder:
@@ -217,9 +217,7 @@ TEST_P(WriteFaults, KeepTheOldFileAndShowTheMessage) {
       fs::create_directory(target);
       expected += "\n\"out\" is a folder.";
       break;
-    case Fault::FailingFlush:
-      platform.fileWrites.flush = [](int) { return false; };
-      break;
+    case Fault::FailingFlush: platform.fileWrites.flush = [](int) { return false; }; break;
     case Fault::LinkIntoMissingFolder:
       fs::remove(target);
       fs::create_symlink("missing/out", target);
@@ -276,7 +274,10 @@ TEST_P(WritesThroughLinks, ReplaceTheFileTheLinkNames) {
   const std::string target = dir.file("card");
   std::string destination = stored;
   switch (link) {
-    case Link::Plain: destination = target; test::writeText(target, "the old file"); break;
+    case Link::Plain:
+      destination = target;
+      test::writeText(target, "the old file");
+      break;
     case Link::Relative: fs::create_symlink("store/deep/card", target); break;
     case Link::Absolute: fs::create_symlink(stored, target); break;
     case Link::Chain:
@@ -309,8 +310,7 @@ TEST_P(WritesThroughLinks, ReplaceTheFileTheLinkNames) {
   }
   if (link == Link::Relative || link == Link::Absolute || link == Link::Chain) {
     // The replaced file keeps its rights.
-    EXPECT_EQ(fs::status(stored).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(stored).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   }
   if (link == Link::PlantedAtTemporaryName) {
     EXPECT_FALSE(fs::exists(dir.file("victim")));

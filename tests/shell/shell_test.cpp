@@ -136,7 +136,8 @@ TEST(Icosahedron, TwentyFacesOnTheUnitSphere) {
     for (const auto& v : face) {
       EXPECT_NEAR(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]), 1.0, 1e-5);
       for (float c : v) {
-        const bool found = std::any_of(known.begin(), known.end(), [c](float k) { return std::fabs(std::fabs(c) - k) < 1e-5; });
+        const bool found =
+            std::any_of(known.begin(), known.end(), [c](float k) { return std::fabs(std::fabs(c) - k) < 1e-5; });
         EXPECT_TRUE(found) << c;
       }
       vertices.insert({std::lround(v[0] * 1e4), std::lround(v[1] * 1e4), std::lround(v[2] * 1e4)});
@@ -171,7 +172,9 @@ TEST(Icosahedron, RotationsAndProjection) {
   const auto start = multiply3x3by3x2(icosahedronFaces()[0], projectionMatrix());
   const auto full = icosahedronFrame(360)[0];
   for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 2; ++j) EXPECT_NEAR(full[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], start[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], 1e-4);
+    for (int j = 0; j < 2; ++j)
+      EXPECT_NEAR(full[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)],
+                  start[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], 1e-4);
 }
 
 }  // namespace

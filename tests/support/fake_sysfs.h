@@ -52,7 +52,9 @@ class FakeSysfs {
     for (int n = 7; n < 13; ++n) lines += none;
     setAttribute(address, "resource", lines);
   }
-  void setBootDisplay(const std::string& address, bool boot) { setAttribute(address, "boot_vga", boot ? "1\n" : "0\n"); }
+  void setBootDisplay(const std::string& address, bool boot) {
+    setAttribute(address, "boot_vga", boot ? "1\n" : "0\n");
+  }
   void setAttribute(const std::string& address, const std::string& name, const std::string& text) {
     writeText(dir_.path() + "/bus/pci/devices/" + address + "/" + name, text);
   }
@@ -65,7 +67,7 @@ class FakeSysfs {
 // files: a read only works while the ROM is enabled, as with the kernel.
 class FakeRomAccess : public RomAccess {
  public:
-  bool denied = false;       // a user without root rights
+  bool denied = false;  // a user without root rights
   bool enableFails = false;
   bool readFailsHalfway = false;
 

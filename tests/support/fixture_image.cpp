@@ -34,8 +34,7 @@ std::int64_t putText(std::vector<std::uint8_t>& b, std::int64_t at, const std::s
   return at;
 }
 
-std::int64_t putBytes(std::vector<std::uint8_t>& b, std::int64_t at,
-                      std::initializer_list<std::uint8_t> bytes) {
+std::int64_t putBytes(std::vector<std::uint8_t>& b, std::int64_t at, std::initializer_list<std::uint8_t> bytes) {
   for (auto v : bytes) b.at(static_cast<std::size_t>(at++)) = v;
   return at;
 }
@@ -46,17 +45,14 @@ std::uint32_t field(int value, int low) { return static_cast<std::uint32_t>(valu
 
 FanRegisters registersFor(const Type1Fields& f) {
   FanRegisters r;
-  r.reg0 = field(f.hysteresis, 17) | field(f.spinUpCycle, 8) | field(f.pwmRampOn, 23) |
-           field(f.pwmRamp, 24);
+  r.reg0 = field(f.hysteresis, 17) | field(f.spinUpCycle, 8) | field(f.pwmRampOn, 23) | field(f.pwmRamp, 24);
   r.reg1 = field(f.dutyScale, 0) | field(f.tslope, 16) | field(f.dutyMin, 8);
-  r.reg2 = field(f.controlMode, 11) | field(f.tmin, 0) | field(f.tmax, 17) |
-           field(f.tminHysteresis, 14) | field(f.spinUpTime, 8);
+  r.reg2 = field(f.controlMode, 11) | field(f.tmin, 0) | field(f.tmax, 17) | field(f.tminHysteresis, 14) |
+           field(f.spinUpTime, 8);
   return r;
 }
 
-FixtureImage::FixtureImage(std::size_t size) : size_(size) {
-  registers = registersFor(Type1Fields{});
-}
+FixtureImage::FixtureImage(std::size_t size) : size_(size) { registers = registersFor(Type1Fields{}); }
 
 std::int64_t FixtureImage::clockPosition() const {
   if (revision4) return kPowerPlay + 0x20;
@@ -200,7 +196,8 @@ std::vector<std::uint8_t> FixtureImage::build() const {
     putPciData(b, static_cast<std::int64_t>(declared) + 0x1C, secondPciDeviceId, 0x2000 / 512, 3, true);
   }
   b[0x21] = 0;
-  const auto declaredSum = std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(declared), std::int64_t{0});
+  const auto declaredSum =
+      std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(declared), std::int64_t{0});
   b[0x21] = static_cast<std::uint8_t>((256 - declaredSum % 256) % 256);
   return b;
 }

@@ -78,8 +78,8 @@ class FixtureImage {
   std::uint8_t tableRevision = 4;
   std::uint8_t clockInfoSize = 16;
   int signature = 1;
-  std::vector<ClockRecord> clocks = {{30000, 50000, 1100}, {30000, 50000, 1100},
-                                     {50000, 80000, 1200}, {77500, 112600, 1300}};
+  std::vector<ClockRecord> clocks = {
+      {30000, 50000, 1100}, {30000, 50000, 1100}, {50000, 80000, 1200}, {77500, 112600, 1300}};
   std::vector<PowerPlayState> states = {{0x0008, {0, 0, 0}}, {0x0001, {1, 2, 3}}};
   int stateEntrySize = 4;
   bool endSignature = true;
@@ -94,7 +94,7 @@ class FixtureImage {
   FanRegisters registers;
   std::vector<std::uint8_t> type1Thresholds = {60, 65, 70, 75, 80, 85, 90, 98};
   std::vector<std::uint8_t> type1Speeds = {76, 105, 128, 156, 178, 207, 230, 255};  // of DutyScale 255
-  std::uint8_t type2ScaleByte = 0x7F;  // "M" byte; scale = 2 * byte
+  std::uint8_t type2ScaleByte = 0x7F;                                               // "M" byte; scale = 2 * byte
   std::uint8_t type2Hysteresis = 3;
   std::vector<std::uint8_t> type2Thresholds = {40, 50, 60, 70, 80, 90, 100, 110};
   std::vector<std::uint8_t> type2Speeds = {38, 51, 64, 76, 89, 102, 114, 127};

@@ -70,5 +70,4 @@ std::map<std::string, FixtureImage> fixtureKinds() {
   return all;
 }
 
-
 }  // namespace oza::test

@@ -15,9 +15,9 @@ std::string realRomPath(const std::string& name);  // empty when absent
 
 // Skips the running test with a visible note when `path` (or the list of
 // paths) is empty.
-#define OZA_SKIP_WITHOUT_REAL_ROM(path)                                                       \
-  do {                                                                                        \
-    if ((path).empty()) GTEST_SKIP() << "real card images not found (set OZA_REAL_ROMS)";     \
+#define OZA_SKIP_WITHOUT_REAL_ROM(path)                                                   \
+  do {                                                                                    \
+    if ((path).empty()) GTEST_SKIP() << "real card images not found (set OZA_REAL_ROMS)"; \
   } while (0)
 
 }  // namespace oza::test

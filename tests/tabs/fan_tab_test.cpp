@@ -159,9 +159,9 @@ std::vector<Segment> curve(const FanGraph& graph) {
 }
 
 TEST(Graphs, StepCurveOfTheRecommendedTableInAnyOrder) {
-  const std::vector<Segment> expected = {
-      {0, 0, 60, 0},    {60, 30, 65, 30}, {65, 41, 70, 41}, {70, 50, 75, 50}, {75, 61, 80, 61},
-      {80, 70, 85, 70}, {85, 81, 90, 81}, {90, 90, 98, 90}, {98, 100, 120, 100}};
+  const std::vector<Segment> expected = {{0, 0, 60, 0},    {60, 30, 65, 30}, {65, 41, 70, 41},
+                                         {70, 50, 75, 50}, {75, 61, 80, 61}, {80, 70, 85, 70},
+                                         {85, 81, 90, 81}, {90, 90, 98, 90}, {98, 100, 120, 100}};
   Tab t;
   t.tab.modes.select(t.tab.lookUpTableMode);
   t.table(t.tab.type1Threshold, t.tab.type1Speed, {60, 65, 70, 75, 80, 85, 90, 98}, {30, 41, 50, 61, 70, 81, 90, 100});
@@ -179,7 +179,7 @@ TEST(Graphs, ContinuousCurveAndTheEdges) {
   Tab t;
   t.tab.type2GraphTypes.select(t.tab.type2ContinuousGraph);
   t.table(t.tab.type2Threshold, t.tab.type2Speed, {0, 20, 30, 30, 40, 50, 60, 120}, {5, 10, 10, 9, 20, 30, 40, 100});
-  const std::vector<Segment> expected = {{0, 5, 20, 10},   {20, 10, 30, 10}, {30, 10, 30, 9},  {30, 9, 40, 20},
+  const std::vector<Segment> expected = {{0, 5, 20, 10},   {20, 10, 30, 10}, {30, 10, 30, 9},   {30, 9, 40, 20},
                                          {40, 20, 50, 30}, {50, 30, 60, 40}, {60, 40, 120, 100}};
   // First threshold 0: no line along the axis, no rise; last 120: no tail.
   // Equal thresholds: "10" sorts before "9".
@@ -222,12 +222,12 @@ TEST(MouseEditing, ATransferDragMovesWhatItsPressTookByAsMuchAsThePointerMoved) 
     double pressX, pressY, toX, toY;
     const char *tmin, *tmax, *duty;
   } drags[] = {
-      {10, 20, 30, 33, "40", "106", "28"},   // left of Tmin / 2: Duty cycle min only
-      {45, 20, 50, 30, "45", "106", "25"},   // the knee: Tmin and Duty cycle min
-      {45, 15, 45.4, 60, "40", "106", "60"}, // vertical: Tmin stays
-      {45, 15, 200, 15, "105", "106", "15"}, // the knee stops before Tmax
-      {100, 90, 90, 10, "40", "96", "15"},   // the end of the rise: Tmax only
-      {100, 90, -50, 90, "40", "41", "15"},  // ... and it stops after Tmin
+      {10, 20, 30, 33, "40", "106", "28"},    // left of Tmin / 2: Duty cycle min only
+      {45, 20, 50, 30, "45", "106", "25"},    // the knee: Tmin and Duty cycle min
+      {45, 15, 45.4, 60, "40", "106", "60"},  // vertical: Tmin stays
+      {45, 15, 200, 15, "105", "106", "15"},  // the knee stops before Tmax
+      {100, 90, 90, 10, "40", "96", "15"},    // the end of the rise: Tmax only
+      {100, 90, -50, 90, "40", "41", "15"},   // ... and it stops after Tmin
   };
   for (const auto& d : drags) {
     SCOPED_TRACE(testing::Message() << d.pressX << "," << d.pressY << " -> " << d.toX << "," << d.toY);
@@ -254,12 +254,12 @@ TEST(MouseEditing, ALookUpDragMovesThePointItTookOnlyAndNeverPastItsNeighbours) 
     int box;
     int threshold, speed;
   } drags[] = {
-      {61, 35, 95, 35, 2, 69, 30},      // towards its neighbour: held before it
-      {60, 30, 60.4, 80, 2, 60, 80},    // vertical: the threshold stays
-      {60, 30, 65, 30, 2, 65, 30},      // horizontal: the speed stays
-      {38, 15, -10, -40, 0, 0, 0},      // the first point: down to 0
-      {108, 50, 200, 200, 7, 120, 100}, // the last point: up to the largest threshold
-      {41, 15, 70, 20, 0, 49, 20},      // the first point stops before the second
+      {61, 35, 95, 35, 2, 69, 30},       // towards its neighbour: held before it
+      {60, 30, 60.4, 80, 2, 60, 80},     // vertical: the threshold stays
+      {60, 30, 65, 30, 2, 65, 30},       // horizontal: the speed stays
+      {38, 15, -10, -40, 0, 0, 0},       // the first point: down to 0
+      {108, 50, 200, 200, 7, 120, 100},  // the last point: up to the largest threshold
+      {41, 15, 70, 20, 0, 49, 20},       // the first point stops before the second
   };
   for (const bool type2 : {false, true}) {
     for (const auto& d : drags) {
@@ -300,7 +300,9 @@ TEST(MouseEditing, UnsortedBoxesEditTheBoxesOfTheNearestPointAndTheToolTipFollow
   EXPECT_EQ(t.tab.type2Threshold[0].text(), "88");
   EXPECT_EQ(t.tab.type2Speed[0].text(), "88");
   EXPECT_EQ(t.tab.type2Threshold[7].text(), "70");
-  EXPECT_EQ(t.tab.type2Picture.toolTip(), "X: 86 \xC2\xB0" "C; Y: 93 %");
+  EXPECT_EQ(t.tab.type2Picture.toolTip(),
+            "X: 86 \xC2\xB0"
+            "C; Y: 93 %");
   t.tab.type2GraphMouseUp();
   EXPECT_FALSE(t.tab.type2Threshold[0].backColor().has_value());
 }

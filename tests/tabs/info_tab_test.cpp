@@ -41,8 +41,8 @@ TEST(Ids, KnownAndUnknownIdsAreShown) {
     int cardIndex;
     std::uint16_t cardId;
   } cases[] = {
-      {0x1002, 0x9597, "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)",
-       1, "HD 3600 series", 19, 0x9597},
+      {0x1002, 0x9597, "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)", 1,
+       "HD 3600 series", 19, 0x9597},
       {0x1234, 0x9999, "0x1234 - (unkown)", -1, "(unkown)", -1, 0x9999},
       {0x174B, 0x9400, "0x174B - PC Partner (known as Sapphire)", 8, "HD 2900 XT", 12, 0x9400},
       {0x000A, 0x940A, "0x000A - (unkown)", -1, "FireGL V8650 (use a 2900 GT or Pro or XT 2,048 MB)", 33, 0x940A},
@@ -105,8 +105,8 @@ TEST(Ids, SubVendorIdFromTheBoxText) {
     const char* text;
     std::optional<std::uint16_t> id;
   } cases[] = {
-      {"0x1458 - GigaByte", 0x1458}, {"0x174b", 0x174B},    {"0x12ZZ - typed", 0x1200},
-      {"0x12", std::nullopt},        {"", std::nullopt},    {"ab 1 2 3", 0x0000},
+      {"0x1458 - GigaByte", 0x1458}, {"0x174b", 0x174B}, {"0x12ZZ - typed", 0x1200},
+      {"0x12", std::nullopt},        {"", std::nullopt}, {"ab 1 2 3", 0x0000},
   };
   for (const auto& c : cases) {
     InfoTab tab;

@@ -27,8 +27,8 @@ int writeCorpus(const std::string& folder) {
   namespace fs = std::filesystem;
   for (const char* target : {"load", "save", "profile"}) fs::create_directories(folder + "/" + target);
   const auto images = oza::test::fixtureKinds();
-  for (const char* name : {"type1_rev4.rom", "type2.rom", "signature1.rom", "signature3.rom", "rv770_no_table.rom",
-                           "r680.rom"})
+  for (const char* name :
+       {"type1_rev4.rom", "type2.rom", "signature1.rom", "signature3.rom", "rv770_no_table.rom", "r680.rom"})
     images.at(name).save(folder + "/load/" + name);
   // The save target reads 48 bytes of edits before the image.
   const std::string noEdits(48, '\0');

@@ -21,8 +21,9 @@ TEST(About, OpensStillAndTurnsOnlyAfterAClick) {
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
   EXPECT_FALSE(about->animating());
-  EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("Label1"))->text().startsWith(
-      QStringLiteral("Special thanks go to:\n")));
+  EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("Label1"))
+                  ->text()
+                  .startsWith(QStringLiteral("Special thanks go to:\n")));
 
   auto* picture = about->findChild<QWidget*>(QStringLiteral("Picture1"));
   QTest::mouseClick(picture, Qt::LeftButton);

@@ -102,7 +102,8 @@ std::map<QString, QString> shown(QWidget& window) {
     QString state = QStringLiteral("%1 %2").arg(w->isEnabled()).arg(w->isHidden());
     if (auto* edit = qobject_cast<QLineEdit*>(w)) state += edit->text();
     if (auto* label = qobject_cast<QLabel*>(w)) state += label->text();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) state += QString::number(combo->currentIndex()) + combo->currentText();
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+      state += QString::number(combo->currentIndex()) + combo->currentText();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) state += QString::number(button->isChecked());
     states[w->objectName() + QString::number(states.size())] = state;
   }

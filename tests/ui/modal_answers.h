@@ -32,8 +32,10 @@ class ModalAnswers {
   ModalAnswers& then(MessageAnswer answer) {
     return then([answer](QDialog& dialog) {
       auto* box = qobject_cast<MessageDialog*>(&dialog);
-      if (box && box->button(answer)) box->button(answer)->click();
-      else dialog.reject();
+      if (box && box->button(answer))
+        box->button(answer)->click();
+      else
+        dialog.reject();
     });
   }
   // The titles of the dialogs answered, in their order.

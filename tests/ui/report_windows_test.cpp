@@ -115,7 +115,8 @@ TEST(ReportWindows, CompareWithListsSortsAndCopiesTheDifferences) {
 
   // Values sort as numbers: 71 before 200 before 700 before 750.
   std::vector<Difference> clocks;
-  for (const char* value : {"200", "700", "71", "750", "0x1A", "0x100"}) clocks.push_back({"GPU", value, value, {}, {}, {}});
+  for (const char* value : {"200", "700", "71", "750", "0x1A", "0x100"})
+    clocks.push_back({"GPU", value, value, {}, {}, {}});
   CompareWindow numbers("a.rom", "b.rom", clocks, nullptr);
   numbers.table()->sortItems(1, Qt::AscendingOrder);
   QStringList sorted;

@@ -66,7 +66,9 @@ class RecordingPlatform : public QtPlatform {
     opened.push_back(url);
     return true;
   }
-  std::string tempDirectory() override { return temporaryFolder.empty() ? QtPlatform::tempDirectory() : temporaryFolder; }
+  std::string tempDirectory() override {
+    return temporaryFolder.empty() ? QtPlatform::tempDirectory() : temporaryFolder;
+  }
   std::string temporaryFolder;
   std::vector<Message> messages;
   std::vector<std::string> opened;
@@ -123,7 +125,8 @@ TEST(VersionCheckOverHttp, AClosedPortIsUnreachable) {
   }
   const Message m = check(local(closed));
   EXPECT_EQ(m.title, "Unable to check for new version");
-  EXPECT_EQ(m.text, "Can't download info file from server. Please check your internet connection and firewall settings.");
+  EXPECT_EQ(m.text,
+            "Can't download info file from server. Please check your internet connection and firewall settings.");
 }
 
 // Another user laid traps in the temporary folder, also at the first names

@@ -184,8 +184,9 @@ TEST_P(WindowLayout, EveryWindowFitsItsContentAndTheScreen) {
   keepScreenshot(message, "message-" + look.name());
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, WindowLayout, ::testing::Values(0, 16),
-                         [](const auto& info) { return info.param ? std::string("Font16pt") : std::string("DefaultFont"); });
+INSTANTIATE_TEST_SUITE_P(Fonts, WindowLayout, ::testing::Values(0, 16), [](const auto& info) {
+  return info.param ? std::string("Font16pt") : std::string("DefaultFont");
+});
 
 TEST(WindowLook, LinksFollowThePaletteAndEveryEditableControlHasATip) {
   test::TempDir dir;
@@ -210,14 +211,14 @@ TEST(WindowLook, LinksFollowThePaletteAndEveryEditableControlHasATip) {
   ProfileEditorWindow editor;
   for (QWidget* top : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&editor)})
     for (QWidget* w : top->findChildren<QWidget*>()) {
-      const bool editable = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                            qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
-                            qobject_cast<QListWidget*>(w);
+      const bool editable = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w) ||
+                            qobject_cast<QRadioButton*>(w) || qobject_cast<QListWidget*>(w);
       if (!editable || w->objectName().isEmpty() || ownPart(w) || ownPart(w->parentWidget())) continue;
       EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
     }
   EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("GPU(3)"))->toolTip().contains(QStringLiteral("MHz")));
-  EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("GPU(3)"))->toolTip().contains(QStringLiteral("clock info 3")));
+  EXPECT_TRUE(
+      window.findChild<QLineEdit*>(QStringLiteral("GPU(3)"))->toolTip().contains(QStringLiteral("clock info 3")));
 }
 
 TEST(WindowKeys, EditingKeysTabKeysAndTheWheel) {

@@ -150,7 +150,8 @@ TEST_F(ImageCheck, EachWarningAlone) {
          f.ramType = "GDDR5";
          for (test::ClockRecord& clock : f.clocks) clock.ram = 50000;
        },
-       false, {"GDDR5 image size", "Whole ROM copy"}},
+       false,
+       {"GDDR5 image size", "Whole ROM copy"}},
       {"GDDR5 clock infos with two memory clocks",
        [](FixtureImage& f) {
          FixtureImage big(131072);
@@ -159,7 +160,8 @@ TEST_F(ImageCheck, EachWarningAlone) {
          big.ramType = "GDDR5";
          f = big;
        },
-       false, {"GDDR5 clock infos share one memory clock"}},
+       false,
+       {"GDDR5 clock infos share one memory clock"}},
       {"an EFI image of another device",
        [](FixtureImage& f) {
          FixtureImage big(131072);
@@ -168,41 +170,79 @@ TEST_F(ImageCheck, EachWarningAlone) {
          big.secondPciDeviceId = 0x9440;
          f = big;
        },
-       false, {"PCI image chain"}},
+       false,
+       {"PCI image chain"}},
       {"a performance state clocked and fed below a battery one",
-       [](FixtureImage& f) { f.states = {{0x0001, {2, 2, 2}}, {0x0005, {0, 0, 0}}}; }, false,
+       [](FixtureImage& f) {
+         f.states = {{0x0001, {2, 2, 2}}, {0x0005, {0, 0, 0}}};
+       },
+       false,
        {"PowerPlay classes in order"}},
-      {"a stored Tslope other than the computed one", withFields([](test::Type1Fields& t) { t.tslope = 200; }), false,
+      {"a stored Tslope other than the computed one",
+       withFields([](test::Type1Fields& t) { t.tslope = 200; }),
+       false,
        {"Stored Tslope as computed"}},
       {"another card ID", [](FixtureImage& f) { f.cardId = 0x9505; }, true, {"IDs as the original"}},
       {"another sub vendor", [](FixtureImage& f) { f.subVendor = 0x1043; }, true, {"IDs as the original"}},
-      {"above Overdrive GPU", [](FixtureImage& f) { f.clocks[3].gpu = 86001; }, false,
+      {"above Overdrive GPU",
+       [](FixtureImage& f) { f.clocks[3].gpu = 86001; },
+       false,
        {"Clocks within the Overdrive limits"}},
-      {"above Overdrive RAM", [](FixtureImage& f) { f.clocks[0].ram = 120100; }, false,
+      {"above Overdrive RAM",
+       [](FixtureImage& f) { f.clocks[0].ram = 120100; },
+       false,
        {"Clocks within the Overdrive limits"}},
-      {"above the RAM limit, no GPU limit", [](FixtureImage& f) { f.odGpuLimit = 0; f.clocks[1].ram = 120001; }, false,
+      {"above the RAM limit, no GPU limit",
+       [](FixtureImage& f) {
+         f.odGpuLimit = 0;
+         f.clocks[1].ram = 120001;
+       },
+       false,
        {"Clocks within the Overdrive limits"}},
       {"thresholds fall", [](FixtureImage& f) { f.type1Thresholds[5] = 80; }, false, {"Fan look-up table rises"}},
-      {"thresholds stay", [](FixtureImage& f) { f.type1Thresholds[5] = 80; f.type1Thresholds[4] = 80; }, false,
+      {"thresholds stay",
+       [](FixtureImage& f) {
+         f.type1Thresholds[5] = 80;
+         f.type1Thresholds[4] = 80;
+       },
+       false,
        {"Fan look-up table rises"}},
       {"speeds fall", [](FixtureImage& f) { f.type1Speeds[2] = 100; }, false, {"Fan look-up table rises"}},
-      {"type-2 speeds fall", [](FixtureImage& f) { f.fanType = 2; f.type2Speeds[6] = 60; }, false,
+      {"type-2 speeds fall",
+       [](FixtureImage& f) {
+         f.fanType = 2;
+         f.type2Speeds[6] = 60;
+       },
+       false,
        {"Fan look-up table rises"}},
-      {"Tmin not below Tmax", withFields([](test::Type1Fields& t) { t.tmin = 90; t.tmax = 90; }), false,
+      {"Tmin not below Tmax",
+       withFields([](test::Type1Fields& t) {
+         t.tmin = 90;
+         t.tmax = 90;
+       }),
+       false,
        {"Tmin below Tmax", "Stored Tslope as computed"}},
-      {"voltage above the original's", [](FixtureImage& f) { f.clocks[2].voltage = 1350; }, true,
+      {"voltage above the original's",
+       [](FixtureImage& f) { f.clocks[2].voltage = 1350; },
+       true,
        {"Voltages within the original's range"}},
-      {"voltage below the original's", [](FixtureImage& f) { f.clocks[0].voltage = 1000; }, true,
+      {"voltage below the original's",
+       [](FixtureImage& f) { f.clocks[0].voltage = 1000; },
+       true,
        {"Voltages within the original's range"}},
-      {"clock raised", [](FixtureImage& f) { f.clocks[1].gpu = 77500 * 6 / 5 + 1; f.odGpuLimit = 99000; }, true,
+      {"clock raised",
+       [](FixtureImage& f) {
+         f.clocks[1].gpu = 77500 * 6 / 5 + 1;
+         f.odGpuLimit = 99000;
+       },
+       true,
        {"Clocks at most 20 % over the original's highest"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FixtureImage changed = sound();
     c.change(changed);
-    const CheckReport report =
-        c.paired ? check(test::withSumOf(changed.build(), good), &good) : check(changed.build());
+    const CheckReport report = c.paired ? check(test::withSumOf(changed.build(), good), &good) : check(changed.build());
     EXPECT_EQ(with(report, CheckOutcome::Warning), c.warnings);
     EXPECT_EQ(with(report, CheckOutcome::Error), Names{});
     EXPECT_EQ(report.exitCode(false), 0);
@@ -227,7 +267,7 @@ TEST_F(ImageCheck, AllWarningsTogether) {
   const auto good = sound().build();
   FixtureImage changed = sound();
   changed.ramType = "GDDR5";
-  changed.clocks[3].gpu = 95000;   // above the limit and 20 % over 775 MHz
+  changed.clocks[3].gpu = 95000;  // above the limit and 20 % over 775 MHz
   changed.clocks[2].voltage = 1400;
   changed.type1Thresholds[7] = 60;
   changed.cardId = 0x9505;
@@ -241,11 +281,12 @@ TEST_F(ImageCheck, AllWarningsTogether) {
   bytes[bytes.size() - 0x2000 + 40] -= 1;
   const CheckReport report = check(bytes, &good);
   EXPECT_EQ(with(report, CheckOutcome::Error), Names{});
-  EXPECT_EQ(with(report, CheckOutcome::Warning),
-            (Names{"GDDR5 image size", "Clocks within the Overdrive limits", "Fan look-up table rises", "Tmin below Tmax",
-                   "Stored Tslope as computed", "PowerPlay classes in order", "GDDR5 clock infos share one memory clock",
-                   "Voltages within the original's range", "Clocks at most 20 % over the original's highest",
-                   "IDs as the original", "Whole ROM copy", "Bytes outside known fields as the original"}));
+  EXPECT_EQ(
+      with(report, CheckOutcome::Warning),
+      (Names{"GDDR5 image size", "Clocks within the Overdrive limits", "Fan look-up table rises", "Tmin below Tmax",
+             "Stored Tslope as computed", "PowerPlay classes in order", "GDDR5 clock infos share one memory clock",
+             "Voltages within the original's range", "Clocks at most 20 % over the original's highest",
+             "IDs as the original", "Whole ROM copy", "Bytes outside known fields as the original"}));
   EXPECT_NE(checkText(report).find("\n0 errors, 12 warnings\n"), std::string::npos);
 }
 
@@ -261,8 +302,8 @@ TEST_F(ImageCheck, AllErrorsTogether) {
   auto unreadable = std::vector<std::uint8_t>(70000, 0);
   unreadable[2] = 0xFF;
   const CheckReport worst = check(unreadable, &good);
-  EXPECT_EQ(with(worst, CheckOutcome::Error),
-            (Names{"Loads", "File length", "Declared image length", "Length as the original", "Byte sum as the original"}));
+  EXPECT_EQ(with(worst, CheckOutcome::Error), (Names{"Loads", "File length", "Declared image length",
+                                                     "Length as the original", "Byte sum as the original"}));
 }
 
 // As the kernel gives a card's ROM: the chain of images and nothing after it.

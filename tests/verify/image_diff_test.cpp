@@ -42,7 +42,8 @@ FixtureImage type2() {
 
 // The fixture fixes its byte sum in byte 0x21, a byte no field owns; the
 // original's keeps a pair to the change itself.
-std::vector<std::uint8_t> sameChecksumByte(std::vector<std::uint8_t> changed, const std::vector<std::uint8_t>& original) {
+std::vector<std::uint8_t> sameChecksumByte(std::vector<std::uint8_t> changed,
+                                           const std::vector<std::uint8_t>& original) {
   changed[0x21] = original[0x21];
   return changed;
 }
@@ -54,7 +55,9 @@ struct Change {
   Whats expected;
 };
 
-const char* const kDeg = " (\xC2\xB0" "C)";
+const char* const kDeg =
+    " (\xC2\xB0"
+    "C)";
 
 std::vector<Change> changes() {
   return {
@@ -63,13 +66,21 @@ std::vector<Change> changes() {
       {"chip type", base, [](FixtureImage& f) { f.chipType = "RV635"; }, {"Chip type"}},
       {"interface", base, [](FixtureImage& f) { f.cardInterface = "PCI_EXPRESZ"; }, {"Card interface"}},
       {"RAM type", base, [](FixtureImage& f) { f.ramType = "GDDR4"; }, {"RAM type"}},
-      {"hardware", base, [](FixtureImage& f) { f.hardwareSpecs = "ATI Radeon HD 3870 X2 512MB 256bit GDDR4"; },
+      {"hardware",
+       base,
+       [](FixtureImage& f) { f.hardwareSpecs = "ATI Radeon HD 3870 X2 512MB 256bit GDDR4"; },
        {"Hardware specs"}},
-      {"cable", base, [](FixtureImage& f) { f.cableMessage = "PLEASE CONNECT THE POWER CABLX"; },
+      {"cable",
+       base,
+       [](FixtureImage& f) { f.cableMessage = "PLEASE CONNECT THE POWER CABLX"; },
        {"Power cable message"}},
-      {"copyright", base, [](FixtureImage& f) { f.copyright = "(C) 1988-2006, ATI Technologies Inc. "; },
+      {"copyright",
+       base,
+       [](FixtureImage& f) { f.copyright = "(C) 1988-2006, ATI Technologies Inc. "; },
        {"Copyright"}},
-      {"atom", base, [](FixtureImage& f) { f.atomVersion = "ATOMBIOSBK-ATI VER010.069.000.000.000001"; },
+      {"atom",
+       base,
+       [](FixtureImage& f) { f.atomVersion = "ATOMBIOSBK-ATI VER010.069.000.000.000001"; },
        {"AtomBIOS version"}},
       {"sub vendor", base, [](FixtureImage& f) { f.subVendor = 0x1043; }, {"Sub vendor ID"}},
       {"card", base, [](FixtureImage& f) { f.cardId = 0x9505; }, {"Video card ID"}},
@@ -77,12 +88,18 @@ std::vector<Change> changes() {
       {"RAM clock", base, [](FixtureImage& f) { f.clocks[1].ram = 51000; }, {"Clock info 1 RAM (MHz)"}},
       {"voltage", base, [](FixtureImage& f) { f.clocks[3].voltage = 1250; }, {"Clock info 3 voltage (V)"}},
       {"state", base, [](FixtureImage& f) { f.states[1].classification = 0x0010; }, {"PowerPlay state 1"}},
-      {"state slots", base, [](FixtureImage& f) { f.states[1].clockIndices = {1, 1, 3}; }, {"PowerPlay state 1"}},
+      {"state slots",
+       base,
+       [](FixtureImage& f) {
+         f.states[1].clockIndices = {1, 1, 3};
+       },
+       {"PowerPlay state 1"}},
       {"standard GPU", base, [](FixtureImage& f) { f.odGpu = 78000; }, {"Standard clock GPU"}},
       {"standard RAM", base, [](FixtureImage& f) { f.odRam = 113000; }, {"Standard clock RAM"}},
       {"GPU limit", base, [](FixtureImage& f) { f.odGpuLimit = 90000; }, {"Upper limit GPU"}},
       {"RAM limit", base, [](FixtureImage& f) { f.odRamLimit = 125000; }, {"Upper limit RAM"}},
-      {"PWM ramp", base,
+      {"PWM ramp",
+       base,
        [](FixtureImage& f) {
          test::Type1Fields fields;
          fields.tslope = 54;
@@ -91,13 +108,19 @@ std::vector<Change> changes() {
        },
        {"PWM ramp (%)", "Fan register 0"}},
       {"stored Tslope", base, [](FixtureImage& f) { f.registers = test::registersFor({}); }, {"Fan register 1"}},
-      {"look-up threshold", base, [](FixtureImage& f) { f.type1Thresholds[4] = 81; },
+      {"look-up threshold",
+       base,
+       [](FixtureImage& f) { f.type1Thresholds[4] = 81; },
        {std::string("Look-up threshold 4") + kDeg}},
       {"look-up speed", base, [](FixtureImage& f) { f.type1Speeds[6] = 240; }, {"Look-up fan speed 6 (%)"}},
-      {"type-2 threshold", type2, [](FixtureImage& f) { f.type2Thresholds[2] = 61; },
+      {"type-2 threshold",
+       type2,
+       [](FixtureImage& f) { f.type2Thresholds[2] = 61; },
        {std::string("Fan table threshold 2") + kDeg}},
       {"type-2 speed", type2, [](FixtureImage& f) { f.type2Speeds[7] = 120; }, {"Fan table speed 7 (%)"}},
-      {"type-2 hysteresis", type2, [](FixtureImage& f) { f.type2Hysteresis = 5; },
+      {"type-2 hysteresis",
+       type2,
+       [](FixtureImage& f) { f.type2Hysteresis = 5; },
        {std::string("Fan table hysteresis") + kDeg}},
   };
 }
@@ -141,7 +164,8 @@ TEST_F(ImageDiff, DifferencesShowBothSidesAsTheTabsDo) {
   const auto differences = diff(original, sameChecksumByte(changed.build(), original));
   ASSERT_EQ(differences.size(), 3u);
   EXPECT_EQ(differences[2].what, "Byte sum");
-  EXPECT_EQ(differences[0].a, "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)");
+  EXPECT_EQ(differences[0].a,
+            "0x1002 - ATI (also used by several other vendors as Jetway, Palit, PowerColor and others)");
   EXPECT_EQ(differences[0].b, "0x1043 - Asus");
   EXPECT_EQ(differences[1].what, "Clock info 2 GPU (MHz)");
   EXPECT_EQ(differences[1].a, "500");
@@ -156,8 +180,8 @@ TEST_F(ImageDiff, BytesOutsideKnownFieldsAndCorrectionAreas) {
   changed[0x3004] = 0x22;  // joined to the same range
   changed[0x3100] = 0x33;
   const auto differences = diff(original, changed);
-  EXPECT_EQ(whats(differences), (Whats{"Bytes outside known fields", "Bytes 0x3000-0x3004 (5 bytes)",
-                                       "Bytes 0x3100 (1 byte)"}));
+  EXPECT_EQ(whats(differences),
+            (Whats{"Bytes outside known fields", "Bytes 0x3000-0x3004 (5 bytes)", "Bytes 0x3100 (1 byte)"}));
   EXPECT_EQ(differences[0].what, "Byte sum");
   EXPECT_EQ(differences[1].b, "3 bytes differ in 2 ranges");
   EXPECT_EQ(differences[2].a, "00 00 00 00 00");
@@ -166,9 +190,8 @@ TEST_F(ImageDiff, BytesOutsideKnownFieldsAndCorrectionAreas) {
   auto corrected = original;
   corrected[0x08] = 0x01;
   corrected[original.size() - 0x2000 + 6] = 0xFE;
-  EXPECT_EQ(whats(diff(original, corrected)),
-            (Whats{"Pre-modified", "Checksum correction (header) 0x0008 (1 byte)",
-                   "Checksum correction (filler) 0xE006 (1 byte)"}));
+  EXPECT_EQ(whats(diff(original, corrected)), (Whats{"Pre-modified", "Checksum correction (header) 0x0008 (1 byte)",
+                                                     "Checksum correction (filler) 0xE006 (1 byte)"}));
 }
 
 TEST_F(ImageDiff, ImagesOfDifferentLengths) {

@@ -22,7 +22,8 @@ struct ImagePairs {
 // `changed` built, then brought back to the byte sum of `original` in the
 // two checksum correction areas, with the fixture's own checksum byte as in
 // the original: what a save of an edit leaves.
-inline std::vector<std::uint8_t> withSumOf(std::vector<std::uint8_t> changed, const std::vector<std::uint8_t>& original) {
+inline std::vector<std::uint8_t> withSumOf(std::vector<std::uint8_t> changed,
+                                           const std::vector<std::uint8_t>& original) {
   changed[0x21] = original[0x21];
   std::int64_t difference = sumOf(changed) - sumOf(original);
   for (std::size_t p = 0x07; p <= 0x16 && difference < 0; ++p)

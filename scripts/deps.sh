@@ -10,6 +10,7 @@ case "${1:-}" in
   --fuzz) packages+=(clang-16 libclang-rt-16-dev libc++-16-dev libc++abi-16-dev) ;;
   --bench) packages+=(libbenchmark-dev) ;;
   --format) packages+=(clang-format-14) ;;
+  --package) packages+=(build-essential dpkg-dev debhelper lintian libgtest-dev) ;;
 esac
 
 missing=()

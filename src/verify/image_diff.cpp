@@ -254,8 +254,11 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
       out.add(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
               bytesText(ib, range));
   }
+  std::vector<KnownField> knownOrArea = known;
+  knownOrArea.insert(knownOrArea.end(), areas.begin(), areas.end());
+  const std::vector<bool> inKnown = positionsInside(knownOrArea, std::min(ia.size(), ib.size()));
   const std::vector<ByteRange> outside =
-      differingRanges(ia, ib, [&](std::int64_t p) { return !insideAny(known, p) && !insideAny(areas, p); });
+      differingRanges(ia, ib, [&](std::int64_t p) { return !inKnown[static_cast<std::size_t>(p)]; });
   if (outside.empty()) return;
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;

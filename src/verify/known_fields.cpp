@@ -117,9 +117,12 @@ std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteIm
   return areas;
 }
 
-bool insideAny(const std::vector<KnownField>& fields, std::int64_t position) {
-  return std::any_of(fields.begin(), fields.end(),
-                     [position](const KnownField& f) { return position >= f.first && position <= f.last; });
+std::vector<bool> positionsInside(const std::vector<KnownField>& fields, std::int64_t size) {
+  std::vector<bool> inside(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)), false);
+  for (const KnownField& field : fields)
+    for (std::int64_t p = std::max<std::int64_t>(field.first, 0); p <= field.last && p < size; ++p)
+      inside[static_cast<std::size_t>(p)] = true;
+  return inside;
 }
 
 }  // namespace oza

@@ -34,7 +34,10 @@ std::vector<KnownField> correctionAreas(const ByteImage& image);
 std::vector<KnownField> knownFieldsOfEither(const LoadedImage& a, const LoadedImage& b);
 std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteImage& b);
 
-// Whether `position` lies in one of `fields`.
-bool insideAny(const std::vector<KnownField>& fields, std::int64_t position);
+// For each of the first `size` positions, whether it lies in one of
+// `fields`. A comparison asks this of every byte that differs, and a
+// checksum correction makes those thousands: one look-up per byte instead of
+// a search of every field.
+std::vector<bool> positionsInside(const std::vector<KnownField>& fields, std::int64_t size);
 
 }  // namespace oza

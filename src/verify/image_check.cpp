@@ -462,9 +462,7 @@ void checkAgainstContent(const ImageFile& file, const ImageFile& originalFile, R
 
   std::vector<KnownField> known = knownFieldsOfEither(original, image);
   for (const KnownField& area : correctionAreasOfEither(original.bytes, image.bytes)) known.push_back(area);
-  const std::vector<bool> inKnown = positionsInside(known, std::min(original.bytes.size(), image.bytes.size()));
-  const std::vector<ByteRange> ranges = differingRanges(
-      original.bytes, image.bytes, [&](std::int64_t p) { return !inKnown[static_cast<std::size_t>(p)]; });
+  const std::vector<ByteRange> ranges = rangesOutside(original.bytes, image.bytes, known);
   if (ranges.empty()) return rules.passed(bytesRule, "none differ");
   std::int64_t differing = 0;
   for (const ByteRange& range : ranges) differing += range.differing;

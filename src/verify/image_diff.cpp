@@ -256,9 +256,7 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   }
   std::vector<KnownField> knownOrArea = known;
   knownOrArea.insert(knownOrArea.end(), areas.begin(), areas.end());
-  const std::vector<bool> inKnown = positionsInside(knownOrArea, std::min(ia.size(), ib.size()));
-  const std::vector<ByteRange> outside =
-      differingRanges(ia, ib, [&](std::int64_t p) { return !inKnown[static_cast<std::size_t>(p)]; });
+  const std::vector<ByteRange> outside = rangesOutside(ia, ib, knownOrArea);
   if (outside.empty()) return;
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;

@@ -8,6 +8,7 @@
 
 #include "document/loaded_image.h"
 #include "image/byte_image.h"
+#include "verify/byte_ranges.h"
 
 namespace oza {
 
@@ -34,10 +35,7 @@ std::vector<KnownField> correctionAreas(const ByteImage& image);
 std::vector<KnownField> knownFieldsOfEither(const LoadedImage& a, const LoadedImage& b);
 std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteImage& b);
 
-// For each of the first `size` positions, whether it lies in one of
-// `fields`. A comparison asks this of every byte that differs, and a
-// checksum correction makes those thousands: one look-up per byte instead of
-// a search of every field.
-std::vector<bool> positionsInside(const std::vector<KnownField>& fields, std::int64_t size);
+// The ranges where `a` and `b` differ outside every one of `fields`.
+std::vector<ByteRange> rangesOutside(const ByteImage& a, const ByteImage& b, const std::vector<KnownField>& fields);
 
 }  // namespace oza

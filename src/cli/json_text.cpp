@@ -2,9 +2,10 @@
 
 #include "cli/json_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+
+#include "text/number_text.h"
 
 namespace oza {
 
@@ -14,9 +15,9 @@ Json jsonNumber(double value) {
   if (!std::isfinite(value)) return 0;
   // Rounding to 15 digits first keeps binary noise (0.30000000000000004)
   // out of the output; the library then prints the shortest exact form.
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  const double rounded = std::strtod(buffer, nullptr);
+  const std::string digits = fifteenDigits(value);
+  double rounded = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
   if (std::fabs(rounded) < 9e15 && rounded == std::trunc(rounded)) return static_cast<long long>(rounded);
   return rounded;
 }

@@ -13,6 +13,7 @@ Control::Control(std::string name, ControlKind kind, std::string text)
 void Control::setText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
+  if (rule_) number_ = rule_->read(text_);
   if (kind_ == ControlKind::ComboBox) {
     listIndex_ = -1;
     for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -23,6 +24,11 @@ void Control::setText(const std::string& text) {
     }
   }
   if (onChange) onChange();
+}
+
+void Control::setRule(const NumberRule& rule) {
+  rule_ = rule;
+  number_ = rule.read(text_);
 }
 
 void Control::rememberAsLoaded() {
@@ -54,6 +60,7 @@ bool anyEdited(const std::vector<Control*>& controls) {
 
 void Control::restore(const State& state) {
   text_ = state.text;
+  if (rule_) number_ = rule_->read(text_);
   enabled_ = state.enabled;
   visible_ = state.visible;
   checked_ = state.checked;

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "text/number_rule.h"
 #include "text/rgb.h"
 
 namespace oza {
@@ -115,6 +117,17 @@ class Control {
   const std::string& problem() const { return problem_; }
   void setProblem(std::string problem) { problem_ = std::move(problem); }
 
+  // A number box's rule: what its text must be for a save to write it.
+  void setRule(const NumberRule& rule);
+  const std::optional<NumberRule>& rule() const { return rule_; }
+  // What names the box to the user, as its label reads ("Tmax (°C)"); its
+  // name when it has no caption.
+  void setCaption(std::string caption) { caption_ = std::move(caption); }
+  const std::string& caption() const { return caption_.empty() ? name_ : caption_; }
+  // What the text stands for by the rule, read once when the text is set:
+  // a number, none, or why no save can write it. Always none without a rule.
+  const std::expected<std::optional<double>, std::string>& number() const { return number_; }
+
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& tip) { toolTip_ = tip; }
 
@@ -138,6 +151,9 @@ class Control {
   std::optional<Rgb> backColor_;
   std::string toolTip_;
   std::string problem_;
+  std::optional<NumberRule> rule_;
+  std::string caption_;
+  std::expected<std::optional<double>, std::string> number_;
   std::string loadedText_;
   bool loadedChecked_ = false;
   int loadedListIndex_ = -1;

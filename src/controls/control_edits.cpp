@@ -39,6 +39,11 @@ std::expected<void, std::string> applyEdit(const std::vector<Control*>& controls
         return refuse("'" + edit.name + "' takes digits and the point only, not '" +
                       escapeControls(std::string(1, *refused)) + "'");
       control.setText(edit.value);
+      // Refused where it is given, not at the save: a script learns which
+      // of its values no save could write as typed.
+      if (const auto& number = control.number(); !number)
+        return refuse("'" + edit.name + "' (" + control.caption() + ") holds '" + escapeControls(control.text()) +
+                      "', which " + number.error() + "; it takes " + control.rule()->describe());
       return {};
     case ControlEdit::Kind::Check: {
       if (edit.value != "0" && edit.value != "1") return refuse("--check takes 0 or 1");

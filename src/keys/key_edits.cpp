@@ -10,6 +10,7 @@
 #include "image/id_tables.h"
 #include "text/latin1.h"
 #include "text/message_text.h"
+#include "text/number_rule.h"
 #include "text/number_text.h"
 
 namespace oza {
@@ -27,10 +28,13 @@ std::optional<double> numberOfText(const std::string& text) {
   return textValue(text);
 }
 
-// Whether `value` is a whole number of steps.
+// Whether `value` is a whole number of steps: no more decimals than the
+// step has, as the value is written (90.0000001 is not on a step of 1).
 bool onStep(double value, double step) {
-  const double steps = value / step;
-  return std::fabs(steps - std::round(steps)) < 1e-6;
+  const std::string text = decimalText(value);
+  const std::size_t point = text.find('.');
+  const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+  return decimals <= decimalsOfStep(step);
 }
 
 std::string named(const KeyRef& key, const std::string& problem) { return key.key() + ": " + problem; }

@@ -116,150 +116,163 @@ std::vector<ValueKey> buildKeys() {
   };
   // The information tab.
   add({"strings.date", 1, "", text(kDateLength), "The BIOS date and time text (cut or padded to 14 characters)",
-       "InfoText(0)", true, [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }});
-  add({"strings.bios_version", 1, "", text(), "The BIOS version string, such as 113-B50102-101", "InfoText(1)", true,
-       shownText(&InfoStrings::biosVersion)});
+       "Bios date/time", "InfoText(0)", true,
+       [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }});
+  add({"strings.bios_version", 1, "", text(), "The BIOS version string, such as 113-B50102-101", "BIOS version string",
+       "InfoText(1)", true, shownText(&InfoStrings::biosVersion)});
   add({"strings.chip_type", 1, "", text(), "The reported chip type, such as RV670 (must hold an upper-case R or M)",
-       "InfoText(2)", true, shownText(&InfoStrings::chipType)});
+       "Reported chip type", "InfoText(2)", true, shownText(&InfoStrings::chipType)});
   add({"strings.hardware_specs", 1, "", text(), "The hardware specs string: memory size, bus width and type",
-       "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)});
-  add({"strings.copyright", 1, "", text(), "The copyright message (must hold \"ATI\")", "InfoText(4)", true,
-       shownText(&InfoStrings::copyright)});
-  add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "InfoText(5)", true,
-       shownText(&InfoStrings::atomBiosVersion)});
+       "Hardware specs string", "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)});
+  add({"strings.copyright", 1, "", text(), "The copyright message (must hold \"ATI\")", "Copyright message",
+       "InfoText(4)", true, shownText(&InfoStrings::copyright)});
+  add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "AtomBIOS version",
+       "InfoText(5)", true, shownText(&InfoStrings::atomBiosVersion)});
   add({"strings.power_cable_message", 1, "", text(), "The power cable error message, where the image has one",
-       "InfoText(6)", true, [](const LoadedImage& image, int) {
+       "Power cabel error message", "InfoText(6)", true, [](const LoadedImage& image, int) {
          const bool held = image.strings.positions && image.strings.positions->powerCableMessage;
          return held ? KeyValue(latin1ToUtf8(image.strings.powerCableMessage)) : none();
        }});
-  add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", false,
-       shownText(&InfoStrings::cardInterface)});
-  add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", false,
+  add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", "",
+       false, shownText(&InfoStrings::cardInterface)});
+  add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", "", false,
        shownText(&InfoStrings::ramType)});
   add({"memory.size_mb", 1, "MB", number(0, 1024), "The memory size the hardware specs name; none when they name none",
-       "", false,
+       "", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
   add({"memory.bus_bits", 1, "bits", number(0, 512),
-       "The memory bus width the hardware specs name; none when they name none", "", false,
+       "The memory bus width the hardware specs name; none when they name none", "", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramBusWidth, image.strings.ramBusWidth); }});
   add({"ids.sub_vendor", 1, "", number(0, 0xFFFF), "The sub vendor ID: the maker of the card (0x1043 Asus, ...)",
-       "Combo1", true, [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }});
-  add({"ids.sub_vendor_name", 1, "", text(), "The sub vendor as the vendor list names it", "", false,
+       "Sub vendor", "Combo1", true,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }});
+  add({"ids.sub_vendor_name", 1, "", text(), "The sub vendor as the vendor list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(subVendorText(image.subVendorId)); }});
   add({"ids.card", 1, "", number(0, 0xFFFF),
-       "The video card ID the driver detects the card by (changing it is dangerous: see the FAQ)", "Combo2", true,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }});
-  add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", false,
+       "The video card ID the driver detects the card by (changing it is dangerous: see the FAQ)", "Video card",
+       "Combo2", true, [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }});
+  add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(videoCardText(image.cardId)); }});
-  add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save", "Check1",
-       true, [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
+  add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save",
+       "BIOS had been pre-modified using OZA", "Check1", true,
+       [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
   add({"checksum", 1, "", number(0, 0xFFFF), "The low 16 bits of the byte sum, as the window shows the checksum",
-       "Label24", false, [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum & 0xFFFF)); }});
-  add({"byte_sum", 1, "", number(0, 255e6), "The sum of all bytes, which a save restores", "", false,
+       "BIOS checksum", "Label24", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum & 0xFFFF)); }});
+  add({"byte_sum", 1, "", number(0, 255e6), "The sum of all bytes, which a save restores", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum)); }});
-  add({"size_bytes", 1, "bytes", number(1, 1000000), "The length of the image file", "Label25", false,
+  add({"size_bytes", 1, "bytes", number(1, 1000000), "The length of the image file", "BIOS size", "Label25", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.bytes.size())); }});
 
   // The clock tab.
-  add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds", "States", false,
+  add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds",
+       "Clock infos found", "States", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
-  add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N", "GPU(N)", true,
+  add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N",
+       "Clock info N, GPU (MHz)", "GPU(N)", true,
        clockValue([](const ClockInfo& c) { return megahertzText(c.engineClock); })});
-  add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N", "RAM(N)", true,
+  add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N",
+       "Clock info N, RAM (MHz)", "RAM(N)", true,
        clockValue([](const ClockInfo& c) { return megahertzText(c.memoryClock); })});
   add({"clock_info.N.voltage_v", kClockBlocks, "V", number(0, 65.535, 0.001, true),
-       "The voltage of clock info N; none where the driver sets it (\"---\")", "Voltage(N)", true,
-       clockValue([](const ClockInfo& c) { return voltageText(c.voltage); })});
+       "The voltage of clock info N; none where the driver sets it (\"---\")", "Clock info N, Voltage (V)",
+       "Voltage(N)", true, clockValue([](const ClockInfo& c) { return voltageText(c.voltage); })});
   add({"clocks.locked", 1, "", flag(), "Whether the locked clock infos follow their masters (cards of the 3xx0 family)",
-       "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
-  add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock", "Label101",
-       false, overdriveValue(&OverdriveClocks::engineClock)});
+       "Locked", "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
+  add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock",
+       "Standard clock GPU", "Label101", false, overdriveValue(&OverdriveClocks::engineClock)});
   add({"overdrive.memory_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard memory clock",
-       "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)});
+       "Standard clock RAM", "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)});
   add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
-       "The Overdrive upper limit of the GPU clock", "Label104", false, overdriveValue(&OverdriveClocks::engineLimit)});
+       "The Overdrive upper limit of the GPU clock", "Upper limit GPU", "Label104", false,
+       overdriveValue(&OverdriveClocks::engineLimit)});
   add({"overdrive.memory_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
-       "The Overdrive upper limit of the memory clock", "Label103", false,
+       "The Overdrive upper limit of the memory clock", "Upper limit RAM", "Label103", false,
        overdriveValue(&OverdriveClocks::memoryLimit)});
   add({"states.count", 1, "", number(0, 255),
-       "The number of PowerPlay states (none listed for a signature-found table)", "", false,
+       "The number of PowerPlay states (none listed for a signature-found table)", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }});
-  add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "", false,
+  add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "", "",
+       false,
        [](const LoadedImage& image, int s) {
          return KeyValue(double(image.states().classification[static_cast<std::size_t>(s)]));
        },
        stateExists});
-  add({"states.N.description", 255, "", text(), "What the classification of PowerPlay state N says", "", false,
+  add({"states.N.description", 255, "", text(), "What the classification of PowerPlay state N says", "", "", false,
        [](const LoadedImage& image, int s) {
          return KeyValue(stateDescription(image.states().classification[static_cast<std::size_t>(s)]));
        },
        stateExists});
   add({"states.N.low_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 1 ('low') of state N", "",
-       false, stateSlot(1), stateExists});
+       "", false, stateSlot(1), stateExists});
   add({"states.N.medium_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 2 ('medium') of state N",
-       "", false, stateSlot(2), stateExists});
+       "", "", false, stateSlot(2), stateExists});
   add({"states.N.high_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 3 ('high') of state N", "",
-       false, stateSlot(3), stateExists});
+       "", false, stateSlot(3), stateExists});
 
   // The fan tab.
   add({"fan.settings", 1, "", choice({"none", "type_1", "type_2"}),
-       "Which fan settings the image holds that can be edited: none, type-1 settings or a type-2 table", "", false,
+       "Which fan settings the image holds that can be edited: none, type-1 settings or a type-2 table", "", "", false,
        [](const LoadedImage& image, int) {
          if (!image.fan.usable) return KeyValue(std::string("none"));
          return KeyValue(std::string(image.fan.location.tableType == FanTableType::Type2 ? "type_2" : "type_1"));
        }});
   add({"fan.mode", 1, "", choice({"transfer_function", "lookup_table"}),
-       "How the fan speed follows the temperature: the transfer function or the look-up table", "Option4 Option5", true,
-       [](const LoadedImage& image, int) -> KeyValue {
+       "How the fan speed follows the temperature: the transfer function or the look-up table", "Fan control mode",
+       "Option4 Option5", true, [](const LoadedImage& image, int) -> KeyValue {
          const std::optional<bool> transfer = shownFan(image.fan).transferFunction;
          if (!transfer) return none();
          return std::string(*transfer ? "transfer_function" : "lookup_table");
        }});
-  add({"fan.tmin_c", 1, deg, temperature, "Tmin: below it the fan runs at Duty cycle min", "Text5", true,
-       fanValue(&ShownFan::tmin)});
-  add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Text6", true,
-       fanValue(&ShownFan::tmax)});
+  add({"fan.tmin_c", 1, deg, temperature, "Tmin: below it the fan runs at Duty cycle min", "Tmin (\u00B0C)", "Text5",
+       true, fanValue(&ShownFan::tmin)});
+  add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Tmax (\u00B0C)", "Text6",
+       true, fanValue(&ShownFan::tmax)});
   add({"fan.tslope_percent", 1, "%", number(0, kLargestTslope),
-       "Tslope: the slope of the transfer function, computed from Tmin, Tmax and Duty cycle min", "Text7", true,
-       fanValue(&ShownFan::tslope)});
+       "Tslope: the slope of the transfer function, as the image stores it; a change of Tmin, Tmax or Duty cycle min "
+       "computes it anew",
+       "Tslope (%)", "Text7", true, fanValue(&ShownFan::tslope)});
+  add({"fan.computed_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
+       "The Tslope that Tmin, Tmax and Duty cycle min give", "", "", false, fanValue(&ShownFan::computedTslope)});
   add({"fan.stored_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
-       "The Tslope the image stores, which a save keeps until Tmin, Tmax or Duty cycle min change", "", false,
+       "The Tslope the image stores (what fan.tslope_percent shows after a load)", "", "", false,
        [](const LoadedImage& image, int) -> KeyValue {
          if (!image.fan.usable || !image.fan.registers) return none();
          const std::optional<int> stored = percentOf(image.fan.registers->tslope, image.fan.registers->dutyScale);
          return stored ? KeyValue(double(*stored)) : none();
        }});
-  add({"fan.duty_min_percent", 1, "%", percent, "Duty cycle min: the slowest the fan runs", "Text9", true,
-       fanValue(&ShownFan::dutyCycleMin)});
-  add({"fan.hysteresis_percent", 1, "%", percent, "The hysteresis of the fan speed", "Type1Hysteresis", true,
-       fanValue(&ShownFan::hysteresis)});
-  add({"fan.tmin_hysteresis_c", 1, deg, number(0, kLargestSeven), "The hysteresis around Tmin", "Text8", true,
-       fanValue(&ShownFan::tminHysteresis)});
-  add({"fan.spin_up_cycle_percent", 1, "%", percent, "The duty cycle the fan starts with", "Text3", true,
-       fanValue(&ShownFan::spinUpCycle)});
+  add({"fan.duty_min_percent", 1, "%", percent, "Duty cycle min: the slowest the fan runs", "Duty cycle min (%)",
+       "Text9", true, fanValue(&ShownFan::dutyCycleMin)});
+  add({"fan.hysteresis_percent", 1, "%", percent, "The hysteresis of the fan speed", "Hysteresis (%)",
+       "Type1Hysteresis", true, fanValue(&ShownFan::hysteresis)});
+  add({"fan.tmin_hysteresis_c", 1, deg, number(0, kLargestSeven), "The hysteresis around Tmin",
+       "Tmin hysteresis (\u00B0C)", "Text8", true, fanValue(&ShownFan::tminHysteresis)});
+  add({"fan.spin_up_cycle_percent", 1, "%", percent, "The duty cycle the fan starts with", "Spin up cycle (%)", "Text3",
+       true, fanValue(&ShownFan::spinUpCycle)});
   add({"fan.spin_up_time", 1, "", number(0, kLargestSeven),
-       "How long the fan starts at the spin up cycle (internal time units)", "Text4", true,
-       fanValue(&ShownFan::spinUpTime)});
-  add({"fan.pwm_ramp_on", 1, "", flag(), "Whether the fan speed changes in ramps", "Check3", true,
+       "How long the fan starts at the spin up cycle (internal time units)", "Spin up time (internal time units)",
+       "Text4", true, fanValue(&ShownFan::spinUpTime)});
+  add({"fan.pwm_ramp_on", 1, "", flag(), "Whether the fan speed changes in ramps", "PWM ramp on", "Check3", true,
        [](const LoadedImage& image, int) -> KeyValue {
          return shownFan(image.fan).transferFunction ? KeyValue(shownFan(image.fan).pwmRampOn) : none();
        }});
-  add({"fan.pwm_ramp_percent", 1, "%", percent, "The step of a ramp", "Text2", true, fanValue(&ShownFan::pwmRamp)});
+  add({"fan.pwm_ramp_percent", 1, "%", percent, "The step of a ramp", "PWM ramp (%)", "Text2", true,
+       fanValue(&ShownFan::pwmRamp)});
   add({"fan.lookup.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
-       "The temperature of point N of the type-1 look-up table", "Type1Threshold(N)", true,
-       fanTableValue(&ShownFan::type1Thresholds)});
+       "The temperature of point N of the type-1 look-up table", "Look-up table point N, Threshold (\u00B0C)",
+       "Type1Threshold(N)", true, fanTableValue(&ShownFan::type1Thresholds)});
   add({"fan.lookup.N.speed_percent", kFanTablePoints, "%", percent,
-       "The fan speed of point N of the type-1 look-up table", "Type1FanSpeed(N)", true,
-       fanTableValue(&ShownFan::type1Speeds)});
-  add({"fan.table.hysteresis_c", 1, deg, number(0, 255), "The hysteresis of the type-2 fan table", "Text1", true,
-       fanValue(&ShownFan::type2Hysteresis)});
+       "The fan speed of point N of the type-1 look-up table", "Look-up table point N, Fan speed (%)",
+       "Type1FanSpeed(N)", true, fanTableValue(&ShownFan::type1Speeds)});
+  add({"fan.table.hysteresis_c", 1, deg, number(0, 255), "The hysteresis of the type-2 fan table",
+       "Hysteresis (\u00B0C)", "Text1", true, fanValue(&ShownFan::type2Hysteresis)});
   add({"fan.table.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
-       "The temperature of point N of the type-2 fan table", "Threshold(N)", true,
-       fanTableValue(&ShownFan::type2Thresholds)});
+       "The temperature of point N of the type-2 fan table", "Fan table point N, Threshold (\u00B0C)", "Threshold(N)",
+       true, fanTableValue(&ShownFan::type2Thresholds)});
   add({"fan.table.N.speed_percent", kFanTablePoints, "%", percent, "The fan speed of point N of the type-2 fan table",
-       "FanSpeed(N)", true, fanTableValue(&ShownFan::type2Speeds)});
+       "Fan table point N, Fan speed (%)", "FanSpeed(N)", true, fanTableValue(&ShownFan::type2Speeds)});
   add({"fan.register.N", 3, "", number(0, 4294967295.0, 1, true),
-       "The 32-bit value of fan register N, with the bits no box shows (a stored Tslope, for one)", "", false,
+       "The 32-bit value of fan register N, with the bits no box shows (a stored Tslope, for one)", "", "", false,
        [](const LoadedImage& image, int n) -> KeyValue {
          const auto& position = image.fan.location.registerPositions[static_cast<std::size_t>(n)];
          const std::optional<std::uint32_t> value = position ? image.bytes.dword(*position) : std::nullopt;
@@ -278,28 +291,28 @@ std::vector<ValueKey> buildKeys() {
     return n < static_cast<int>(image.pciImages.images.size());
   };
   add({"images.count", 1, "", number(0, 255), "How many PCI images the file's chain holds (the AtomBIOS image first)",
-       "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
-  add({"images.N.offset", kImages, "", number(0, kLargestImageFile), "Where PCI image N begins in the file", "", false,
-       imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists});
+       "", "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
+  add({"images.N.offset", kImages, "", number(0, kLargestImageFile), "Where PCI image N begins in the file", "", "",
+       false, imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists});
   add({"images.N.length_bytes", kImages, "bytes", number(0, 65535 * 512.0),
-       "The length of PCI image N, as its data structure declares it", "", false,
+       "The length of PCI image N, as its data structure declares it", "", "", false,
        imageField([](const PciImage& p) { return KeyValue(double(p.length)); }), imageExists});
   add({"images.N.code_type", kImages, "", text(), "The code PCI image N holds: x86, EFI, Open Firmware or another type",
-       "", false, imageField([](const PciImage& p) { return KeyValue(codeTypeName(p.codeType)); }), imageExists});
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(codeTypeName(p.codeType)); }), imageExists});
   add({"images.N.vendor_id", kImages, "", number(0, 0xFFFF), "The vendor ID the data structure of PCI image N names",
-       "", false, imageField([](const PciImage& p) { return KeyValue(double(p.vendorId)); }), imageExists});
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.vendorId)); }), imageExists});
   add({"images.N.device_id", kImages, "", number(0, 0xFFFF), "The device ID the data structure of PCI image N names",
-       "", false, imageField([](const PciImage& p) { return KeyValue(double(p.deviceId)); }), imageExists});
-  add({"images.N.last", kImages, "", flag(), "Whether PCI image N is marked as the last of the chain", "", false,
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.deviceId)); }), imageExists});
+  add({"images.N.last", kImages, "", flag(), "Whether PCI image N is marked as the last of the chain", "", "", false,
        imageField([](const PciImage& p) { return KeyValue(p.last); }), imageExists});
   add({"images.end_offset", 1, "", number(0, 65535 * 512.0 * 8),
-       "Where the chain of PCI images ends (beyond the file when an image claims more than it has)", "", false,
+       "Where the chain of PCI images ends (beyond the file when an image claims more than it has)", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.end)); }});
   add({"images.tail_bytes", 1, "bytes", number(0, kLargestImageFile),
-       "The bytes of the file after its PCI images (memory set-up data on some cards)", "", false,
+       "The bytes of the file after its PCI images (memory set-up data on some cards)", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailBytes)); }});
   add({"images.tail_data_bytes", 1, "bytes", number(0, kLargestImageFile),
-       "Of the bytes after the PCI images, those that are neither 0x00 nor 0xFF", "", false,
+       "Of the bytes after the PCI images, those that are neither 0x00 nor 0xFF", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailData)); }});
   return k;
 }
@@ -317,6 +330,18 @@ std::string withIndex(const std::string& pattern, int index) {
 
 std::string ValueKey::key(int index) const { return withIndex(pattern, index); }
 std::string ValueKey::controlName(int index) const { return withIndex(control, index); }
+
+std::string ValueKey::captionOf(int index) const {
+  std::string text = caption;
+  const std::size_t at = text.find(" N");
+  if (count > 1 && at != std::string::npos && (at + 2 == text.size() || text[at + 2] == ','))
+    text.replace(at + 1, 1, std::to_string(index));
+  return text;
+}
+
+NumberRule numberRule(const KeyType& type) {
+  return {type.lowest, type.highest, decimalsOfStep(type.step), type.nullable};
+}
 
 const std::vector<ValueKey>& valueKeys() {
   static const std::vector<ValueKey> keys = buildKeys();

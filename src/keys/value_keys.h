@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "text/number_rule.h"
+
 namespace oza {
 
 struct LoadedImage;
@@ -37,6 +39,9 @@ struct ValueKey {
   std::string unit;
   KeyType type;
   std::string meaning;
+  // What the window calls the box that shows it, as its label reads ("Tmax
+  // (°C)", "Clock info N, GPU (MHz)"); messages name the box by it.
+  std::string caption;
   // The name string of the control that shows it (of each option, for a
   // choice of options, separated by a blank); empty for none.
   std::string control;
@@ -49,6 +54,7 @@ struct ValueKey {
 
   std::string key(int index) const;
   std::string controlName(int index) const;
+  std::string captionOf(int index) const;
 };
 
 // Every value the program shows or edits, in the order of the window.
@@ -67,6 +73,9 @@ std::optional<KeyRef> findKey(const std::string& key);
 std::vector<KeyRef> keysUnder(const std::string& prefix);
 // The key whose control is the one named `control` ("GPU(3)").
 std::optional<KeyRef> keyOfControl(const std::string& control);
+
+// The rule a box of a number key holds its text to.
+NumberRule numberRule(const KeyType& type);
 
 // "0..167772.15 step 0.01", "text", "transfer_function|lookup_table", "flag".
 std::string typeText(const KeyType& type);

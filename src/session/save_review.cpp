@@ -24,10 +24,15 @@ bool holds(const std::vector<Control*>& controls, const Control* control) {
   return std::find(controls.begin(), controls.end(), control) != controls.end();
 }
 
-// The box a save stopped at, as its message's second line names it:
-// GPU(3) holds "1e9": the GPU (engine) clock of clock info 3.
-std::string boxLine(const Control& box) {
-  std::string line = box.name() + " holds \"" + escapeControls(box.text()) + "\"";
+// The box a save stopped at, as its message's second line names it by its
+// caption: why its text cannot be written and what it takes,
+//   Clock info 3, GPU (MHz) holds "1..2", which is no number; it takes a
+//   number from 0 to 167772.15 with at most 2 decimals.
+// or, where a writer refused it, what it is:
+//   Reported chip type holds "RV670X": the reported chip type (...).
+std::string boxLine(const Control& box, const std::string& why = "", const std::optional<NumberRule>& takes = {}) {
+  const std::string line = box.caption() + " holds \"" + escapeControls(box.text()) + "\"";
+  if (!why.empty()) return line + ", which " + why + (takes ? "; it takes " + takes->describe() : "") + ".";
   const std::optional<KeyRef> key = keyOfControl(box.name());
   if (!key) return line + ".";
   std::string meaning = key->entry->meaning;
@@ -37,10 +42,12 @@ std::string boxLine(const Control& box) {
   return line + ": " + meaning + ".";
 }
 
-// Shows why the save stops, naming `box` where there is one and giving it
-// the focus on its tab; nothing else of the window changes.
-std::nullopt_t refuse(Session& session, const std::string& text, Control* box = nullptr) {
-  session.platform().message(box ? withReason(text, boxLine(*box)) : text, MessageIcon::Information);
+// Shows why the save stops, with the line that names `box` where there is
+// one, and gives the box the focus on its tab; nothing else of the window
+// changes.
+std::nullopt_t refuse(Session& session, const std::string& text, Control* box = nullptr, const std::string& line = "") {
+  session.platform().message(box ? withReason(text, line.empty() ? boxLine(*box) : line) : text,
+                             MessageIcon::Information);
   if (!box) return std::nullopt;
   MainForm& form = session.form();
   std::vector<Control*> clock, fan;
@@ -124,14 +131,22 @@ std::optional<PendingSave> prepareSave(Session& session) {
 
   const Control* illegal = nullptr;
   const ClockChanges clockChanges = form.clock.changedSettings(&illegal);
-  if (const auto written = writeClockSettings(image, loaded->clockLocation, clockChanges); !written)
-    return refuse(session, clockWriteMessage(written.error()), const_cast<Control*>(illegal));
+  if (const auto written = writeClockSettings(image, loaded->clockLocation, clockChanges); !written) {
+    Control* box = const_cast<Control*>(illegal);
+    const std::string line = box && !box->number() ? boxLine(*box, box->number().error(), box->rule()) : std::string();
+    return refuse(session, clockWriteMessage(written.error()), box, line);
+  }
   // A fan tab that is not enabled (the load could not read it) writes nothing.
   if (form.fanTabButton.enabled()) {
     const FanLocation& location = loaded->fan.location;
-    const FanChanges fanChanges = form.fan.changedSettings(location);
-    if (const auto written = writeFanSettings(image, location, fanChanges); !written)
-      return refuse(session, fanWriteMessage(written.error()), fanBox(form.fan, written.error(), fanChanges));
+    const auto fanChanges = form.fan.changedSettings(location);
+    if (!fanChanges) {
+      const FanRefusal& refusal = fanChanges.error();
+      return refuse(session, fanWriteMessage(refusal.code), const_cast<Control*>(refusal.box),
+                    boxLine(*refusal.box, refusal.why, refusal.takes));
+    }
+    if (const auto written = writeFanSettings(image, location, *fanChanges); !written)
+      return refuse(session, fanWriteMessage(written.error()), fanBox(form.fan, written.error(), *fanChanges));
   }
   const InfoChanges infoChanges = form.info.changedSettings(loaded->strings, loaded->cardId);
   if (const auto unencodable = unencodableReason(infoChanges); unencodable && !infoChanges.tooLong)

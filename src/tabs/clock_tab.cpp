@@ -3,9 +3,10 @@
 #include "tabs/clock_tab.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 
 #include "document/loaded_image.h"
+#include "tabs/field_controls.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
 
@@ -19,37 +20,11 @@ const Rgb kHigh{255, 0, 0};
 
 std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
-// The leading number of a voltage text: digits and at most one point from
-// the start; 0 when the text starts otherwise.
-double voltageValue(const std::string& text) {
-  std::string number;
-  bool point = false;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      number += c;
-    } else if (c == '.' && !point) {
-      number += c;
-      point = true;
-    } else {
-      break;
-    }
-  }
-  return textValue(number);
-}
-
-// `value` times `factor`, when the product is a whole number up to `largest`.
-std::optional<std::uint32_t> scaled(double value, double factor, std::uint32_t largest) {
-  const std::string product = decimalText(value * factor);
-  std::uint64_t whole = 0;
-  const auto [end, error] = std::from_chars(product.data(), product.data() + product.size(), whole);
-  if (error != std::errc() || end != product.data() + product.size() || whole > largest) return std::nullopt;
-  return static_cast<std::uint32_t>(whole);
-}
-
-// A clock box's text in 10 kHz.
-std::optional<std::uint32_t> clockValue(const std::string& text) {
-  if (!isDecimalNumber(text)) return std::nullopt;
-  return scaled(textValue(text), 100, kLargestClock);
+// A number of the box's unit in units of `step` (10 kHz for MHz, mV for V).
+// The box's rule has kept its decimals to those the field holds, so the
+// product is whole but for the binary noise of the division.
+std::uint32_t inSteps(double value, double perUnit) {
+  return static_cast<std::uint32_t>(std::llround(value * perUnit));
 }
 
 }  // namespace
@@ -65,6 +40,9 @@ std::string overdriveText(const std::optional<std::uint32_t>& clock) {
 }
 
 ClockTab::ClockTab() {
+  std::vector<Control*> mine;
+  collect(mine);
+  describeFields(mine);
   for (ControlArray* boxes : {&gpuClock, &memoryClock, &voltage}) boxes->setNumbersOnly(true);
   for (int i = 0; i < kClockBlocks; ++i) blockCaption[i].setText("Clock info " + twoDigits(i));
   for (int g = 0; g < kBands; ++g) {
@@ -123,35 +101,33 @@ void ClockTab::showClockInfos(const std::vector<ClockInfo>& records) {
 ClockChanges ClockTab::changedSettings(const Control** illegal) const {
   const int records = std::min(records_, kMaxRecords);
   ClockChanges changes;
-  const Control* box = nullptr;
-  auto stopIllegal = [&changes, &box, illegal] {
+  // A box whose text its rule refuses stops the save there, naming the box.
+  const auto value = [&changes, illegal](const Control& box) -> std::optional<double> {
+    const auto& number = box.number();
+    if (number) return number->value_or(0);
     changes.illegal = true;
-    if (illegal) *illegal = box;
-    return changes;
+    if (illegal) *illegal = &box;
+    return std::nullopt;
   };
   for (int r = 0; r < records && r < kClockBlocks; ++r) {
     ClockInfoChange& change = changes.records.emplace_back();
     // A box that still shows what was loaded leaves its field as stored.
-    box = &gpuClock[r];
-    if (!gpuClock[r].showsLoaded()) {
-      change.engineClock = clockValue(gpuClock[r].text());
-      if (!change.engineClock) return stopIllegal();
+    for (auto [boxes, field] :
+         {std::pair{&gpuClock, &change.engineClock}, std::pair{&memoryClock, &change.memoryClock}}) {
+      const Control& box = (*boxes)[r];
+      if (box.showsLoaded()) continue;
+      const std::optional<double> megahertz = value(box);
+      if (!megahertz) return changes;
+      *field = inSteps(*megahertz, 100);
     }
-    box = &memoryClock[r];
-    if (!memoryClock[r].showsLoaded()) {
-      change.memoryClock = clockValue(memoryClock[r].text());
-      if (!change.memoryClock) return stopIllegal();
-    }
-    box = &voltage[r];
-    if (voltage[r].showsLoaded()) continue;
-    const std::string& text = voltage[r].text();
+    const Control& box = voltage[r];
+    if (box.showsLoaded()) continue;
     // "---" stands for a field that holds no voltage; unless the user typed
     // over it, the field keeps its bytes.
-    change.voltageNone = text == "---";
-    const double volts = voltageValue(text);
-    const std::optional<std::uint32_t> millivolts = volts == 0 ? kNoVoltage : scaled(volts, 1000, 0xFFFF);
-    if (!millivolts) return stopIllegal();
-    change.voltage = static_cast<std::uint16_t>(*millivolts);
+    change.voltageNone = box.text() == "---";
+    const std::optional<double> volts = value(box);
+    if (!volts) return changes;
+    change.voltage = *volts == 0 ? kNoVoltage : static_cast<std::uint16_t>(inSteps(*volts, 1000));
   }
   return changes;
 }
@@ -182,13 +158,17 @@ void ClockTab::clearClockBlocks() {
 
 void ClockTab::applyClockInfoLock() {
   const int n = statesShown();
+  // Records past the first kMaxRecords are neither read nor written: their
+  // blocks stay disabled like those past the count, so that no edit of
+  // them is taken and then dropped.
+  const int shown = std::clamp(n, 0, kMaxRecords);
   if (n < 7) {
     lock.setChecked(false);
-    for (int i = 0; i < n && i < kClockBlocks; ++i) setBlockEnabled(i, true);
+    for (int i = 0; i < shown; ++i) setBlockEnabled(i, true);
   } else {
     for (int follower : {4, 5, 6, 8, 9}) setBlockEnabled(follower, !lock.checked());
   }
-  for (int i = std::max(n, 0); i < kClockBlocks; ++i) {
+  for (int i = shown; i < kClockBlocks; ++i) {
     setBlockEnabled(i, false);
     gpuClock[i].setText("");
     memoryClock[i].setText("");

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "tabs/field_controls.h"
 #include "text/number_text.h"
 
 namespace oza {
@@ -34,23 +35,30 @@ std::optional<std::string> roundedText(double value) {
 }  // namespace
 
 FanTab::FanTab() {
+  std::vector<Control*> mine;
+  collect(mine);
+  describeFields(mine);
   for (Control* box : {&tmin, &tmax, &tslope, &dutyCycleMin, &hysteresis, &tminHysteresis, &spinUpCycle, &spinUpTime,
                        &pwmRamp, &type2Hysteresis})
     box->setNumbersOnly(true);
   for (ControlArray* boxes : {&type1Threshold, &type1Speed, &type2Threshold, &type2Speed}) boxes->setNumbersOnly(true);
   type1StepGraph.setChecked(true);
   type2StepGraph.setChecked(true);
-  storedTslope.setVisible(false);
-  storedTslope.setToolTip("The Tslope the image stores. A save keeps it until Tmin, Tmax or Duty cycle min change.");
+  computedTslopeHint.setVisible(false);
+  computedTslopeHint.setToolTip(
+      "The Tslope that Tmin, Tmax and Duty cycle min give. The box holds what a save writes; a change of Tmin, Tmax "
+      "or Duty cycle min puts the computed one there.");
   bindRules();
 }
 
 void FanTab::bindRules() {
   auto redraw = [this] { redrawFanGraph(); };
   auto type2 = [this] { drawType2Graph(); };
-  // The graph follows at once; Tslope only while Tmin lies below Tmax.
+  // The graph follows at once; Tslope only while Tmin lies below Tmax, and
+  // only when a number changed: "35.0" typed over "35" leaves the Tslope the
+  // box holds, and so its bytes.
   auto tslopeIfRising = [this] {
-    if (textValue(tmin.text()) < textValue(tmax.text())) calculateTslope();
+    if (slopeInputsChanged() && textValue(tmin.text()) < textValue(tmax.text())) calculateTslope();
     redrawFanGraph();
   };
   clampRule(pwmRamp, kLargestPercent, redraw);
@@ -61,7 +69,7 @@ void FanTab::bindRules() {
   clampRule(tslope, kLargestTslope, redraw);
   clampRule(tminHysteresis, kLargestSeven, redraw);
   clampRule(dutyCycleMin, kLargestPercent, [this] {
-    calculateTslope();
+    if (slopeInputsChanged()) calculateTslope();
     redrawFanGraph();
   });
   clampRule(hysteresis, kLargestPercent, redraw);
@@ -85,6 +93,13 @@ void FanTab::bindRules() {
   type2StepGraph.onClick = type2;
   type2ContinuousGraph.onClick = type2;
   recommendedValuesButton.onClick = [this] { setRecommendedValues(); };
+}
+
+bool FanTab::slopeInputsChanged() {
+  const std::array<double, 3> now{textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text())};
+  if (now == slopeInputs_) return false;
+  slopeInputs_ = now;
+  return true;
 }
 
 void FanTab::modeChanged() {
@@ -147,6 +162,7 @@ void FanTab::redrawFanGraph() {
   } else {
     drawTransferGraph();
   }
+  showComputedTslope();
 }
 
 void FanTab::drawLookUpGraph() {
@@ -374,7 +390,7 @@ FanTab::LookUpTable FanTab::type2Table() {
 }
 
 void FanTab::collect(std::vector<Control*>& out) {
-  for (Control* c : {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &storedTslope,
+  for (Control* c : {&type1Frame, &transferFunctionMode, &lookUpTableMode, &tmin, &tmax, &tslope, &computedTslopeHint,
                      &dutyCycleMin, &hysteresis, &tminHysteresis, &spinUpCycle, &spinUpTime, &pwmRampOn, &pwmRamp,
                      &thresholdCaption, &speedCaption})
     out.push_back(c);

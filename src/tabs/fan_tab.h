@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <expected>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "fan/fan_graph.h"
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
+#include "fan/fan_writer.h"
 
 namespace oza {
 
@@ -24,6 +26,15 @@ inline constexpr double kLargestTslope = 255;
 inline constexpr double kLargestPercent = 100;
 inline constexpr double kLargestSeven = 7;  // Tmin hysteresis, spin up time
 inline constexpr double kLargestThreshold = 120;
+
+// A box whose text a save cannot write as typed: the code of the fan
+// writer's message, the box, why, and the rule that says what it takes.
+struct FanRefusal {
+  FanWriteError code;
+  const Control* box;
+  std::string why;
+  NumberRule takes;
+};
 
 // The fan tab: the settings of type-1 tables and RV770 cards and those of
 // type-2 tables, their change rules, the graphs and the mouse editing. Each
@@ -51,7 +62,9 @@ class FanTab {
   Control pwmRamp{"Text2", ControlKind::TextBox};
   // Beside Tslope: the Tslope the image stores, where it is not the one the
   // box computes (a save keeps it until Tmin, Tmax or Duty cycle min change).
-  Control storedTslope{"StoredTslope", ControlKind::Label};
+  // Beside Tslope: the Tslope that Tmin, Tmax and Duty cycle min give, when
+  // the box holds another.
+  Control computedTslopeHint{"ComputedTslope", ControlKind::Label};
   Control thresholdCaption{"Label53", ControlKind::Label,
                            "Threshold (\xC2\xB0"
                            "C):"};
@@ -107,6 +120,8 @@ class FanTab {
 
   void showFanControls(FanTableType type);
   void calculateTslope();
+  // Shows computedTslopeHint where the computed Tslope is not what the box holds.
+  void showComputedTslope();
   void redrawFanGraph();
   void drawLookUpGraph();
   void drawTransferGraph();
@@ -117,12 +132,12 @@ class FanTab {
   // Redraws what the tab showed, after its boxes were set without their rules.
   void redrawShownGraphs();
 
-  // The values the user changed, for the table type the load found at
-  // `location`: a value whose box still shows what the load showed keeps its
-  // bytes; Tslope counts as changed with Tmin, Tmax or Duty cycle min. In
-  // look-up mode the values that mode needs are set first and count as
-  // changed.
-  FanChanges changedSettings(const FanLocation& location);
+  // What a save writes, for the table type the load found at `location`: a
+  // value whose box still shows what the load showed keeps its bytes; in
+  // look-up mode the values that mode needs count as changed. No box
+  // changes. The first box whose text cannot be written as typed (no whole
+  // number, beyond what its field holds) refuses the save.
+  std::expected<FanChanges, FanRefusal> changedSettings(const FanLocation& location) const;
 
   // Sets a box as loading does: its rule runs even when the text is the one
   // it already had.
@@ -146,6 +161,10 @@ class FanTab {
   // The rule of the mode options and the PWM ramp box: which boxes are
   // enabled, and the graph.
   void modeChanged();
+  // Whether Tmin, Tmax or Duty cycle min hold other numbers than at the last
+  // call.
+  bool slopeInputsChanged();
+  std::array<double, 3> slopeInputs_{};
   // Ticks the PWM ramp box with its rule, as a click on it would.
   void turnPwmRampOn();
   void pressTransfer(double x, double y);
@@ -157,9 +176,9 @@ class FanTab {
   // look-up speed below the one of the point before.
   void markTransferOrder();
   void markFallingSpeeds(ControlArray& thresholds, ControlArray& speeds);
-  void showStoredTslope(const FanReading& fan);
-  // The boxes it set.
-  std::vector<const Control*> applyLookUpModeValues();
+  // The values the look-up mode writes whatever the boxes show, with the
+  // Tslope that a Tmin of 0 gives.
+  std::vector<std::pair<const Control*, double>> lookUpModeValues() const;
   // Shows decoded registers as texts; false when the duty scale is 0 (the
   // boxes shown until then keep their texts).
   bool showRegisters(const FanRegisterValues& registers);
@@ -194,7 +213,10 @@ std::optional<int> computedTslope(double tmin, double tmax, double dutyMin);
 // speak as the window does.
 struct ShownFan {
   std::optional<bool> transferFunction;  // which mode option is selected
-  std::string tmin, tmax, tslope, dutyCycleMin, hysteresis, tminHysteresis, spinUpCycle, spinUpTime, pwmRamp;
+  // tslope is what the image stores; computedTslope what Tmin, Tmax and
+  // Duty cycle min give.
+  std::string tmin, tmax, tslope, computedTslope, dutyCycleMin, hysteresis, tminHysteresis, spinUpCycle, spinUpTime,
+      pwmRamp;
   bool pwmRampOn = false;
   std::array<std::string, kFanTablePoints> type1Thresholds, type1Speeds, type2Thresholds, type2Speeds;
   std::string type2Hysteresis;

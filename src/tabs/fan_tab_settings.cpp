@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/loaded_image.h"
+#include "fan/fan_fields.h"
 #include "fan/fan_reader.h"
 #include "tabs/fan_tab.h"
 #include "text/number_text.h"
@@ -21,34 +22,72 @@ bool showsLoadedNumber(const Control& box) {
   return box.showsLoaded() || textValue(box.text()) == textValue(box.loadedText());
 }
 
-// A text of decimal digits only as its number; anything else is no number.
-FanFieldEdit wholeNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  double value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
+// The largest number a box of `unit` per cent of `scale` may hold for its
+// field to take round(number / 100 * scale): at most `largest` units.
+int largestPercent(int largest, int scale) {
+  int percent = 0;
+  while (percent < 100000 && roundHalfEven((percent + 1) / 100.0 * scale) <= largest) ++percent;
+  return percent;
+}
+
+// Reads the boxes a save writes into the values it writes, stopping at the
+// first box whose text no save can write as typed.
+class FanEditReader {
+ public:
+  explicit FanEditReader(std::vector<std::pair<const Control*, double>> forced) : forced_(std::move(forced)) {}
+
+  const std::optional<FanRefusal>& refusal() const { return refusal_; }
+  // The value a mode sets the box to, whatever it shows.
+  std::optional<double> forcedValue(const Control& box) const {
+    for (const auto& [forcedBox, value] : forced_)
+      if (forcedBox == &box) return value;
+    return std::nullopt;
   }
-  return value;
-}
 
-// round(value); a value beyond 16 bits, which the change rules never let
-// through, leaves its field as it is.
-FanFieldEdit rounded(double value) {
-  const std::optional<int> whole = roundToInt16(value);
-  if (!whole) return std::nullopt;
-  return *whole;
-}
+  // Whether a save writes the box: it was edited or a mode forces its value.
+  bool changed(const Control& box) const { return forcedValue(box) || !showsLoadedNumber(box); }
 
-// round(percentage of the box / 100 * scale).
-FanFieldEdit rawOfPercent(const Control& box, int scale) { return rounded(textValue(box.text()) / 100 * scale); }
+  // The box's value in its own unit, when a save writes it.
+  std::optional<double> value(const Control& box, FanWriteError code) {
+    if (refusal_ || !changed(box)) return std::nullopt;
+    if (const auto forced = forcedValue(box)) return *forced;
+    const auto& number = box.number();
+    if (!number) return refuse(box, code, number.error(), *box.rule());
+    return number->value_or(0);
+  }
+
+  // A register field's value: the box's number, or round(number / 100 *
+  // scale) for a percentage, which must fit the field's `largest`.
+  std::optional<FanFieldEdit> field(const Control& box, FanWriteError code, int largest, int scale = 0) {
+    const std::optional<double> shown = value(box, code);
+    if (!shown) return std::nullopt;
+    const double raw = scale ? roundHalfEven(*shown / 100 * scale) : *shown;
+    if (raw <= largest) return FanFieldEdit(raw);
+    NumberRule fits = box.rule().value_or(NumberRule{});
+    fits.highest = scale ? largestPercent(largest, scale) : largest;
+    return refuse(box, code, "is more than the image's field holds", fits);
+  }
+
+ private:
+  std::nullopt_t refuse(const Control& box, FanWriteError code, const std::string& why, const NumberRule& rule) {
+    refusal_ = FanRefusal{code, &box, why, rule};
+    return std::nullopt;
+  }
+
+  std::vector<std::pair<const Control*, double>> forced_;
+  std::optional<FanRefusal> refusal_;
+};
+
+int fieldLargest(const FanField& field) { return static_cast<int>(field.mask() >> field.low); }
 
 }  // namespace
 
 void FanTab::show(const FanReading& fan) {
   tableType_ = fan.location.tableType;
-  storedTslope.setText("");
-  storedTslope.setVisible(false);
+  computedTslopeHint.setText("");
+  computedTslopeHint.setVisible(false);
+  // The rules compute Tslope from the first box the load fills.
+  slopeInputs_.fill(std::nan(""));
   // Whatever this image does not fill must not show the last image's values.
   clearFanTables();
   if (!fan.supported) return;
@@ -66,22 +105,26 @@ void FanTab::show(const FanReading& fan) {
   showFanControls(tableType_);
   redrawFanGraph();
   graphsShown_ = true;
-  showStoredTslope(fan);
+  showComputedTslope();
 }
 
-void FanTab::showStoredTslope(const FanReading& fan) {
-  const std::optional<int> stored = storedTslopeIfOther(fan);
-  storedTslope.setText(stored ? "Stored: " + std::to_string(*stored) : "");
-  storedTslope.setVisible(stored.has_value());
+void FanTab::showComputedTslope() {
+  const std::optional<int> computed =
+      !graphsShown_ || tableType_ == FanTableType::Type2 || tslope.text().empty()
+          ? std::nullopt
+          : computedTslope(textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
+  const bool other = computed && std::clamp(*computed, 0, int(kLargestTslope)) != textValue(tslope.text());
+  computedTslopeHint.setText(other ? "computed: " + std::to_string(std::clamp(*computed, 0, int(kLargestTslope))) : "");
+  computedTslopeHint.setVisible(other);
 }
 
 std::optional<int> storedTslopeIfOther(const FanReading& fan) {
   if (!fan.usable || !fan.registers || fan.location.tableType == FanTableType::Type2) return std::nullopt;
   const ShownFan shown = shownFan(fan);
-  if (shown.tslope.empty()) return std::nullopt;
+  if (shown.computedTslope.empty()) return std::nullopt;
   const FanRegisterValues& registers = *fan.registers;
-  const FanFieldEdit computed = rounded(textValue(shown.tslope) / 100 * registers.dutyScale);
-  if (computed == FanFieldEdit(registers.tslope)) return std::nullopt;
+  const std::optional<int> computed = roundToInt16(textValue(shown.computedTslope) / 100 * registers.dutyScale);
+  if (computed == std::optional<int>(registers.tslope)) return std::nullopt;
   return percentOf(registers.tslope, registers.dutyScale);
 }
 
@@ -93,7 +136,6 @@ bool FanTab::showRegisters(const FanRegisterValues& registers) {
   load(tmin, std::to_string(registers.tmin));
   load(tmax, std::to_string(registers.tmax));
   if (!percent(registers.tslope)) return false;
-  load(tslope, std::to_string(*percent(registers.tslope)));
   load(dutyCycleMin, std::to_string(*percent(registers.dutyMin)));
   load(hysteresis, std::to_string(registers.hysteresis));
   load(tminHysteresis, std::to_string(registers.tminHysteresis));
@@ -101,6 +143,9 @@ bool FanTab::showRegisters(const FanRegisterValues& registers) {
   load(spinUpTime, std::to_string(registers.spinUpTime));
   pwmRampOn.setChecked(registers.pwmRampOn == 1);
   load(pwmRamp, std::to_string(*percent(registers.pwmRamp)));
+  // Last, so that it shows what the image stores, not what the rules of
+  // Tmin, Tmax and Duty cycle min computed from them.
+  load(tslope, std::to_string(*percent(registers.tslope)));
   return true;
 }
 
@@ -116,67 +161,61 @@ bool FanTab::showTable(ControlArray& thresholds, ControlArray& speeds, const Fan
   return true;
 }
 
-std::vector<const Control*> FanTab::applyLookUpModeValues() {
+std::vector<std::pair<const Control*, double>> FanTab::lookUpModeValues() const {
   if (!lookUpTableMode.checked()) return {};
-  hysteresis.setText("0");
-  pwmRamp.setText("1");
-  turnPwmRampOn();
-  tmin.setText("0");
-  tminHysteresis.setText("0");
-  return {&hysteresis, &pwmRamp, &pwmRampOn, &tmin, &tminHysteresis};
+  std::vector<std::pair<const Control*, double>> values = {
+      {&hysteresis, 0}, {&pwmRamp, 1}, {&pwmRampOn, 1}, {&tmin, 0}, {&tminHysteresis, 0}};
+  // A Tmin set to 0 recomputes Tslope as typing it would.
+  if (tmin.text() != "0" && 0 < textValue(tmax.text()))
+    if (const std::optional<int> t = computedTslope(0, textValue(tmax.text()), textValue(dutyCycleMin.text())))
+      values.emplace_back(&tslope, std::clamp(*t, 0, int(kLargestTslope)));
+  return values;
 }
 
-FanChanges FanTab::changedSettings(const FanLocation& location) {
+std::expected<FanChanges, FanRefusal> FanTab::changedSettings(const FanLocation& location) const {
   FanChanges changes;
-  std::vector<const Control*> forced;
-  const auto changed = [&forced](const Control& box) {
-    return std::find(forced.begin(), forced.end(), &box) != forced.end() || !showsLoadedNumber(box);
-  };
-  const auto change = [&changed](const Control& box, double value) {
-    return changed(box) ? std::optional<double>(value) : std::nullopt;
-  };
-  const auto edit = [&changed](const Control& box, FanFieldEdit value) {
-    return changed(box) ? std::optional<FanFieldEdit>(value) : std::nullopt;
+  const bool type1 = location.tableType == FanTableType::Type1;
+  FanEditReader read(type1 ? lookUpModeValues() : std::vector<std::pair<const Control*, double>>{});
+  // Each table's speeds are scaled as its bytes have always been computed,
+  // to the same rounding: a type-1 speed / 100 * scale, a type-2 one
+  // * scale / 100.
+  const auto tableValues = [&read](const ControlArray& thresholds, const ControlArray& speeds, FanTableChanges& table,
+                                   FanWriteError code, int scale, double (*raw)(double, int)) {
+    for (int k = 0; k < kFanTablePoints; ++k) {
+      table.thresholds[k] = read.value(thresholds[k], code);
+      if (const std::optional<double> speed = read.value(speeds[k], code)) {
+        table.speeds[k] = roundHalfEven(raw(*speed, scale));
+        if (*table.speeds[k] > 255) read.field(speeds[k], code, 255, scale);
+      }
+    }
   };
   if (location.tableType == FanTableType::Type2) {
-    changes.type2Hysteresis = change(type2Hysteresis, textValue(type2Hysteresis.text()));
-    for (int k = 0; k < kFanTablePoints; ++k) {
-      changes.type2Table.thresholds[k] = change(type2Threshold[k], textValue(type2Threshold[k].text()));
-      changes.type2Table.speeds[k] =
-          change(type2Speed[k], roundHalfEven(textValue(type2Speed[k].text()) * location.type2SpeedScale / 100));
-    }
+    changes.type2Hysteresis = read.value(type2Hysteresis, FanWriteError::Type2Value);
+    tableValues(type2Threshold, type2Speed, changes.type2Table, FanWriteError::Type2Value, location.type2SpeedScale,
+                [](double speed, int scale) { return speed * scale / 100; });
+    if (read.refusal()) return std::unexpected(*read.refusal());
     return changes;
   }
 
-  if (location.tableType == FanTableType::Type1) {
-    // The look-up mode needs these values; they count as changes even when
-    // they happen to be what was loaded.
-    forced = applyLookUpModeValues();
-    if (!transferFunctionMode.showsLoaded())
-      changes.registers.controlMode = FanFieldEdit(transferFunctionMode.checked() ? 2 : 3);
-  }
+  if (type1 && !transferFunctionMode.showsLoaded())
+    changes.registers.controlMode = FanFieldEdit(transferFunctionMode.checked() ? 2 : 3);
   const int scale = location.dutyScale;
   FanRegisterChanges& registers = changes.registers;
-  registers.tmin = edit(tmin, wholeNumber(tmin.text()));
-  registers.tmax = edit(tmax, wholeNumber(tmax.text()));
-  // Tslope is shown as computed from Tmin, Tmax and Duty cycle min; the
-  // image's own stays until one of them (or the box itself) changes.
-  const bool slopeChanged = changed(tmin) || changed(tmax) || changed(dutyCycleMin) || changed(tslope);
-  registers.tslope = slopeChanged ? std::optional<FanFieldEdit>(rawOfPercent(tslope, scale)) : std::nullopt;
-  registers.dutyMin = edit(dutyCycleMin, rawOfPercent(dutyCycleMin, scale));
-  registers.hysteresis = edit(hysteresis, rounded(textValue(hysteresis.text())));
-  registers.spinUpCycle = edit(spinUpCycle, rawOfPercent(spinUpCycle, scale));
-  registers.tminHysteresis = edit(tminHysteresis, wholeNumber(tminHysteresis.text()));
-  registers.spinUpTime = edit(spinUpTime, wholeNumber(spinUpTime.text()));
-  registers.pwmRampOn = edit(pwmRampOn, pwmRampOn.checked() ? 1 : 0);
-  registers.pwmRamp = edit(pwmRamp, rawOfPercent(pwmRamp, scale));
-  if (location.tableType == FanTableType::Type1) {
-    for (int k = 0; k < kFanTablePoints; ++k) {
-      changes.type1Table.thresholds[k] = change(type1Threshold[k], textValue(type1Threshold[k].text()));
-      changes.type1Table.speeds[k] =
-          change(type1Speed[k], roundHalfEven(textValue(type1Speed[k].text()) / 100 * scale));
-    }
-  }
+  registers.tmin = read.field(tmin, FanWriteError::Tmin, fieldLargest(kTmin));
+  registers.tmax = read.field(tmax, FanWriteError::Tmax, fieldLargest(kTmax));
+  registers.tslope = read.field(tslope, FanWriteError::Tslope, fieldLargest(kTslope), scale);
+  registers.dutyMin = read.field(dutyCycleMin, FanWriteError::DutyMin, fieldLargest(kDutyMin), scale);
+  registers.hysteresis = read.field(hysteresis, FanWriteError::Hysteresis, fieldLargest(kHysteresis));
+  registers.spinUpCycle = read.field(spinUpCycle, FanWriteError::SpinUpCycle, fieldLargest(kSpinUpCycle), scale);
+  registers.tminHysteresis = read.field(tminHysteresis, FanWriteError::TminHysteresis, fieldLargest(kTminHysteresis));
+  registers.spinUpTime = read.field(spinUpTime, FanWriteError::SpinUpTime, fieldLargest(kSpinUpTime));
+  if (read.changed(pwmRampOn))
+    registers.pwmRampOn = FanFieldEdit(read.forcedValue(pwmRampOn).value_or(pwmRampOn.checked() ? 1 : 0));
+  registers.pwmRamp = read.field(pwmRamp, FanWriteError::PwmRamp, fieldLargest(kPwmRamp), scale);
+  if (type1)
+    tableValues(type1Threshold, type1Speed, changes.type1Table, FanWriteError::LookUpTable, scale,
+                [](double speed, int scale) { return speed / 100 * scale; });
+  if (read.refusal()) return std::unexpected(*read.refusal());
   return changes;
 }
 

@@ -10,10 +10,17 @@
 #include "image/id_tables.h"
 #include "platform/platform.h"
 #include "save/checksum.h"
+#include "tabs/field_controls.h"
 #include "text/latin1.h"
 #include "text/number_text.h"
 
 namespace oza {
+
+InfoTab::InfoTab() {
+  std::vector<Control*> mine;
+  collect(mine);
+  describeFields(mine);
+}
 
 std::vector<int> InfoTab::whiteLines() const {
   std::vector<int> lines;
@@ -115,25 +122,24 @@ std::string fitted(std::string text, std::size_t length, bool cut) {
   return text;
 }
 
-// Fits a box's text as a save writes it; what it wrote differs from what
-// was loaded only when the fitted texts differ.
-std::optional<std::string> fitBox(Control& box, std::size_t length, bool cut) {
+// A box's text as a save writes it; what it writes differs from what was
+// loaded only when the fitted texts differ. The box keeps what it shows.
+std::optional<std::string> fitBox(const Control& box, std::size_t length, bool cut) {
   const std::string text = fitted(box.text(), length, cut);
   const bool changed = text != fitted(box.loadedText(), length, cut);
-  box.setText(text);
   return changed ? std::optional<std::string>(text) : std::nullopt;
 }
 
 }  // namespace
 
-InfoChanges InfoTab::changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId) {
+InfoChanges InfoTab::changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId) const {
   InfoChanges changes;
   changes.date = fitBox(infoText[0], static_cast<std::size_t>(kDateLength), true);
   const std::string* loaded[kInfoStrings] = {&strings.biosVersion,     &strings.chipType,
                                              &strings.hardwareSpecs,   &strings.copyright,
                                              &strings.atomBiosVersion, &strings.powerCableMessage};
   for (int i = 0; i < kInfoStrings; ++i) {
-    Control& box = infoText[i + 1];
+    const Control& box = infoText[i + 1];
     const std::size_t length = loaded[i]->size();
     if (utf8Length(box.text()) > length) {
       changes.tooLong = i;

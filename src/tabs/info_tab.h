@@ -24,6 +24,9 @@ struct LoadedImage;
 // size of the image and the diagram of its memory and bus.
 class InfoTab {
  public:
+  InfoTab();
+  InfoTab(const InfoTab&) = delete;
+  InfoTab& operator=(const InfoTab&) = delete;
   Control infoFrame{"Frame2", ControlKind::Frame, "BIOS information"};
   Control idFrame{"Frame7", ControlKind::Frame, "Sub vendor ID/Video card ID"};
   ControlArray infoText{"InfoText", ControlKind::TextBox, 7};
@@ -55,11 +58,11 @@ class InfoTab {
   // several IDs share one entry.
   std::optional<std::uint16_t> chosenCardId(std::uint16_t loadedCardId) const;
   // What a save writes: the fields whose boxes no longer show what was
-  // loaded. Each text is fitted to the bytes it replaces, in its box too
-  // (the date cut or padded to its length, the strings padded), so padding
-  // counts as no change; at the first string longer than the one it replaces
-  // the boxes after it stay as they are.
-  InfoChanges changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId);
+  // loaded. Each text is fitted to the bytes it replaces (the date cut or
+  // padded to its length, the strings padded), so padding counts as no
+  // change; the boxes keep what they show. Nothing after the first string
+  // longer than the one it replaces.
+  InfoChanges changedSettings(const InfoStrings& strings, std::uint16_t loadedCardId) const;
   // The messages help of messagesHelpLink.
   void showMessagesHelp(Platform& platform) const;
 

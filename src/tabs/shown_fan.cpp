@@ -2,8 +2,8 @@
 
 // What the fan tab shows after a load, worked out from the values alone: the
 // texts FanTab::show puts in the boxes, with what the boxes' rules make of
-// them (each kept within its range, Tslope computed from Tmin, Tmax and Duty
-// cycle min once they are in place).
+// them (each kept within its range), and the Tslope that Tmin, Tmax and Duty
+// cycle min give.
 #include <algorithm>
 
 #include "document/loaded_image.h"
@@ -63,7 +63,8 @@ ShownFan shownFan(const FanReading& fan) {
     return shown;
   }
   shown.dutyCycleMin = kept(*percent(r.dutyMin), kLargestPercent);
-  shown.tslope = tslopeShown(tmin, tmax, textValue(shown.dutyCycleMin), kept(*percent(r.tslope), kLargestTslope));
+  shown.tslope = kept(*percent(r.tslope), kLargestTslope);
+  shown.computedTslope = tslopeShown(tmin, tmax, textValue(shown.dutyCycleMin), "");
   shown.hysteresis = kept(r.hysteresis, kLargestPercent);
   shown.tminHysteresis = kept(r.tminHysteresis, kLargestSeven);
   shown.spinUpCycle = kept(*percent(r.spinUpCycle), kLargestPercent);

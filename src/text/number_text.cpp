@@ -2,9 +2,9 @@
 
 #include "text/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace oza {
 
@@ -22,38 +22,64 @@ std::optional<int> roundToByte(double value) {
   return static_cast<int>(rounded);
 }
 
+// Numbers are read and written with from_chars and to_chars, which know no
+// locale: the window sets the C library's locale from the environment, and a
+// decimal comma there must not change what a box means.
+namespace {
+
+// The value of `number`, a text of digits with at most one point.
+double plainValue(std::string_view number) {
+  double value = 0;
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return value;
+}
+
+}  // namespace
+
 double textValue(const std::string& text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  const std::size_t start = i;
   bool point = false;
   bool digits = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
-      number += c;
       digits = true;
     } else if (c == '.' && !point) {
-      number += c;
       point = true;
     } else {
       break;
     }
   }
   if (!digits) return 0;
-  return std::strtod(number.c_str(), nullptr);
+  const double value = plainValue(std::string_view(text).substr(start, i - start));
+  return negative ? -value : value;
+}
+
+std::optional<double> decimalValue(const std::string& text) {
+  if (!isDecimalNumber(text)) return std::nullopt;
+  return plainValue(text);
+}
+
+std::string fifteenDigits(double value) {
+  char buffer[64];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+  return std::string(buffer, end);
 }
 
 std::string decimalText(double value) {
   if (!std::isfinite(value)) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  std::string text = buffer;
+  std::string text = fifteenDigits(value);
   const auto e = text.find('e');
   if (e != std::string::npos) {
     // Spell out the exponent form as plain digits.
-    const int exponent = std::atoi(text.c_str() + e + 1);
+    int exponent = 0;
+    const char* from = text.c_str() + e + 1;
+    if (*from == '+') ++from;
+    std::from_chars(from, text.c_str() + text.size(), exponent);
     std::string mantissa = text.substr(0, e);
     const bool negative = !mantissa.empty() && mantissa[0] == '-';
     if (negative) mantissa.erase(0, 1);

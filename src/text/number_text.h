@@ -18,6 +18,13 @@ std::optional<int> roundToByte(double value);
 // The value of an edit box's text: its leading number (optional blanks and
 // sign, digits with at most one decimal point); 0 when there is none.
 double textValue(const std::string& text);
+// The value of a text that is a decimal number and nothing else (digits with
+// at most one point, "." as separator); nothing for any other text.
+std::optional<double> decimalValue(const std::string& text);
+// `value` with at most 15 significant digits, in the shortest form that
+// reads back as the same number ("742.5", "1e+20"): the digits a double
+// holds reliably, without the noise of its last bits.
+std::string fifteenDigits(double value);
 
 // Shortest plain decimal text with at most 15 significant digits and "." as
 // separator: "800", "742.5", "1.25", "0.001".

@@ -42,30 +42,18 @@ QGroupBox* buildType1Frame(FanTab& tab, Binder& binder, QWidget* parent, FanGrap
   settings->addWidget(bound<QRadioButton>(tab.transferFunctionMode, binder, frame), 0, 0, 1, 3);
   settings->addWidget(bound<QRadioButton>(tab.lookUpTableMode, binder, frame), 1, 0, 1, 3);
   settings->setRowMinimumHeight(2, 8);
-  const struct {
-    const char* caption;
-    Control* box;
-  } rows[] = {
-      {"Tmin (\u00B0C):", &tab.tmin},
-      {"Tmax (\u00B0C):", &tab.tmax},
-      {"Tslope (%):", &tab.tslope},
-      {"Duty cycle min (%):", &tab.dutyCycleMin},
-      {"Hysteresis (%):", &tab.hysteresis},
-      {"Tmin hysteresis (\u00B0C):", &tab.tminHysteresis},
-      {"Spin up cycle (%):", &tab.spinUpCycle},
-      {"Spin up time (internal time units):", &tab.spinUpTime},
-  };
+  // Each box's label is its field's caption, the name messages use too.
+  const auto caption = [frame](const Control& box) { return new QLabel(toQt(box.caption() + ":"), frame); };
   int row = 3;
-  for (const auto& r : rows) {
-    settings->addWidget(new QLabel(QString::fromUtf8(r.caption), frame), row, 0);
-    if (r.box == &tab.tslope) {
-      auto* stored = bound<QLabel>(tab.storedTslope, binder, frame);
-      settings->addWidget(stored, row, 1, Qt::AlignRight);
-    }
-    settings->addWidget(numberBox(*r.box, binder, frame, 4), row++, 2);
+  for (Control* box : {&tab.tmin, &tab.tmax, &tab.tslope, &tab.dutyCycleMin, &tab.hysteresis, &tab.tminHysteresis,
+                       &tab.spinUpCycle, &tab.spinUpTime}) {
+    settings->addWidget(caption(*box), row, 0);
+    if (box == &tab.tslope)
+      settings->addWidget(bound<QLabel>(tab.computedTslopeHint, binder, frame), row, 1, Qt::AlignRight);
+    settings->addWidget(numberBox(*box, binder, frame, 4), row++, 2);
   }
   settings->addWidget(bound<QCheckBox>(tab.pwmRampOn, binder, frame), row++, 0, 1, 3);
-  settings->addWidget(new QLabel(QStringLiteral("PWM ramp (%):"), frame), row, 0);
+  settings->addWidget(caption(tab.pwmRamp), row, 0);
   settings->addWidget(numberBox(tab.pwmRamp, binder, frame, 4), row++, 2);
   settings->setRowStretch(row, 1);
   settings->setColumnStretch(1, 1);

@@ -70,9 +70,14 @@ TEST_F(CliSave, AStringEditAndAnIdChoice) {
 }
 
 TEST_F(CliSave, RefusalsAndUsage) {
-  auto run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") + " --set 'GPU(0)=1.2.3'");
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(has(run.out, "'WriteClockSettings' reported error."));
+  // A text no save can write as typed is a usage error, naming the box and
+  // what it takes.
+  auto run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("out.rom") + " --set 'GPU(0)=1.2.3'", true);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(has(run.out,
+                  "'GPU(0)' (Clock info 0, GPU (MHz)) holds '1.2.3', which is no number; it takes a number "
+                  "from 0 to 167772.15 with at most 2 decimals"))
+      << run.out;
 
   test::writeText(dir.file("exists.rom"), "x");
   run = runCli("save " + dir.file("in.rom") + " --out " + dir.file("exists.rom"));

@@ -43,7 +43,8 @@ TEST(FanDetection, TypeOneTableIsReadIntoFrameFour) {
   EXPECT_EQ(t.tmin.text(), "40");
   EXPECT_EQ(t.tmax.text(), "106");
   EXPECT_EQ(t.dutyCycleMin.text(), "15");
-  EXPECT_EQ(t.tslope.text(), "21");  // computed, not the stored 0
+  EXPECT_EQ(t.tslope.text(), "0");  // the stored one, with the computed one beside it
+  EXPECT_EQ(t.computedTslopeHint.text(), "computed: 21");
   EXPECT_EQ(t.hysteresis.text(), "24");
   EXPECT_EQ(t.tminHysteresis.text(), "4");
   EXPECT_EQ(t.spinUpCycle.text(), "0");

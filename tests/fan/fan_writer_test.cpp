@@ -32,7 +32,9 @@ struct Loaded {
   }
   // What a save of the tab writes, as the number its message shows; 0 when written.
   int write() {
-    const auto written = writeFanSettings(image, location, tab.changedSettings(location));
+    const auto changes = tab.changedSettings(location);
+    if (!changes) return static_cast<int>(changes.error().code);
+    const auto written = writeFanSettings(image, location, *changes);
     return written ? 0 : static_cast<int>(written.error());
   }
   int field(const FanField& f) const {
@@ -88,27 +90,15 @@ TEST(FanWriter, FieldsGoIntoTheirBits) {
   EXPECT_EQ(loaded.image.at(z + 13), 64);  // 63.75
 }
 
-TEST(FanWriter, ValuesThatDoNotFitLeaveTheirFieldAndSucceed) {
-  Loaded loaded{FixtureImage()};
-  loaded.tab.tmin.setText("40.5");   // not a whole number
-  loaded.tab.tslope.setText("150");  // 382.5 does not fit 8 bits
-  const int before = loaded.field(kTslope);
-  EXPECT_EQ(loaded.write(), 0);
-  EXPECT_EQ(loaded.field(kTslope), before);
-  EXPECT_EQ(loaded.field(kTmin), 40);
-}
-
 TEST(FanWriter, LookUpModeForcesItsValues) {
   Loaded loaded{FixtureImage()};
   loaded.tab.pwmRampOn.click();
   loaded.tab.lookUpTableMode.click();
+  const std::string tmin = loaded.tab.tmin.text();
   EXPECT_EQ(loaded.write(), 0);
-  EXPECT_EQ(loaded.tab.hysteresis.text(), "0");
-  EXPECT_EQ(loaded.tab.pwmRamp.text(), "1");
-  EXPECT_TRUE(loaded.tab.pwmRampOn.checked());
-  EXPECT_TRUE(loaded.tab.pwmRamp.enabled());
-  EXPECT_EQ(loaded.tab.tmin.text(), "0");
-  EXPECT_EQ(loaded.tab.tminHysteresis.text(), "0");
+  EXPECT_EQ(loaded.tab.tmin.text(), tmin);  // the boxes keep what they show
+  EXPECT_EQ(loaded.field(kTminHysteresis), 0);
+  EXPECT_EQ(loaded.field(kTslope), 33);  // computed from Tmin 0: 13 % of 255
   EXPECT_EQ(loaded.field(kControlMode), 3);
   EXPECT_EQ(loaded.field(kHysteresis), 0);
   EXPECT_EQ(loaded.field(kTmin), 0);
@@ -238,7 +228,7 @@ TEST(FanWriter, OnlyTheChangesAreEncoded) {
 
 TEST(FanTabChanges, AnUntouchedTabChangesNothingAndTslopeFollowsWhatItIsComputedFrom) {
   Loaded loaded{FixtureImage()};
-  const FanChanges changes = loaded.tab.changedSettings(loaded.location);
+  const FanChanges changes = loaded.tab.changedSettings(loaded.location).value();
   for (const auto* value :
        {&changes.registers.controlMode, &changes.registers.tmin, &changes.registers.tmax, &changes.registers.tslope,
         &changes.registers.dutyMin, &changes.registers.pwmRampOn, &changes.registers.pwmRamp})
@@ -251,17 +241,18 @@ TEST(FanTabChanges, AnUntouchedTabChangesNothingAndTslopeFollowsWhatItIsComputed
     Loaded edited{FixtureImage()};
     Control& box = edited.tab.*input;
     box.setText(std::to_string(static_cast<int>(textValue(box.text())) + 1));
-    EXPECT_TRUE(edited.tab.changedSettings(edited.location).registers.tslope.has_value()) << box.name();
+    EXPECT_TRUE(edited.tab.changedSettings(edited.location)->registers.tslope.has_value()) << box.name();
   }
   Loaded lookUp{FixtureImage()};
   lookUp.tab.lookUpTableMode.click();  // forces Tmin 0
-  EXPECT_TRUE(lookUp.tab.changedSettings(lookUp.location).registers.tslope.has_value());
+  EXPECT_TRUE(lookUp.tab.changedSettings(lookUp.location)->registers.tslope.has_value());
 }
 
 TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {
   Loaded loaded{FixtureImage()};
   loaded.tab.lookUpTableMode.click();
-  const FanChanges changes = loaded.tab.changedSettings(loaded.location);
+  const FanChanges changes = loaded.tab.changedSettings(loaded.location).value();
+  EXPECT_NE(loaded.tab.tmin.text(), "0");  // the boxes keep what they show
   EXPECT_EQ(changes.registers.controlMode, 3);
   EXPECT_EQ(changes.registers.pwmRampOn, 1);  // loaded checked, still a change
   EXPECT_EQ(changes.registers.tmin, 0);
@@ -269,17 +260,37 @@ TEST(FanTabChanges, TheLookUpModesValuesCountEvenWhenTheyWereLoaded) {
   EXPECT_FALSE(changes.registers.tmax.has_value());
 }
 
-TEST(FanTabChanges, ATextThatIsNoWholeNumberKeepsItsField) {
-  Loaded loaded{FixtureImage()};
-  loaded.tab.tmax.setText("1e2");
-  loaded.tab.spinUpTime.setText("5");
-  const FanChanges changes = loaded.tab.changedSettings(loaded.location);
-  ASSERT_TRUE(changes.registers.tmax.has_value());  // changed, to a text that is no number
-  EXPECT_EQ(*changes.registers.tmax, std::nullopt);
-  EXPECT_EQ(changes.registers.spinUpTime, 5);
-  const int tmax = loaded.field(kTmax);
-  EXPECT_EQ(loaded.write(), 0);
-  EXPECT_EQ(loaded.field(kTmax), tmax);
+// A text no save can write as typed refuses the save, naming its box,
+// instead of keeping the field's bytes while a Tslope computed from it is
+// written.
+TEST(FanTabChanges, ATextThatCannotBeWrittenAsTypedRefusesTheSave) {
+  const struct {
+    Control FanTab::*box;
+    const char* text;
+    FanWriteError code;
+    const char* why;
+  } cases[] = {
+      {&FanTab::tmax, "80.5", FanWriteError::Tmax, "is no whole number"},
+      {&FanTab::tmin, "1..2", FanWriteError::Tmin, "is no number"},
+      {&FanTab::tmax, "1e2", FanWriteError::Tmax, "is no number"},
+      {&FanTab::dutyCycleMin, "33.3", FanWriteError::DutyMin, "is no whole number"},
+      {&FanTab::tslope, "150", FanWriteError::Tslope, "is more than the image's field holds"},
+      {&FanTab::hysteresis, "64", FanWriteError::Hysteresis, "is more than the image's field holds"},
+  };
+  for (const auto& c : cases) {
+    Loaded loaded{FixtureImage()};
+    const std::vector<std::uint8_t> before = loaded.image.bytes();
+    (loaded.tab.*c.box).setText(c.text);
+    const auto changes = loaded.tab.changedSettings(loaded.location);
+    ASSERT_FALSE(changes) << c.text;
+    EXPECT_EQ(changes.error().code, c.code) << c.text;
+    EXPECT_EQ(changes.error().box, &(loaded.tab.*c.box)) << c.text;
+    EXPECT_EQ(changes.error().why, c.why) << c.text;
+    EXPECT_EQ(loaded.image.bytes(), before);
+  }
+  Loaded whole{FixtureImage()};
+  whole.tab.tmax.setText("90.000");  // a whole number, written with zero decimals
+  EXPECT_EQ(whole.tab.changedSettings(whole.location)->registers.tmax, 90);
 }
 
 }  // namespace

@@ -51,20 +51,18 @@ TEST(InfoWriter, DateIsCutOrPaddedToFourteen) {
   Info info{FixtureImage()};
   info.tab.infoText[0].setText("01/02/03 04:05:06 extra");
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.infoText[0].text(), "01/02/03 04:05");
   EXPECT_EQ(info.bytesAt(0x50, 15), "01/02/03 04:05 ");  // 0x5E is not written
   info.tab.infoText[0].setText("1/2/3");
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.infoText[0].text(), "1/2/3         ");
+  EXPECT_EQ(info.tab.infoText[0].text(), "1/2/3");  // the box keeps what it shows
   EXPECT_EQ(info.bytesAt(0x50, 14), "1/2/3         ");
 }
 
-TEST(InfoWriter, ShorterStringsArePaddedInTheBoxAndTheImage) {
+TEST(InfoWriter, ShorterStringsArePaddedInTheImage) {
   Info info{FixtureImage()};
   const std::string version = info.tab.infoText[1].text();
   info.tab.infoText[1].setText(version.substr(0, version.size() - 3));
   EXPECT_EQ(info.write(), std::nullopt);
-  EXPECT_EQ(info.tab.infoText[1].text(), version.substr(0, version.size() - 3) + "   ");
   EXPECT_EQ(info.bytesAt(FixtureImage::kStrings, version.size() + 1),
             version.substr(0, version.size() - 3) + "   " + std::string(1, '\0'));
 }
@@ -80,9 +78,6 @@ TEST(InfoWriter, TooLongStringsWriteNothing) {
     info.tab.infoText[box].setText(info.tab.infoText[box].text() + "X");
     EXPECT_EQ(info.write(), errors[box - 1]) << box;
     EXPECT_EQ(info.image.bytes(), fixture.build()) << box;
-    if (box != 1) {
-      EXPECT_EQ(info.tab.infoText[1].text().size(), fixture.version.size());  // padded all the same
-    }
   }
 }
 
@@ -167,7 +162,6 @@ TEST(InfoTabChanges, PaddingIsNoChangeAndATooLongStringStopsTheFitting) {
   rememberAsLoaded(boxes);
   info.tab.infoText[0].setText("09/10/08 1:22    ");
   EXPECT_FALSE(info.tab.changedSettings(info.strings, info.cardId).date);
-  EXPECT_EQ(info.tab.infoText[0].text(), "09/10/08 1:22 ");
   info.tab.infoText[2].setText("A");
   info.tab.infoText[3].setText(info.tab.infoText[3].text() + "X");
   info.tab.infoText[4].setText("B");

@@ -84,7 +84,7 @@ TEST(ClockRecords, WritingConvertsBackToTheRecordUnits) {
   EXPECT_EQ(written("1", "2", "---"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
   EXPECT_EQ(written("1", "2", ""), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
   EXPECT_EQ(written("1", "2", "0"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x01, 0xFF}));
-  EXPECT_EQ(written("1", "2", "1.25V"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0xE2, 0x04}));
+  EXPECT_EQ(written("1", "2", "1.250"), (V{0x64, 0x00, 0x00, 0xC8, 0x00, 0x00, 0xE2, 0x04}));
   EXPECT_EQ(written("167772.15", "2", "65.535"), (V{0xFF, 0xFF, 0xFF, 0xC8, 0x00, 0x00, 0xFF, 0xFF}));
 }
 
@@ -94,6 +94,8 @@ TEST(ClockRecords, IllegalTextsStopTheWriter) {
   EXPECT_FALSE(written("800", "", "1.2").has_value());
   EXPECT_FALSE(written("800", "800", "0.0004").has_value());
   EXPECT_FALSE(written("800", "800", "65.536").has_value());
+  for (const char* volt : {"1..2", "1.2.3", "1.25V", "."})
+    EXPECT_FALSE(written("800", "800", volt).has_value()) << volt;
 }
 
 TEST(ClockRecords, DashesOverAFieldThatHoldsNoVoltageKeepItsBytes) {

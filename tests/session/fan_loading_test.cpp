@@ -92,26 +92,29 @@ TEST_F(FanLoading, ASecondImageShowsItsOwnFanSettingsAtOnce) {
   EXPECT_EQ(form.fan.tmin.text(), "45");
 }
 
-TEST_F(FanLoading, TslopeIsComputedAndAStoredOneThatDiffersShownBesideIt) {
-  FixtureImage first;
-  test::Type1Fields fields;
-  fields.tslope = 200;
-  first.registers = test::registersFor(fields);
-  ASSERT_TRUE(load(first));
-  EXPECT_EQ(form.fan.tslope.text(), "21");
-  // The image's own is shown beside it, where it is another.
-  EXPECT_TRUE(form.fan.storedTslope.visible());
-  EXPECT_EQ(form.fan.storedTslope.text(), "Stored: 78");
-  FixtureImage second = first;
-  fields.tslope = 10;
-  second.registers = test::registersFor(fields);
-  ASSERT_TRUE(load(second));
-  EXPECT_EQ(form.fan.tslope.text(), "21");
-  EXPECT_EQ(form.fan.storedTslope.text(), "Stored: 4");
-  fields.tslope = 54;  // 21 % of 255: the same
-  second.registers = test::registersFor(fields);
-  ASSERT_TRUE(load(second));
-  EXPECT_FALSE(form.fan.storedTslope.visible());
+// The box holds what a save writes: the stored Tslope, with the computed one
+// beside it where it differs; a change of Tmin puts the computed one in.
+TEST_F(FanLoading, TslopeShowsTheStoredOneAndTheComputedOneBesideIt) {
+  const struct {
+    int stored;
+    const char* shown;
+    const char* hint;
+  } cases[] = {{200, "78", "computed: 21"}, {10, "4", "computed: 21"}, {54, "21", ""}};
+  for (const auto& c : cases) {
+    FixtureImage image;
+    test::Type1Fields fields;
+    fields.tslope = c.stored;
+    image.registers = test::registersFor(fields);
+    ASSERT_TRUE(load(image));
+    EXPECT_EQ(form.fan.tslope.text(), c.shown);
+    EXPECT_EQ(form.fan.computedTslopeHint.text(), c.hint);
+    EXPECT_EQ(form.fan.computedTslopeHint.visible(), *c.hint != 0);
+  }
+  form.fan.tslope.setText("30");
+  EXPECT_EQ(form.fan.computedTslopeHint.text(), "computed: 21");
+  form.fan.tmin.setText(std::to_string(std::stoi(form.fan.tmin.text()) + 1));
+  EXPECT_EQ(form.fan.computedTslopeHint.text(), "");
+  EXPECT_NE(form.fan.tslope.text(), "30");
 }
 
 TEST_F(FanLoading, AnImageWithoutALookUpTableShowsNoneOfTheLastOne) {

@@ -88,9 +88,11 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   EXPECT_FALSE(saveTo("a.rom"));
   // The box is named on a line of its own and gets the focus, on its tab;
   // nothing else of the window changes.
-  EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write clock settings. This may be due to illegal values set. "
-                                               "- Debug information: 'WriteClockSettings' reported error.\nGPU(0) "
-                                               "holds \"abc\": the GPU (engine) clock of clock info 0."}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{
+                         "Unable to write clock settings. This may be due to illegal values set. "
+                         "- Debug information: 'WriteClockSettings' reported error.\nClock info 0, GPU (MHz) "
+                         "holds \"abc\", which is no number; it takes a number from 0 to "
+                         "167772.15 with at most 2 decimals."}));
   EXPECT_EQ(session.takeFocusRequest(), &form.clock.gpuClock[0]);
   EXPECT_TRUE(form.clockTabButton.checked());
   EXPECT_EQ(form.clock.stateList.listIndex(), 1);
@@ -102,9 +104,10 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   load(type2);
   form.fan.type2Hysteresis.setText("300");
   EXPECT_FALSE(saveTo("a.rom"));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
-                                               "- Debug information: 'WriteFanSettings' 1.\nText1 holds \"300\": "
-                                               "the hysteresis of the type-2 fan table."}));
+  EXPECT_EQ(texts(),
+            (std::vector<std::string>{"Unable to write fan settings. This may be due to illegal values set. "
+                                      "- Debug information: 'WriteFanSettings' 1.\nHysteresis (\u00B0C) holds \"300\", "
+                                      "which is above 255; it takes a whole number from 0 to 255."}));
   EXPECT_EQ(session.takeFocusRequest(), &form.fan.type2Hysteresis);
   load(FixtureImage());
 
@@ -113,7 +116,7 @@ TEST_F(SavePipeline, EachWriterFailureShowsItsMessageAndWritesNoFile) {
   EXPECT_FALSE(saveTo("a.rom"));
   EXPECT_EQ(texts(), (std::vector<std::string>{"Error writing reported chip type. Maybe string too long (can't be "
                                                "longer than original one)? - Debug information: 'WriteInfoSettings' "
-                                               "reported 4.\nInfoText(2) holds \"RV670X\": the reported chip "
+                                               "reported 4.\nReported chip type holds \"RV670X\": the reported chip "
                                                "type, such as RV670 (must hold an upper-case R or M)."}));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
 

@@ -141,7 +141,9 @@ TEST_F(WindowEdits, ARefusedSaveGivesTheBoxTheFocusAndMarkedBoxesShowWhy) {
     box.accept();
   });
   action(window, "BSave")->trigger();
-  EXPECT_TRUE(text.endsWith(QStringLiteral("GPU(1) holds \"99999999\": the GPU (engine) clock of clock info 1.")))
+  EXPECT_TRUE(
+      text.endsWith(QStringLiteral("Clock info 1, GPU (MHz) holds \"99999999\", which is above 167772.15; it "
+                                   "takes a number from 0 to 167772.15 with at most 2 decimals.")))
       << text.toStdString();
   EXPECT_TRUE(widget<QPushButton>(window, "Option1")->isChecked());
   EXPECT_EQ(window.focusWidget(), widget<QLineEdit>(window, "GPU(1)"));

@@ -107,7 +107,10 @@ std::vector<Change> changes() {
          f.registers = test::registersFor(fields);
        },
        {"PWM ramp (%)", "Fan register 0"}},
-      {"stored Tslope", base, [](FixtureImage& f) { f.registers = test::registersFor({}); }, {"Fan register 1"}},
+      {"stored Tslope",
+       base,
+       [](FixtureImage& f) { f.registers = test::registersFor({}); },
+       {"Fan register 1", "Tslope (%)"}},
       {"look-up threshold",
        base,
        [](FixtureImage& f) { f.type1Thresholds[4] = 81; },

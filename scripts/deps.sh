@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgl-dev
-          fonts-dejavu-core nlohmann-json3-dev desktop-file-utils appstream man-db)
+          fonts-dejavu-core nlohmann-json3-dev desktop-file-utils appstream man-db locales)
 case "${1:-}" in
   --gui) packages+=(qt6-qpa-plugins) ;;
   --fuzz) packages+=(clang-16 libclang-rt-16-dev libc++-16-dev libc++abi-16-dev) ;;

@@ -165,7 +165,7 @@ int runSet(const ParsedCommand& command, CliContext& context) {
   for (const KeyEdit& edit : *edits) {
     auto controlEdit = controlEditFor(edit.key, edit.value, *session.image());
     if (!controlEdit) return usageError(command, context, controlEdit.error());
-    controlEdits.emplace_back(edit.key, *controlEdit);
+    if (*controlEdit) controlEdits.emplace_back(edit.key, **controlEdit);
   }
   for (const auto& [key, edit] : controlEdits)
     if (const auto applied = applyEdit(session.controls(), edit); !applied)

@@ -28,6 +28,9 @@ std::expected<void, std::string> applyEdit(const std::vector<Control*>& controls
   auto found = std::find_if(controls.begin(), controls.end(), [&](Control* c) { return c->name() == edit.name; });
   if (found == controls.end()) return refuse("no control named '" + escapeControls(edit.name) + "'");
   Control& control = **found;
+  // What the control shows already is no edit, even where the user could
+  // not make one (a disabled box): a script may give every value back.
+  if (edit.kind == ControlEdit::Kind::Set && control.text() == edit.value) return {};
   if (!control.enabled()) return refuse("'" + edit.name + "' is disabled");
 
   switch (edit.kind) {

@@ -116,7 +116,9 @@ std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage 
   const std::optional<std::uint32_t> cardId = image.word(kCardId);
   if (!cardId) return stop(LoadError::CardId);
   loaded.cardId = static_cast<std::uint16_t>(*cardId);
-  loaded.dateTime = biosDateTime(image).value_or("");
+  // The box shows the characters a save writes: the 15th byte read is never
+  // written, and is often a NUL.
+  loaded.dateTime = biosDateTime(image).value_or("").substr(0, static_cast<std::size_t>(kDateLength));
 
   loaded.clockLocation = findClockLocation(image);
   if (!loaded.clockLocation.clockPosition) return stop(LoadError::ClockPosition);

@@ -56,16 +56,19 @@ std::string keyValueText(const KeyValue& value) {
   return "null";
 }
 
-std::expected<ControlEdit, std::string> controlEditFor(const KeyRef& key, const KeyValue& given,
-                                                       const LoadedImage& image) {
+std::expected<std::optional<ControlEdit>, std::string> controlEditFor(const KeyRef& key, const KeyValue& given,
+                                                                      const LoadedImage& image) {
   const ValueKey& entry = *key.entry;
   const auto refuse = [&key](const std::string& problem) { return std::unexpected(named(key, problem)); };
   const KeyType& type = entry.type;
   if (!entry.editable) return refuse("is read-only");
+  const bool held = entry.present(image, key.index);
+  if (std::holds_alternative<std::monostate>(given) &&
+      (!held || std::holds_alternative<std::monostate>(entry.value(image, key.index))))
+    return std::nullopt;
   // A value the image does not hold (a fan the load could not read, say) has
   // no box that a save would write.
-  if (!entry.present(image, key.index) ||
-      (!type.nullable && std::holds_alternative<std::monostate>(entry.value(image, key.index))))
+  if (!held || (!type.nullable && std::holds_alternative<std::monostate>(entry.value(image, key.index))))
     return refuse("this image holds no such value");
   const std::string control = entry.controlName(key.index);
   KeyValue value = given;
@@ -98,6 +101,8 @@ std::expected<ControlEdit, std::string> controlEditFor(const KeyRef& key, const 
         return ControlEdit{ControlEdit::Kind::Set, control, "0x" + hexText(id, 4)};
       }
       if (entry.pattern == "ids.card") {
+        // The image's own ID stays as it is, listed or not.
+        if (id == image.cardId) return std::nullopt;
         if (const std::optional<int> row = cardRow(id))
           return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
         return refuse("no entry of the card list has the ID 0x" + hexText(id, 4));

@@ -290,8 +290,11 @@ std::vector<ValueKey> buildKeys() {
   const auto imageExists = [](const LoadedImage& image, int n) {
     return n < static_cast<int>(image.pciImages.images.size());
   };
-  add({"images.count", 1, "", number(0, 255), "How many PCI images the file's chain holds (the AtomBIOS image first)",
-       "", "", false, [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
+  // A chain may hold more images than keys name: the count says how many
+  // there are, within its own range (each image takes at least 512 bytes).
+  add({"images.count", 1, "", number(0, kLargestImageFile / 512),
+       "How many PCI images the file's chain holds (the AtomBIOS image first); keys name the first 8", "", "", false,
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
   add({"images.N.offset", kImages, "", number(0, kLargestImageFile), "Where PCI image N begins in the file", "", "",
        false, imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists});
   add({"images.N.length_bytes", kImages, "bytes", number(0, 65535 * 512.0),

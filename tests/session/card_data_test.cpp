@@ -60,6 +60,21 @@ TEST_F(CardData, ALoadedImageFillsTheClockTab) {
   EXPECT_EQ(clock.gpuLimit.text(), "860 MHz");
 }
 
+// Records past the sixteen a save writes have no box that takes an edit:
+// one would be reported as saved and never written.
+TEST_F(CardData, BlocksPastTheRecordsASaveWritesAreDisabled) {
+  FixtureImage fixture;
+  while (fixture.clocks.size() < 20) fixture.clocks.push_back({50000, 80000, 1200});
+  ASSERT_TRUE(load(fixture.build()));
+  const ClockTab& clock = session.form().clock;
+  EXPECT_EQ(clock.recordCount.text(), "20");
+  EXPECT_TRUE(clock.voltage[15].enabled());
+  for (int block = 16; block < kClockBlocks; ++block) {
+    EXPECT_FALSE(clock.gpuClock[block].enabled()) << block;
+    EXPECT_EQ(clock.gpuClock[block].text(), "") << block;
+  }
+}
+
 TEST_F(CardData, SignatureImagesClearTheStatesOfAnEarlierImage) {
   ASSERT_TRUE(load(FixtureImage().build()));
   session.form().clock.stateList.setListIndex(1);

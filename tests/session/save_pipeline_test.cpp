@@ -14,6 +14,7 @@
 #include "save/checksum.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
+#include "support/control_snapshot.h"
 #include "support/fixture_image.h"
 #include "support/fixture_kinds.h"
 #include "support/loaded_session.h"
@@ -41,6 +42,27 @@ TEST_F(SavePipeline, AnUneditedSaveOfEveryKindOfImageGivesItBackByteForByte) {
     std::filesystem::remove(dir.file("unedited.rom"));
   }
   EXPECT_GE(images.size(), 12u);
+}
+
+// Working out the review touches no box: a cancelled one leaves the window
+// as it was, with nothing to save, in look-up mode too (whose values a save
+// writes whatever the boxes show).
+TEST_F(SavePipeline, ACancelledReviewChangesNothingInTheWindow) {
+  std::vector<std::vector<std::uint8_t>> images;
+  for (const std::string& path : test::realRomPaths()) images.push_back(test::readBytes(path));
+  test::Type1Fields lookUp;
+  lookUp.controlMode = 3;
+  FixtureImage fixture;
+  fixture.registers = test::registersFor(lookUp);
+  images.push_back(fixture.build());
+  platform.confirmSaves = false;
+  for (const auto& bytes : images) {
+    load(bytes);
+    const auto before = test::snapshot(session.controls());
+    EXPECT_FALSE(saveTo("cancelled.rom"));
+    EXPECT_EQ(test::changedControls(before, test::snapshot(session.controls())), std::vector<std::string>{});
+    EXPECT_FALSE(session.hasUnsavedEdits());
+  }
 }
 
 TEST_F(SavePipeline, AnUneditedSaveWritesTheImageAsLoaded) {

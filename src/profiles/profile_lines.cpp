@@ -7,8 +7,10 @@
 namespace oza {
 
 namespace {
-constexpr char kValueOpening[] = "value=\"";
+constexpr char kValueOpening[] = "value=";
 constexpr std::size_t kValueOpeningLength = sizeof kValueOpening - 1;
+
+bool isQuote(char c) { return c == '"' || c == '\''; }
 }  // namespace
 
 std::vector<std::string> splitProfileLines(const std::string& bytes, std::vector<std::string>* ends) {
@@ -19,9 +21,22 @@ std::vector<std::string> splitProfileLines(const std::string& bytes, std::vector
     const char c = bytes[i];
     if (c != '\r' && c != '\n') continue;
     lines.push_back(bytes.substr(start, i - start));
-    const bool crLf = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
-    if (ends) ends->push_back(crLf ? "\r\n" : std::string(1, c));
-    if (crLf) ++i;
+    std::size_t crs = 0;
+    while (c == '\r' && i + crs < bytes.size() && bytes[i + crs] == '\r') ++crs;
+    if (crs > 0 && i + crs < bytes.size() && bytes[i + crs] == '\n') {
+      // Files that went through two CR LF conversions end their lines in CR
+      // CR LF; the extra CR is part of the end, not an empty line of its own.
+      if (ends) ends->push_back(bytes.substr(i, crs + 1));
+      i += crs;
+    } else if (crs > 0) {
+      // CRs without an LF each end a line, of which all but the first are
+      // empty; taken as one run, so that a file of them is read in one pass.
+      if (ends) ends->insert(ends->end(), crs, "\r");
+      lines.insert(lines.end(), crs - 1, std::string());
+      i += crs - 1;
+    } else if (ends) {
+      ends->push_back("\n");
+    }
     start = i + 1;
   }
   if (start < bytes.size()) {
@@ -41,12 +56,19 @@ std::string joinProfileLines(const std::vector<std::string>& lines, const std::v
 }
 
 std::optional<ValueSpan> findQuotedValue(const std::string& line) {
-  const std::size_t opening = toLower(line).find(kValueOpening);
+  const std::string lower = toLower(line);
+  std::size_t opening = lower.find(kValueOpening);
+  while (opening != std::string::npos) {
+    const std::size_t quoteAt = opening + kValueOpeningLength;
+    if (quoteAt < line.size() && isQuote(line[quoteAt])) break;
+    opening = lower.find(kValueOpening, opening + 1);
+  }
   if (opening == std::string::npos) return std::nullopt;
-  const std::size_t start = opening + kValueOpeningLength;
-  const std::size_t closing = line.find('"', start);
+  const char quote = line[opening + kValueOpeningLength];
+  const std::size_t start = opening + kValueOpeningLength + 1;
+  const std::size_t closing = line.find(quote, start);
   if (closing == std::string::npos) return std::nullopt;
-  return ValueSpan{start, closing - start};
+  return ValueSpan{start, closing - start, quote};
 }
 
 std::string replaceQuotedValue(const std::string& line, const std::string& value) {
@@ -62,10 +84,10 @@ std::string shownNumber(const std::string& value) {
   return decimalText(textValue(value) + 0.0);
 }
 
-bool isWritableValue(const std::string& value) {
+bool isWritableValue(const std::string& value, char quote) {
   for (const char c : value) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte > 0x7E || c == '"' || c == '<' || c == '&') return false;
+    if (byte < 0x20 || byte > 0x7E || c == '"' || c == quote || c == '<' || c == '&') return false;
   }
   return true;
 }

@@ -162,13 +162,15 @@ TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
   EXPECT_TRUE(platform.saveDialogs.empty());
 }
 
-TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
+TEST_F(ProfileLoading, LinesMayEndInLfCrAloneOrCrCrLf) {
   ASSERT_TRUE(
       load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
-           "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
-  EXPECT_EQ(editor.document.lines.size(), 4u);
+           "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"
+           "<Feature name=\"CoreClockTarget_0\">\r\r\n<P value=\"700\"/>\r\r\n"));
+  EXPECT_EQ(editor.document.lines.size(), 6u);
   EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
   EXPECT_EQ(editor.fanSpeed[0].text(), "70");
+  EXPECT_EQ(editor.coreClock[0].text(), "700");
 }
 
 TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {

@@ -85,6 +85,34 @@ TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
   EXPECT_EQ(readText(dir.file("again.xml")), replacedOnce(expected, "value=\"60\"", "value=\"65\""));
 }
 
+TEST_F(ProfileSaving, AnEditKeepsItsLinesQuotesAndEnds) {
+  const struct {
+    const char* end;
+    char quote;
+  } shapes[] = {{"\r\n", '"'}, {"\r\r\n", '"'}, {"\r\r\n", '\''}, {"\n", '\''}, {"\r", '\''}};
+  platform.defaultAnswer = MessageAnswer::Yes;  // each shape replaces the last one's files
+  for (const auto& shape : shapes) {
+    const std::string q(1, shape.quote);
+    const auto entry = [&](const std::string& key, const std::string& value) {
+      return "<Feature name=\"" + key + "\">" + shape.end + "<P value=" + q + value + q + "/>" + shape.end;
+    };
+    const std::string file = entry("FanSpeedAlgorithm_0", "Manual") + entry("FanSpeedPercentTarget_0", "45");
+    const std::string where = testing::PrintToString(shape.end) + " " + q;
+    ASSERT_TRUE(load(file)) << where;
+    ASSERT_EQ(editor.fanSpeed[0].text(), "45") << where;
+    ASSERT_TRUE(editor.fanSpeed[0].enabled()) << where;
+    editor.fanSpeed[0].setText("77");
+    ASSERT_TRUE(saveTo("out.xml")) << where;
+    const std::string saved = readText(dir.file("out.xml"));
+    EXPECT_EQ(saved, entry("FanSpeedAlgorithm_0", "Manual") + entry("FanSpeedPercentTarget_0", "77")) << where;
+    // The same edit saved again, and the saved file loaded, change nothing.
+    ASSERT_TRUE(saveTo("again.xml"));
+    EXPECT_EQ(readText(dir.file("again.xml")), saved) << where;
+    ASSERT_TRUE(load(saved));
+    EXPECT_EQ(editor.fanSpeed[0].text(), "77") << where;
+  }
+}
+
 TEST_F(ProfileSaving, CardsUpToTheHighestEnabledOneAreWritten) {
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_0", "Manual") + profileEntry("CoreClockTarget_1", "100") +
                    profileEntry("FanSpeedProtocol_2", "Percent") + profileEntry("CoreClockTarget_3", "300")));

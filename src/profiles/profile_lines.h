@@ -40,7 +40,8 @@ std::optional<ValueSpan> findQuotedValue(const std::string& line);
 std::string replaceQuotedValue(const std::string& line, const std::string& value);
 
 // The number at the start of a value as the window shows it: plain decimal
-// text without leading zeros or trailing zero decimals; "0" when the value
+// text of at most 15 significant digits, without leading zeros or trailing
+// zero decimals, "." as its point whatever the locale; "0" when the value
 // does not start with a number ("050" -> "50", "50%" -> "50", "abc" -> "0").
 std::string shownNumber(const std::string& value);
 

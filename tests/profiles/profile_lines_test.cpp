@@ -73,7 +73,7 @@ TEST(ProfileLines, OnlyTheTextBetweenTheQuotesIsReplaced) {
 
 TEST(ProfileLines, NumbersAreShownWithoutLeadingZerosOrTrailingDecimals) {
   const struct {
-    const char* value;
+    std::string value;
     const char* shown;
   } cases[] = {
       {"050", "50"},
@@ -87,6 +87,12 @@ TEST(ProfileLines, NumbersAreShownWithoutLeadingZerosOrTrailingDecimals) {
       {"-0", "0"},
       {"1.2.3", "1.2"},
       {"1125000000", "1125000000"},
+      // Fifteen significant digits, spelt out without an exponent.
+      {" +1.23456789012345678", "1.23456789012346"},
+      {"100000000000000000000000", "100000000000000000000000"},
+      {"0.0000001", "0.0000001"},
+      {"-7", "-7"},
+      {std::string(400, '9'), "0"},  // past a double's range
   };
   for (const auto& c : cases) EXPECT_EQ(shownNumber(c.value), c.shown) << c.value;
 }

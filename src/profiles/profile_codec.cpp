@@ -65,6 +65,12 @@ DecodedProfile decodeProfile(const std::string& bytes) {
   return decoded;
 }
 
+bool canWriteValue(const ProfileDocument& document, int f, int k) {
+  const std::optional<std::size_t>& line =
+      document.valueLines.at(static_cast<std::size_t>(f)).at(static_cast<std::size_t>(k));
+  return line && *line < document.lines.size() && findQuotedValue(document.lines[*line]);
+}
+
 std::optional<std::vector<std::string>> encodeProfile(const ProfileDocument& document, const ProfileValues& values) {
   std::vector<std::string> lines = document.lines;
   // Card by card, as a line that names two settings serves both and the

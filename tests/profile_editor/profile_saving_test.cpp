@@ -113,6 +113,31 @@ TEST_F(ProfileSaving, AnEditKeepsItsLinesQuotesAndEnds) {
   }
 }
 
+TEST_F(ProfileSaving, AnEditTheSavedFileWouldNotHoldIsRefused) {
+  // A list text that is none of its entries, as a script may type it.
+  ASSERT_TRUE(load(realisticProfile()));
+  editor.fanSpeedAlgorithm[0].setText("manual");
+  EXPECT_FALSE(saveTo("out.xml"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file.\nCard 0: Fan speed algorithm "
+                                               "(FanSpeedAlgo(0)) holds \"manual\", none of its entries."}));
+  // Two boxes whose names share one value line, edited apart: one would be lost.
+  ProfileEditor shared(platform, dir.path());
+  test::writeText(dir.file("shared.xml"),
+                  profileEntry("FanSpeedAlgorithm_0", "Manual") +
+                      "<Feature name=\"CoreClockTarget_0 MemoryClockTarget_0\">\r\n<P value=\"1\"/>\r\n");
+  std::string path = dir.file("shared.xml");
+  ASSERT_TRUE(loadProfile(shared, path));
+  shared.coreClock[0].setText("700");
+  shared.memoryClock[0].setText("900");
+  platform.queueSavePath(dir.file("out.xml"));
+  EXPECT_FALSE(saveProfile(shared));
+  EXPECT_EQ(texts().back(),
+            "Error saving profile file.\nCard 0: Core clock (Hz) (CoreClock(0)) would not read back "
+            "as \"700\" from the saved file.");
+  EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("out.xml")));
+}
+
 TEST_F(ProfileSaving, CardsUpToTheHighestEnabledOneAreWritten) {
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_0", "Manual") + profileEntry("CoreClockTarget_1", "100") +
                    profileEntry("FanSpeedProtocol_2", "Percent") + profileEntry("CoreClockTarget_3", "300")));

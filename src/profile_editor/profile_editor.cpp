@@ -73,6 +73,8 @@ void resetProfileView(ProfileEditor& editor) {
     editor.cardFrame[k].setEnabled(false);
     for (int f = 0; f < kProfileFields; ++f) {
       Control& box = editor.field(f)[k];
+      box.setEnabled(true);
+      box.setToolTip("");
       if (isProfileNumberField(f)) {
         box.setText("");
         continue;

@@ -62,7 +62,7 @@ class ProfileEditor {
   // give none, so that its line stays as it is.
   ProfileValues shownValues(int lastCard) const;
   // Enables the frame of each card whose fan algorithm or protocol the
-  // document holds.
+  // document holds, and in it disables the boxes a save cannot write.
   void enableCardsWithFanSettings();
   // The frame that holds `control`, or null for a control outside the frames.
   const Control* frameOf(const Control& control) const;
@@ -86,8 +86,8 @@ class ProfileEditor {
   bool unloaded_ = false;
 };
 
-// Empties the window: every frame disabled, both lists of each card refilled
-// without a selection, every number empty.
+// Empties the window: every frame disabled, the boxes in them enabled, both
+// lists of each card refilled without a selection, every number empty.
 void resetProfileView(ProfileEditor& editor);
 
 // Before a load or closing would take the editor's edits away: when there

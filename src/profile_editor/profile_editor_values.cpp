@@ -40,6 +40,13 @@ void ProfileEditor::enableCardsWithFanSettings() {
     const auto card = static_cast<std::size_t>(k);
     cardFrame[k].setEnabled(document.valueLines[kAlgorithmField][card].has_value() ||
                             document.valueLines[kProtocolField][card].has_value());
+    if (!cardFrame[k].enabled()) continue;
+    // A box whose line a save cannot write would take an edit and lose it.
+    for (int f = 0; f < kProfileFields; ++f) {
+      if (canWriteValue(document, f, k)) continue;
+      field(f)[k].setEnabled(false);
+      field(f)[k].setToolTip("The profile holds no value of this setting that can be changed.");
+    }
   }
 }
 

@@ -36,28 +36,56 @@ bool refuse(ProfileEditor& editor, const std::string& reason = {}) {
   return false;
 }
 
+// "Card 1: Core clock (Hz) (CoreClock(1))", how a message names a box.
+std::string boxCaption(const ProfileEditor& editor, int f, int k) {
+  std::string label = kProfileFieldTable[static_cast<std::size_t>(f)].label;
+  if (!label.empty() && label.back() == ':') label.pop_back();
+  return "Card " + std::to_string(k) + ": " + label + " (" + editor.field(f)[k].name() + ")";
+}
+
 // An edited number box left empty: its value line would hold no number.
 std::optional<std::string> emptyNumber(const ProfileEditor& editor, int lastCard) {
   for (int k = 0; k <= lastCard; ++k) {
     for (int f = 0; f < kProfileFields; ++f) {
       const Control& box = editor.field(f)[k];
       if (!isProfileNumberField(f) || box.showsLoaded() || !box.text().empty()) continue;
-      std::string label = kProfileFieldTable[static_cast<std::size_t>(f)].label;
-      if (!label.empty() && label.back() == ':') label.pop_back();
-      return "Card " + std::to_string(k) + ": " + label + " (" + box.name() + ") is empty; it needs a number.";
+      return boxCaption(editor, f, k) + " is empty; it needs a number.";
     }
   }
   return std::nullopt;
 }
 
-// Why the lines, written as a file, would not load again; nothing when they would.
-std::optional<std::string> reloadProblem(const std::vector<std::string>& lines, const std::vector<std::string>& ends) {
-  const std::string bytes = joinProfileLines(lines, ends);
+// An edit the saved file would not hold: a list text that is none of its
+// entries, or a value that another setting's edit of the same line replaces.
+// Only boxes a save writes are looked at, as encodeProfile leaves the others.
+std::optional<std::string> lostEdit(const ProfileEditor& editor, int lastCard, const ProfileValues& saved) {
+  for (int k = 0; k <= lastCard; ++k) {
+    for (int f = 0; f < kProfileFields; ++f) {
+      const Control& box = editor.field(f)[k];
+      if (box.showsLoaded() || !canWriteValue(editor.document, f, k)) continue;
+      const ProfileValue& value = saved[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+      const std::string shown = "\"" + escapeControls(box.text()) + "\"";
+      if (!isProfileNumberField(f) && box.listIndex() < 0)
+        return boxCaption(editor, f, k) + " holds " + shown + ", none of its entries.";
+      const bool kept =
+          isProfileNumberField(f) ? value.number == shownNumber(box.text()) : value.entry == box.listIndex();
+      if (!kept) return boxCaption(editor, f, k) + " would not read back as " + shown + " from the saved file.";
+    }
+  }
+  return std::nullopt;
+}
+
+// Why the lines, written as a file, would not load again or would lose an
+// edit; nothing when neither.
+std::optional<std::string> reloadProblem(const ProfileEditor& editor, int lastCard,
+                                         const std::vector<std::string>& lines) {
+  const std::string bytes = joinProfileLines(lines, editor.document.lineEnds);
   if (bytes.size() > kLargestProfileFile)
     return "The profile would hold " + groupedNumber(bytes.size()) + " bytes; at most " +
            groupedNumber(kLargestProfileFile) + " are read.";
-  if (decodeProfile(bytes).error) return "The profile would no longer load.";
-  return std::nullopt;
+  const DecodedProfile reloaded = decodeProfile(bytes);
+  if (reloaded.error) return "The profile would no longer load.";
+  return lostEdit(editor, lastCard, reloaded.values);
 }
 
 }  // namespace
@@ -78,7 +106,7 @@ bool saveProfile(ProfileEditor& editor) {
   if (const auto empty = emptyNumber(editor, last)) return refuse(editor, *empty);
   auto lines = encodeProfile(editor.document, editor.shownValues(last));
   if (!lines) return refuse(editor);
-  if (const auto problem = reloadProblem(*lines, editor.document.lineEnds)) return refuse(editor, *problem);
+  if (const auto problem = reloadProblem(editor, last, *lines)) return refuse(editor, *problem);
   // The updated lines stay even when no file is written, as the window
   // shows them anyway.
   editor.document.lines = std::move(*lines);

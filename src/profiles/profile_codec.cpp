@@ -25,9 +25,9 @@ ProfileValue decodeValue(int f, const std::string& line) {
   return value;
 }
 
-// Whether `value` of field `f` can go into the file; none always can.
-bool canEncode(int f, const ProfileValue& value) {
-  if (isProfileNumberField(f)) return !value.number || isWritableValue(*value.number);
+// Whether `value` of field `f` can go between `quote`s; none always can.
+bool canEncode(int f, const ProfileValue& value, char quote) {
+  if (isProfileNumberField(f)) return !value.number || isWritableValue(*value.number, quote);
   return !value.entry || (*value.entry >= 0 && static_cast<std::size_t>(*value.entry) < profileListEntries(f).size());
 }
 
@@ -65,6 +65,12 @@ DecodedProfile decodeProfile(const std::string& bytes) {
   return decoded;
 }
 
+bool canWriteValue(const ProfileDocument& document, int f, int k) {
+  const std::optional<std::size_t>& line =
+      document.valueLines.at(static_cast<std::size_t>(f)).at(static_cast<std::size_t>(k));
+  return line && *line < document.lines.size() && findQuotedValue(document.lines[*line]);
+}
+
 std::optional<std::vector<std::string>> encodeProfile(const ProfileDocument& document, const ProfileValues& values) {
   std::vector<std::string> lines = document.lines;
   // Card by card, as a line that names two settings serves both and the
@@ -73,10 +79,12 @@ std::optional<std::vector<std::string>> encodeProfile(const ProfileDocument& doc
     for (int f = 0; f < kProfileFields; ++f) {
       const auto field = static_cast<std::size_t>(f);
       const std::optional<std::size_t>& line = document.valueLines[field][card];
-      if (!line || *line >= lines.size() || !findQuotedValue(lines[*line])) continue;
+      if (!line || *line >= lines.size()) continue;
+      const auto span = findQuotedValue(lines[*line]);
+      if (!span) continue;
       const std::size_t index = *line;
       const ProfileValue& value = values[field][card];
-      if (!canEncode(f, value)) return std::nullopt;
+      if (!canEncode(f, value, span->quote)) return std::nullopt;
       if (const auto text = encodedText(f, value)) lines[index] = replaceQuotedValue(lines[index], *text);
     }
   }

@@ -57,6 +57,11 @@ struct DecodedProfile {
 // holds its value; a later name line overrides an earlier one.
 DecodedProfile decodeProfile(const std::string& bytes);
 
+// Whether a save can write field `f` of card `k`: its value line holds a
+// quoted value. The editor offers no other box for editing, as its edit
+// would be lost.
+bool canWriteValue(const ProfileDocument& document, int f, int k);
+
 // The document's lines with `values` put between the quotes of their value
 // lines. A value that is none, or whose line has no quoted value, leaves
 // its line as it is. Empty when a value cannot be written: a number that

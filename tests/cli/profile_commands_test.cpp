@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/cli_run.h"
 #include "support/profile_fixture.h"
 #include "support/temp_dir.h"
@@ -58,6 +60,21 @@ TEST_F(CliProfile, SaveChangesOnlyTheEditedValues) {
   // Without edits the file comes back as it was.
   EXPECT_EQ(runCli("profile-save " + in + " --out " + dir.file("same.xml")).exitCode, 0);
   EXPECT_EQ(test::readText(dir.file("same.xml")), realisticProfile());
+}
+
+TEST_F(CliProfile, AValueInSingleQuotesOnCrCrLfLinesIsSavedAndAnUnwritableBoxRefused) {
+  const std::string file =
+      "<Feature name=\"FanSpeedAlgorithm_0\">\r\r\n<P value='Manual'/>\r\r\n"
+      "<Feature name=\"FanSpeedPercentTarget_0\">\r\r\n<P value='60'/>\r\r\n"
+      "<Feature name=\"FanSpeedRPMTarget_0\">\r\r\n<P name=\"Want\"/>\r\r\n";
+  test::writeText(in, file);
+  EXPECT_EQ(runCli("profile-save " + in + " --out " + out + " --set 'FanSpeed(0)=77'").exitCode, 0);
+  EXPECT_EQ(test::readText(out), replacedOnce(file, "'60'", "'77'"));
+  const auto refused =
+      runCli("profile-save " + in + " --out " + dir.file("rpm.xml") + " --set 'FanSpeedRPM(0)=1'", true);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_TRUE(has(refused.out, "'FanSpeedRPM(0)' is disabled")) << refused.out;
+  EXPECT_FALSE(std::filesystem::exists(dir.file("rpm.xml")));
 }
 
 TEST_F(CliProfile, AnExistingFileIsReplacedOnlyWithForce) {

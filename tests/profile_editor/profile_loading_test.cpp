@@ -162,13 +162,41 @@ TEST_F(ProfileLoading, ANameOnTheLastLineFailsTheLoad) {
   EXPECT_TRUE(platform.saveDialogs.empty());
 }
 
-TEST_F(ProfileLoading, LinesMayEndInLfOrCrAlone) {
+TEST_F(ProfileLoading, LinesMayEndInLfCrAloneOrCrCrLf) {
   ASSERT_TRUE(
       load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value=\"Manual\"/>\n"
-           "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"));
-  EXPECT_EQ(editor.document.lines.size(), 4u);
+           "<Feature name=\"FanSpeedPercentTarget_0\">\r<P value=\"70\"/>\r"
+           "<Feature name=\"CoreClockTarget_0\">\r\r\n<P value=\"700\"/>\r\r\n"));
+  EXPECT_EQ(editor.document.lines.size(), 6u);
   EXPECT_EQ(editor.fanSpeedAlgorithm[0].text(), "Manual");
   EXPECT_EQ(editor.fanSpeed[0].text(), "70");
+  EXPECT_EQ(editor.coreClock[0].text(), "700");
+}
+
+TEST_F(ProfileLoading, ABoxWhoseLineASaveCannotWriteIsDisabled) {
+  // Card 0 holds no protocol and no memory voltage; card 1 is not editable.
+  ASSERT_TRUE(
+      load("<Feature name=\"FanSpeedAlgorithm_0\">\n<P value='Manual'/>\n"
+           "<Feature name=\"FanSpeedPercentTarget_0\">\n<P name=\"Want\"/>\n"
+           "<Feature name=\"FanSpeedRPMTarget_0\">\n<P value=1500/>\n"
+           "<Feature name=\"CoreClockTarget_0\">\n<P value='700'/>\n"
+           "<Feature name=\"MemoryClockTarget_0\">\n<P value=\"900\"/>\n"
+           "<Feature name=\"CoreVoltageTarget_0\">\n<P value=\"1.2/>\n"
+           "<Feature name=\"CoreClockTarget_1\">\n<P/>\n"));
+  const auto enabledBoxes = [&](int k) {
+    std::string out;
+    for (int f = 0; f < kProfileFields; ++f) out += editor.field(f)[k].enabled() ? '1' : '0';
+    return out;
+  };
+  EXPECT_EQ(enabledBoxes(0), "10001100");
+  EXPECT_EQ(editor.fanSpeed[0].toolTip(), "The profile holds no value of this setting that can be changed.");
+  // Its frame disables card 1 already.
+  EXPECT_FALSE(editor.cardFrame[1].enabled());
+  EXPECT_EQ(enabledBoxes(1), "11111111");
+  // The next load starts afresh.
+  ASSERT_TRUE(load(realisticProfile()));
+  EXPECT_EQ(enabledBoxes(0), "11111111");
+  EXPECT_EQ(editor.fanSpeed[0].toolTip(), "");
 }
 
 TEST_F(ProfileLoading, TheLoadButtonAsksForTheFile) {

@@ -85,6 +85,59 @@ TEST_F(ProfileSaving, AnEditReplacesOnlyTheQuotedValue) {
   EXPECT_EQ(readText(dir.file("again.xml")), replacedOnce(expected, "value=\"60\"", "value=\"65\""));
 }
 
+TEST_F(ProfileSaving, AnEditKeepsItsLinesQuotesAndEnds) {
+  const struct {
+    const char* end;
+    char quote;
+  } shapes[] = {{"\r\n", '"'}, {"\r\r\n", '"'}, {"\r\r\n", '\''}, {"\n", '\''}, {"\r", '\''}};
+  platform.defaultAnswer = MessageAnswer::Yes;  // each shape replaces the last one's files
+  for (const auto& shape : shapes) {
+    const std::string q(1, shape.quote);
+    const auto entry = [&](const std::string& key, const std::string& value) {
+      return "<Feature name=\"" + key + "\">" + shape.end + "<P value=" + q + value + q + "/>" + shape.end;
+    };
+    const std::string file = entry("FanSpeedAlgorithm_0", "Manual") + entry("FanSpeedPercentTarget_0", "45");
+    const std::string where = testing::PrintToString(shape.end) + " " + q;
+    ASSERT_TRUE(load(file)) << where;
+    ASSERT_EQ(editor.fanSpeed[0].text(), "45") << where;
+    ASSERT_TRUE(editor.fanSpeed[0].enabled()) << where;
+    editor.fanSpeed[0].setText("77");
+    ASSERT_TRUE(saveTo("out.xml")) << where;
+    const std::string saved = readText(dir.file("out.xml"));
+    EXPECT_EQ(saved, entry("FanSpeedAlgorithm_0", "Manual") + entry("FanSpeedPercentTarget_0", "77")) << where;
+    // The same edit saved again, and the saved file loaded, change nothing.
+    ASSERT_TRUE(saveTo("again.xml"));
+    EXPECT_EQ(readText(dir.file("again.xml")), saved) << where;
+    ASSERT_TRUE(load(saved));
+    EXPECT_EQ(editor.fanSpeed[0].text(), "77") << where;
+  }
+}
+
+TEST_F(ProfileSaving, AnEditTheSavedFileWouldNotHoldIsRefused) {
+  // A list text that is none of its entries, as a script may type it.
+  ASSERT_TRUE(load(realisticProfile()));
+  editor.fanSpeedAlgorithm[0].setText("manual");
+  EXPECT_FALSE(saveTo("out.xml"));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"Error saving profile file.\nCard 0: Fan speed algorithm "
+                                               "(FanSpeedAlgo(0)) holds \"manual\", none of its entries."}));
+  // Two boxes whose names share one value line, edited apart: one would be lost.
+  ProfileEditor shared(platform, dir.path());
+  test::writeText(dir.file("shared.xml"),
+                  profileEntry("FanSpeedAlgorithm_0", "Manual") +
+                      "<Feature name=\"CoreClockTarget_0 MemoryClockTarget_0\">\r\n<P value=\"1\"/>\r\n");
+  std::string path = dir.file("shared.xml");
+  ASSERT_TRUE(loadProfile(shared, path));
+  shared.coreClock[0].setText("700");
+  shared.memoryClock[0].setText("900");
+  platform.queueSavePath(dir.file("out.xml"));
+  EXPECT_FALSE(saveProfile(shared));
+  EXPECT_EQ(texts().back(),
+            "Error saving profile file.\nCard 0: Core clock (Hz) (CoreClock(0)) would not read back "
+            "as \"700\" from the saved file.");
+  EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("out.xml")));
+}
+
 TEST_F(ProfileSaving, CardsUpToTheHighestEnabledOneAreWritten) {
   ASSERT_TRUE(load(profileEntry("FanSpeedAlgorithm_0", "Manual") + profileEntry("CoreClockTarget_1", "100") +
                    profileEntry("FanSpeedProtocol_2", "Percent") + profileEntry("CoreClockTarget_3", "300")));

@@ -102,6 +102,15 @@ TEST(ProfileDecoding, ANameOnTheLastLineStopsWithWhatWasFound) {
   EXPECT_EQ(decoded.values[kCoreClock][1], ProfileValue{});
 }
 
+TEST(ProfileEncodingQuotes, ASingleQuotedValueTakesNoSingleQuote) {
+  const DecodedProfile quoted = decodeProfile("<Feature name=\"CoreClockTarget_1\">\n<P value='45'/>\n");
+  ProfileValues values = quoted.values;
+  values[kCoreClock][1] = number("7");
+  EXPECT_EQ(encodeProfile(quoted.document, values)->at(1), "<P value='7'/>");
+  values[kCoreClock][1] = number("7'");
+  EXPECT_FALSE(encodeProfile(quoted.document, values));
+}
+
 class ProfileEncoding : public ::testing::Test {
  protected:
   ProfileEncoding()

@@ -2,9 +2,6 @@
 
 #include "profiles/profile_lines.h"
 
-#include <charconv>
-#include <string_view>
-
 #include "text/number_text.h"
 
 namespace oza {
@@ -15,26 +12,6 @@ constexpr std::size_t kValueOpeningLength = sizeof kValueOpening - 1;
 
 bool isQuote(char c) { return c == '"' || c == '\''; }
 
-// A positive number with fifteen significant digits, the ones a double holds
-// reliably, spelt out around the point without an exponent.
-std::string plainDecimal(double number) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific, 14).ptr;
-  const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
-  const std::size_t e = scientific.find('e');
-  int exponent = 0;
-  const std::size_t exponentAt = e + (scientific[e + 1] == '+' ? 2 : 1);
-  std::from_chars(scientific.data() + exponentAt, scientific.data() + scientific.size(), exponent);
-  std::string digits;
-  for (const char c : scientific.substr(0, e))
-    if (c != '.') digits += c;
-  digits.erase(digits.find_last_not_of('0') + 1);
-  const int pointAt = exponent + 1;
-  if (pointAt <= 0) return "0." + std::string(static_cast<std::size_t>(-pointAt), '0') + digits;
-  const auto whole = static_cast<std::size_t>(pointAt);
-  if (whole >= digits.size()) return digits + std::string(whole - digits.size(), '0');
-  return digits.substr(0, whole) + "." + digits.substr(whole);
-}
 }  // namespace
 
 std::vector<std::string> splitProfileLines(const std::string& bytes, std::vector<std::string>* ends) {
@@ -104,31 +81,8 @@ std::string replaceQuotedValue(const std::string& line, const std::string& value
 }
 
 std::string shownNumber(const std::string& value) {
-  // The leading number as the boxes read theirs: blanks, a sign, digits with
-  // at most one point.
-  std::size_t i = value.find_first_not_of(" \t");
-  if (i == std::string::npos) return "0";
-  const bool negative = value[i] == '-';
-  if (value[i] == '-' || value[i] == '+') ++i;
-  const std::size_t numberStart = i;
-  bool point = false;
-  bool anyDigit = false;
-  for (; i < value.size(); ++i) {
-    if (value[i] >= '0' && value[i] <= '9')
-      anyDigit = true;
-    else if (value[i] == '.' && !point)
-      point = true;
-    else
-      break;
-  }
-  if (!anyDigit) return "0";
-  // from_chars and to_chars know no locale, so a decimal comma in the
-  // window's locale cannot cut "1.25" to "1". Out of range leaves the number
-  // 0: one too long for a double shows as 0.
-  double number = 0;
-  std::from_chars(value.data() + numberStart, value.data() + i, number, std::chars_format::fixed);
-  if (number == 0) return "0";
-  return (negative ? "-" : "") + plainDecimal(number);
+  // Adding zero turns a "-0" into "0".
+  return decimalText(textValue(value) + 0.0);
 }
 
 bool isWritableValue(const std::string& value, char quote) {

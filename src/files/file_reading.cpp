@@ -50,9 +50,18 @@ std::expected<std::string, ReadFailure> readOpened(const FileDescriptor& file, c
   if (::fstat(file.get(), &status) != 0) return std::unexpected(causeFailure(errno));
   if (const auto wrong = kindFailure(status, limits)) return std::unexpected(*wrong);
   // One byte more than allowed tells a file that grew since it was examined.
-  std::string bytes(limits.largest + 1, '\0');
+  // The buffer starts at the size the file states and grows while it is
+  // filled: most files are far below the limit, and a zeroed buffer of the
+  // limit's size was most of what a read cost.
+  const std::size_t most = static_cast<std::size_t>(limits.largest) + 1;
+  const std::size_t stated = status.st_size > 0 ? static_cast<std::size_t>(status.st_size) + 1 : 4096;
+  std::string bytes(std::min(most, stated), '\0');
   std::size_t got = 0;
-  while (got < bytes.size()) {
+  while (true) {
+    if (got == bytes.size()) {
+      if (bytes.size() == most) break;
+      bytes.resize(std::min(most, bytes.size() * 2));
+    }
     const ssize_t n = ::read(file.get(), bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::unexpected(causeFailure(errno));

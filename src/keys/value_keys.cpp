@@ -3,6 +3,7 @@
 #include "keys/value_keys.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "document/loaded_image.h"
 #include "files/file_io.h"
@@ -368,14 +369,30 @@ std::vector<KeyRef> keysUnder(const std::string& prefix) {
   return keys;
 }
 
+const ControlField* fieldOfControl(const std::string& control) {
+  static const std::unordered_map<std::string, ControlField> fields = [] {
+    std::unordered_map<std::string, ControlField> byName;
+    for (const ValueKey& entry : valueKeys())
+      for (int i = 0; i < entry.count && !entry.control.empty(); ++i) {
+        std::optional<NumberRule> rule;
+        if (entry.editable && entry.type.kind == KeyKind::Number) rule = numberRule(entry.type);
+        // A key shown by a group of options names each of them.
+        const std::string names = entry.controlName(i);
+        for (std::size_t start = 0; start < names.size();) {
+          const std::size_t end = std::min(names.find(' ', start), names.size());
+          byName.emplace(names.substr(start, end - start), ControlField{{&entry, i}, entry.captionOf(i), rule});
+          start = end + 1;
+        }
+      }
+    return byName;
+  }();
+  const auto found = fields.find(control);
+  return found == fields.end() ? nullptr : &found->second;
+}
+
 std::optional<KeyRef> keyOfControl(const std::string& control) {
-  for (const ValueKey& entry : valueKeys())
-    for (int i = 0; i < entry.count && !entry.control.empty(); ++i) {
-      // A key shown by a group of options names each of them.
-      const std::string names = " " + entry.controlName(i) + " ";
-      if (names.find(" " + control + " ") != std::string::npos) return KeyRef{&entry, i};
-    }
-  return std::nullopt;
+  const ControlField* field = fieldOfControl(control);
+  return field ? std::optional<KeyRef>(field->key) : std::nullopt;
 }
 
 std::string typeText(const KeyType& type) {

@@ -74,6 +74,15 @@ std::vector<KeyRef> keysUnder(const std::string& prefix);
 // The key whose control is the one named `control` ("GPU(3)").
 std::optional<KeyRef> keyOfControl(const std::string& control);
 
+// What the table says of the control named `control`: its key, its caption
+// and, for a box of an editable number, the rule its text is read by.
+struct ControlField {
+  KeyRef key;
+  std::string caption;
+  std::optional<NumberRule> rule;
+};
+const ControlField* fieldOfControl(const std::string& control);
+
 // The rule a box of a number key holds its text to.
 NumberRule numberRule(const KeyType& type);
 

@@ -19,6 +19,18 @@ std::vector<std::uint8_t> plainImage(std::size_t size = 65536) {
   return bytes;
 }
 
+// The sum taken eight bytes at a time, against one byte at a time: sizes
+// around its rounds of 8 and 1024 bytes, bytes at their largest.
+TEST(Checksum, ByteSumOfEverySize) {
+  for (const std::size_t size : {0, 1, 7, 8, 9, 1023, 1024, 1025, 131072, 131079}) {
+    std::vector<std::uint8_t> bytes(size, 0xFF);
+    for (std::size_t i = 0; i < size; i += 3) bytes[i] = static_cast<std::uint8_t>(i * 7);
+    std::int64_t expected = 0;
+    for (const std::uint8_t b : bytes) expected += b;
+    EXPECT_EQ(byteSum(ByteImage(bytes)), expected) << size;
+  }
+}
+
 TEST(Checksum, DisplayAndDecimalForms) {
   std::vector<std::uint8_t> bytes(293, 0xFF);  // 293 * 255 = 74715 = 0x123DB
   bytes[0] = 0x69;                             // 74715 - 0xFF + 0x69 = 74565 = 0x12345

@@ -6,7 +6,7 @@
 #include "cli/cli_platform.h"
 #include "cli/json_text.h"
 #include "cli/session_json.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "session/card_loading.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"

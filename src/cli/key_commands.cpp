@@ -10,7 +10,7 @@
 #include "cli/verify_json.h"
 #include "session/save_review.h"
 #include "files/file_reading.h"
-#include "keys/key_edits.h"
+#include "controls/key_edits.h"
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"

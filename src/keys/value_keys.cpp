@@ -6,14 +6,13 @@
 #include <unordered_map>
 
 #include "document/loaded_image.h"
+#include "document/shown_values.h"
 #include "files/file_io.h"
 #include "fan/fan_reader.h"
 #include "image/atom_layout.h"
 #include "image/id_tables.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
-#include "tabs/clock_tab.h"
-#include "tabs/fan_tab.h"
 #include "text/latin1.h"
 #include "text/number_text.h"
 

@@ -8,7 +8,7 @@
 #include "files/file_reading.h"
 #include "text/message_text.h"
 #include "platform/platform.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "profiles/profile_codec.h"
 #include "profile_editor/profile_editor.h"
 #include "profiles/profile_lines.h"

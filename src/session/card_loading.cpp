@@ -4,7 +4,7 @@
 
 #include "card/pci_cards.h"
 #include "files/file_io.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "platform/platform.h"
 #include "platform/temp_file.h"
 #include "session/load_pipeline.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "card/pci_cards.h"
 #include "image/byte_image.h"
 

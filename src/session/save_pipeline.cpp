@@ -4,7 +4,7 @@
 
 #include "document/image_decoding.h"
 #include "files/file_io.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "session/save_review.h"
 #include "session/session.h"
 

@@ -29,16 +29,6 @@ std::uint32_t inSteps(double value, double perUnit) {
 
 }  // namespace
 
-std::string megahertzText(std::uint32_t clock) { return decimalText(clock / 100.0); }
-
-std::string voltageText(std::uint16_t millivolts) {
-  return millivolts > kLargestVoltage ? "---" : decimalText(millivolts / 1000.0);
-}
-
-std::string overdriveText(const std::optional<std::uint32_t>& clock) {
-  return clock ? megahertzText(*clock) + " MHz" : "MHz";
-}
-
 ClockTab::ClockTab() {
   std::vector<Control*> mine;
   collect(mine);

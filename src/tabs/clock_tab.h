@@ -8,6 +8,7 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "document/shown_values.h"
 #include "powerplay/clock_records.h"
 #include "powerplay/powerplay_states.h"
 
@@ -16,7 +17,6 @@ namespace oza {
 class Platform;
 struct LoadedImage;
 
-inline constexpr int kClockBlocks = 20;
 inline constexpr int kBands = 4;
 
 // The clock tab: twenty clock info blocks in four bands, the lock,
@@ -104,12 +104,5 @@ class ClockTab {
 
 // The help on PowerPlay states of the text window.
 std::string powerPlayHelpText();
-
-// A clock of 10 kHz units as a clock box shows it in MHz: "750", "742.5".
-std::string megahertzText(std::uint32_t clock);
-// A voltage field as a voltage box shows it: volts, or "---" for none.
-std::string voltageText(std::uint16_t millivolts);
-// An Overdrive clock as its label shows it: "860 MHz", or "MHz" when unread.
-std::string overdriveText(const std::optional<std::uint32_t>& clock);
 
 }  // namespace oza

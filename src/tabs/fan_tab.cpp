@@ -144,18 +144,6 @@ void FanTab::calculateTslope() {
   if (t) tslope.setText(std::to_string(*t));
 }
 
-std::optional<int> computedTslope(double low, double high, double dutyMin) {
-  // Each step that fails (a division by zero) is skipped; what it would
-  // have set stays 0.
-  const double tmid = low + (high - low) / 2;
-  double slope = 0;
-  if (high - low != 0) slope = (100 - dutyMin) / (high - low);
-  const double dutyMid = dutyMin + (tmid * slope - low * slope);
-  double t = 0;
-  if (tmid - low != 0) t = (dutyMid - dutyMin) * 16 / (tmid - low);
-  return roundToInt16(t);
-}
-
 void FanTab::redrawFanGraph() {
   if (lookUpTableMode.checked()) {
     drawLookUpGraph();

@@ -10,6 +10,7 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "document/shown_values.h"
 #include "fan/fan_graph.h"
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
@@ -19,13 +20,6 @@ namespace oza {
 
 class Platform;
 struct FanReading;
-
-// The largest value each kind of fan box takes; its rule brings a larger one down.
-inline constexpr double kLargestTemperature = 255;  // Tmin, Tmax
-inline constexpr double kLargestTslope = 255;
-inline constexpr double kLargestPercent = 100;
-inline constexpr double kLargestSeven = 7;  // Tmin hysteresis, spin up time
-inline constexpr double kLargestThreshold = 120;
 
 // A box whose text a save cannot write as typed: the code of the fan
 // writer's message, the box, why, and the rule that says what it takes.
@@ -201,31 +195,5 @@ class FanTab {
 
 // "X: 40 °C; Y: 15 %".
 std::string pointerToolTip(double x, double y);
-
-// The Tslope box's value for Tmin, Tmax and Duty cycle min, before its clamp:
-// the slope of the transfer function in sixteenths of a percent per °C
-// (0 where a step would divide by zero); nothing when it does not round to
-// a 16-bit integer.
-std::optional<int> computedTslope(double tmin, double tmax, double dutyMin);
-
-// What the fan tab shows after a load of `fan`, box by box: the texts the
-// load and the boxes' rules leave there (empty: not shown); for reports that
-// speak as the window does.
-struct ShownFan {
-  std::optional<bool> transferFunction;  // which mode option is selected
-  // tslope is what the image stores; computedTslope what Tmin, Tmax and
-  // Duty cycle min give.
-  std::string tmin, tmax, tslope, computedTslope, dutyCycleMin, hysteresis, tminHysteresis, spinUpCycle, spinUpTime,
-      pwmRamp;
-  bool pwmRampOn = false;
-  std::array<std::string, kFanTablePoints> type1Thresholds, type1Speeds, type2Thresholds, type2Speeds;
-  std::string type2Hysteresis;
-};
-ShownFan shownFan(const FanReading& fan);
-
-// The Tslope (in percent) that the registers of `fan` store, where it is not
-// the one the tab computes from Tmin, Tmax and Duty cycle min; nothing where
-// they agree or the tab shows no Tslope.
-std::optional<int> storedTslopeIfOther(const FanReading& fan);
 
 }  // namespace oza

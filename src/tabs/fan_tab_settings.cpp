@@ -118,16 +118,6 @@ void FanTab::showComputedTslope() {
   computedTslopeHint.setVisible(other);
 }
 
-std::optional<int> storedTslopeIfOther(const FanReading& fan) {
-  if (!fan.usable || !fan.registers || fan.location.tableType == FanTableType::Type2) return std::nullopt;
-  const ShownFan shown = shownFan(fan);
-  if (shown.computedTslope.empty()) return std::nullopt;
-  const FanRegisterValues& registers = *fan.registers;
-  const std::optional<int> computed = roundToInt16(textValue(shown.computedTslope) / 100 * registers.dutyScale);
-  if (computed == std::optional<int>(registers.tslope)) return std::nullopt;
-  return percentOf(registers.tslope, registers.dutyScale);
-}
-
 bool FanTab::showRegisters(const FanRegisterValues& registers) {
   modes.select(registers.controlMode == 2 ? transferFunctionMode : lookUpTableMode);
   const int scale = registers.dutyScale;

@@ -6,7 +6,7 @@
 #include "files/file_io.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 
 namespace oza {
 

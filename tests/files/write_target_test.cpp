@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "files/file_replacing.h"
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 #include "platform/scripted_platform.h"
 #include "support/temp_dir.h"
 

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the fan tab shows after a load, worked out from the values alone: the
-// texts FanTab::show puts in the boxes, with what the boxes' rules make of
-// them (each kept within its range), and the Tslope that Tmin, Tmax and Duty
-// cycle min give.
+#include "document/shown_values.h"
+
 #include <algorithm>
 
 #include "document/loaded_image.h"
 #include "fan/fan_reader.h"
-#include "tabs/fan_tab.h"
 #include "text/number_text.h"
 
 namespace oza {
 
 namespace {
+
+// What the fan tab shows after a load: the texts FanTab::show puts in the
+// boxes, with what the boxes' rules make of them (each kept within its
+// range), and the Tslope that Tmin, Tmax and Duty cycle min give.
 
 // A whole number as a box with the range 0..largest keeps it.
 std::string kept(int value, double largest) {
@@ -73,6 +74,38 @@ ShownFan shownFan(const FanReading& fan) {
   shown.pwmRamp = kept(*percent(r.pwmRamp), kLargestPercent);
   showTable(fan.type1Table, r.dutyScale, shown.type1Thresholds, shown.type1Speeds);
   return shown;
+}
+
+std::string megahertzText(std::uint32_t clock) { return decimalText(clock / 100.0); }
+
+std::string voltageText(std::uint16_t millivolts) {
+  return millivolts > kLargestVoltage ? "---" : decimalText(millivolts / 1000.0);
+}
+
+std::string overdriveText(const std::optional<std::uint32_t>& clock) {
+  return clock ? megahertzText(*clock) + " MHz" : "MHz";
+}
+
+std::optional<int> computedTslope(double low, double high, double dutyMin) {
+  // Each step that fails (a division by zero) is skipped; what it would
+  // have set stays 0.
+  const double tmid = low + (high - low) / 2;
+  double slope = 0;
+  if (high - low != 0) slope = (100 - dutyMin) / (high - low);
+  const double dutyMid = dutyMin + (tmid * slope - low * slope);
+  double t = 0;
+  if (tmid - low != 0) t = (dutyMid - dutyMin) * 16 / (tmid - low);
+  return roundToInt16(t);
+}
+
+std::optional<int> storedTslopeIfOther(const FanReading& fan) {
+  if (!fan.usable || !fan.registers || fan.location.tableType == FanTableType::Type2) return std::nullopt;
+  const ShownFan shown = shownFan(fan);
+  if (shown.computedTslope.empty()) return std::nullopt;
+  const FanRegisterValues& registers = *fan.registers;
+  const std::optional<int> computed = roundToInt16(textValue(shown.computedTslope) / 100 * registers.dutyScale);
+  if (computed == std::optional<int>(registers.tslope)) return std::nullopt;
+  return percentOf(registers.tslope, registers.dutyScale);
 }
 
 }  // namespace oza

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "session/replace_question.h"
+#include "platform/replace_question.h"
 
 #include "files/write_target.h"
 

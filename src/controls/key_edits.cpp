@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "keys/key_edits.h"
+#include "controls/key_edits.h"
 
 #include <charconv>
 #include <cmath>

@@ -9,7 +9,6 @@
 #include "image/hex_fields.h"
 #include "image/info_strings.h"
 #include "save/checksum.h"
-#include "tabs/clock_tab.h"
 #include "tabs/fan_tab.h"
 #include "text/latin1.h"
 #include "text/message_text.h"
@@ -92,13 +91,15 @@ struct ShownClockInfo {
   std::optional<double> volt;  // V; none for "---"
 };
 
+// A clock in 10 kHz units, in MHz.
+double megahertz(std::uint32_t clock) { return clock / 100.0; }
+
 std::vector<ShownClockInfo> clockInfos(const LoadedImage& image) {
   std::vector<ShownClockInfo> infos;
   int block = 0;
   for (const ClockInfo& record : image.clockInfos) {
-    ShownClockInfo info{block++, textValue(megahertzText(record.engineClock)),
-                        textValue(megahertzText(record.memoryClock)), std::nullopt};
-    if (record.voltage <= kLargestVoltage) info.volt = textValue(voltageText(record.voltage));
+    ShownClockInfo info{block++, megahertz(record.engineClock), megahertz(record.memoryClock), std::nullopt};
+    if (record.voltage <= kLargestVoltage) info.volt = record.voltage / 1000.0;
     infos.push_back(info);
   }
   return infos;
@@ -107,7 +108,7 @@ std::vector<ShownClockInfo> clockInfos(const LoadedImage& image) {
 // An Overdrive limit in MHz; 0 where the image has none.
 double limit(const LoadedImage& image, std::optional<std::uint32_t> OverdriveClocks::*field) {
   if (!image.overdrive || !(*image.overdrive.*field)) return 0;
-  return textValue(megahertzText(*(*image.overdrive.*field)));
+  return megahertz(*(*image.overdrive.*field));
 }
 
 std::string block(int i) { return "clock info " + std::to_string(i); }

@@ -3,28 +3,13 @@
 #include "session/load_pipeline.h"
 
 #include "document/image_decoding.h"
+#include "document/load_messages.h"
 #include "files/file_io.h"
 #include "session/session.h"
 #include "session/unsaved_edits.h"
 #include "text/message_text.h"
 
 namespace oza {
-
-namespace {
-
-// A file that cannot even be opened as a file, as opposed to one whose
-// content is refused.
-bool cannotOpen(const ReadFailure& failure) {
-  return failure.problem != ReadProblem::Empty && failure.problem != ReadProblem::TooLarge;
-}
-
-}  // namespace
-
-std::string readFailureMessage(const ReadFailure& failure) {
-  return cannotOpen(failure) ? "Unable to open file. Invalid file name specified?"
-                             : "Unable to attain BIOS information. Not an ATI BIOS? - Debug information: "
-                               "'ReadBIOSToArray' reported error.";
-}
 
 std::string openBiosDialog(Session& session) {
   FileDialogRequest request;

@@ -9,13 +9,6 @@
 namespace oza {
 
 class Session;
-struct ReadFailure;
-
-// What a load asks after a GDDR5 image of 64 kB or less.
-inline constexpr const char* kGddr5Question = "File may be corrupted. Show more detailed information?";
-
-// The first line of the message of a file the load could not read.
-std::string readFailureMessage(const ReadFailure& failure);
 
 // Brings an image into the session: asks for a path when it is empty, reads
 // and decodes the file, shows it in every tab and warns about a GDDR5 image

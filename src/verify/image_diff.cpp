@@ -10,8 +10,7 @@
 #include "image/hex_fields.h"
 #include "image/id_tables.h"
 #include "save/checksum.h"
-#include "tabs/clock_tab.h"
-#include "tabs/fan_tab.h"
+#include "document/shown_values.h"
 #include "text/latin1.h"
 #include "text/message_text.h"
 #include "verify/byte_ranges.h"
@@ -144,6 +143,30 @@ std::string registerValue(const LoadedImage& image, int n) {
   return value ? "0x" + *value : "";
 }
 
+// The type-1 look-up table, then the type-2 fan table.
+void diffFanTables(const ShownFan& fa, const ShownFan& fb, Collector& out) {
+  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
+    const std::string entry = " " + std::to_string(k);
+    const std::string key = "fan.lookup." + std::to_string(k) + ".";
+    out.add(key + "threshold_c",
+            "Look-up threshold" + entry +
+                " (\xC2\xB0"
+                "C)",
+            fa.type1Thresholds[k], fb.type1Thresholds[k]);
+    out.add(key + "speed_percent", "Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
+  }
+  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
+    const std::string entry = " " + std::to_string(k);
+    const std::string key = "fan.table." + std::to_string(k) + ".";
+    out.add(key + "threshold_c",
+            "Fan table threshold" + entry +
+                " (\xC2\xB0"
+                "C)",
+            fa.type2Thresholds[k], fb.type2Thresholds[k]);
+    out.add(key + "speed_percent", "Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
+  }
+}
+
 void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const ShownFan fa = shownFan(a.fan);
   const ShownFan fb = shownFan(b.fan);
@@ -181,26 +204,7 @@ void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
                 &ShownFan::type2Hysteresis}};
   for (const auto& box : boxes) out.add(box.key, box.what, fa.*box.box, fb.*box.box);
   out.add("fan.pwm_ramp_on", "PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
-  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
-    const std::string entry = " " + std::to_string(k);
-    const std::string key = "fan.lookup." + std::to_string(k) + ".";
-    out.add(key + "threshold_c",
-            "Look-up threshold" + entry +
-                " (\xC2\xB0"
-                "C)",
-            fa.type1Thresholds[k], fb.type1Thresholds[k]);
-    out.add(key + "speed_percent", "Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
-  }
-  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
-    const std::string entry = " " + std::to_string(k);
-    const std::string key = "fan.table." + std::to_string(k) + ".";
-    out.add(key + "threshold_c",
-            "Fan table threshold" + entry +
-                " (\xC2\xB0"
-                "C)",
-            fa.type2Thresholds[k], fb.type2Thresholds[k]);
-    out.add(key + "speed_percent", "Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
-  }
+  diffFanTables(fa, fb, out);
   // Bits of the registers that no box shows (a stored Tslope, for one).
   for (int n = 0; n < 3; ++n)
     out.add("fan.register." + std::to_string(n), "Fan register " + std::to_string(n), registerValue(a, n),

@@ -3,8 +3,8 @@
 #include "verify/image_file.h"
 
 #include "document/image_decoding.h"
+#include "document/load_messages.h"
 #include "files/file_io.h"
-#include "session/load_pipeline.h"
 #include "text/message_text.h"
 
 namespace oza {

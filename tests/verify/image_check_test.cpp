@@ -9,6 +9,7 @@
 
 #include "support/real_roms.h"
 #include "support/temp_dir.h"
+#include "verify/check_rules.h"
 #include "verify/image_pairs.h"
 
 namespace oza {
@@ -62,6 +63,15 @@ TEST_F(ImageCheck, ASoundImageListsEveryCheckAsPassed) {
   const std::string text = checkText(paired);
   EXPECT_NE(text.find("ok       Byte sum as the original: "), std::string::npos) << text;
   EXPECT_NE(text.find("\n0 errors, 0 warnings\n"), std::string::npos) << text;
+}
+
+// Scripts tell the rules apart by key and people by name.
+TEST(CheckRules, KeysAndNamesAreUnique) {
+  Names keys, names;
+  for (const CheckRule& rule : checkRules()) {
+    EXPECT_TRUE(keys.insert(rule.key).second) << rule.key;
+    EXPECT_TRUE(names.insert(rule.name).second) << rule.name;
+  }
 }
 
 TEST_F(ImageCheck, EachErrorAlone) {

@@ -56,6 +56,80 @@ std::string keyValueText(const KeyValue& value) {
   return "null";
 }
 
+namespace {
+
+using EditOrProblem = std::expected<std::optional<ControlEdit>, std::string>;
+
+// The edit that types, chooses or ticks a number; a problem names what is
+// wrong with it without the key (the caller adds it).
+EditOrProblem numberEdit(const KeyRef& key, const KeyValue& value, const LoadedImage& image,
+                         const std::string& control) {
+  const KeyType& type = key.entry->type;
+  if (std::holds_alternative<std::monostate>(value)) {
+    if (!type.nullable) return std::unexpected("takes a number, not null");
+    // A voltage of 0 is what the box takes for none.
+    return ControlEdit{ControlEdit::Kind::Set, control, "0"};
+  }
+  const double* number = std::get_if<double>(&value);
+  if (!number)
+    return std::unexpected("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) +
+                           "'");
+  if (*number < type.lowest || *number > type.highest)
+    return std::unexpected(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." +
+                           decimalText(type.highest));
+  if (!onStep(*number, type.step))
+    return std::unexpected(keyValueText(value) + " is no whole number of " + decimalText(type.step));
+  const auto id = static_cast<std::uint16_t>(*number);
+  const auto select = [&control](int row) {
+    return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(row)};
+  };
+  if (key.entry->pattern == "ids.sub_vendor") {
+    if (const std::optional<int> row = vendorRow(id)) return select(*row);
+    return ControlEdit{ControlEdit::Kind::Set, control, "0x" + hexText(id, 4)};
+  }
+  if (key.entry->pattern == "ids.card") {
+    // The image's own ID stays as it is, listed or not.
+    if (id == image.cardId) return std::nullopt;
+    if (const std::optional<int> row = cardRow(id)) return select(*row);
+    return std::unexpected("no entry of the card list has the ID 0x" + hexText(id, 4));
+  }
+  return ControlEdit{ControlEdit::Kind::Set, control, decimalText(*number)};
+}
+
+EditOrProblem textEdit(const KeyRef& key, const KeyValue& value, const LoadedImage& image, const std::string& control) {
+  const std::string* text = std::get_if<std::string>(&value);
+  if (!text) return std::unexpected(std::string("takes a text"));
+  const KeyType& type = key.entry->type;
+  const std::size_t largest =
+      type.largest ? type.largest : utf8Length(std::get<std::string>(key.entry->value(image, key.index)));
+  if (utf8Length(*text) > largest)
+    return std::unexpected("takes at most " + std::to_string(largest) +
+                           " characters, the length of the text it replaces");
+  return ControlEdit{ControlEdit::Kind::Set, control, *text};
+}
+
+EditOrProblem choiceEdit(const KeyType& type, const KeyValue& value, const std::string& control) {
+  const std::string* text = std::get_if<std::string>(&value);
+  for (std::size_t e = 0; text && e < type.entries.size(); ++e)
+    if (*text == type.entries[e]) {
+      // Each entry is its own option button, in the order of the entries.
+      const std::string names = control + " ";
+      std::size_t start = 0;
+      for (std::size_t skip = 0; skip < e; ++skip) start = names.find(' ', start) + 1;
+      return ControlEdit{ControlEdit::Kind::Check, names.substr(start, names.find(' ', start) - start), "1"};
+    }
+  return std::unexpected("takes " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
+}
+
+EditOrProblem flagEdit(const KeyValue& value, const std::string& control) {
+  const bool* flag = std::get_if<bool>(&value);
+  const double* number = std::get_if<double>(&value);
+  if (!flag && !(number && (*number == 0 || *number == 1))) return std::unexpected(std::string("takes true or false"));
+  return ControlEdit{ControlEdit::Kind::Check, control, (flag ? *flag : *number == 1) ? "1" : "0"};
+}
+
+}  // namespace
+
 std::expected<std::optional<ControlEdit>, std::string> controlEditFor(const KeyRef& key, const KeyValue& given,
                                                                       const LoadedImage& image) {
   const ValueKey& entry = *key.entry;
@@ -78,66 +152,15 @@ std::expected<std::optional<ControlEdit>, std::string> controlEditFor(const KeyR
     if (const auto number = numberOfText(*text)) value = *number;
   if (const double* number = std::get_if<double>(&value); number && type.kind == KeyKind::Text)
     value = decimalText(*number);
-
+  EditOrProblem edit = std::unexpected(std::string("cannot be set"));
   switch (type.kind) {
-    case KeyKind::Number: {
-      if (std::holds_alternative<std::monostate>(value)) {
-        if (!type.nullable) return refuse("takes a number, not null");
-        // A voltage of 0 is what the box takes for none.
-        return ControlEdit{ControlEdit::Kind::Set, control, "0"};
-      }
-      const double* number = std::get_if<double>(&value);
-      if (!number)
-        return refuse("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
-      if (*number < type.lowest || *number > type.highest)
-        return refuse(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." +
-                      decimalText(type.highest));
-      if (!onStep(*number, type.step))
-        return refuse(keyValueText(value) + " is no whole number of " + decimalText(type.step));
-      const auto id = static_cast<std::uint16_t>(*number);
-      if (entry.pattern == "ids.sub_vendor") {
-        if (const std::optional<int> row = vendorRow(id))
-          return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
-        return ControlEdit{ControlEdit::Kind::Set, control, "0x" + hexText(id, 4)};
-      }
-      if (entry.pattern == "ids.card") {
-        // The image's own ID stays as it is, listed or not.
-        if (id == image.cardId) return std::nullopt;
-        if (const std::optional<int> row = cardRow(id))
-          return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(*row)};
-        return refuse("no entry of the card list has the ID 0x" + hexText(id, 4));
-      }
-      return ControlEdit{ControlEdit::Kind::Set, control, decimalText(*number)};
-    }
-    case KeyKind::Text: {
-      const std::string* text = std::get_if<std::string>(&value);
-      if (!text) return refuse("takes a text");
-      const std::size_t largest =
-          type.largest ? type.largest : utf8Length(std::get<std::string>(entry.value(image, key.index)));
-      if (utf8Length(*text) > largest)
-        return refuse("takes at most " + std::to_string(largest) + " characters, the length of the text it replaces");
-      return ControlEdit{ControlEdit::Kind::Set, control, *text};
-    }
-    case KeyKind::Choice: {
-      const std::string* text = std::get_if<std::string>(&value);
-      for (std::size_t e = 0; text && e < type.entries.size(); ++e)
-        if (*text == type.entries[e]) {
-          // Each entry is its own option button, in the order of the entries.
-          const std::string names = control + " ";
-          std::size_t start = 0;
-          for (std::size_t skip = 0; skip < e; ++skip) start = names.find(' ', start) + 1;
-          return ControlEdit{ControlEdit::Kind::Check, names.substr(start, names.find(' ', start) - start), "1"};
-        }
-      return refuse("takes " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) + "'");
-    }
-    case KeyKind::Flag: {
-      const bool* flag = std::get_if<bool>(&value);
-      const double* number = std::get_if<double>(&value);
-      if (!flag && !(number && (*number == 0 || *number == 1))) return refuse("takes true or false");
-      return ControlEdit{ControlEdit::Kind::Check, control, (flag ? *flag : *number == 1) ? "1" : "0"};
-    }
+    case KeyKind::Number: edit = numberEdit(key, value, image, control); break;
+    case KeyKind::Text: edit = textEdit(key, value, image, control); break;
+    case KeyKind::Choice: edit = choiceEdit(type, value, control); break;
+    case KeyKind::Flag: edit = flagEdit(value, control); break;
   }
-  return refuse("cannot be set");
+  if (!edit) return refuse(edit.error());
+  return edit;
 }
 
 }  // namespace oza

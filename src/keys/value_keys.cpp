@@ -352,10 +352,15 @@ const std::vector<ValueKey>& valueKeys() {
 }
 
 std::optional<KeyRef> findKey(const std::string& key) {
-  for (const ValueKey& entry : valueKeys())
-    for (int i = 0; i < entry.count; ++i)
-      if (entry.key(i) == key) return KeyRef{&entry, i};
-  return std::nullopt;
+  // The diff and the check look up a key for each row they report.
+  static const std::unordered_map<std::string, KeyRef> keys = [] {
+    std::unordered_map<std::string, KeyRef> byKey;
+    for (const ValueKey& entry : valueKeys())
+      for (int i = 0; i < entry.count; ++i) byKey.emplace(entry.key(i), KeyRef{&entry, i});
+    return byKey;
+  }();
+  const auto found = keys.find(key);
+  return found == keys.end() ? std::nullopt : std::optional<KeyRef>(found->second);
 }
 
 std::vector<KeyRef> keysUnder(const std::string& prefix) {

@@ -3,6 +3,7 @@
 #include "verify/byte_ranges.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "image/hex_fields.h"
 
@@ -21,6 +22,9 @@ std::vector<ByteRange> differingRanges(const ByteImage& a, const ByteImage& b,
   const auto& ba = a.bytes();
   const auto& bb = b.bytes();
   for (std::int64_t p = 0; p < common; ++p) {
+    // Equal stretches, most of two images, are passed eight bytes at a time.
+    while (p + 8 <= common && std::memcmp(ba.data() + p, bb.data() + p, 8) == 0) p += 8;
+    if (p >= common) break;
     const auto i = static_cast<std::size_t>(p);
     if (ba[i] == bb[i] || !wanted(p)) continue;
     if (!ranges.empty() && p - ranges.back().last <= kJoinedGap + 1) {

@@ -143,28 +143,27 @@ std::string registerValue(const LoadedImage& image, int n) {
   return value ? "0x" + *value : "";
 }
 
+// One fan table's points: `key` "fan.lookup", `label` "Look-up" for the
+// type-1 table.
+void diffFanTable(const std::array<std::string, kFanTablePoints>& thresholdsA,
+                  const std::array<std::string, kFanTablePoints>& speedsA,
+                  const std::array<std::string, kFanTablePoints>& thresholdsB,
+                  const std::array<std::string, kFanTablePoints>& speedsB, const std::string& key,
+                  const std::string& label, const std::string& speedLabel, Collector& out) {
+  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
+    const std::string entry = " " + std::to_string(k);
+    const std::string point = key + "." + std::to_string(k) + ".";
+    out.add(point + "threshold_c", label + " threshold" + entry + " (\u00B0C)", thresholdsA[k], thresholdsB[k]);
+    out.add(point + "speed_percent", label + " " + speedLabel + entry + " (%)", speedsA[k], speedsB[k]);
+  }
+}
+
 // The type-1 look-up table, then the type-2 fan table.
 void diffFanTables(const ShownFan& fa, const ShownFan& fb, Collector& out) {
-  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
-    const std::string entry = " " + std::to_string(k);
-    const std::string key = "fan.lookup." + std::to_string(k) + ".";
-    out.add(key + "threshold_c",
-            "Look-up threshold" + entry +
-                " (\xC2\xB0"
-                "C)",
-            fa.type1Thresholds[k], fb.type1Thresholds[k]);
-    out.add(key + "speed_percent", "Look-up fan speed" + entry + " (%)", fa.type1Speeds[k], fb.type1Speeds[k]);
-  }
-  for (std::size_t k = 0; k < kFanTablePoints; ++k) {
-    const std::string entry = " " + std::to_string(k);
-    const std::string key = "fan.table." + std::to_string(k) + ".";
-    out.add(key + "threshold_c",
-            "Fan table threshold" + entry +
-                " (\xC2\xB0"
-                "C)",
-            fa.type2Thresholds[k], fb.type2Thresholds[k]);
-    out.add(key + "speed_percent", "Fan table speed" + entry + " (%)", fa.type2Speeds[k], fb.type2Speeds[k]);
-  }
+  diffFanTable(fa.type1Thresholds, fa.type1Speeds, fb.type1Thresholds, fb.type1Speeds, "fan.lookup", "Look-up",
+               "fan speed", out);
+  diffFanTable(fa.type2Thresholds, fa.type2Speeds, fb.type2Thresholds, fb.type2Speeds, "fan.table", "Fan table",
+               "speed", out);
 }
 
 void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {

@@ -11,7 +11,7 @@
 
 #include "controls/control_edits.h"
 #include "fuzz_files.h"
-#include "keys/key_edits.h"
+#include "controls/key_edits.h"
 #include "keys/value_keys.h"
 #include "files/file_io.h"
 #include "platform/scripted_platform.h"
@@ -44,7 +44,7 @@ void applyScriptedEdit(const oza::Session& session, const std::vector<oza::Contr
     const std::optional<oza::KeyRef> key = oza::keyOfControl(control.name());
     if (!key || !session.image()) return;
     const auto edit = oza::controlEditFor(*key, oza::keyValueOfText(value), *session.image());
-    if (edit) (void)oza::applyEdit(controls, *edit);
+    if (edit && *edit) (void)oza::applyEdit(controls, **edit);
     return;
   }
   const bool list = control.kind() == oza::ControlKind::ListBox || !control.items().empty();

@@ -2,7 +2,6 @@
 
 #include "cli/json_text.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "text/number_text.h"
@@ -15,9 +14,7 @@ Json jsonNumber(double value) {
   if (!std::isfinite(value)) return 0;
   // Rounding to 15 digits first keeps binary noise (0.30000000000000004)
   // out of the output; the library then prints the shortest exact form.
-  const std::string digits = fifteenDigits(value);
-  double rounded = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+  const double rounded = fifteenDigitValue(value);
   if (std::fabs(rounded) < 9e15 && rounded == std::trunc(rounded)) return static_cast<long long>(rounded);
   return rounded;
 }

@@ -23,13 +23,14 @@ struct PendingSave {
   CheckReport check;                // of the saved bytes, against the loaded file
 };
 
-// The image a save would write, and its review. Nothing when the save is
-// refused: its message is shown, and the box it names gets the focus. The
-// values the look-up mode needs are put into their boxes, as a save does.
+// The image a save would write, and its review, worked out from the boxes
+// without changing any. Nothing when the save is refused: its message is
+// shown, and the box it names gets the focus on its tab.
 std::optional<PendingSave> prepareSave(Session& session);
 
-// prepareSave without touching a box: for the check of the image as it would
-// be saved and for a dry run.
+// prepareSave that leaves the window as it was even when the save is refused
+// (the tab it would show): for the check of the image as it would be saved
+// and for a dry run.
 std::optional<PendingSave> previewSave(Session& session);
 
 // The review of a pending save, as "Save BIOS..." shows it.

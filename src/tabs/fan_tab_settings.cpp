@@ -22,8 +22,8 @@ bool showsLoadedNumber(const Control& box) {
   return box.showsLoaded() || textValue(box.text()) == textValue(box.loadedText());
 }
 
-// The largest number a box of `unit` per cent of `scale` may hold for its
-// field to take round(number / 100 * scale): at most `largest` units.
+// The largest whole percentage p for which a field of at most `largest`
+// units takes round(p / 100 * scale).
 int largestPercent(int largest, int scale) {
   int percent = 0;
   while (percent < 100000 && roundHalfEven((percent + 1) / 100.0 * scale) <= largest) ++percent;

@@ -2,9 +2,13 @@
 
 #include "text/number_text.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
+#include <version>
 
 namespace oza {
 
@@ -27,10 +31,21 @@ std::optional<int> roundToByte(double value) {
 // decimal comma there must not change what a box means.
 namespace {
 
-// The value of `number`, a text of digits with at most one point.
+// The value of `number`, a decimal text ("742.5", "1e+20"); 0 for one too
+// large for a double.
 double plainValue(std::string_view number) {
   double value = 0;
+#if defined(__cpp_lib_to_chars)
   std::from_chars(number.data(), number.data() + number.size(), value);
+#else
+  // libc++ cannot read floating point with from_chars yet: the C library's
+  // reading, in the C locale whatever the process has set.
+  static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+  const std::string text(number);
+  errno = 0;
+  value = ::strtod_l(text.c_str(), nullptr, cLocale);
+  if (errno == ERANGE || !std::isfinite(value)) value = 0;
+#endif
   return value;
 }
 
@@ -63,6 +78,8 @@ std::optional<double> decimalValue(const std::string& text) {
   if (!isDecimalNumber(text)) return std::nullopt;
   return plainValue(text);
 }
+
+double fifteenDigitValue(double value) { return plainValue(fifteenDigits(value)); }
 
 std::string fifteenDigits(double value) {
   char buffer[64];

@@ -25,6 +25,8 @@ std::optional<double> decimalValue(const std::string& text);
 // reads back as the same number ("742.5", "1e+20"): the digits a double
 // holds reliably, without the noise of its last bits.
 std::string fifteenDigits(double value);
+// `value` as fifteenDigits writes it, read back.
+double fifteenDigitValue(double value);
 
 // Shortest plain decimal text with at most 15 significant digits and "." as
 // separator: "800", "742.5", "1.25", "0.001".

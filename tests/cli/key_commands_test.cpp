@@ -294,7 +294,8 @@ TEST(KeyCommands, GetsEditableValuesGivenToSetGiveTheFileBack) {
     const CliResult got = cli({"get", image});
     ASSERT_EQ(got.exitCode, 0) << got.err;
     Json edits = Json::object();
-    for (const auto& [key, value] : Json::parse(got.out)["values"].items())
+    const Json values = Json::parse(got.out)["values"];
+    for (const auto& [key, value] : values.items())
       if (const std::optional<KeyRef> ref = findKey(key); ref && ref->entry->editable) edits[key] = value;
     const std::string file = dir.file("edits.json"), out = dir.file("out.rom");
     test::writeText(file, edits.dump());

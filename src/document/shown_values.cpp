@@ -76,10 +76,18 @@ ShownFan shownFan(const FanReading& fan) {
   return shown;
 }
 
-std::string megahertzText(std::uint32_t clock) { return decimalText(clock / 100.0); }
+double megahertz(std::uint32_t clock) { return clock / 100.0; }
+
+std::optional<double> volts(std::uint16_t millivolts) {
+  if (millivolts > kLargestVoltage) return std::nullopt;
+  return millivolts / 1000.0;
+}
+
+std::string megahertzText(std::uint32_t clock) { return decimalText(megahertz(clock)); }
 
 std::string voltageText(std::uint16_t millivolts) {
-  return millivolts > kLargestVoltage ? "---" : decimalText(millivolts / 1000.0);
+  const std::optional<double> v = volts(millivolts);
+  return v ? decimalText(*v) : "---";
 }
 
 std::string overdriveText(const std::optional<std::uint32_t>& clock) {

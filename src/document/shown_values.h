@@ -21,6 +21,10 @@ inline constexpr int kClockBlocks = 20;
 
 // A clock of 10 kHz units as a clock box shows it in MHz: "750", "742.5".
 std::string megahertzText(std::uint32_t clock);
+// A clock of 10 kHz units in MHz; a voltage field in V, none where it holds
+// no voltage ("---").
+double megahertz(std::uint32_t clock);
+std::optional<double> volts(std::uint16_t millivolts);
 // A voltage field as a voltage box shows it: volts, or "---" for none.
 std::string voltageText(std::uint16_t millivolts);
 // An Overdrive clock as its label shows it: "860 MHz", or "MHz" when unread.

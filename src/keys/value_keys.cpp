@@ -63,12 +63,12 @@ Getter shownText(const std::string InfoStrings::*field) {
   return [field](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.strings.*field)); };
 }
 
-// A clock info value, as its box shows it; none beyond the records.
-Getter clockValue(std::string (*shown)(const ClockInfo&)) {
-  return [shown](const LoadedImage& image, int i) -> KeyValue {
+// A clock info value in its box's unit; none beyond the records.
+Getter clockValue(std::optional<double> (*value)(const ClockInfo&)) {
+  return [value](const LoadedImage& image, int i) -> KeyValue {
     if (i >= static_cast<int>(image.clockInfos.size())) return none();
-    const std::string text = shown(image.clockInfos[static_cast<std::size_t>(i)]);
-    return text == "---" ? none() : numberOf(text);
+    const std::optional<double> v = value(image.clockInfos[static_cast<std::size_t>(i)]);
+    return v ? KeyValue(*v) : none();
   };
 }
 
@@ -76,7 +76,7 @@ Getter clockValue(std::string (*shown)(const ClockInfo&)) {
 Getter overdriveValue(std::optional<std::uint32_t> OverdriveClocks::*field) {
   return [field](const LoadedImage& image, int) -> KeyValue {
     if (!image.overdrive || !(*image.overdrive.*field)) return none();
-    return textValue(megahertzText(*(*image.overdrive.*field)));
+    return megahertz(*(*image.overdrive.*field));
   };
 }
 
@@ -170,13 +170,13 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
   add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N",
        "Clock info N, GPU (MHz)", "GPU(N)", true,
-       clockValue([](const ClockInfo& c) { return megahertzText(c.engineClock); })});
+       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.engineClock); })});
   add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N",
        "Clock info N, RAM (MHz)", "RAM(N)", true,
-       clockValue([](const ClockInfo& c) { return megahertzText(c.memoryClock); })});
+       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.memoryClock); })});
   add({"clock_info.N.voltage_v", kClockBlocks, "V", number(0, 65.535, 0.001, true),
        "The voltage of clock info N; none where the driver sets it (\"---\")", "Clock info N, Voltage (V)",
-       "Voltage(N)", true, clockValue([](const ClockInfo& c) { return voltageText(c.voltage); })});
+       "Voltage(N)", true, clockValue([](const ClockInfo& c) { return volts(c.voltage); })});
   add({"clocks.locked", 1, "", flag(), "Whether the locked clock infos follow their masters (cards of the 3xx0 family)",
        "Locked", "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
   add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock",

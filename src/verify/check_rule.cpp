@@ -14,15 +14,11 @@ void Finding::judge(CheckOutcome failed, const std::vector<std::string>& problem
   set(failed, std::move(list));
 }
 
-double megahertz(std::uint32_t clock) { return clock / 100.0; }
-
 std::vector<ClockValues> clockValues(const LoadedImage& image) {
   std::vector<ClockValues> infos;
   int block = 0;
   for (const ClockInfo& record : image.clockInfos) {
-    ClockValues info{block++, megahertz(record.engineClock), megahertz(record.memoryClock), std::nullopt};
-    if (record.voltage <= kLargestVoltage) info.volt = record.voltage / 1000.0;
-    infos.push_back(info);
+    infos.push_back({block++, megahertz(record.engineClock), megahertz(record.memoryClock), volts(record.voltage)});
   }
   return infos;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/loaded_image.h"
+#include "document/shown_values.h"
 #include "keys/value_keys.h"
 #include "verify/image_check.h"
 #include "verify/image_file.h"
@@ -59,8 +60,6 @@ struct ClockValues {
   std::optional<double> volt;  // V; none where the field holds no voltage ("---")
 };
 std::vector<ClockValues> clockValues(const LoadedImage& image);
-// A clock in 10 kHz units, in MHz.
-double megahertz(std::uint32_t clock);
 
 std::string byteCount(std::int64_t n);  // "65536 bytes"
 std::string mhzText(double value);      // "742.5 MHz"

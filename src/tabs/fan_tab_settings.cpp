@@ -109,12 +109,13 @@ void FanTab::show(const FanReading& fan) {
 }
 
 void FanTab::showComputedTslope() {
-  const std::optional<int> computed =
-      !graphsShown_ || tableType_ == FanTableType::Type2 || tslope.text().empty()
-          ? std::nullopt
-          : computedTslope(textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
-  const bool other = computed && std::clamp(*computed, 0, int(kLargestTslope)) != textValue(tslope.text());
-  computedTslopeHint.setText(other ? "computed: " + std::to_string(std::clamp(*computed, 0, int(kLargestTslope))) : "");
+  std::optional<int> computed;
+  if (graphsShown_ && tableType_ != FanTableType::Type2 && !tslope.text().empty())
+    computed = computedTslope(textValue(tmin.text()), textValue(tmax.text()), textValue(dutyCycleMin.text()));
+  // As the box's rule would keep it.
+  if (computed) computed = std::clamp(*computed, 0, int(kLargestTslope));
+  const bool other = computed && *computed != textValue(tslope.text());
+  computedTslopeHint.setText(other ? "computed: " + std::to_string(*computed) : "");
   computedTslopeHint.setVisible(other);
 }
 

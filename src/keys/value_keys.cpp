@@ -110,33 +110,46 @@ std::vector<ValueKey> buildKeys() {
       "\xC2\xB0"
       "C";
   std::vector<ValueKey> k;
-  auto add = [&k](ValueKey key) {
+  // The label names the value in comparisons: the diff, Compare and the
+  // review before a save.
+  auto add = [&k](ValueKey key, std::string label = "") {
     if (!key.present) key.present = always;
+    key.label = std::move(label);
     k.push_back(std::move(key));
   };
   // The information tab.
   add({"strings.date", 1, "", text(kDateLength), "The BIOS date and time text (cut or padded to 14 characters)",
        "Bios date/time", "InfoText(0)", true,
-       [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }});
+       [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }},
+      "Date");
   add({"strings.bios_version", 1, "", text(), "The BIOS version string, such as 113-B50102-101", "BIOS version string",
-       "InfoText(1)", true, shownText(&InfoStrings::biosVersion)});
+       "InfoText(1)", true, shownText(&InfoStrings::biosVersion)},
+      "BIOS version");
   add({"strings.chip_type", 1, "", text(), "The reported chip type, such as RV670 (must hold an upper-case R or M)",
-       "Reported chip type", "InfoText(2)", true, shownText(&InfoStrings::chipType)});
+       "Reported chip type", "InfoText(2)", true, shownText(&InfoStrings::chipType)},
+      "Chip type");
   add({"strings.hardware_specs", 1, "", text(), "The hardware specs string: memory size, bus width and type",
-       "Hardware specs string", "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)});
+       "Hardware specs string", "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)},
+      "Hardware specs");
   add({"strings.copyright", 1, "", text(), "The copyright message (must hold \"ATI\")", "Copyright message",
-       "InfoText(4)", true, shownText(&InfoStrings::copyright)});
+       "InfoText(4)", true, shownText(&InfoStrings::copyright)},
+      "Copyright");
   add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "AtomBIOS version",
-       "InfoText(5)", true, shownText(&InfoStrings::atomBiosVersion)});
+       "InfoText(5)", true, shownText(&InfoStrings::atomBiosVersion)},
+      "AtomBIOS version");
   add({"strings.power_cable_message", 1, "", text(), "The power cable error message, where the image has one",
-       "Power cabel error message", "InfoText(6)", true, [](const LoadedImage& image, int) {
+       "Power cabel error message", "InfoText(6)", true,
+       [](const LoadedImage& image, int) {
          const bool held = image.strings.positions && image.strings.positions->powerCableMessage;
          return held ? KeyValue(latin1ToUtf8(image.strings.powerCableMessage)) : none();
-       }});
+       }},
+      "Power cable message");
   add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", "",
-       false, shownText(&InfoStrings::cardInterface)});
+       false, shownText(&InfoStrings::cardInterface)},
+      "Card interface");
   add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", "", false,
-       shownText(&InfoStrings::ramType)});
+       shownText(&InfoStrings::ramType)},
+      "RAM type");
   add({"memory.size_mb", 1, "MB", number(0, 1024), "The memory size the hardware specs name; none when they name none",
        "", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
@@ -144,54 +157,67 @@ std::vector<ValueKey> buildKeys() {
        "The memory bus width the hardware specs name; none when they name none", "", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramBusWidth, image.strings.ramBusWidth); }});
   add({"ids.sub_vendor", 1, "", number(0, 0xFFFF), "The sub vendor ID: the maker of the card (0x1043 Asus, ...)",
-       "Sub vendor", "Combo1", true,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }});
+       "Sub vendor", "Combo1", true, [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }},
+      "Sub vendor ID");
   add({"ids.sub_vendor_name", 1, "", text(), "The sub vendor as the vendor list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(subVendorText(image.subVendorId)); }});
   add({"ids.card", 1, "", number(0, 0xFFFF),
        "The video card ID the driver detects the card by (changing it is dangerous: see the FAQ)", "Video card",
-       "Combo2", true, [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }});
+       "Combo2", true, [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }},
+      "Video card ID");
   add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(videoCardText(image.cardId)); }});
   add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save",
        "BIOS had been pre-modified using OZA", "Check1", true,
-       [](const LoadedImage& image, int) { return KeyValue(image.preModified); }});
+       [](const LoadedImage& image, int) { return KeyValue(image.preModified); }},
+      "Pre-modified");
   add({"checksum", 1, "", number(0, 0xFFFF), "The low 16 bits of the byte sum, as the window shows the checksum",
        "BIOS checksum", "Label24", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum & 0xFFFF)); }});
   add({"byte_sum", 1, "", number(0, 255e6), "The sum of all bytes, which a save restores", "", "", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum)); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.checkSum)); }},
+      "Byte sum");
   add({"size_bytes", 1, "bytes", number(1, 1000000), "The length of the image file", "BIOS size", "Label25", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.bytes.size())); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.bytes.size())); }},
+      "Length");
 
   // The clock tab.
   add({"clock_info.count", 1, "", number(0, 32767), "The number of clock info records the image holds",
        "Clock infos found", "States", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.clockRecordCount)); }},
+      "Clock info records");
   add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N",
        "Clock info N, GPU (MHz)", "GPU(N)", true,
-       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.engineClock); })});
+       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.engineClock); })},
+      "Clock info N GPU (MHz)");
   add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N",
        "Clock info N, RAM (MHz)", "RAM(N)", true,
-       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.memoryClock); })});
+       clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.memoryClock); })},
+      "Clock info N RAM (MHz)");
   add({"clock_info.N.voltage_v", kClockBlocks, "V", number(0, 65.535, 0.001, true),
        "The voltage of clock info N; none where the driver sets it (\"---\")", "Clock info N, Voltage (V)",
-       "Voltage(N)", true, clockValue([](const ClockInfo& c) { return volts(c.voltage); })});
+       "Voltage(N)", true, clockValue([](const ClockInfo& c) { return volts(c.voltage); })},
+      "Clock info N voltage (V)");
   add({"clocks.locked", 1, "", flag(), "Whether the locked clock infos follow their masters (cards of the 3xx0 family)",
        "Locked", "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
   add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock",
-       "Standard clock GPU", "Label101", false, overdriveValue(&OverdriveClocks::engineClock)});
+       "Standard clock GPU", "Label101", false, overdriveValue(&OverdriveClocks::engineClock)},
+      "Standard clock GPU (MHz)");
   add({"overdrive.memory_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard memory clock",
-       "Standard clock RAM", "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)});
+       "Standard clock RAM", "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)},
+      "Standard clock RAM (MHz)");
   add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
        "The Overdrive upper limit of the GPU clock", "Upper limit GPU", "Label104", false,
-       overdriveValue(&OverdriveClocks::engineLimit)});
+       overdriveValue(&OverdriveClocks::engineLimit)},
+      "Upper limit GPU (MHz)");
   add({"overdrive.memory_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
        "The Overdrive upper limit of the memory clock", "Upper limit RAM", "Label103", false,
-       overdriveValue(&OverdriveClocks::memoryLimit)});
+       overdriveValue(&OverdriveClocks::memoryLimit)},
+      "Upper limit RAM (MHz)");
   add({"states.count", 1, "", number(0, 255),
        "The number of PowerPlay states (none listed for a signature-found table)", "", "", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }},
+      "PowerPlay states");
   add({"states.N.classification", 255, "", number(0, 0xFFFF), "The classification word of PowerPlay state N", "", "",
        false,
        [](const LoadedImage& image, int s) {
@@ -216,22 +242,28 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int) {
          if (!image.fan.usable) return KeyValue(std::string("none"));
          return KeyValue(std::string(image.fan.location.tableType == FanTableType::Type2 ? "type_2" : "type_1"));
-       }});
+       }},
+      "Fan settings");
   add({"fan.mode", 1, "", choice({"transfer_function", "lookup_table"}),
        "How the fan speed follows the temperature: the transfer function or the look-up table", "Fan control mode",
-       "Option4 Option5", true, [](const LoadedImage& image, int) -> KeyValue {
+       "Option4 Option5", true,
+       [](const LoadedImage& image, int) -> KeyValue {
          const std::optional<bool> transfer = shownFan(image.fan).transferFunction;
          if (!transfer) return none();
          return std::string(*transfer ? "transfer_function" : "lookup_table");
-       }});
+       }},
+      "Fan control mode");
   add({"fan.tmin_c", 1, deg, temperature, "Tmin: below it the fan runs at Duty cycle min", "Tmin (\u00B0C)", "Text5",
-       true, fanValue(&ShownFan::tmin)});
+       true, fanValue(&ShownFan::tmin)},
+      "Tmin (\u00B0C)");
   add({"fan.tmax_c", 1, deg, temperature, "Tmax: from it on the fan runs at full speed", "Tmax (\u00B0C)", "Text6",
-       true, fanValue(&ShownFan::tmax)});
+       true, fanValue(&ShownFan::tmax)},
+      "Tmax (\u00B0C)");
   add({"fan.tslope_percent", 1, "%", number(0, kLargestTslope),
        "Tslope: the slope of the transfer function, as the image stores it; a change of Tmin, Tmax or Duty cycle min "
        "computes it anew",
-       "Tslope (%)", "Text7", true, fanValue(&ShownFan::tslope)});
+       "Tslope (%)", "Text7", true, fanValue(&ShownFan::tslope)},
+      "Tslope (%)");
   add({"fan.computed_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
        "The Tslope that Tmin, Tmax and Duty cycle min give", "", "", false, fanValue(&ShownFan::computedTslope)});
   add({"fan.stored_tslope_percent", 1, "%", number(0, kLargestTslope, 1, true),
@@ -242,42 +274,55 @@ std::vector<ValueKey> buildKeys() {
          return stored ? KeyValue(double(*stored)) : none();
        }});
   add({"fan.duty_min_percent", 1, "%", percent, "Duty cycle min: the slowest the fan runs", "Duty cycle min (%)",
-       "Text9", true, fanValue(&ShownFan::dutyCycleMin)});
+       "Text9", true, fanValue(&ShownFan::dutyCycleMin)},
+      "Duty cycle min (%)");
   add({"fan.hysteresis_percent", 1, "%", percent, "The hysteresis of the fan speed", "Hysteresis (%)",
-       "Type1Hysteresis", true, fanValue(&ShownFan::hysteresis)});
+       "Type1Hysteresis", true, fanValue(&ShownFan::hysteresis)},
+      "Hysteresis (%)");
   add({"fan.tmin_hysteresis_c", 1, deg, number(0, kLargestSeven), "The hysteresis around Tmin",
-       "Tmin hysteresis (\u00B0C)", "Text8", true, fanValue(&ShownFan::tminHysteresis)});
+       "Tmin hysteresis (\u00B0C)", "Text8", true, fanValue(&ShownFan::tminHysteresis)},
+      "Tmin hysteresis (\u00B0C)");
   add({"fan.spin_up_cycle_percent", 1, "%", percent, "The duty cycle the fan starts with", "Spin up cycle (%)", "Text3",
-       true, fanValue(&ShownFan::spinUpCycle)});
+       true, fanValue(&ShownFan::spinUpCycle)},
+      "Spin up cycle (%)");
   add({"fan.spin_up_time", 1, "", number(0, kLargestSeven),
        "How long the fan starts at the spin up cycle (internal time units)", "Spin up time (internal time units)",
-       "Text4", true, fanValue(&ShownFan::spinUpTime)});
+       "Text4", true, fanValue(&ShownFan::spinUpTime)},
+      "Spin up time (internal time units)");
   add({"fan.pwm_ramp_on", 1, "", flag(), "Whether the fan speed changes in ramps", "PWM ramp on", "Check3", true,
        [](const LoadedImage& image, int) -> KeyValue {
          return shownFan(image.fan).transferFunction ? KeyValue(shownFan(image.fan).pwmRampOn) : none();
-       }});
+       }},
+      "PWM ramp on");
   add({"fan.pwm_ramp_percent", 1, "%", percent, "The step of a ramp", "PWM ramp (%)", "Text2", true,
-       fanValue(&ShownFan::pwmRamp)});
+       fanValue(&ShownFan::pwmRamp)},
+      "PWM ramp (%)");
   add({"fan.lookup.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
        "The temperature of point N of the type-1 look-up table", "Look-up table point N, Threshold (\u00B0C)",
-       "Type1Threshold(N)", true, fanTableValue(&ShownFan::type1Thresholds)});
+       "Type1Threshold(N)", true, fanTableValue(&ShownFan::type1Thresholds)},
+      "Look-up threshold N (\u00B0C)");
   add({"fan.lookup.N.speed_percent", kFanTablePoints, "%", percent,
        "The fan speed of point N of the type-1 look-up table", "Look-up table point N, Fan speed (%)",
-       "Type1FanSpeed(N)", true, fanTableValue(&ShownFan::type1Speeds)});
+       "Type1FanSpeed(N)", true, fanTableValue(&ShownFan::type1Speeds)},
+      "Look-up fan speed N (%)");
   add({"fan.table.hysteresis_c", 1, deg, number(0, 255), "The hysteresis of the type-2 fan table",
-       "Hysteresis (\u00B0C)", "Text1", true, fanValue(&ShownFan::type2Hysteresis)});
+       "Hysteresis (\u00B0C)", "Text1", true, fanValue(&ShownFan::type2Hysteresis)},
+      "Fan table hysteresis (\u00B0C)");
   add({"fan.table.N.threshold_c", kFanTablePoints, deg, number(0, kLargestThreshold),
        "The temperature of point N of the type-2 fan table", "Fan table point N, Threshold (\u00B0C)", "Threshold(N)",
-       true, fanTableValue(&ShownFan::type2Thresholds)});
+       true, fanTableValue(&ShownFan::type2Thresholds)},
+      "Fan table threshold N (\u00B0C)");
   add({"fan.table.N.speed_percent", kFanTablePoints, "%", percent, "The fan speed of point N of the type-2 fan table",
-       "Fan table point N, Fan speed (%)", "FanSpeed(N)", true, fanTableValue(&ShownFan::type2Speeds)});
+       "Fan table point N, Fan speed (%)", "FanSpeed(N)", true, fanTableValue(&ShownFan::type2Speeds)},
+      "Fan table speed N (%)");
   add({"fan.register.N", 3, "", number(0, 4294967295.0, 1, true),
        "The 32-bit value of fan register N, with the bits no box shows (a stored Tslope, for one)", "", "", false,
        [](const LoadedImage& image, int n) -> KeyValue {
          const auto& position = image.fan.location.registerPositions[static_cast<std::size_t>(n)];
          const std::optional<std::uint32_t> value = position ? image.bytes.dword(*position) : std::nullopt;
          return value ? KeyValue(double(*value)) : none();
-       }});
+       }},
+      "Fan register N");
 
   // The chain of PCI images of the file, and what follows it.
   constexpr int kImages = 8;
@@ -294,29 +339,38 @@ std::vector<ValueKey> buildKeys() {
   // there are, within its own range (each image takes at least 512 bytes).
   add({"images.count", 1, "", number(0, kLargestImageFile / 512),
        "How many PCI images the file's chain holds (the AtomBIOS image first); keys name the first 8", "", "", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.images.size())); }},
+      "PCI images");
   add({"images.N.offset", kImages, "", number(0, kLargestImageFile), "Where PCI image N begins in the file", "", "",
-       false, imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists});
+       false, imageField([](const PciImage& p) { return KeyValue(double(p.offset)); }), imageExists},
+      "PCI image N offset");
   add({"images.N.length_bytes", kImages, "bytes", number(0, 65535 * 512.0),
        "The length of PCI image N, as its data structure declares it", "", "", false,
-       imageField([](const PciImage& p) { return KeyValue(double(p.length)); }), imageExists});
+       imageField([](const PciImage& p) { return KeyValue(double(p.length)); }), imageExists},
+      "PCI image N length (bytes)");
   add({"images.N.code_type", kImages, "", text(), "The code PCI image N holds: x86, EFI, Open Firmware or another type",
-       "", "", false, imageField([](const PciImage& p) { return KeyValue(codeTypeName(p.codeType)); }), imageExists});
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(codeTypeName(p.codeType)); }), imageExists},
+      "PCI image N code type");
   add({"images.N.vendor_id", kImages, "", number(0, 0xFFFF), "The vendor ID the data structure of PCI image N names",
-       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.vendorId)); }), imageExists});
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.vendorId)); }), imageExists},
+      "PCI image N vendor ID");
   add({"images.N.device_id", kImages, "", number(0, 0xFFFF), "The device ID the data structure of PCI image N names",
-       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.deviceId)); }), imageExists});
+       "", "", false, imageField([](const PciImage& p) { return KeyValue(double(p.deviceId)); }), imageExists},
+      "PCI image N device ID");
   add({"images.N.last", kImages, "", flag(), "Whether PCI image N is marked as the last of the chain", "", "", false,
-       imageField([](const PciImage& p) { return KeyValue(p.last); }), imageExists});
+       imageField([](const PciImage& p) { return KeyValue(p.last); }), imageExists},
+      "PCI image N marked last");
   add({"images.end_offset", 1, "", number(0, 65535 * 512.0 * 8),
        "Where the chain of PCI images ends (beyond the file when an image claims more than it has)", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.end)); }});
   add({"images.tail_bytes", 1, "bytes", number(0, kLargestImageFile),
        "The bytes of the file after its PCI images (memory set-up data on some cards)", "", "", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailBytes)); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailBytes)); }},
+      "Bytes after the PCI images");
   add({"images.tail_data_bytes", 1, "bytes", number(0, kLargestImageFile),
        "Of the bytes after the PCI images, those that are neither 0x00 nor 0xFF", "", "", false,
-       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailData)); }});
+       [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailData)); }},
+      "Data bytes after the PCI images");
   return k;
 }
 
@@ -329,18 +383,21 @@ std::string withIndex(const std::string& pattern, int index) {
   return text;
 }
 
+// The word "N" of a caption or label replaced by `index`.
+std::string withIndexWord(std::string text, int count, int index) {
+  const std::size_t at = text.find(" N");
+  if (count > 1 && at != std::string::npos && (at + 2 == text.size() || text[at + 2] == ',' || text[at + 2] == ' '))
+    text.replace(at + 1, 1, std::to_string(index));
+  return text;
+}
+
 }  // namespace
 
 std::string ValueKey::key(int index) const { return withIndex(pattern, index); }
 std::string ValueKey::controlName(int index) const { return withIndex(control, index); }
 
-std::string ValueKey::captionOf(int index) const {
-  std::string text = caption;
-  const std::size_t at = text.find(" N");
-  if (count > 1 && at != std::string::npos && (at + 2 == text.size() || text[at + 2] == ','))
-    text.replace(at + 1, 1, std::to_string(index));
-  return text;
-}
+std::string ValueKey::captionOf(int index) const { return withIndexWord(caption, count, index); }
+std::string ValueKey::labelOf(int index) const { return withIndexWord(label, count, index); }
 
 NumberRule numberRule(const KeyType& type) {
   return {type.lowest, type.highest, decimalsOfStep(type.step), type.nullable};
@@ -361,6 +418,11 @@ std::optional<KeyRef> findKey(const std::string& key) {
   }();
   const auto found = keys.find(key);
   return found == keys.end() ? std::nullopt : std::optional<KeyRef>(found->second);
+}
+
+std::string labelOfKey(const std::string& key) {
+  const std::optional<KeyRef> ref = findKey(key);
+  return ref ? ref->entry->labelOf(ref->index) : std::string();
 }
 
 std::vector<KeyRef> keysUnder(const std::string& prefix) {

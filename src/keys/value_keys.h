@@ -51,10 +51,15 @@ struct ValueKey {
   std::function<KeyValue(const LoadedImage& image, int index)> value;
   // Whether the image has the value at N at all (states beyond its count have not).
   std::function<bool(const LoadedImage& image, int index)> present = nullptr;
+  // What comparisons (the diff, Compare, the review before a save) call the
+  // value, with its unit: "Clock info N GPU (MHz)"; empty for values they do
+  // not compare.
+  std::string label = {};
 
   std::string key(int index) const;
   std::string controlName(int index) const;
   std::string captionOf(int index) const;
+  std::string labelOf(int index) const;
 };
 
 // Every value the program shows or edits, in the order of the window.
@@ -69,6 +74,8 @@ struct KeyRef {
 
 // The key `key` names ("clock_info.3.gpu_mhz"); none for an unknown one.
 std::optional<KeyRef> findKey(const std::string& key);
+// The label of `key` with its index; empty for an unknown key.
+std::string labelOfKey(const std::string& key);
 // The keys `prefix` selects: itself, or the keys under it ("fan", "clock_info.3").
 std::vector<KeyRef> keysUnder(const std::string& prefix);
 // The key whose control is the one named `control` ("GPU(3)").

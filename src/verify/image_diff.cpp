@@ -23,15 +23,18 @@ namespace {
 class Collector {
  public:
   Collector(const LoadedImage& a, const LoadedImage& b, std::vector<Difference>& out) : a_(a), b_(b), out_(out) {}
-  // A row when the texts differ; a row of a value key carries its values.
-  void add(const std::string& key, const std::string& what, const std::string& a, const std::string& b) {
+  // A row of a value key when the texts differ, named as the key table
+  // labels it and carrying the key's values.
+  void add(const std::string& key, const std::string& a, const std::string& b) {
     if (a == b) return;
-    Difference difference{what, a, b, key, a, b};
-    if (const std::optional<KeyRef> ref = findKey(key)) {
-      difference.valueA = ref->entry->value(a_, ref->index);
-      difference.valueB = ref->entry->value(b_, ref->index);
-    }
-    out_.push_back(std::move(difference));
+    const std::optional<KeyRef> ref = findKey(key);
+    if (!ref) return addRow(key, key, a, b);
+    out_.push_back({ref->entry->labelOf(ref->index), a, b, key, ref->entry->value(a_, ref->index),
+                    ref->entry->value(b_, ref->index)});
+  }
+  // A row of what no single key holds: a state, bytes.
+  void addRow(const std::string& key, const std::string& what, const std::string& a, const std::string& b) {
+    if (a != b) out_.push_back({what, a, b, key, a, b});
   }
 
  private:
@@ -60,28 +63,25 @@ std::vector<std::string> shownStrings(const LoadedImage& image) {
 }
 
 void diffInfo(const LoadedImage& a, const LoadedImage& b, Collector& out) {
-  const char* const shown[] = {"Date",      "BIOS version",     "Chip type",          "Hardware specs",
-                               "Copyright", "AtomBIOS version", "Power cable message"};
   const char* const keys[] = {
       "strings.date",      "strings.bios_version",      "strings.chip_type",          "strings.hardware_specs",
       "strings.copyright", "strings.atom_bios_version", "strings.power_cable_message"};
   const std::vector<std::string> ia = shownStrings(a);
   const std::vector<std::string> ib = shownStrings(b);
-  for (std::size_t i = 0; i < std::size(shown); ++i) {
-    out.add(keys[i], shown[i], ia[i], ib[i]);
+  for (std::size_t i = 0; i < std::size(keys); ++i) {
+    out.add(keys[i], ia[i], ib[i]);
     // The two strings the tab does not show as text follow the chip type.
     if (i == 2) {
-      out.add("strings.card_interface", "Card interface", latin1ToUtf8(a.strings.cardInterface),
-              latin1ToUtf8(b.strings.cardInterface));
-      out.add("memory.type", "RAM type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
+      out.add("strings.card_interface", latin1ToUtf8(a.strings.cardInterface), latin1ToUtf8(b.strings.cardInterface));
+      out.add("memory.type", latin1ToUtf8(a.strings.ramType), latin1ToUtf8(b.strings.ramType));
     }
   }
-  out.add("ids.sub_vendor", "Sub vendor ID", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
+  out.add("ids.sub_vendor", subVendorText(a.subVendorId), subVendorText(b.subVendorId));
   auto card = [](const LoadedImage& image) {
     return "0x" + hexText(image.cardId, 4) + " - " + videoCardText(image.cardId);
   };
-  out.add("ids.card", "Video card ID", card(a), card(b));
-  out.add("pre_modified", "Pre-modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
+  out.add("ids.card", card(a), card(b));
+  out.add("pre_modified", a.preModified ? "yes" : "no", b.preModified ? "yes" : "no");
 }
 
 // What clock info block `i` shows: GPU, RAM and voltage; empty beyond the records.
@@ -92,22 +92,19 @@ std::array<std::string, 3> shownBlock(const LoadedImage& image, int i) {
 }
 
 void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
-  out.add("clock_info.count", "Clock info records", std::to_string(a.clockRecordCount),
-          std::to_string(b.clockRecordCount));
+  out.add("clock_info.count", std::to_string(a.clockRecordCount), std::to_string(b.clockRecordCount));
   const int records = std::min(std::max(a.clockRecordCount, b.clockRecordCount), kClockBlocks);
   for (int i = 0; i < records; ++i) {
-    const std::string block = "Clock info " + std::to_string(i);
     const std::string key = "clock_info." + std::to_string(i) + ".";
     const auto ba = shownBlock(a, i);
     const auto bb = shownBlock(b, i);
-    out.add(key + "gpu_mhz", block + " GPU (MHz)", ba[0], bb[0]);
-    out.add(key + "memory_mhz", block + " RAM (MHz)", ba[1], bb[1]);
-    out.add(key + "voltage_v", block + " voltage (V)", ba[2], bb[2]);
+    out.add(key + "gpu_mhz", ba[0], bb[0]);
+    out.add(key + "memory_mhz", ba[1], bb[1]);
+    out.add(key + "voltage_v", ba[2], bb[2]);
   }
   const PowerPlayStates& sa = a.states();
   const PowerPlayStates& sb = b.states();
-  out.add("states.count", "PowerPlay states", std::to_string(sa.classification.size()),
-          std::to_string(sb.classification.size()));
+  out.add("states.count", std::to_string(sa.classification.size()), std::to_string(sb.classification.size()));
   auto state = [](const PowerPlayStates& states, std::size_t s) -> std::string {
     if (s >= states.classification.size()) return "";
     std::string text = std::to_string(s) + stateDescription(states.classification[s]) + "; clock infos";
@@ -117,17 +114,17 @@ void diffClocks(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   };
   const std::size_t states = std::max(sa.classification.size(), sb.classification.size());
   for (std::size_t s = 0; s < states; ++s)
-    out.add("states." + std::to_string(s), "PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
+    out.addRow("states." + std::to_string(s), "PowerPlay state " + std::to_string(s), state(sa, s), state(sb, s));
   const auto overdrive = [](const LoadedImage& image, std::optional<std::uint32_t> OverdriveClocks::*field) {
     return overdriveText(image.overdrive ? *image.overdrive.*field : std::nullopt);
   };
-  out.add("overdrive.gpu_mhz", "Standard clock GPU", overdrive(a, &OverdriveClocks::engineClock),
+  out.add("overdrive.gpu_mhz", overdrive(a, &OverdriveClocks::engineClock),
           overdrive(b, &OverdriveClocks::engineClock));
-  out.add("overdrive.memory_mhz", "Standard clock RAM", overdrive(a, &OverdriveClocks::memoryClock),
+  out.add("overdrive.memory_mhz", overdrive(a, &OverdriveClocks::memoryClock),
           overdrive(b, &OverdriveClocks::memoryClock));
-  out.add("overdrive.gpu_limit_mhz", "Upper limit GPU", overdrive(a, &OverdriveClocks::engineLimit),
+  out.add("overdrive.gpu_limit_mhz", overdrive(a, &OverdriveClocks::engineLimit),
           overdrive(b, &OverdriveClocks::engineLimit));
-  out.add("overdrive.memory_limit_mhz", "Upper limit RAM", overdrive(a, &OverdriveClocks::memoryLimit),
+  out.add("overdrive.memory_limit_mhz", overdrive(a, &OverdriveClocks::memoryLimit),
           overdrive(b, &OverdriveClocks::memoryLimit));
 }
 
@@ -143,27 +140,22 @@ std::string registerValue(const LoadedImage& image, int n) {
   return value ? "0x" + *value : "";
 }
 
-// One fan table's points: `key` "fan.lookup", `label` "Look-up" for the
-// type-1 table.
+// One fan table's points: `key` "fan.lookup" for the type-1 table.
 void diffFanTable(const std::array<std::string, kFanTablePoints>& thresholdsA,
                   const std::array<std::string, kFanTablePoints>& speedsA,
                   const std::array<std::string, kFanTablePoints>& thresholdsB,
-                  const std::array<std::string, kFanTablePoints>& speedsB, const std::string& key,
-                  const std::string& label, const std::string& speedLabel, Collector& out) {
+                  const std::array<std::string, kFanTablePoints>& speedsB, const std::string& key, Collector& out) {
   for (std::size_t k = 0; k < kFanTablePoints; ++k) {
-    const std::string entry = " " + std::to_string(k);
     const std::string point = key + "." + std::to_string(k) + ".";
-    out.add(point + "threshold_c", label + " threshold" + entry + " (\u00B0C)", thresholdsA[k], thresholdsB[k]);
-    out.add(point + "speed_percent", label + " " + speedLabel + entry + " (%)", speedsA[k], speedsB[k]);
+    out.add(point + "threshold_c", thresholdsA[k], thresholdsB[k]);
+    out.add(point + "speed_percent", speedsA[k], speedsB[k]);
   }
 }
 
 // The type-1 look-up table, then the type-2 fan table.
 void diffFanTables(const ShownFan& fa, const ShownFan& fb, Collector& out) {
-  diffFanTable(fa.type1Thresholds, fa.type1Speeds, fb.type1Thresholds, fb.type1Speeds, "fan.lookup", "Look-up",
-               "fan speed", out);
-  diffFanTable(fa.type2Thresholds, fa.type2Speeds, fb.type2Thresholds, fb.type2Speeds, "fan.table", "Fan table",
-               "speed", out);
+  diffFanTable(fa.type1Thresholds, fa.type1Speeds, fb.type1Thresholds, fb.type1Speeds, "fan.lookup", out);
+  diffFanTable(fa.type2Thresholds, fa.type2Speeds, fb.type2Thresholds, fb.type2Speeds, "fan.table", out);
 }
 
 void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
@@ -173,76 +165,56 @@ void diffFan(const LoadedImage& a, const LoadedImage& b, Collector& out) {
     if (!image.fan.usable) return std::string("none");
     return std::string(image.fan.location.tableType == FanTableType::Type2 ? "type 2 table" : "type 1 settings");
   };
-  out.add("fan.settings", "Fan settings", usable(a), usable(b));
-  out.add("fan.mode", "Fan control mode", controlMode(fa), controlMode(fb));
+  out.add("fan.settings", usable(a), usable(b));
+  out.add("fan.mode", controlMode(fa), controlMode(fb));
   const struct {
     const char* key;
-    const char* what;
     std::string ShownFan::*box;
-  } boxes[] = {{"fan.tmin_c",
-                "Tmin (\xC2\xB0"
-                "C)",
-                &ShownFan::tmin},
-               {"fan.tmax_c",
-                "Tmax (\xC2\xB0"
-                "C)",
-                &ShownFan::tmax},
-               {"fan.tslope_percent", "Tslope (%)", &ShownFan::tslope},
-               {"fan.duty_min_percent", "Duty cycle min (%)", &ShownFan::dutyCycleMin},
-               {"fan.hysteresis_percent", "Hysteresis (%)", &ShownFan::hysteresis},
-               {"fan.tmin_hysteresis_c",
-                "Tmin hysteresis (\xC2\xB0"
-                "C)",
-                &ShownFan::tminHysteresis},
-               {"fan.spin_up_cycle_percent", "Spin up cycle (%)", &ShownFan::spinUpCycle},
-               {"fan.spin_up_time", "Spin up time", &ShownFan::spinUpTime},
-               {"fan.pwm_ramp_percent", "PWM ramp (%)", &ShownFan::pwmRamp},
-               {"fan.table.hysteresis_c",
-                "Fan table hysteresis (\xC2\xB0"
-                "C)",
-                &ShownFan::type2Hysteresis}};
-  for (const auto& box : boxes) out.add(box.key, box.what, fa.*box.box, fb.*box.box);
-  out.add("fan.pwm_ramp_on", "PWM ramp on", fa.pwmRampOn ? "1" : "0", fb.pwmRampOn ? "1" : "0");
+  } boxes[] = {{"fan.tmin_c", &ShownFan::tmin},
+               {"fan.tmax_c", &ShownFan::tmax},
+               {"fan.tslope_percent", &ShownFan::tslope},
+               {"fan.duty_min_percent", &ShownFan::dutyCycleMin},
+               {"fan.hysteresis_percent", &ShownFan::hysteresis},
+               {"fan.tmin_hysteresis_c", &ShownFan::tminHysteresis},
+               {"fan.spin_up_cycle_percent", &ShownFan::spinUpCycle},
+               {"fan.spin_up_time", &ShownFan::spinUpTime},
+               {"fan.pwm_ramp_percent", &ShownFan::pwmRamp},
+               {"fan.table.hysteresis_c", &ShownFan::type2Hysteresis}};
+  for (const auto& box : boxes) out.add(box.key, fa.*box.box, fb.*box.box);
+  out.add("fan.pwm_ramp_on", fa.pwmRampOn ? "yes" : "no", fb.pwmRampOn ? "yes" : "no");
   diffFanTables(fa, fb, out);
   // Bits of the registers that no box shows (a stored Tslope, for one).
-  for (int n = 0; n < 3; ++n)
-    out.add("fan.register." + std::to_string(n), "Fan register " + std::to_string(n), registerValue(a, n),
-            registerValue(b, n));
+  for (int n = 0; n < 3; ++n) out.add("fan.register." + std::to_string(n), registerValue(a, n), registerValue(b, n));
 }
 
 // The chain of PCI images, image by image, and what follows it.
 void diffPciChain(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const PciImageChain& ca = a.pciImages;
   const PciImageChain& cb = b.pciImages;
-  out.add("images.count", "PCI images", std::to_string(ca.images.size()), std::to_string(cb.images.size()));
+  out.add("images.count", std::to_string(ca.images.size()), std::to_string(cb.images.size()));
   const std::size_t n = std::max(ca.images.size(), cb.images.size());
   for (std::size_t i = 0; i < n; ++i) {
     const PciImage* pa = i < ca.images.size() ? &ca.images[i] : nullptr;
     const PciImage* pb = i < cb.images.size() ? &cb.images[i] : nullptr;
     const std::string key = "images." + std::to_string(i) + ".";
-    const std::string what = "PCI image " + std::to_string(i) + " ";
     const auto text = [](const PciImage* p, auto field) { return p ? field(*p) : std::string(); };
-    const auto field = [&](const char* name, const char* shown, auto get) {
-      out.add(key + name, what + shown, text(pa, get), text(pb, get));
-    };
-    field("offset", "offset", [](const PciImage& p) { return offsetText(p.offset); });
-    field("length_bytes", "length (bytes)", [](const PciImage& p) { return std::to_string(p.length); });
-    field("code_type", "code type", [](const PciImage& p) { return codeTypeName(p.codeType); });
-    field("vendor_id", "vendor ID", [](const PciImage& p) { return "0x" + hexText(p.vendorId, 4); });
-    field("device_id", "device ID", [](const PciImage& p) { return "0x" + hexText(p.deviceId, 4); });
-    field("last", "marked last", [](const PciImage& p) { return std::string(p.last ? "yes" : "no"); });
+    const auto field = [&](const char* name, auto get) { out.add(key + name, text(pa, get), text(pb, get)); };
+    field("offset", [](const PciImage& p) { return offsetText(p.offset); });
+    field("length_bytes", [](const PciImage& p) { return std::to_string(p.length); });
+    field("code_type", [](const PciImage& p) { return codeTypeName(p.codeType); });
+    field("vendor_id", [](const PciImage& p) { return "0x" + hexText(p.vendorId, 4); });
+    field("device_id", [](const PciImage& p) { return "0x" + hexText(p.deviceId, 4); });
+    field("last", [](const PciImage& p) { return std::string(p.last ? "yes" : "no"); });
   }
-  out.add("images.tail_bytes", "Bytes after the PCI images", std::to_string(ca.tailBytes),
-          std::to_string(cb.tailBytes));
-  out.add("images.tail_data_bytes", "Data bytes after the PCI images", std::to_string(ca.tailData),
-          std::to_string(cb.tailData));
+  out.add("images.tail_bytes", std::to_string(ca.tailBytes), std::to_string(cb.tailBytes));
+  out.add("images.tail_data_bytes", std::to_string(ca.tailData), std::to_string(cb.tailData));
 }
 
 void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   const ByteImage& ia = a.bytes;
   const ByteImage& ib = b.bytes;
-  out.add("size_bytes", "Length", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
-  out.add("byte_sum", "Byte sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
+  out.add("size_bytes", count(ia.size(), "bytes"), count(ib.size(), "bytes"));
+  out.add("byte_sum", std::to_string(byteSum(ia)), std::to_string(byteSum(ib)));
 
   const std::vector<KnownField> known = knownFieldsOfEither(a, b);
   const std::vector<KnownField> areas = correctionAreasOfEither(ia, ib);
@@ -258,8 +230,8 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
       return std::any_of(named.begin(), named.end(), [p](const KnownField& f) { return p >= f.first && p <= f.last; });
     };
     for (const ByteRange& range : differingRanges(ia, ib, inArea))
-      out.add(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
-              bytesText(ib, range));
+      out.addRow(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
+                 bytesText(ib, range));
   }
   std::vector<KnownField> knownOrArea = known;
   knownOrArea.insert(knownOrArea.end(), areas.begin(), areas.end());
@@ -268,16 +240,16 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
   std::int64_t bytes = 0;
   for (const ByteRange& range : outside) bytes += range.differing;
   const auto ranges = static_cast<std::int64_t>(outside.size());
-  out.add("bytes.outside", "Bytes outside known fields", "",
-          count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " +
-              count(ranges, ranges == 1 ? "range" : "ranges"));
+  out.addRow("bytes.outside", "Bytes outside known fields", "",
+             count(bytes, bytes == 1 ? "byte differs" : "bytes differ") + " in " +
+                 count(ranges, ranges == 1 ? "range" : "ranges"));
   const std::size_t shown = std::min(outside.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r)
-    out.add(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]),
-            bytesText(ib, outside[r]));
+    out.addRow(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]),
+               bytesText(ib, outside[r]));
   if (outside.size() > shown)
-    out.add("bytes.further", "Bytes in further ranges", "",
-            count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));
+    out.addRow("bytes.further", "Bytes in further ranges", "",
+               count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));
 }
 
 }  // namespace

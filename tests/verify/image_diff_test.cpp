@@ -94,10 +94,10 @@ std::vector<Change> changes() {
          f.states[1].clockIndices = {1, 1, 3};
        },
        {"PowerPlay state 1"}},
-      {"standard GPU", base, [](FixtureImage& f) { f.odGpu = 78000; }, {"Standard clock GPU"}},
-      {"standard RAM", base, [](FixtureImage& f) { f.odRam = 113000; }, {"Standard clock RAM"}},
-      {"GPU limit", base, [](FixtureImage& f) { f.odGpuLimit = 90000; }, {"Upper limit GPU"}},
-      {"RAM limit", base, [](FixtureImage& f) { f.odRamLimit = 125000; }, {"Upper limit RAM"}},
+      {"standard GPU", base, [](FixtureImage& f) { f.odGpu = 78000; }, {"Standard clock GPU (MHz)"}},
+      {"standard RAM", base, [](FixtureImage& f) { f.odRam = 113000; }, {"Standard clock RAM (MHz)"}},
+      {"GPU limit", base, [](FixtureImage& f) { f.odGpuLimit = 90000; }, {"Upper limit GPU (MHz)"}},
+      {"RAM limit", base, [](FixtureImage& f) { f.odRamLimit = 125000; }, {"Upper limit RAM (MHz)"}},
       {"PWM ramp",
        base,
        [](FixtureImage& f) {

@@ -32,6 +32,10 @@ struct Message {
 struct SaveReview {
   struct Change {
     std::string what, before, after;
+    // Made by the save for the user's edits (the checksum correction and
+    // its mark, the fan registers that hold the edited settings) rather
+    // than edited: listed after the user's own changes.
+    bool bySave = false;
   };
   struct Finding {
     bool error = false;  // else a warning

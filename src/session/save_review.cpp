@@ -110,6 +110,23 @@ Control* infoBox(InfoTab& info, InfoWriteError error) {
   return nullptr;
 }
 
+// A row of the review: what the user changed, or what the save does for
+// them, said so where the bare value would not.
+SaveReview::Change reviewRow(const Difference& difference) {
+  const std::string& key = difference.key;
+  SaveReview::Change row{difference.what, difference.a, difference.b};
+  if (key == "pre_modified") {
+    row.what = "Pre-modified (the mark of the checksum correction)";
+    row.bySave = true;
+  } else if (key.starts_with("fan.register.")) {
+    row.what += " (holds the fan settings)";
+    row.bySave = true;
+  } else {
+    row.bySave = key.starts_with("bytes.correction_") || key == "byte_sum";
+  }
+  return row;
+}
+
 ImageFile originalOf(const LoadedImage& loaded) {
   ImageFile original;
   original.path = loaded.path;
@@ -190,8 +207,9 @@ std::optional<PendingSave> previewSave(Session& session) {
 SaveReview reviewOf(const PendingSave& pending) {
   SaveReview review;
   review.title = "Save BIOS: what changes";
-  for (const Difference& difference : pending.changes)
-    review.changes.push_back({difference.what, difference.a, difference.b});
+  for (const Difference& difference : pending.changes) review.changes.push_back(reviewRow(difference));
+  std::stable_partition(review.changes.begin(), review.changes.end(),
+                        [](const SaveReview::Change& change) { return !change.bySave; });
   for (const CheckItem& item : pending.check.items)
     if (item.outcome == CheckOutcome::Warning || item.outcome == CheckOutcome::Error)
       review.findings.push_back({item.outcome == CheckOutcome::Error, item.name, item.detail});

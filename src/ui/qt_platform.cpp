@@ -16,8 +16,12 @@ namespace oza::ui {
 
 QString toQtText(const std::string& text) { return toQt(text); }
 
-void centreOn(QWidget& dialog, const QWidget* owner) {
-  dialog.adjustSize();
+void centreOn(QWidget& dialog, const QWidget* owner, QSize size) {
+  if (size.isValid()) {
+    dialog.resize(size);
+  } else {
+    dialog.adjustSize();
+  }
   // On the window it belongs to, or, before that window shows, on the screen.
   const QRect over = owner && owner->isVisible() ? owner->window()->frameGeometry()
                      : dialog.screen()           ? dialog.screen()->availableGeometry()
@@ -63,8 +67,11 @@ std::string QtPlatform::saveFileDialog(const FileDialogRequest& request) {
 bool QtPlatform::confirmSave(const SaveReview& review) {
   if (beforeModal) beforeModal();
   SaveReviewDialog dialog(review, owner_);
-  centreOn(dialog, owner_);
-  return dialog.exec() == QDialog::Accepted;
+  // A size the user gave the review is kept for the next one.
+  centreOn(dialog, owner_, reviewSize_);
+  const bool save = dialog.exec() == QDialog::Accepted;
+  reviewSize_ = dialog.size();
+  return save;
 }
 
 bool QtPlatform::openUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(toQt(url))); }

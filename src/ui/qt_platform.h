@@ -39,12 +39,14 @@ class QtPlatform : public Platform {
 
  private:
   QPointer<QWidget> owner_;
+  QSize reviewSize_;  // as the user left the review before saving
   QtNetwork network_;
   bool busy_ = false;
 };
 
-// Places a dialog over the middle of `owner`'s window, or of the screen.
-void centreOn(QWidget& dialog, const QWidget* owner);
+// Places a dialog over the middle of `owner`'s window, or of the screen, at
+// `size`, or at the size it wants when that is not valid.
+void centreOn(QWidget& dialog, const QWidget* owner, QSize size = {});
 // "Name (*.a; *.b)" filters in Qt's form "Name (*.a *.b)".
 QString qtFilters(const FileDialogRequest& request);
 

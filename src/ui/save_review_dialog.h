@@ -21,6 +21,9 @@ class SaveReviewDialog : public QDialog {
   QPushButton* saveButton() const { return save_; }
   QTableWidget* changes() const { return changes_; }
   QTableWidget* findings() const { return findings_; }
+  // Wide enough for What, Before and After, tall enough for about 15 rows,
+  // within the screen.
+  QSize sizeHint() const override;
 
  private:
   QPushButton* save_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -109,26 +110,48 @@ TEST_F(WindowEdits, TheReviewListsWhatTheSaveChangesAndTheChecksFindings) {
   type(gpu, "5000");  // above the Overdrive limit
   leave();
   scripted::ModalAnswers answers;
-  int rows = 0, findings = 0;
+  int findings = 0;
+  QStringList whats;
   QString summary;
+  QSize opened;
   answers.then([&](QDialog& dialog) {
     auto* review = qobject_cast<SaveReviewDialog*>(&dialog);
     ASSERT_NE(review, nullptr);
     keepScreenshot(*review, "save_review.png");
-    rows = review->changes()->rowCount();
-    const auto found = review->changes()->findItems(QStringLiteral("Clock info 3 GPU (MHz)"), Qt::MatchExactly);
+    QTableWidget* changes = review->changes();
+    for (int row = 0; row < changes->rowCount(); ++row) whats << changes->item(row, 0)->text();
+    const auto found = changes->findItems(QStringLiteral("Clock info 3 GPU (MHz)"), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
-    EXPECT_EQ(review->changes()->item(found[0]->row(), 2)->text(), QStringLiteral("5000"));
+    EXPECT_EQ(changes->item(found[0]->row(), 2)->text(), QStringLiteral("5000"));
+    // What, Before and After are read without scrolling, every row too.
+    EXPECT_FALSE(changes->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(changes->verticalScrollBar()->isVisible());
     findings = review->findings() ? review->findings()->rowCount() : 0;
     summary = review->findChild<QLabel*>(QStringLiteral("summary"))->text();
+    review->resize(review->width() + 40, review->height() + 30);
+    opened = review->size();
     review->reject();
   });
   action(window, "BSave")->trigger();
-  EXPECT_TRUE(answers.allAnswered());
-  EXPECT_GE(rows, 1);
+  ASSERT_TRUE(answers.allAnswered());
+  // The user's change first, then what the save does for it.
+  ASSERT_GE(whats.size(), 4);
+  EXPECT_EQ(whats[0], QStringLiteral("Your changes"));
+  EXPECT_EQ(whats[1], QStringLiteral("Clock info 3 GPU (MHz)"));
+  const auto bySave = whats.indexOf(QStringLiteral("What the save does for them"));
+  EXPECT_GT(bySave, 1);
+  EXPECT_GT(whats.indexOf(QStringLiteral("Pre-modified (the mark of the checksum correction)")), bySave);
   EXPECT_GE(findings, 1);
   EXPECT_TRUE(summary.contains(QStringLiteral("warning"))) << summary.toStdString();
   EXPECT_TRUE(window.isWindowModified());  // nothing was saved
+
+  // The next review opens at the size the user gave the last one.
+  answers.then([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.size(), opened);
+    dialog.reject();
+  });
+  action(window, "BSave")->trigger();
+  EXPECT_TRUE(answers.allAnswered());
 }
 
 TEST_F(WindowEdits, ARefusedSaveGivesTheBoxTheFocusAndMarkedBoxesShowWhy) {

@@ -199,74 +199,100 @@ void Binder::syncAll() {
   if (afterSync) afterSync();
 }
 
+namespace {
+
+void syncAction(QAction* action, const Control& c) {
+  // A caption of "-" makes the item a separator line and nothing else.
+  const bool separator = c.text() == "-";
+  action->setSeparator(separator);
+  action->setText(separator ? QString() : toQt(c.text()));
+  action->setEnabled(c.enabled());
+  action->setVisible(c.visible());
+}
+
+void syncLineEdit(QLineEdit* edit, const Control& c) {
+  if (edit->text() != toQt(c.text())) {
+    edit->setText(toQt(c.text()));
+    // A long text shows its start; the box being typed in keeps its cursor.
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
+  }
+  // A value the graph cannot draw as typed is marked until it can.
+  const std::optional<Rgb> marked = c.problem().empty() ? std::nullopt : std::optional<Rgb>(Rgb{255, 205, 205});
+  setBackground(edit, c.backColor() ? c.backColor() : marked);
+}
+
+QStringList itemsOf(const Control& c) {
+  QStringList items;
+  for (const auto& item : c.items()) items << toQt(item);
+  return items;
+}
+
+void syncCombo(QComboBox* combo, const Control& c) {
+  const QStringList items = itemsOf(c);
+  QStringList current;
+  for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
+  if (items != current) {
+    combo->clear();
+    combo->addItems(items);
+    // An entry cut by the box shows whole in its tip.
+    for (int i = 0; i < combo->count(); ++i) combo->setItemData(i, items[i], Qt::ToolTipRole);
+  }
+  if (combo->currentIndex() != c.listIndex()) combo->setCurrentIndex(c.listIndex());
+  if (combo->isEditable() && combo->currentText() != toQt(c.text())) {
+    combo->setEditText(toQt(c.text()));
+    if (!combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
+  }
+}
+
+void syncList(QListWidget* list, const Control& c) {
+  const QStringList items = itemsOf(c);
+  QStringList current;
+  for (int i = 0; i < list->count(); ++i) current << list->item(i)->text();
+  if (items != current) {
+    list->clear();
+    list->addItems(items);
+    for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(items[i]);
+  }
+  if (list->currentRow() != c.listIndex()) list->setCurrentRow(c.listIndex());
+}
+
+}  // namespace
+
+void Binder::syncContent(QWidget* w, const Control& c) {
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    syncLineEdit(edit, c);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+    if (plain->toPlainText() != displayText(c.text())) plain->setPlainText(displayText(c.text()));
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (label->textFormat() != Qt::RichText) label->setText(displayText(c.text()));
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    syncCombo(combo, c);
+  } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+    syncList(list, c);
+  } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+    group->setTitle(toQt(c.text()));
+  } else if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
+    if (scroll->value() != c.value()) scroll->setValue(c.value());
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(toQt(c.text()));
+    if (menuBar_ && takenByMenuBar(button->shortcut())) button->setShortcut(QKeySequence());
+    if (button->isCheckable() && button->isChecked() != c.checked()) button->setChecked(c.checked());
+  } else if (c.kind() == ControlKind::Form) {
+    // A window that marks unsaved edits keeps the place of its marker.
+    w->setWindowTitle(toQt(c.text()) + (w->property("ozaMarksEdits").toBool() ? "[*]" : ""));
+  }
+}
+
 void Binder::sync(const Binding& b) {
   const Control& c = *b.control;
   syncing_ = true;
-  if (b.action) {
-    // A caption of "-" makes the item a separator line and nothing else.
-    const bool separator = c.text() == "-";
-    b.action->setSeparator(separator);
-    b.action->setText(separator ? QString() : toQt(c.text()));
-    b.action->setEnabled(c.enabled());
-    b.action->setVisible(c.visible());
-  }
+  if (b.action) syncAction(b.action, c);
   if (QWidget* w = b.widget) {
     // A scroll bar tells what scrolls with it (its area) that it moved; its
     // own echo is held off by syncing_.
     std::optional<QSignalBlocker> block;
     if (!qobject_cast<QScrollBar*>(w)) block.emplace(w);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-      if (edit->text() != toQt(c.text())) {
-        edit->setText(toQt(c.text()));
-        // A long text shows its start; the box being typed in keeps its cursor.
-        if (!edit->hasFocus()) edit->setCursorPosition(0);
-      }
-      // A value the graph cannot draw as typed is marked until it can.
-      const std::optional<Rgb> marked = c.problem().empty() ? std::nullopt : std::optional<Rgb>(Rgb{255, 205, 205});
-      setBackground(edit, c.backColor() ? c.backColor() : marked);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
-      if (plain->toPlainText() != displayText(c.text())) plain->setPlainText(displayText(c.text()));
-    } else if (auto* label = qobject_cast<QLabel*>(w)) {
-      if (label->textFormat() != Qt::RichText) label->setText(displayText(c.text()));
-    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      QStringList items;
-      for (const auto& item : c.items()) items << toQt(item);
-      QStringList current;
-      for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
-      if (items != current) {
-        combo->clear();
-        combo->addItems(items);
-        // An entry cut by the box shows whole in its tip.
-        for (int i = 0; i < combo->count(); ++i) combo->setItemData(i, items[i], Qt::ToolTipRole);
-      }
-      if (combo->currentIndex() != c.listIndex()) combo->setCurrentIndex(c.listIndex());
-      if (combo->isEditable() && combo->currentText() != toQt(c.text())) {
-        combo->setEditText(toQt(c.text()));
-        if (!combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
-      }
-    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-      QStringList items;
-      for (const auto& item : c.items()) items << toQt(item);
-      QStringList current;
-      for (int i = 0; i < list->count(); ++i) current << list->item(i)->text();
-      if (items != current) {
-        list->clear();
-        list->addItems(items);
-        for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(items[i]);
-      }
-      if (list->currentRow() != c.listIndex()) list->setCurrentRow(c.listIndex());
-    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-      group->setTitle(toQt(c.text()));
-    } else if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
-      if (scroll->value() != c.value()) scroll->setValue(c.value());
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      button->setText(toQt(c.text()));
-      if (menuBar_ && takenByMenuBar(button->shortcut())) button->setShortcut(QKeySequence());
-      if (button->isCheckable() && button->isChecked() != c.checked()) button->setChecked(c.checked());
-    } else if (c.kind() == ControlKind::Form) {
-      // A window that marks unsaved edits keeps the place of its marker.
-      w->setWindowTitle(toQt(c.text()) + (w->property("ozaMarksEdits").toBool() ? "[*]" : ""));
-    }
+    syncContent(w, c);
     if (!w->isWindow()) {
       if (w->testAttribute(Qt::WA_Disabled) == c.enabled()) w->setEnabled(c.enabled());
       if (w->isHidden() == c.visible()) w->setVisible(c.visible());

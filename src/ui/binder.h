@@ -76,6 +76,7 @@ class Binder : public QObject {
     QString description;
   };
   void sync(const Binding& binding);
+  void syncContent(QWidget* widget, const Control& control);
   bool takenByMenuBar(const QKeySequence& key) const;
   std::vector<Binding> bindings_;
   std::vector<std::pair<QWidget*, std::function<bool(char)>>> keyFilters_;

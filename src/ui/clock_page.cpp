@@ -44,7 +44,19 @@ class BandsArea : public QScrollArea {
 ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox(parent), tab_(tab), binder_(binder) {
   binder.bind(tab.clockFrame, this);
 
-  // The four bands of five blocks scroll together; three show at a time.
+  buildBands(tab, binder);
+  auto* page = new QGridLayout(this);
+  page->addWidget(bandsArea_, 0, 0);
+  page->addWidget(buildStates(tab, binder), 0, 1);
+  page->addLayout(buildLockRow(tab, binder), 1, 0, 1, 2);
+  page->addWidget(buildOverdrive(tab, binder), 2, 0, 1, 2);
+  page->setRowStretch(3, 1);
+  page->setColumnStretch(1, 1);
+  placeBands();
+}
+
+// The four bands of five blocks scroll together; three show at a time.
+void ClockPage::buildBands(ClockTab& tab, Binder& binder) {
   bandsArea_ = new BandsArea(this);
   bandsArea_->setFrameShape(QFrame::NoFrame);
   bandsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,7 +104,9 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   scroll_->setFocusPolicy(Qt::TabFocus);
   bandsArea_->setVerticalScrollBar(scroll_);
   binder.bind(tab.bandScroll, scroll_);
+}
 
+QLayout* ClockPage::buildLockRow(ClockTab& tab, Binder& binder) {
   auto* lockRow = new QHBoxLayout;
   auto* lock = new QCheckBox(this);
   binder.bind(tab.lock, lock);
@@ -106,7 +120,11 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   lockRow->addWidget(new QLabel(QStringLiteral("Clock infos found:"), this));
   lockRow->addWidget(count);
 
-  // Overdrive values, shown only.
+  return lockRow;
+}
+
+// Overdrive values, shown only.
+QGroupBox* ClockPage::buildOverdrive(ClockTab& tab, Binder& binder) {
   auto* overdrive = new QGroupBox(QStringLiteral("Overdrive information (reserved for future usage)"), this);
   auto* values = new QGridLayout(overdrive);
   const struct {
@@ -128,7 +146,11 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   values->setColumnStretch(1, 1);
   values->setColumnStretch(3, 1);
 
-  // PowerPlay states, read-only.
+  return overdrive;
+}
+
+// PowerPlay states, read-only.
+QGroupBox* ClockPage::buildStates(ClockTab& tab, Binder& binder) {
   auto* statesFrame = new QGroupBox(QStringLiteral("Powerplay states structure"), this);
   auto* states = new QVBoxLayout(statesFrame);
   states->addWidget(new QLabel(QStringLiteral("State"), statesFrame));
@@ -161,14 +183,7 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   binder.bind(tab.stateHelpLink, help);
   states->addWidget(help);
 
-  auto* page = new QGridLayout(this);
-  page->addWidget(bandsArea_, 0, 0);
-  page->addWidget(statesFrame, 0, 1);
-  page->addLayout(lockRow, 1, 0, 1, 2);
-  page->addWidget(overdrive, 2, 0, 1, 2);
-  page->setRowStretch(3, 1);
-  page->setColumnStretch(1, 1);
-  placeBands();
+  return statesFrame;
 }
 
 void ClockPage::placeBands() {

@@ -33,6 +33,10 @@ class ClockPage : public QGroupBox {
  private:
   // Sizes the viewport to three bands of the font in use and the bar to the
   // bands' height.
+  void buildBands(ClockTab& tab, Binder& binder);
+  QLayout* buildLockRow(ClockTab& tab, Binder& binder);
+  QGroupBox* buildOverdrive(ClockTab& tab, Binder& binder);
+  QGroupBox* buildStates(ClockTab& tab, Binder& binder);
   void placeBands();
   // Scrolls the bands so that the band holding `box` is in view.
   void showBandOf(const QWidget* box);

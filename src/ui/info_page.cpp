@@ -18,11 +18,10 @@
 
 namespace oza::ui {
 
-QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram) {
-  auto* frame = new QGroupBox(parent);
-  binder.bind(tab.infoFrame, frame);
-  auto* layout = new QVBoxLayout(frame);
+namespace {
 
+// The seven texts, with the checksum and the size beside the date.
+QGridLayout* buildTexts(InfoTab& tab, Binder& binder, QGroupBox* frame) {
   auto* fields = new QGridLayout;
   static const char* const captions[] = {
       "Bios date/time:",    "BIOS version string:", "Reported chip type:",       "Hardware specs string:",
@@ -46,8 +45,11 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   fields->setColumnStretch(1, 3);
   fields->setColumnStretch(3, 1);
   fields->setColumnStretch(5, 1);
-  layout->addLayout(fields);
+  return fields;
+}
 
+// The sub vendor and video card IDs.
+QGroupBox* buildIds(InfoTab& tab, Binder& binder, QGroupBox* frame) {
   auto* ids = new QGroupBox(frame);
   binder.bind(tab.idFrame, ids);
   auto* idLayout = new QGridLayout(ids);
@@ -65,7 +67,19 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   auto* warning = new WarningLabel(QStringLiteral("(WARNING! Refer to the FAQ before changing this!)"), ids);
   idLayout->addWidget(warning, 1, 2);
   idLayout->setColumnStretch(1, 1);
-  layout->addWidget(ids);
+  return ids;
+}
+
+}  // namespace
+
+QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiagram** diagram) {
+  auto* frame = new QGroupBox(parent);
+  binder.bind(tab.infoFrame, frame);
+  auto* layout = new QVBoxLayout(frame);
+
+  layout->addLayout(buildTexts(tab, binder, frame));
+
+  layout->addWidget(buildIds(tab, binder, frame));
 
   auto* flags = new QHBoxLayout;
   auto* premodified = new QCheckBox(frame);

@@ -86,8 +86,24 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
 
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
-
   auto* left = new QVBoxLayout;
+  left->addLayout(buildTabButtons(central));
+  left->addWidget(buildPages(central), 1);
+  left->addLayout(buildLoadedFileRow(central));
+  columns->addLayout(left, 1);
+  columns->addWidget(buildButtons());
+  setCentralWidget(central);
+
+  textWindow_ = std::make_unique<TextWindowView>(session_.textWindow(), binder_);
+  describeControls(binder_, session_);
+  platform_.statusLine = [this](const QString& text) { statusBar()->showMessage(text, 15000); };
+  addTabKeys();
+  binder_.syncAll();
+}
+
+MainWindow::~MainWindow() = default;
+
+QLayout* MainWindow::buildTabButtons(QWidget* central) {
   auto* tabs = new QHBoxLayout;
   for (Control* option :
        {&session_.form().clockTabButton, &session_.form().fanTabButton, &session_.form().infoTabButton}) {
@@ -97,8 +113,10 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
     tabs->addWidget(button);
   }
   tabs->addStretch(1);
-  left->addLayout(tabs);
+  return tabs;
+}
 
+QWidget* MainWindow::buildPages(QWidget* central) {
   // The core shows one page at a time; a hidden page takes no room. Where
   // the screen is too small for a page, it scrolls.
   auto* pages = new QWidget;
@@ -115,8 +133,10 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   scroller->setWidgetResizable(true);
   scroller->setFrameShape(QFrame::NoFrame);
   scroller->setWidget(pages);
-  left->addWidget(scroller, 1);
+  return scroller;
+}
 
+QLayout* MainWindow::buildLoadedFileRow(QWidget* central) {
   auto* loaded = new QHBoxLayout;
   auto* loadedCaption = new QLabel(central);
   binder_.bind(session_.form().loadedFileCaption, loadedCaption);
@@ -130,19 +150,8 @@ MainWindow::MainWindow() : platform_(this), session_(platform_) {
   binder_.bind(session_.form().loadedFile, loadedPath);
   loaded->addWidget(loadedCaption);
   loaded->addWidget(loadedPath, 1);
-  left->addLayout(loaded);
-  columns->addLayout(left, 1);
-  columns->addWidget(buildButtons());
-  setCentralWidget(central);
-
-  textWindow_ = std::make_unique<TextWindowView>(session_.textWindow(), binder_);
-  describeControls(binder_, session_);
-  platform_.statusLine = [this](const QString& text) { statusBar()->showMessage(text, 15000); };
-  addTabKeys();
-  binder_.syncAll();
+  return loaded;
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
   MainForm& f = session_.form();

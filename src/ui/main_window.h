@@ -72,6 +72,10 @@ class MainWindow : public QMainWindow {
   // Ctrl+1, 2, 3 for the tabs; Ctrl+Tab and Ctrl+Shift+Tab through them.
   void addTabKeys();
   QWidget* buildButtons();
+  QLayout* buildTabButtons(QWidget* central);
+  // The pages of the tabs, in an area that scrolls where the screen is small.
+  QWidget* buildPages(QWidget* central);
+  QLayout* buildLoadedFileRow(QWidget* central);
   void afterSync();
 
   QtPlatform platform_;

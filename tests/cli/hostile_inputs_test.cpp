@@ -225,6 +225,12 @@ TEST_F(CliHostile, TheCardsBiosIsReadAndSwitchedOnlyThroughItsOwnAttribute) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(fs::exists(out));
 
+  fs::remove(device + "/rom");
+  ASSERT_EQ(::link(dir.file("victim").c_str(), (device + "/rom").c_str()), 0);
+  EXPECT_EQ(runCli("read-card 0000:01:00.0 --out " + out, false, 20).exitCode, 1);
+  EXPECT_EQ(test::readText(dir.file("victim")), "precious");
+  fs::remove(device + "/rom");
+
   // An attribute that never ends is read no further than a few kilobytes.
   fs::remove(device + "/vendor");
   fs::create_symlink("/dev/zero", device + "/vendor");

@@ -174,11 +174,7 @@ int runSet(const ParsedCommand& command, CliContext& context) {
   for (const auto& [key, edit] : controlEdits)
     if (const auto applied = applyEdit(session.controls(), edit); !applied)
       return usageError(command, context, key.key() + ": " + applied.error());
-  if (command.has("--dry-run")) {
-    const std::optional<PendingSave> pending = previewSave(session);
-    context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
-    return pending ? 0 : 1;
-  }
+  if (command.has("--dry-run")) return printDryRun(command, session, platform, context);
   const std::string out = *command.value("--out");
   platform.queueSavePath(out);
   if (!saveBiosFile(session)) {

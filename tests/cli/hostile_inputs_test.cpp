@@ -129,6 +129,25 @@ TEST_F(CliHostile, ASaveUnderAFileSizeLimitSaysSoAndLeavesNothingBehind) {
   EXPECT_EQ(test::listDir(dir.path()).size(), 3u);  // in.rom, Profiles.xml, fifo: no temporary file
 }
 
+TEST_F(CliHostile, ADryRunFailsWhereTheSaveWouldTheTargetIncluded) {
+  const struct {
+    std::string target;
+    int exitCode;
+  } cases[] = {{"/dev/null", 1}, {fifo, 1}, {dir.path(), 1}, {image, 1}, {"/dev/stdout", 1}, {out, 0}};
+  for (const auto& c : cases) {
+    for (const char* command : {"save", "set"}) {
+      SCOPED_TRACE(c.target + " " + command);
+      const std::vector<std::string> args = {command, image, "--out", c.target};
+      std::vector<std::string> dry = args;
+      dry.push_back("--dry-run");
+      EXPECT_EQ(runCli(dry).exitCode, c.exitCode);
+      EXPECT_FALSE(fs::exists(out));
+      EXPECT_EQ(runCli(args).exitCode, c.exitCode);
+      fs::remove(out);
+    }
+  }
+}
+
 TEST_F(CliHostile, NamesAreTakenAsGivenAndDashDashEndsTheOptions) {
   EXPECT_EQ(runCli(std::vector<std::string>{"save", image, "--out", dir.file("keep.rom ")}).exitCode, 0);
   EXPECT_TRUE(fs::exists(dir.file("keep.rom ")));

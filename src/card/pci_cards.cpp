@@ -175,6 +175,9 @@ std::expected<CardRom, std::string> readCardRom(const std::string& root, const s
     EnabledRom enabled(access, rom);
     switch (access.enable(rom)) {
       case RomStep::Denied: return refuse(kNeedsRootMessage);
+      case RomStep::Foreign:
+        return refuse("The BIOS of the card " + full + " could not be enabled for reading.\nIts file " + rom +
+                      " is not the kernel's own (a file of sysfs with no other name); it was left alone.");
       case RomStep::Failed: return refuse("The BIOS of the card " + full + " could not be enabled for reading.");
       case RomStep::Done: break;
     }

@@ -29,7 +29,8 @@ bool kernelAttribute(int folder, int file, const struct stat& status) {
 // The device's own `rom` attribute, opened without blocking: the entry of the
 // device folder itself, never a link, and the kernel's attribute, so that
 // whatever may have been put in its place is neither written to nor waited
-// for. errno tells a refusal (EACCES, EPERM) from other failures.
+// for. errno tells a refusal (EACCES, EPERM) and a file that is not the
+// attribute (EXDEV) from other failures.
 FileDescriptor openRom(const std::string& romPath, int flags) {
   const std::filesystem::path rom(romPath);
   const FileDescriptor folder(::open(rom.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -38,7 +39,7 @@ FileDescriptor openRom(const std::string& romPath, int flags) {
       ::openat(folder.get(), rom.filename().c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   struct stat status {};
   if (file && (::fstat(file.get(), &status) != 0 || !kernelAttribute(folder.get(), file.get(), status))) {
-    errno = EINVAL;
+    errno = EXDEV;
     return FileDescriptor();
   }
   return file;
@@ -47,7 +48,8 @@ FileDescriptor openRom(const std::string& romPath, int flags) {
 RomStep writeSwitch(const std::string& romPath, char value) {
   errno = 0;
   const FileDescriptor file = openRom(romPath, O_WRONLY);
-  if (!file) return errno == EACCES || errno == EPERM ? RomStep::Denied : RomStep::Failed;
+  if (!file)
+    return errno == EACCES || errno == EPERM ? RomStep::Denied : errno == EXDEV ? RomStep::Foreign : RomStep::Failed;
   return writeAll(file.get(), std::string_view(&value, 1)) ? RomStep::Done : RomStep::Failed;
 }
 

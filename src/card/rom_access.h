@@ -9,7 +9,9 @@
 
 namespace oza {
 
-enum class RomStep { Done, Denied, Failed };
+// Foreign: the `rom` is not the kernel's attribute (see kFakeDeviceMark) and
+// was left alone.
+enum class RomStep { Done, Denied, Foreign, Failed };
 
 // A device folder of a tree that stands in for sysfs in the tests holds a
 // file of this name; its `rom` is then taken for the kernel's attribute,

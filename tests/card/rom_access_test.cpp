@@ -48,7 +48,7 @@ TEST(SysfsRomAccess, OnlyTheKernelsAttributeIsTouched) {
       test::writeText(rom, "0123");
     SysfsRomAccess access;
     EXPECT_FALSE(access.mayRead(rom)) << c.marked << c.secondName;
-    EXPECT_EQ(access.enable(rom), RomStep::Failed);
+    EXPECT_EQ(access.enable(rom), RomStep::Foreign);
     EXPECT_EQ(access.read(rom, 100), std::nullopt);
     access.disable(rom);
     EXPECT_EQ(test::readText(image), "0123");

@@ -2,6 +2,7 @@
 
 #include "cli/edits_file.h"
 
+#include <optional>
 #include <unordered_set>
 
 #include "text/message_text.h"
@@ -18,7 +19,7 @@ class MemberCollector {
  public:
   using Members = std::vector<std::pair<std::string, Json>>;
   Members members;
-  std::string duplicate;
+  std::optional<std::string> duplicate;
   bool object = false;
 
   bool null() { return value(nullptr); }
@@ -76,8 +77,7 @@ class MemberCollector {
 std::expected<std::vector<std::pair<std::string, Json>>, std::string> jsonMembers(std::string_view text) {
   MemberCollector collector;
   const bool parsed = Json::sax_parse(text, &collector);
-  if (!collector.duplicate.empty())
-    return std::unexpected("names the key '" + escapeControls(collector.duplicate) + "' twice");
+  if (collector.duplicate) return std::unexpected("names the key '" + escapeControls(*collector.duplicate) + "' twice");
   if (!parsed || !collector.object) return std::unexpected(std::string("holds no JSON object of keys and values"));
   return std::move(collector.members);
 }

@@ -336,7 +336,8 @@ TEST(KeyCommands, AFileOfEditsServesLikeArgumentsAndSetPrintsTheSavedValues) {
             "clock_info.0.gpu_mhz = 700 MHz\nclock_info.0.memory_mhz = 500 MHz\n"
             "clock_info.0.voltage_v = 1.1 V\nfan.mode = transfer_function\n");
 
-  for (const char* bad : {"[1, 2]", "{\"fan.tmax_c\": [90]}", "{\"fan.tmax_c\": ", "{\"no.such\": 1}"}) {
+  for (const char* bad : {"[1, 2]", "{\"fan.tmax_c\": [90]}", "{\"fan.tmax_c\": ", "{\"no.such\": 1}",
+                          "{\"\":1,\"\":2}", "7", "{\"fan.tmax_c\": 90} {}"}) {
     SCOPED_TRACE(bad);
     test::writeText(edits, bad);
     EXPECT_EQ(cli({"set", image, "--edits", edits, "--out", dir.file("c.rom")}).exitCode, 2);

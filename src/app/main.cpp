@@ -22,9 +22,9 @@ int main(int argc, char** argv) {
   oza::ui::describeApplication();
   const CommandLine line = oza::ui::parseCommandLine(QApplication::arguments());
   if (line.action != CommandLine::Action::Run) return oza::ui::printCommandLineText(line);
-  oza::ui::quitOnTerminationSignals(&app);
+  oza::ui::TerminationSignals termination;
   oza::ui::MainWindow window;
   window.show();
   window.start(oza::ui::fromQt(line.file));
-  return QApplication::exec();
+  return termination.exec();
 }

@@ -15,6 +15,7 @@
 #include "files/file_io.h"
 #include "files/file_reading.h"
 #include "image/id_tables.h"
+#include "image/pci_images.h"
 #include "text/number_text.h"
 
 namespace oza {
@@ -174,6 +175,9 @@ std::expected<CardRom, std::string> readCardRom(const std::string& root, const s
     EnabledRom enabled(access, rom);
     switch (access.enable(rom)) {
       case RomStep::Denied: return refuse(kNeedsRootMessage);
+      case RomStep::Foreign:
+        return refuse("The BIOS of the card " + full + " could not be enabled for reading.\nIts file " + rom +
+                      " is not the kernel's own (a file of sysfs with no other name); it was left alone.");
       case RomStep::Failed: return refuse("The BIOS of the card " + full + " could not be enabled for reading.");
       case RomStep::Done: break;
     }
@@ -191,12 +195,19 @@ std::expected<CardRom, std::string> readCardRom(const std::string& root, const s
 std::string partialCopyReason(const CardRom& rom) {
   std::vector<std::string> reasons;
   const auto read = static_cast<std::int64_t>(rom.bytes.size());
-  if (rom.romWindow && read < *rom.romWindow)
+  if (rom.romWindow && read < *rom.romWindow) {
+    // The kernel stops after the chain the ROM declares; a read that ends
+    // inside that chain was cut short instead.
+    const PciImageChain chain = walkPciImages(ByteImage(rom.bytes));
+    const bool wholeChain = !chain.images.empty() && !chain.pastEnd;
+    const std::string missing = groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow - read));
     reasons.push_back("the kernel gave " + groupedNumber(static_cast<std::uintmax_t>(read)) + " of the ROM window's " +
-                      groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow)) +
-                      " bytes, only the PCI images the ROM declares: the " +
-                      groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow - read)) +
-                      " bytes after them (memory set-up data on some cards) are missing");
+                      groupedNumber(static_cast<std::uintmax_t>(*rom.romWindow)) + " bytes, " +
+                      (wholeChain ? "only the PCI images the ROM declares: the " + missing +
+                                        " bytes after them (memory set-up data on some cards) are missing"
+                                  : "fewer than the PCI images the ROM declares: the read was cut short, and the " +
+                                        missing + " bytes after them are missing"));
+  }
   if (rom.bootDisplay)
     reasons.push_back(
         "the card is the boot display, so the kernel gave the copy of its BIOS in system memory, which the BIOS may "

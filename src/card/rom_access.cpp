@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include "files/file_descriptor.h"
@@ -14,10 +16,21 @@ namespace oza {
 
 namespace {
 
+// Whether the open file is the kernel's attribute: a file of sysfs with no
+// other name, or one of a device folder of the tests' fake tree. A file with
+// more names may be someone's image, which writing "1" would damage.
+bool kernelAttribute(int folder, int file, const struct stat& status) {
+  if (!S_ISREG(status.st_mode) || status.st_nlink != 1) return false;
+  struct statfs system {};
+  if (::fstatfs(file, &system) == 0 && system.f_type == SYSFS_MAGIC) return true;
+  return ::faccessat(folder, kFakeDeviceMark, F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 // The device's own `rom` attribute, opened without blocking: the entry of the
-// device folder itself, never a link, and a regular file, so that whatever
-// may have been put in its place is neither written to nor waited for.
-// errno tells a refusal (EACCES, EPERM) from other failures.
+// device folder itself, never a link, and the kernel's attribute, so that
+// whatever may have been put in its place is neither written to nor waited
+// for. errno tells a refusal (EACCES, EPERM) and a file that is not the
+// attribute (EXDEV) from other failures.
 FileDescriptor openRom(const std::string& romPath, int flags) {
   const std::filesystem::path rom(romPath);
   const FileDescriptor folder(::open(rom.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -25,8 +38,8 @@ FileDescriptor openRom(const std::string& romPath, int flags) {
   FileDescriptor file(
       ::openat(folder.get(), rom.filename().c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   struct stat status {};
-  if (file && (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))) {
-    errno = EINVAL;
+  if (file && (::fstat(file.get(), &status) != 0 || !kernelAttribute(folder.get(), file.get(), status))) {
+    errno = EXDEV;
     return FileDescriptor();
   }
   return file;
@@ -35,7 +48,8 @@ FileDescriptor openRom(const std::string& romPath, int flags) {
 RomStep writeSwitch(const std::string& romPath, char value) {
   errno = 0;
   const FileDescriptor file = openRom(romPath, O_WRONLY);
-  if (!file) return errno == EACCES || errno == EPERM ? RomStep::Denied : RomStep::Failed;
+  if (!file)
+    return errno == EACCES || errno == EPERM ? RomStep::Denied : errno == EXDEV ? RomStep::Foreign : RomStep::Failed;
   return writeAll(file.get(), std::string_view(&value, 1)) ? RomStep::Done : RomStep::Failed;
 }
 

@@ -9,7 +9,14 @@
 
 namespace oza {
 
-enum class RomStep { Done, Denied, Failed };
+// Foreign: the `rom` is not the kernel's attribute (see kFakeDeviceMark) and
+// was left alone.
+enum class RomStep { Done, Denied, Foreign, Failed };
+
+// A device folder of a tree that stands in for sysfs in the tests holds a
+// file of this name; its `rom` is then taken for the kernel's attribute,
+// although it is not on sysfs.
+inline constexpr const char* kFakeDeviceMark = "oza_fake_device";
 
 // The three steps the kernel's `rom` attribute of a PCI device takes: writing
 // "1" enables reading, the read gives the ROM, writing "0" disables it again.

@@ -3,6 +3,7 @@
 #include "cli/command_table.h"
 
 #include <algorithm>
+#include <new>
 
 #include "cli/card_commands.h"
 #include "cli/image_commands.h"
@@ -285,6 +286,10 @@ int runCommandLine(const std::vector<std::string>& args, CliContext& context) {
     context.err << "oza-cli: no command given\n" << usageText();
     return 2;
   }
+  if (args[0] == "--version" || args[0] == "--help" || args[0] == "-h") {
+    context.err << "oza-cli: " << args[0] << " takes no arguments\n" << usageText();
+    return 2;
+  }
   const CommandEntry* entry = findCommand(args[0]);
   if (!entry) {
     context.err << "oza-cli: unknown command '" << escapeControls(args[0]) << "'\n" << usageText();
@@ -292,7 +297,14 @@ int runCommandLine(const std::vector<std::string>& args, CliContext& context) {
   }
   const auto parsed = parseCommand(*entry, args);
   if (!parsed) return usageError(ParsedCommand{entry, {}, {}}, context, parsed.error());
-  return entry->run(*parsed, context);
+  // Memory runs out under a limit the caller set (ulimit -v) or on a
+  // crowded machine; the command then stops like any other failure.
+  try {
+    return entry->run(*parsed, context);
+  } catch (const std::bad_alloc&) {
+    context.err << "oza-cli: out of memory\n";
+    return 1;
+  }
 }
 
 }  // namespace oza

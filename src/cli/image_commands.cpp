@@ -22,6 +22,15 @@ MessageAnswer answerOf(const ParsedCommand& command) {
 
 }  // namespace
 
+int printDryRun(const ParsedCommand& command, Session& session, const ScriptedPlatform& platform, CliContext& context) {
+  const std::optional<PendingSave> pending = previewSave(session);
+  // The target too is examined as the save would examine it.
+  const std::optional<std::string> out = command.value("--out");
+  const bool accepted = pending && (!out || saveTargetAccepted(session, *out));
+  context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
+  return accepted ? 0 : 1;
+}
+
 int runDump(const ParsedCommand& command, CliContext& context) {
   CliPlatform platform(answerOf(command), false);
   Session session(platform);
@@ -41,11 +50,7 @@ int runSave(const ParsedCommand& command, CliContext& context) {
   if (done) {
     if (const auto applied = applyEdits(session.controls(), *edits); !applied)
       return usageError(command, context, applied.error());
-    if (command.has("--dry-run")) {
-      const std::optional<PendingSave> pending = previewSave(session);
-      context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
-      return pending ? 0 : 1;
-    }
+    if (command.has("--dry-run")) return printDryRun(command, session, platform, context);
     platform.queueSavePath(*command.value("--out"));
     done = saveBiosFile(session);
   }

@@ -6,6 +6,8 @@
 
 #include "cli/cli_platform.h"
 #include "cli/control_json.h"
+#include "cli/edits_file.h"
+#include "cli/image_commands.h"
 #include "cli/json_text.h"
 #include "cli/verify_json.h"
 #include "session/save_review.h"
@@ -92,16 +94,18 @@ std::expected<std::vector<KeyEdit>, std::string> keyEditsOf(const ParsedCommand&
     const std::optional<KeyRef> key = findKey(name);
     if (!key) return std::unexpected("no key '" + name + "'");
     const std::string raw = argument.substr(equals + 1);
-    // A text is taken as typed: "0800" stays "0800".
-    edits.push_back({*key, key->entry->type.kind == KeyKind::Text ? KeyValue(raw) : keyValueOfText(raw)});
+    // A text is taken as typed: "0800" stays "0800"; so is a number, which
+    // the edit reads, so that a message names it as given.
+    const KeyKind kind = key->entry->type.kind;
+    const bool typed = kind == KeyKind::Text || (kind == KeyKind::Number && raw != "null");
+    edits.push_back({*key, typed ? KeyValue(raw) : keyValueOfText(raw)});
   }
   if (const auto file = command.value("--edits")) {
     const auto bytes = readRegularFile(*file, {1000000, false});
     if (!bytes) return std::unexpected("--edits " + *file + ": " + readFailureText(bytes.error()));
-    const Json json = Json::parse(*bytes, nullptr, false);
-    if (json.is_discarded() || !json.is_object())
-      return std::unexpected("--edits " + *file + " holds no JSON object of keys and values");
-    for (const auto& [name, value] : json.items()) {
+    const auto members = jsonMembers(*bytes);
+    if (!members) return std::unexpected("--edits " + *file + " " + members.error());
+    for (const auto& [name, value] : *members) {
       const std::optional<KeyRef> key = findKey(name);
       if (!key) return std::unexpected("no key '" + name + "' (in " + *file + ")");
       if (value.is_array() || value.is_object())
@@ -170,11 +174,7 @@ int runSet(const ParsedCommand& command, CliContext& context) {
   for (const auto& [key, edit] : controlEdits)
     if (const auto applied = applyEdit(session.controls(), edit); !applied)
       return usageError(command, context, key.key() + ": " + applied.error());
-  if (command.has("--dry-run")) {
-    const std::optional<PendingSave> pending = previewSave(session);
-    context.out << dryRunJson(command.positionals[0], platform.messages, pending ? &*pending : nullptr) << "\n";
-    return pending ? 0 : 1;
-  }
+  if (command.has("--dry-run")) return printDryRun(command, session, platform, context);
   const std::string out = *command.value("--out");
   platform.queueSavePath(out);
   if (!saveBiosFile(session)) {

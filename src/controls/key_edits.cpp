@@ -62,7 +62,7 @@ using EditOrProblem = std::expected<std::optional<ControlEdit>, std::string>;
 
 // The edit that types, chooses or ticks a number; a problem names what is
 // wrong with it without the key (the caller adds it).
-EditOrProblem numberEdit(const KeyRef& key, const KeyValue& value, const LoadedImage& image,
+EditOrProblem numberEdit(const KeyRef& key, const KeyValue& value, const std::string& given, const LoadedImage& image,
                          const std::string& control) {
   const KeyType& type = key.entry->type;
   if (std::holds_alternative<std::monostate>(value)) {
@@ -75,10 +75,8 @@ EditOrProblem numberEdit(const KeyRef& key, const KeyValue& value, const LoadedI
     return std::unexpected("takes a number from " + typeText(type) + ", not '" + escapeControls(keyValueText(value)) +
                            "'");
   if (*number < type.lowest || *number > type.highest)
-    return std::unexpected(keyValueText(value) + " is outside " + decimalText(type.lowest) + ".." +
-                           decimalText(type.highest));
-  if (!onStep(*number, type.step))
-    return std::unexpected(keyValueText(value) + " is no whole number of " + decimalText(type.step));
+    return std::unexpected(given + " is outside " + decimalText(type.lowest) + ".." + decimalText(type.highest));
+  if (!onStep(*number, type.step)) return std::unexpected(given + " is no whole number of " + decimalText(type.step));
   const auto id = static_cast<std::uint16_t>(*number);
   const auto select = [&control](int row) {
     return ControlEdit{ControlEdit::Kind::Select, control, std::to_string(row)};
@@ -146,15 +144,17 @@ std::expected<std::optional<ControlEdit>, std::string> controlEditFor(const KeyR
     return refuse("this image holds no such value");
   const std::string control = entry.controlName(key.index);
   KeyValue value = given;
-  // A number given as text ("800" from a file of edits) is that number; a
-  // text key takes a number as its digits.
-  if (const std::string* text = std::get_if<std::string>(&value); text && type.kind == KeyKind::Number)
-    if (const auto number = numberOfText(*text)) value = *number;
+  // A number given as text ("800" from a file of edits) is that number, and
+  // messages name it as written; a text key takes a number as its digits.
+  const std::string* givenText = std::get_if<std::string>(&given);
+  const std::string shown = givenText ? escapeControls(*givenText) : keyValueText(given);
+  if (givenText && type.kind == KeyKind::Number)
+    if (const auto number = numberOfText(*givenText)) value = *number;
   if (const double* number = std::get_if<double>(&value); number && type.kind == KeyKind::Text)
     value = decimalText(*number);
   EditOrProblem edit = std::unexpected(std::string("cannot be set"));
   switch (type.kind) {
-    case KeyKind::Number: edit = numberEdit(key, value, image, control); break;
+    case KeyKind::Number: edit = numberEdit(key, value, shown, image, control); break;
     case KeyKind::Text: edit = textEdit(key, value, image, control); break;
     case KeyKind::Choice: edit = choiceEdit(type, value, control); break;
     case KeyKind::Flag: edit = flagEdit(value, control); break;

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "files/file_descriptor.h"
+#include "files/file_reading.h"
 #include "files/held_signals.h"
 #include "files/write_target.h"
 
@@ -58,6 +59,17 @@ std::string temporaryName(const std::string& name, const FileWriteSeams& seams) 
 
 bool refusesReplacing(int cause) { return cause == EPERM || cause == EACCES || cause == EBUSY; }
 
+// Why a name that changed while the new file was written is left alone.
+std::string changedMeanwhile(const std::string& path, bool present, const struct stat& now) {
+  const std::string where = "\"" + path + "\"";
+  if (!present) return where + " was removed by another program while the new file was written; nothing was saved.";
+  if (!S_ISREG(now.st_mode))
+    return where + " became " + fileKindName(now.st_mode) + " while the new file was written; it is left as it is.";
+  return where +
+         " was replaced by another program while the new file was written; that program's file is left "
+         "in place.";
+}
+
 }  // namespace
 
 WriteResult replaceFile(const std::string& path, std::string_view bytes, const FileWriteSeams& seams) {
@@ -82,9 +94,9 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes, const F
   FileDescriptor& file = created.file;
   const std::string& temporary = created.name;
 
-  const auto discard = [&](WriteProblem problem) {
+  const auto discard = [&](WriteProblem problem, std::string reason = {}) {
     ::unlinkat(folder.get(), temporary.c_str(), 0);
-    return failed(problem);
+    return failed(problem, std::move(reason));
   };
   if (!writeAll(file.get(), bytes)) return discard(WriteProblem::Failed);
   takeRights(file.get(), old ? &*old : nullptr);
@@ -95,7 +107,7 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes, const F
   struct stat now {};
   const bool present = ::fstatat(folder.get(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
   if (present != old.has_value() || (present && (!S_ISREG(now.st_mode) || now.st_ino != old->st_ino)))
-    return discard(WriteProblem::Failed);
+    return discard(WriteProblem::Refused, changedMeanwhile(path, present, now));
   if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) {
     const bool refused = old && refusesReplacing(errno);
     return discard(refused ? WriteProblem::CannotReplace : WriteProblem::Failed);

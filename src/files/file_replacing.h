@@ -11,7 +11,8 @@
 namespace oza {
 
 enum class WriteProblem {
-  Refused,        // the name leads to no regular file or through a planted link; nothing was written
+  Refused,        // the name leads to no regular file or through a planted link, or another program changed
+                  // it meanwhile; nothing was written
   CannotReplace,  // the new file was complete, but the old one may not be replaced
   Failed,         // nothing replaced: the disk, the folder or the path refused
 };

@@ -7,10 +7,18 @@
 
 namespace oza {
 
+sigset_t endingSignals() {
+  sigset_t ending;
+  sigemptyset(&ending);
+  for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU,
+                     SIGVTALRM, SIGPROF, SIGIO, SIGPWR})
+    sigaddset(&ending, signal);
+  for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) sigaddset(&ending, signal);
+  return ending;
+}
+
 HeldSignals::HeldSignals() {
-  sigset_t held;
-  sigemptyset(&held);
-  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, signal);
+  const sigset_t held = endingSignals();
   pthread_sigmask(SIG_BLOCK, &held, &previousMask_);
   struct sigaction ignore {};
   ignore.sa_handler = SIG_IGN;

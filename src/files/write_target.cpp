@@ -6,6 +6,8 @@
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include "files/file_reading.h"
@@ -48,6 +50,17 @@ bool plantedLink(const struct stat& folder, const struct stat& link) {
   return shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
 }
 
+// The links the kernel keeps under /proc for a process's open files and
+// folders (fd/3, cwd) lead to the object itself, which may have no name any
+// more ("gone.txt (deleted)") or be a stream the caller redirected; their
+// text is no name to write to. Only the plain links of /proc itself ("self")
+// are followed.
+bool magicLink(int folder, const struct stat& folderStatus) {
+  constexpr ino_t kProcRoot = 1;
+  struct statfs system {};
+  return ::fstatfs(folder, &system) == 0 && system.f_type == PROC_SUPER_MAGIC && folderStatus.st_ino != kProcRoot;
+}
+
 std::string linkText(int folder, const std::string& name) {
   std::string text(4096, '\0');
   const ssize_t length = ::readlinkat(folder, name.c_str(), text.data(), text.size());
@@ -86,6 +99,7 @@ std::expected<WriteTarget, TargetFailure> resolveWriteTarget(const std::string& 
       struct stat folderStatus {};
       if (::fstat(folder.get(), &folderStatus) != 0) return failCause(errno, name);
       if (plantedLink(folderStatus, status)) return fail(TargetProblem::PlantedLink, name);
+      if (magicLink(folder.get(), folderStatus)) return fail(TargetProblem::MagicLink, path);
       if (++hops > kLinkHops) return fail(TargetProblem::LinkLoop, name);
       const std::string target = linkText(folder.get(), name);
       if (target.empty()) return failCause(errno ? errno : EINVAL, name);
@@ -132,6 +146,10 @@ std::string targetFailureText(const TargetFailure& failure) {
     case TargetProblem::PlantedLink:
       return where + " is a link made by another user in a shared folder; it is not followed.";
     case TargetProblem::LinkLoop: return where + " leads through too many links.";
+    case TargetProblem::MagicLink:
+      return where +
+             " leads through a link the kernel keeps under /proc for an open file, which names no file "
+             "to replace; it is not followed.";
     case TargetProblem::NoFolder: return "The folder " + where + " does not exist.";
     case TargetProblem::NoPermission: return "You have no permission to examine " + where + ".";
     case TargetProblem::Failed: break;

@@ -18,6 +18,7 @@ enum class TargetProblem {
   NotRegular,    // a device, FIFO or socket
   PlantedLink,   // a link in a shared sticky folder that someone else made
   LinkLoop,      // links that lead round in a circle, or too many of them
+  MagicLink,     // a link of /proc to a process's open file or folder (/dev/stdout, /proc/self/fd/3)
   NoFolder,      // a folder on the way does not exist or is no folder
   NoPermission,  // a folder on the way or the name cannot be examined
   Failed,

@@ -15,8 +15,17 @@ namespace oza {
 
 namespace {
 
-void showCardWriteFailed(Platform& platform, const std::string& path) {
-  platform.message(cardWriteFailed(path).text, MessageIcon::Critical);
+// The card's BIOS is loaded from a file of its own in the temporary folder;
+// the message names that folder, or says that there is none.
+void showTempFileFailed(Platform& platform) {
+  const std::string folder = tempFolder(platform);
+  const std::string text =
+      folder.empty()
+          ? withReason("The card's BIOS could not be written to a temporary file.",
+                       "No folder for temporary files was found: TMPDIR names none, and neither XDG_RUNTIME_DIR "
+                       "nor HOME leads to a folder of this user's own.")
+          : withReason(cardWriteFailed(folder).text, "No new file could be made in this folder.");
+  platform.message(text, MessageIcon::Critical);
 }
 
 }  // namespace
@@ -54,7 +63,7 @@ bool loadBiosFromCard(Session& session, const std::string& address, RomAccess& a
   const std::string path = writeTempFile(session.platform(), "oza",
                                          std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (path.empty()) {
-    showCardWriteFailed(session.platform(), path);
+    showTempFileFailed(session.platform());
     return false;
   }
   if (!loadBiosPath(session, path)) return false;

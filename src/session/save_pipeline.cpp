@@ -16,7 +16,13 @@ const char* const kImageWriteFailed =
     "Error writing BIOS to file. Maybe file system error (HD full/write protected)? - Debug information: "
     "'WriteBIOSToFile(sFile)' reported error.";
 
+WriteMessage imageWriteFailed() { return {kImageWriteFailed, MessageIcon::Information, kDefaultTitle, true}; }
+
 }  // namespace
+
+bool saveTargetAccepted(Session& session, const std::string& path) {
+  return askBeforeReplacing(session.platform(), path, imageWriteFailed());
+}
 
 std::string saveBiosDialog(Session& session) {
   FileDialogRequest request;
@@ -37,7 +43,7 @@ bool saveBiosFile(Session& session) {
 
   const std::string path = saveBiosDialog(session);
   if (path.empty()) return false;
-  const WriteMessage failed{kImageWriteFailed, MessageIcon::Information, kDefaultTitle, true};
+  const WriteMessage failed = imageWriteFailed();
   if (!askBeforeReplacing(platform, path, failed)) return false;
   if (const WriteResult written = writeImageFile(path, pending->bytes, platform.fileWrites); !written) {
     showWriteFailure(platform, written.error(), failed);

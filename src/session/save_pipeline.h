@@ -17,4 +17,8 @@ bool saveBiosFile(Session& session);
 
 std::string saveBiosDialog(Session& session);
 
+// Whether a save would write to `path`: the refusals and the overwrite
+// question of saveBiosFile, with their messages; nothing is written.
+bool saveTargetAccepted(Session& session, const std::string& path);
+
 }  // namespace oza

@@ -17,4 +17,21 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$oza" --version 2>/d
 err=$(QT_QPA_PLATFORM=offscreen "$oza" --frobnicate 2>&1 >/dev/null); rc=$?
 [ $rc = 2 ] || fail "unknown option exit $rc"
 grep -q "frobnicate" <<<"$err" || fail "unknown option message: $err"
+
+# A signal that ends a program ends the window while its start-up message is
+# open too (before its event loop runs), and ends it by that signal.
+ulimit -c 0
+for signal in TERM INT HUP USR1 QUIT; do
+  QT_QPA_PLATFORM=offscreen "$oza" /nonexistent/card.rom >/dev/null 2>&1 &
+  pid=$!
+  sleep 3
+  kill -s "$signal" "$pid"
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill -KILL "$pid"
+    fail "SIG$signal left the window running"
+  fi
+  wait "$pid"; rc=$?
+  [ "$rc" = $((128 + $(kill -l "$signal"))) ] || fail "SIG$signal ended the window with exit $rc"
+done
 echo "command line ok"

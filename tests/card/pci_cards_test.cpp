@@ -136,7 +136,8 @@ TEST_F(PciCards, APartialCopyIsNamedWithWhatItLacks) {
       {"window larger than the read",
        131072,
        "0",
-       {"gave 6 of the ROM window's 131,072 bytes", "131,066 bytes after them"}},
+       {"gave 6 of the ROM window's 131,072 bytes, fewer than the PCI images the ROM declares: the read was cut "
+        "short, and the 131,066 bytes after them"}},
       {"shadow copy of the boot display", 6, "1", {"the boot display", "system memory"}},
       {"both", 65536, "1", {"gave 6 of", "; and the card is the boot display"}},
       {"no resource, no boot_vga", 0, nullptr, {}},

@@ -37,6 +37,19 @@ class CardCommands : public ::testing::Test {
   std::ostringstream out, err;
 };
 
+// Memory that runs out in the middle of a command (here while the ROM is
+// read) stops it with a message and exit 1; the ROM is switched off again.
+TEST_F(CardCommands, RunningOutOfMemoryIsAMessageAndExit1) {
+  struct Exhausted : test::FakeRomAccess {
+    std::optional<std::vector<std::uint8_t>> read(const std::string&, std::size_t) override { throw std::bad_alloc(); }
+  } exhausted;
+  CliContext context{out, err, exhausted};
+  EXPECT_EQ(runCommandLine({"read-card", "0000:01:00.0", "--out", dir.file("card.rom")}, context), 1);
+  EXPECT_EQ(err.str(), "oza-cli: out of memory\n");
+  EXPECT_TRUE(exhausted.enabled.empty());
+  EXPECT_GE(exhausted.disables, exhausted.enables);
+}
+
 TEST_F(CardCommands, CardsListsTheCardsAsJson) {
   EXPECT_EQ(run({"cards"}), 0);
   EXPECT_EQ(out.str(),
@@ -146,7 +159,11 @@ TEST(CliHelp, HelpAndVersionGoToStandardOutputWithExitZero) {
 TEST(CliHelp, HelpForAnUnknownCommandIsAUsageError) {
   EXPECT_EQ(test::runCli("help frobnicate").exitCode, 2);
   EXPECT_EQ(test::runCli("help dump save").exitCode, 2);
-  EXPECT_EQ(test::runCli("--help dump").exitCode, 2);
+  for (const char* arguments : {"--help dump", "--version x", "-h x"}) {
+    const test::CliRun run = test::runCli(arguments, true);
+    EXPECT_EQ(run.exitCode, 2) << arguments;
+    EXPECT_TRUE(has(run.out, " takes no arguments\n")) << run.out;
+  }
 }
 
 }  // namespace

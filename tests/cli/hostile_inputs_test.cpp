@@ -129,6 +129,25 @@ TEST_F(CliHostile, ASaveUnderAFileSizeLimitSaysSoAndLeavesNothingBehind) {
   EXPECT_EQ(test::listDir(dir.path()).size(), 3u);  // in.rom, Profiles.xml, fifo: no temporary file
 }
 
+TEST_F(CliHostile, ADryRunFailsWhereTheSaveWouldTheTargetIncluded) {
+  const struct {
+    std::string target;
+    int exitCode;
+  } cases[] = {{"/dev/null", 1}, {fifo, 1}, {dir.path(), 1}, {image, 1}, {"/dev/stdout", 1}, {out, 0}};
+  for (const auto& c : cases) {
+    for (const char* command : {"save", "set"}) {
+      SCOPED_TRACE(c.target + " " + command);
+      const std::vector<std::string> args = {command, image, "--out", c.target};
+      std::vector<std::string> dry = args;
+      dry.push_back("--dry-run");
+      EXPECT_EQ(runCli(dry).exitCode, c.exitCode);
+      EXPECT_FALSE(fs::exists(out));
+      EXPECT_EQ(runCli(args).exitCode, c.exitCode);
+      fs::remove(out);
+    }
+  }
+}
+
 TEST_F(CliHostile, NamesAreTakenAsGivenAndDashDashEndsTheOptions) {
   EXPECT_EQ(runCli(std::vector<std::string>{"save", image, "--out", dir.file("keep.rom ")}).exitCode, 0);
   EXPECT_TRUE(fs::exists(dir.file("keep.rom ")));
@@ -224,6 +243,14 @@ TEST_F(CliHostile, TheCardsBiosIsReadAndSwitchedOnlyThroughItsOwnAttribute) {
   run = runCli("read-card 0000:01:00.0 --out " + out, false, 20);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(fs::exists(out));
+
+  fs::remove(device + "/rom");
+  ASSERT_EQ(::link(dir.file("victim").c_str(), (device + "/rom").c_str()), 0);
+  run = runCli("read-card 0000:01:00.0 --out " + out, false, 20);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(has(run.out, "is not the kernel's own (a file of sysfs with no other name)")) << run.out;
+  EXPECT_EQ(test::readText(dir.file("victim")), "precious");
+  fs::remove(device + "/rom");
 
   // An attribute that never ends is read no further than a few kilobytes.
   fs::remove(device + "/vendor");

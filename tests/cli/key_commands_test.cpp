@@ -247,10 +247,20 @@ TEST(KeyCommands, EditsAScriptCannotMakeAreUsageErrorsNamingTheKey) {
   test::TempDir dir;
   const std::string image = dir.file("in.rom"), out = dir.file("out.rom");
   test::writeBytes(image, test::fixtureKinds().at("type1_rev4.rom").build());
+  const std::string twice = dir.file("twice.json"), huge = dir.file("huge.json"), many = dir.file("many.json");
+  test::writeText(twice, R"({"fan.tmax_c":80,"fan.tmax_c":95})");
+  test::writeText(huge, R"({"fan.tmax_c":9007199254740993})");
+  std::string keys = "{";
+  for (int k = 0; k < 100000; ++k) keys += (k ? ",\"" : "\"") + std::to_string(k) + "\":0";
+  test::writeText(many, keys + "}");  // 1 MB, read in linear time
   const struct {
     std::vector<std::string> args;
     const char* says;
   } cases[] = {
+      {{"set", image, "--edits", twice, "--out", out}, "names the key 'fan.tmax_c' twice"},
+      {{"set", image, "--edits", huge, "--out", out}, "fan.tmax_c: 9007199254740993 is outside 0..255"},
+      {{"set", image, "fan.tmax_c=9007199254740993", "--out", out}, "fan.tmax_c: 9007199254740993 is outside"},
+      {{"set", image, "--edits", many, "--out", out}, "no key '0'"},
       {{"set", image, "clock_info.x.gpu_mhz=1", "--out", out}, "no key 'clock_info.x.gpu_mhz'"},
       {{"set", image, "clock_info.20.gpu_mhz=1", "--out", out}, "no key 'clock_info.20.gpu_mhz'"},
       {{"set", image, "checksum=5", "--out", out}, "checksum: is read-only"},
@@ -326,7 +336,8 @@ TEST(KeyCommands, AFileOfEditsServesLikeArgumentsAndSetPrintsTheSavedValues) {
             "clock_info.0.gpu_mhz = 700 MHz\nclock_info.0.memory_mhz = 500 MHz\n"
             "clock_info.0.voltage_v = 1.1 V\nfan.mode = transfer_function\n");
 
-  for (const char* bad : {"[1, 2]", "{\"fan.tmax_c\": [90]}", "{\"fan.tmax_c\": ", "{\"no.such\": 1}"}) {
+  for (const char* bad : {"[1, 2]", "{\"fan.tmax_c\": [90]}", "{\"fan.tmax_c\": ", "{\"no.such\": 1}",
+                          "{\"\":1,\"\":2}", "7", "{\"fan.tmax_c\": 90} {}"}) {
     SCOPED_TRACE(bad);
     test::writeText(edits, bad);
     EXPECT_EQ(cli({"set", image, "--edits", edits, "--out", dir.file("c.rom")}).exitCode, 2);

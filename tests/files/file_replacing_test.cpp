@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,6 +100,43 @@ TEST(ReplaceFile, GivesUpWithoutTouchingAnything) {
 
   EXPECT_EQ(test::readText(target), "old");
   EXPECT_EQ(test::listDir(dir.path()).size(), 4u);
+}
+
+// Another program that changes the name while the new file is written keeps
+// its change, and the reason says so instead of blaming the disk.
+TEST(ReplaceFile, ANameChangedMeanwhileIsLeftAndSaysHow) {
+  const struct {
+    std::function<void(const std::string&)> change;
+    std::string reason;
+  } cases[] = {
+      {[](const std::string& target) {
+         test::writeText(target + ".other", "other");
+         fs::rename(target + ".other", target);
+       },
+       "was replaced by another program while the new file was written"},
+      {[](const std::string& target) { fs::remove(target); }, "was removed by another program"},
+      {[](const std::string& target) {
+         fs::remove(target);
+         fs::create_symlink("elsewhere", target);
+       },
+       "became a symbolic link while"},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    const std::string target = dir.file("card.rom");
+    test::writeText(target, "old");
+    FileWriteSeams seams;
+    seams.flush = [&](int) {
+      c.change(target);
+      return true;
+    };
+    const WriteResult written = replaceFile(target, "new", seams);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().problem, WriteProblem::Refused);
+    EXPECT_NE(written.error().reason.find("\"" + target + "\" " + c.reason), std::string::npos)
+        << written.error().reason;
+    EXPECT_LE(test::listDir(dir.path()).size(), 1u);
+  }
 }
 
 }  // namespace

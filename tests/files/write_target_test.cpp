@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -60,6 +61,32 @@ TEST(WriteTarget, OnlyARegularFileOrNothingIsWritten) {
   ASSERT_EQ(::stat(dir.file("null").c_str(), &status), 0);
   EXPECT_TRUE(S_ISCHR(status.st_mode));
   EXPECT_EQ(test::listDir(dir.path()).size(), 6u);  // no temporary file either
+}
+
+// /proc's links to open files name the object, not a path: a deleted file
+// would be made anew as "gone.txt (deleted)", and standard output redirected
+// to an image would have that image replaced behind the caller's back.
+TEST(WriteTarget, TheKernelsLinksToOpenFilesAreNotFollowed) {
+  test::TempDir dir;
+  test::writeText(dir.file("gone.txt"), "");
+  test::writeText(dir.file("out.rom"), "image");
+  const int gone = ::open(dir.file("gone.txt").c_str(), O_RDONLY | O_CLOEXEC);
+  const int out = ::open(dir.file("out.rom").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(gone, 0);
+  ASSERT_GE(out, 0);
+  ::unlink(dir.file("gone.txt").c_str());
+  for (const std::string& path : {"/proc/self/fd/" + std::to_string(gone), "/proc/self/fd/" + std::to_string(out),
+                                  "/dev/fd/" + std::to_string(out), std::string("/proc/self/cwd/out.rom")}) {
+    SCOPED_TRACE(path);
+    const auto target = resolveWriteTarget(path);
+    ASSERT_FALSE(target);
+    EXPECT_EQ(target.error().problem, TargetProblem::MagicLink);
+    EXPECT_FALSE(replaceFile(path, "new"));
+  }
+  ::close(gone);
+  ::close(out);
+  EXPECT_EQ(test::listDir(dir.path()), std::vector<std::string>{"out.rom"});
+  EXPECT_EQ(test::readText(dir.file("out.rom")), "image");
 }
 
 TEST(WriteTarget, ALinkPlantedInASharedFolderIsNotFollowed) {

@@ -47,7 +47,9 @@ TEST_F(CardLoading, APartialCopyIsLoadedWithAWarning) {
   ASSERT_TRUE(loadBiosFromCard(session, "0000:01:00.0", access));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning);
-  EXPECT_NE(platform.messages[0].text.find("gave 65,536 of the ROM window's 131,072 bytes"), std::string::npos)
+  EXPECT_NE(platform.messages[0].text.find("gave 65,536 of the ROM window's 131,072 bytes, only the PCI images the "
+                                           "ROM declares: the 65,536 bytes after them"),
+            std::string::npos)
       << platform.messages[0].text;
   EXPECT_NE(platform.messages[0].text.find("Do not flash an edit of this copy"), std::string::npos);
   EXPECT_EQ(session.image()->bytes.bytes(), rom);
@@ -98,6 +100,36 @@ TEST(CardLoadingTemporaryCopy, ATrappedTemporaryFolderChangesNothing) {
   EXPECT_EQ(test::readBytes(copy), rom);
   std::remove(copy.c_str());
   EXPECT_EQ(trap.damage(), "");
+}
+
+// The message names the folder the copy was to go to, or says there is none.
+TEST(CardLoadingTemporaryCopy, NoTemporaryCopyNamesTheFolderOrItsAbsence) {
+  test::FakeSysfs sysfs;
+  test::FakeRomAccess access;
+  sysfs.addDevice("0000:01:00.0", "0x1002", "0x9501", "0x030000", test::FixtureImage().build());
+  test::TempDir dir;
+  test::writeText(dir.file("plain"), "");
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const std::string runtime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+  unsetenv("HOME");
+  unsetenv("XDG_RUNTIME_DIR");
+  const struct {
+    std::string folder;
+    std::string text;
+  } cases[] = {
+      {dir.file("plain"), "could not be written to \"" + dir.file("plain") + "\"."},
+      {"", "could not be written to a temporary file.\nNo folder for temporary files was found"},
+  };
+  for (const auto& c : cases) {
+    TrappedTempPlatform platform(c.folder);
+    Session session(platform);
+    session.start();
+    EXPECT_FALSE(loadBiosFromCard(session, "0000:01:00.0", access));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find(c.text), std::string::npos) << platform.messages[0].text;
+  }
+  if (!home.empty()) setenv("HOME", home.c_str(), 1);
+  if (!runtime.empty()) setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
 
 }  // namespace

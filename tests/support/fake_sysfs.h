@@ -32,6 +32,7 @@ class FakeSysfs {
     writeText(folder + "/vendor", vendor + "\n");
     writeText(folder + "/device", device + "\n");
     writeText(folder + "/class", cardClass + "\n");
+    writeText(folder + "/" + kFakeDeviceMark, "");
     if (withRom) writeBytes(folder + "/rom", rom);
   }
 

@@ -3,6 +3,7 @@
 #include "verify/check_rules.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "image/atom_tables.h"
 #include "image/table_layout.h"

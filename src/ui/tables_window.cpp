@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -138,6 +139,9 @@ TablesWindow::TablesWindow(QWidget* parent) : QDialog(parent) {
   bytes_->setReadOnly(true);
   bytes_->setLineWrapMode(QPlainTextEdit::NoWrap);
   bytes_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // A whole line of 16 bytes, their text beside them, without scrolling.
+  bytes_->setMinimumWidth(QFontMetrics(bytes_->font()).horizontalAdvance(QString(78, '0')) +
+                          bytes_->verticalScrollBar()->sizeHint().width() + 12);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 1);
   layout->addWidget(split, 1);
@@ -146,7 +150,7 @@ TablesWindow::TablesWindow(QWidget* parent) : QDialog(parent) {
   connect(copy, &QShortcut::activated, this, [this] { copySelection(); });
   addReportFooter(*this, *layout, QString(), [this] { copyAsText(); });
   summary_ = findChild<QLabel*>(QStringLiteral("summary"));
-  resize(980, 560);
+  resize(1100, 600);
 }
 
 void TablesWindow::follow(const LoadedImage* image) {
@@ -173,6 +177,8 @@ void TablesWindow::rebuild(const LoadedImage& image) {
   addFindings(tree_, findings);
   tree_->expandToDepth(0);
   for (int c = 0; c < tree_->columnCount(); ++c) tree_->resizeColumnToContents(c);
+  // Room for the strap numbers, two levels further in once expanded.
+  tree_->setColumnWidth(0, tree_->columnWidth(0) + 2 * tree_->indentation());
   const std::size_t modules = image.vramInfo ? image.vramInfo->modules.size() : 0;
   summary_->setText(QStringLiteral("%1 data tables, %2 command tables, %3 memory modules, %4 findings")
                         .arg(image.tables.data.entries.size())

@@ -45,7 +45,7 @@ void checkTablesWithinImage(const ImageFile& file, const ImageFile*, Finding& fo
       file, {LayoutProblem::PastFile, LayoutProblem::PastDeclaredImage, LayoutProblem::MasterTooShort}, tables);
   if (!problems) return found.notRun(kNoTables);
   found.note("tables.count", double(tables));
-  found.judge(CheckOutcome::Warning, *problems, std::to_string(tables) + " tables within the declared image");
+  found.judge(CheckOutcome::Warning, *problems, std::to_string(tables) + " tables, none past the image or the file");
 }
 
 void checkTablesApart(const ImageFile& file, const ImageFile*, Finding& found) {

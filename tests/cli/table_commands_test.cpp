@@ -70,6 +70,24 @@ TEST(CliTables, FindingsOfALayoutThatIsWrongAndFilesThatAreNoImage) {
   EXPECT_EQ(runCli("tables").exitCode, 2);
 }
 
+TEST(CliTables, DiffRowsOfBytesNameTheirTableOrNone) {
+  test::TempDir dir;
+  std::vector<std::uint8_t> bytes = test::fixtureKinds().at("vram_info_rev4.rom").build();
+  test::writeBytes(dir.file("a.rom"), bytes);
+  bytes[test::FixtureImage::kVramInfo + 40] ^= 0x01;
+  bytes[0x5000] ^= 0x01;
+  test::writeBytes(dir.file("b.rom"), bytes);
+  const auto diff = runCli("diff " + dir.file("a.rom") + " " + dir.file("b.rom") + " --format json");
+  EXPECT_EQ(diff.exitCode, 1);
+  const Json rows = Json::parse(diff.out)["differences"];
+  std::vector<Json> tables;
+  for (const Json& row : rows)
+    if (row.contains("table")) tables.push_back(row["table"]);
+  EXPECT_EQ(tables, (std::vector<Json>{Json("VRAM_Info"), Json()}));
+  EXPECT_TRUE(
+      has(runCli("diff " + dir.file("a.rom") + " " + dir.file("b.rom")).out, "Bytes 0x3028 (1 byte) in VRAM_Info\t"));
+}
+
 TEST(CliTables, MemoryModuleKeysOfEachRevision) {
   test::TempDir dir;
   for (const char* kind : {"vram_info_rev3.rom", "vram_info_rev4.rom"}) {

@@ -2,6 +2,8 @@
 
 // The whole load pipeline on arbitrary bytes.
 #include "fuzz_files.h"
+#include "image/table_layout.h"
+#include "keys/value_keys.h"
 #include "platform/scripted_platform.h"
 #include "session/load_pipeline.h"
 #include "session/session.h"
@@ -15,5 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   session.start();
   const bool loaded = oza::loadBiosFile(session, path);
   if (!loaded && platform.messages.empty()) oza::fuzz::violated("a failed load showed no message");
+  // The check and the tables window judge the layout of any file, loaded or not.
+  const oza::ByteImage bytes(std::vector<std::uint8_t>(data, data + size));
+  (void)oza::layoutFindings(bytes, oza::readAtomTables(bytes));
+  if (const oza::LoadedImage* image = session.image())
+    for (const oza::KeyRef& key : oza::keysUnder("memory.module"))
+      if (key.entry->present(*image, key.index)) (void)key.entry->value(*image, key.index);
   return 0;
 }

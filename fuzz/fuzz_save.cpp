@@ -19,6 +19,7 @@
 #include "session/load_pipeline.h"
 #include "session/save_pipeline.h"
 #include "session/session.h"
+#include "verify/image_diff.h"
 
 namespace {
 
@@ -124,6 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   oza::Session reloaded(again);
   reloaded.start();
   if (!oza::loadBiosFile(reloaded, target)) oza::fuzz::violated("the saved image does not load again");
+  // The rows of changed bytes name the tables they lie in.
+  if (reloaded.image()) (void)oza::diffImages(*session.image(), *reloaded.image());
   const auto read = oza::readBiosFile(target);
   if (!read) oza::fuzz::violated("the saved file cannot be read");
   const oza::ByteImage& saved = *read;

@@ -9,6 +9,7 @@
 #include "cli/image_commands.h"
 #include "cli/key_commands.h"
 #include "cli/profile_commands.h"
+#include "cli/table_commands.h"
 #include "cli/verify_commands.h"
 #include "session/session.h"
 #include "text/message_text.h"
@@ -129,6 +130,14 @@ std::vector<CommandEntry> buildTable() {
        "differ outside every known field. Exit 0 when equal, 1 when they differ, 2 when one does\n"
        "not load.",
        runDiff},
+      {"tables",
+       {{"IMAGE"}},
+       {kFormat},
+       "Lists the data and command tables of IMAGE by the master tables: index, name, offset, size\n"
+       "and revisions, for command tables the work space, parameter space and \"updated by\n"
+       "utility\" flag; then what their layout says (a table past the image, two that overlap).\n"
+       "JSON unless --format text. Read-only; the image need not load.",
+       runTables},
       {"help", {{"COMMAND", 0, 1}}, {}, "Shows the usage, or what COMMAND does.", runHelp},
   };
 }

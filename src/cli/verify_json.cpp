@@ -31,13 +31,17 @@ std::string checkJson(const CheckReport& report) { return jsonText(checkJsonValu
 
 Json differenceRowsJson(const std::vector<Difference>& differences) {
   Json rows = Json::array();
-  for (const Difference& d : differences)
-    rows.push_back({{"what", d.what},
-                    {"a", d.a},
-                    {"b", d.b},
-                    {"key", d.key},
-                    {"valueA", keyValueJson(d.valueA)},
-                    {"valueB", keyValueJson(d.valueB)}});
+  for (const Difference& d : differences) {
+    Json row = {{"what", d.what},
+                {"a", d.a},
+                {"b", d.b},
+                {"key", d.key},
+                {"valueA", keyValueJson(d.valueA)},
+                {"valueB", keyValueJson(d.valueB)}};
+    // Bytes outside every table have none to name.
+    if (d.table) row["table"] = d.table->empty() ? Json() : Json(*d.table);
+    rows.push_back(std::move(row));
+  }
   return rows;
 }
 

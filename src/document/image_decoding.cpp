@@ -99,6 +99,10 @@ std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage 
   loaded.bytes = std::move(bytes);
   const ByteImage& image = loaded.bytes;
   loaded.pciImages = walkPciImages(image);
+  // Read-only, and never a reason to stop: an image whose tables are
+  // inconsistent still loads, and the check says what is wrong with them.
+  loaded.tables = readAtomTables(image);
+  loaded.vramInfo = readVramInfo(image);
 
   const std::optional<StringPositions> positions = findStringPositions(image);
   if (!positions) return stop(LoadError::StringPositions);

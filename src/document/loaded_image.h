@@ -9,9 +9,11 @@
 
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
+#include "image/atom_tables.h"
 #include "image/byte_image.h"
 #include "image/info_strings.h"
 #include "image/pci_images.h"
+#include "image/vram_info.h"
 #include "powerplay/clock_location.h"
 #include "powerplay/clock_records.h"
 
@@ -63,7 +65,9 @@ struct LoadedImage {
   std::optional<OverdriveClocks> overdrive;  // none: the image has no Overdrive block
 
   FanReading fan;
-  PciImageChain pciImages;  // every image of the file's chain, and what follows it
+  PciImageChain pciImages;           // every image of the file's chain, and what follows it
+  AtomTables tables;                 // the master tables and every table they list
+  std::optional<VramInfo> vramInfo;  // the memory modules, where the image has them
   std::vector<LoadNotice> notices;
 
   // The PowerPlay states of a header-read table (none for a signature-found one).

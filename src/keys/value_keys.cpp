@@ -102,6 +102,54 @@ Getter stateSlot(int slot) {
 bool always(const LoadedImage&, int) { return true; }
 bool stateExists(const LoadedImage& image, int s) { return s < static_cast<int>(image.states().classification.size()); }
 
+// The memory modules of VRAM_Info, read-only. A key names one index, so the
+// straps of each module have a key of their own.
+template <typename Add>
+void addMemoryModuleKeys(Add add) {
+  constexpr int kModules = 8;
+  constexpr int kStraps = 16;
+  const auto module = [](const LoadedImage& image, int n) -> const MemoryModule* {
+    if (!image.vramInfo || n < 0 || n >= static_cast<int>(image.vramInfo->modules.size())) return nullptr;
+    return &image.vramInfo->modules[static_cast<std::size_t>(n)];
+  };
+  const auto field = [module](auto get) {
+    return [module, get](const LoadedImage& image, int n) -> KeyValue {
+      const MemoryModule* m = module(image, n);
+      return m ? get(*m) : none();
+    };
+  };
+  const auto exists = [module](const LoadedImage& image, int n) { return module(image, n) != nullptr; };
+  add({"memory.module.count", 1, "", number(0, 255),
+       "How many memory modules the VRAM_Info table describes (that lie in it); keys name the first 8", "", "", false,
+       [](const LoadedImage& image, int) {
+         return KeyValue(double(image.vramInfo ? image.vramInfo->modules.size() : 0));
+       }});
+  add({"memory.module.N.vendor", kModules, "", text(), "The vendor of memory module N", "", "", false,
+       field([](const MemoryModule& m) { return KeyValue(m.vendor()); }), exists});
+  add({"memory.module.N.type", kModules, "", text(), "The memory type of memory module N", "", "", false,
+       field([](const MemoryModule& m) { return KeyValue(m.type()); }), exists});
+  add({"memory.module.N.size_mb", kModules, "MB", number(0, 255 * 16, 1, true),
+       "The memory size of memory module N; none where the table does not say", "", "", false,
+       field([](const MemoryModule& m) { return m.sizeMb ? KeyValue(double(*m.sizeMb)) : none(); }), exists});
+  add({"memory.module.N.strap_count", kModules, "", number(0, 65535), "How many timing straps memory module N holds",
+       "", "", false, field([](const MemoryModule& m) { return KeyValue(double(m.straps.size())); }), exists});
+  for (int n = 0; n < kModules; ++n) {
+    const auto strap = [module, n](const LoadedImage& image, int s) -> const MemoryStrap* {
+      const MemoryModule* m = module(image, n);
+      if (!m || s >= static_cast<int>(m->straps.size())) return nullptr;
+      return &m->straps[static_cast<std::size_t>(s)];
+    };
+    const std::string which = std::to_string(n);
+    add({"memory.module." + which + ".strap.N.up_to_mhz", kStraps, "MHz", number(0, 42949672.95, 0.01),
+         "The memory clock up to which timing strap N of memory module " + which + " applies", "", "", false,
+         [strap](const LoadedImage& image, int s) {
+           const MemoryStrap* found = strap(image, s);
+           return found ? KeyValue(megahertz(found->upTo)) : none();
+         },
+         [strap](const LoadedImage& image, int s) { return strap(image, s) != nullptr; }});
+  }
+}
+
 std::vector<ValueKey> buildKeys() {
   const KeyType clock = number(0, 167772.15, 0.01);
   const KeyType percent = number(0, kLargestPercent);
@@ -371,6 +419,7 @@ std::vector<ValueKey> buildKeys() {
        "Of the bytes after the PCI images, those that are neither 0x00 nor 0xFF", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.pciImages.tailData)); }},
       "Data bytes after the PCI images");
+  addMemoryModuleKeys(add);
   return k;
 }
 

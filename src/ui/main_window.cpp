@@ -30,6 +30,7 @@
 #include "ui/check_window.h"
 #include "ui/clock_page.h"
 #include "ui/compare_window.h"
+#include "ui/tables_window.h"
 #include "ui/control_descriptions.h"
 #include "ui/fan_graph_widget.h"
 #include "ui/fan_pages.h"
@@ -190,6 +191,9 @@ void MainWindow::buildMenus() {
   QMenu* info = menuBar()->addMenu(QString());
   binder_.bindAction(f.infoMenu, info->menuAction());
   add(info, f.faqItem, QKeySequence(Qt::Key_F1));
+  QAction* tables = info->addAction(QStringLiteral("&Tables\u2026"));
+  tables->setObjectName(QStringLiteral("Tables"));
+  connect(tables, &QAction::triggered, this, [this] { showTables(); });
   add(info, f.aboutItem);
 }
 
@@ -256,6 +260,7 @@ void MainWindow::afterSync() {
   for (FanGraphWidget* graph : {type1Graph_, type2Graph_})
     if (graph) graph->follow();
   if (textWindow_) textWindow_->follow();
+  if (tablesWindow_) tablesWindow_->follow(session_.image());
 }
 
 void MainWindow::start(const std::string& commandLine) {
@@ -339,6 +344,12 @@ CompareWindow* MainWindow::compareWith(std::string path) {
   return showWindow(compareWindow_);
 }
 
+TablesWindow* MainWindow::showTables() {
+  if (!tablesWindow_) tablesWindow_ = std::make_unique<TablesWindow>(this);
+  tablesWindow_->follow(session_.image());
+  return showWindow(tablesWindow_);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
@@ -361,7 +372,8 @@ void MainWindow::exitProgram() {
   // Each window with unsaved edits may keep the program running.
   if (profileEditor_ && profileEditor_->isVisible() && !profileEditor_->close()) return;
   if (!close()) return;  // closes the text window and the About box first
-  for (QWidget* report : {static_cast<QWidget*>(checkWindow_.get()), static_cast<QWidget*>(compareWindow_.get())})
+  for (QWidget* report : {static_cast<QWidget*>(checkWindow_.get()), static_cast<QWidget*>(compareWindow_.get()),
+                          static_cast<QWidget*>(tablesWindow_.get())})
     if (report) report->close();
   QApplication::quit();
 }

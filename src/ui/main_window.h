@@ -17,6 +17,7 @@ class CardLoader;
 class CheckWindow;
 class ClockPage;
 class CompareWindow;
+class TablesWindow;
 class FanGraphWidget;
 class AboutBox;
 class TextWindowView;
@@ -55,6 +56,8 @@ class MainWindow : public QMainWindow {
   // "Compare with...": the differences of `path` (asked for when empty) to
   // the loaded image; null when cancelled or when an image does not load.
   CompareWindow* compareWith(std::string path);
+  // "Tables...": the tables of the loaded image, following it.
+  TablesWindow* showTables();
 
   // The profile editor window, or null before it was first shown.
   ProfileEditorWindow* profileEditor() { return profileEditor_.get(); }
@@ -86,6 +89,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ProfileEditorWindow> profileEditor_;
   std::unique_ptr<CheckWindow> checkWindow_;
   std::unique_ptr<CompareWindow> compareWindow_;
+  std::unique_ptr<TablesWindow> tablesWindow_;
   std::unique_ptr<CardLoader> cardLoader_;
   bool shownBefore_ = false;
   QAction* undo_ = nullptr;

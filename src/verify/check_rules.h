@@ -27,6 +27,10 @@ void checkPciChain(const ImageFile& file, const ImageFile*, Finding& found);
 void checkWholeRom(const ImageFile& file, const ImageFile*, Finding& found);
 void checkClassOrder(const ImageFile& file, const ImageFile*, Finding& found);
 
+// Of the layout of the AtomBIOS tables: table_rules.cpp.
+void checkTablesWithinImage(const ImageFile& file, const ImageFile*, Finding& found);
+void checkTablesApart(const ImageFile& file, const ImageFile*, Finding& found);
+
 // Of the fan settings: fan_rules.cpp.
 void checkFanTable(const ImageFile& file, const ImageFile*, Finding& found);
 void checkTminBelowTmax(const ImageFile& file, const ImageFile*, Finding& found);

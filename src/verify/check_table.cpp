@@ -21,6 +21,8 @@ const CheckRule kRules[] = {
     {"gddr5_memory_clocks", "GDDR5 clock infos share one memory clock", false, checkGddr5MemoryClocks},
     {"pci_image_chain", "PCI image chain", false, checkPciChain},
     {"whole_rom", "Whole ROM copy", false, checkWholeRom},
+    {"tables_within_image", "Tables within the image", false, checkTablesWithinImage},
+    {"tables_apart", "Tables apart", false, checkTablesApart},
     {"fan_table_rises", "Fan look-up table rises", false, checkFanTable},
     {"tmin_below_tmax", "Tmin below Tmax", false, checkTminBelowTmax},
     {"tslope_as_computed", "Stored Tslope as computed", false, checkStoredTslope},

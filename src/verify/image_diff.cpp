@@ -15,6 +15,7 @@
 #include "text/message_text.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"
+#include "verify/range_tables.h"
 
 namespace oza {
 
@@ -22,7 +23,8 @@ namespace {
 
 class Collector {
  public:
-  Collector(const LoadedImage& a, const LoadedImage& b, std::vector<Difference>& out) : a_(a), b_(b), out_(out) {}
+  Collector(const LoadedImage& a, const LoadedImage& b, std::vector<Difference>& out)
+      : a_(a), b_(b), out_(out), tables_(a, b) {}
   // A row of a value key when the texts differ, named as the key table
   // labels it and carrying the key's values.
   void add(const std::string& key, const std::string& a, const std::string& b) {
@@ -30,17 +32,25 @@ class Collector {
     const std::optional<KeyRef> ref = findKey(key);
     if (!ref) return addRow(key, key, a, b);
     out_.push_back({ref->entry->labelOf(ref->index), a, b, key, ref->entry->value(a_, ref->index),
-                    ref->entry->value(b_, ref->index)});
+                    ref->entry->value(b_, ref->index), std::nullopt});
   }
   // A row of what no single key holds: a state, bytes.
   void addRow(const std::string& key, const std::string& what, const std::string& a, const std::string& b) {
-    if (a != b) out_.push_back({what, a, b, key, a, b});
+    if (a != b) out_.push_back({what, a, b, key, a, b, std::nullopt});
+  }
+  // A row of differing bytes, which names the tables they lie in.
+  void addBytes(const std::string& key, const std::string& what, const ByteRange& range) {
+    const std::string table = tables_.of(range);
+    const std::size_t before = out_.size();
+    addRow(key, what + inTables(table), bytesText(a_.bytes, range), bytesText(b_.bytes, range));
+    if (out_.size() > before) out_.back().table = table;
   }
 
  private:
   const LoadedImage& a_;
   const LoadedImage& b_;
   std::vector<Difference>& out_;
+  RangeTables tables_;
 };
 
 // "bytes.0x1234-0x123f" for a range, as a key.
@@ -230,8 +240,7 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
       return std::any_of(named.begin(), named.end(), [p](const KnownField& f) { return p >= f.first && p <= f.last; });
     };
     for (const ByteRange& range : differingRanges(ia, ib, inArea))
-      out.addRow(rangeKey(area, range), std::string(name) + " " + rangeText(range), bytesText(ia, range),
-                 bytesText(ib, range));
+      out.addBytes(rangeKey(area, range), std::string(name) + " " + rangeText(range), range);
   }
   std::vector<KnownField> knownOrArea = known;
   knownOrArea.insert(knownOrArea.end(), areas.begin(), areas.end());
@@ -245,8 +254,7 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
                  count(ranges, ranges == 1 ? "range" : "ranges"));
   const std::size_t shown = std::min(outside.size(), kLargestRangeList);
   for (std::size_t r = 0; r < shown; ++r)
-    out.addRow(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), bytesText(ia, outside[r]),
-               bytesText(ib, outside[r]));
+    out.addBytes(rangeKey("bytes", outside[r]), "Bytes " + rangeText(outside[r]), outside[r]);
   if (outside.size() > shown)
     out.addRow("bytes.further", "Bytes in further ranges", "",
                count(static_cast<std::int64_t>(outside.size() - shown), "ranges not listed"));

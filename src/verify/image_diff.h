@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct Difference {
   // ("bytes.0x3000-0x3003"), that stays the same from one version to the next.
   std::string key;
   KeyValue valueA, valueB;  // typed: a key's values, or the texts
+  // Of a row of differing bytes: the AtomBIOS tables they lie in (empty
+  // outside every table); none for the other rows.
+  std::optional<std::string> table;
 };
 
 // Everything that differs between two images both loaded to the end: what

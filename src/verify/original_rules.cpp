@@ -9,6 +9,7 @@
 #include "text/number_text.h"
 #include "verify/byte_ranges.h"
 #include "verify/known_fields.h"
+#include "verify/range_tables.h"
 
 namespace oza {
 
@@ -124,7 +125,9 @@ void checkBytesOutsideKnownFields(const ImageFile& file, const ImageFile* origin
   found.note("bytes.differing", double(differing));
   std::string detail = std::to_string(differing) + (differing == 1 ? " byte differs at " : " bytes differ at ");
   const std::size_t shown = std::min(ranges.size(), kLargestRangeList);
-  for (std::size_t r = 0; r < shown; ++r) detail += (r ? ", " : "") + rangeText(ranges[r]);
+  const RangeTables tables(original, image);
+  for (std::size_t r = 0; r < shown; ++r)
+    detail += (r ? ", " : "") + rangeText(ranges[r]) + inTables(tables.of(ranges[r]));
   if (ranges.size() > shown) detail += " and " + std::to_string(ranges.size() - shown) + " more ranges";
   found.warning(detail);
 }

@@ -393,7 +393,9 @@ TEST(KeyCommands, EveryKeySaysWhatItHoldsAndItsUnit) {
                                           "images.N.offset",
                                           "images.N.vendor_id",
                                           "images.N.device_id",
-                                          "images.end_offset"};
+                                          "images.end_offset",
+                                          "memory.module.count",
+                                          "memory.module.N.strap_count"};
   std::set<std::string> patterns;
   for (const ValueKey& entry : valueKeys()) {
     SCOPED_TRACE(entry.pattern);

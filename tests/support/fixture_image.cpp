@@ -110,6 +110,15 @@ std::vector<std::uint8_t> FixtureImage::build() const {
   putWord(b, kRomHeader + 0x20, kMasterData);
   putWord(b, kMasterData + 0x22, kPowerPlay);
   putWord(b, kMasterCommand + 0x76, kFanTable);
+  // The masters are sized for the entries written, so that they do not
+  // overlap: the data master through VRAM_Info, the command master through
+  // the fan-control table.
+  putWord(b, kMasterData, 4 + 2 * 29);
+  putWord(b, kMasterCommand, 4 + 2 * 58);
+  if (!vramInfo.empty()) {
+    putWord(b, kMasterData + 4 + 2 * 28, kVramInfo);
+    for (std::size_t i = 0; i < vramInfo.size(); ++i) b.at(static_cast<std::size_t>(kVramInfo) + i) = vramInfo[i];
+  }
 
   // PowerPlay.
   const std::int64_t records = clockPosition();

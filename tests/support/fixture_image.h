@@ -47,6 +47,7 @@ class FixtureImage {
   static constexpr std::int64_t kOverdrive = 0x1000;
   static constexpr std::int64_t kStrings = 0x90;
   static constexpr std::int64_t kPciData = 0x24;  // the first image's "PCIR", from the word at 0x18
+  static constexpr std::int64_t kVramInfo = 0x3000;
 
   explicit FixtureImage(std::size_t size = 65536);
 
@@ -99,6 +100,10 @@ class FixtureImage {
   std::vector<std::uint8_t> type2Thresholds = {40, 50, 60, 70, 80, 90, 100, 110};
   std::vector<std::uint8_t> type2Speeds = {38, 51, 64, 76, 89, 102, 114, 127};
   bool secondFanSection = false;  // an earlier type-1 section (for the R680 rule)
+
+  // A VRAM_Info table (test::vramInfoTable), written at kVramInfo and listed
+  // in the master data table, when not empty.
+  std::vector<std::uint8_t> vramInfo;
 
   // A declared image shorter than the file (byte 0x02 x 512), followed by a
   // second option-ROM image and 0xFF padding; 0 for a file that is one image.

@@ -2,6 +2,8 @@
 
 #include "support/fixture_kinds.h"
 
+#include "support/atom_table_fixture.h"
+
 namespace oza::test {
 
 std::map<std::string, FixtureImage> fixtureKinds() {
@@ -67,6 +69,18 @@ std::map<std::string, FixtureImage> fixtureKinds() {
   FixtureImage gddr5;
   gddr5.ramType = "GDDR5";
   save(gddr5, "gddr5_64k.rom");
+
+  // Memory modules: two GDDR3 modules of an R6xx card, three GDDR5 modules of
+  // an RV770 card, one of them with the longer timing entries.
+  FixtureImage vram3;
+  vram3.vramInfo =
+      vramInfoTable(3, {{0x03, 0x30, 0, 24, {40000, 80000, 100000}}, {0x01, 0x30, 0, 24, {50000, 120000}}});
+  save(vram3, "vram_info_rev3.rom");
+  FixtureImage vram4 = rv770;
+  vram4.vramInfo = vramInfoTable(4, {{0x06, 0x50, 32, 24, {15000, 50000, 90000, 120000}},
+                                     {0x01, 0x50, 32, 36, {71400, 130000}},
+                                     {0x05, 0x50, 64, 24, {100000}}});
+  save(vram4, "vram_info_rev4.rom");
   return all;
 }
 

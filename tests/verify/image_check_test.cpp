@@ -53,13 +53,13 @@ TEST_F(ImageCheck, ASoundImageListsEveryCheckAsPassed) {
   const auto bytes = sound().build();
   const CheckReport alone = check(bytes);
   // One classed PowerPlay state only: the class order is not checked.
-  EXPECT_EQ(alone.items.size(), 13u);
-  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 12u);
+  EXPECT_EQ(alone.items.size(), 15u);
+  EXPECT_EQ(with(alone, CheckOutcome::Passed).size(), 14u);
   EXPECT_EQ(with(alone, CheckOutcome::NotRun), Names{"PowerPlay classes in order"});
   EXPECT_EQ(alone.exitCode(true), 0);
   const CheckReport paired = check(bytes, &bytes);
-  EXPECT_EQ(paired.items.size(), 20u);
-  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 19u);
+  EXPECT_EQ(paired.items.size(), 22u);
+  EXPECT_EQ(with(paired, CheckOutcome::Passed).size(), 21u);
   const std::string text = checkText(paired);
   EXPECT_NE(text.find("ok       Byte sum as the original: "), std::string::npos) << text;
   EXPECT_NE(text.find("\n0 errors, 0 warnings\n"), std::string::npos) << text;

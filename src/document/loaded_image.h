@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "document/card_tables.h"
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
 #include "image/byte_image.h"
@@ -63,6 +64,7 @@ struct LoadedImage {
   std::optional<OverdriveClocks> overdrive;  // none: the image has no Overdrive block
 
   FanReading fan;
+  CardTables card;          // what the driver takes besides the records
   PciImageChain pciImages;  // every image of the file's chain, and what follows it
   std::vector<LoadNotice> notices;
 

@@ -382,7 +382,9 @@ TEST(KeyCommands, EveryKeySaysWhatItHoldsAndItsUnit) {
                                           "images.N.offset",
                                           "images.N.vendor_id",
                                           "images.N.device_id",
-                                          "images.end_offset"};
+                                          "images.end_offset",
+                                          "voltage_regulator.levels",
+                                          "thermal.fan_pulses_per_revolution"};
   std::set<std::string> patterns;
   for (const ValueKey& entry : valueKeys()) {
     SCOPED_TRACE(entry.pattern);

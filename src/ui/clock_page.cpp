@@ -165,8 +165,11 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   page->addWidget(bandsArea_, 0, 0);
   page->addWidget(statesFrame, 0, 1);
   page->addLayout(lockRow, 1, 0, 1, 2);
-  page->addWidget(overdrive, 2, 0, 1, 2);
-  page->setRowStretch(3, 1);
+  auto* boot = new QLabel(this);
+  binder.bind(tab.bootNote, boot);
+  page->addWidget(boot, 2, 0, 1, 2);
+  page->addWidget(overdrive, 3, 0, 1, 2);
+  page->setRowStretch(4, 1);
   page->setColumnStretch(1, 1);
   placeBands();
 }

@@ -86,6 +86,13 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   // after them), so that a load does not push the page past the window.
   images->setMinimumHeight(images->fontMetrics().lineSpacing() * 3);
   layout->addWidget(images);
+  auto* cardGroup = new QGroupBox(frame);
+  binder.bind(tab.cardFrame, cardGroup);
+  auto* facts = new QLabel(cardGroup);
+  facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  binder.bind(tab.cardFacts, facts);
+  (new QVBoxLayout(cardGroup))->addWidget(facts);
+  layout->addWidget(cardGroup);
   layout->addStretch(1);
   return frame;
 }

@@ -55,7 +55,7 @@ std::string cardSummaryText(const CardTables& card) {
     const ThermalController& controller = *card.thermal;
     thermal = "Thermal controller: " + thermalControllerText(controller.type) +
               (controller.fan ? ", with a fan" : ", without a fan");
-    if (!controller.internal() || !controller.fan) thermal += " (the card does not run its fan from the fan settings)";
+    if (!controller.internal() || !controller.fan) thermal += "; the fan settings do not run it";
   }
   return regulator + "\n" + pll + "\n" + thermal;
 }

@@ -90,8 +90,12 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   binder.bind(tab.cardFrame, cardGroup);
   auto* facts = new QLabel(cardGroup);
   facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Its three lines, before a load gives them, so that the window opens tall enough.
+  facts->setMinimumHeight(facts->fontMetrics().lineSpacing() * 3);
   binder.bind(tab.cardFacts, facts);
-  (new QVBoxLayout(cardGroup))->addWidget(facts);
+  auto* cardLayout = new QVBoxLayout(cardGroup);
+  cardLayout->setContentsMargins(6, 2, 6, 2);
+  cardLayout->addWidget(facts);
   layout->addWidget(cardGroup);
   layout->addStretch(1);
   return frame;

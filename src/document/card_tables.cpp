@@ -45,6 +45,8 @@ std::string cardSummaryText(const CardTables& card) {
   if (card.regulator) {
     regulator = "Voltage regulator: " + voltageControlText(*card.regulator);
     if (card.hasLevels()) regulator += ", levels " + levelsText(card);
+    // The driver walks the objects by their entries, not by this size.
+    if (card.regulator->sizeDisagrees) regulator += " (its size byte disagrees with its entries)";
   }
   std::string pll = "PLL maxima: unknown (no FirmwareInfo read)";
   if (card.firmware)

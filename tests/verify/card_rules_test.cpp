@@ -151,14 +151,20 @@ TEST(CardRules, BootStateFromFirmware) {
 }
 
 TEST(CardRules, StateLevels) {
-  expectRule(checkStateLevels, {{"three slots", [](Card&) {}, CheckOutcome::Passed},
-                                {"five slots",
-                                 [](Card& c) {
-                                   c.fixture.stateEntrySize = 6;
-                                   c.fixture.states = {{0x0008, {0, 0, 0, 0, 0}}, {0x0001, {1, 2, 3, 1, 2}}};
-                                 },
-                                 CheckOutcome::Warning,
-                                 "state 1 has 5 slots: the driver runs clock info 2 as high, not clock info 3, 1"}});
+  expectRule(checkStateLevels,
+             {{"three slots", [](Card&) {}, CheckOutcome::Passed},
+              {"five slots",
+               [](Card& c) {
+                 c.fixture.stateEntrySize = 6;
+                 c.fixture.states = {{0x0008, {0, 0, 0, 0, 0}}, {0x0001, {1, 2, 3, 1, 2}}};
+               },
+               CheckOutcome::Warning, "state 1 has 5 slots: the driver runs clock info 2 as high, not clock info 3, 1"},
+              {"five slots, one record for high",
+               [](Card& c) {
+                 c.fixture.stateEntrySize = 6;
+                 c.fixture.states = {{0x0008, {0, 0, 0, 0, 0}}, {0x0001, {1, 2, 3, 3, 3}}};
+               },
+               CheckOutcome::Passed}});
 }
 
 TEST(CardRules, FanRunByController) {

@@ -64,8 +64,9 @@ void checkVoltagesWithinRegulator(const ImageFile& file, const ImageFile* origin
   for (const Target& t : changedVoltages(file, original)) {
     if (t.millivolts >= lowest && t.millivolts <= highest) continue;
     above = above || t.millivolts > highest;
-    problems.push_back(blockName(t.record) + " (" + statesUsing(*file.image, t.record) +
-                       "): " + levelNote(card, t.millivolts));
+    const std::string states = statesUsing(*file.image, t.record);
+    problems.push_back(blockName(t.record) + (states.empty() ? "" : " (" + states + ")") + ": " +
+                       levelNote(card, t.millivolts));
     found.note(recordKey(t.record) + "voltage_v", t.millivolts / 1000.0);
   }
   found.judge(above ? CheckOutcome::Error : CheckOutcome::Warning, problems,

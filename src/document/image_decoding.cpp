@@ -138,6 +138,7 @@ std::expected<LoadedImage, LoadFailure> decodeImage(std::string path, ByteImage 
   if (static_cast<int>(loaded.clockInfos.size()) != shown) return stop(LoadError::ClockRecords, loaded.notices);
 
   loaded.fan = readFan(image, FanCard{isRv770Card(loaded.cardId), isR680(loaded.strings.chipType)});
+  loaded.card = readCardTables(image);
   return loaded;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "document/card_tables.h"
 #include "fan/fan_location.h"
 #include "fan/fan_settings.h"
 #include "image/atom_tables.h"
@@ -65,6 +66,7 @@ struct LoadedImage {
   std::optional<OverdriveClocks> overdrive;  // none: the image has no Overdrive block
 
   FanReading fan;
+  CardTables card;                   // what the driver takes besides the records
   PciImageChain pciImages;           // every image of the file's chain, and what follows it
   AtomTables tables;                 // the master tables and every table they list
   std::optional<VramInfo> vramInfo;  // the memory modules, where the image has them

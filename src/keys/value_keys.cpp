@@ -11,6 +11,7 @@
 #include "fan/fan_reader.h"
 #include "image/atom_layout.h"
 #include "image/id_tables.h"
+#include "keys/card_keys.h"
 #include "powerplay/clock_records.h"
 #include "save/checksum.h"
 #include "text/latin1.h"
@@ -283,6 +284,7 @@ std::vector<ValueKey> buildKeys() {
        "", "", false, stateSlot(2), stateExists});
   add({"states.N.high_clock_info", 255, "", number(0, 255, 1, true), "The clock info of mode 3 ('high') of state N", "",
        "", false, stateSlot(3), stateExists});
+  for (ValueKey& key : cardKeys()) add(std::move(key));
 
   // The fan tab.
   add({"fan.settings", 1, "", choice({"none", "type_1", "type_2"}),

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "document/loaded_image.h"
+#include "keys/value_keys.h"
 #include "tabs/field_controls.h"
 #include "text/number_text.h"
 #include "platform/platform.h"
@@ -43,7 +44,10 @@ ClockTab::ClockTab() {
   for (int i = 0; i < kClockBlocks; ++i) {
     gpuClock[i].onChange = [this] { mirrorLockedBlocks(gpuClock); };
     memoryClock[i].onChange = [this] { mirrorLockedBlocks(memoryClock); };
-    voltage[i].onChange = [this] { mirrorLockedBlocks(voltage); };
+    voltage[i].onChange = [this] {
+      mirrorLockedBlocks(voltage);
+      markVoltageLevels();
+    };
   }
   lock.onClick = [this] {
     applyClockInfoLock();
@@ -76,6 +80,27 @@ void ClockTab::show(const LoadedImage& image) {
   clearClockBlocks();
   showClockInfos(image.clockInfos);
   applyClockInfoLock();
+  showCard(image.card);
+}
+
+void ClockTab::showCard(const CardTables& card) {
+  card_ = card;
+  bootNote.setText(bootText(card));
+  const std::string levels = levelsText(card);
+  for (int i = 0; i < kClockBlocks; ++i) {
+    const std::optional<KeyRef> key = keyOfControl(voltage[i].name());
+    const std::string described = key ? keyDescription(*key) : "";
+    voltage[i].setToolTip(levels.empty() ? "" : described + "\nThe regulator's levels: " + levels);
+  }
+  markVoltageLevels();
+}
+
+void ClockTab::markVoltageLevels() {
+  for (int i = 0; i < kClockBlocks; ++i) {
+    const auto& number = voltage[i].number();
+    const bool value = card_.hasLevels() && voltage[i].enabled() && number && *number && **number > 0;
+    voltage[i].setProblem(value ? levelNote(card_, static_cast<int>(inSteps(**number, 1000))) : "");
+  }
 }
 
 void ClockTab::showClockInfos(const std::vector<ClockInfo>& records) {
@@ -243,7 +268,7 @@ void ClockTab::collect(std::vector<Control*>& out) {
   voltageCaption.collect(out);
   for (Control* c : {&bandScroll, &recordCount, &lock, &lockHelpLink, &stateList, &lowModeIndex, &mediumModeIndex,
                      &highModeIndex, &stateHelpLink, &standardGpuCaption, &standardRamCaption, &gpuLimitCaption,
-                     &ramLimitCaption, &standardGpuClock, &standardRamClock, &ramLimit, &gpuLimit})
+                     &ramLimitCaption, &standardGpuClock, &standardRamClock, &ramLimit, &gpuLimit, &bootNote})
     out.push_back(c);
 }
 

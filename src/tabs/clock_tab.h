@@ -8,6 +8,7 @@
 
 #include "controls/control.h"
 #include "controls/control_array.h"
+#include "document/card_tables.h"
 #include "document/shown_values.h"
 #include "powerplay/clock_records.h"
 #include "powerplay/powerplay_states.h"
@@ -54,6 +55,8 @@ class ClockTab {
   Control standardRamClock{"Label102", ControlKind::Label, "MHz"};
   Control ramLimit{"Label103", ControlKind::Label, "MHz"};
   Control gpuLimit{"Label104", ControlKind::Label, "MHz"};
+  // What the boot state runs at: FirmwareInfo's values, not its records'.
+  Control bootNote{"BootNote", ControlKind::Label};
 
   // Shows a loaded image: its states, its Overdrive clocks and limits, the
   // number of its records and the first of them, locked as the lock is.
@@ -97,8 +100,12 @@ class ClockTab {
   void colourBlock(const std::optional<int>& block, Rgb colour);
   void showClockInfos(const std::vector<ClockInfo>& records);
   void showOverdrive(const std::optional<OverdriveClocks>& clocks);
+  // Marks the voltage boxes whose value the regulator cannot set as it is.
+  void markVoltageLevels();
+  void showCard(const CardTables& card);
 
   PowerPlayStates states_;
+  CardTables card_;
   int records_ = 0;
 };
 

@@ -60,6 +60,7 @@ void InfoTab::show(const LoadedImage& image) {
   biosSize.setText(biosSizeText(image.bytes));
   preModified.setChecked(image.preModified);
   pciImages.setText(pciChainText(image.pciImages));
+  cardFacts.setText(cardSummaryText(image.card));
   showDiagram(s);
 }
 
@@ -178,7 +179,8 @@ void InfoTab::showMessagesHelp(Platform& platform) const {
 void InfoTab::collect(std::vector<Control*>& out) {
   for (Control* c : {&infoFrame, &idFrame}) out.push_back(c);
   infoText.collect(out);
-  for (Control* c : {&checksum, &biosSize, &subVendor, &videoCard, &preModified, &messagesHelpLink, &pciImages})
+  for (Control* c : {&checksum, &biosSize, &subVendor, &videoCard, &preModified, &messagesHelpLink, &pciImages,
+                     &cardFrame, &cardFacts})
     out.push_back(c);
 }
 

@@ -38,6 +38,9 @@ class InfoTab {
   Control messagesHelpLink{"Label57", ControlKind::Label, "What are all those messages for?"};
   // The file's chain of PCI images, a line each, and what follows it.
   Control pciImages{"PciImages", ControlKind::Label};
+  // What the driver takes from the card's own tables: regulator, PLLs, thermal controller.
+  Control cardFrame{"CardFrame", ControlKind::Frame, "Card"};
+  Control cardFacts{"CardFacts", ControlKind::Label};
 
   // Diagram lines `Linie`(100..167): true where drawn white.
   static constexpr int kFirstLine = 100;

@@ -49,8 +49,12 @@ ClockPage::ClockPage(ClockTab& tab, Binder& binder, QWidget* parent) : QGroupBox
   page->addWidget(bandsArea_, 0, 0);
   page->addWidget(buildStates(tab, binder), 0, 1);
   page->addLayout(buildLockRow(tab, binder), 1, 0, 1, 2);
-  page->addWidget(buildOverdrive(tab, binder), 2, 0, 1, 2);
-  page->setRowStretch(3, 1);
+  // The boot state's clocks come from the firmware, not from its record.
+  auto* boot = new QLabel(this);
+  binder.bind(tab.bootNote, boot);
+  page->addWidget(boot, 2, 0, 1, 2);
+  page->addWidget(buildOverdrive(tab, binder), 3, 0, 1, 2);
+  page->setRowStretch(4, 1);
   page->setColumnStretch(1, 1);
   placeBands();
 }

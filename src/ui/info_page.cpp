@@ -100,6 +100,17 @@ QGroupBox* buildInfoPage(InfoTab& tab, Binder& binder, QWidget* parent, InfoDiag
   // after them), so that a load does not push the page past the window.
   images->setMinimumHeight(images->fontMetrics().lineSpacing() * 3);
   layout->addWidget(images);
+  auto* cardGroup = new QGroupBox(frame);
+  binder.bind(tab.cardFrame, cardGroup);
+  auto* facts = new QLabel(cardGroup);
+  facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Its three lines, before a load gives them, so that the window opens tall enough.
+  facts->setMinimumHeight(facts->fontMetrics().lineSpacing() * 3);
+  binder.bind(tab.cardFacts, facts);
+  auto* cardLayout = new QVBoxLayout(cardGroup);
+  cardLayout->setContentsMargins(6, 2, 6, 2);
+  cardLayout->addWidget(facts);
+  layout->addWidget(cardGroup);
   layout->addStretch(1);
   return frame;
 }

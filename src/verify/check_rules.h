@@ -36,6 +36,17 @@ void checkFanTable(const ImageFile& file, const ImageFile*, Finding& found);
 void checkTminBelowTmax(const ImageFile& file, const ImageFile*, Finding& found);
 void checkStoredTslope(const ImageFile& file, const ImageFile*, Finding& found);
 
+// What the card does with the values, by its own tables; with an original,
+// a value it already holds is not judged: regulator_rules.cpp, driver_rules.cpp.
+void checkVoltagesOnRegulatorLevels(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkVoltagesWithinRegulator(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkVoltagesSet(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkClocksNotZero(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkClocksWithinPll(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkBootStateFromFirmware(const ImageFile& file, const ImageFile* original, Finding& found);
+void checkStateLevels(const ImageFile& file, const ImageFile*, Finding& found);
+void checkFanRunByController(const ImageFile& file, const ImageFile* original, Finding& found);
+
 // Against the card's original: original_rules.cpp.
 void checkOriginalLoads(const ImageFile& file, const ImageFile* original, Finding& found);
 void checkLengthAsOriginal(const ImageFile& file, const ImageFile* original, Finding& found);

@@ -395,7 +395,9 @@ TEST(KeyCommands, EveryKeySaysWhatItHoldsAndItsUnit) {
                                           "images.N.device_id",
                                           "images.end_offset",
                                           "memory.module.count",
-                                          "memory.module.N.strap_count"};
+                                          "memory.module.N.strap_count",
+                                          "voltage_regulator.levels",
+                                          "thermal.fan_pulses_per_revolution"};
   std::set<std::string> patterns;
   for (const ValueKey& entry : valueKeys()) {
     SCOPED_TRACE(entry.pattern);

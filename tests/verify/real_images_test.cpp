@@ -71,11 +71,14 @@ TEST_P(RealImages, AgainstASavedEditExactlyTheEditedFieldsAndTheCorrection) {
   EXPECT_FALSE(correction.empty());
   const CheckReport report = checkImage(edited, &original);
   EXPECT_EQ(report.count(CheckOutcome::Error), 0) << checkText(report);
-  // The only warning: the sub vendor edit, which a flasher may not take.
+  // The only warnings: the sub vendor edit, which a flasher may not take,
+  // and the edit of clock info 0, which the boot state uses but runs at
+  // FirmwareInfo's values instead.
   std::set<std::string> warned;
   for (const CheckItem& item : report.items)
     if (item.outcome == CheckOutcome::Warning) warned.insert(item.name);
-  EXPECT_EQ(warned, std::set<std::string>{"IDs as the original"}) << checkText(report);
+  EXPECT_EQ(warned, (std::set<std::string>{"IDs as the original", "Boot state from the firmware"}))
+      << checkText(report);
 }
 
 INSTANTIATE_TEST_SUITE_P(

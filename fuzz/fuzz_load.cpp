@@ -28,7 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool loaded = oza::loadBiosFile(session, path);
   if (!loaded && platform.messages.empty()) oza::fuzz::violated("a failed load showed no message");
   // The check and the tables window judge the layout of any file, loaded or not.
-  const oza::ByteImage bytes(std::vector<std::uint8_t>(data, data + size));
   (void)oza::layoutFindings(bytes, oza::readAtomTables(bytes));
   if (const oza::LoadedImage* image = session.image())
     for (const oza::KeyRef& key : oza::keysUnder("memory.module"))

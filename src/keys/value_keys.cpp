@@ -100,6 +100,39 @@ Getter stateSlot(int slot) {
   };
 }
 
+using Where = std::function<std::optional<ValueBytes>(const LoadedImage&, int)>;
+
+Where fixedBytes(std::int64_t first, std::int64_t length) {
+  return [first, length](const LoadedImage&, int) { return std::optional<ValueBytes>({first, first + length - 1}); };
+}
+
+Where stringBytes(StringRange StringPositions::*field) {
+  return [field](const LoadedImage& image, int) -> std::optional<ValueBytes> {
+    if (!image.strings.positions) return std::nullopt;
+    const StringRange& range = *image.strings.positions.*field;
+    if (range.first > range.last) return std::nullopt;
+    return ValueBytes{range.first, range.last};
+  };
+}
+
+// A part of clock info record N: `length` bytes from `offset`.
+Where recordBytes(std::int64_t offset, std::int64_t length) {
+  return [offset, length](const LoadedImage& image, int i) -> std::optional<ValueBytes> {
+    const std::optional<std::int64_t>& records = image.clockLocation.clockPosition;
+    if (!records || i >= static_cast<int>(image.clockInfos.size())) return std::nullopt;
+    const std::int64_t at = *records + kRecordSize * i + offset;
+    return ValueBytes{at, at + length - 1};
+  };
+}
+
+Where overdriveBytes(std::optional<std::uint32_t> OverdriveClocks::*field, std::int64_t offset) {
+  return [field, offset](const LoadedImage& image, int) -> std::optional<ValueBytes> {
+    if (!image.overdrive || !(*image.overdrive.*field)) return std::nullopt;
+    const std::int64_t at = image.overdrive->fields + offset;
+    return ValueBytes{at, at + 2};
+  };
+}
+
 bool always(const LoadedImage&, int) { return true; }
 bool stateExists(const LoadedImage& image, int s) { return s < static_cast<int>(image.states().classification.size()); }
 
@@ -161,44 +194,50 @@ std::vector<ValueKey> buildKeys() {
   std::vector<ValueKey> k;
   // The label names the value in comparisons: the diff, Compare and the
   // review before a save.
-  auto add = [&k](ValueKey key, std::string label = "") {
+  auto add = [&k](ValueKey key, std::string label = "", Where bytes = nullptr) {
     if (!key.present) key.present = always;
     key.label = std::move(label);
+    key.bytes = std::move(bytes);
     k.push_back(std::move(key));
   };
   // The information tab.
   add({"strings.date", 1, "", text(kDateLength), "The BIOS date and time text (cut or padded to 14 characters)",
        "Bios date/time", "InfoText(0)", true,
        [](const LoadedImage& image, int) { return KeyValue(latin1ToUtf8(image.dateTime)); }},
-      "Date");
+      "Date", fixedBytes(kDateFirst, kDateLength));
   add({"strings.bios_version", 1, "", text(), "The BIOS version string, such as 113-B50102-101", "BIOS version string",
        "InfoText(1)", true, shownText(&InfoStrings::biosVersion)},
-      "BIOS version");
+      "BIOS version", stringBytes(&StringPositions::biosVersion));
   add({"strings.chip_type", 1, "", text(), "The reported chip type, such as RV670 (must hold an upper-case R or M)",
        "Reported chip type", "InfoText(2)", true, shownText(&InfoStrings::chipType)},
-      "Chip type");
+      "Chip type", stringBytes(&StringPositions::chipType));
   add({"strings.hardware_specs", 1, "", text(), "The hardware specs string: memory size, bus width and type",
        "Hardware specs string", "InfoText(3)", true, shownText(&InfoStrings::hardwareSpecs)},
-      "Hardware specs");
+      "Hardware specs", stringBytes(&StringPositions::hardwareSpecs));
   add({"strings.copyright", 1, "", text(), "The copyright message (must hold \"ATI\")", "Copyright message",
        "InfoText(4)", true, shownText(&InfoStrings::copyright)},
-      "Copyright");
+      "Copyright", stringBytes(&StringPositions::copyright));
   add({"strings.atom_bios_version", 1, "", text(), "The AtomBIOS version (must hold \"ATOM\")", "AtomBIOS version",
        "InfoText(5)", true, shownText(&InfoStrings::atomBiosVersion)},
-      "AtomBIOS version");
+      "AtomBIOS version", stringBytes(&StringPositions::atomBiosVersion));
   add({"strings.power_cable_message", 1, "", text(), "The power cable error message, where the image has one",
        "Power cabel error message", "InfoText(6)", true,
        [](const LoadedImage& image, int) {
          const bool held = image.strings.positions && image.strings.positions->powerCableMessage;
          return held ? KeyValue(latin1ToUtf8(image.strings.powerCableMessage)) : none();
        }},
-      "Power cable message");
+      "Power cable message", [](const LoadedImage& image, int) -> std::optional<ValueBytes> {
+        const auto& positions = image.strings.positions;
+        if (!positions || !positions->powerCableMessage) return std::nullopt;
+        const StringRange& range = *positions->powerCableMessage;
+        return range.first <= range.last ? std::optional<ValueBytes>({range.first, range.last}) : std::nullopt;
+      });
   add({"strings.card_interface", 1, "", text(), "The card interface the image names, such as PCI_EXPRESS", "", "",
        false, shownText(&InfoStrings::cardInterface)},
-      "Card interface");
+      "Card interface", stringBytes(&StringPositions::cardInterface));
   add({"memory.type", 1, "", text(), "The memory type the image names, such as GDDR3", "", "", false,
        shownText(&InfoStrings::ramType)},
-      "RAM type");
+      "RAM type", stringBytes(&StringPositions::ramType));
   add({"memory.size_mb", 1, "MB", number(0, 1024), "The memory size the hardware specs name; none when they name none",
        "", "", false,
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramSize, image.strings.ramSize); }});
@@ -207,13 +246,13 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int) { return numberIf(image.strings.ramBusWidth, image.strings.ramBusWidth); }});
   add({"ids.sub_vendor", 1, "", number(0, 0xFFFF), "The sub vendor ID: the maker of the card (0x1043 Asus, ...)",
        "Sub vendor", "Combo1", true, [](const LoadedImage& image, int) { return KeyValue(double(image.subVendorId)); }},
-      "Sub vendor ID");
+      "Sub vendor ID", fixedBytes(kSubVendorId, 2));
   add({"ids.sub_vendor_name", 1, "", text(), "The sub vendor as the vendor list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(subVendorText(image.subVendorId)); }});
   add({"ids.card", 1, "", number(0, 0xFFFF),
        "The video card ID the driver detects the card by (changing it is dangerous: see the FAQ)", "Video card",
        "Combo2", true, [](const LoadedImage& image, int) { return KeyValue(double(image.cardId)); }},
-      "Video card ID");
+      "Video card ID", fixedBytes(kCardId, 2));
   add({"ids.card_name", 1, "", text(), "The video card as the card list names it", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(videoCardText(image.cardId)); }});
   add({"pre_modified", 1, "", flag(), "Whether the image shows the checksum correction of an earlier save",
@@ -238,31 +277,31 @@ std::vector<ValueKey> buildKeys() {
   add({"clock_info.N.gpu_mhz", kClockBlocks, "MHz", clock, "The GPU (engine) clock of clock info N",
        "Clock info N, GPU (MHz)", "GPU(N)", true,
        clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.engineClock); })},
-      "Clock info N GPU (MHz)");
+      "Clock info N GPU (MHz)", recordBytes(0, 3));
   add({"clock_info.N.memory_mhz", kClockBlocks, "MHz", clock, "The memory clock of clock info N",
        "Clock info N, RAM (MHz)", "RAM(N)", true,
        clockValue([](const ClockInfo& c) -> std::optional<double> { return megahertz(c.memoryClock); })},
-      "Clock info N RAM (MHz)");
+      "Clock info N RAM (MHz)", recordBytes(3, 3));
   add({"clock_info.N.voltage_v", kClockBlocks, "V", number(0, 65.535, 0.001, true),
        "The voltage of clock info N; none where the driver sets it (\"---\")", "Clock info N, Voltage (V)",
        "Voltage(N)", true, clockValue([](const ClockInfo& c) { return volts(c.voltage); })},
-      "Clock info N voltage (V)");
+      "Clock info N voltage (V)", recordBytes(6, 2));
   add({"clocks.locked", 1, "", flag(), "Whether the locked clock infos follow their masters (cards of the 3xx0 family)",
        "Locked", "Check2", true, [](const LoadedImage&, int) { return KeyValue(false); }});
   add({"overdrive.gpu_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard GPU clock",
        "Standard clock GPU", "Label101", false, overdriveValue(&OverdriveClocks::engineClock)},
-      "Standard clock GPU (MHz)");
+      "Standard clock GPU (MHz)", overdriveBytes(&OverdriveClocks::engineClock, OverdriveClocks::kEngineOffset));
   add({"overdrive.memory_mhz", 1, "MHz", number(0, 167772.15, 0.01, true), "The Overdrive standard memory clock",
        "Standard clock RAM", "Label102", false, overdriveValue(&OverdriveClocks::memoryClock)},
-      "Standard clock RAM (MHz)");
+      "Standard clock RAM (MHz)", overdriveBytes(&OverdriveClocks::memoryClock, OverdriveClocks::kMemoryOffset));
   add({"overdrive.gpu_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
        "The Overdrive upper limit of the GPU clock", "Upper limit GPU", "Label104", false,
        overdriveValue(&OverdriveClocks::engineLimit)},
-      "Upper limit GPU (MHz)");
+      "Upper limit GPU (MHz)", overdriveBytes(&OverdriveClocks::engineLimit, OverdriveClocks::kEngineLimitOffset));
   add({"overdrive.memory_limit_mhz", 1, "MHz", number(0, 167772.15, 0.01, true),
        "The Overdrive upper limit of the memory clock", "Upper limit RAM", "Label103", false,
        overdriveValue(&OverdriveClocks::memoryLimit)},
-      "Upper limit RAM (MHz)");
+      "Upper limit RAM (MHz)", overdriveBytes(&OverdriveClocks::memoryLimit, OverdriveClocks::kMemoryLimitOffset));
   add({"states.count", 1, "", number(0, 255),
        "The number of PowerPlay states (none listed for a signature-found table)", "", "", false,
        [](const LoadedImage& image, int) { return KeyValue(double(image.states().classification.size())); }},
@@ -272,7 +311,13 @@ std::vector<ValueKey> buildKeys() {
        [](const LoadedImage& image, int s) {
          return KeyValue(double(image.states().classification[static_cast<std::size_t>(s)]));
        },
-       stateExists});
+       stateExists},
+      "", [](const LoadedImage& image, int s) -> std::optional<ValueBytes> {
+        const auto& states = image.clockLocation.states;
+        if (!states || s >= static_cast<int>(states->classificationPositions.size())) return std::nullopt;
+        const std::int64_t at = states->classificationPositions[static_cast<std::size_t>(s)];
+        return ValueBytes{at, at + 1};
+      });
   add({"states.N.description", 255, "", text(), "What the classification of PowerPlay state N says", "", "", false,
        [](const LoadedImage& image, int s) {
          return KeyValue(stateDescription(image.states().classification[static_cast<std::size_t>(s)]));
@@ -372,7 +417,12 @@ std::vector<ValueKey> buildKeys() {
          const std::optional<std::uint32_t> value = position ? image.bytes.dword(*position) : std::nullopt;
          return value ? KeyValue(double(*value)) : none();
        }},
-      "Fan register N");
+      "Fan register N", [](const LoadedImage& image, int n) -> std::optional<ValueBytes> {
+        // Registers count as the image's fields where the fan's control block was found.
+        const auto& at = image.fan.location.registerPositions[static_cast<std::size_t>(n)];
+        if (!image.fan.location.fanControlPosition || !at) return std::nullopt;
+        return ValueBytes{*at, *at + 3, true};
+      });
 
   // The chain of PCI images of the file, and what follows it.
   constexpr int kImages = 8;

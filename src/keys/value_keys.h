@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +19,15 @@ struct LoadedImage;
 using KeyValue = std::variant<std::monostate, double, std::string, bool>;
 
 enum class KeyKind { Number, Text, Choice, Flag };
+
+// The bytes of the image that hold a value: first to last, inclusive.
+struct ValueBytes {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  // A save may write them though the value is no edit of its own: the
+  // registers that hold the fan settings' bits.
+  bool written = false;
+};
 
 // What a key's values may be.
 struct KeyType {
@@ -55,6 +65,10 @@ struct ValueKey {
   // value, with its unit: "Clock info N GPU (MHz)"; empty for values they do
   // not compare.
   std::string label = {};
+  // Where the image holds the value at N: the bytes a save patches for it
+  // and a comparison takes as known; none where the image has none, and for
+  // values that are no field of their own (counts, names, bits of a register).
+  std::function<std::optional<ValueBytes>(const LoadedImage& image, int index)> bytes = nullptr;
 
   std::string key(int index) const;
   std::string controlName(int index) const;

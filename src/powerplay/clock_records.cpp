@@ -14,10 +14,10 @@ namespace {
 const std::vector<std::uint8_t> kOverdriveSignature = {0x59, 0x00, 0x01, 0x04};
 // From the signature: standard engine and memory clocks, then the limits.
 constexpr std::int64_t kOverdriveFields = 8;
-constexpr std::int64_t kOverdriveEngine = 0;
-constexpr std::int64_t kOverdriveMemory = 4;
-constexpr std::int64_t kOverdriveMemoryLimit = 24;
-constexpr std::int64_t kOverdriveEngineLimit = 28;
+constexpr std::int64_t kOverdriveEngine = OverdriveClocks::kEngineOffset;
+constexpr std::int64_t kOverdriveMemory = OverdriveClocks::kMemoryOffset;
+constexpr std::int64_t kOverdriveMemoryLimit = OverdriveClocks::kMemoryLimitOffset;
+constexpr std::int64_t kOverdriveEngineLimit = OverdriveClocks::kEngineLimitOffset;
 
 }  // namespace
 
@@ -71,6 +71,7 @@ std::optional<OverdriveClocks> readOverdrive(const ByteImage& image) {
   if (!signature) return std::nullopt;
   const std::int64_t fields = *signature + kOverdriveFields;
   OverdriveClocks clocks;
+  clocks.fields = fields;
   // A field outside the image ends the block: those after it have no value either.
   if (!(clocks.engineClock = image.clock(fields + kOverdriveEngine))) return clocks;
   if (!(clocks.memoryClock = image.clock(fields + kOverdriveMemory))) return clocks;

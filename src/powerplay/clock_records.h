@@ -77,6 +77,9 @@ std::expected<void, ClockWriteError> writeClockSettings(ByteImage& image, const 
 // The Overdrive standard clocks and upper limits, in 10 kHz; a field that
 // lies outside the image has no value, and neither have those after it.
 struct OverdriveClocks {
+  // Where each field lies: from the block's fields, which begin here.
+  static constexpr std::int64_t kEngineOffset = 0, kMemoryOffset = 4, kMemoryLimitOffset = 24, kEngineLimitOffset = 28;
+  std::int64_t fields = 0;
   std::optional<std::uint32_t> engineClock;
   std::optional<std::uint32_t> memoryClock;
   std::optional<std::uint32_t> memoryLimit;

@@ -111,7 +111,8 @@ TEST(KeyCommands, SetByKeyAndSaveByControlNameGiveTheSameFile) {
   for (const std::string& image : everyImage(dir)) {
     for (const EditCase& edit : editCases()) {
       const ValueKey& entry = *findKey(withIndex(edit.pattern, 0))->entry;
-      for (int index = 0; index < entry.count; ++index) {
+      // Every index is found the same way: the first two and the last stand for them.
+      for (const int index : std::set<int>{0, std::min(1, entry.count - 1), entry.count - 1}) {
         const std::string key = withIndex(edit.pattern, index);
         SCOPED_TRACE(image + " " + key + "=" + edit.value);
         const std::string byKey = dir.file("by_key.rom"), byName = dir.file("by_name.rom");

@@ -521,11 +521,6 @@ std::optional<KeyRef> findKey(const std::string& key) {
   return found == keys.end() ? std::nullopt : std::optional<KeyRef>(found->second);
 }
 
-std::string labelOfKey(const std::string& key) {
-  const std::optional<KeyRef> ref = findKey(key);
-  return ref ? ref->entry->labelOf(ref->index) : std::string();
-}
-
 std::vector<KeyRef> keysUnder(const std::string& prefix) {
   std::vector<KeyRef> keys;
   for (const ValueKey& entry : valueKeys())

@@ -88,8 +88,6 @@ struct KeyRef {
 
 // The key `key` names ("clock_info.3.gpu_mhz"); none for an unknown one.
 std::optional<KeyRef> findKey(const std::string& key);
-// The label of `key` with its index; empty for an unknown key.
-std::string labelOfKey(const std::string& key);
 // The keys `prefix` selects: itself, or the keys under it ("fan", "clock_info.3").
 std::vector<KeyRef> keysUnder(const std::string& prefix);
 // The key whose control is the one named `control` ("GPU(3)").

@@ -2,35 +2,107 @@
 
 #include "cli/json_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 
 #include "text/number_text.h"
 
 namespace oza {
 
-std::string jsonText(const Json& json) {
-  const std::string dumped = json.dump(-1, ' ', false, Json::error_handler_t::replace);
-  // The library escapes the controls below U+0020 only. DEL and the C1
-  // controls (U+0080..U+009F; U+009B starts a command to xterm) are escaped
-  // too. In the dumped text, which is valid UTF-8, they can only stand
-  // inside strings, so each is replaced where it stands.
-  std::string text;
-  text.reserve(dumped.size());
+namespace {
+
+// DEL and the C1 controls (U+0080..U+009F; U+009B starts a command to xterm)
+// escaped in `dumped`, the library's text of one string: the library escapes
+// the controls below U+0020 only.
+void appendWithControlsEscaped(std::string& out, const std::string& dumped) {
+  std::size_t copied = 0;
   for (std::size_t i = 0; i < dumped.size(); ++i) {
     const auto byte = static_cast<unsigned char>(dumped[i]);
     const auto next = i + 1 < dumped.size() ? static_cast<unsigned char>(dumped[i + 1]) : 0;
-    if (byte == 0x7f) {
-      text += "\\u007f";
-    } else if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
+    const bool c1 = byte == 0xc2 && next >= 0x80 && next <= 0x9f;
+    if (byte != 0x7f && !c1) continue;
+    out.append(dumped, copied, i - copied);
+    if (c1) {
       constexpr char digits[] = "0123456789abcdef";
-      text += "\\u00";
-      text += digits[next >> 4];
-      text += digits[next & 15];
+      out += "\\u00";
+      out += digits[next >> 4];
+      out += digits[next & 15];
       ++i;
     } else {
-      text += dumped[i];
+      out += "\\u007f";
     }
+    copied = i + 1;
   }
+  out.append(dumped, copied);
+}
+
+std::string libraryText(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+void appendString(std::string& out, const std::string& text) {
+  // Printable ASCII stands as it is; anything else takes the library's
+  // escaping and its replacement of bytes that are not UTF-8.
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7f && c != '"' && c != '\\';
+  });
+  if (!plain) return appendWithControlsEscaped(out, libraryText(Json(text)));
+  out += '"';
+  out += text;
+  out += '"';
+}
+
+template <typename Integer>
+void appendInteger(std::string& out, Integer value) {
+  char digits[24];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+  out.append(digits, end);
+}
+
+// The library's compact text, written here without its character-by-character
+// output: a dump is mostly short plain strings.
+void appendJson(std::string& out, const Json& json) {
+  switch (json.type()) {
+    case Json::value_t::object: {
+      out += '{';
+      bool first = true;
+      for (const auto& [key, value] : json.get_ref<const Json::object_t&>()) {
+        if (!first) out += ',';
+        first = false;
+        appendString(out, key);
+        out += ':';
+        appendJson(out, value);
+      }
+      out += '}';
+      return;
+    }
+    case Json::value_t::array: {
+      out += '[';
+      bool first = true;
+      for (const Json& value : json.get_ref<const Json::array_t&>()) {
+        if (!first) out += ',';
+        first = false;
+        appendJson(out, value);
+      }
+      out += ']';
+      return;
+    }
+    case Json::value_t::string: return appendString(out, json.get_ref<const std::string&>());
+    case Json::value_t::number_integer: return appendInteger(out, json.get<std::int64_t>());
+    case Json::value_t::number_unsigned: return appendInteger(out, json.get<std::uint64_t>());
+    case Json::value_t::boolean: out += json.get<bool>() ? "true" : "false"; return;
+    case Json::value_t::null: out += "null"; return;
+    default: out += libraryText(json); return;
+  }
+}
+
+}  // namespace
+
+std::string jsonText(const Json& json) {
+  std::string text;
+  appendJson(text, json);
   return text;
 }
 

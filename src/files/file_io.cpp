@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 std::expected<ByteImage, ReadFailure> readBiosFile(const std::string& path) {
   auto bytes = readRegularFile(path, {static_cast<std::uintmax_t>(kLargestImageFile), false});
   if (!bytes) return std::unexpected(bytes.error());
-  return ByteImage(std::vector<std::uint8_t>(bytes->begin(), bytes->end()));
+  const auto* first = reinterpret_cast<const std::uint8_t*>(bytes->data());
+  return ByteImage(std::vector<std::uint8_t>(first, first + bytes->size()));
 }
 
 WriteResult writeImageFile(const std::string& path, const ByteImage& image, const FileWriteSeams& seams) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "document/image_decoding.h"
 #include "image/info_strings.h"
 #include "image/info_writer.h"
 #include "text/number_text.h"
@@ -68,16 +67,15 @@ std::optional<std::string> culprit(const LoadedImage& loaded, const InfoChanges&
 
 }  // namespace
 
-std::optional<std::string> reloadProblem(const LoadedImage& loaded, const ByteImage& patched,
+std::optional<std::string> reloadProblem(const LoadedImage& loaded, const ImageFile& again,
                                          const InfoChanges& changes) {
   if (!loaded.strings.positions) return std::nullopt;
-  const auto again = decodeImage(loaded.path, patched);
-  if (again && again->strings.positions &&
-      sameLayout(*again->strings.positions, *loaded.strings.positions, emptiesCable(changes)))
+  if (again.image && again.image->strings.positions &&
+      sameLayout(*again.image->strings.positions, *loaded.strings.positions, emptiesCable(changes)))
     return std::nullopt;
   if (const auto reason = culprit(loaded, changes)) return reason;
-  if (again) return "The information strings would be found elsewhere in the image.";
-  return "Loading it would stop with: " + loadErrorMessage(again.error().error);
+  if (again.image) return "The information strings would be found elsewhere in the image.";
+  return "Loading it would stop with: " + again.failure;
 }
 
 }  // namespace oza

@@ -183,11 +183,12 @@ std::optional<PendingSave> prepareSave(Session& session) {
   }
   // Never a file that this program would refuse: the next load must find
   // what this save wrote.
-  if (const auto problem = reloadProblem(*loaded, image, infoChanges))
+  // The patched image is decoded once, for this and for the review.
+  PendingSave pending{image, decodeImageFile(loaded->path, image), {}, {}};
+  if (const auto problem = reloadProblem(*loaded, pending.saved, infoChanges))
     return refuse(session,
                   withReason("Unable to save BIOS. The image would not load again with these changes.", *problem));
 
-  PendingSave pending{image, decodeImageFile(loaded->path, image), {}, {}};
   const ImageFile original = originalOf(*loaded);
   if (pending.saved.image) pending.changes = diffImages(*loaded, *pending.saved.image);
   pending.check = checkImage(pending.saved, &original);

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,10 +23,18 @@ struct ByteRange {
 // Longest list of ranges a report spells out.
 inline constexpr std::size_t kLargestRangeList = 64;
 
-// Ranges of differing bytes among the positions both images have and
-// `wanted` accepts.
-std::vector<ByteRange> differingRanges(const ByteImage& a, const ByteImage& b,
-                                       const std::function<bool(std::int64_t)>& wanted);
+// Positions from `first` to `last`, both included.
+struct Span {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+};
+
+// Ranges of differing bytes among the positions both images have and one of
+// `wanted` holds; the spans may overlap and come in any order.
+std::vector<ByteRange> differingRanges(const ByteImage& a, const ByteImage& b, std::vector<Span> wanted);
+
+// The positions from 0 to `size` - 1 that none of `spans` holds.
+std::vector<Span> spansOutside(std::vector<Span> spans, std::int64_t size);
 
 // "0x1234-0x123F (12 bytes)", "0x0100 (1 byte)".
 std::string rangeText(const ByteRange& range);

@@ -231,15 +231,10 @@ void diffBytes(const LoadedImage& a, const LoadedImage& b, Collector& out) {
 
   for (const auto& [name, area] :
        {std::pair{kHeaderArea, "bytes.correction_header"}, std::pair{kFillerArea, "bytes.correction_filler"}}) {
-    // A worst-case correction makes thousands of bytes differ: the areas of
-    // this name are picked once, not for each of them.
-    std::vector<KnownField> named;
-    std::copy_if(areas.begin(), areas.end(), std::back_inserter(named),
-                 [&](const KnownField& f) { return f.name == name; });
-    auto inArea = [&named](std::int64_t p) {
-      return std::any_of(named.begin(), named.end(), [p](const KnownField& f) { return p >= f.first && p <= f.last; });
-    };
-    for (const ByteRange& range : differingRanges(ia, ib, inArea))
+    std::vector<Span> named;
+    for (const KnownField& f : areas)
+      if (f.name == name) named.push_back({f.first, f.last});
+    for (const ByteRange& range : differingRanges(ia, ib, std::move(named)))
       out.addBytes(rangeKey(area, range), std::string(name) + " " + rangeText(range), range);
   }
   std::vector<KnownField> knownOrArea = known;

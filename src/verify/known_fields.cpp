@@ -82,14 +82,10 @@ std::vector<KnownField> correctionAreasOfEither(const ByteImage& a, const ByteIm
 }
 
 std::vector<ByteRange> rangesOutside(const ByteImage& a, const ByteImage& b, const std::vector<KnownField>& fields) {
-  // Each differing byte is looked up in one step, not by a search of every
-  // field: a checksum correction makes thousands of bytes differ.
-  const std::int64_t size = std::min(a.size(), b.size());
-  std::vector<bool> inside(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)), false);
-  for (const KnownField& field : fields)
-    for (std::int64_t p = std::max<std::int64_t>(field.first, 0); p <= field.last && p < size; ++p)
-      inside[static_cast<std::size_t>(p)] = true;
-  return differingRanges(a, b, [&](std::int64_t p) { return !inside[static_cast<std::size_t>(p)]; });
+  std::vector<Span> known;
+  known.reserve(fields.size());
+  for (const KnownField& field : fields) known.push_back({field.first, field.last});
+  return differingRanges(a, b, spansOutside(std::move(known), std::min(a.size(), b.size())));
 }
 
 }  // namespace oza

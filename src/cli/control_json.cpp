@@ -23,26 +23,30 @@ const char* iconName(MessageIcon icon) {
 }  // namespace
 
 Json controlJson(const Control& control, const std::function<void(Json&)>& extra) {
+  // Appended in order: each key is new, and a dump holds hundreds of
+  // controls, so the search for an equal key each insertion makes is skipped.
   Json json = Json::object();
-  json["text"] = control.text();
-  json["enabled"] = control.enabled();
-  json["visible"] = control.visible();
+  auto& members = static_cast<std::vector<std::pair<const std::string, Json>>&>(json.get_ref<Json::object_t&>());
+  members.reserve(7);
+  members.emplace_back("text", control.text());
+  members.emplace_back("enabled", control.enabled());
+  members.emplace_back("visible", control.visible());
   switch (control.kind()) {
     case ControlKind::CheckBox:
-    case ControlKind::OptionButton: json["checked"] = control.checked(); break;
+    case ControlKind::OptionButton: members.emplace_back("checked", control.checked()); break;
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-      json["items"] = control.items();
-      json["index"] = control.listIndex();
+      members.emplace_back("items", control.items());
+      members.emplace_back("index", control.listIndex());
       break;
-    case ControlKind::ScrollBar: json["value"] = control.value(); break;
+    case ControlKind::ScrollBar: members.emplace_back("value", control.value()); break;
     default: break;
   }
   if (control.backColor()) {
     const Rgb c = *control.backColor();
-    json["backColor"] = "#" + hexByte(c.r) + hexByte(c.g) + hexByte(c.b);
+    members.emplace_back("backColor", "#" + hexByte(c.r) + hexByte(c.g) + hexByte(c.b));
   }
-  if (!control.toolTip().empty()) json["toolTip"] = control.toolTip();
+  if (!control.toolTip().empty()) members.emplace_back("toolTip", control.toolTip());
   if (extra) extra(json);
   return json;
 }

@@ -10,10 +10,9 @@ namespace oza {
 namespace fs = std::filesystem;
 
 std::expected<ByteImage, ReadFailure> readBiosFile(const std::string& path) {
-  auto bytes = readRegularFile(path, {static_cast<std::uintmax_t>(kLargestImageFile), false});
+  auto bytes = readRegularBytes(path, {static_cast<std::uintmax_t>(kLargestImageFile), false});
   if (!bytes) return std::unexpected(bytes.error());
-  const auto* first = reinterpret_cast<const std::uint8_t*>(bytes->data());
-  return ByteImage(std::vector<std::uint8_t>(first, first + bytes->size()));
+  return ByteImage(std::move(*bytes));
 }
 
 WriteResult writeImageFile(const std::string& path, const ByteImage& image, const FileWriteSeams& seams) {

@@ -45,7 +45,8 @@ std::optional<ReadFailure> kindFailure(const struct stat& status, const ReadLimi
   return std::nullopt;
 }
 
-std::expected<std::string, ReadFailure> readOpened(const FileDescriptor& file, const ReadLimits& limits) {
+template <typename Buffer>
+std::expected<Buffer, ReadFailure> readOpened(const FileDescriptor& file, const ReadLimits& limits) {
   struct stat status {};
   if (::fstat(file.get(), &status) != 0) return std::unexpected(causeFailure(errno));
   if (const auto wrong = kindFailure(status, limits)) return std::unexpected(*wrong);
@@ -55,7 +56,7 @@ std::expected<std::string, ReadFailure> readOpened(const FileDescriptor& file, c
   // limit's size was most of what a read cost.
   const std::size_t most = static_cast<std::size_t>(limits.largest) + 1;
   const std::size_t stated = status.st_size > 0 ? static_cast<std::size_t>(status.st_size) + 1 : 4096;
-  std::string bytes(std::min(most, stated), '\0');
+  Buffer bytes(std::min(most, stated), 0);
   std::size_t got = 0;
   while (true) {
     if (got == bytes.size()) {
@@ -82,16 +83,26 @@ std::expected<std::string, ReadFailure> readOpened(const FileDescriptor& file, c
 
 constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-}  // namespace
-
-std::expected<std::string, ReadFailure> readRegularFile(const std::string& path, const ReadLimits& limits) {
+template <typename Buffer>
+std::expected<Buffer, ReadFailure> readRegular(const std::string& path, const ReadLimits& limits) {
   // Examined before it is opened: opening a device may already do something.
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return std::unexpected(causeFailure(errno));
   if (const auto wrong = kindFailure(status, limits)) return std::unexpected(*wrong);
   const FileDescriptor file(::open(path.c_str(), kReadFlags));
   if (!file) return std::unexpected(causeFailure(errno));
-  return readOpened(file, limits);
+  return readOpened<Buffer>(file, limits);
+}
+
+}  // namespace
+
+std::expected<std::string, ReadFailure> readRegularFile(const std::string& path, const ReadLimits& limits) {
+  return readRegular<std::string>(path, limits);
+}
+
+std::expected<std::vector<std::uint8_t>, ReadFailure> readRegularBytes(const std::string& path,
+                                                                       const ReadLimits& limits) {
+  return readRegular<std::vector<std::uint8_t>>(path, limits);
 }
 
 std::expected<std::string, ReadFailure> readFolderEntry(int folder, const std::string& name, const ReadLimits& limits) {
@@ -100,7 +111,7 @@ std::expected<std::string, ReadFailure> readFolderEntry(int folder, const std::s
   if (const auto wrong = kindFailure(status, limits)) return std::unexpected(*wrong);
   const FileDescriptor file(::openat(folder, name.c_str(), kReadFlags | O_NOFOLLOW));
   if (!file) return std::unexpected(causeFailure(errno == ELOOP ? EINVAL : errno));
-  return readOpened(file, limits);
+  return readOpened<std::string>(file, limits);
 }
 
 std::string fileKindName(unsigned mode) {

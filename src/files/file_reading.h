@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <expected>
 #include <string>
+#include <vector>
 
 #include "text/number_text.h"
 
@@ -47,6 +48,9 @@ struct ReadLimits {
 // or a device named by mistake or by someone else never stalls the program or
 // feeds it without end. Links are followed, as a user's own path may hold them.
 std::expected<std::string, ReadFailure> readRegularFile(const std::string& path, const ReadLimits& limits);
+// The same as bytes.
+std::expected<std::vector<std::uint8_t>, ReadFailure> readRegularBytes(const std::string& path,
+                                                                       const ReadLimits& limits);
 
 // The same for the entry `name` of the open folder `folder`, which must be
 // the file itself, never a link (a kernel attribute, say).

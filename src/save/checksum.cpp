@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 #include "image/atom_layout.h"
 #include "image/hex_fields.h"
@@ -23,22 +22,10 @@ std::int64_t lastPair(const ByteImage& image, std::int64_t last, std::uint8_t be
   return -1;
 }
 
-}  // namespace
-
-std::optional<std::int64_t> rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
-  first = std::max<std::int64_t>(first, 0);
-  if (first > last) return 0;
-  if (!image.contains(last)) return std::nullopt;
-  const auto& bytes = image.bytes();
-  return std::accumulate(bytes.begin() + first, bytes.begin() + last + 1, std::int64_t{0});
-}
-
-std::int64_t byteSum(const ByteImage& image) {
-  const std::vector<std::uint8_t>& bytes = image.bytes();
-  const std::size_t size = bytes.size();
-  // Every load and save sums the whole image, some more than once: eight
-  // bytes at a time, as four 16-bit lanes of two bytes each. 128 rounds add
-  // at most 128 * 510 to a lane, which still fits it.
+// Every load and save sums the whole image and parts of it, some more than
+// once: eight bytes at a time, as four 16-bit lanes of two bytes each. 128
+// rounds add at most 128 * 510 to a lane, which still fits it.
+std::int64_t sumOf(const std::uint8_t* bytes, std::size_t size) {
   constexpr std::uint64_t kEvenBytes = 0x00FF00FF00FF00FFull;
   std::int64_t sum = 0;
   std::size_t i = 0;
@@ -46,7 +33,7 @@ std::int64_t byteSum(const ByteImage& image) {
     std::uint64_t lanes = 0;
     for (std::size_t round = 0; round < 128 && size - i >= 8; ++round, i += 8) {
       std::uint64_t word = 0;
-      std::memcpy(&word, bytes.data() + i, sizeof word);
+      std::memcpy(&word, bytes + i, sizeof word);
       lanes += (word & kEvenBytes) + ((word >> 8) & kEvenBytes);
     }
     sum += static_cast<std::int64_t>((lanes & 0xFFFF) + ((lanes >> 16) & 0xFFFF) + ((lanes >> 32) & 0xFFFF) +
@@ -55,6 +42,17 @@ std::int64_t byteSum(const ByteImage& image) {
   for (; i < size; ++i) sum += bytes[i];
   return sum;
 }
+
+}  // namespace
+
+std::optional<std::int64_t> rangeSum(const ByteImage& image, std::int64_t first, std::int64_t last) {
+  first = std::max<std::int64_t>(first, 0);
+  if (first > last) return 0;
+  if (!image.contains(last)) return std::nullopt;
+  return sumOf(image.bytes().data() + first, static_cast<std::size_t>(last - first + 1));
+}
+
+std::int64_t byteSum(const ByteImage& image) { return sumOf(image.bytes().data(), image.bytes().size()); }
 
 std::int64_t declaredLength(const ByteImage& image) {
   return std::int64_t{image.at(kDeclaredSizeByte).value_or(0)} * 512;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "support/fixture_image.h"
 
 namespace oza {
@@ -28,6 +30,11 @@ TEST(Checksum, ByteSumOfEverySize) {
     std::int64_t expected = 0;
     for (const std::uint8_t b : bytes) expected += b;
     EXPECT_EQ(byteSum(ByteImage(bytes)), expected) << size;
+    // A part that starts and ends off the rounds, and one past the end.
+    if (size < 16) continue;
+    const std::int64_t part = std::accumulate(bytes.begin() + 3, bytes.end() - 2, std::int64_t{0});
+    EXPECT_EQ(rangeSum(ByteImage(bytes), 3, static_cast<std::int64_t>(size) - 3), part) << size;
+    EXPECT_EQ(rangeSum(ByteImage(bytes), 3, static_cast<std::int64_t>(size)), std::nullopt) << size;
   }
 }
 

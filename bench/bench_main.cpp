@@ -5,19 +5,16 @@
 // run: the counter `x_sum` is how many such passes one operation costs.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <sstream>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <stdlib.h>
 
 #include "cli/cli.h"
 #include "platform/scripted_platform.h"
+#include "process_timing.h"
 #include "profile_editor/profile_editor.h"
 #include "profile_editor/profile_loading.h"
 #include "profile_editor/profile_saving.h"
@@ -104,8 +101,10 @@ void LoadPipeline(benchmark::State& state) {
 BENCHMARK(LoadPipeline)->Arg(65536)->Arg(131072)->Unit(benchmark::kMicrosecond);
 
 // A save whose checksum correction uses up all of the filler area but one
-// unit: the worst the correction can meet.
-void SaveWorstCorrection(benchmark::State& state) {
+// unit: the worst the correction can meet. Written to disk, the save waits
+// for the storage twice (the file, then its folder); written to memory
+// (/dev/shm), it measures what the program itself does.
+void SaveWorstCorrection(benchmark::State& state, bool toMemory) {
   const std::string path = imageFile(65536, "save.rom");
   ScriptedPlatform platform;
   Session session(platform);
@@ -122,7 +121,9 @@ void SaveWorstCorrection(benchmark::State& state) {
     if (!raised.bytes.set(p, static_cast<std::uint8_t>(byte + step))) break;
     raise -= step;
   }
-  const std::string target = scratch().file("saved.rom");
+  std::string memoryFolder = "/dev/shm/oza-bench-XXXXXX";
+  if (toMemory && !mkdtemp(memoryFolder.data())) return state.SkipWithError("no folder in /dev/shm");
+  const std::string target = toMemory ? memoryFolder + "/saved.rom" : scratch().file("saved.rom");
   bool saved = true;
   measure(
       state, fileBytes(path), [&] { saved = saveBiosFile(session) && saved; },
@@ -131,9 +132,11 @@ void SaveWorstCorrection(benchmark::State& state) {
         platform.queueSavePath(target);
         platform.queueAnswer(MessageAnswer::Yes);
       });
+  if (toMemory) std::filesystem::remove_all(memoryFolder);
   if (!saved) state.SkipWithError("the save did not write its file");
 }
-BENCHMARK(SaveWorstCorrection)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SaveWorstCorrection, to_disk, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SaveWorstCorrection, to_memory, true)->Unit(benchmark::kMicrosecond);
 
 std::string largeProfile() {
   std::string text = test::realisticProfile();
@@ -174,32 +177,6 @@ void CliDumpHundredImages(benchmark::State& state) {
 }
 BENCHMARK(CliDumpHundredImages)->Unit(benchmark::kMillisecond);
 
-// Seconds of one run of a program as a new process, start to end, its
-// output thrown away.
-double processSeconds(const char* program, const std::vector<const char*>& arguments) {
-  std::vector<char*> argv{const_cast<char*>(program)};
-  for (const char* argument : arguments) argv.push_back(const_cast<char*>(argument));
-  argv.push_back(nullptr);
-  // posix_spawn starts the child without copying this process's pages, so
-  // that the time is the child's own.
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  const auto start = Clock::now();
-  pid_t child = 0;
-  const bool started = posix_spawnp(&child, program, &actions, nullptr, argv.data(), environ) == 0;
-  int status = 0;
-  if (started) waitpid(child, &status, 0);
-  const auto end = Clock::now();
-  posix_spawn_file_actions_destroy(&actions);
-  return started ? std::chrono::duration<double>(end - start).count() : 0;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 // oza-cli dump of a 128 kB image as a new process, start to end, side by side
 // with `cat` of the same file: runs of the two alternate, so that whatever
 // else the machine does weighs on both alike. `x_cat` is the ratio of their
@@ -209,12 +186,12 @@ void CliDumpAgainstCat(benchmark::State& state) {
   const std::string path = given ? given : imageFile(131072, "process.rom");
   std::vector<double> dump, cat;
   for (auto _ : state) {
-    cat.push_back(processSeconds("cat", {path.c_str()}));
-    dump.push_back(processSeconds(OZA_CLI_PATH, {"dump", path.c_str()}));
+    cat.push_back(bench::processSeconds("cat", {path}));
+    dump.push_back(bench::processSeconds(OZA_CLI_PATH, {"dump", path}));
   }
-  state.counters["x_cat"] = median(dump) / median(cat);
-  state.counters["dump_ms"] = median(dump) * 1e3;
-  state.counters["cat_ms"] = median(cat) * 1e3;
+  state.counters["x_cat"] = bench::median(dump) / bench::median(cat);
+  state.counters["dump_ms"] = bench::median(dump) * 1e3;
+  state.counters["cat_ms"] = bench::median(cat) * 1e3;
 }
 BENCHMARK(CliDumpAgainstCat)->Iterations(400)->Unit(benchmark::kMillisecond)->UseRealTime();
 

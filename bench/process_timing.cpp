@@ -16,10 +16,11 @@ double processSeconds(const std::string& program, const std::vector<std::string>
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   // posix_spawn starts the child without copying this process's pages, so
-  // that the time is the child's own.
+  // that the time is the child's own; what the child says goes nowhere.
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t child = 0;
   const bool started = posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;

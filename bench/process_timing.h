@@ -8,7 +8,7 @@
 namespace oza::bench {
 
 // Seconds of one run of `program` as a new process, start to end, its output
-// thrown away; 0 when it cannot be started.
+// and messages thrown away; 0 when it cannot be started.
 double processSeconds(const std::string& program, const std::vector<std::string>& arguments);
 
 // The middle value of `values`, which must not be empty.

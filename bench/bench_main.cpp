@@ -178,20 +178,12 @@ void CliDumpHundredImages(benchmark::State& state) {
 BENCHMARK(CliDumpHundredImages)->Unit(benchmark::kMillisecond);
 
 // oza-cli dump of a 128 kB image as a new process, start to end, side by side
-// with `cat` of the same file: runs of the two alternate, so that whatever
-// else the machine does weighs on both alike. `x_cat` is the ratio of their
-// medians. OZA_BENCH_IMAGE names another image to dump instead.
+// with `cat` of the same file. OZA_BENCH_IMAGE names another image to dump
+// instead.
 void CliDumpAgainstCat(benchmark::State& state) {
   const char* given = std::getenv("OZA_BENCH_IMAGE");
   const std::string path = given ? given : imageFile(131072, "process.rom");
-  std::vector<double> dump, cat;
-  for (auto _ : state) {
-    cat.push_back(bench::processSeconds("cat", {path}));
-    dump.push_back(bench::processSeconds(OZA_CLI_PATH, {"dump", path}));
-  }
-  state.counters["x_cat"] = bench::median(dump) / bench::median(cat);
-  state.counters["dump_ms"] = bench::median(dump) * 1e3;
-  state.counters["cat_ms"] = bench::median(cat) * 1e3;
+  bench::sideBySide(state, {"dump", OZA_CLI_PATH, {"dump", path}}, {"cat", "cat", {path}});
 }
 BENCHMARK(CliDumpAgainstCat)->Iterations(400)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -31,9 +31,24 @@ double processSeconds(const std::string& program, const std::vector<std::string>
   return started ? std::chrono::duration<double>(end - start).count() : 0;
 }
 
+namespace {
+
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+}  // namespace
+
+void sideBySide(benchmark::State& state, const ProcessRun& measured, const ProcessRun& yardstick) {
+  std::vector<double> ours, theirs;
+  for (auto _ : state) {
+    theirs.push_back(processSeconds(yardstick.program, yardstick.arguments));
+    ours.push_back(processSeconds(measured.program, measured.arguments));
+  }
+  state.counters["x_" + yardstick.name] = median(ours) / median(theirs);
+  state.counters[measured.name + "_ms"] = median(ours) * 1e3;
+  state.counters[yardstick.name + "_ms"] = median(theirs) * 1e3;
 }
 
 }  // namespace oza::bench

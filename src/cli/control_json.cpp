@@ -22,34 +22,75 @@ const char* iconName(MessageIcon icon) {
 
 }  // namespace
 
-Json controlJson(const Control& control, const std::function<void(Json&)>& extra) {
-  // Appended in order: each key is new, and a dump holds hundreds of
-  // controls, so the search for an equal key each insertion makes is skipped.
-  Json json = Json::object();
-  auto& members = static_cast<std::vector<std::pair<const std::string, Json>>&>(json.get_ref<Json::object_t&>());
-  members.reserve(7);
-  members.emplace_back("text", control.text());
-  members.emplace_back("enabled", control.enabled());
-  members.emplace_back("visible", control.visible());
+void appendControlJson(std::string& out, const Control& control, const std::function<void(std::string&)>& extra) {
+  const auto member = [&out](const char* name) {
+    out += ",\"";
+    out += name;
+    out += "\":";
+  };
+  const auto flag = [&out](bool on) { out += on ? "true" : "false"; };
+  out += "{\"text\":";
+  appendJsonString(out, control.text());
+  member("enabled");
+  flag(control.enabled());
+  member("visible");
+  flag(control.visible());
   switch (control.kind()) {
     case ControlKind::CheckBox:
-    case ControlKind::OptionButton: members.emplace_back("checked", control.checked()); break;
+    case ControlKind::OptionButton:
+      member("checked");
+      flag(control.checked());
+      break;
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-      members.emplace_back("items", control.items());
-      members.emplace_back("index", control.listIndex());
+      member("items");
+      appendJsonText(out, Json(control.items()));
+      member("index");
+      out += std::to_string(control.listIndex());
       break;
-    case ControlKind::ScrollBar: members.emplace_back("value", control.value()); break;
+    case ControlKind::ScrollBar:
+      member("value");
+      out += std::to_string(control.value());
+      break;
     default: break;
   }
   if (control.backColor()) {
     const Rgb c = *control.backColor();
-    members.emplace_back("backColor", "#" + hexByte(c.r) + hexByte(c.g) + hexByte(c.b));
+    member("backColor");
+    appendJsonString(out, "#" + hexByte(c.r) + hexByte(c.g) + hexByte(c.b));
   }
-  if (!control.toolTip().empty()) members.emplace_back("toolTip", control.toolTip());
-  if (extra) extra(json);
-  return json;
+  if (!control.toolTip().empty()) {
+    member("toolTip");
+    appendJsonString(out, control.toolTip());
+  }
+  if (extra) extra(out);
+  out += '}';
 }
+
+ControlsJson::ControlsJson(const std::vector<Message>& messages) : out_("{\"messages\":") {
+  appendJsonText(out_, messagesJson(messages));
+  out_ += ",\"controls\":{";
+}
+
+void ControlsJson::name(const std::string& name) {
+  if (!first_) out_ += ',';
+  first_ = false;
+  appendJsonString(out_, name);
+  out_ += ':';
+}
+
+void ControlsJson::add(const std::string& name, const Control& control,
+                       const std::function<void(std::string&)>& extra) {
+  this->name(name);
+  appendControlJson(out_, control, extra);
+}
+
+void ControlsJson::add(const std::string& name, const Json& value) {
+  this->name(name);
+  appendJsonText(out_, value);
+}
+
+std::string ControlsJson::text() { return std::move(out_) + "}}"; }
 
 Json messagesJson(const std::vector<Message>& messages) {
   Json list = Json::array();

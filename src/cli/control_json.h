@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/json_text.h"
@@ -11,9 +13,26 @@
 
 namespace oza {
 
-// One control as {"text", "enabled", "visible", ...}; `extra` adds further
-// members.
-Json controlJson(const Control& control, const std::function<void(Json&)>& extra = {});
+// Appends one control as {"text", "enabled", "visible", ...}; `extra` appends
+// further members, each after a comma of its own.
+void appendControlJson(std::string& out, const Control& control, const std::function<void(std::string&)>& extra = {});
+// {"messages": [...], "controls": {NAME: {...}, ...}}, written as text as the
+// members are added: a dump holds hundreds of controls, and a tree of them
+// cost more than the rest of the dump.
+class ControlsJson {
+ public:
+  explicit ControlsJson(const std::vector<Message>& messages);
+  void add(const std::string& name, const Control& control, const std::function<void(std::string&)>& extra = {});
+  void add(const std::string& name, const Json& value);
+  // The whole text; nothing is added after it.
+  std::string text();
+
+ private:
+  void name(const std::string& name);
+  std::string out_;
+  bool first_ = true;
+};
+
 // [{"title", "text", "icon", "buttons"}, ...]
 Json messagesJson(const std::vector<Message>& messages);
 

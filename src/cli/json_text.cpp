@@ -41,7 +41,16 @@ void appendWithControlsEscaped(std::string& out, const std::string& dumped) {
 
 std::string libraryText(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
-void appendString(std::string& out, const std::string& text) {
+template <typename Integer>
+void appendInteger(std::string& out, Integer value) {
+  char digits[24];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+  out.append(digits, end);
+}
+
+}  // namespace
+
+void appendJsonString(std::string& out, const std::string& text) {
   // Printable ASCII stands as it is; anything else takes the library's
   // escaping and its replacement of bytes that are not UTF-8.
   const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
@@ -54,16 +63,9 @@ void appendString(std::string& out, const std::string& text) {
   out += '"';
 }
 
-template <typename Integer>
-void appendInteger(std::string& out, Integer value) {
-  char digits[24];
-  const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-  out.append(digits, end);
-}
-
 // The library's compact text, written here without its character-by-character
 // output: a dump is mostly short plain strings.
-void appendJson(std::string& out, const Json& json) {
+void appendJsonText(std::string& out, const Json& json) {
   switch (json.type()) {
     case Json::value_t::object: {
       out += '{';
@@ -71,9 +73,9 @@ void appendJson(std::string& out, const Json& json) {
       for (const auto& [key, value] : json.get_ref<const Json::object_t&>()) {
         if (!first) out += ',';
         first = false;
-        appendString(out, key);
+        appendJsonString(out, key);
         out += ':';
-        appendJson(out, value);
+        appendJsonText(out, value);
       }
       out += '}';
       return;
@@ -84,12 +86,12 @@ void appendJson(std::string& out, const Json& json) {
       for (const Json& value : json.get_ref<const Json::array_t&>()) {
         if (!first) out += ',';
         first = false;
-        appendJson(out, value);
+        appendJsonText(out, value);
       }
       out += ']';
       return;
     }
-    case Json::value_t::string: return appendString(out, json.get_ref<const std::string&>());
+    case Json::value_t::string: return appendJsonString(out, json.get_ref<const std::string&>());
     case Json::value_t::number_integer: return appendInteger(out, json.get<std::int64_t>());
     case Json::value_t::number_unsigned: return appendInteger(out, json.get<std::uint64_t>());
     case Json::value_t::boolean: out += json.get<bool>() ? "true" : "false"; return;
@@ -98,11 +100,9 @@ void appendJson(std::string& out, const Json& json) {
   }
 }
 
-}  // namespace
-
 std::string jsonText(const Json& json) {
   std::string text;
-  appendJson(text, json);
+  appendJsonText(text, json);
   return text;
 }
 

@@ -15,6 +15,10 @@ using Json = nlohmann::ordered_json;
 
 // Compact text of `json`; bytes that are not valid UTF-8 become U+FFFD.
 std::string jsonText(const Json& json);
+// The same appended to `out`.
+void appendJsonText(std::string& out, const Json& json);
+// The text of one string value, quoted and escaped as `jsonText` escapes it.
+void appendJsonString(std::string& out, const std::string& text);
 
 // A measured or computed number as the output shows it: 15 significant
 // digits, whole numbers without a fraction.

@@ -31,14 +31,11 @@ std::expected<void, std::string> applyProfileEdit(ProfileEditor& editor, const s
 }
 
 std::string profileJson(ProfileEditor& editor, const ScriptedPlatform& platform) {
-  Json controls = Json::object();
+  ControlsJson json(platform.messages);
   std::vector<Control*> list;
   editor.collect(list);
-  for (const Control* control : list) controls[control->name()] = controlJson(*control);
-  Json json = Json::object();
-  json["messages"] = messagesJson(platform.messages);
-  json["controls"] = std::move(controls);
-  return jsonText(json);
+  for (const Control* control : list) json.add(control->name(), *control);
+  return json.text();
 }
 
 }  // namespace

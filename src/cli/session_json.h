@@ -13,7 +13,8 @@ namespace oza {
 
 // {"messages": [...], "controls": {...}} of a session of the main window.
 std::string sessionJson(Session& session, const ScriptedPlatform& platform);
-// The same as a value, for commands that add fields of their own.
+// The same as a value, for commands that add fields of their own (read
+// back from the text: those are rare and small).
 Json sessionJsonValue(Session& session, const ScriptedPlatform& platform);
 
 }  // namespace oza

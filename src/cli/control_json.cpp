@@ -20,8 +20,6 @@ const char* iconName(MessageIcon icon) {
   return "none";
 }
 
-}  // namespace
-
 void appendControlJson(std::string& out, const Control& control, const std::function<void(std::string&)>& extra) {
   const auto member = [&out](const char* name) {
     out += ",\"";
@@ -66,6 +64,8 @@ void appendControlJson(std::string& out, const Control& control, const std::func
   if (extra) extra(out);
   out += '}';
 }
+
+}  // namespace
 
 ControlsJson::ControlsJson(const std::vector<Message>& messages) : out_("{\"messages\":") {
   appendJsonText(out_, messagesJson(messages));

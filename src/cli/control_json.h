@@ -13,15 +13,14 @@
 
 namespace oza {
 
-// Appends one control as {"text", "enabled", "visible", ...}; `extra` appends
-// further members, each after a comma of its own.
-void appendControlJson(std::string& out, const Control& control, const std::function<void(std::string&)>& extra = {});
-// {"messages": [...], "controls": {NAME: {...}, ...}}, written as text as the
-// members are added: a dump holds hundreds of controls, and a tree of them
-// cost more than the rest of the dump.
+// {"messages": [...], "controls": {NAME: {"text", "enabled", "visible", ...},
+// ...}}, written as text as the members are added: a dump holds hundreds of
+// controls, and a tree of them cost more than the rest of the dump.
 class ControlsJson {
  public:
   explicit ControlsJson(const std::vector<Message>& messages);
+  // `extra` appends further members to the control's, each after a comma of
+  // its own.
   void add(const std::string& name, const Control& control, const std::function<void(std::string&)>& extra = {});
   void add(const std::string& name, const Json& value);
   // The whole text; nothing is added after it.

@@ -497,6 +497,17 @@ std::string withIndexWord(std::string text, int count, int index) {
 std::string ValueKey::key(int index) const { return withIndex(pattern, index); }
 std::string ValueKey::controlName(int index) const { return withIndex(control, index); }
 
+std::vector<std::string> ValueKey::controlNames(int index) const {
+  std::vector<std::string> out;
+  const std::string names = controlName(index);
+  for (std::size_t start = 0; start < names.size();) {
+    const std::size_t end = std::min(names.find(' ', start), names.size());
+    out.push_back(names.substr(start, end - start));
+    start = end + 1;
+  }
+  return out;
+}
+
 std::string ValueKey::captionOf(int index) const { return withIndexWord(caption, count, index); }
 std::string ValueKey::labelOf(int index) const { return withIndexWord(label, count, index); }
 
@@ -538,13 +549,8 @@ const ControlField* fieldOfControl(const std::string& control) {
       for (int i = 0; i < entry.count && !entry.control.empty(); ++i) {
         std::optional<NumberRule> rule;
         if (entry.editable && entry.type.kind == KeyKind::Number) rule = numberRule(entry.type);
-        // A key shown by a group of options names each of them.
-        const std::string names = entry.controlName(i);
-        for (std::size_t start = 0; start < names.size();) {
-          const std::size_t end = std::min(names.find(' ', start), names.size());
-          byName.emplace(names.substr(start, end - start), ControlField{{&entry, i}, entry.captionOf(i), rule});
-          start = end + 1;
-        }
+        for (const std::string& name : entry.controlNames(i))
+          byName.emplace(name, ControlField{{&entry, i}, entry.captionOf(i), rule});
       }
     return byName;
   }();

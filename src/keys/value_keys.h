@@ -72,6 +72,9 @@ struct ValueKey {
 
   std::string key(int index) const;
   std::string controlName(int index) const;
+  // The name of each control that shows the value at N: one, or each option
+  // of a choice.
+  std::vector<std::string> controlNames(int index) const;
   std::string captionOf(int index) const;
   std::string labelOf(int index) const;
 };

@@ -2,8 +2,6 @@
 
 #include "ui/control_descriptions.h"
 
-#include <sstream>
-
 #include "keys/value_keys.h"
 #include "profile_editor/profile_editor.h"
 #include "session/session.h"
@@ -12,11 +10,11 @@
 namespace oza::ui {
 
 void describeControls(Binder& binder, Session& session) {
-  for (const KeyRef& key : keysUnder("")) {
-    std::istringstream names(key.entry->controlName(key.index));
-    for (std::string name; names >> name;)
-      if (const Control* control = session.findControl(name)) binder.describe(*control, toQt(keyDescription(key)));
-  }
+  for (const ValueKey& entry : valueKeys())
+    for (int i = 0; i < entry.count && !entry.control.empty(); ++i)
+      for (const std::string& name : entry.controlNames(i))
+        if (const Control* control = session.findControl(name))
+          binder.describe(*control, toQt(keyDescription({&entry, i})));
   MainForm& f = session.form();
   FanTab& fan = f.fan;
   const struct {

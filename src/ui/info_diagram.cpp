@@ -32,15 +32,16 @@ const std::vector<Row>& rows() {
   return table;
 }
 
-// The diagram's measures in the font it is drawn with, so that a large font
-// gets a large diagram.
-struct Measures {
-  int rowHeight, captionWidth, valueWidth;
-};
+}  // namespace
 
-Measures measuresOf(const QFont& font) {
-  const QFontMetrics metrics(font);
-  QFont bold = font;
+InfoDiagram::InfoDiagram(const InfoTab& tab, QWidget* parent) : QWidget(parent), tab_(tab) {
+  setObjectName(QStringLiteral("Linie"));
+}
+
+const InfoDiagram::Measures& InfoDiagram::measures() const {
+  if (measures_ && measuredFont_ == font()) return *measures_;
+  const QFontMetrics metrics(font());
+  QFont bold = font();
   bold.setBold(true);
   const QFontMetrics boldMetrics(bold);
   int caption = 0, value = 0;
@@ -48,17 +49,13 @@ Measures measuresOf(const QFont& font) {
     caption = std::max(caption, metrics.horizontalAdvance(QString::fromUtf8(row.caption)));
     for (const Value& v : row.values) value = std::max(value, boldMetrics.horizontalAdvance(QString::fromUtf8(v.text)));
   }
-  return {metrics.height() * 2 + 4, caption + 36, value + 32};
-}
-
-}  // namespace
-
-InfoDiagram::InfoDiagram(const InfoTab& tab, QWidget* parent) : QWidget(parent), tab_(tab) {
-  setObjectName(QStringLiteral("Linie"));
+  measuredFont_ = font();
+  measures_ = Measures{metrics.height() * 2 + 4, caption + 36, value + 32};
+  return *measures_;
 }
 
 QSize InfoDiagram::sizeHint() const {
-  const Measures m = measuresOf(font());
+  const Measures& m = measures();
   return {m.captionWidth + 5 * m.valueWidth + 20, static_cast<int>(rows().size()) * m.rowHeight + 8};
 }
 
@@ -68,7 +65,7 @@ void InfoDiagram::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QFontMetrics metrics(font());
-  const Measures m = measuresOf(font());
+  const Measures& m = measures();
   const int rowHeight = m.rowHeight, captionWidth = m.captionWidth, valueWidth = m.valueWidth;
   const DiagramColours colours = diagramColours(palette());
   painter.fillRect(rect(), colours.background);

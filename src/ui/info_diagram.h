@@ -2,7 +2,9 @@
 
 #pragma once
 
+#include <QFont>
 #include <QWidget>
+#include <optional>
 
 namespace oza {
 class InfoTab;
@@ -24,7 +26,17 @@ class InfoDiagram : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The diagram's measures in the font it is drawn with, so that a large
+  // font gets a large diagram; kept until the font changes, as layouts ask
+  // for the size hint many times.
+  struct Measures {
+    int rowHeight = 0, captionWidth = 0, valueWidth = 0;
+  };
+  const Measures& measures() const;
+
   const InfoTab& tab_;
+  mutable QFont measuredFont_;
+  mutable std::optional<Measures> measures_;
 };
 
 }  // namespace oza::ui

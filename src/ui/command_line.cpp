@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "session/session.h"
+#include "ui/lazy_icon_engine.h"
 
 namespace oza::ui {
 
@@ -32,10 +33,8 @@ void describeApplication() {
   QCoreApplication::setApplicationVersion(QString::fromStdString(runningVersionText()));
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.oza"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-      icon.addFile(QStringLiteral(":/icons/oza-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(
+        QIcon(new LazyIconEngine(QStringLiteral(":/icons/oza-%1.png"), {16, 24, 32, 48, 64, 128, 256})));
   }
 }
 

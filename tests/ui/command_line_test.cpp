@@ -54,6 +54,14 @@ TEST(CommandLine, TheWindowsCarryTheApplicationIcon) {
   const QIcon icon = QApplication::windowIcon();
   ASSERT_FALSE(icon.isNull());
   for (int size : {16, 32, 48, 256}) EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+  // Each picture is decoded when asked for: the nearest larger one, shrunk,
+  // and never blown up past the largest.
+  const struct { int asked, given; } pictures[] = {{32, 32}, {20, 20}, {256, 256}, {512, 256}, {1, 1}};
+  for (const auto& picture : pictures) {
+    const QPixmap pixmap = icon.pixmap(QSize(picture.asked, picture.asked));
+    EXPECT_EQ(pixmap.size(), QSize(picture.given, picture.given)) << picture.asked;
+    EXPECT_GT(pixmap.toImage().pixelColor(picture.given / 2, picture.given / 2).alpha(), 0) << picture.asked;
+  }
 }
 
 }  // namespace

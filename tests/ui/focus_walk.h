@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
-namespace oza::ui::test {
+namespace oza::ui::focus {
 
 // Shows `window` active, as a user finds it.
 inline bool activate(QWidget& window) {
@@ -47,4 +47,4 @@ inline QStringList reachableControls(QWidget& window) {
   return names;
 }
 
-}  // namespace oza::ui::test
+}  // namespace oza::ui::focus

@@ -21,7 +21,7 @@
 namespace oza::ui {
 namespace {
 
-using test::tabWalk;
+using focus::tabWalk;
 
 // `expected` appears in `walk` in this order, each name once.
 ::testing::AssertionResult inOrder(const QStringList& walk, const QStringList& expected) {
@@ -44,7 +44,7 @@ class MainWindowKeys : public ::testing::Test {
   void open(const ::oza::test::FixtureImage& fixture) {
     fixture.save(dir.file("card.rom"));
     window.start(dir.file("card.rom"));
-    ASSERT_TRUE(test::activate(window));
+    ASSERT_TRUE(focus::activate(window));
   }
   template <typename T>
   T* find(const QString& name) {
@@ -90,9 +90,9 @@ TEST_F(MainWindowKeys, TheMenuBarWinsTheAccessKeysItSharesWithButtons) {
   EXPECT_EQ(openedBy(window, Qt::Key_F), QStringLiteral("FileMother"));
   MainWindow other;
   other.start("");
-  ASSERT_TRUE(test::activate(other));
+  ASSERT_TRUE(focus::activate(other));
   EXPECT_EQ(openedBy(other, Qt::Key_I), QStringLiteral("Info"));
-  ASSERT_TRUE(test::activate(window));
+  ASSERT_TRUE(focus::activate(window));
   // The buttons keep their captions and stay reachable by Tab.
   EXPECT_EQ(find<QPushButton>("Command4")->text(), QStringLiteral("Get Win&Flash!"));
   EXPECT_TRUE(find<QPushButton>("Command4")->shortcut().isEmpty());
@@ -142,21 +142,21 @@ TEST_F(MainWindowKeys, TabReadsEveryPageLeftToRightTopToBottom) {
                             "Command4", "Command3", "Command5",  "Picture1"};
 
   QStringList info = tabWalk(find<QPushButton>("Option1"));
-  EXPECT_EQ(asSet(info), asSet(test::reachableControls(window)));
+  EXPECT_EQ(asSet(info), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(info, QStringList{"Option1", "Option2", "Option3", "InfoText(0)", "InfoText(1)", "InfoText(6)",
                                         "Combo1", "Combo2", "Check1", "Label57"} +
                                 buttons));
 
   find<QPushButton>("Option1")->click();
   QStringList clock = tabWalk(find<QPushButton>("Option1"));
-  EXPECT_EQ(asSet(clock), asSet(test::reachableControls(window)));
+  EXPECT_EQ(asSet(clock), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(clock, QStringList{"Option1", "Option2", "Option3", "GPU(0)", "GPU(4)", "RAM(0)", "Voltage(4)",
                                          "GPU(5)", "Voltage(15)", "VScroll1", "List1", "Label96", "Check2", "Label58"} +
                                  buttons));
 
   find<QPushButton>("Option2")->click();
   QStringList fan = tabWalk(find<QPushButton>("Option1"));
-  EXPECT_EQ(asSet(fan), asSet(test::reachableControls(window)));
+  EXPECT_EQ(asSet(fan), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(fan, QStringList{"Option1", "Option2", "Option3", "Option4", "Option5", "Text5", "Text6", "Text4",
                                        "Check3", "Text2", "Command8", "Command7", "Label67"} +
                                buttons));

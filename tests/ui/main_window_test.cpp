@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "find_widget.h"
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,6 @@
 
 namespace oza::ui {
 namespace {
-
-template <typename T>
-T* widget(QWidget& window, const char* name) {
-  T* found = window.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
 
 TEST(MainWindow, StartsOnTheEmptyInformationTab) {
   MainWindow window;

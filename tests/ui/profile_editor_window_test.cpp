@@ -19,19 +19,13 @@
 #include "platform/scripted_platform.h"
 #include "support/profile_fixture.h"
 #include "support/temp_dir.h"
+#include "find_widget.h"
 #include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
 
 using test::realisticProfile;
-
-template <typename T>
-T* widget(QWidget& window, const char* name) {
-  T* found = window.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
 
 QString text(QWidget& window, const char* name) { return widget<QLineEdit>(window, name)->text(); }
 

@@ -17,6 +17,7 @@
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
+#include "find_widget.h"
 #include "ui/main_window.h"
 #include "ui/modal_answers.h"
 #include "ui/save_review_dialog.h"
@@ -24,13 +25,6 @@
 
 namespace oza::ui {
 namespace {
-
-template <typename T>
-T* widget(QWidget& window, const char* name) {
-  T* found = window.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
 
 QAction* action(MainWindow& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
 

@@ -24,14 +24,14 @@
 namespace oza::ui {
 namespace {
 
-using test::tabWalk;
+using focus::tabWalk;
 
 TEST(WindowKeys, EscapeClosesTheTextWindowForGood) {
   MainWindow window;
   window.start("");
   window.findChild<QPushButton*>(QStringLiteral("Command6"))->click();
   TextWindowView& text = window.textWindow();
-  ASSERT_TRUE(test::activate(text));
+  ASSERT_TRUE(focus::activate(text));
   EXPECT_EQ(tabWalk(text.findChild<QWidget*>(QStringLiteral("Text1"))), (QStringList{"Text1", "Command1"}));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(text.isVisible());
@@ -46,8 +46,8 @@ TEST(WindowKeys, TheAboutBoxIsReadByTabAndClosedByEscapeOrEnter) {
   window.start("");
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
     QPointer<AboutBox> about = window.showAbout();
-    ASSERT_TRUE(test::activate(*about));
-    EXPECT_EQ(test::focusName(), QStringLiteral("Command1"));
+    ASSERT_TRUE(focus::activate(*about));
+    EXPECT_EQ(focus::focusName(), QStringLiteral("Command1"));
     if (key == Qt::Key_Escape) {
       EXPECT_EQ(tabWalk(about->findChild<QWidget*>(QStringLiteral("Picture1"))),
                 (QStringList{"Picture1", "Label2", "Command1"}));
@@ -62,7 +62,7 @@ TEST(WindowKeys, EveryUncoveringOfTheAboutBoxInvertsThePicture) {
   MainWindow window;
   window.start("");
   AboutBox* about = window.showAbout();
-  ASSERT_TRUE(test::activate(*about));
+  ASSERT_TRUE(focus::activate(*about));
   const QImage opened = about->picture().copy();
   QImage inverted = opened;
   inverted.invertPixels();
@@ -86,9 +86,9 @@ TEST(WindowKeys, TheProfileEditorIsReadCardByCard) {
   ::oza::test::writeText(dir.file("Profiles.xml"), ::oza::test::realisticProfile());
   ProfileEditorWindow window;
   window.load(dir.file("Profiles.xml"));
-  ASSERT_TRUE(test::activate(window));
+  ASSERT_TRUE(focus::activate(window));
   const QStringList walk = tabWalk(window.findChild<QWidget*>(QStringLiteral("FanSpeedAlgo(0)")));
-  const QStringList reachable = test::reachableControls(window);
+  const QStringList reachable = focus::reachableControls(window);
   EXPECT_EQ(QSet<QString>(walk.begin(), walk.end()), QSet<QString>(reachable.begin(), reachable.end()));
   // The profile has cards 0 and 1; the frames of the others are disabled.
   const QStringList order{"FanSpeedAlgo(0)", "Protocol(0)", "MemVolt(0)", "FanSpeedAlgo(1)", "MemVolt(1)",

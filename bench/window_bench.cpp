@@ -24,6 +24,13 @@ void WindowAgainstBareWindow(benchmark::State& state) {
 }
 BENCHMARK(WindowAgainstBareWindow)->Iterations(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The floor of any window that shows the same texts: each in a plain label.
+void LabelsWindowAgainstBareWindow(benchmark::State& state) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  bench::sideBySide(state, {"labels", OZA_LABELS_WINDOW, {}}, {"bare", OZA_BARE_WINDOW, {}});
+}
+BENCHMARK(LabelsWindowAgainstBareWindow)->Iterations(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 }  // namespace oza
 

@@ -29,10 +29,10 @@ QSize LazyIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
 QPixmap LazyIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State) {
   Drawing* drawing = drawingFor(size);
   if (!drawing || size.isEmpty()) return {};
-  if (drawing->pixmap.isNull()) drawing->pixmap.load(drawing->file);
+  if (drawing->pixmap.isNull() && !drawing->pixmap.load(drawing->file)) return {};
   // Shrunk to fit, never blown up: a larger picture would only be blurred.
   const QSize fit = drawing->pixmap.size().boundedTo(size);
-  if (drawing->pixmap.isNull() || drawing->pixmap.size() == fit) return drawing->pixmap;
+  if (drawing->pixmap.size() == fit) return drawing->pixmap;
   return drawing->pixmap.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -11,17 +11,11 @@
 
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
+#include "find_widget.h"
 #include "ui/main_window.h"
 
 namespace oza::ui {
 namespace {
-
-template <typename T>
-T* find(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
 
 class ClockPageTest : public ::testing::Test {
  protected:
@@ -30,16 +24,18 @@ class ClockPageTest : public ::testing::Test {
     fixture.clocks.assign(10, test::ClockRecord{50000, 60000, 1100});
     fixture.save(dir.file("ten.rom"));
     window.start(dir.file("ten.rom"));
-    find<QPushButton>(window, "Option1")->click();
+    widget<QPushButton>(window, "Option1")->click();
   }
-  QLineEdit* box(const char* kind, int i) { return find<QLineEdit>(window, QStringLiteral("%1(%2)").arg(kind).arg(i)); }
+  QLineEdit* box(const char* kind, int i) {
+    return widget<QLineEdit>(window, QStringLiteral("%1(%2)").arg(kind).arg(i));
+  }
 
   test::TempDir dir;
   MainWindow window;
 };
 
 TEST_F(ClockPageTest, TypingWithTheLockOnMirrorsIntoTheFollowers) {
-  QTest::mouseClick(find<QCheckBox>(window, "Check2"), Qt::LeftButton);
+  QTest::mouseClick(widget<QCheckBox>(window, "Check2"), Qt::LeftButton);
   ASSERT_TRUE(window.session().form().clock.lock.checked());
   EXPECT_FALSE(box("GPU", 4)->isEnabled());
   EXPECT_FALSE(box("GPU", 9)->isEnabled());
@@ -73,22 +69,22 @@ TEST_F(ClockPageTest, NavigationAndDeletionKeysKeepWorking) {
 }
 
 TEST_F(ClockPageTest, ScrollingMovesTheBands) {
-  QWidget* title = find<QWidget>(window, "ClockInfo(0)");
+  QWidget* title = widget<QWidget>(window, "ClockInfo(0)");
   const int before = title->mapTo(&window, QPoint(0, 0)).y();
-  find<QScrollBar>(window, "VScroll1")->setValue(58);
+  widget<QScrollBar>(window, "VScroll1")->setValue(58);
   EXPECT_EQ(window.session().form().clock.bandOffset(), -58);
   EXPECT_EQ(title->mapTo(&window, QPoint(0, 0)).y(), before - 58);
 }
 
 TEST_F(ClockPageTest, PressingOnAStateHighlightsItsBlocksUntilRelease) {
-  auto* list = find<QListWidget>(window, "List1");
+  auto* list = widget<QListWidget>(window, "List1");
   const QRect item = list->visualItemRect(list->item(1));
   QTest::mousePress(list->viewport(), Qt::LeftButton, {}, item.center());
   EXPECT_EQ(box("GPU", 1)->palette().color(QPalette::Base), QColor(0, 255, 0));
   EXPECT_EQ(box("RAM", 3)->palette().color(QPalette::Base), QColor(255, 0, 0));
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item.center());
   EXPECT_NE(box("GPU", 1)->palette().color(QPalette::Base), QColor(0, 255, 0));
-  EXPECT_EQ(find<QWidget>(window, "Label93")->property("text").toString(), QStringLiteral("2"));
+  EXPECT_EQ(widget<QWidget>(window, "Label93")->property("text").toString(), QStringLiteral("2"));
 }
 
 }  // namespace

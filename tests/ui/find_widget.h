@@ -10,9 +10,9 @@ namespace oza::ui {
 
 // The child of `window` with the object name `name`; a test fails without one.
 template <typename T>
-T* widget(QWidget& window, const char* name) {
-  T* found = window.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
+T* widget(QWidget& window, const QString& name) {
+  T* found = window.findChild<T*>(name);
+  EXPECT_NE(found, nullptr) << name.toStdString();
   return found;
 }
 

@@ -15,6 +15,7 @@
 #include "focus_walk.h"
 #include "support/fixture_image.h"
 #include "support/temp_dir.h"
+#include "find_widget.h"
 #include "ui/main_window.h"
 #include "ui/text_window_view.h"
 
@@ -46,14 +47,12 @@ class MainWindowKeys : public ::testing::Test {
     window.start(dir.file("card.rom"));
     ASSERT_TRUE(focus::activate(window));
   }
-  template <typename T>
-  T* find(const QString& name) {
-    T* found = window.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+  QLineEdit* box(const char* kind, int i) {
+    return widget<QLineEdit>(window, QStringLiteral("%1(%2)").arg(kind).arg(i));
   }
-  QLineEdit* box(const char* kind, int i) { return find<QLineEdit>(QStringLiteral("%1(%2)").arg(kind).arg(i)); }
-  QString caption(const char* name) { return find<QWidget>(QString::fromLatin1(name))->property("text").toString(); }
+  QString caption(const char* name) {
+    return widget<QWidget>(window, QString::fromLatin1(name))->property("text").toString();
+  }
 
   ::oza::test::TempDir dir;
   MainWindow window;
@@ -64,8 +63,8 @@ TEST_F(MainWindowKeys, ArrowKeysInTheStateListShowTheModesWithoutHighlighting) {
   fixture.states = {{0x0008, {0, 0, 0}}, {0x0001, {1, 2, 3}}, {0x0002, {4, 5, 6}}};
   fixture.clocks.assign(10, ::oza::test::ClockRecord{50000, 60000, 1100});
   open(fixture);
-  find<QPushButton>("Option1")->click();
-  auto* list = find<QListWidget>("List1");
+  widget<QPushButton>(window, "Option1")->click();
+  auto* list = widget<QListWidget>(window, "List1");
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
   EXPECT_EQ(caption("Label94"), QStringLiteral("0"));
 
@@ -94,19 +93,19 @@ TEST_F(MainWindowKeys, TheMenuBarWinsTheAccessKeysItSharesWithButtons) {
   EXPECT_EQ(openedBy(other, Qt::Key_I), QStringLiteral("Info"));
   ASSERT_TRUE(focus::activate(window));
   // The buttons keep their captions and stay reachable by Tab.
-  EXPECT_EQ(find<QPushButton>("Command4")->text(), QStringLiteral("Get Win&Flash!"));
-  EXPECT_TRUE(find<QPushButton>("Command4")->shortcut().isEmpty());
-  EXPECT_TRUE(find<QPushButton>("Option3")->shortcut().isEmpty());
-  EXPECT_EQ(find<QPushButton>("Command3")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
-  EXPECT_TRUE(tabWalk(find<QPushButton>("Option1")).contains(QStringLiteral("Command4")));
+  EXPECT_EQ(widget<QPushButton>(window, "Command4")->text(), QStringLiteral("Get Win&Flash!"));
+  EXPECT_TRUE(widget<QPushButton>(window, "Command4")->shortcut().isEmpty());
+  EXPECT_TRUE(widget<QPushButton>(window, "Option3")->shortcut().isEmpty());
+  EXPECT_EQ(widget<QPushButton>(window, "Command3")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+  EXPECT_TRUE(tabWalk(widget<QPushButton>(window, "Option1")).contains(QStringLiteral("Command4")));
 }
 
 TEST_F(MainWindowKeys, AClockBlockThatGetsTheFocusIsScrolledIntoView) {
   ::oza::test::FixtureImage fixture;
   fixture.clocks.assign(20, ::oza::test::ClockRecord{50000, 60000, 1100});
   open(fixture);
-  find<QPushButton>("Option1")->click();
-  auto* scroll = find<QScrollBar>("VScroll1");
+  widget<QPushButton>(window, "Option1")->click();
+  auto* scroll = widget<QScrollBar>(window, "VScroll1");
   QWidget* viewport = box("GPU", 0)->parentWidget()->parentWidget();
   auto inView = [&](QLineEdit* edit) {
     const QRect at(edit->mapTo(viewport, QPoint(0, 0)), edit->size());
@@ -141,21 +140,21 @@ TEST_F(MainWindowKeys, TabReadsEveryPageLeftToRightTopToBottom) {
   const QStringList buttons{"Command1", "Command2", "Command11", "Command6", "Command10",
                             "Command4", "Command3", "Command5",  "Picture1"};
 
-  QStringList info = tabWalk(find<QPushButton>("Option1"));
+  QStringList info = tabWalk(widget<QPushButton>(window, "Option1"));
   EXPECT_EQ(asSet(info), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(info, QStringList{"Option1", "Option2", "Option3", "InfoText(0)", "InfoText(1)", "InfoText(6)",
                                         "Combo1", "Combo2", "Check1", "Label57"} +
                                 buttons));
 
-  find<QPushButton>("Option1")->click();
-  QStringList clock = tabWalk(find<QPushButton>("Option1"));
+  widget<QPushButton>(window, "Option1")->click();
+  QStringList clock = tabWalk(widget<QPushButton>(window, "Option1"));
   EXPECT_EQ(asSet(clock), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(clock, QStringList{"Option1", "Option2", "Option3", "GPU(0)", "GPU(4)", "RAM(0)", "Voltage(4)",
                                          "GPU(5)", "Voltage(15)", "VScroll1", "List1", "Label96", "Check2", "Label58"} +
                                  buttons));
 
-  find<QPushButton>("Option2")->click();
-  QStringList fan = tabWalk(find<QPushButton>("Option1"));
+  widget<QPushButton>(window, "Option2")->click();
+  QStringList fan = tabWalk(widget<QPushButton>(window, "Option1"));
   EXPECT_EQ(asSet(fan), asSet(focus::reachableControls(window)));
   EXPECT_TRUE(inOrder(fan, QStringList{"Option1", "Option2", "Option3", "Option4", "Option5", "Text5", "Text6", "Text4",
                                        "Check3", "Text2", "Command8", "Command7", "Label67"} +
@@ -164,8 +163,8 @@ TEST_F(MainWindowKeys, TabReadsEveryPageLeftToRightTopToBottom) {
 
 TEST_F(MainWindowKeys, LinksAreClickedWithEnter) {
   open(::oza::test::FixtureImage());
-  find<QPushButton>("Option1")->click();
-  QWidget* help = find<QWidget>("Label96");
+  widget<QPushButton>(window, "Option1")->click();
+  QWidget* help = widget<QWidget>(window, "Label96");
   help->setFocus(Qt::TabFocusReason);
   QTest::keyClick(help, Qt::Key_A);
   EXPECT_FALSE(window.textWindow().isVisible());
@@ -189,10 +188,10 @@ TEST_F(MainWindowKeys, LoadedTextsShowFromTheirStart) {
   fixture.cableMessage = std::string(
       "ERROR: The PCI Express power connector of this card is not plugged in. Please connect the power cable.");
   open(fixture);
-  auto* cable = find<QLineEdit>("InfoText(6)");
+  auto* cable = widget<QLineEdit>(window, "InfoText(6)");
   ASSERT_TRUE(cable->text().startsWith(QStringLiteral("ERROR")));
   EXPECT_EQ(cable->cursorPosition(), 0);
-  EXPECT_EQ(find<QLineEdit>("InfoText(3)")->cursorPosition(), 0);
+  EXPECT_EQ(widget<QLineEdit>(window, "InfoText(3)")->cursorPosition(), 0);
 }
 
 }  // namespace
